@@ -1,0 +1,31 @@
+# Each layer is one library made of every .cpp in src/<layer>/ (main.cpp excluded), and one
+# GoogleTest executable made of every .cpp in tests/<layer>/. Adding a file needs no CMake edit.
+
+function(orv_add_layer layer)
+  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${layer}/*.cpp)
+  list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
+  file(GLOB headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${layer}/*.h)
+  if(sources)
+    add_library(orv_${layer} STATIC ${sources} ${headers})
+    set(scope PUBLIC)
+  else()
+    add_library(orv_${layer} INTERFACE)  # a layer whose code has not come yet
+    set(scope INTERFACE)
+  endif()
+  target_include_directories(orv_${layer} ${scope} ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(orv_${layer} ${scope} orv_common ${ARG_DEPS})
+endfunction()
+
+function(orv_add_layer_tests layer)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${layer}/*.cpp)
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(test_${layer} ${sources})
+  target_link_libraries(test_${layer} PRIVATE orv_${layer} orv_testsupport GTest::gtest_main
+    ${ARGN})
+  add_test(NAME ${layer} COMMAND test_${layer})
+  set_tests_properties(${layer} PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ORV_SOURCE_DIR=${PROJECT_SOURCE_DIR};ORV_SHARED_DIR=${PROJECT_SOURCE_DIR}/../shared;ORV_BINARY_DIR=${PROJECT_BINARY_DIR}")
+endfunction()

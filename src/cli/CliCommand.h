@@ -1,0 +1,41 @@
+#pragma once
+// The orv command set: every command is one row of a table (name, synopsis, what it does, handler).
+// A handler gets the words after the command name and the terminal's UI services, prints UTF-8 on
+// stdout and returns the exit status: 0 done, 1 nothing found, 2 error or refusal.
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace orv {
+class IUiServices;
+}
+
+namespace orv::cli {
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitNotFound = 1;
+inline constexpr int kExitError = 2;
+
+struct CliContext {
+  std::ostream& out;
+  std::ostream& err;
+  IUiServices& ui;
+};
+
+using CliHandler = int (*)(const std::vector<std::string>& words, CliContext& ctx);
+
+struct CliCommand {
+  const char* name;
+  const char* synopsis;  // the arguments, as --help shows them
+  const char* summary;   // one line of Czech
+  CliHandler handler;
+};
+
+// The table of commands, in the order --help lists them.
+const std::vector<CliCommand>& CliCommands();
+
+// Runs orv with its arguments (without the program name).
+int RunOrv(const std::vector<std::string>& args, CliContext& ctx);
+
+}  // namespace orv::cli

@@ -1,0 +1,8 @@
+#pragma once
+// Handlers of the orv commands, one file each (Cmd<Name>.cpp); the table is in CliCommands.cpp.
+
+#include "cli/CliCommand.h"
+
+namespace orv::cli {
+
+}  // namespace orv::cli

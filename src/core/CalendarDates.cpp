@@ -1,0 +1,141 @@
+#include "core/CalendarDates.h"
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+
+#include "core/Cp1250.h"
+#include "core/UiServices.h"
+
+namespace orv {
+namespace {
+
+constexpr std::array<std::array<int, 12>, 2> kDaysInMonth = {{
+    {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31},
+    {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31},
+}};
+constexpr std::array<std::array<int, 12>, 2> kDaysBeforeMonth = {{
+    {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334},
+    {0, 31, 60, 91, 121, 152, 182, 213, 244, 274, 305, 335},
+}};
+
+constexpr std::array<const char*, 12> kMonthNames = {
+    "Leden", "Únor",     "Březen", "Duben",    "Květen",   "Červen",
+    "Červenec", "Srpen", "Září",   "Říjen",    "Listopad", "Prosinec"};
+constexpr std::array<const char*, 12> kMonthNamesGenitive = {
+    "ledna", "února", "března", "dubna", "května",    "června",
+    "července", "srpna", "září", "října", "listopadu", "prosince"};
+constexpr std::array<const char*, 7> kWeekdayAbbrevs = {"Po", "Út", "St", "Čt", "Pá", "So", "Ne"};
+constexpr const char* kCzechAccentedLetters = "ěščřžýáíéúůĚŠČŘŽÝÁÍÉóÓÚŮťďňŤĎŇ";
+
+template <size_t N>
+std::array<std::string, N> ToCp1250(const std::array<const char*, N>& utf8) {
+  std::array<std::string, N> out;
+  for (size_t i = 0; i < N; ++i) out[i] = Cp1250FromUtf8(utf8[i]);
+  return out;
+}
+
+int LeapIndex(int year) { return IsLeapYear(year) ? 1 : 0; }
+
+int ParseNumber(std::string_view digits) {
+  return std::atoi(std::string(digits).c_str());
+}
+
+}  // namespace
+
+bool IsLeapYear(int year) {
+  return ((year % 400 == 0) != (year % 100 == 0)) != (year % 4 == 0);
+}
+
+bool IsYearInRange(int year) { return year >= MinYear && year <= MaxYear; }
+
+int DaysInMonth(int year, int month) { return kDaysInMonth[LeapIndex(year)][month - 1]; }
+
+int DaysBeforeMonth(int year, int month) { return kDaysBeforeMonth[LeapIndex(year)][month - 1]; }
+
+int WeekdayIndex(int year, int month, int day) {
+  // Sakamoto's method gives 0 = Sunday; the program counts Monday first.
+  static constexpr int kOffsets[] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
+  const int y = month < 3 ? year - 1 : year;
+  const int sundayFirst = (y + y / 4 - y / 100 + y / 400 + kOffsets[month - 1] + day) % 7;
+  return (sundayFirst + 6) % 7;
+}
+
+int WeekNumber(int year, int month, int day) {
+  const int j = WeekdayIndex(year, 1, 1) + 1;  // Monday = 1 ... Sunday = 7
+  const int d = DaysBeforeMonth(year, month) + day - 1;
+  const int a = d + j - 6;
+  return a / 7 + (a % 7 > 0 ? 1 : 0) + (7 - j > 0 ? 1 : 0);
+}
+
+std::string DayKey(int year, int month, int day) {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%04d/%02d/%02d", year, month, day);
+  return buf;
+}
+
+std::string DayKey(const Date& date) { return DayKey(date.year, date.month, date.day); }
+
+std::string MonthKey(int year, int month) {
+  char buf[24];
+  std::snprintf(buf, sizeof buf, "%04d/%02d", year, month);
+  return buf;
+}
+
+std::string AnniversaryKey(int month, int day) {
+  char buf[24];
+  std::snprintf(buf, sizeof buf, "%02d/%02d", month, day);
+  return buf;
+}
+
+std::string MoonKey(int month, int day, int year) {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%02d/%02d/%4d", month, day, year);
+  return buf;
+}
+
+Date ParseDayKey(std::string_view key) {
+  if (key.size() < 5) return {};
+  return {ParseNumber(key.substr(0, 4)), ParseNumber(key.substr(key.size() - 5, 2)),
+          ParseNumber(key.substr(key.size() - 2))};
+}
+
+MonthDay ParseAnniversaryKey(std::string_view key) {
+  if (key.size() < 2) return {};
+  return {ParseNumber(key.substr(0, 2)), ParseNumber(key.substr(key.size() - 2))};
+}
+
+Date ResolveAnniversary(std::string_view anniversaryKey, int year, IUiServices& ui) {
+  const MonthDay md = ParseAnniversaryKey(anniversaryKey);
+  if (md.month == 2 && md.day == 29 && !IsLeapYear(year)) {
+    ui.MessageBox("Nastavený rok není přestupný.", MessageIcon::Information);
+    return {year, 2, 28};
+  }
+  return {year, md.month, md.day};
+}
+
+const std::string& MonthName(int month) {
+  static const auto names = ToCp1250(kMonthNames);
+  return names[month - 1];
+}
+
+const std::string& MonthNameGenitive(int month) {
+  static const auto names = ToCp1250(kMonthNamesGenitive);
+  return names[month - 1];
+}
+
+const std::string& WeekdayAbbrev(int index) {
+  static const auto names = ToCp1250(kWeekdayAbbrevs);
+  return names[index];
+}
+
+bool IsCzechAccentedLetter(unsigned char c) {
+  static const std::string letters = Cp1250FromUtf8(kCzechAccentedLetters);
+  return c != 0 && letters.find(static_cast<char>(c)) != std::string::npos;
+}
+
+bool IsCzechLetter(unsigned char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || IsCzechAccentedLetter(c);
+}
+
+}  // namespace orv

@@ -1,0 +1,68 @@
+#pragma once
+// Dates as the calendar files and shows them: the four key forms, the Gregorian tables, weekday and
+// the program's own week number, the accepted year range, and the Czech month and weekday names.
+//
+//   DayKey "2005/03/07"   files a day's note and commentary; byte order is date order
+//   MonthKey "2005/03"    files a month's commentary
+//   AnniversaryKey "03/07" files what repeats every year (names, holidays, birthdays)
+//   MoonKey "03/07/2005"  keys the moon-phase tables
+//
+// Names are returned in Windows-1250, like every other text the calendar stores and shows.
+
+#include <string>
+#include <string_view>
+
+namespace orv {
+
+class IUiServices;
+
+inline constexpr int MinYear = 2000;
+inline constexpr int MaxYear = 2020;
+
+struct Date {
+  int year = 0;
+  int month = 0;
+  int day = 0;
+  friend bool operator==(const Date&, const Date&) = default;
+};
+
+struct MonthDay {
+  int month = 0;
+  int day = 0;
+  friend bool operator==(const MonthDay&, const MonthDay&) = default;
+};
+
+bool IsLeapYear(int year);
+bool IsYearInRange(int year);
+int DaysInMonth(int year, int month);
+int DaysBeforeMonth(int year, int month);
+// 0 = Monday ... 6 = Sunday.
+int WeekdayIndex(int year, int month, int day);
+// Week 1 is the week of 1 January whatever its weekday; weeks change on Mondays. Not ISO 8601.
+int WeekNumber(int year, int month, int day);
+
+std::string DayKey(int year, int month, int day);
+std::string DayKey(const Date& date);
+std::string MonthKey(int year, int month);
+std::string AnniversaryKey(int month, int day);
+std::string MoonKey(int month, int day, int year);
+
+// Parsing follows the program: year = first 4 characters, day = last 2, month = the 2 before the
+// last 3. Keys are not validated; callers form keys from valid dates.
+Date ParseDayKey(std::string_view key);
+MonthDay ParseAnniversaryKey(std::string_view key);
+
+// The day of `year` on which an anniversary falls; 02/29 in a common year tells the user
+// "Nastavený rok není přestupný." and gives 28 February.
+Date ResolveAnniversary(std::string_view anniversaryKey, int year, IUiServices& ui);
+
+const std::string& MonthName(int month);          // "Leden" ... "Prosinec"
+const std::string& MonthNameGenitive(int month);  // "ledna" ... "prosince"
+const std::string& WeekdayAbbrev(int index);      // "Po" ... "Ne", Monday first
+
+// The 30 accented letters of Czech, "ěščřžýáíéúůĚŠČŘŽÝÁÍÉóÓÚŮťďňŤĎŇ", as Windows-1250 bytes.
+bool IsCzechAccentedLetter(unsigned char c);
+// A-Z, a-z or a Czech accented letter: the letter test of search and editing.
+bool IsCzechLetter(unsigned char c);
+
+}  // namespace orv

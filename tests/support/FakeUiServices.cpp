@@ -1,0 +1,59 @@
+#include "FakeUiServices.h"
+
+namespace orv::test {
+
+namespace {
+template <typename T>
+T Pop(std::deque<T>& queue, T fallback) {
+  if (queue.empty()) return fallback;
+  T value = std::move(queue.front());
+  queue.pop_front();
+  return value;
+}
+}  // namespace
+
+std::vector<std::string> FakeUiServices::Messages() const {
+  std::vector<std::string> out;
+  for (const Event& e : events)
+    if (e.kind == Kind::MessageDialog || e.kind == Kind::MessageBox || e.kind == Kind::Question)
+      out.push_back(e.text);
+  return out;
+}
+
+void FakeUiServices::MessageDialog(std::string_view text) {
+  events.push_back({Kind::MessageDialog, std::string(text)});
+}
+
+void FakeUiServices::MessageBox(std::string_view text, MessageIcon) {
+  events.push_back({Kind::MessageBox, std::string(text)});
+}
+
+bool FakeUiServices::AskYesNo(std::string_view text) {
+  events.push_back({Kind::Question, std::string(text)});
+  return Pop(yesNoAnswers, false);
+}
+
+std::optional<std::string> FakeUiServices::AskPassword(std::string_view prompt) {
+  events.push_back({Kind::PasswordPrompt, std::string(prompt)});
+  return Pop(passwordAnswers, std::optional<std::string>{});
+}
+
+std::optional<std::string> FakeUiServices::ChooseFileToOpen(std::string_view title, std::string_view) {
+  events.push_back({Kind::OpenChooser, std::string(title)});
+  return Pop(fileAnswers, std::optional<std::string>{});
+}
+
+std::optional<std::string> FakeUiServices::ChooseFileToSave(std::string_view title, std::string_view,
+                                                            std::string_view) {
+  events.push_back({Kind::SaveChooser, std::string(title)});
+  return Pop(fileAnswers, std::optional<std::string>{});
+}
+
+void FakeUiServices::BeginWait() {
+  ++waitDepth;
+  ++waitCount;
+}
+
+void FakeUiServices::EndWait() { --waitDepth; }
+
+}  // namespace orv::test
