@@ -17,14 +17,18 @@ function(orv_add_layer layer)
   target_link_libraries(orv_${layer} ${scope} orv_common ${ARG_DEPS})
 endfunction()
 
+# MAIN names the library that provides main() (GoogleTest's own by default).
 function(orv_add_layer_tests layer)
+  cmake_parse_arguments(ARG "" "MAIN" "DEPS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${layer}/*.cpp)
   if(NOT sources)
     return()
   endif()
+  if(NOT ARG_MAIN)
+    set(ARG_MAIN GTest::gtest_main)
+  endif()
   add_executable(test_${layer} ${sources})
-  target_link_libraries(test_${layer} PRIVATE orv_${layer} orv_testsupport GTest::gtest_main
-    ${ARGN})
+  target_link_libraries(test_${layer} PRIVATE orv_${layer} orv_testsupport ${ARG_MAIN} ${ARG_DEPS})
   add_test(NAME ${layer} COMMAND test_${layer})
   set_tests_properties(${layer} PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ORV_SOURCE_DIR=${PROJECT_SOURCE_DIR};ORV_SHARED_DIR=${PROJECT_SOURCE_DIR}/../shared;ORV_BINARY_DIR=${PROJECT_BINARY_DIR}")
