@@ -20,11 +20,11 @@ class IUiServices;
 
 // Category slots; slot 5 is saved and loaded but never filled.
 enum NameCategory : int {
-  kNameDays = 0,        // "jmenné svátky"
-  kStateHolidays = 1,   // "státní svátky"
-  kOtherHolidays = 2,   // "ostatní svátky" (Easter Monday included)
-  kPrivateHolidays = 3, // "soukromé svátky"
-  kSignificantDays = 4, // "významné dny"
+  kNameDays = 0,         // "jmenné svátky"
+  kStateHolidays = 1,    // "státní svátky"
+  kOtherHolidays = 2,    // "ostatní svátky" (Easter Monday included)
+  kPrivateHolidays = 3,  // "soukromé svátky"
+  kSignificantDays = 4,  // "významné dny"
 };
 inline constexpr int kCategorySlots = 6;
 
@@ -63,6 +63,11 @@ class CNamesDatabase {
   // Enters one name on one date (AddNameToDate, SetDateOfName, InsToStrList); false for a name
   // that is empty after trimming spaces.
   bool AddName(int category, std::string_view name, std::string_view anniversaryKey);
+  // The first two steps of AddName, for the change-holidays dialog that reports each on its own.
+  // AddNameToDate appends the trimmed name to the day's list unless it is there; SetDateOfName
+  // points the name at the date (a name on a second date stays in the first date's list too).
+  bool AddNameToDate(int category, std::string_view name, std::string_view anniversaryKey);
+  bool SetDateOfName(int category, std::string_view name, std::string_view anniversaryKey);
   // Removes a name with everything that refers to it; consistency failures are reported.
   bool RemoveName(int category, std::string_view name);
   // Inserts a name into a sorted list by halving search in Czech collation order.
@@ -71,11 +76,26 @@ class CNamesDatabase {
   const std::vector<std::string>& NamesOn(int category, std::string_view anniversaryKey) const;
   // Empties every saved container (the built-in lists and the Easter map stay).
   void Clear();
+  // Replaces the eighteen saved containers by copies of the source's, each entry filed as the
+  // program files a new one; the change-holidays dialog edits such a copy and copies it back on OK.
+  void CopyNamesFrom(const CNamesDatabase& source);
+
+  // Seeding a new calendar: the built-in name-day lists, then every built-in entry through AddName
+  // (false after a consistency failure, keeping what was added before it).
+  void FillBuiltinNameDays();
+  bool LoadKonstSabl();
+  // Re-enters "Velikonoční pondělí" in category 2 on the Easter Monday of the year; none for a
+  // year outside MinYear..MaxYear. Called whenever the displayed year may have changed.
+  void UpdateEasterMonday(int year);
 
   IUiServices& Ui() const { return *m_Ui; }
 
  private:
   IUiServices* m_Ui;
 };
+
+// Seeds the names database of a new calendar for the displayed year: FillBuiltinNameDays,
+// LoadKonstSabl, UpdateEasterMonday. False after a consistency failure.
+bool SeedNewCalendarNames(CNamesDatabase& names, int year);
 
 }  // namespace orv
