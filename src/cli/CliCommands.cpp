@@ -5,6 +5,7 @@ namespace orv::cli {
 
 const std::vector<CliCommand>& CliCommands() {
   static const std::vector<CliCommand> commands = {
+      {"names", "[--category N]", "jména a svátky nového kalendáře (kategorie 0–4, výchozí 0)", CmdNames},
   };
   return commands;
 }
