@@ -166,7 +166,7 @@ std::string TableSource() {
     for (size_t i = 0; i < dates.size(); ++i) {
       char key[16];
       std::snprintf(key, sizeof key, "%02d/%02d/%4d", dates[i].month, dates[i].day, dates[i].year);
-      out << (i % 6 == 0 ? "\n    " : " ") << '"' << key << "\",";
+      out << (i % 7 == 0 ? "\n    " : " ") << '"' << key << "\",";
     }
     out << "\n};\n";
   }
