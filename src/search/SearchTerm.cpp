@@ -1,6 +1,8 @@
 #include "search/SearchTerm.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 #include "core/UiServices.h"
 
@@ -19,6 +21,16 @@ std::size_t WordEnd(std::string_view text, std::size_t i) {
 std::size_t WordStart(std::string_view text, std::size_t end) {
   while (end > 0 && IsWordChar(Byte(text, end - 1))) --end;
   return end;
+}
+
+// The bytes that fold to `folded`. Windows-1250 has at most two (a letter and its other case).
+std::array<unsigned char, 2> FoldPartners(const ByteTable& fold, unsigned char folded) {
+  std::array<unsigned char, 2> bytes{folded, folded};
+  int found = 0;
+  for (int b = 0; b < 256 && found < 2; ++b)
+    if (fold[b] == folded) bytes[found++] = static_cast<unsigned char>(b);
+  if (found == 1) bytes[1] = bytes[0];
+  return bytes;
 }
 
 }  // namespace
@@ -43,13 +55,50 @@ CSearchTerm::CSearchTerm(std::string_view pattern, bool matchCase)
   m_Folded.resize(m_Pattern.size());
   std::transform(m_Pattern.begin(), m_Pattern.end(), m_Folded.begin(),
                  [&fold](char c) { return static_cast<char>(fold[static_cast<unsigned char>(c)]); });
+  if (m_Folded.empty()) return;
+  m_FirstBytes = FoldPartners(fold, Byte(m_Folded, 0));
+  m_LastBytes = FoldPartners(fold, Byte(m_Folded, m_Folded.size() - 1));
+}
 
+// The first occurrence of the folded pattern at or after `from`. Candidates are the positions whose
+// first and last bytes fit, found sixteen at a time; only they are compared in full.
+std::size_t CSearchTerm::NextOccurrence(std::string_view text, std::size_t from) const {
+  using Block = unsigned char __attribute__((vector_size(16)));
   const std::size_t m = m_Folded.size();
-  std::array<std::uint32_t, 256> byFolded;
-  byFolded.fill(static_cast<std::uint32_t>(m));
-  for (std::size_t k = 0; m > 0 && k + 1 < m; ++k)
-    byFolded[Byte(m_Folded, k)] = static_cast<std::uint32_t>(m - 1 - k);
-  for (int b = 0; b < 256; ++b) m_Shift[b] = byFolded[fold[b]];
+  const std::size_t n = text.size();
+  if (from > n || m > n - from) return std::string_view::npos;
+  const std::size_t lastStart = n - m;
+  const auto* t = reinterpret_cast<const unsigned char*>(text.data());
+  const auto* p = reinterpret_cast<const unsigned char*>(m_Folded.data());
+  const ByteTable& fold = *m_Fold;
+  auto middleEqual = [&](std::size_t i) {
+    for (std::size_t k = 1; k + 1 < m; ++k)
+      if (fold[t[i + k]] != p[k]) return false;
+    return true;
+  };
+  auto splat = [](unsigned char c) {
+    Block b;
+    std::memset(&b, c, sizeof b);
+    return b;
+  };
+  const Block first0 = splat(m_FirstBytes[0]), first1 = splat(m_FirstBytes[1]);
+  const Block last0 = splat(m_LastBytes[0]), last1 = splat(m_LastBytes[1]);
+
+  std::size_t i = from;
+  for (; i <= lastStart && lastStart - i >= 15; i += 16) {
+    Block heads, tails;
+    std::memcpy(&heads, t + i, sizeof heads);
+    std::memcpy(&tails, t + i + m - 1, sizeof tails);
+    const auto hits = ((heads == first0) | (heads == first1)) & ((tails == last0) | (tails == last1));
+    std::uint64_t any[2];
+    std::memcpy(any, &hits, sizeof any);
+    if ((any[0] | any[1]) == 0) continue;
+    for (std::size_t k = 0; k < 16; ++k)
+      if (hits[k] && middleEqual(i + k)) return i + k;
+  }
+  for (; i <= lastStart; ++i)
+    if (fold[t[i]] == p[0] && fold[t[i + m - 1]] == p[m - 1] && middleEqual(i)) return i;
+  return std::string_view::npos;
 }
 
 SearchHit CSearchTerm::FindPlain(std::string_view text, std::size_t start, bool wholeWords,
@@ -59,26 +108,12 @@ SearchHit CSearchTerm::FindPlain(std::string_view text, std::size_t start, bool 
     problem = TermProblem::EmptyPattern;
     return {};
   }
-  const auto* t = reinterpret_cast<const unsigned char*>(text.data());
-  const auto* p = reinterpret_cast<const unsigned char*>(m_Folded.data());
-  const ByteTable& fold = *m_Fold;
-  const std::size_t n = text.size();
-  const unsigned char last = p[m - 1];
-  std::size_t i = start;
-  while (i <= n && m <= n - i) {
-    const unsigned char c = t[i + m - 1];
-    if (fold[c] == last) {
-      std::size_t k = 0;
-      while (k + 1 < m && fold[t[i + k]] == p[k]) ++k;
-      if (k + 1 == m) {
-        if (!wholeWords || IsWholeWord(text, i, i + m)) return {true, i, i + m};
-        i += m;
-        continue;
-      }
-    }
-    i += m_Shift[c];
+  for (std::size_t from = start;;) {
+    const std::size_t at = NextOccurrence(text, from);
+    if (at == std::string_view::npos) return {};
+    if (!wholeWords || IsWholeWord(text, at, at + m)) return {true, at, at + m};
+    from = at + m;
   }
-  return {};
 }
 
 SearchHit CSearchTerm::Find(std::string_view text, std::size_t start, const SearchOptions& options,
@@ -134,7 +169,7 @@ SearchHit CSearchTerm::FindFixedLength(std::string_view text, std::size_t start,
 SearchHit CSearchTerm::FindStarLast(std::string_view text, std::size_t start, TermProblem& problem) const {
   const std::size_t prefix = m_Star;
   for (std::size_t i = start; i <= text.size() && prefix <= text.size() - i; ++i) {
-    if (!IsWordStart(text, i) || !PartMatchesAt(text, i, 0, prefix)) continue;
+    if (!PartMatchesAt(text, i, 0, prefix) || !IsWordStart(text, i)) continue;
     const std::size_t end = WordEnd(text, i);
     if (end < i + prefix) {
       problem = TermProblem::NoWordEnd;
@@ -168,7 +203,7 @@ SearchHit CSearchTerm::FindStarMiddle(std::string_view text, std::size_t start, 
   const std::size_t prefix = m_Star;
   const std::size_t suffix = m_Pattern.size() - m_Star - 1;
   for (std::size_t i = start; i <= text.size() && prefix <= text.size() - i; ++i) {
-    if (!IsWordStart(text, i) || !PartMatchesAt(text, i, 0, prefix)) continue;
+    if (!PartMatchesAt(text, i, 0, prefix) || !IsWordStart(text, i)) continue;
     const std::size_t end = WordEnd(text, i);
     if (end < i + prefix) {
       problem = TermProblem::NoWordEnd;

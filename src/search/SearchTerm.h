@@ -9,7 +9,6 @@
 
 #include <array>
 #include <cstddef>
-#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -47,6 +46,7 @@ class CSearchTerm {
                  TermProblem& problem) const;
 
  private:
+  std::size_t NextOccurrence(std::string_view text, std::size_t from) const;
   bool PartMatchesAt(std::string_view text, std::size_t pos, std::size_t partFirst, std::size_t partEnd) const;
   SearchHit FindFixedLength(std::string_view text, std::size_t start, bool wholeWords) const;
   SearchHit FindStarLast(std::string_view text, std::size_t start, TermProblem& problem) const;
@@ -57,8 +57,10 @@ class CSearchTerm {
   std::string m_Folded;  // the pattern through m_Fold
   const ByteTable* m_Fold = &IdentityTable();
   std::size_t m_Star = std::string::npos;
-  // Horspool skip for each byte of the text, folding already applied.
-  std::array<std::uint32_t, 256> m_Shift{};
+  // The text bytes that fold to the pattern's first and to its last byte (a case pair, or the byte
+  // twice): the plain find looks for both ends at once, sixteen positions at a time.
+  std::array<unsigned char, 2> m_FirstBytes{};
+  std::array<unsigned char, 2> m_LastBytes{};
 };
 
 // The basic find. An empty pattern shows "Chyba - hledaný řetězec je prázdný." and finds nothing.
