@@ -13,7 +13,9 @@ constexpr std::string_view kNot = "NOT ";
 constexpr std::string_view kAnd = " AND ";
 constexpr std::string_view kOr = " OR ";
 
-bool IsNegated(std::string_view term) { return term.size() >= 5 && term.starts_with(kNot); }
+bool IsNegated(std::string_view term) {
+  return term.size() >= 5 && term.starts_with(kNot);
+}
 
 // The inside of a bracketed operand: "NOT (...)" or "NOT(...)" is negated, "(...)" is not.
 std::string_view GroupInside(std::string_view operand, bool& negated) {
@@ -58,7 +60,9 @@ bool CSearchEngine::Matches(std::string_view text, IUiServices& ui) const {
   return FindReporting(m_Input, text, m_Options.useMask, ui).found;
 }
 
-void CSearchEngine::ClearTerms() { m_Terms.clear(); }
+void CSearchEngine::ClearTerms() {
+  m_Terms.clear();
+}
 
 // Splits the top level at " AND " and " OR ". A bracketed group is skipped over as a whole, so it stays
 // inside the operand that the next operator closes.

@@ -9,9 +9,13 @@
 namespace orv {
 namespace {
 
-unsigned char Byte(std::string_view text, std::size_t i) { return static_cast<unsigned char>(text[i]); }
+unsigned char Byte(std::string_view text, std::size_t i) {
+  return static_cast<unsigned char>(text[i]);
+}
 
-bool IsWordStart(std::string_view text, std::size_t i) { return i == 0 || IsSeparator(Byte(text, i - 1)); }
+bool IsWordStart(std::string_view text, std::size_t i) {
+  return i == 0 || IsSeparator(Byte(text, i - 1));
+}
 
 std::size_t WordEnd(std::string_view text, std::size_t i) {
   while (i < text.size() && IsWordChar(Byte(text, i))) ++i;

@@ -47,7 +47,8 @@ class CSearchTerm {
 
  private:
   std::size_t NextOccurrence(std::string_view text, std::size_t from) const;
-  bool PartMatchesAt(std::string_view text, std::size_t pos, std::size_t partFirst, std::size_t partEnd) const;
+  bool PartMatchesAt(std::string_view text, std::size_t pos, std::size_t partFirst,
+                     std::size_t partEnd) const;
   SearchHit FindFixedLength(std::string_view text, std::size_t start, bool wholeWords) const;
   SearchHit FindStarLast(std::string_view text, std::size_t start, TermProblem& problem) const;
   SearchHit FindStarFirst(std::string_view text, std::size_t start, TermProblem& problem) const;

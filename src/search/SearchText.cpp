@@ -28,9 +28,13 @@ const Tables& TheTables() {
 
 }  // namespace
 
-bool IsWordChar(unsigned char c) { return TheTables().word[c]; }
+bool IsWordChar(unsigned char c) {
+  return TheTables().word[c];
+}
 
-bool IsSeparator(unsigned char c) { return !TheTables().word[c]; }
+bool IsSeparator(unsigned char c) {
+  return !TheTables().word[c];
+}
 
 bool IsWholeWord(std::string_view text, std::size_t first, std::size_t end) {
   const bool startOk = first == 0 || IsSeparator(static_cast<unsigned char>(text[first - 1]));
@@ -38,10 +42,16 @@ bool IsWholeWord(std::string_view text, std::size_t first, std::size_t end) {
   return startOk && endOk;
 }
 
-const ByteTable& Cp1250LowerTable() { return TheTables().lower; }
+const ByteTable& Cp1250LowerTable() {
+  return TheTables().lower;
+}
 
-const ByteTable& IdentityTable() { return TheTables().identity; }
+const ByteTable& IdentityTable() {
+  return TheTables().identity;
+}
 
-const ByteTable& FoldTable(bool matchCase) { return matchCase ? IdentityTable() : Cp1250LowerTable(); }
+const ByteTable& FoldTable(bool matchCase) {
+  return matchCase ? IdentityTable() : Cp1250LowerTable();
+}
 
 }  // namespace orv

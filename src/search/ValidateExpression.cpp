@@ -54,9 +54,10 @@ bool Fail(IUiServices& ui, std::string_view message) {
 }  // namespace
 
 bool CSearchEngine::ValidateExpression(std::string_view expr, IUiServices& ui) {
-  for (std::string_view pair : {"NOT AND ", "NOT OR ", "NOT NOT", "NOT NOT ", " AND AND ", " OR OR ", " AND OR ",
-                                " OR AND "})
-    if (expr.find(pair) != std::string_view::npos) return Fail(ui, "Dva operátory za sebou - výraz je neplatný.");
+  for (std::string_view pair :
+       {"NOT AND ", "NOT OR ", "NOT NOT", "NOT NOT ", " AND AND ", " OR OR ", " AND OR ", " OR AND "})
+    if (expr.find(pair) != std::string_view::npos)
+      return Fail(ui, "Dva operátory za sebou - výraz je neplatný.");
 
   if (expr.starts_with(' ')) ui.MessageBox("Hledaný výraz začíná mezerou.");
 

@@ -1,5 +1,3 @@
-#include "search/SearchEngine.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,6 +5,7 @@
 
 #include "FakeUiServices.h"
 #include "core/Cp1250.h"
+#include "search/SearchEngine.h"
 
 namespace orv {
 namespace {
@@ -41,12 +40,9 @@ TEST(TokenizeExpression, TagsEachOperandWithTheOperatorBeforeItAndTheFirstWithTh
     const char* shape;
   };
   for (const Case& c : {
-           Case{"a AND b", "&a &b"},
-           Case{"a OR b AND c", "|a |b &c"},
-           Case{"a AND b OR c", "&a &b |c"},
+           Case{"a AND b", "&a &b"}, Case{"a OR b AND c", "|a |b &c"}, Case{"a AND b OR c", "&a &b |c"},
            Case{"a and b", "a and b"},  // no operator: one entry with an empty tag
-           Case{"a AND NOT b", "&a &NOT b"},
-           Case{"x AND (y OR z)", "&x &(y OR z)[&y |z]"},
+           Case{"a AND NOT b", "&a &NOT b"}, Case{"x AND (y OR z)", "&x &(y OR z)[&y |z]"},
            Case{"(a OR b) AND c", "&(a OR b)[&a |b] &c"},
            Case{"NOT (a AND b)", "NOT (a AND b)[&NOT a |NOT b]"},
            Case{"NOT(NOT a OR b)", "NOT(NOT a OR b)[&a &NOT b]"},
@@ -174,7 +170,8 @@ TEST(Prepare, MessagesOfARefusedExpressionInOrder) {
   SearchOptions mask;
   mask.useMask = true;
   const std::vector<Case> cases = {
-      {" a AND ", Logical(),
+      {" a AND ",
+       Logical(),
        {"Hledaný výraz začíná mezerou.", "Na konci výrazu je operand AND - výraz je neplatný",
         "Chyba - logický výraz neplatný"}},
       {"a AND **b", Logical(), {"Platný výraz může obsahovat\r\npouze jednu hvězdičku."}},

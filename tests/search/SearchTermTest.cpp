@@ -1,5 +1,3 @@
-#include "search/SearchTerm.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,6 +5,7 @@
 
 #include "FakeUiServices.h"
 #include "core/Cp1250.h"
+#include "search/SearchTerm.h"
 
 namespace orv {
 namespace {
@@ -54,9 +53,10 @@ TEST(FindSubstring, WholeWordsNeedSeparatorsOnBothSides) {
            {"den", "vědení", false, false, true},
        }) {
     test::FakeUiServices ui;
-    EXPECT_EQ(FindSubstring(Cp1250FromUtf8(c.pattern), c.matchCase, c.wholeWords, Cp1250FromUtf8(c.text), 0, ui)
-                  .found,
-              c.found)
+    EXPECT_EQ(
+        FindSubstring(Cp1250FromUtf8(c.pattern), c.matchCase, c.wholeWords, Cp1250FromUtf8(c.text), 0, ui)
+            .found,
+        c.found)
         << c.pattern << " in " << c.text;
   }
 }
@@ -128,8 +128,8 @@ TEST(MatchTerm, MaskFormsPickedByTheStar) {
            {"*ář", "kalendáře", false, true, false, ""},  // the suffix must end a word
            {"*ÁŘ", "kalendář", false, true, true, "kalendář"},
            {"k*ř", "jeho kalendář", false, true, true, "kalendář"},
-           {"k*ř", "kř", false, true, true, "kř"},             // the star may be empty
-           {"kak*kak", "kakak", false, true, false, ""},     // but prefix and suffix never overlap
+           {"k*ř", "kř", false, true, true, "kř"},        // the star may be empty
+           {"kak*kak", "kakak", false, true, false, ""},  // but prefix and suffix never overlap
            {"kak*ak", "kakak", false, true, true, "kakak"},
            {"k*ř", "kalendáře kořen kovář", false, true, true, "kovář"},
            {"k?t", "kat", false, true, true, "kat"},
