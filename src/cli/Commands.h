@@ -6,5 +6,6 @@
 namespace orv::cli {
 
 int CmdNames(const std::vector<std::string>& words, CliContext& ctx);
+int CmdMatch(const std::vector<std::string>& words, CliContext& ctx);
 
 }  // namespace orv::cli
