@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "document/NewCalendarNames.h"
+#include "document/BuiltinNamesSeed.h"
 
 namespace orv {
 
@@ -21,7 +21,7 @@ bool CTedDoc::OnNewDocument() {
   m_Firma.clear();
   m_Datum.clear();
   m_HesloAutora.clear();
-  SeedNewCalendarNames(m_Names);
+  SeedBuiltinNames(m_Names);
   m_PathName.clear();
   SetModifiedFlag(false);
   return true;

@@ -5,6 +5,6 @@ namespace orv {
 
 class CNamesDatabase;
 
-void SeedNewCalendarNames(CNamesDatabase& names);
+void SeedBuiltinNames(CNamesDatabase& names);
 
 }  // namespace orv
