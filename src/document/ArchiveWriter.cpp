@@ -28,9 +28,7 @@ void CArchiveWriter::WriteString(std::string_view text, bool scrambled) {
   }
   const std::size_t start = m_Bytes.size();
   m_Bytes.append(text);
-  if (scrambled)
-    for (std::size_t i = start; i < m_Bytes.size(); ++i)
-      m_Bytes[i] = static_cast<char>(static_cast<unsigned char>(m_Bytes[i]) ^ ScrambleKey);
+  if (scrambled) ToggleScramble(m_Bytes.data() + start, text.size());
 }
 
 void CArchiveWriter::WriteCount(std::size_t count) {

@@ -177,6 +177,19 @@ void ReadVersion2Or3(CArchiveReader& ar, CCalendarContent& c) {
   ReadRecords(ar, c.m_DataMesice, scrambled);
 }
 
+// Enough room for the whole file, so that the buffer is not copied as it grows.
+std::size_t EstimatedSize(const CCalendarContent& c) {
+  constexpr std::size_t kEntryOverhead = 64;
+  std::size_t size = 4096 + (c.m_Styles.size() + c.m_StylesPar.size()) * 256;
+  for (const auto* records : {&c.m_DataTxt, &c.m_DataMesice})
+    for (const auto& [key, r] : *records)
+      size += kEntryOverhead + key.size() + r.m_Poznamka.size() + r.m_Rtf.size() + r.m_Text.size() +
+              r.m_Rezerva.size();
+  for (const CNameCategory& slot : c.m_Names.m_Slots)
+    size += (slot.m_JmenaPodleData.size() + slot.m_DatumPodleJmena.size() + slot.m_SeznamJmen.size()) * kEntryOverhead;
+  return size;
+}
+
 }  // namespace
 
 bool LoadCalendar(std::string_view bytes, CCalendarContent& c, IUiServices& ui, std::string& reason) {
@@ -204,6 +217,7 @@ bool LoadCalendar(std::string_view bytes, CCalendarContent& c, IUiServices& ui, 
 std::string StoreCalendar(CCalendarContent& c) {
   c.m_Verze = kOrvVersion;
   CArchiveWriter ar;
+  ar.Reserve(EstimatedSize(c));
   ar.WriteDword(c.m_Magic);
   ar.WriteDword(c.m_Verze);
   ar.WriteString(c.m_Heslo, /*scrambled=*/true);

@@ -8,6 +8,7 @@
 #include <cctype>
 #include <cerrno>
 #include <filesystem>
+#include <memory>
 #include <optional>
 
 #include "core/UiServices.h"
@@ -26,34 +27,42 @@ std::string Replace(std::string_view format, std::string_view value) {
   return text;
 }
 
-// The whole file, or the errno of the failure.
-std::optional<std::string> ReadWholeFile(const std::string& path, int& error) {
+// The bytes of a whole file, read straight into an uninitialised buffer: calendars run to tens of
+// megabytes and are read on every open.
+struct FileBytes {
+  std::unique_ptr<char[]> data;
+  std::size_t size = 0;
+  std::string_view View() const { return {data.get(), size}; }
+};
+
+// The whole file, or nullopt with the errno of the failure.
+std::optional<FileBytes> ReadWholeFile(const std::string& path, int& error) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) {
     error = errno;
     return std::nullopt;
   }
   struct stat st {};
-  std::optional<std::string> bytes;
+  std::optional<FileBytes> result;
   if (::fstat(fd, &st) != 0) {
     error = errno;
   } else if (S_ISDIR(st.st_mode)) {
     error = EISDIR;
   } else {
-    std::string data;
-    char buffer[1 << 16];
-    data.reserve(static_cast<std::size_t>(st.st_size));
-    for (;;) {
-      const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    // A file that grows while it is read is read to its size at the start.
+    FileBytes bytes{std::make_unique_for_overwrite<char[]>(static_cast<std::size_t>(st.st_size)), 0};
+    const auto capacity = static_cast<std::size_t>(st.st_size);
+    while (bytes.size < capacity) {
+      const ssize_t n = ::read(fd, bytes.data.get() + bytes.size, capacity - bytes.size);
       if (n < 0 && errno == EINTR) continue;
       if (n < 0) error = errno;
       if (n <= 0) break;
-      data.append(buffer, static_cast<std::size_t>(n));
+      bytes.size += static_cast<std::size_t>(n);
     }
-    if (error == 0) bytes = std::move(data);
+    if (error == 0) result = std::move(bytes);
   }
   ::close(fd);
-  return bytes;
+  return result;
 }
 
 // The last three characters, lower-cased, must be "orv"; a dot is not required.
@@ -72,8 +81,8 @@ std::string DamagedFileMessage(const std::string& path, const std::string& reaso
 
 bool CTedDoc::OnOpenDocument(const std::string& path) {
   int error = 0;
-  const std::optional<std::string> bytes = ReadWholeFile(path, error);
-  if (!bytes) {
+  const std::optional<FileBytes> file = ReadWholeFile(path, error);
+  if (!file) {
     m_Ui.MessageDialog("Soubor " + path + " nelze otevřít: " + FileErrorReason(error) + ".");
     return false;
   }
@@ -83,7 +92,8 @@ bool CTedDoc::OnOpenDocument(const std::string& path) {
     return false;
   }
 
-  CArchiveReader header(*bytes);
+  const std::string_view bytes = file->View();
+  CArchiveReader header(bytes);
   const std::uint32_t magic = header.ReadDword();
   if (header.Failed() || magic != kOrvMagic) {
     m_Ui.MessageDialog("Nesprávný formát souboru");
@@ -107,7 +117,7 @@ bool CTedDoc::OnOpenDocument(const std::string& path) {
 
   CCalendarContent loaded(m_Ui);
   std::string reason;
-  if (!LoadCalendar(*bytes, loaded, m_Ui, reason)) {
+  if (!LoadCalendar(bytes, loaded, m_Ui, reason)) {
     m_Ui.MessageDialog(DamagedFileMessage(path, reason));
     return false;
   }
