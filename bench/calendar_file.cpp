@@ -42,8 +42,9 @@ class SilentUi : public orv::IUiServices {
 
 // Text of a given length that looks like Czech prose in Windows-1250.
 std::string Filler(std::size_t length, unsigned seed) {
-  static const std::string words[] = {"kalend\xe1\xf8", "porada", "\xe8tvrtek", "odpoledne", "\xfakol",
-                                      "p\xf8\xedprava", "sch\xf9zka", "v\xfdlet", "dopis", "\xfa\xf8\x61\x64"};
+  static const std::string words[] = {"kalend\xe1\xf8", "porada",          "\xe8tvrtek", "odpoledne",
+                                      "\xfakol",        "p\xf8\xedprava",  "sch\xf9zka", "v\xfdlet",
+                                      "dopis",          "\xfa\xf8\x61\x64"};
   std::string text;
   while (text.size() < length) text += words[(seed = seed * 1103515245 + 12345) >> 16 & 7] + ' ';
   text.resize(length);
@@ -51,7 +52,8 @@ std::string Filler(std::size_t length, unsigned seed) {
 }
 
 std::string Rtf(const std::string& plain) {
-  std::string rtf = "{\\rtf1\\ansi\\ansicpg1250\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset238 Arial;}}\\pard\\sa120 ";
+  std::string rtf =
+      "{\\rtf1\\ansi\\ansicpg1250\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset238 Arial;}}\\pard\\sa120 ";
   for (char c : plain) {
     if (static_cast<unsigned char>(c) >= 0x80) {
       char hex[8];
@@ -144,7 +146,8 @@ long LoadPeakBytes(const std::string& path) {
   ::close(pipeFds[1]);
   std::string out;
   char buffer[64];
-  for (ssize_t n; (n = ::read(pipeFds[0], buffer, sizeof buffer)) > 0;) out.append(buffer, static_cast<std::size_t>(n));
+  for (ssize_t n; (n = ::read(pipeFds[0], buffer, sizeof buffer)) > 0;)
+    out.append(buffer, static_cast<std::size_t>(n));
   ::close(pipeFds[0]);
   int status = 0;
   ::waitpid(child, &status, 0);
@@ -180,32 +183,45 @@ int main(int argc, char** argv) {
   const std::string bytes = ReadAll(calendarPath);
   const auto size = static_cast<std::int64_t>(bytes.size());
 
-  benchmark::RegisterBenchmark("PlainWrite", [&](benchmark::State& state) {
-    for (auto _ : state) WriteAndSync(plainPath, bytes);
-    state.SetBytesProcessed(state.iterations() * size);
-  })->Unit(benchmark::kMillisecond)->UseRealTime();
-  benchmark::RegisterBenchmark("Save", [&](benchmark::State& state) {
-    for (auto _ : state)
-      if (!doc.OnSaveDocument(calendarPath)) state.SkipWithError("save failed");
-    state.SetBytesProcessed(state.iterations() * size);
-  })->Unit(benchmark::kMillisecond)->UseRealTime();
-  benchmark::RegisterBenchmark("PlainRead", [&](benchmark::State& state) {
-    for (auto _ : state) benchmark::DoNotOptimize(PlainRead(calendarPath));
-    state.SetBytesProcessed(state.iterations() * size);
-  })->Unit(benchmark::kMillisecond)->UseRealTime();
-  benchmark::RegisterBenchmark("Load", [&](benchmark::State& state) {
-    orv::CTedDoc loaded(ui);
-    for (auto _ : state)
-      if (!loaded.OnOpenDocument(calendarPath)) state.SkipWithError("load failed");
-    state.SetBytesProcessed(state.iterations() * size);
-  })->Unit(benchmark::kMillisecond)->UseRealTime();
+  benchmark::RegisterBenchmark("PlainWrite",
+                               [&](benchmark::State& state) {
+                                 for (auto _ : state) WriteAndSync(plainPath, bytes);
+                                 state.SetBytesProcessed(state.iterations() * size);
+                               })
+      ->Unit(benchmark::kMillisecond)
+      ->UseRealTime();
+  benchmark::RegisterBenchmark("Save",
+                               [&](benchmark::State& state) {
+                                 for (auto _ : state)
+                                   if (!doc.OnSaveDocument(calendarPath)) state.SkipWithError("save failed");
+                                 state.SetBytesProcessed(state.iterations() * size);
+                               })
+      ->Unit(benchmark::kMillisecond)
+      ->UseRealTime();
+  benchmark::RegisterBenchmark("PlainRead",
+                               [&](benchmark::State& state) {
+                                 for (auto _ : state) benchmark::DoNotOptimize(PlainRead(calendarPath));
+                                 state.SetBytesProcessed(state.iterations() * size);
+                               })
+      ->Unit(benchmark::kMillisecond)
+      ->UseRealTime();
+  benchmark::RegisterBenchmark("Load",
+                               [&](benchmark::State& state) {
+                                 orv::CTedDoc loaded(ui);
+                                 for (auto _ : state)
+                                   if (!loaded.OnOpenDocument(calendarPath))
+                                     state.SkipWithError("load failed");
+                                 state.SetBytesProcessed(state.iterations() * size);
+                               })
+      ->Unit(benchmark::kMillisecond)
+      ->UseRealTime();
 
   CollectingReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   auto& r = reporter.bytesPerSecond;
   const auto mb = [](double bps) { return bps / 1e6; };
-  std::printf("\ncalendar file: %.1f MB, %d day records, %zu month records\n", size / 1e6, doc.GetRecordCount(),
-              doc.m_DataMesice.size());
+  std::printf("\ncalendar file: %.1f MB, %d day records, %zu month records\n", size / 1e6,
+              doc.GetRecordCount(), doc.m_DataMesice.size());
   if (r.count("Save") && r.count("PlainWrite"))
     std::printf("save  %8.1f MB/s   plain write+fsync %8.1f MB/s   floor/save %.2fx (target <= 3)\n",
                 mb(r["Save"]), mb(r["PlainWrite"]), r["PlainWrite"] / r["Save"]);

@@ -29,7 +29,8 @@ bool CCliCalendar::Open(const std::string& path) {
   const int shownBefore = m_Ui.Shown();
   if (m_Doc.OnOpenDocument(path)) return true;
   if (m_Ui.Shown() == shownBefore)
-    m_Ctx.err << "Kalendář " << path << " je chráněn heslem; heslo chybí nebo nesouhlasí (volba --password).\n";
+    m_Ctx.err << "Kalendář " << path
+              << " je chráněn heslem; heslo chybí nebo nesouhlasí (volba --password).\n";
   return false;
 }
 
@@ -56,7 +57,8 @@ std::optional<std::vector<std::string>> PositionalArguments(const std::vector<st
   if (args && args->Positional().size() >= min && args->Positional().size() <= max) return args->Positional();
   if (!error.empty()) ctx.err << error << '\n';
   for (const CliCommand& c : CliCommands())
-    if (std::string_view(c.name) == command) ctx.err << "Použití: orv " << c.name << ' ' << c.synopsis << '\n';
+    if (std::string_view(c.name) == command)
+      ctx.err << "Použití: orv " << c.name << ' ' << c.synopsis << '\n';
   return std::nullopt;
 }
 
@@ -75,8 +77,8 @@ std::optional<Date> ParseDateArgument(const std::string& text, CliContext& ctx) 
         date.day <= DaysInMonth(date.year, date.month))
       return date;
   }
-  ctx.err << "Neplatné datum \"" << text << "\": zadejte den ve tvaru RRRR-MM-DD v letech " << MinYear << " až "
-          << MaxYear << ".\n";
+  ctx.err << "Neplatné datum \"" << text << "\": zadejte den ve tvaru RRRR-MM-DD v letech " << MinYear
+          << " až " << MaxYear << ".\n";
   return std::nullopt;
 }
 

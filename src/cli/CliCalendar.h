@@ -23,7 +23,9 @@ class CCountingUi : public IUiServices {
   void MessageDialog(std::string_view text) override;
   void MessageBox(std::string_view text, MessageIcon icon) override;
   bool AskYesNo(std::string_view text) override;
-  std::optional<std::string> AskPassword(std::string_view prompt) override { return m_Inner.AskPassword(prompt); }
+  std::optional<std::string> AskPassword(std::string_view prompt) override {
+    return m_Inner.AskPassword(prompt);
+  }
   std::optional<std::string> ChooseFileToOpen(std::string_view title, std::string_view filter) override {
     return m_Inner.ChooseFileToOpen(title, filter);
   }

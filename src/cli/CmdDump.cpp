@@ -8,7 +8,9 @@
 namespace orv::cli {
 namespace {
 
-CJson Text(const std::string& cp1250) { return CJson(Cp1250ToUtf8(cp1250)); }
+CJson Text(const std::string& cp1250) {
+  return CJson(Cp1250ToUtf8(cp1250));
+}
 
 CJson Records(const CArchiveMap<CEntrTxt>& records) {
   CJson json;

@@ -8,7 +8,9 @@
 namespace orv::cli {
 namespace {
 
-const char* YesNo(bool value) { return value ? "ano" : "ne"; }
+const char* YesNo(bool value) {
+  return value ? "ano" : "ne";
+}
 
 // An empty author field shows the text the file information shows for it.
 std::string OrElse(const std::string& value, const char* empty) {

@@ -10,11 +10,21 @@ void WriteJsonString(std::ostream& out, const std::string& utf8) {
   for (char c : utf8) {
     const auto u = static_cast<unsigned char>(c);
     switch (c) {
-      case '"': out << "\\\""; break;
-      case '\\': out << "\\\\"; break;
-      case '\n': out << "\\n"; break;
-      case '\r': out << "\\r"; break;
-      case '\t': out << "\\t"; break;
+      case '"':
+        out << "\\\"";
+        break;
+      case '\\':
+        out << "\\\\";
+        break;
+      case '\n':
+        out << "\\n";
+        break;
+      case '\r':
+        out << "\\r";
+        break;
+      case '\t':
+        out << "\\t";
+        break;
       default:
         if (u < 0x20 || u == 0x7F) {
           char escaped[8];
@@ -29,7 +39,8 @@ void WriteJsonString(std::ostream& out, const std::string& utf8) {
 }
 
 bool CJson::IsPlain() const {
-  return std::holds_alternative<bool>(m_Value) || std::holds_alternative<std::int64_t>(m_Value) || std::holds_alternative<std::string>(m_Value);
+  return std::holds_alternative<bool>(m_Value) || std::holds_alternative<std::int64_t>(m_Value) ||
+         std::holds_alternative<std::string>(m_Value);
 }
 
 void CJson::Write(std::ostream& out, int indent) const {
@@ -41,7 +52,8 @@ void CJson::Write(std::ostream& out, int indent) const {
   } else if (const auto* text = std::get_if<std::string>(&m_Value)) {
     WriteJsonString(out, *text);
   } else if (const auto* array = std::get_if<Array>(&m_Value)) {
-    const bool inline_ = std::all_of(array->begin(), array->end(), [](const CJson& v) { return v.IsPlain(); });
+    const bool inline_ =
+        std::all_of(array->begin(), array->end(), [](const CJson& v) { return v.IsPlain(); });
     out << '[';
     for (std::size_t i = 0; i < array->size(); ++i) {
       if (i) out << (inline_ ? ", " : ",");

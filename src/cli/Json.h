@@ -19,8 +19,7 @@ class CJson {
 
   CJson() : m_Value(Object{}) {}
   template <typename T>
-    requires std::is_integral_v<T>
-  CJson(T value) {
+  requires std::is_integral_v<T> CJson(T value) {
     if constexpr (std::is_same_v<T, bool>)
       m_Value = value;
     else

@@ -10,7 +10,9 @@ constexpr std::array<std::string_view, 6> kClassNames = {"CEntrTxt", "CComment",
 
 }  // namespace
 
-std::string_view ArchiveClassName(ArchiveClass cls) { return kClassNames[static_cast<std::size_t>(cls)]; }
+std::string_view ArchiveClassName(ArchiveClass cls) {
+  return kClassNames[static_cast<std::size_t>(cls)];
+}
 
 std::optional<ArchiveClass> ArchiveClassFromName(std::string_view name) {
   for (std::size_t i = 0; i < kClassNames.size(); ++i)

@@ -36,17 +36,26 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 std::string FileErrorReason(int error) {
   switch (error) {
-    case ENOENT: return "soubor nebo složka neexistuje";
+    case ENOENT:
+      return "soubor nebo složka neexistuje";
     case EACCES:
-    case EPERM: return "přístup byl odepřen";
-    case EROFS: return "disk je jen pro čtení";
+    case EPERM:
+      return "přístup byl odepřen";
+    case EROFS:
+      return "disk je jen pro čtení";
     case ENOSPC:
-    case EDQUOT: return "disk je plný";
-    case EISDIR: return "jde o složku, ne o soubor";
-    case ENOTDIR: return "část cesty není složka";
-    case ENAMETOOLONG: return "cesta je příliš dlouhá";
-    case EIO: return "chyba čtení nebo zápisu na disku";
-    default: return std::string("chyba systému (") + std::strerror(error) + ")";
+    case EDQUOT:
+      return "disk je plný";
+    case EISDIR:
+      return "jde o složku, ne o soubor";
+    case ENOTDIR:
+      return "část cesty není složka";
+    case ENAMETOOLONG:
+      return "cesta je příliš dlouhá";
+    case EIO:
+      return "chyba čtení nebo zápisu na disku";
+    default:
+      return std::string("chyba systému (") + std::strerror(error) + ")";
   }
 }
 

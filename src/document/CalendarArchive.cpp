@@ -26,10 +26,18 @@ void WriteBody(CArchiveWriter& ar, const CEntrTxt& r, bool scrambled) {
   ar.WriteString(r.m_Rezerva, scrambled);
 }
 
-void ReadBody(CArchiveReader& ar, CComment& r) { r.m_Str = ar.ReadString(); }
-void WriteBody(CArchiveWriter& ar, const CComment& r) { ar.WriteString(r.m_Str); }
-void ReadBody(CArchiveReader& ar, CNames& r) { r.m_List = ar.ReadStringList(); }
-void WriteBody(CArchiveWriter& ar, const CNames& r) { ar.WriteStringList(r.m_List); }
+void ReadBody(CArchiveReader& ar, CComment& r) {
+  r.m_Str = ar.ReadString();
+}
+void WriteBody(CArchiveWriter& ar, const CComment& r) {
+  ar.WriteString(r.m_Str);
+}
+void ReadBody(CArchiveReader& ar, CNames& r) {
+  r.m_List = ar.ReadStringList();
+}
+void WriteBody(CArchiveWriter& ar, const CNames& r) {
+  ar.WriteStringList(r.m_List);
+}
 
 void ReadBody(CArchiveReader& ar, CCharFormat& r) {
   r.m_FaceName = ar.ReadString();
@@ -186,7 +194,8 @@ std::size_t EstimatedSize(const CCalendarContent& c) {
       size += kEntryOverhead + key.size() + r.m_Poznamka.size() + r.m_Rtf.size() + r.m_Text.size() +
               r.m_Rezerva.size();
   for (const CNameCategory& slot : c.m_Names.m_Slots)
-    size += (slot.m_JmenaPodleData.size() + slot.m_DatumPodleJmena.size() + slot.m_SeznamJmen.size()) * kEntryOverhead;
+    size += (slot.m_JmenaPodleData.size() + slot.m_DatumPodleJmena.size() + slot.m_SeznamJmen.size()) *
+            kEntryOverhead;
   return size;
 }
 

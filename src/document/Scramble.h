@@ -26,6 +26,8 @@ inline void ToggleScramble(char* bytes, std::size_t length) {
   for (; i < length; ++i) bytes[i] = static_cast<char>(static_cast<unsigned char>(bytes[i]) ^ ScrambleKey);
 }
 
-inline void ToggleScramble(std::string& text) { ToggleScramble(text.data(), text.size()); }
+inline void ToggleScramble(std::string& text) {
+  ToggleScramble(text.data(), text.size());
+}
 
 }  // namespace orv

@@ -111,7 +111,8 @@ bool CTedDoc::OnOpenDocument(const std::string& path) {
   }
   if (!password.empty()) {
     const std::string fullPath = std::filesystem::absolute(path).string();
-    const std::optional<std::string> typed = m_Ui.AskPassword(Replace("Zadejte heslo pro :\r\n\r\n%s", fullPath));
+    const std::optional<std::string> typed =
+        m_Ui.AskPassword(Replace("Zadejte heslo pro :\r\n\r\n%s", fullPath));
     if (!typed || *typed != password) return false;
   }
 

@@ -52,7 +52,9 @@ void CTedDoc::StoreCommentary(bool month, std::string_view key, std::string_view
   SetModifiedFlag();
 }
 
-bool CTedDoc::DelEmptyDate(std::string_view dayKey) { return DelEmptyRecord(m_DataTxt, dayKey); }
+bool CTedDoc::DelEmptyDate(std::string_view dayKey) {
+  return DelEmptyRecord(m_DataTxt, dayKey);
+}
 
 bool CTedDoc::DelEmptyDate(MonthRecords, std::string_view monthKey) {
   return DelEmptyRecord(m_DataMesice, monthKey);

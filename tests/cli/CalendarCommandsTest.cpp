@@ -29,8 +29,9 @@ class CalendarCommands : public ::testing::Test {
   CalendarCommands() {
     char pattern[] = "/tmp/orv-cli-XXXXXX";
     dir = ::mkdtemp(pattern);
-    fs::permissions(dir, fs::perms::group_read | fs::perms::group_exec | fs::perms::others_read |
-                             fs::perms::others_exec, fs::perm_options::add);
+    fs::permissions(
+        dir, fs::perms::group_read | fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec,
+        fs::perm_options::add);
   }
   ~CalendarCommands() override { fs::remove_all(dir); }
 
@@ -74,16 +75,18 @@ TEST_F(CalendarCommands, NewCalendarAndItsInformation) {
   EXPECT_EQ(Orv({"--yes", "new", file}).status, 0);
   EXPECT_EQ(Orv({"note", file, "2005-03-07"}).status, 1);
 
-  EXPECT_EQ(Orv({"new", Path("bez-pripony.txt")}).messages, std::vector<std::string>{"Soubor nemá příponu .orv"});
+  EXPECT_EQ(Orv({"new", Path("bez-pripony.txt")}).messages,
+            std::vector<std::string>{"Soubor nemá příponu .orv"});
 }
 
 TEST_F(CalendarCommands, InformationOfAFilledCalendar) {
   const std::string file = WriteCalendar("k.orv", [](test::CalendarBuilder& b) { b.EveryKindOfRecord(); });
   const OrvRun info = Orv({"--password", "Tajné§", "info", file});
   EXPECT_EQ(info.status, 0);
-  for (const char* line : {"Heslo: ano\n", "Název kalendáře: Můj kalendář\n", "Autor: Jan Novák\n",
-                           "Heslo autora: ano\n", "Počet záznamů v kalendáři: 4\n", "Počet výkladů měsíců: 2\n",
-                           "Styly písma: 2\n", "Jmenné svátky: 2\n", "Státní svátky: 1\n", "Ostatní svátky: 0\n"})
+  for (const char* line :
+       {"Heslo: ano\n", "Název kalendáře: Můj kalendář\n", "Autor: Jan Novák\n", "Heslo autora: ano\n",
+        "Počet záznamů v kalendáři: 4\n", "Počet výkladů měsíců: 2\n", "Styly písma: 2\n",
+        "Jmenné svátky: 2\n", "Státní svátky: 1\n", "Ostatní svátky: 0\n"})
     EXPECT_NE(info.out.find(line), std::string::npos) << line;
 }
 
@@ -94,13 +97,15 @@ TEST_F(CalendarCommands, NotesAndDays) {
   EXPECT_EQ(Orv({"note", file, "2005-03-07", "Porada ve škole"}).status, 0);
   EXPECT_EQ(Orv({"note", file, "2005-03-07"}).out, "Porada ve škole\n");
   const OrvRun day = Orv({"day", file, "2005-03-07"});
-  EXPECT_EQ(day.out, "Poznámka: Porada ve škole\nVýklad dne:\nPrvní\ndruhý odstavec\nVýklad měsíce:\nBřezen\n");
+  EXPECT_EQ(day.out,
+            "Poznámka: Porada ve škole\nVýklad dne:\nPrvní\ndruhý odstavec\nVýklad měsíce:\nBřezen\n");
   EXPECT_EQ(Orv({"day", file, "2005-03-08"}).out, "Výklad měsíce:\nBřezen\n");
   EXPECT_EQ(Orv({"day", file, "2005-04-08"}).status, 1);
 
   // Clearing the note keeps the day for its commentary; a day with nothing left has no record.
   EXPECT_EQ(Orv({"note", file, "2005-03-07", ""}).status, 0);
-  EXPECT_EQ(Orv({"day", file, "2005-03-07"}).out, "Výklad dne:\nPrvní\ndruhý odstavec\nVýklad měsíce:\nBřezen\n");
+  EXPECT_EQ(Orv({"day", file, "2005-03-07"}).out,
+            "Výklad dne:\nPrvní\ndruhý odstavec\nVýklad měsíce:\nBřezen\n");
   Orv({"note", file, "2005-03-09", "a"});
   Orv({"note", file, "2005-03-09", ""});
   EXPECT_NE(Orv({"info", file}).out.find("Počet záznamů v kalendáři: 1\n"), std::string::npos);
@@ -124,7 +129,8 @@ TEST_F(CalendarCommands, PasswordGuardsEveryCommand) {
   EXPECT_EQ(Orv({"password", file, "Tajné"}).out, "Kalendář je chráněn heslem.\n");
   const OrvRun refused = Orv({"info", file});
   EXPECT_EQ(refused.status, 2);
-  EXPECT_EQ(refused.err, "Kalendář " + file + " je chráněn heslem; heslo chybí nebo nesouhlasí (volba --password).\n");
+  EXPECT_EQ(refused.err,
+            "Kalendář " + file + " je chráněn heslem; heslo chybí nebo nesouhlasí (volba --password).\n");
   EXPECT_EQ(Orv({"info", file, "--password", "tajné"}).status, 2);
   EXPECT_EQ(Orv({"--password", "Tajné", "note", file, "2005-03-07", "x"}).status, 0);
   EXPECT_EQ(Orv({"--password", "Tajné", "password", file}).out, "Kalendář není chráněn heslem.\n");
@@ -135,7 +141,11 @@ TEST_F(CalendarCommands, ConvertWritesTheCurrentVersion) {
   // A version-1 file: no password, empty names database, one note.
   std::string v1("\x4F\xF7\x26\x00\x01\x00\x00\x00\x00", 9);
   for (int i = 0; i < 18; ++i) v1 += std::string(2, '\0');
-  static const char days[] = "\x01\x00\x0A" "2005/03/07\xFF\xFF\x01\x00\x04\x00" "CCom\x03" "abc";
+  static const char days[] =
+      "\x01\x00\x0A"
+      "2005/03/07\xFF\xFF\x01\x00\x04\x00"
+      "CCom\x03"
+      "abc";
   v1 += std::string(days, sizeof days - 1);
   std::ofstream(dir / "v1.orv", std::ios::binary) << v1;
   ASSERT_EQ(Orv({"convert", Path("v1.orv"), Path("v3.orv")}).status, 0);
@@ -163,9 +173,9 @@ TEST_F(CalendarCommands, DumpIsSortedEscapedUtf8) {
   EXPECT_NE(j.find("\"tabs\": [0, 0, 0"), std::string::npos);
   EXPECT_NE(j.find("\"char_style\": \"Standard2\""), std::string::npos);
   std::size_t last = 0;
-  for (const char* key : {"\"author\"", "\"char_styles\"", "\"days\"", "\"header_word\"", "\"magic\": 2553679",
-                          "\"months\"", "\"names\"", "\"para_styles\"", "\"password\"", "\"read_only\": false",
-                          "\"version\": 3"}) {
+  for (const char* key :
+       {"\"author\"", "\"char_styles\"", "\"days\"", "\"header_word\"", "\"magic\": 2553679", "\"months\"",
+        "\"names\"", "\"para_styles\"", "\"password\"", "\"read_only\": false", "\"version\": 3"}) {
     const std::size_t at = j.find(key);
     ASSERT_NE(at, std::string::npos) << key;
     EXPECT_GT(at, last) << key;

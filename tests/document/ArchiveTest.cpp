@@ -17,14 +17,22 @@ std::string Bytes(std::initializer_list<int> bytes) {
   return out;
 }
 
-std::string Word(unsigned w) { return Bytes({static_cast<int>(w & 0xFF), static_cast<int>(w >> 8)}); }
-std::string Dword(unsigned d) { return Word(d & 0xFFFF) + Word(d >> 16); }
-std::string Str(const std::string& s) { return static_cast<char>(s.size()) + s; }  // short form only
+std::string Word(unsigned w) {
+  return Bytes({static_cast<int>(w & 0xFF), static_cast<int>(w >> 8)});
+}
+std::string Dword(unsigned d) {
+  return Word(d & 0xFFFF) + Word(d >> 16);
+}
+std::string Str(const std::string& s) {
+  return static_cast<char>(s.size()) + s;
+}  // short form only
 std::string Scrambled(std::string s) {
   for (char& c : s) c = static_cast<char>(c ^ 0xA7);
   return s;
 }
-std::string NewClass(const std::string& name) { return Word(0xFFFF) + Word(1) + Word(name.size()) + name; }
+std::string NewClass(const std::string& name) {
+  return Word(0xFFFF) + Word(1) + Word(name.size()) + name;
+}
 const std::string kEmptyMap = Word(0);
 const std::string kEmptyNames = [] {
   std::string s;
@@ -57,7 +65,8 @@ TEST_F(Archive, ClassIsNamedOnceThenReferredToByIndex) {
   const std::string bytes = StoreCalendar(content);
   const std::string body = Str("") + Bytes({238}) + Dword(200) + Dword(0) + Dword(0) + Dword(0) + Dword(0);
   ASSERT_EQ(body.size(), 22u);
-  const std::string styles = Word(2) + Str("A") + NewClass("CCharFormat") + body + Str("B") + Word(0x8001) + body;
+  const std::string styles =
+      Word(2) + Str("A") + NewClass("CCharFormat") + body + Str("B") + Word(0x8001) + body;
   EXPECT_EQ(bytes.substr(13, styles.size()), styles);
   EXPECT_EQ(bytes.substr(13 + 4, 6), Bytes({0xFF, 0xFF, 0x01, 0x00, 0x0B, 0x00}));
 
@@ -95,10 +104,15 @@ TEST_F(Archive, StringLengthForms) {
 TEST_F(Archive, Utf16StringsAreReadAsWindows1250) {
   // "Řa€" in UTF-16LE after the marker, once with a byte length and once with a word length.
   const std::string units = Bytes({0x58, 0x01, 0x61, 0x00, 0xAC, 0x20});
-  const std::string bytes = Bytes({0xFF, 0xFE, 0xFF, 3}) + units + Bytes({0xFF, 0xFE, 0xFF, 0xFF, 3, 0}) + units;
+  const std::string bytes =
+      Bytes({0xFF, 0xFE, 0xFF, 3}) + units + Bytes({0xFF, 0xFE, 0xFF, 0xFF, 3, 0}) + units;
   CArchiveReader r(bytes);
-  EXPECT_EQ(r.ReadString(), "\xD8" "a\x80");
-  EXPECT_EQ(r.ReadString(), "\xD8" "a\x80");
+  EXPECT_EQ(r.ReadString(),
+            "\xD8"
+            "a\x80");
+  EXPECT_EQ(r.ReadString(),
+            "\xD8"
+            "a\x80");
   EXPECT_FALSE(r.Failed());
 }
 
@@ -125,7 +139,8 @@ TEST_F(Archive, CountsAndLongObjectReferences) {
   for (unsigned i = 0; i < objects; ++i)
     r.ReadObject({ArchiveClass::Comment}, [](CArchiveReader& body, ArchiveClass) { body.ReadString(); });
   for (int i = 0; i < 2; ++i)
-    r.ReadObject({ArchiveClass::Names}, [&](CArchiveReader& body, ArchiveClass) { last = body.ReadStringList(); });
+    r.ReadObject({ArchiveClass::Names},
+                 [&](CArchiveReader& body, ArchiveClass) { last = body.ReadStringList(); });
   EXPECT_FALSE(r.Failed()) << r.Error();
   EXPECT_EQ(r.Remaining(), 0u);
 
@@ -150,8 +165,11 @@ TEST_F(Archive, BackReferenceRepeatsTheEarlierObject) {
 }
 
 TEST_F(Archive, Version3ScramblesRecordsAndPasswordsOnly) {
-  test::CalendarBuilder(content).Day("2005/03/07", "ab", "t").Month("2005/03", "m").Author("N", "A").Passwords(
-      "\xA7", "pw");
+  test::CalendarBuilder(content)
+      .Day("2005/03/07", "ab", "t")
+      .Month("2005/03", "m")
+      .Author("N", "A")
+      .Passwords("\xA7", "pw");
   const std::string bytes = StoreCalendar(content);
   EXPECT_EQ(bytes.substr(8, 2), Bytes({1, 0}));  // the password byte 0xA7 is stored as 0x00
   EXPECT_NE(bytes.find(Str("2005/03/07") + NewClass("CEntrTxt") + Str(Scrambled("ab"))), std::string::npos);
@@ -180,8 +198,9 @@ TEST_F(Archive, Version1FileBecomesNotesAndIsWrittenAsVersion3) {
   std::string names = Word(1) + Str("03/07") + NewClass("CNames") + Word(1) + Str("Tomáš") + Word(1) +
                       Str("Tomáš") + NewClass("CComment") + Str("03/07") + Word(1) + Str("Tomáš");
   for (int k = 1; k < 6; ++k) names += kEmptyMap + kEmptyMap + kEmptyMap;
-  const std::string days = Word(3) + Str("2005/03/07") + NewClass("CCom") + Str("porada") + Str("2005/03/08") +
-                           Word(0x8000 | 5) + Str("") + Str("2005/03/09") + Word(0x8000 | 3) + Str("oběd");
+  const std::string days = Word(3) + Str("2005/03/07") + NewClass("CCom") + Str("porada") +
+                           Str("2005/03/08") + Word(0x8000 | 5) + Str("") + Str("2005/03/09") +
+                           Word(0x8000 | 3) + Str("oběd");
   const std::string file = Dword(0x0026F74F) + Dword(1) + Str(Scrambled("heslo")) + names + days;
   loaded.m_NazevKalendare = "stale";
   ASSERT_EQ(Load(file), "");
@@ -202,12 +221,13 @@ TEST_F(Archive, Version1FileBecomesNotesAndIsWrittenAsVersion3) {
 }
 
 TEST_F(Archive, Version2TextsArePlainAndAreScrambledWhenWritten) {
-  const std::string day = Word(1) + Str("2005/03/07") + NewClass("CEntrTxt") + Str("note") + Str("{rtf}") +
-                          Str("text") + Str("");
-  const std::string month = Word(1) + Str("2005/03") + Word(0x8001) + Str("") + Str("{m}") + Str("měsíc") + Str("");
-  const std::string file = Dword(0x0026F74F) + Dword(2) + Str(Scrambled("pw")) + Dword(7) + kEmptyMap + kEmptyMap +
-                           kEmptyNames + day + Str("Titul") + Str("") + Str("") + Str("") + Str("") + Str("ap") +
-                           month;
+  const std::string day =
+      Word(1) + Str("2005/03/07") + NewClass("CEntrTxt") + Str("note") + Str("{rtf}") + Str("text") + Str("");
+  const std::string month =
+      Word(1) + Str("2005/03") + Word(0x8001) + Str("") + Str("{m}") + Str("měsíc") + Str("");
+  const std::string file = Dword(0x0026F74F) + Dword(2) + Str(Scrambled("pw")) + Dword(7) + kEmptyMap +
+                           kEmptyMap + kEmptyNames + day + Str("Titul") + Str("") + Str("") + Str("") +
+                           Str("") + Str("ap") + month;
   ASSERT_EQ(Load(file), "");
   EXPECT_EQ(loaded.m_Verze, 2u);
   EXPECT_EQ(loaded.m_Ochrana, 7u);
@@ -257,17 +277,18 @@ TEST_F(Archive, HostileInputsAreRefusedWithAReason) {
       {"huge count", head + Word(0xFFFF) + Dword(0xFFFFFFFF), "počet položek"},
       {"count beyond the bytes", head + Word(1000) + std::string(100, '\0'), "počet položek"},
       {"unknown class", styleHead + NewClass("CFont"), "neznámá třída"},
-      {"class name too long", styleHead + Word(0xFFFF) + Word(1) + Word(64) + std::string(64, 'C'), "63 znaků"},
+      {"class name too long", styleHead + Word(0xFFFF) + Word(1) + Word(64) + std::string(64, 'C'),
+       "63 znaků"},
       {"wrong schema", styleHead + Word(0xFFFF) + Word(2) + Word(11) + "CCharFormat", "schéma 2"},
       {"class of the wrong place", styleHead + NewClass("CEntrTxt"), "nepatřičném"},
       {"null reference", styleHead + Word(0), "prázdný odkaz"},
       {"class index beyond", styleHead + Word(0x8005), "chybný odkaz"},
-      {"object index as class", head + Word(2) + Str("S") + NewClass("CCharFormat") + std::string(22, '\0') +
-                                    Str("T") + Word(0x8002),
+      {"object index as class",
+       head + Word(2) + Str("S") + NewClass("CCharFormat") + std::string(22, '\0') + Str("T") + Word(0x8002),
        "chybný odkaz"},
       {"long class index beyond", styleHead + Word(0x7FFF) + Dword(0x80001234), "chybný odkaz"},
-      {"back-reference to a class", head + Word(2) + Str("S") + NewClass("CCharFormat") + std::string(22, '\0') +
-                                        Str("T") + Word(1),
+      {"back-reference to a class",
+       head + Word(2) + Str("S") + NewClass("CCharFormat") + std::string(22, '\0') + Str("T") + Word(1),
        "chybný odkaz"},
   };
   for (const Case& c : cases) {
@@ -281,12 +302,12 @@ TEST_F(Archive, HostileInputsAreRefusedWithAReason) {
 
 TEST_F(Archive, BackReferencesCannotMultiplyTheFile) {
   // One 60,000-byte name list referred to again and again from 2-byte back-references.
-  std::string byDate = Str("01/01") + NewClass("CNames") + Word(1) + Bytes({0xFF}) + Word(60000) +
-                       std::string(60000, 'n');
+  std::string byDate =
+      Str("01/01") + NewClass("CNames") + Word(1) + Bytes({0xFF}) + Word(60000) + std::string(60000, 'n');
   const unsigned repeats = 1000;
   for (unsigned i = 0; i < repeats; ++i) byDate += Str("01/02") + Word(2);
-  const std::string file = Dword(0x0026F74F) + Dword(3) + Str("") + Dword(0) + kEmptyMap + kEmptyMap +
-                           Word(repeats + 1) + byDate;
+  const std::string file =
+      Dword(0x0026F74F) + Dword(3) + Str("") + Dword(0) + kEmptyMap + kEmptyMap + Word(repeats + 1) + byDate;
   EXPECT_NE(Load(file).find("opakovaných odkazů"), std::string::npos);
 }
 

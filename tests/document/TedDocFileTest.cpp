@@ -129,14 +129,16 @@ TEST_F(TedDocFile, RefusalsShowOneMessageAndKeepTheOpenCalendar) {
       {"magic.orv", badMagic, "Nesprávný formát souboru"},
       {"tiny.orv", std::string("\x4F\xF7"), "Nesprávný formát souboru"},
       {"v4.orv", v4, "Soubor vyšší verze nelze otevřít"},
-      {"missing.orv", std::nullopt, "Soubor " + Path("missing.orv") + " nelze otevřít: soubor nebo složka neexistuje."},
+      {"missing.orv", std::nullopt,
+       "Soubor " + Path("missing.orv") + " nelze otevřít: soubor nebo složka neexistuje."},
       {"cut.orv", good.substr(0, good.size() - 1),
        "Soubor " + Path("cut.orv") + " je poškozený nebo není kalendářem Orvella 2: soubor končí předčasně."},
       {"class.orv", unknownClass,
        "Soubor " + Path("class.orv") +
            " je poškozený nebo není kalendářem Orvella 2: neznámá třída záznamu \"CCharFormax\"."},
       {"header.orv", good.substr(0, 9),
-       "Soubor " + Path("header.orv") + " je poškozený nebo není kalendářem Orvella 2: soubor končí předčasně."},
+       "Soubor " + Path("header.orv") +
+           " je poškozený nebo není kalendářem Orvella 2: soubor končí předčasně."},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -207,8 +209,8 @@ TEST_F(TedDocFile, FailedSaveLeavesTheOldFile) {
     EXPECT_FALSE(doc.OnSaveDocument(Path("kal.orv")));
   }
   EXPECT_EQ(ui.Messages(), std::vector<std::string>{"Kalendář nelze uložit do souboru " + Path("kal.orv") +
-                                                     ": do složky nelze zapisovat. Soubor na disku zůstal "
-                                                     "beze změny."});
+                                                    ": do složky nelze zapisovat. Soubor na disku zůstal "
+                                                    "beze změny."});
   EXPECT_EQ(ReadFile(dir / "kal.orv"), bytes);
   EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
   EXPECT_TRUE(doc.IsModified());
