@@ -5,7 +5,7 @@ namespace orv::cli {
 
 const std::vector<CliCommand>& CliCommands() {
   static const std::vector<CliCommand> commands = {
-      {"names", "[--category N]", "jména a svátky nového kalendáře (kategorie 0–4, výchozí 0)", CmdNames},
+      {"names", "[SOUBOR.orv] [--category N]", "jména a svátky kalendáře, bez souboru nového (kategorie 0–4, výchozí 0)", CmdNames},
       {"match", "VÝRAZ TEXT [--logical] [--mask] [--whole] [--case]",
        "vypíše 1, když text odpovídá hledanému výrazu, jinak 0", CmdMatch},
       {"new", "SOUBOR.orv", "vytvoří nový kalendář", CmdNew},

@@ -64,7 +64,7 @@ TEST_F(CalendarCommands, NewCalendarAndItsInformation) {
             "Verze formátu souboru: 3\nHeslo: ne\nPouze pro čtení: ne\nNázev kalendáře: název neuveden\n"
             "Číslo verze: neuvedena\nAutor: neuveden\nFirma: neuvedena\nDatum: neuvedeno\nHeslo autora: ne\n"
             "Počet záznamů v kalendáři: 0\nPočet výkladů měsíců: 0\nStyly písma: 0\nStyly odstavce: 0\n"
-            "Jmenné svátky: 0\nStátní svátky: 0\nOstatní svátky: 0\nSoukromé svátky: 0\nVýznamné dny: 0\n");
+            "Jmenné svátky: 368\nStátní svátky: 7\nOstatní svátky: 6\nSoukromé svátky: 0\nVýznamné dny: 6\n");
 
   // An existing file is replaced only with --yes.
   Orv({"note", file, "2005-03-07", "x"});
