@@ -5,4 +5,6 @@
 
 namespace orv::cli {
 
+int CmdRtf2Txt(const std::vector<std::string>& words, CliContext& ctx);
+
 }  // namespace orv::cli
