@@ -229,6 +229,8 @@ bool CRtfParser::CloseGroup() {
   m_NextIsOptional = false;
   if (m_Stack.size() <= 1) return !m_Document;  // a stray brace in a fragment
   if (Top().dest == Dest::FontTable) FinishFont();
+  // A last paragraph without \par ends with the document, in the document's paragraph format.
+  if (m_Document && m_Stack.size() == 2 && !m_Paragraph.runs.empty()) EndParagraph();
   const GroupState closed = std::move(Top());
   m_Stack.pop_back();
   m_FormatDirty = true;
