@@ -170,7 +170,7 @@ void CRtfWriter::WriteParagraphWords(const ParaFormat& f) {
     Word("\\pnstart", f.numberingStart);
     Word("\\pnindent", f.numberingTab);
     if (f.numbering == PFN_BULLET) {
-      m_Out += "{\\pntxtb\\'B7}";
+      m_Out += "{\\pntxtb\\'b7}";
     } else if (f.numberingStyle == PFNS_PARENS) {
       m_Out += "{\\pntxtb (}{\\pntxta )}";
       written.numberBefore = u"(";
@@ -255,7 +255,7 @@ void CRtfWriter::WriteCharWords(const RunFormat& f, bool all) {
 }
 
 void CRtfWriter::WriteText(std::u16string_view text, int codePage) {
-  static constexpr char kHex[] = "0123456789ABCDEF";
+  static constexpr char kHex[] = "0123456789abcdef";
   for (char16_t c : text) {
     if (c == u'\t') {
       Word("\\tab");
