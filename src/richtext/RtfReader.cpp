@@ -594,6 +594,12 @@ void CRtfParser::AddUnits(const char16_t* units, size_t count) {
 
 void CRtfParser::AddToBody(const char16_t* units, size_t count) {
   if (Top().chr.hidden || count == 0) return;
+  if (std::find(units, units + count, u'\0') != units + count) {  // a NUL byte is no text
+    std::u16string kept(units, count);
+    std::erase(kept, u'\0');
+    AddToBody(kept.data(), kept.size());
+    return;
+  }
   if (m_PendingCells > 0) {
     const int cells = m_PendingCells;
     m_PendingCells = 0;
@@ -613,7 +619,7 @@ void CRtfParser::AddToBody(const char16_t* units, size_t count) {
 
 void CRtfParser::AddToFontTable(const char16_t* units, size_t count) {
   for (size_t i = 0; i < count; ++i)
-    if (units[i] != u'\t' && m_Font.name.size() < 256) m_Font.name.push_back(units[i]);
+    if (units[i] >= 0x20 && m_Font.name.size() < 256) m_Font.name.push_back(units[i]);
 }
 
 void CRtfParser::FinishFont() {

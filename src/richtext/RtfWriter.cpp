@@ -266,13 +266,12 @@ void CRtfWriter::WriteText(std::u16string_view text, int codePage) {
       m_NeedDelimiter = false;
       if (c == u'\\' || c == u'{' || c == u'}') m_Out += '\\';
       m_Out += static_cast<char>(c);
-    } else if (const auto byte = c < 0x20 ? std::optional<unsigned char>(static_cast<unsigned char>(c))
-                                           : EncodeCodePage(codePage, c)) {
+    } else if (const auto byte = c < 0x80 ? std::nullopt : EncodeCodePage(codePage, c)) {
       m_Out += "\\'";
       m_Out += kHex[*byte >> 4];
       m_Out += kHex[*byte & 0xF];
       m_NeedDelimiter = false;
-    } else {
+    } else {  // control characters too: code pages disagree about them
       m_Out += "\\u" + std::to_string(static_cast<int16_t>(c)) + "?";
       m_NeedDelimiter = false;
     }
