@@ -17,6 +17,7 @@ const std::vector<CliCommand>& CliCommands() {
       {"convert", "VSTUP.orv VÝSTUP.orv", "uloží kalendář kterékoli verze jako kalendář současné verze",
        CmdConvert},
       {"password", "SOUBOR.orv [NOVÉ_HESLO]", "nastaví heslo kalendáře, bez hesla je odstraní", CmdPassword},
+      {"rtf2txt", "SOUBOR.rtf", "vypíše prostý text souboru RTF", CmdRtf2Txt},
   };
   return commands;
 }
