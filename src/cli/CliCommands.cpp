@@ -18,6 +18,8 @@ const std::vector<CliCommand>& CliCommands() {
        CmdConvert},
       {"password", "SOUBOR.orv [NOVÉ_HESLO]", "nastaví heslo kalendáře, bez hesla je odstraní", CmdPassword},
       {"rtf2txt", "SOUBOR.rtf", "vypíše prostý text souboru RTF", CmdRtf2Txt},
+      {"commentary", "SOUBOR.orv RRRR-MM-DD [--month] [--rtf VSTUP.rtf]",
+       "vypíše výklad dne (měsíce) jako RTF, nebo jej nahradí obsahem souboru RTF", CmdCommentary},
   };
   return commands;
 }

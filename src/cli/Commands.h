@@ -15,5 +15,6 @@ int CmdDay(const std::vector<std::string>& words, CliContext& ctx);
 int CmdConvert(const std::vector<std::string>& words, CliContext& ctx);
 int CmdPassword(const std::vector<std::string>& words, CliContext& ctx);
 int CmdRtf2Txt(const std::vector<std::string>& words, CliContext& ctx);
+int CmdCommentary(const std::vector<std::string>& words, CliContext& ctx);
 
 }  // namespace orv::cli
