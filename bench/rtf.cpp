@@ -30,7 +30,8 @@ const std::string& CommentaryRtf() {
     orv::RichContent content;
     for (int day = 0; orv::WriteRtf(content).size() < 1'000'000 && day < 2000; ++day) {
       for (int block = 0; block < 20; ++block) {
-        content.paragraphs.push_back({title, heading, {{heading, u"Pondělí " + std::u16string(1, u'0' + block % 10)}}});
+        content.paragraphs.push_back(
+            {title, heading, {{heading, u"Pondělí " + std::u16string(1, u'0' + block % 10)}}});
         orv::RichParagraph p{body, text, {}};
         for (int s = 0; s < 4; ++s) {
           p.runs.push_back({text, sentence});

@@ -132,13 +132,20 @@ constexpr std::array<char16_t, 128> kCp10000 = {
 
 const std::array<char16_t, 128>* HighHalf(int codePage) {
   switch (codePage) {
-    case 1251: return &kCp1251;
-    case 1252: return &kCp1252;
-    case 1253: return &kCp1253;
-    case 1254: return &kCp1254;
-    case 1257: return &kCp1257;
-    case 10000: return &kCp10000;
-    default: return nullptr;
+    case 1251:
+      return &kCp1251;
+    case 1252:
+      return &kCp1252;
+    case 1253:
+      return &kCp1253;
+    case 1254:
+      return &kCp1254;
+    case 1257:
+      return &kCp1257;
+    case 10000:
+      return &kCp10000;
+    default:
+      return nullptr;
   }
 }
 
@@ -154,10 +161,14 @@ constexpr CharsetCodePage kCharsets[] = {
 
 std::string IconvName(int codePage) {
   switch (codePage) {
-    case 10006: return "MACGREEK";
-    case 10007: return "MAC-CYRILLIC";
-    case 10029: return "MAC-CENTRALEUROPE";
-    default: return "CP" + std::to_string(codePage);
+    case 10006:
+      return "MACGREEK";
+    case 10007:
+      return "MAC-CYRILLIC";
+    case 10029:
+      return "MAC-CENTRALEUROPE";
+    default:
+      return "CP" + std::to_string(codePage);
   }
 }
 
@@ -195,7 +206,8 @@ bool DecodeIconv(int codePage, std::string_view bytes, std::u16string& out) {
     size_t outLeft = buffer.size();
     const size_t rc = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
     for (const char* p = buffer.data(); p + 1 < outPtr; p += 2)
-      out.push_back(static_cast<char16_t>(static_cast<unsigned char>(p[0]) | static_cast<unsigned char>(p[1]) << 8));
+      out.push_back(
+          static_cast<char16_t>(static_cast<unsigned char>(p[0]) | static_cast<unsigned char>(p[1]) << 8));
     if (rc == static_cast<size_t>(-1) && errno != E2BIG) {  // a broken or cut sequence
       out.push_back(0xFFFD);
       ++inPtr;
@@ -256,7 +268,8 @@ std::optional<unsigned char> EncodeCodePage(int codePage, char16_t unit) {
     return UnicodeToCp1250(unit);
   }
   if (codePage == kCodePageSymbol) {
-    if (unit >= kSymbolBase && unit <= kSymbolBase + 0xFF) return static_cast<unsigned char>(unit - kSymbolBase);
+    if (unit >= kSymbolBase && unit <= kSymbolBase + 0xFF)
+      return static_cast<unsigned char>(unit - kSymbolBase);
     return std::nullopt;
   }
   const auto* high = HighHalf(codePage);

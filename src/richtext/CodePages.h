@@ -13,7 +13,7 @@
 
 namespace orv {
 
-inline constexpr int kCodePageSymbol = 42;  // a symbol font: bytes stand for glyphs, not letters
+inline constexpr int kCodePageSymbol = 42;       // a symbol font: bytes stand for glyphs, not letters
 inline constexpr char16_t kSymbolBase = 0xF000;  // symbol byte b is held as U+F000 + b
 
 // The code page of a Windows character set; `ansiCodePage` answers for the default character set
