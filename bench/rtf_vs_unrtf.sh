@@ -12,11 +12,20 @@ rounds=${ROUNDS:-20}
 command -v unrtf >/dev/null || { echo "unrtf is not installed (apt-get install unrtf)" >&2; exit 2; }
 [ -x "$orv" ] || { echo "no orv at $orv; build it first" >&2; exit 2; }
 
+# unrtf writes the pictures it finds into the current directory: let it write them somewhere else.
+orv=$(realpath "$orv")
+corpus=$(realpath "$corpus")
+extra=()
+for file in "$@"; do extra+=("$(realpath "$file")"); done
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+cd "$scratch"
+
 now() { date +%s%N; }
 total_orv=0
 total_unrtf=0
 printf '%-36s %10s %10s %7s\n' file "orv ms" "unrtf ms" ratio
-for file in "$corpus"/*.rtf "$@"; do
+for file in "$corpus"/*.rtf "${extra[@]}"; do
   t_orv=0
   t_unrtf=0
   for ((i = 0; i < rounds; i++)); do
