@@ -6,7 +6,13 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 orv=${1:-$root/build/src/orv}
-corpus=${2:-${ORV_SHARED_DIR:-$root/../shared}/rtf-corpus}
+corpus=${2:-}
+if [ -z "$corpus" ]; then  # the shared folder sits beside the checkout (or beside its worktrees)
+  for shared in "${ORV_SHARED_DIR:-}" "$root/../shared" "$root/../../shared"; do
+    [ -n "$shared" ] && [ -d "$shared/rtf-corpus" ] && { corpus=$shared/rtf-corpus; break; }
+  done
+fi
+[ -d "$corpus" ] || { echo "no RTF corpus; give its folder as the second argument" >&2; exit 2; }
 shift $(( $# > 2 ? 2 : $# ))
 rounds=${ROUNDS:-20}
 command -v unrtf >/dev/null || { echo "unrtf is not installed (apt-get install unrtf)" >&2; exit 2; }
