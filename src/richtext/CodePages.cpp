@@ -1,9 +1,11 @@
 #include "richtext/CodePages.h"
 
-#include <QByteArray>
-#include <QString>
-#include <QStringDecoder>
+#include <iconv.h>
+
 #include <array>
+#include <cerrno>
+#include <map>
+#include <string>
 
 #include "core/Cp1250.h"
 #include "richtext/RichFormats.h"
@@ -130,13 +132,20 @@ constexpr std::array<char16_t, 128> kCp10000 = {
 
 const std::array<char16_t, 128>* HighHalf(int codePage) {
   switch (codePage) {
-    case 1251: return &kCp1251;
-    case 1252: return &kCp1252;
-    case 1253: return &kCp1253;
-    case 1254: return &kCp1254;
-    case 1257: return &kCp1257;
-    case 10000: return &kCp10000;
-    default: return nullptr;
+    case 1251:
+      return &kCp1251;
+    case 1252:
+      return &kCp1252;
+    case 1253:
+      return &kCp1253;
+    case 1254:
+      return &kCp1254;
+    case 1257:
+      return &kCp1257;
+    case 10000:
+      return &kCp10000;
+    default:
+      return nullptr;
   }
 }
 
@@ -150,16 +159,63 @@ constexpr CharsetCodePage kCharsets[] = {
     {178, 1256}, {186, 1257},          {204, 1251}, {222, 874},  {238, 1250}, {255, 437},
 };
 
-QByteArray QtCodecName(int codePage) {
+std::string IconvName(int codePage) {
   switch (codePage) {
-    case 10000: return "macintosh";
-    case 10006: return "x-mac-greek";
-    case 10007: return "x-mac-cyrillic";
-    case 10029: return "x-mac-centraleurope";
-    default: break;
+    case 10006:
+      return "MACGREEK";
+    case 10007:
+      return "MAC-CYRILLIC";
+    case 10029:
+      return "MAC-CENTRALEUROPE";
+    default:
+      return "CP" + std::to_string(codePage);
   }
-  if (codePage == 874 || (codePage >= 1250 && codePage <= 1258)) return "windows-" + QByteArray::number(codePage);
-  return "CP" + QByteArray::number(codePage);
+}
+
+// The C library's converters for the code pages without a table here, opened once per thread.
+class CIconvCache {
+ public:
+  ~CIconvCache() {
+    for (auto& [codePage, cd] : m_Open)
+      if (cd != kNone) iconv_close(cd);
+  }
+  iconv_t Get(int codePage) {
+    auto it = m_Open.find(codePage);
+    if (it == m_Open.end())
+      it = m_Open.emplace(codePage, iconv_open("UTF-16LE", IconvName(codePage).c_str())).first;
+    return it->second;
+  }
+  static inline const iconv_t kNone = reinterpret_cast<iconv_t>(-1);
+
+ private:
+  std::map<int, iconv_t> m_Open;
+};
+
+// Appends the UTF-16 of `bytes`; a byte that does not decode becomes U+FFFD and decoding goes on.
+bool DecodeIconv(int codePage, std::string_view bytes, std::u16string& out) {
+  thread_local CIconvCache cache;
+  const iconv_t cd = cache.Get(codePage);
+  if (cd == CIconvCache::kNone) return false;
+  iconv(cd, nullptr, nullptr, nullptr, nullptr);
+  std::string in(bytes);
+  char* inPtr = in.data();
+  size_t inLeft = in.size();
+  std::string buffer(4 * in.size() + 8, '\0');
+  while (inLeft > 0) {
+    char* outPtr = buffer.data();
+    size_t outLeft = buffer.size();
+    const size_t rc = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+    for (const char* p = buffer.data(); p + 1 < outPtr; p += 2)
+      out.push_back(
+          static_cast<char16_t>(static_cast<unsigned char>(p[0]) | static_cast<unsigned char>(p[1]) << 8));
+    if (rc == static_cast<size_t>(-1) && errno != E2BIG) {  // a broken or cut sequence
+      out.push_back(0xFFFD);
+      ++inPtr;
+      --inLeft;
+      iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    }
+  }
+  return true;
 }
 
 }  // namespace
@@ -202,13 +258,7 @@ void DecodeCodePage(int codePage, std::string_view bytes, std::u16string& out) {
     }
     return;
   }
-  QStringDecoder decoder(QtCodecName(codePage).constData());
-  if (!decoder.isValid()) {
-    out.append(bytes.size(), u'?');
-    return;
-  }
-  const QString text = decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-  out.append(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<size_t>(text.size()));
+  if (!DecodeIconv(codePage, bytes, out)) out.append(bytes.size(), u'?');
 }
 
 std::optional<unsigned char> EncodeCodePage(int codePage, char16_t unit) {
@@ -218,7 +268,8 @@ std::optional<unsigned char> EncodeCodePage(int codePage, char16_t unit) {
     return UnicodeToCp1250(unit);
   }
   if (codePage == kCodePageSymbol) {
-    if (unit >= kSymbolBase && unit <= kSymbolBase + 0xFF) return static_cast<unsigned char>(unit - kSymbolBase);
+    if (unit >= kSymbolBase && unit <= kSymbolBase + 0xFF)
+      return static_cast<unsigned char>(unit - kSymbolBase);
     return std::nullopt;
   }
   const auto* high = HighHalf(codePage);

@@ -2,8 +2,9 @@
 // The code pages RTF text is written in: which code page a Windows character set or an \ansicpg
 // stands for, decoding \'hh bytes to UTF-16 and encoding UTF-16 back to a byte where the code page
 // has the character. Single-byte Windows code pages and Mac Roman have tables of their own;
-// everything else (double-byte Asian code pages, OEM pages) decodes through Qt's converters and
-// never encodes, so the writer falls back to \uN for it.
+// everything else (double-byte Asian code pages, OEM pages) decodes through the C library's
+// converters (iconv), and a code page unknown to them decodes as "?" per byte. Those never encode,
+// so the writer falls back to \uN for them.
 
 #include <cstdint>
 #include <optional>
@@ -12,7 +13,7 @@
 
 namespace orv {
 
-inline constexpr int kCodePageSymbol = 42;  // a symbol font: bytes stand for glyphs, not letters
+inline constexpr int kCodePageSymbol = 42;       // a symbol font: bytes stand for glyphs, not letters
 inline constexpr char16_t kSymbolBase = 0xF000;  // symbol byte b is held as U+F000 + b
 
 // The code page of a Windows character set; `ansiCodePage` answers for the default character set

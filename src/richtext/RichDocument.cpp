@@ -50,15 +50,24 @@ std::u16string ToU16(const QString& s) {
 }
 
 uint32_t ColourRef(const QColor& c) {
-  return static_cast<uint32_t>(c.red()) | static_cast<uint32_t>(c.green()) << 8 | static_cast<uint32_t>(c.blue()) << 16;
+  return static_cast<uint32_t>(c.red()) | static_cast<uint32_t>(c.green()) << 8 |
+         static_cast<uint32_t>(c.blue()) << 16;
 }
 
 // Characters a document must not get from content: they would make blocks or objects of text.
 char16_t Sanitised(char16_t c) {
   switch (c) {
-    case u'\r': case u'\n': case 0x2029: return kLineBreak;
-    case 0: case 0xFFFC: case 0xFDD0: case 0xFDD1: return 0xFFFD;
-    default: return c;
+    case u'\r':
+    case u'\n':
+    case 0x2029:
+      return kLineBreak;
+    case 0:
+    case 0xFFFC:
+    case 0xFDD0:
+    case 0xFDD1:
+      return 0xFFFD;
+    default:
+      return c;
   }
 }
 
@@ -147,21 +156,38 @@ QTextBlockFormat ToQtBlockFormat(const ParaFormat& p) {
   q.setTopMargin(p.spaceBefore / kTwipsPerPixel);
   q.setBottomMargin(p.spaceAfter / kTwipsPerPixel);
   switch (p.alignment) {
-    case PFA_RIGHT: q.setAlignment(Qt::AlignRight); break;
-    case PFA_CENTER: q.setAlignment(Qt::AlignHCenter); break;
-    case PFA_JUSTIFY: q.setAlignment(Qt::AlignJustify); break;
-    default: q.setAlignment(Qt::AlignLeft); break;
+    case PFA_RIGHT:
+      q.setAlignment(Qt::AlignRight);
+      break;
+    case PFA_CENTER:
+      q.setAlignment(Qt::AlignHCenter);
+      break;
+    case PFA_JUSTIFY:
+      q.setAlignment(Qt::AlignJustify);
+      break;
+    default:
+      q.setAlignment(Qt::AlignLeft);
+      break;
   }
   if (!qtTabs.isEmpty()) q.setTabPositions(qtTabs);
   switch (p.lineSpacingRule) {
-    case kSpacingOneAndHalf: q.setLineHeight(150, QTextBlockFormat::ProportionalHeight); break;
-    case kSpacingDouble: q.setLineHeight(200, QTextBlockFormat::ProportionalHeight); break;
-    case kSpacingAtLeast: q.setLineHeight(p.lineSpacing / kTwipsPerPixel, QTextBlockFormat::MinimumHeight); break;
-    case kSpacingExactly: q.setLineHeight(p.lineSpacing / kTwipsPerPixel, QTextBlockFormat::FixedHeight); break;
+    case kSpacingOneAndHalf:
+      q.setLineHeight(150, QTextBlockFormat::ProportionalHeight);
+      break;
+    case kSpacingDouble:
+      q.setLineHeight(200, QTextBlockFormat::ProportionalHeight);
+      break;
+    case kSpacingAtLeast:
+      q.setLineHeight(p.lineSpacing / kTwipsPerPixel, QTextBlockFormat::MinimumHeight);
+      break;
+    case kSpacingExactly:
+      q.setLineHeight(p.lineSpacing / kTwipsPerPixel, QTextBlockFormat::FixedHeight);
+      break;
     case kSpacingTwentieths:
       if (p.lineSpacing > 0) q.setLineHeight(p.lineSpacing * 5.0, QTextBlockFormat::ProportionalHeight);
       break;
-    default: break;
+    default:
+      break;
   }
   return q;
 }
@@ -175,7 +201,10 @@ ParaFormat ParaFormatOf(const QTextBlockFormat& q) {
     p.spaceBefore = static_cast<int32_t>(std::lround(q.topMargin() * kTwipsPerPixel));
     p.spaceAfter = static_cast<int32_t>(std::lround(q.bottomMargin() * kTwipsPerPixel));
     const Qt::Alignment a = q.alignment() & Qt::AlignHorizontal_Mask;
-    p.alignment = a & Qt::AlignRight ? PFA_RIGHT : a & Qt::AlignHCenter ? PFA_CENTER : a & Qt::AlignJustify ? PFA_JUSTIFY : PFA_LEFT;
+    p.alignment = a & Qt::AlignRight     ? PFA_RIGHT
+                  : a & Qt::AlignHCenter ? PFA_CENTER
+                  : a & Qt::AlignJustify ? PFA_JUSTIFY
+                                         : PFA_LEFT;
     return p;
   }
   p.startIndent = q.intProperty(kParaStartIndent);
@@ -226,7 +255,8 @@ void InsertRichContent(QTextCursor& cursor, const RichContent& content) {
     for (const RichRun& run : p.runs) {
       if (run.text.empty()) continue;
       text.resize(static_cast<qsizetype>(run.text.size()));
-      for (size_t k = 0; k < run.text.size(); ++k) text[static_cast<qsizetype>(k)] = QChar(Sanitised(run.text[k]));
+      for (size_t k = 0; k < run.text.size(); ++k)
+        text[static_cast<qsizetype>(k)] = QChar(Sanitised(run.text[k]));
       cursor.insertText(text, qtFormat(run.format));
     }
   }
@@ -243,7 +273,8 @@ RichContent ExtractRichContent(const QTextDocument& document, int from, int to) 
   std::unordered_map<int, RunFormat> formats;  // by the document's format index
   auto runFormat = [&](const QTextFragment& fragment) -> const RunFormat& {
     auto it = formats.find(fragment.charFormatIndex());
-    if (it == formats.end()) it = formats.emplace(fragment.charFormatIndex(), RunFormatOf(fragment.charFormat())).first;
+    if (it == formats.end())
+      it = formats.emplace(fragment.charFormatIndex(), RunFormatOf(fragment.charFormat())).first;
     return it->second;
   };
   for (QTextBlock block = document.findBlock(from); block.isValid(); block = block.next()) {
@@ -257,8 +288,9 @@ RichContent ExtractRichContent(const QTextDocument& document, int from, int to) 
       const RunFormat& f = runFormat(fragment);
       if (p.runs.empty() || !(p.runs.back().format == f)) p.runs.push_back({f, {}});
       const QString text = fragment.text();
-      p.runs.back().text.append(reinterpret_cast<const char16_t*>(text.utf16()) + (begin - fragment.position()),
-                                static_cast<size_t>(end - begin));
+      p.runs.back().text.append(
+          reinterpret_cast<const char16_t*>(text.utf16()) + (begin - fragment.position()),
+          static_cast<size_t>(end - begin));
     }
     p.mark = p.runs.empty() ? RunFormatOf(block.charFormat()) : p.runs.back().format;
     const int blockEnd = block.position() + block.length() - 1;  // its paragraph mark
@@ -274,7 +306,8 @@ std::string PlainTextOf(const QTextDocument& document, int from, int to) {
   std::string out;
   if (to <= from) return out;
   out.reserve(static_cast<size_t>(to - from));
-  for (QTextBlock block = document.findBlock(from); block.isValid() && block.position() < to; block = block.next()) {
+  for (QTextBlock block = document.findBlock(from); block.isValid() && block.position() < to;
+       block = block.next()) {
     const QString text = block.text();
     const int begin = std::max(from, block.position());
     const int end = std::min(to, block.position() + static_cast<int>(text.size()));

@@ -95,7 +95,8 @@ std::vector<int> LineStarts(const QTextBlock& block) {
   std::vector<int> starts;
   const QTextLayout* layout = block.layout();
   if (layout && layout->lineCount() > 0) {
-    for (int i = 0; i < layout->lineCount(); ++i) starts.push_back(block.position() + layout->lineAt(i).textStart());
+    for (int i = 0; i < layout->lineCount(); ++i)
+      starts.push_back(block.position() + layout->lineAt(i).textStart());
     return starts;
   }
   starts.push_back(block.position());
@@ -137,13 +138,16 @@ RunFormat CRichEditCtrl::DefaultRunFormat() {
 }
 
 CRichEditCtrl::CRichEditCtrl()
-    : m_Document(std::make_unique<QTextDocument>()), m_Cursor(std::make_unique<QTextCursor>(m_Document.get())) {
+    : m_Document(std::make_unique<QTextDocument>()),
+      m_Cursor(std::make_unique<QTextCursor>(m_Document.get())) {
   StreamIn({});
 }
 
 CRichEditCtrl::~CRichEditCtrl() = default;
 
-std::string CRichEditCtrl::StreamOut() const { return WriteRtf(ExtractRichContent(*m_Document, 0, GetTextLength())); }
+std::string CRichEditCtrl::StreamOut() const {
+  return WriteRtf(ExtractRichContent(*m_Document, 0, GetTextLength()));
+}
 
 void CRichEditCtrl::StreamIn(std::string_view rtf) {
   RichContent content = ReadRtf(rtf);
@@ -162,9 +166,13 @@ void CRichEditCtrl::StreamIn(std::string_view rtf) {
   *m_Cursor = QTextCursor(m_Document.get());
 }
 
-int CRichEditCtrl::GetTextLength() const { return m_Document->characterCount() - 1; }
+int CRichEditCtrl::GetTextLength() const {
+  return m_Document->characterCount() - 1;
+}
 
-std::string CRichEditCtrl::GetText() const { return PlainTextOf(*m_Document, 0, GetTextLength()); }
+std::string CRichEditCtrl::GetText() const {
+  return PlainTextOf(*m_Document, 0, GetTextLength());
+}
 
 void CRichEditCtrl::SetSel(int start, int end) {
   const int length = GetTextLength();
@@ -179,9 +187,13 @@ void CRichEditCtrl::SetSel(int start, int end) {
   m_Cursor->setPosition(end, QTextCursor::KeepAnchor);
 }
 
-CharRange CRichEditCtrl::Selection() const { return {m_Cursor->selectionStart(), m_Cursor->selectionEnd()}; }
+CharRange CRichEditCtrl::Selection() const {
+  return {m_Cursor->selectionStart(), m_Cursor->selectionEnd()};
+}
 
-CharRange CRichEditCtrl::GetSel() const { return Selection(); }
+CharRange CRichEditCtrl::GetSel() const {
+  return Selection();
+}
 
 std::string CRichEditCtrl::GetSelText() const {
   const CharRange sel = Selection();
@@ -228,7 +240,9 @@ int CRichEditCtrl::LineFromChar(int pos) const {
   const QTextBlock target = m_Document->findBlock(pos);
   for (QTextBlock block = m_Document->begin(); block.isValid(); block = block.next()) {
     const std::vector<int> starts = LineStarts(block);
-    if (block == target) return line + static_cast<int>(std::upper_bound(starts.begin(), starts.end(), pos) - starts.begin()) - 1;
+    if (block == target)
+      return line + static_cast<int>(std::upper_bound(starts.begin(), starts.end(), pos) - starts.begin()) -
+             1;
     line += static_cast<int>(starts.size());
   }
   return line;
@@ -262,7 +276,8 @@ CharFormat CRichEditCtrl::GetSelectionCharFormat() const {
 void CRichEditCtrl::SetSelectionCharFormat(const CharFormat& format) {
   const CharRange sel = Selection();
   if (sel.min == sel.max) {
-    const QTextCharFormat typing = ToQtCharFormat(ApplyCharFormat(RunFormatOf(m_Cursor->charFormat()), format));
+    const QTextCharFormat typing =
+        ToQtCharFormat(ApplyCharFormat(RunFormatOf(m_Cursor->charFormat()), format));
     m_Cursor->setCharFormat(typing);
     if (m_Cursor->block().length() == 1) m_Cursor->setBlockCharFormat(typing);
     return;
@@ -278,11 +293,14 @@ void CRichEditCtrl::SetSelectionCharFormat(const CharFormat& format) {
       const QTextFragment fragment = it.fragment();
       const int begin = std::max(sel.min, fragment.position());
       const int end = std::min(sel.max, fragment.position() + fragment.length());
-      if (begin < end) spans.push_back({begin, end, ToQtCharFormat(ApplyCharFormat(RunFormatOf(fragment.charFormat()), format))});
+      if (begin < end)
+        spans.push_back(
+            {begin, end, ToQtCharFormat(ApplyCharFormat(RunFormatOf(fragment.charFormat()), format))});
     }
     // An empty paragraph wholly inside the selection takes the format for what is typed into it.
     if (block.length() == 1 && block.position() >= sel.min)
-      QTextCursor(block).setBlockCharFormat(ToQtCharFormat(ApplyCharFormat(RunFormatOf(block.charFormat()), format)));
+      QTextCursor(block).setBlockCharFormat(
+          ToQtCharFormat(ApplyCharFormat(RunFormatOf(block.charFormat()), format)));
   }
   QTextCursor cursor(m_Document.get());
   cursor.beginEditBlock();
@@ -294,46 +312,53 @@ void CRichEditCtrl::SetSelectionCharFormat(const CharFormat& format) {
   cursor.endEditBlock();
 }
 
-ParaFormat CRichEditCtrl::GetParaFormat() const {
+// The paragraphs a selection touches; a selection that ends at the start of a paragraph does not
+// touch it.
+std::vector<QTextBlock> CRichEditCtrl::TouchedParagraphs() const {
   const CharRange sel = Selection();
-  QTextBlock block = m_Document->findBlock(sel.min);
-  const QTextBlock last = m_Document->findBlock(sel.max);
-  ParaFormat first = ParaFormatOf(block.blockFormat());
-  uint32_t mask = PFM_ALL;
-  for (; block.isValid(); block = block.next()) {
-    if (block != m_Document->findBlock(sel.min) && block.position() == sel.max && sel.max > sel.min) break;
-    mask &= UniformParaMask(first, ParaFormatOf(block.blockFormat()));
-    if (block == last) break;
+  std::vector<QTextBlock> blocks;
+  for (QTextBlock block = m_Document->findBlock(sel.min); block.isValid(); block = block.next()) {
+    if (!blocks.empty() && block.position() >= sel.max) break;
+    blocks.push_back(block);
   }
+  return blocks;
+}
+
+ParaFormat CRichEditCtrl::GetParaFormat() const {
+  const std::vector<QTextBlock> blocks = TouchedParagraphs();
+  ParaFormat first = ParaFormatOf(blocks.front().blockFormat());
+  uint32_t mask = PFM_ALL;
+  for (const QTextBlock& block : blocks) mask &= UniformParaMask(first, ParaFormatOf(block.blockFormat()));
   first.mask = mask;
   return first;
 }
 
 void CRichEditCtrl::SetParaFormat(const ParaFormat& format) {
-  const CharRange sel = Selection();
-  const QTextBlock firstBlock = m_Document->findBlock(sel.min);
-  const QTextBlock last = m_Document->findBlock(sel.max);
   QTextCursor cursor(m_Document.get());
   cursor.beginEditBlock();
-  for (QTextBlock block = firstBlock; block.isValid(); block = block.next()) {
-    if (block != firstBlock && block.position() == sel.max && sel.max > sel.min) break;
+  for (const QTextBlock& block : TouchedParagraphs()) {
     cursor.setPosition(block.position());
     cursor.setBlockFormat(ToQtBlockFormat(ApplyParaFormat(ParaFormatOf(block.blockFormat()), format)));
-    if (block == last) break;
   }
   cursor.endEditBlock();
 }
 
-bool CRichEditCtrl::GetModify() const { return m_Document->isModified(); }
+bool CRichEditCtrl::GetModify() const {
+  return m_Document->isModified();
+}
 
-void CRichEditCtrl::SetModify(bool modified) { m_Document->setModified(modified); }
+void CRichEditCtrl::SetModify(bool modified) {
+  m_Document->setModified(modified);
+}
 
 RichContent CRichEditCtrl::CopySelection() const {
   const CharRange sel = Selection();
   return ExtractRichContent(*m_Document, sel.min, sel.max);
 }
 
-void CRichEditCtrl::InsertAtCaret(const RichContent& piece) { InsertRichContent(*m_Cursor, piece); }
+void CRichEditCtrl::InsertAtCaret(const RichContent& piece) {
+  InsertRichContent(*m_Cursor, piece);
+}
 
 void CRichEditCtrl::SetRedraw(bool on) {
   m_RedrawOn = on;

@@ -20,12 +20,14 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "richtext/RichContent.h"
 #include "richtext/RichFormats.h"
 
-class QTextDocument;
+class QTextBlock;
 class QTextCursor;
+class QTextDocument;
 
 namespace orv {
 
@@ -94,6 +96,7 @@ class CRichEditCtrl {
 
  private:
   CharRange Selection() const;
+  std::vector<QTextBlock> TouchedParagraphs() const;
 
   std::unique_ptr<QTextDocument> m_Document;
   std::unique_ptr<QTextCursor> m_Cursor;  // the selection: anchor and caret

@@ -31,7 +31,8 @@ ParaFormat ParaFormatOf(const RtfParaProps& p) {
     f.lineSpacingRule = p.lineSpacing > 0 ? kSpacingAtLeast : kSpacingExactly;
     f.lineSpacing = ClampToInt32(p.lineSpacing > 0 ? int64_t{p.lineSpacing} : -int64_t{p.lineSpacing});
   } else if (p.lineSpacing != 0) {
-    const int32_t lines240 = ClampToInt32(p.lineSpacing > 0 ? int64_t{p.lineSpacing} : -int64_t{p.lineSpacing});
+    const int32_t lines240 =
+        ClampToInt32(p.lineSpacing > 0 ? int64_t{p.lineSpacing} : -int64_t{p.lineSpacing});
     if (lines240 == 360) {
       f.lineSpacingRule = kSpacingOneAndHalf;
     } else if (lines240 == 480) {

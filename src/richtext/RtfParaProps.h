@@ -16,10 +16,10 @@ namespace orv {
 struct RtfParaProps {
   // Alignment, right indent, spaces, tabs and numbering kind, start and tab as read.
   ParaFormat format;
-  int32_t leftIndent = 0;   // \li: all lines
-  int32_t firstIndent = 0;  // \fi: first line, relative
-  int32_t lineSpacing = 0;  // \sl
-  bool lineMultiple = false;  // \slmult1: \sl in 240ths of a line
+  int32_t leftIndent = 0;       // \li: all lines
+  int32_t firstIndent = 0;      // \fi: first line, relative
+  int32_t lineSpacing = 0;      // \sl
+  bool lineMultiple = false;    // \slmult1: \sl in 240ths of a line
   std::u16string numberBefore;  // {\pntxtb ...}
   std::u16string numberAfter;   // {\pntxta ...}
 

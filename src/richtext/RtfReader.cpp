@@ -14,10 +14,10 @@
 namespace orv {
 namespace {
 
-constexpr size_t kMaxDepth = 200;          // deeper groups are skipped whole
-constexpr size_t kMaxWordLength = 32;      // longer control words are cut (and unknown)
+constexpr size_t kMaxDepth = 200;           // deeper groups are skipped whole
+constexpr size_t kMaxWordLength = 32;       // longer control words are cut (and unknown)
 constexpr int64_t kMaxMeasure = 1'000'000;  // twips; larger indents and spaces are hostile
-constexpr int kMaxHalfPoints = 3276;       // 1638 points
+constexpr int kMaxHalfPoints = 3276;        // 1638 points
 constexpr int kMaxUnicodeSkip = 16;
 
 // Where the text of a group goes.
@@ -45,11 +45,72 @@ struct FontEntry {
 };
 
 enum class Word : uint8_t {
-  Ansi, Mac, Pc, Pca, AnsiCpg, Deff, Uc, U, FontTable, ColorTable, F, FCharset, Red, Green, Blue,
-  Plain, B, I, Ul, UlNone, Strike, Protect, Fs, Cf, V, Pard, Li, Ri, Fi, Ql, Qr, Qc, Qj, Sb, Sa, Sl,
-  SlMult, Tx, Ls, Pn, PnLvlBlt, PnLvlBody, PnLvl, PnDec, PnLcLtr, PnUcLtr, PnLcRm, PnUcRm, PnStart,
-  PnIndent, PnTxtA, PnTxtB, OwnPara, OwnAlignment, OwnLineSpacingRule, OwnLineSpacing, OwnNumbering,
-  OwnNumberingStyle, Par, Line, Tab, Cell, Row, Bin, Skip, Char,
+  Ansi,
+  Mac,
+  Pc,
+  Pca,
+  AnsiCpg,
+  Deff,
+  Uc,
+  U,
+  FontTable,
+  ColorTable,
+  F,
+  FCharset,
+  Red,
+  Green,
+  Blue,
+  Plain,
+  B,
+  I,
+  Ul,
+  UlNone,
+  Strike,
+  Protect,
+  Fs,
+  Cf,
+  V,
+  Pard,
+  Li,
+  Ri,
+  Fi,
+  Ql,
+  Qr,
+  Qc,
+  Qj,
+  Sb,
+  Sa,
+  Sl,
+  SlMult,
+  Tx,
+  Ls,
+  Pn,
+  PnLvlBlt,
+  PnLvlBody,
+  PnLvl,
+  PnDec,
+  PnLcLtr,
+  PnUcLtr,
+  PnLcRm,
+  PnUcRm,
+  PnStart,
+  PnIndent,
+  PnTxtA,
+  PnTxtB,
+  OwnPara,
+  OwnAlignment,
+  OwnLineSpacingRule,
+  OwnLineSpacing,
+  OwnNumbering,
+  OwnNumberingStyle,
+  Par,
+  Line,
+  Tab,
+  Cell,
+  Row,
+  Bin,
+  Skip,
+  Char,
 };
 
 struct WordInfo {
@@ -60,56 +121,182 @@ struct WordInfo {
 const std::unordered_map<std::string_view, WordInfo>& Words() {
   static const std::unordered_map<std::string_view, WordInfo> words = [] {
     std::unordered_map<std::string_view, WordInfo> w = {
-        {"ansi", {Word::Ansi}}, {"mac", {Word::Mac}}, {"pc", {Word::Pc}}, {"pca", {Word::Pca}},
-        {"ansicpg", {Word::AnsiCpg}}, {"deff", {Word::Deff}}, {"uc", {Word::Uc}}, {"u", {Word::U}},
-        {"fonttbl", {Word::FontTable}}, {"colortbl", {Word::ColorTable}}, {"f", {Word::F}},
-        {"fcharset", {Word::FCharset}}, {"red", {Word::Red}}, {"green", {Word::Green}},
-        {"blue", {Word::Blue}}, {"plain", {Word::Plain}}, {"b", {Word::B}}, {"i", {Word::I}},
-        {"ul", {Word::Ul}}, {"uld", {Word::Ul}}, {"uldb", {Word::Ul}}, {"ulw", {Word::Ul}},
-        {"uldash", {Word::Ul}}, {"uldashd", {Word::Ul}}, {"uldashdd", {Word::Ul}}, {"ulth", {Word::Ul}},
-        {"ulwave", {Word::Ul}}, {"ulhwave", {Word::Ul}}, {"ululdbwave", {Word::Ul}},
-        {"ulnone", {Word::UlNone}}, {"strike", {Word::Strike}}, {"striked", {Word::Strike}},
-        {"protect", {Word::Protect}}, {"fs", {Word::Fs}}, {"cf", {Word::Cf}}, {"v", {Word::V}},
-        {"pard", {Word::Pard}}, {"li", {Word::Li}}, {"ri", {Word::Ri}}, {"fi", {Word::Fi}},
-        {"ql", {Word::Ql}}, {"qr", {Word::Qr}}, {"qc", {Word::Qc}}, {"qj", {Word::Qj}},
-        {"qd", {Word::Qj}}, {"sb", {Word::Sb}}, {"sa", {Word::Sa}}, {"sl", {Word::Sl}},
-        {"slmult", {Word::SlMult}}, {"tx", {Word::Tx}}, {"ls", {Word::Ls}}, {"pn", {Word::Pn}},
-        {"pnlvlblt", {Word::PnLvlBlt}}, {"pnlvlbody", {Word::PnLvlBody}}, {"pnlvl", {Word::PnLvl}},
-        {"pndec", {Word::PnDec}}, {"pnlcltr", {Word::PnLcLtr}}, {"pnucltr", {Word::PnUcLtr}},
-        {"pnlcrm", {Word::PnLcRm}}, {"pnucrm", {Word::PnUcRm}}, {"pnstart", {Word::PnStart}},
-        {"pnindent", {Word::PnIndent}}, {"pntxta", {Word::PnTxtA}}, {"pntxtb", {Word::PnTxtB}},
-        {"orvpara", {Word::OwnPara}}, {"orvalign", {Word::OwnAlignment}},
+        {"ansi", {Word::Ansi}},
+        {"mac", {Word::Mac}},
+        {"pc", {Word::Pc}},
+        {"pca", {Word::Pca}},
+        {"ansicpg", {Word::AnsiCpg}},
+        {"deff", {Word::Deff}},
+        {"uc", {Word::Uc}},
+        {"u", {Word::U}},
+        {"fonttbl", {Word::FontTable}},
+        {"colortbl", {Word::ColorTable}},
+        {"f", {Word::F}},
+        {"fcharset", {Word::FCharset}},
+        {"red", {Word::Red}},
+        {"green", {Word::Green}},
+        {"blue", {Word::Blue}},
+        {"plain", {Word::Plain}},
+        {"b", {Word::B}},
+        {"i", {Word::I}},
+        {"ul", {Word::Ul}},
+        {"uld", {Word::Ul}},
+        {"uldb", {Word::Ul}},
+        {"ulw", {Word::Ul}},
+        {"uldash", {Word::Ul}},
+        {"uldashd", {Word::Ul}},
+        {"uldashdd", {Word::Ul}},
+        {"ulth", {Word::Ul}},
+        {"ulwave", {Word::Ul}},
+        {"ulhwave", {Word::Ul}},
+        {"ululdbwave", {Word::Ul}},
+        {"ulnone", {Word::UlNone}},
+        {"strike", {Word::Strike}},
+        {"striked", {Word::Strike}},
+        {"protect", {Word::Protect}},
+        {"fs", {Word::Fs}},
+        {"cf", {Word::Cf}},
+        {"v", {Word::V}},
+        {"pard", {Word::Pard}},
+        {"li", {Word::Li}},
+        {"ri", {Word::Ri}},
+        {"fi", {Word::Fi}},
+        {"ql", {Word::Ql}},
+        {"qr", {Word::Qr}},
+        {"qc", {Word::Qc}},
+        {"qj", {Word::Qj}},
+        {"qd", {Word::Qj}},
+        {"sb", {Word::Sb}},
+        {"sa", {Word::Sa}},
+        {"sl", {Word::Sl}},
+        {"slmult", {Word::SlMult}},
+        {"tx", {Word::Tx}},
+        {"ls", {Word::Ls}},
+        {"pn", {Word::Pn}},
+        {"pnlvlblt", {Word::PnLvlBlt}},
+        {"pnlvlbody", {Word::PnLvlBody}},
+        {"pnlvl", {Word::PnLvl}},
+        {"pndec", {Word::PnDec}},
+        {"pnlcltr", {Word::PnLcLtr}},
+        {"pnucltr", {Word::PnUcLtr}},
+        {"pnlcrm", {Word::PnLcRm}},
+        {"pnucrm", {Word::PnUcRm}},
+        {"pnstart", {Word::PnStart}},
+        {"pnindent", {Word::PnIndent}},
+        {"pntxta", {Word::PnTxtA}},
+        {"pntxtb", {Word::PnTxtB}},
+        {"orvpara", {Word::OwnPara}},
+        {"orvalign", {Word::OwnAlignment}},
         {"orvlsrule", {Word::OwnLineSpacingRule}},
-        {"orvls", {Word::OwnLineSpacing}}, {"orvnum", {Word::OwnNumbering}},
-        {"orvnstyle", {Word::OwnNumberingStyle}}, {"par", {Word::Par}}, {"sect", {Word::Par}},
-        {"line", {Word::Line}}, {"tab", {Word::Tab}}, {"cell", {Word::Cell}},
-        {"nestcell", {Word::Cell}}, {"row", {Word::Row}}, {"nestrow", {Word::Row}}, {"bin", {Word::Bin}},
-        {"emdash", {Word::Char, 0x2014}}, {"endash", {Word::Char, 0x2013}},
-        {"bullet", {Word::Char, 0x2022}}, {"lquote", {Word::Char, 0x2018}},
-        {"rquote", {Word::Char, 0x2019}}, {"ldblquote", {Word::Char, 0x201C}},
-        {"rdblquote", {Word::Char, 0x201D}}, {"emspace", {Word::Char, 0x2003}},
-        {"enspace", {Word::Char, 0x2002}}, {"qmspace", {Word::Char, 0x2005}},
-        {"zwj", {Word::Char, 0x200D}}, {"zwnj", {Word::Char, 0x200C}},
-        {"ltrmark", {Word::Char, 0x200E}}, {"rtlmark", {Word::Char, 0x200F}},
+        {"orvls", {Word::OwnLineSpacing}},
+        {"orvnum", {Word::OwnNumbering}},
+        {"orvnstyle", {Word::OwnNumberingStyle}},
+        {"par", {Word::Par}},
+        {"sect", {Word::Par}},
+        {"line", {Word::Line}},
+        {"tab", {Word::Tab}},
+        {"cell", {Word::Cell}},
+        {"nestcell", {Word::Cell}},
+        {"row", {Word::Row}},
+        {"nestrow", {Word::Row}},
+        {"bin", {Word::Bin}},
+        {"emdash", {Word::Char, 0x2014}},
+        {"endash", {Word::Char, 0x2013}},
+        {"bullet", {Word::Char, 0x2022}},
+        {"lquote", {Word::Char, 0x2018}},
+        {"rquote", {Word::Char, 0x2019}},
+        {"ldblquote", {Word::Char, 0x201C}},
+        {"rdblquote", {Word::Char, 0x201D}},
+        {"emspace", {Word::Char, 0x2003}},
+        {"enspace", {Word::Char, 0x2002}},
+        {"qmspace", {Word::Char, 0x2005}},
+        {"zwj", {Word::Char, 0x200D}},
+        {"zwnj", {Word::Char, 0x200C}},
+        {"ltrmark", {Word::Char, 0x200E}},
+        {"rtlmark", {Word::Char, 0x200F}},
     };
     // Destinations whose content is not text of the document.
-    for (const char* d :
-         {"pict", "object", "info", "stylesheet", "header", "headerl", "headerr", "headerf", "footer",
-          "footerl", "footerr", "footerf", "footnote", "annotation", "pntext", "listtext", "fldinst",
-          "listtable", "listoverridetable", "revtbl", "rsidtbl", "xmlnstbl", "filetbl", "themedata",
-          "colorschememapping", "latentstyles", "datastore", "bkmkstart", "bkmkend", "shp", "shppict",
-          "nonshppict", "txe", "xe", "tc", "tcn", "template", "comment", "author", "operator", "title",
-          "subject", "keywords", "doccomm", "private", "userprops", "docvar", "fchars", "lchars",
-          "pgdsctbl", "ftnsep", "ftnsepc", "ftncn", "aftnsep", "aftnsepc", "aftncn", "atnid",
-          "atnauthor", "atndate", "atnref", "objdata", "do", "falt", "fname", "panose", "generator",
-          "pnseclvl", "mmathPr", "nesttableprops", "listpicture", "ud", "wgrffmtfilter"})
+    for (const char* d : {"pict",
+                          "object",
+                          "info",
+                          "stylesheet",
+                          "header",
+                          "headerl",
+                          "headerr",
+                          "headerf",
+                          "footer",
+                          "footerl",
+                          "footerr",
+                          "footerf",
+                          "footnote",
+                          "annotation",
+                          "pntext",
+                          "listtext",
+                          "fldinst",
+                          "listtable",
+                          "listoverridetable",
+                          "revtbl",
+                          "rsidtbl",
+                          "xmlnstbl",
+                          "filetbl",
+                          "themedata",
+                          "colorschememapping",
+                          "latentstyles",
+                          "datastore",
+                          "bkmkstart",
+                          "bkmkend",
+                          "shp",
+                          "shppict",
+                          "nonshppict",
+                          "txe",
+                          "xe",
+                          "tc",
+                          "tcn",
+                          "template",
+                          "comment",
+                          "author",
+                          "operator",
+                          "title",
+                          "subject",
+                          "keywords",
+                          "doccomm",
+                          "private",
+                          "userprops",
+                          "docvar",
+                          "fchars",
+                          "lchars",
+                          "pgdsctbl",
+                          "ftnsep",
+                          "ftnsepc",
+                          "ftncn",
+                          "aftnsep",
+                          "aftnsepc",
+                          "aftncn",
+                          "atnid",
+                          "atnauthor",
+                          "atndate",
+                          "atnref",
+                          "objdata",
+                          "do",
+                          "falt",
+                          "fname",
+                          "panose",
+                          "generator",
+                          "pnseclvl",
+                          "mmathPr",
+                          "nesttableprops",
+                          "listpicture",
+                          "ud",
+                          "wgrffmtfilter"})
       w.emplace(d, WordInfo{Word::Skip});
     return w;
   }();
   return words;
 }
 
-int64_t ClampMeasure(int64_t v) { return std::clamp(v, -kMaxMeasure, kMaxMeasure); }
+int64_t ClampMeasure(int64_t v) {
+  return std::clamp(v, -kMaxMeasure, kMaxMeasure);
+}
 
 class CRtfParser {
  public:
@@ -147,7 +334,7 @@ class CRtfParser {
 
   std::string_view m_In;
   size_t m_Pos = 0;
-  bool m_Document = false;  // the input starts with {\rtf: its closing brace ends the reading
+  bool m_Document = false;        // the input starts with {\rtf: its closing brace ends the reading
   bool m_NextIsOptional = false;  // after \*
   int m_UnicodeSkipLeft = 0;
   std::vector<GroupState> m_Stack;
@@ -238,7 +425,8 @@ bool CRtfParser::CloseGroup() {
   if (closed.dest == Dest::Numbering && outer.dest != Dest::Numbering) {
     RtfParaProps& p = outer.para;
     if (m_Numbering.bullet || m_Numbering.body || m_Numbering.kind) {
-      p.format.numbering = m_Numbering.bullet ? PFN_BULLET : (m_Numbering.kind ? m_Numbering.kind : PFN_ARABIC);
+      p.format.numbering =
+          m_Numbering.bullet ? PFN_BULLET : (m_Numbering.kind ? m_Numbering.kind : PFN_ARABIC);
       p.format.numberingStart = static_cast<uint16_t>(std::clamp(m_Numbering.start, 0, 0xFFFF));
       p.format.numberingTab = static_cast<uint16_t>(std::clamp(m_Numbering.indent, 0, 0xFFFF));
       p.numberBefore = m_Numbering.before;
@@ -309,17 +497,32 @@ void CRtfParser::ControlSequence() {
     }
     if (SkipsToken()) return;
     switch (c) {
-      case '\\': case '{': case '}': AddUnit(static_cast<char16_t>(c)); break;
-      case '~': AddUnit(0x00A0); break;
-      case '_': AddUnit(0x2011); break;
-      case '\r': case '\n': ControlWord("par", false, 0); break;
-      case '\t': AddUnit(u'\t'); break;
-      default: break;  // \- optional hyphen, \| \: and the rest show nothing
+      case '\\':
+      case '{':
+      case '}':
+        AddUnit(static_cast<char16_t>(c));
+        break;
+      case '~':
+        AddUnit(0x00A0);
+        break;
+      case '_':
+        AddUnit(0x2011);
+        break;
+      case '\r':
+      case '\n':
+        ControlWord("par", false, 0);
+        break;
+      case '\t':
+        AddUnit(u'\t');
+        break;
+      default:
+        break;  // \- optional hyphen, \| \: and the rest show nothing
     }
     return;
   }
   const size_t begin = m_Pos;
-  while (m_Pos < m_In.size() && ((m_In[m_Pos] >= 'a' && m_In[m_Pos] <= 'z') || (m_In[m_Pos] >= 'A' && m_In[m_Pos] <= 'Z')))
+  while (m_Pos < m_In.size() &&
+         ((m_In[m_Pos] >= 'a' && m_In[m_Pos] <= 'z') || (m_In[m_Pos] >= 'A' && m_In[m_Pos] <= 'Z')))
     ++m_Pos;
   const std::string_view name = m_In.substr(begin, std::min(m_Pos - begin, kMaxWordLength + 1));
   bool negative = false;
@@ -337,7 +540,7 @@ void CRtfParser::ControlSequence() {
   if (m_Pos < m_In.size() && m_In[m_Pos] == ' ') ++m_Pos;
   if (negative) value = -value;
   const auto param = static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min() + 1,
-                                                                 std::numeric_limits<int32_t>::max()));
+                                                              std::numeric_limits<int32_t>::max()));
   if (m_NextIsOptional) {
     m_NextIsOptional = false;
     DestinationWord(name, hasParam, param);
@@ -378,21 +581,36 @@ void CRtfParser::ControlWord(std::string_view name, bool hasParam, int32_t param
   CharState& chr = Top().chr;
   RtfParaProps& para = Top().para;
   const bool on = !hasParam || param != 0;
-  auto charChange = [&] { FlushBytes(); m_FormatDirty = true; };
+  auto charChange = [&] {
+    FlushBytes();
+    m_FormatDirty = true;
+  };
   auto effect = [&](uint32_t bit, bool set) {
     charChange();
     chr.effects = set ? (chr.effects | bit) : (chr.effects & ~bit);
   };
   switch (w) {
-    case Word::Ansi: m_AnsiCodePage = 1252; break;
-    case Word::Mac: m_AnsiCodePage = 10000; break;
-    case Word::Pc: m_AnsiCodePage = 437; break;
-    case Word::Pca: m_AnsiCodePage = 850; break;
+    case Word::Ansi:
+      m_AnsiCodePage = 1252;
+      break;
+    case Word::Mac:
+      m_AnsiCodePage = 10000;
+      break;
+    case Word::Pc:
+      m_AnsiCodePage = 437;
+      break;
+    case Word::Pca:
+      m_AnsiCodePage = 850;
+      break;
     case Word::AnsiCpg:
       if (param > 0) m_AnsiCodePage = param;
       break;
-    case Word::Deff: m_DefaultFont = param; break;
-    case Word::Uc: g.unicodeSkip = std::clamp(param, 0, kMaxUnicodeSkip); break;
+    case Word::Deff:
+      m_DefaultFont = param;
+      break;
+    case Word::Uc:
+      g.unicodeSkip = std::clamp(param, 0, kMaxUnicodeSkip);
+      break;
     case Word::U: {
       FlushBytes();
       const char16_t unit = param >= -32768 && param <= 65535 ? static_cast<char16_t>(param & 0xFFFF) : u'?';
@@ -400,7 +618,11 @@ void CRtfParser::ControlWord(std::string_view name, bool hasParam, int32_t param
       m_UnicodeSkipLeft = g.unicodeSkip;
       break;
     }
-    case Word::FontTable: FlushBytes(); g.dest = Dest::FontTable; m_FontNumber = -1; break;
+    case Word::FontTable:
+      FlushBytes();
+      g.dest = Dest::FontTable;
+      m_FontNumber = -1;
+      break;
     case Word::ColorTable:
       FlushBytes();
       g.dest = Dest::ColorTable;
@@ -421,37 +643,93 @@ void CRtfParser::ControlWord(std::string_view name, bool hasParam, int32_t param
     case Word::FCharset:
       if (g.dest == Dest::FontTable) m_Font.charset = std::clamp(param, 0, 255);
       break;
-    case Word::Red: m_Red = std::clamp(param, 0, 255); m_ColourGiven = true; break;
-    case Word::Green: m_Green = std::clamp(param, 0, 255); m_ColourGiven = true; break;
-    case Word::Blue: m_Blue = std::clamp(param, 0, 255); m_ColourGiven = true; break;
-    case Word::Plain: charChange(); chr = CharState{}; break;
-    case Word::B: effect(CFE_BOLD, on); break;
-    case Word::I: effect(CFE_ITALIC, on); break;
-    case Word::Ul: effect(CFE_UNDERLINE, on); break;
-    case Word::UlNone: effect(CFE_UNDERLINE, false); break;
-    case Word::Strike: effect(CFE_STRIKEOUT, on); break;
-    case Word::Protect: effect(CFE_PROTECTED, on); break;
+    case Word::Red:
+      m_Red = std::clamp(param, 0, 255);
+      m_ColourGiven = true;
+      break;
+    case Word::Green:
+      m_Green = std::clamp(param, 0, 255);
+      m_ColourGiven = true;
+      break;
+    case Word::Blue:
+      m_Blue = std::clamp(param, 0, 255);
+      m_ColourGiven = true;
+      break;
+    case Word::Plain:
+      charChange();
+      chr = CharState{};
+      break;
+    case Word::B:
+      effect(CFE_BOLD, on);
+      break;
+    case Word::I:
+      effect(CFE_ITALIC, on);
+      break;
+    case Word::Ul:
+      effect(CFE_UNDERLINE, on);
+      break;
+    case Word::UlNone:
+      effect(CFE_UNDERLINE, false);
+      break;
+    case Word::Strike:
+      effect(CFE_STRIKEOUT, on);
+      break;
+    case Word::Protect:
+      effect(CFE_PROTECTED, on);
+      break;
     case Word::Fs:
       charChange();
       chr.halfPoints = hasParam && param > 0 ? std::min(param, kMaxHalfPoints) : 24;
       break;
-    case Word::Cf: charChange(); chr.colour = param; break;
-    case Word::V: charChange(); chr.hidden = on; break;
-    case Word::Pard: FlushBytes(); para = RtfParaProps{}; break;
-    case Word::Li: para.leftIndent = static_cast<int32_t>(ClampMeasure(param)); break;
-    case Word::Ri: para.format.rightIndent = static_cast<int32_t>(ClampMeasure(param)); break;
-    case Word::Fi: para.firstIndent = static_cast<int32_t>(ClampMeasure(param)); break;
-    case Word::Ql: para.format.alignment = PFA_LEFT; break;
-    case Word::Qr: para.format.alignment = PFA_RIGHT; break;
-    case Word::Qc: para.format.alignment = PFA_CENTER; break;
-    case Word::Qj: para.format.alignment = PFA_JUSTIFY; break;
-    case Word::Sb: para.format.spaceBefore = static_cast<int32_t>(ClampMeasure(param)); break;
-    case Word::Sa: para.format.spaceAfter = static_cast<int32_t>(ClampMeasure(param)); break;
-    case Word::Sl: para.lineSpacing = static_cast<int32_t>(ClampMeasure(param)); break;
-    case Word::SlMult: para.lineMultiple = on; break;
+    case Word::Cf:
+      charChange();
+      chr.colour = param;
+      break;
+    case Word::V:
+      charChange();
+      chr.hidden = on;
+      break;
+    case Word::Pard:
+      FlushBytes();
+      para = RtfParaProps{};
+      break;
+    case Word::Li:
+      para.leftIndent = static_cast<int32_t>(ClampMeasure(param));
+      break;
+    case Word::Ri:
+      para.format.rightIndent = static_cast<int32_t>(ClampMeasure(param));
+      break;
+    case Word::Fi:
+      para.firstIndent = static_cast<int32_t>(ClampMeasure(param));
+      break;
+    case Word::Ql:
+      para.format.alignment = PFA_LEFT;
+      break;
+    case Word::Qr:
+      para.format.alignment = PFA_RIGHT;
+      break;
+    case Word::Qc:
+      para.format.alignment = PFA_CENTER;
+      break;
+    case Word::Qj:
+      para.format.alignment = PFA_JUSTIFY;
+      break;
+    case Word::Sb:
+      para.format.spaceBefore = static_cast<int32_t>(ClampMeasure(param));
+      break;
+    case Word::Sa:
+      para.format.spaceAfter = static_cast<int32_t>(ClampMeasure(param));
+      break;
+    case Word::Sl:
+      para.lineSpacing = static_cast<int32_t>(ClampMeasure(param));
+      break;
+    case Word::SlMult:
+      para.lineMultiple = on;
+      break;
     case Word::Tx:
       if (para.format.tabCount < kMaxTabStops)
-        para.format.tabs[static_cast<size_t>(para.format.tabCount++)] = static_cast<int32_t>(ClampMeasure(param));
+        para.format.tabs[static_cast<size_t>(para.format.tabCount++)] =
+            static_cast<int32_t>(ClampMeasure(param));
       break;
     case Word::Ls:
       if (g.dest == Dest::Body && para.format.numbering == 0) para.format.numbering = PFN_BULLET;
@@ -460,18 +738,45 @@ void CRtfParser::ControlWord(std::string_view name, bool hasParam, int32_t param
       g.dest = Dest::Numbering;
       m_Numbering = {};
       break;
-    case Word::PnLvlBlt: m_Numbering.bullet = true; break;
-    case Word::PnLvlBody: case Word::PnLvl: m_Numbering.body = true; break;
-    case Word::PnDec: m_Numbering.kind = PFN_ARABIC; break;
-    case Word::PnLcLtr: m_Numbering.kind = PFN_LCLETTER; break;
-    case Word::PnUcLtr: m_Numbering.kind = PFN_UCLETTER; break;
-    case Word::PnLcRm: m_Numbering.kind = PFN_LCROMAN; break;
-    case Word::PnUcRm: m_Numbering.kind = PFN_UCROMAN; break;
-    case Word::PnStart: m_Numbering.start = param; break;
-    case Word::PnIndent: m_Numbering.indent = param; break;
-    case Word::PnTxtA: FlushBytes(); g.dest = Dest::NumberAfter; break;
-    case Word::PnTxtB: FlushBytes(); g.dest = Dest::NumberBefore; break;
-    case Word::OwnPara: g.dest = Dest::OwnPara; break;
+    case Word::PnLvlBlt:
+      m_Numbering.bullet = true;
+      break;
+    case Word::PnLvlBody:
+    case Word::PnLvl:
+      m_Numbering.body = true;
+      break;
+    case Word::PnDec:
+      m_Numbering.kind = PFN_ARABIC;
+      break;
+    case Word::PnLcLtr:
+      m_Numbering.kind = PFN_LCLETTER;
+      break;
+    case Word::PnUcLtr:
+      m_Numbering.kind = PFN_UCLETTER;
+      break;
+    case Word::PnLcRm:
+      m_Numbering.kind = PFN_LCROMAN;
+      break;
+    case Word::PnUcRm:
+      m_Numbering.kind = PFN_UCROMAN;
+      break;
+    case Word::PnStart:
+      m_Numbering.start = param;
+      break;
+    case Word::PnIndent:
+      m_Numbering.indent = param;
+      break;
+    case Word::PnTxtA:
+      FlushBytes();
+      g.dest = Dest::NumberAfter;
+      break;
+    case Word::PnTxtB:
+      FlushBytes();
+      g.dest = Dest::NumberBefore;
+      break;
+    case Word::OwnPara:
+      g.dest = Dest::OwnPara;
+      break;
     case Word::OwnAlignment:
       if (g.dest == Dest::OwnPara) para.ownAlignment = static_cast<uint16_t>(std::clamp(param, 0, 0xFFFF));
       break;
@@ -485,13 +790,18 @@ void CRtfParser::ControlWord(std::string_view name, bool hasParam, int32_t param
       if (g.dest == Dest::OwnPara) para.ownNumbering = static_cast<uint16_t>(std::clamp(param, 0, 0xFFFF));
       break;
     case Word::OwnNumberingStyle:
-      if (g.dest == Dest::OwnPara) para.ownNumberingStyle = static_cast<uint16_t>(std::clamp(param, 0, 0xFFFF));
+      if (g.dest == Dest::OwnPara)
+        para.ownNumberingStyle = static_cast<uint16_t>(std::clamp(param, 0, 0xFFFF));
       break;
     case Word::Par:
       if (g.dest == Dest::Body) EndParagraph();
       break;
-    case Word::Line: AddUnit(kLineBreak); break;
-    case Word::Tab: AddUnit(u'\t'); break;
+    case Word::Line:
+      AddUnit(kLineBreak);
+      break;
+    case Word::Tab:
+      AddUnit(u'\t');
+      break;
     case Word::Cell:
       if (g.dest == Dest::Body) ++m_PendingCells;
       break;
@@ -507,7 +817,9 @@ void CRtfParser::ControlWord(std::string_view name, bool hasParam, int32_t param
     case Word::Skip:
       if (!g.isRoot) DestinationWord(name, hasParam, param);
       break;
-    case Word::Char: AddUnit(it->second.ch); break;
+    case Word::Char:
+      AddUnit(it->second.ch);
+      break;
   }
 }
 
@@ -517,7 +829,7 @@ void CRtfParser::PlainText() {
   const bool trailByte = m_LeadOpen && byte >= 0x40 && c != '\\' && c != '{' && c != '}';
   if (byte >= 0x80 || trailByte) {
     ++m_Pos;
-      if (!SkipsToken()) AddByte(byte);
+    if (!SkipsToken()) AddByte(byte);
     return;
   }
   if (c == '\r' || c == '\n' || (byte < 0x20 && c != '\t')) {
@@ -558,9 +870,12 @@ int CRtfParser::CodePageOfFont(int font) const {
 
 int CRtfParser::CurrentCodePage() {
   switch (Top().dest) {
-    case Dest::Body: return CodePageOfFont(Top().chr.font);
-    case Dest::FontTable: return m_Font.charset < 0 ? m_AnsiCodePage : CodePageOfCharset(m_Font.charset, m_AnsiCodePage);
-    default: return m_AnsiCodePage;
+    case Dest::Body:
+      return CodePageOfFont(Top().chr.font);
+    case Dest::FontTable:
+      return m_Font.charset < 0 ? m_AnsiCodePage : CodePageOfCharset(m_Font.charset, m_AnsiCodePage);
+    default:
+      return m_AnsiCodePage;
   }
 }
 
@@ -584,11 +899,20 @@ void CRtfParser::FlushBytes() {
 void CRtfParser::AddUnits(const char16_t* units, size_t count) {
   if (!m_Bytes.empty() && units != m_Decoded.data()) FlushBytes();
   switch (Top().dest) {
-    case Dest::Body: AddToBody(units, count); break;
-    case Dest::FontTable: AddToFontTable(units, count); break;
-    case Dest::NumberBefore: m_Numbering.before.append(units, count); break;
-    case Dest::NumberAfter: m_Numbering.after.append(units, count); break;
-    default: break;
+    case Dest::Body:
+      AddToBody(units, count);
+      break;
+    case Dest::FontTable:
+      AddToFontTable(units, count);
+      break;
+    case Dest::NumberBefore:
+      m_Numbering.before.append(units, count);
+      break;
+    case Dest::NumberAfter:
+      m_Numbering.after.append(units, count);
+      break;
+    default:
+      break;
   }
 }
 
@@ -656,13 +980,15 @@ RunFormat CRtfParser::Resolve(const CharState& chr) const {
   const auto font = m_Fonts.find(chr.font < 0 ? m_DefaultFont : chr.font);
   if (font != m_Fonts.end()) {
     f.face = font->second.name;
-    f.charset = static_cast<uint8_t>(font->second.charset >= 0 ? font->second.charset : CharsetOfCodePage(m_AnsiCodePage));
+    f.charset = static_cast<uint8_t>(font->second.charset >= 0 ? font->second.charset
+                                                               : CharsetOfCodePage(m_AnsiCodePage));
   } else {
     f.charset = CharsetOfCodePage(m_AnsiCodePage);
   }
   f.height = chr.halfPoints * 10;
   f.effects = chr.effects;
-  if (chr.colour >= 0 && static_cast<size_t>(chr.colour) < m_Colours.size() && m_Colours[static_cast<size_t>(chr.colour)])
+  if (chr.colour >= 0 && static_cast<size_t>(chr.colour) < m_Colours.size() &&
+      m_Colours[static_cast<size_t>(chr.colour)])
     f.colour = *m_Colours[static_cast<size_t>(chr.colour)];
   else
     f.effects |= CFE_AUTOCOLOR;

@@ -19,12 +19,16 @@ struct FontKey {
   bool operator==(const FontKey&) const = default;
 };
 
-bool Contains(std::u16string_view face, std::u16string_view part) { return face.find(part) != face.npos; }
+bool Contains(std::u16string_view face, std::u16string_view part) {
+  return face.find(part) != face.npos;
+}
 
 // The font family word: only a hint for other programs, guessed from well-known faces.
 const char* FamilyOf(std::u16string_view face, uint8_t charset) {
-  if (charset == kCharsetSymbol || Contains(face, u"Symbol") || Contains(face, u"Wingdings")) return "\\ftech";
-  if (Contains(face, u"Courier") || Contains(face, u"Mono") || Contains(face, u"Consolas")) return "\\fmodern";
+  if (charset == kCharsetSymbol || Contains(face, u"Symbol") || Contains(face, u"Wingdings"))
+    return "\\ftech";
+  if (Contains(face, u"Courier") || Contains(face, u"Mono") || Contains(face, u"Consolas"))
+    return "\\fmodern";
   if (Contains(face, u"Times") || Contains(face, u"Serif") || Contains(face, u"Georgia") ||
       Contains(face, u"Garamond") || Contains(face, u"Roman"))
     return "\\froman";
@@ -165,7 +169,8 @@ void CRtfWriter::WriteParagraphWords(const ParaFormat& f) {
       Word("\\pnlvlbody");
       static constexpr const char* kKinds[] = {"\\pndec", "\\pnlcltr", "\\pnucltr", "\\pnlcrm", "\\pnucrm"};
       if (f.numbering >= PFN_ARABIC && f.numbering <= PFN_UCROMAN) Word(kKinds[f.numbering - PFN_ARABIC]);
-      written.format.numbering = f.numbering >= PFN_ARABIC && f.numbering <= PFN_UCROMAN ? f.numbering : PFN_ARABIC;
+      written.format.numbering =
+          f.numbering >= PFN_ARABIC && f.numbering <= PFN_UCROMAN ? f.numbering : PFN_ARABIC;
     }
     Word("\\pnstart", f.numberingStart);
     Word("\\pnindent", f.numberingTab);
@@ -198,12 +203,26 @@ void CRtfWriter::WriteParagraphWords(const ParaFormat& f) {
   if (f.spaceBefore != 0) Word("\\sb", f.spaceBefore);
   if (f.spaceAfter != 0) Word("\\sa", f.spaceAfter);
   switch (f.lineSpacingRule) {
-    case kSpacingOneAndHalf: written.lineSpacing = 360; written.lineMultiple = true; break;
-    case kSpacingDouble: written.lineSpacing = 480; written.lineMultiple = true; break;
-    case kSpacingAtLeast: written.lineSpacing = f.lineSpacing; break;
-    case kSpacingExactly: written.lineSpacing = -f.lineSpacing; break;
-    case kSpacingTwentieths: written.lineSpacing = static_cast<int32_t>(int64_t{f.lineSpacing} * 12); written.lineMultiple = true; break;
-    default: break;
+    case kSpacingOneAndHalf:
+      written.lineSpacing = 360;
+      written.lineMultiple = true;
+      break;
+    case kSpacingDouble:
+      written.lineSpacing = 480;
+      written.lineMultiple = true;
+      break;
+    case kSpacingAtLeast:
+      written.lineSpacing = f.lineSpacing;
+      break;
+    case kSpacingExactly:
+      written.lineSpacing = -f.lineSpacing;
+      break;
+    case kSpacingTwentieths:
+      written.lineSpacing = static_cast<int32_t>(int64_t{f.lineSpacing} * 12);
+      written.lineMultiple = true;
+      break;
+    default:
+      break;
   }
   if (written.lineSpacing != 0) {
     Word("\\sl", written.lineSpacing);
@@ -248,7 +267,8 @@ void CRtfWriter::WriteCharWords(const RunFormat& f, bool all) {
   for (const Effect& e : kEffects)
     if ((f.effects & e.bit) != (m_State.effects & e.bit)) Word(f.effects & e.bit ? e.on : e.off);
   const bool autoColour = f.effects & CFE_AUTOCOLOR;
-  if (autoColour != static_cast<bool>(m_State.effects & CFE_AUTOCOLOR) || (!autoColour && f.colour != m_State.colour))
+  if (autoColour != static_cast<bool>(m_State.effects & CFE_AUTOCOLOR) ||
+      (!autoColour && f.colour != m_State.colour))
     Word("\\cf", autoColour ? 0 : ColourIndex(f.colour));
   m_State.effects = f.effects;
   m_State.colour = autoColour ? 0 : f.colour;
@@ -291,6 +311,8 @@ void CRtfWriter::Word(std::string_view word, int64_t param) {
 
 }  // namespace
 
-std::string WriteRtf(const RichContent& content) { return CRtfWriter(content).Write(); }
+std::string WriteRtf(const RichContent& content) {
+  return CRtfWriter(content).Write();
+}
 
 }  // namespace orv

@@ -1,17 +1,19 @@
-#include "richtext/RichEditCtrl.h"
-
 #include <gtest/gtest.h>
 
 #include <QTextDocument>
 
 #include "core/Cp1250.h"
+#include "richtext/RichEditCtrl.h"
 
 namespace orv {
 namespace {
 
-std::string Cz(const char* utf8) { return Cp1250FromUtf8(utf8); }
+std::string Cz(const char* utf8) {
+  return Cp1250FromUtf8(utf8);
+}
 
-CharFormat Char(uint32_t mask, uint32_t effects, int32_t height, uint32_t colour, uint8_t charset, const char* face) {
+CharFormat Char(uint32_t mask, uint32_t effects, int32_t height, uint32_t colour, uint8_t charset,
+                const char* face) {
   return CharFormat{mask, effects, height, colour, charset, face};
 }
 
@@ -34,7 +36,8 @@ class RichEditCtrlTest : public ::testing::Test {
 TEST_F(RichEditCtrlTest, PlainTextPositionsMatchSelectionPositionsOneToOne) {
   // A character outside the Basic Multilingual Plane takes two positions and two "?".
   ctrl.SetSel(-1, 0);
-  ctrl.InsertAtCaret(RichContent{{RichParagraph{{}, {}, {RichRun{CRichEditCtrl::DefaultRunFormat(), u"\U0001F600€"}}}}});
+  ctrl.InsertAtCaret(
+      RichContent{{RichParagraph{{}, {}, {RichRun{CRichEditCtrl::DefaultRunFormat(), u"\U0001F600€"}}}}});
   const std::string text = ctrl.GetText();
   EXPECT_EQ(text, Cz("Nadpis\rPrvní řádek\tse záložkou\vdalší řádek\r\rPoslední??€"));
   ASSERT_EQ(ctrl.GetTextLength(), static_cast<int>(text.size()));
@@ -53,7 +56,10 @@ TEST_F(RichEditCtrlTest, SelectionRanges) {
     int start, end;
     CharRange expected;
   };
-  for (const Case& c : {Case{0, -1, {0, length}}, {2, 5, {2, 5}}, {5, 2, {2, 5}}, {3, 100000, {3, length}},
+  for (const Case& c : {Case{0, -1, {0, length}},
+                        {2, 5, {2, 5}},
+                        {5, 2, {2, 5}},
+                        {3, 100000, {3, length}},
                         {100000, 100000, {length, length}}}) {
     ctrl.SetSel(c.start, c.end);
     EXPECT_EQ(ctrl.GetSel(), c.expected) << c.start << ' ' << c.end;
@@ -136,9 +142,9 @@ TEST_F(RichEditCtrlTest, ParaFormatMaskChangesOnlyTheMaskedMembersOfTouchedParag
   other.numberingStyle = PFNS_PERIOD;
   other.numberingStart = 3;
   other.numberingTab = 250;
-  for (uint32_t bit : {PFM_STARTINDENT, PFM_RIGHTINDENT, PFM_OFFSET, PFM_ALIGNMENT, PFM_TABSTOPS, PFM_NUMBERING,
-                       PFM_SPACEBEFORE, PFM_SPACEAFTER, PFM_LINESPACING, PFM_NUMBERINGSTYLE, PFM_NUMBERINGTAB,
-                       PFM_NUMBERINGSTART}) {
+  for (uint32_t bit : {PFM_STARTINDENT, PFM_RIGHTINDENT, PFM_OFFSET, PFM_ALIGNMENT, PFM_TABSTOPS,
+                       PFM_NUMBERING, PFM_SPACEBEFORE, PFM_SPACEAFTER, PFM_LINESPACING, PFM_NUMBERINGSTYLE,
+                       PFM_NUMBERINGTAB, PFM_NUMBERINGSTART}) {
     ctrl.SetSel(0, -1);
     ctrl.SetParaFormat(ParaFormat{.mask = PFM_ALL, .alignment = PFA_LEFT});
     ParaFormat change = other;
@@ -206,7 +212,8 @@ TEST_F(RichEditCtrlTest, ModifiedFlagAndRedrawHook) {
 TEST_F(RichEditCtrlTest, FormattedCopyMovesBetweenControlsWithoutTheClipboard) {
   Select("Nadpis");
   ctrl.SetSelectionCharFormat(Char(CFM_BOLD | CFM_COLOR, CFE_BOLD, 0, 0x800000, 0, ""));
-  ctrl.SetParaFormat(ParaFormat{.mask = PFM_ALIGNMENT | PFM_SPACEAFTER, .alignment = PFA_CENTER, .spaceAfter = 200});
+  ctrl.SetParaFormat(
+      ParaFormat{.mask = PFM_ALIGNMENT | PFM_SPACEAFTER, .alignment = PFA_CENTER, .spaceAfter = 200});
   ctrl.SetSel(0, -1);
   const RichContent whole = ctrl.CopySelection();
 
@@ -248,11 +255,14 @@ TEST_F(RichEditCtrlTest, StreamingInTheEmptyStringLeavesTheControlEmpty) {
 TEST_F(RichEditCtrlTest, WhatTheControlWritesReadsBackUnchanged) {
   Select("Nadpis");
   ctrl.SetSelectionCharFormat(Char(CFM_ALL, CFE_BOLD, 240, 0x800000, 238, "Arial"));
-  ctrl.SetParaFormat(ParaFormat{.mask = PFM_ALL, .alignment = PFA_LEFT, .spaceAfter = 200, .lineSpacing = 240,
+  ctrl.SetParaFormat(ParaFormat{.mask = PFM_ALL,
+                                .alignment = PFA_LEFT,
+                                .spaceAfter = 200,
+                                .lineSpacing = 240,
                                 .lineSpacingRule = kSpacingAtLeast});
   Select("řádek\tse");
-  ctrl.SetSelectionCharFormat(Char(CFM_ALL, CFE_ITALIC | CFE_UNDERLINE | CFE_PROTECTED, 190, 0x0000FF, 238,
-                                   "Times New Roman"));
+  ctrl.SetSelectionCharFormat(
+      Char(CFM_ALL, CFE_ITALIC | CFE_UNDERLINE | CFE_PROTECTED, 190, 0x0000FF, 238, "Times New Roman"));
   Select("záložkou");
   ctrl.SetSelectionCharFormat(Char(CFM_STRIKEOUT | CFM_COLOR, CFE_STRIKEOUT | CFE_AUTOCOLOR, 0, 0, 0, ""));
   ParaFormat odd;
@@ -271,19 +281,27 @@ TEST_F(RichEditCtrlTest, WhatTheControlWritesReadsBackUnchanged) {
   ctrl.SetParaFormat(odd);
   // The empty third paragraph and the last one.
   ctrl.SetSel(static_cast<int>(ctrl.GetText().find("\r\r")) + 1, -1);
-  ctrl.SetParaFormat(ParaFormat{.mask = PFM_ALL, .alignment = PFA_JUSTIFY, .lineSpacing = 30,
-                                .lineSpacingRule = kSpacingTwentieths, .numberingStart = 2});
+  ctrl.SetParaFormat(ParaFormat{.mask = PFM_ALL,
+                                .alignment = PFA_JUSTIFY,
+                                .lineSpacing = 30,
+                                .lineSpacingRule = kSpacingTwentieths,
+                                .numberingStart = 2});
   ctrl.SetSelectionCharFormat(Char(CFM_CHARSET | CFM_FACE, 0, 0, 0, 2, "Symbol"));
   ctrl.SetSel(-1, 0);
-  ctrl.InsertAtCaret(RichContent{{RichParagraph{{}, {},
-                                                {RichRun{RunFormat{CFE_AUTOCOLOR, 200, 0, 204, u"Arial"}, u"Привет"},
-                                                 RichRun{RunFormat{CFE_AUTOCOLOR, 200, 0, 2, u"Symbol"}, u"\uF0B7a"},
-                                                 RichRun{RunFormat{CFE_BOLD, 200, 0, 0, u"Škoda {x}"}, u"\\ü"}}}}});
+  ctrl.InsertAtCaret(
+      RichContent{{RichParagraph{{},
+                                 {},
+                                 {RichRun{RunFormat{CFE_AUTOCOLOR, 200, 0, 204, u"Arial"}, u"Привет"},
+                                  RichRun{RunFormat{CFE_AUTOCOLOR, 200, 0, 2, u"Symbol"}, u"\uF0B7a"},
+                                  RichRun{RunFormat{CFE_BOLD, 200, 0, 0, u"Škoda {x}"}, u"\\ü"}}}}});
 
   const std::string rtf = ctrl.StreamOut();
   EXPECT_EQ(rtf.find_first_of(std::string("\0\x80\xFF", 3)), std::string::npos);  // 7-bit, no NUL
   for (unsigned char c : rtf) EXPECT_LT(c, 0x80);
-  EXPECT_EQ(rtf.rfind("{\\rtf1\\ansi\\ansicpg1250\\deff0\\deflang1029{\\fonttbl{\\f0\\fswiss\\fcharset238 Arial;}", 0), 0u);
+  EXPECT_EQ(
+      rtf.rfind("{\\rtf1\\ansi\\ansicpg1250\\deff0\\deflang1029{\\fonttbl{\\f0\\fswiss\\fcharset238 Arial;}",
+                0),
+      0u);
   EXPECT_NE(rtf.find("{\\colortbl ;\\red0\\green0\\blue128;\\red255\\green0\\blue0;"), std::string::npos);
   EXPECT_NE(rtf.find("\\'f8\\'e1dek"), std::string::npos);  // "řádek" in Windows-1250
 

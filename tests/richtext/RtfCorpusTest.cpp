@@ -7,10 +7,10 @@
 #include <fstream>
 #include <iterator>
 
+#include "RichTestText.h"
 #include "core/Cp1250.h"
 #include "richtext/RichEditCtrl.h"
 #include "richtext/RtfReader.h"
-#include "RichTestText.h"
 
 namespace orv {
 namespace {
@@ -82,7 +82,8 @@ TEST_F(RtfCorpus, RichEditCzechTextWithItsFormats) {
 
 TEST_F(RtfCorpus, WordPolishInCodePage1250) {
   const RichContent c = Read("word-pl-cp1250.rtf");
-  EXPECT_EQ(Utf8Text(c).substr(0, Utf8Text(c).find('\n')), "Proszę o zapoznanie się z poniższą klauzulą informacyjną.");
+  EXPECT_EQ(Utf8Text(c).substr(0, Utf8Text(c).find('\n')),
+            "Proszę o zapoznanie się z poniższą klauzulą informacyjną.");
   const RichRun* run = FindRun(c, u"Proszę");
   ASSERT_TRUE(run);
   EXPECT_EQ(run->format.charset, 238);

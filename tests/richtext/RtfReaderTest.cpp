@@ -1,11 +1,10 @@
-#include "richtext/RtfReader.h"
-
 #include <gtest/gtest.h>
 
 #include <random>
 #include <string>
 
 #include "RichTestText.h"
+#include "richtext/RtfReader.h"
 
 namespace orv {
 namespace {
@@ -80,8 +79,8 @@ TEST(RtfReader, CharacterPropertiesAndTheirResets) {
   ASSERT_EQ(runs.size(), 6u);
   EXPECT_EQ(runs[0].text, u"d");
   EXPECT_EQ(runs[0].format, (RunFormat{CFE_AUTOCOLOR, 240, 0, 0, u"Times New Roman"}));
-  EXPECT_EQ(runs[1].format,
-            (RunFormat{CFE_BOLD | CFE_ITALIC | CFE_UNDERLINE | CFE_STRIKEOUT | CFE_PROTECTED, 300, 0x0000FF, 238, u"Arial"}));
+  EXPECT_EQ(runs[1].format, (RunFormat{CFE_BOLD | CFE_ITALIC | CFE_UNDERLINE | CFE_STRIKEOUT | CFE_PROTECTED,
+                                       300, 0x0000FF, 238, u"Arial"}));
   EXPECT_EQ(runs[2].format, (RunFormat{CFE_AUTOCOLOR, 300, 0, 238, u"Arial"}));
   EXPECT_EQ(runs[3].format, (RunFormat{CFE_UNDERLINE, 300, 0x800000, 238, u"Arial"}));
   EXPECT_EQ(runs[4].format, (RunFormat{CFE_BOLD | CFE_AUTOCOLOR, 300, 0, 238, u"Arial"}));
