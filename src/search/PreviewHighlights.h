@@ -26,7 +26,7 @@ struct TextRange {
 };
 
 struct PreviewHighlights {
-  std::vector<TextRange> ranges;  // term by term, each term's in text order
+  std::vector<TextRange> ranges;     // term by term, each term's in text order
   std::optional<std::size_t> caret;  // the first occurrence in the text, where the caret goes
 };
 

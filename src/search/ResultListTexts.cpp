@@ -12,7 +12,8 @@ namespace {
 
 // The month of a key from its two digits; 0 when they are not a month (a key from a damaged file).
 int MonthOf(std::string_view digits) {
-  if (digits.size() != 2 || digits[0] < '0' || digits[0] > '1' || digits[1] < '0' || digits[1] > '9') return 0;
+  if (digits.size() != 2 || digits[0] < '0' || digits[0] > '1' || digits[1] < '0' || digits[1] > '9')
+    return 0;
   const int month = (digits[0] - '0') * 10 + (digits[1] - '0');
   return month >= 1 && month <= 12 ? month : 0;
 }
@@ -57,8 +58,8 @@ std::string FoundMonthText(std::string_view monthKey) {
 }
 
 std::vector<std::string> NaplnitFulltext(const CSortedKeyList& dayKeys, IUiServices& ui) {
-  return FillList(dayKeys, FoundDayText, "Počet vyhledaných dnů : %d\r\nZobrazeno: 50", "chyba NaplnitFulltext",
-                  ui);
+  return FillList(dayKeys, FoundDayText, "Počet vyhledaných dnů : %d\r\nZobrazeno: 50",
+                  "chyba NaplnitFulltext", ui);
 }
 
 std::vector<std::string> NaplnitFulltextMonth(const CSortedKeyList& monthKeys, IUiServices& ui) {

@@ -8,7 +8,8 @@ namespace orv {
 namespace {
 
 TEST(TxtExportFormat, LineIsDateSeparatorNoteAndLineEnd) {
-  EXPECT_EQ(TxtExportLine("2004/03/05", ":", "N\xe1v\x9at\xecva", kTxtLineEnd), "05.03.2004 : N\xe1v\x9at\xecva\r\n");
+  EXPECT_EQ(TxtExportLine("2004/03/05", ":", "N\xe1v\x9at\xecva", kTxtLineEnd),
+            "05.03.2004 : N\xe1v\x9at\xecva\r\n");
   EXPECT_EQ(TxtExportLine("2020/12/31", ";", "x", kTxtLineEndBlank), "31.12.2020 ; x\r\n\r\n");
   EXPECT_EQ(TxtExportLine("2004/03/05", " -> ", "", kTxtLineEnd), "05.03.2004  ->  \r\n");
 }
