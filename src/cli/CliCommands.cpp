@@ -17,6 +17,11 @@ const std::vector<CliCommand>& CliCommands() {
       {"convert", "VSTUP.orv VÝSTUP.orv", "uloží kalendář kterékoli verze jako kalendář současné verze",
        CmdConvert},
       {"password", "SOUBOR.orv [NOVÉ_HESLO]", "nastaví heslo kalendáře, bez hesla je odstraní", CmdPassword},
+      {"search", "SOUBOR.orv VÝRAZ [--logical] [--mask] [--whole] [--case] [--commentaries-only] [--keys]",
+       "fulltextové vyhledávání ve výkladech a poznámkách; vypíše nalezené dny a měsíce", CmdSearch},
+      {"find-notes", "SOUBOR.orv TEXT [--whole] [--case]", "vyhledávání v krátkých poznámkách", CmdFindNotes},
+      {"export-txt", "SOUBOR.orv VÝSTUP.txt [--from RRRR-MM-DD] [--to RRRR-MM-DD] [--sep TEXT] [--blank]",
+       "export poznámek do textového souboru (Windows-1250, CR LF)", CmdExportTxt},
   };
   return commands;
 }

@@ -14,5 +14,8 @@ int CmdNote(const std::vector<std::string>& words, CliContext& ctx);
 int CmdDay(const std::vector<std::string>& words, CliContext& ctx);
 int CmdConvert(const std::vector<std::string>& words, CliContext& ctx);
 int CmdPassword(const std::vector<std::string>& words, CliContext& ctx);
+int CmdSearch(const std::vector<std::string>& words, CliContext& ctx);
+int CmdFindNotes(const std::vector<std::string>& words, CliContext& ctx);
+int CmdExportTxt(const std::vector<std::string>& words, CliContext& ctx);
 
 }  // namespace orv::cli
