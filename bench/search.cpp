@@ -44,15 +44,15 @@ class CProse {
  public:
   CProse() {
     for (const char* w :
-         {"ráno",     "odpoledne", "večer",    "porada",   "schůzka", "s",         "babičkou",   "dědou",
-          "výlet",    "do",        "lesa",     "lesní",    "cesta",   "ples",      "nákup",      "oběd",
-          "večeře",   "kalendář",  "úřad",     "přednáška", "škola",  "úkol",      "čtvrtek",    "pátek",
-          "sobota",   "neděle",    "pondělí",  "úterý",    "středa",  "počasí",    "déšť",       "sníh",
-          "slunce",   "zahrada",   "práce",    "dopis",    "telefon", "nemocnice", "lékař",      "řeka",
-          "město",    "vlak",      "autobus",  "Praha",    "Brno",    "koncert",   "divadlo",    "kniha",
-          "přečíst",  "napsat",    "zavolat",  "koupit",   "mléko",   "chléb",     "pes",        "kočka",
-          "děti",     "rodina",    "narozeniny", "svátek", "a",       "v",         "na",         "se",
-          "je",       "byl",       "bylo",     "jsme",     "jsem",    "potom",     "zítra",      "včera"})
+         {"ráno",    "odpoledne", "večer",      "porada",    "schůzka", "s",         "babičkou", "dědou",
+          "výlet",   "do",        "lesa",       "lesní",     "cesta",   "ples",      "nákup",    "oběd",
+          "večeře",  "kalendář",  "úřad",       "přednáška", "škola",   "úkol",      "čtvrtek",  "pátek",
+          "sobota",  "neděle",    "pondělí",    "úterý",     "středa",  "počasí",    "déšť",     "sníh",
+          "slunce",  "zahrada",   "práce",      "dopis",     "telefon", "nemocnice", "lékař",    "řeka",
+          "město",   "vlak",      "autobus",    "Praha",     "Brno",    "koncert",   "divadlo",  "kniha",
+          "přečíst", "napsat",    "zavolat",    "koupit",    "mléko",   "chléb",     "pes",      "kočka",
+          "děti",    "rodina",    "narozeniny", "svátek",    "a",       "v",         "na",       "se",
+          "je",      "byl",       "bylo",       "jsme",      "jsem",    "potom",     "zítra",    "včera"})
       m_Words.push_back(orv::Cp1250FromUtf8(w));
   }
 
@@ -148,17 +148,18 @@ int main(int argc, char** argv) {
   };
   std::map<std::string, std::size_t> daysFound;
   for (const Search& s : searches) {
-    benchmark::RegisterBenchmark(s.name,
-                                 [&doc, &ui, &s, &daysFound](benchmark::State& state) {
-                                   orv::CFulltextSearch search;
-                                   orv::FulltextRequest request;
-                                   request.input = s.input;
-                                   request.options = s.options;
-                                   for (auto _ : state)
-                                     if (search.OnButHledat(doc, request, ui).status != orv::FulltextStatus::Found)
-                                       state.SkipWithError("nothing found");
-                                   daysFound[s.name] = search.FoundDays().Size();
-                                 })
+    benchmark::RegisterBenchmark(
+        s.name,
+        [&doc, &ui, &s, &daysFound](benchmark::State& state) {
+          orv::CFulltextSearch search;
+          orv::FulltextRequest request;
+          request.input = s.input;
+          request.options = s.options;
+          for (auto _ : state)
+            if (search.OnButHledat(doc, request, ui).status != orv::FulltextStatus::Found)
+              state.SkipWithError("nothing found");
+          daysFound[s.name] = search.FoundDays().Size();
+        })
         ->Unit(benchmark::kMillisecond)
         ->UseRealTime();
   }
@@ -175,7 +176,8 @@ int main(int argc, char** argv) {
                                [&](benchmark::State& state) {
                                  for (auto _ : state)
                                    benchmark::DoNotOptimize(FloorScan(doc, [&](const std::string& text) {
-                                     return ::memmem(text.data(), text.size(), word.data(), word.size()) != nullptr;
+                                     return ::memmem(text.data(), text.size(), word.data(), word.size()) !=
+                                            nullptr;
                                    }));
                                })
       ->Unit(benchmark::kMillisecond)
