@@ -14,6 +14,9 @@ int CmdNote(const std::vector<std::string>& words, CliContext& ctx);
 int CmdDay(const std::vector<std::string>& words, CliContext& ctx);
 int CmdConvert(const std::vector<std::string>& words, CliContext& ctx);
 int CmdPassword(const std::vector<std::string>& words, CliContext& ctx);
+int CmdSearch(const std::vector<std::string>& words, CliContext& ctx);
+int CmdFindNotes(const std::vector<std::string>& words, CliContext& ctx);
+int CmdExportTxt(const std::vector<std::string>& words, CliContext& ctx);
 int CmdRtf2Txt(const std::vector<std::string>& words, CliContext& ctx);
 int CmdCommentary(const std::vector<std::string>& words, CliContext& ctx);
 

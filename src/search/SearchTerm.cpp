@@ -105,6 +105,30 @@ std::size_t CSearchTerm::NextOccurrence(std::string_view text, std::size_t from)
   return std::string_view::npos;
 }
 
+// The first position at or after `from` whose byte folds to the pattern's first byte, sixteen at a
+// time; the text's size when there is none. Lets a mask that starts with a fixed byte skip ahead.
+std::size_t CSearchTerm::NextFirstByte(std::string_view text, std::size_t from) const {
+  using Block = unsigned char __attribute__((vector_size(16)));
+  const auto* t = reinterpret_cast<const unsigned char*>(text.data());
+  Block first0, first1;
+  std::memset(&first0, m_FirstBytes[0], sizeof first0);
+  std::memset(&first1, m_FirstBytes[1], sizeof first1);
+  std::size_t i = from;
+  for (; i + 16 <= text.size(); i += 16) {
+    Block bytes;
+    std::memcpy(&bytes, t + i, sizeof bytes);
+    const auto hits = (bytes == first0) | (bytes == first1);
+    std::uint64_t any[2];
+    std::memcpy(any, &hits, sizeof any);
+    if ((any[0] | any[1]) == 0) continue;
+    for (std::size_t k = 0; k < 16; ++k)
+      if (hits[k]) return i + k;
+  }
+  for (; i < text.size(); ++i)
+    if (t[i] == m_FirstBytes[0] || t[i] == m_FirstBytes[1]) return i;
+  return text.size();
+}
+
 SearchHit CSearchTerm::FindPlain(std::string_view text, std::size_t start, bool wholeWords,
                                  TermProblem& problem) const {
   const std::size_t m = m_Folded.size();
@@ -172,7 +196,10 @@ SearchHit CSearchTerm::FindFixedLength(std::string_view text, std::size_t start,
 // that spans more than one word has no end of word after it.
 SearchHit CSearchTerm::FindStarLast(std::string_view text, std::size_t start, TermProblem& problem) const {
   const std::size_t prefix = m_Star;
-  for (std::size_t i = start; i <= text.size() && prefix <= text.size() - i; ++i) {
+  const bool fixedFirst = m_Folded[0] != '?';
+  for (std::size_t i = start;; ++i) {
+    if (fixedFirst) i = NextFirstByte(text, i);
+    if (i > text.size() || prefix > text.size() - i) break;
     if (!PartMatchesAt(text, i, 0, prefix) || !IsWordStart(text, i)) continue;
     const std::size_t end = WordEnd(text, i);
     if (end < i + prefix) {
@@ -206,7 +233,10 @@ SearchHit CSearchTerm::FindStarFirst(std::string_view text, std::size_t start, T
 SearchHit CSearchTerm::FindStarMiddle(std::string_view text, std::size_t start, TermProblem& problem) const {
   const std::size_t prefix = m_Star;
   const std::size_t suffix = m_Pattern.size() - m_Star - 1;
-  for (std::size_t i = start; i <= text.size() && prefix <= text.size() - i; ++i) {
+  const bool fixedFirst = m_Folded[0] != '?';
+  for (std::size_t i = start;; ++i) {
+    if (fixedFirst) i = NextFirstByte(text, i);
+    if (i > text.size() || prefix > text.size() - i) break;
     if (!PartMatchesAt(text, i, 0, prefix) || !IsWordStart(text, i)) continue;
     const std::size_t end = WordEnd(text, i);
     if (end < i + prefix) {

@@ -47,6 +47,7 @@ class CSearchTerm {
 
  private:
   std::size_t NextOccurrence(std::string_view text, std::size_t from) const;
+  std::size_t NextFirstByte(std::string_view text, std::size_t from) const;
   bool PartMatchesAt(std::string_view text, std::size_t pos, std::size_t partFirst,
                      std::size_t partEnd) const;
   SearchHit FindFixedLength(std::string_view text, std::size_t start, bool wholeWords) const;

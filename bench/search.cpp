@@ -1,0 +1,203 @@
+// The full-text search over a full calendar (every day of 2000-2020 with a 60-byte note and a
+// commentary of about 1.5 KB, every month with a commentary) against the floor of the same run: one
+// plain library scan (strcasestr, memmem) over the same texts, commentary first and the note only
+// when the commentary has no match, as the search visits them.
+//
+//   build/bench/bench_search [--benchmark_min_time=1]
+
+#include <benchmark/benchmark.h>
+#include <strings.h>
+
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/CalendarDates.h"
+#include "core/Cp1250.h"
+#include "core/UiServices.h"
+#include "document/TedDoc.h"
+#include "search/FulltextSearch.h"
+
+namespace {
+
+class SilentUi : public orv::IUiServices {
+ public:
+  void MessageDialog(std::string_view text) override { std::cerr << text << '\n'; }
+  void MessageBox(std::string_view text, orv::MessageIcon) override { std::cerr << text << '\n'; }
+  bool AskYesNo(std::string_view) override { return false; }
+  std::optional<std::string> AskPassword(std::string_view) override { return std::nullopt; }
+  std::optional<std::string> ChooseFileToOpen(std::string_view, std::string_view) override { return {}; }
+  std::optional<std::string> ChooseFileToSave(std::string_view, std::string_view, std::string_view) override {
+    return {};
+  }
+  void BeginWait() override {}
+  void EndWait() override {}
+};
+
+// Diary prose in Windows-1250: sentences of common words, a capital at each start, paragraphs
+// separated by CR as a commentary's plain text has them. The searched words are rare on purpose, so
+// that most texts are read to their end.
+class CProse {
+ public:
+  CProse() {
+    for (const char* w :
+         {"ráno",    "odpoledne", "večer",      "porada",    "schůzka", "s",         "babičkou", "dědou",
+          "výlet",   "do",        "lesa",       "lesní",     "cesta",   "ples",      "nákup",    "oběd",
+          "večeře",  "kalendář",  "úřad",       "přednáška", "škola",   "úkol",      "čtvrtek",  "pátek",
+          "sobota",  "neděle",    "pondělí",    "úterý",     "středa",  "počasí",    "déšť",     "sníh",
+          "slunce",  "zahrada",   "práce",      "dopis",     "telefon", "nemocnice", "lékař",    "řeka",
+          "město",   "vlak",      "autobus",    "Praha",     "Brno",    "koncert",   "divadlo",  "kniha",
+          "přečíst", "napsat",    "zavolat",    "koupit",    "mléko",   "chléb",     "pes",      "kočka",
+          "děti",    "rodina",    "narozeniny", "svátek",    "a",       "v",         "na",       "se",
+          "je",      "byl",       "bylo",       "jsme",      "jsem",    "potom",     "zítra",    "včera"})
+      m_Words.push_back(orv::Cp1250FromUtf8(w));
+  }
+
+  std::string Text(std::size_t length) {
+    std::string text;
+    while (text.size() < length) {
+      const unsigned words = 4 + Next() % 9;
+      for (unsigned i = 0; i < words; ++i) {
+        std::string word = m_Words[Next() % m_Words.size()];
+        if (i == 0) word[0] = static_cast<char>(orv::Cp1250ToUpper(static_cast<unsigned char>(word[0])));
+        text += word;
+        text += i + 1 < words ? (Next() % 7 == 0 ? ", " : " ") : ".";
+      }
+      text += Next() % 4 == 0 ? "\r" : " ";
+    }
+    text.resize(length);
+    return text;
+  }
+  unsigned Next() { return (m_Seed = m_Seed * 1103515245u + 12345u) >> 16; }
+
+ private:
+  std::vector<std::string> m_Words;
+  unsigned m_Seed = 7;
+};
+
+void FillCalendar(orv::CTedDoc& doc) {
+  CProse prose;
+  const std::string rare[] = {orv::Cp1250FromUtf8(" hvězdárna"), orv::Cp1250FromUtf8(" Dalekohled"),
+                              orv::Cp1250FromUtf8(" kometa")};
+  for (int y = orv::MinYear; y <= orv::MaxYear; ++y) {
+    for (int m = 1; m <= 12; ++m) {
+      const std::string monthText = prose.Text(1536);
+      doc.StoreMonthCommentary(orv::MonthKey(y, m), "{\\rtf1 }", monthText);
+      for (int d = 1; d <= orv::DaysInMonth(y, m); ++d) {
+        std::string text = prose.Text(1500);
+        if (prose.Next() % 40 == 0) text.insert(prose.Next() % text.size(), rare[prose.Next() % 3]);
+        doc.StoreDay(orv::DayKey(y, m, d), prose.Text(60), "{\\rtf1 }", text);
+      }
+    }
+  }
+}
+
+// The floor: one library scan per text, as the walk visits them.
+template <typename Find>
+std::size_t FloorScan(const orv::CTedDoc& doc, Find find) {
+  std::size_t found = 0;
+  for (const auto& [key, record] : doc.m_DataTxt)
+    if (find(record.m_Text) || find(record.m_Poznamka)) ++found;
+  for (const auto& [key, record] : doc.m_DataMesice)
+    if (find(record.m_Text)) ++found;
+  return found;
+}
+
+class CollectingReporter : public benchmark::ConsoleReporter {
+ public:
+  std::map<std::string, double> seconds;
+  void ReportRuns(const std::vector<Run>& runs) override {
+    ConsoleReporter::ReportRuns(runs);
+    for (const Run& run : runs) seconds[run.run_name.function_name] = run.GetAdjustedRealTime() / 1e3;
+  }
+};
+
+orv::SearchOptions Options(bool wholeWords, bool useMask, bool logical) {
+  orv::SearchOptions o;
+  o.wholeWords = wholeWords || useMask;
+  o.useMask = useMask;
+  o.logical = logical;
+  return o;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  SilentUi ui;
+  orv::CTedDoc doc(ui);
+  FillCalendar(doc);
+  std::size_t bytes = 0;
+  for (const auto& [key, r] : doc.m_DataTxt) bytes += r.m_Text.size() + r.m_Poznamka.size();
+  for (const auto& [key, r] : doc.m_DataMesice) bytes += r.m_Text.size();
+
+  const std::string word = orv::Cp1250FromUtf8("hvězdárna");
+  struct Search {
+    const char* name;
+    std::string input;
+    orv::SearchOptions options;
+  };
+  const std::vector<Search> searches = {
+      {"PlainWord", word, Options(false, false, false)},
+      {"WholeWord", orv::Cp1250FromUtf8("les"), Options(true, false, false)},
+      {"Mask", orv::Cp1250FromUtf8("hvězd*"), Options(false, true, false)},
+      {"Logical3", orv::Cp1250FromUtf8("hvězdárna OR dalekohled OR kometa"), Options(false, false, true)},
+  };
+  std::map<std::string, std::size_t> daysFound;
+  for (const Search& s : searches) {
+    benchmark::RegisterBenchmark(
+        s.name,
+        [&doc, &ui, &s, &daysFound](benchmark::State& state) {
+          orv::CFulltextSearch search;
+          orv::FulltextRequest request;
+          request.input = s.input;
+          request.options = s.options;
+          for (auto _ : state)
+            if (search.OnButHledat(doc, request, ui).status != orv::FulltextStatus::Found)
+              state.SkipWithError("nothing found");
+          daysFound[s.name] = search.FoundDays().Size();
+        })
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+  }
+  benchmark::RegisterBenchmark("FloorStrcasestr",
+                               [&](benchmark::State& state) {
+                                 for (auto _ : state)
+                                   benchmark::DoNotOptimize(FloorScan(doc, [&](const std::string& text) {
+                                     return ::strcasestr(text.c_str(), word.c_str()) != nullptr;
+                                   }));
+                               })
+      ->Unit(benchmark::kMillisecond)
+      ->UseRealTime();
+  benchmark::RegisterBenchmark("FloorMemmem",
+                               [&](benchmark::State& state) {
+                                 for (auto _ : state)
+                                   benchmark::DoNotOptimize(FloorScan(doc, [&](const std::string& text) {
+                                     return ::memmem(text.data(), text.size(), word.data(), word.size()) !=
+                                            nullptr;
+                                   }));
+                               })
+      ->Unit(benchmark::kMillisecond)
+      ->UseRealTime();
+
+  CollectingReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  auto& t = reporter.seconds;
+  std::printf("\ntexts: %.1f MB in %d day records and %zu month records\n", bytes / 1e6, doc.GetRecordCount(),
+              doc.m_DataMesice.size());
+  if (!t.count("FloorStrcasestr")) return 0;
+  const double floor = t["FloorStrcasestr"];
+  std::printf("floor strcasestr %7.2f ms (%.0f MB/s), memmem %7.2f ms\n", floor * 1e3, bytes / floor / 1e6,
+              t["FloorMemmem"] * 1e3);
+  for (const Search& s : searches) {
+    if (!t.count(s.name)) continue;
+    const bool logical = s.options.logical;
+    std::printf("%-10s %7.2f ms  %5zu days  %.2fx strcasestr (target <= %d), %.2fx memmem\n", s.name,
+                t[s.name] * 1e3, daysFound[s.name], t[s.name] / floor, logical ? 4 : 2,
+                t[s.name] / t["FloorMemmem"]);
+  }
+  return 0;
+}

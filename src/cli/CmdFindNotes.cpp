@@ -1,0 +1,33 @@
+// orv find-notes FILE TEXT: the search in short notes; prints the dialog's list, date and note
+// separated by a tab.
+
+#include <ostream>
+
+#include "cli/CliArgs.h"
+#include "cli/CliCalendar.h"
+#include "cli/Commands.h"
+#include "core/Cp1250.h"
+#include "search/NoteSearch.h"
+
+namespace orv::cli {
+
+int CmdFindNotes(const std::vector<std::string>& words, CliContext& ctx) {
+  std::string error;
+  const auto args = CliArgs::Parse(words, {}, {"--whole", "--case"}, error);
+  if (args && args->Positional().size() != 2) error = "Zadejte soubor kalendáře a hledaný text.";
+  if (!args || !error.empty()) {
+    ctx.err << error << "\nPoužití: orv find-notes SOUBOR.orv TEXT [--whole] [--case]\n";
+    return kExitError;
+  }
+  CCliCalendar calendar(ctx);
+  if (!calendar.Open(args->Positional()[0])) return kExitError;
+  CNoteSearch search;
+  const NoteSearchStatus status = search.Search(calendar.Doc(), Cp1250FromUtf8(args->Positional()[1]),
+                                                args->Has("--whole"), args->Has("--case"), ctx.ui);
+  if (status == NoteSearchStatus::Refused) return kExitError;
+  if (status == NoteSearchStatus::NotFound) return kExitNotFound;
+  for (const std::string& entry : search.Entries()) ctx.out << Cp1250ToUtf8(entry) << '\n';
+  return kExitOk;
+}
+
+}  // namespace orv::cli

@@ -1,0 +1,114 @@
+#include "export/TxtExport.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+#include <utility>
+#include <vector>
+
+#include "core/UiServices.h"
+#include "document/AtomicFile.h"
+#include "document/TedDoc.h"
+#include "export/TxtExportFormat.h"
+#include "search/SortedKeyList.h"
+
+namespace orv {
+namespace {
+
+constexpr std::string_view kCannotWrite = "Soubor je již otevřen.\r\nJe nutno jej nejprve zavřít!";
+
+// The header names the file by its full path.
+std::string FullPath(const std::string& path) {
+  std::error_code error;
+  const std::filesystem::path full = std::filesystem::absolute(path, error);
+  return error ? path : full.string();
+}
+
+// Writes the header and the lines in one piece; on success shows the count as the header says it.
+TxtExportStatus WriteExport(const std::string& path, int dayCount, std::string_view lines, IUiServices& ui) {
+  if (!WriteFileAtomically(path, TxtExportFile(FullPath(path), dayCount, lines)).empty()) {
+    ui.MessageBox(kCannotWrite);
+    return TxtExportStatus::Failed;
+  }
+  ui.MessageBox(TxtExportCountText(dayCount), MessageIcon::Information);
+  return TxtExportStatus::Written;
+}
+
+bool HasFileName(const CTedDoc& doc, std::string_view refusal, IUiServices& ui) {
+  if (!doc.GetPathName().empty()) return true;
+  ui.MessageBox(refusal);
+  return false;
+}
+
+}  // namespace
+
+bool CheckExportPeriod(const TxtExportPeriod& period, IUiServices& ui) {
+  if (DayKey(period.from) <= DayKey(period.to)) return true;
+  ui.MessageBox("Spodní hranice období nesmí být větší než horní !");
+  return false;
+}
+
+bool CanExportNotesTxt(const CTedDoc& doc, IUiServices& ui) {
+  if (!HasFileName(doc, "Soubor nemá jméno, nejprve je nutno jej Uložit jako.", ui)) return false;
+  if (doc.m_DataTxt.empty()) {
+    ui.MessageBox("Kalendář je prázdný");
+    return false;
+  }
+  return true;
+}
+
+TxtExportStatus ExportNotesTxt(const CTedDoc& doc, const std::string& path, const TxtExportPeriod& period,
+                               std::string_view separator, bool blankLines, IUiServices& ui) {
+  const std::string from = DayKey(period.from);
+  const std::string to = DayKey(period.to);
+  std::vector<std::pair<std::string_view, std::string_view>> days;  // key, note
+  for (const auto& [key, record] : doc.m_DataTxt)
+    if (!record.m_Poznamka.empty() && key >= from && key <= to) days.emplace_back(key, record.m_Poznamka);
+  if (days.empty()) {
+    std::error_code error;
+    if (!std::filesystem::exists(path, error) && !WriteFileAtomically(path, {}).empty()) {
+      ui.MessageBox(kCannotWrite);
+      return TxtExportStatus::Failed;
+    }
+    ui.MessageBox("V zadaném rozsahu krátké poznámky nejsou !");
+    return TxtExportStatus::NothingToExport;
+  }
+  std::sort(days.begin(), days.end());
+  const std::string_view lineEnd = blankLines ? kTxtLineEndBlank : kTxtLineEnd;
+  std::string lines;
+  for (const auto& [key, note] : days) lines += TxtExportLine(key, separator, note, lineEnd);
+  return WriteExport(path, static_cast<int>(days.size()), lines, ui);
+}
+
+bool CanExportResultTxt(const CTedDoc& doc, const CSortedKeyList& dayKeys, TxtResultSource source,
+                        IUiServices& ui) {
+  const std::string_view refusal = source == TxtResultSource::Fulltext
+                                       ? "Soubor nemá jméno, nejprve je nutno jej uložit."
+                                       : "Soubor nemá jméno, nejprve je nutno jej Uložit jako.";
+  if (!HasFileName(doc, refusal, ui)) return false;
+  if (dayKeys.IsEmpty()) {
+    ui.MessageBox("Výběr je prázdný");
+    return false;
+  }
+  return true;
+}
+
+TxtExportStatus ExportResultTxt(const CTedDoc& doc, const CSortedKeyList& dayKeys, TxtResultSource source,
+                                const std::string& path, IUiServices& ui) {
+  const std::string_view separator = source == TxtResultSource::Fulltext ? ":" : ";";
+  std::string lines;
+  int count = 0;
+  for (const std::string& key : dayKeys) {
+    const CEntrTxt* record = doc.GetDayRecord(key);
+    if (!record) {
+      ui.MessageBox("Chyba konzistence v OnExportTxt výběru");
+      return TxtExportStatus::Failed;
+    }
+    if (record->m_Poznamka.empty()) continue;
+    lines += TxtExportLine(key, separator, record->m_Poznamka, kTxtLineEnd);
+    ++count;
+  }
+  return WriteExport(path, count, lines, ui);
+}
+
+}  // namespace orv

@@ -1,0 +1,56 @@
+#include "search/NoteSearch.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "core/UiServices.h"
+#include "document/TedDoc.h"
+#include "search/NoteMatcher.h"
+#include "search/ResultListTexts.h"
+
+namespace orv {
+
+// Every matching day is collected and the earliest ones kept, so that a common word lists the same
+// days whatever order the calendar's records are stored in.
+NoteSearchStatus CNoteSearch::Search(const CTedDoc& doc, std::string_view text, bool wholeWords,
+                                     bool matchCase, IUiServices& ui) {
+  m_Keys.Clear();
+  m_Entries.clear();
+  text = TrimSearchText(text);
+  if (text.empty()) {
+    ui.MessageBox("Zadejte hledaný text !");
+    return NoteSearchStatus::Refused;
+  }
+  if (doc.m_DataTxt.empty()) {
+    ui.MessageBox("Kalendář je prázdný");
+    return NoteSearchStatus::NotFound;
+  }
+  const CNoteMatcher matcher(text, wholeWords, matchCase);
+  std::vector<std::pair<std::string_view, std::string_view>> found;  // key, note
+  for (const auto& [key, record] : doc.m_DataTxt)
+    if (matcher.Matches(record.m_Poznamka)) found.emplace_back(key, record.m_Poznamka);
+  if (found.empty()) {
+    ui.MessageBox("Hledaný text nebyl nalezen !");
+    return NoteSearchStatus::NotFound;
+  }
+  std::sort(found.begin(), found.end());
+  if (found.size() > kNoteSearchLimit) found.resize(kNoteSearchLimit);
+  std::vector<std::string> keys;
+  for (const auto& [key, note] : found) {
+    keys.emplace_back(key);
+    m_Entries.push_back(FoundDayText(key) + '\t' + std::string(note));
+  }
+  m_Keys.Assign(std::move(keys));
+  return NoteSearchStatus::Found;
+}
+
+std::string CNoteSearch::SelectedKey(std::optional<std::size_t> entry, IUiServices& ui) const {
+  if (!entry) return {};
+  if (*entry >= m_Keys.Size()) {
+    ui.MessageBox("inkonzistence v CDlgFultxt");
+    return {};
+  }
+  return m_Keys[*entry];
+}
+
+}  // namespace orv

@@ -1,0 +1,124 @@
+// orv search, find-notes and export-txt end to end through RunOrv, over a calendar file written in a
+// temporary folder.
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "CalendarBuilder.h"
+#include "FakeUiServices.h"
+#include "cli/CliCommand.h"
+#include "core/Cp1250.h"
+#include "document/CalendarArchive.h"
+
+namespace orv {
+namespace {
+
+namespace fs = std::filesystem;
+using Messages = std::vector<std::string>;
+
+struct OrvRun {
+  int status;
+  std::string out;
+  Messages messages;
+};
+
+std::string W(const char* utf8) {
+  return Cp1250FromUtf8(utf8);
+}
+
+class SearchCommands : public ::testing::Test {
+ protected:
+  SearchCommands() {
+    char pattern[] = "/tmp/orv-search-XXXXXX";
+    dir = ::mkdtemp(pattern);
+    test::FakeUiServices quiet;
+    CCalendarContent c(quiet);
+    test::CalendarBuilder(c)
+        .Day("2004/03/05", W("Návštěva u Kočků"), W("Pes a kočka."))
+        .Day("2004/01/20", W("oběd"), W("Kočka spí."))
+        .Day("2004/03/01", W("Porada 2den"))
+        .Month("2004/03", W("Březen: kočka."));
+    file = (dir / "kalendar.orv").string();
+    std::ofstream(file, std::ios::binary) << StoreCalendar(c);
+  }
+  ~SearchCommands() override { fs::remove_all(dir); }
+
+  static OrvRun Orv(std::vector<std::string> args) {
+    test::FakeUiServices ui;
+    std::ostringstream out, err;
+    cli::CliContext ctx{out, err, ui};
+    const int status = cli::RunOrv(args, ctx);
+    return {status, out.str(), ui.Messages()};
+  }
+
+  fs::path dir;
+  std::string file;
+};
+
+TEST_F(SearchCommands, SearchPrintsDaysThenMonths) {
+  OrvRun run = Orv({"search", file, "kočka"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "20. ledna 2004\n05. března 2004\nBřezen 2004\n");
+  EXPECT_EQ(run.messages, Messages{});
+
+  run = Orv({"search", file, "pes AND NOT myš", "--logical", "--keys"});
+  EXPECT_EQ(run.out, "2004/03/05\n");
+
+  run = Orv({"search", file, "Koč*", "--mask", "--case", "--commentaries-only"});
+  EXPECT_EQ(run.out, "20. ledna 2004\n");
+  EXPECT_EQ(run.status, 0);
+}
+
+TEST_F(SearchCommands, SearchThatFindsNothingOrIsRefused) {
+  OrvRun run = Orv({"search", file, "žirafa"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.messages, Messages{"Nebyl nenalezen žádný výskyt hledaného textu !"});
+
+  run = Orv({"search", file, "a AND ", "--logical"});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.messages, (Messages{"Na konci výrazu je operand AND - výraz je neplatný",
+                                    "Chyba - logický výraz neplatný"}));
+  EXPECT_EQ(Orv({"search", file}).status, 2);
+}
+
+TEST_F(SearchCommands, FindNotesListsDateTabNote) {
+  OrvRun run = Orv({"find-notes", file, " den ", "--whole"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "01. března 2004\tPorada 2den\n");
+
+  run = Orv({"find-notes", file, "KOČ"});
+  EXPECT_EQ(run.out, "05. března 2004\tNávštěva u Kočků\n");
+  run = Orv({"find-notes", file, "KOČ", "--case"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.messages, Messages{"Hledaný text nebyl nalezen !"});
+}
+
+TEST_F(SearchCommands, ExportTxtWritesThePeriod) {
+  const std::string out = (dir / "export.txt").string();
+  OrvRun run =
+      Orv({"export-txt", file, out, "--from", "2004-03-01", "--to", "2004-03-05", "--sep", "→", "--blank"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.messages, Messages{"\r\n---  Počet exportovaných dnů = 2  ---\r\n\r\n"});
+  std::ifstream in(out, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  EXPECT_EQ(bytes.str(), "\r\n---  " + out +
+                             "  ---\r\n\r\n---  Po\xe8\x65t exportovan\xfd\x63h dn\xf9 = 2  ---\r\n\r\n"
+                             "01.03.2004 ? Porada 2den\r\n\r\n"
+                             "05.03.2004 ? N\xe1v\x9at\xecva u Ko\xe8k\xf9\r\n\r\n");
+
+  run = Orv({"export-txt", file, out, "--from", "2004-03-06", "--to", "2004-03-05"});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.messages, Messages{"Spodní hranice období nesmí být větší než horní !"});
+  run = Orv({"export-txt", file, out, "--from", "2010-01-01"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.messages, Messages{"V zadaném rozsahu krátké poznámky nejsou !"});
+}
+
+}  // namespace
+}  // namespace orv
