@@ -34,6 +34,14 @@ TxtExportStatus WriteExport(const std::string& path, int dayCount, std::string_v
   return TxtExportStatus::Written;
 }
 
+// An export never overwrites the calendar it comes from.
+bool IsTheCalendarFile(const CTedDoc& doc, const std::string& path, IUiServices& ui) {
+  std::error_code error;
+  if (doc.GetPathName().empty() || !std::filesystem::equivalent(path, doc.GetPathName(), error)) return false;
+  ui.MessageBox("Export nelze zapsat do souboru otevřeného kalendáře.");
+  return true;
+}
+
 bool HasFileName(const CTedDoc& doc, std::string_view refusal, IUiServices& ui) {
   if (!doc.GetPathName().empty()) return true;
   ui.MessageBox(refusal);
@@ -59,6 +67,7 @@ bool CanExportNotesTxt(const CTedDoc& doc, IUiServices& ui) {
 
 TxtExportStatus ExportNotesTxt(const CTedDoc& doc, const std::string& path, const TxtExportPeriod& period,
                                std::string_view separator, bool blankLines, IUiServices& ui) {
+  if (IsTheCalendarFile(doc, path, ui)) return TxtExportStatus::Failed;
   const std::string from = DayKey(period.from);
   const std::string to = DayKey(period.to);
   std::vector<std::pair<std::string_view, std::string_view>> days;  // key, note
@@ -95,6 +104,7 @@ bool CanExportResultTxt(const CTedDoc& doc, const CSortedKeyList& dayKeys, TxtRe
 
 TxtExportStatus ExportResultTxt(const CTedDoc& doc, const CSortedKeyList& dayKeys, TxtResultSource source,
                                 const std::string& path, IUiServices& ui) {
+  if (IsTheCalendarFile(doc, path, ui)) return TxtExportStatus::Failed;
   const std::string_view separator = source == TxtResultSource::Fulltext ? ":" : ";";
   std::string lines;
   int count = 0;

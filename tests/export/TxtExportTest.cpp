@@ -111,6 +111,19 @@ TEST_F(TxtExport, AFileThatCannotBeWrittenIsReported) {
   EXPECT_FALSE(fs::exists(out));
 }
 
+TEST_F(TxtExport, TheCalendarFileItselfIsNeverOverwritten) {
+  std::ofstream(doc.GetPathName(), std::ios::binary) << "kalendář";
+  CSortedKeyList result;
+  result.Insert("2004/03/05");
+  const std::string sameFileOtherName = (dir / "." / "kalendar.orv").string();
+  EXPECT_EQ(ExportNotesTxt(doc, sameFileOtherName, {}, ":", false, ui), TxtExportStatus::Failed);
+  EXPECT_EQ(ExportResultTxt(doc, result, TxtResultSource::NoteSearch, doc.GetPathName(), ui),
+            TxtExportStatus::Failed);
+  EXPECT_EQ(Read(doc.GetPathName()), "kalendář");
+  EXPECT_EQ(ui.Messages(), (Messages{"Export nelze zapsat do souboru otevřeného kalendáře.",
+                                     "Export nelze zapsat do souboru otevřeného kalendáře."}));
+}
+
 TEST_F(TxtExport, ResultExportsWriteOnlyDaysWithANote) {
   CSortedKeyList result;
   for (const char* key : {"2004/03/05", "2004/03/20", "2004/04/01"}) result.Insert(key);
