@@ -1,7 +1,10 @@
 #include "app/ConfigFile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 #include <cstdint>
 
 #include "core/Cp1250.h"
@@ -88,6 +91,15 @@ std::string EncodeConfigString(std::string_view face) {
   }
   out.append(face);
   return out;
+}
+
+std::string ConfigFilePath(const std::string& programDir) {
+  const QDir dir(QString::fromStdString(programDir));
+  const QString name = QString::fromLatin1(kConfigFileName.data(), static_cast<qsizetype>(kConfigFileName.size()));
+  if (dir.exists(name) || QFileInfo(dir.path()).isWritable()) return dir.filePath(name).toStdString();
+  const QString own = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+  QDir().mkpath(own);
+  return QDir(own).filePath(name).toStdString();
 }
 
 std::optional<std::string> ReadConfigFile(const std::string& path) {

@@ -11,6 +11,11 @@ namespace orv {
 
 inline constexpr std::string_view kConfigFileName = "Orvinek.cfg";
 
+// "Orvinek.cfg" beside the executable. When it is not there and the program's directory cannot be
+// written (an installed program), the user's own configuration directory takes its place, so that
+// the base font chosen once is not chosen, and complained about, again at every start.
+std::string ConfigFilePath(const std::string& programDir);
+
 // The face (Windows-1250 bytes), or nullopt when the file is missing, unreadable or malformed.
 std::optional<std::string> ReadConfigFile(const std::string& path);
 // Creates the file anew holding the face; false when it cannot be written.

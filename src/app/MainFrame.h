@@ -13,6 +13,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <string>
 
 #include "app/CommandState.h"
 #include "app/Panes.h"
@@ -59,6 +60,9 @@ class CMainFrame : public QMainWindow {
   CRulerBar* RulerBar() const { return m_RulerBar; }
   QToolBar* MainToolBar() const { return m_ToolBar; }
   const CMoonFont& MoonFont() const { return *m_MoonFont; }
+  // The base font of the commentaries (Windows-1250), chosen at start-up for the editors.
+  void SetBaseFont(std::string face) { m_BaseFont = std::move(face); }
+  const std::string& BaseFont() const { return m_BaseFont; }
   // Status panes 1 to 7 (0 is the prompt line).
   void SetStatusPane(int index, const QString& text);
   QString StatusPane(int index) const;
@@ -108,6 +112,7 @@ class CMainFrame : public QMainWindow {
   CRulerBar* m_RulerBar = nullptr;
   std::vector<QLabel*> m_StatusPanes;  // panes 1 to 7
   QTimer* m_Clock = nullptr;
+  std::string m_BaseFont;
   bool m_bAlwaysOnTop = false;
   bool m_bMaximised = false;
   std::function<void(SFrameState&)> m_ViewState;

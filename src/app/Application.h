@@ -1,0 +1,13 @@
+#pragma once
+// Start-up of the desktop program, in order: one instance per user, the user's locale, the settings
+// store, the calendar named on the command line or a new one (a file refused at start-up ends the
+// program with exit code 0 after its message), the base font, then the main window.
+//
+// ORV_QUIT_AFTER_SHOW=1 in the environment makes the program print the milliseconds from start to
+// the first painted window on stdout and quit: the start-up benchmark uses it.
+
+namespace orv {
+
+int RunOrvella(int argc, char** argv);
+
+}  // namespace orv
