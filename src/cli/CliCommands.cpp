@@ -6,6 +6,17 @@ namespace orv::cli {
 const std::vector<CliCommand>& CliCommands() {
   static const std::vector<CliCommand> commands = {
       {"names", "[--category N]", "jména a svátky nového kalendáře (kategorie 0–4, výchozí 0)", CmdNames},
+      {"match", "VÝRAZ TEXT [--logical] [--mask] [--whole] [--case]",
+       "vypíše 1, když text odpovídá hledanému výrazu, jinak 0", CmdMatch},
+      {"new", "SOUBOR.orv", "vytvoří nový kalendář", CmdNew},
+      {"info", "SOUBOR.orv", "údaje o kalendáři: verze, heslo, autor, počty záznamů, stylů a jmen", CmdInfo},
+      {"dump", "SOUBOR.orv", "celý obsah kalendáře jako JSON", CmdDump},
+      {"note", "SOUBOR.orv RRRR-MM-DD [TEXT]",
+       "vypíše poznámku dne, nebo ji nahradí textem (prázdný ji smaže)", CmdNote},
+      {"day", "SOUBOR.orv RRRR-MM-DD", "poznámka dne, výklad dne a výklad měsíce jako prostý text", CmdDay},
+      {"convert", "VSTUP.orv VÝSTUP.orv", "uloží kalendář kterékoli verze jako kalendář současné verze",
+       CmdConvert},
+      {"password", "SOUBOR.orv [NOVÉ_HESLO]", "nastaví heslo kalendáře, bez hesla je odstraní", CmdPassword},
   };
   return commands;
 }

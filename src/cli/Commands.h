@@ -6,5 +6,13 @@
 namespace orv::cli {
 
 int CmdNames(const std::vector<std::string>& words, CliContext& ctx);
+int CmdMatch(const std::vector<std::string>& words, CliContext& ctx);
+int CmdNew(const std::vector<std::string>& words, CliContext& ctx);
+int CmdInfo(const std::vector<std::string>& words, CliContext& ctx);
+int CmdDump(const std::vector<std::string>& words, CliContext& ctx);
+int CmdNote(const std::vector<std::string>& words, CliContext& ctx);
+int CmdDay(const std::vector<std::string>& words, CliContext& ctx);
+int CmdConvert(const std::vector<std::string>& words, CliContext& ctx);
+int CmdPassword(const std::vector<std::string>& words, CliContext& ctx);
 
 }  // namespace orv::cli

@@ -1,6 +1,9 @@
+#include <optional>
 #include <ostream>
 
 #include "cli/CliCommand.h"
+#include "cli/PresetAnswersUi.h"
+#include "core/Cp1250.h"
 
 namespace orv::cli {
 namespace {
@@ -11,12 +14,44 @@ void PrintHelp(std::ostream& out) {
       << "Příkazy:\n";
   for (const CliCommand& c : CliCommands())
     out << "  orv " << c.name << ' ' << c.synopsis << "\n      " << c.summary << '\n';
-  out << "\n  orv --help       tento přehled\n  orv --version    verze programu\n";
+  out << "\n  orv --help       tento přehled\n  orv --version    verze programu\n"
+      << "\nVolby kteréhokoli příkazu:\n"
+      << "  --password HESLO   heslo chráněného kalendáře (jinak se na terminálu zeptá)\n"
+      << "  --yes              na otázky odpovídá \"Ano\" (například přepsání souboru)\n";
+}
+
+struct GlobalOptions {
+  std::vector<std::string> rest;  // the arguments without the global options
+  std::optional<std::string> password;
+  bool yes = false;
+};
+
+std::optional<GlobalOptions> TakeGlobalOptions(const std::vector<std::string>& args, std::ostream& err) {
+  GlobalOptions options;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--yes") {
+      options.yes = true;
+    } else if (args[i] == "--password") {
+      if (i + 1 == args.size()) {
+        err << "Volba --password potřebuje hodnotu.\n";
+        return std::nullopt;
+      }
+      options.password = Cp1250FromUtf8(args[++i]);
+    } else {
+      options.rest.push_back(args[i]);
+    }
+  }
+  return options;
 }
 
 }  // namespace
 
-int RunOrv(const std::vector<std::string>& args, CliContext& ctx) {
+int RunOrv(const std::vector<std::string>& allArgs, CliContext& outerCtx) {
+  const std::optional<GlobalOptions> options = TakeGlobalOptions(allArgs, outerCtx.err);
+  if (!options) return kExitError;
+  const std::vector<std::string>& args = options->rest;
+  CPresetAnswersUi ui(outerCtx.ui, options->password, options->yes);
+  CliContext ctx{outerCtx.out, outerCtx.err, ui};
   if (args.empty()) {
     PrintHelp(ctx.err);
     return kExitError;

@@ -39,10 +39,6 @@ std::optional<std::string> ReadHiddenLine(std::istream& in) {
 
 TerminalUiServices::TerminalUiServices(std::istream& in, std::ostream& err) : m_In(in), m_Err(err) {}
 
-void TerminalUiServices::SetPresetPassword(std::optional<std::string> utf8Password) {
-  m_PresetPassword = std::move(utf8Password);
-}
-
 void TerminalUiServices::PrintMessage(std::string_view text) {
   m_Err << WithoutCarriageReturns(text) << '\n';
 }
@@ -53,12 +49,11 @@ void TerminalUiServices::MessageBox(std::string_view text, MessageIcon) { PrintM
 
 bool TerminalUiServices::AskYesNo(std::string_view text) {
   PrintMessage(text);
-  m_Err << (m_AnswerYes ? "Ano\n" : "Ne\n");
-  return m_AnswerYes;
+  m_Err << "Ne\n";
+  return false;
 }
 
 std::optional<std::string> TerminalUiServices::AskPassword(std::string_view prompt) {
-  if (m_PresetPassword) return Cp1250FromUtf8(*m_PresetPassword);
   if (!isatty(STDIN_FILENO)) return std::nullopt;
   m_Err << WithoutCarriageReturns(prompt) << "\nHeslo: " << std::flush;
   auto typed = ReadHiddenLine(m_In);

@@ -1,6 +1,7 @@
 #pragma once
-// IUiServices on a terminal: messages go to stderr as lines, questions are answered "Ne" unless
-// --yes was given, the password comes from --password or, on a terminal, from a hidden prompt.
+// IUiServices on a terminal: messages go to stderr as lines, questions are answered "Ne", the
+// password is asked for by a hidden prompt when stdin is a terminal. The options --yes and
+// --password answer instead (CPresetAnswersUi).
 // There are no file choosers on the command line: paths are arguments.
 
 #include <iosfwd>
@@ -14,10 +15,6 @@ namespace orv::cli {
 class TerminalUiServices : public IUiServices {
  public:
   TerminalUiServices(std::istream& in, std::ostream& err);
-
-  // A password given on the command line (UTF-8); it answers every password prompt.
-  void SetPresetPassword(std::optional<std::string> utf8Password);
-  void SetAnswerYes(bool yes) { m_AnswerYes = yes; }
 
   void MessageDialog(std::string_view text) override;
   void MessageBox(std::string_view text, MessageIcon icon) override;
@@ -34,8 +31,6 @@ class TerminalUiServices : public IUiServices {
 
   std::istream& m_In;
   std::ostream& m_Err;
-  std::optional<std::string> m_PresetPassword;
-  bool m_AnswerYes = false;
 };
 
 }  // namespace orv::cli

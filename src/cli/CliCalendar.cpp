@@ -1,0 +1,93 @@
+#include "cli/CliCalendar.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cctype>
+#include <ostream>
+
+#include "cli/CliArgs.h"
+
+namespace orv::cli {
+
+void CCountingUi::MessageDialog(std::string_view text) {
+  ++m_Shown;
+  m_Inner.MessageDialog(text);
+}
+
+void CCountingUi::MessageBox(std::string_view text, MessageIcon icon) {
+  ++m_Shown;
+  m_Inner.MessageBox(text, icon);
+}
+
+bool CCountingUi::AskYesNo(std::string_view text) {
+  ++m_Shown;
+  return m_Inner.AskYesNo(text);
+}
+
+bool CCliCalendar::Open(const std::string& path) {
+  const int shownBefore = m_Ui.Shown();
+  if (m_Doc.OnOpenDocument(path)) return true;
+  if (m_Ui.Shown() == shownBefore)
+    m_Ctx.err << "Kalendář " << path
+              << " je chráněn heslem; heslo chybí nebo nesouhlasí (volba --password).\n";
+  return false;
+}
+
+bool CCliCalendar::SaveIfModified() {
+  return !m_Doc.IsModified() || m_Doc.OnSaveDocument(m_Doc.GetPathName());
+}
+
+bool CCliCalendar::SaveAs(const std::string& path) {
+  if (!CheckOrvExtension(path, m_Ctx)) return false;
+  if (::access(path.c_str(), F_OK) == 0) {
+    m_Doc.m_bReadOnly = ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0;
+    if (!m_Doc.m_bReadOnly && !m_Ui.AskYesNo("Soubor " + path + " již existuje. Přepsat?")) return false;
+  } else {
+    m_Doc.m_bReadOnly = false;
+  }
+  return m_Doc.OnSaveDocument(path);
+}
+
+std::optional<std::vector<std::string>> PositionalArguments(const std::vector<std::string>& words,
+                                                            const char* command, std::size_t min,
+                                                            std::size_t max, CliContext& ctx) {
+  std::string error;
+  const std::optional<CliArgs> args = CliArgs::Parse(words, {}, {}, error);
+  if (args && args->Positional().size() >= min && args->Positional().size() <= max) return args->Positional();
+  if (!error.empty()) ctx.err << error << '\n';
+  for (const CliCommand& c : CliCommands())
+    if (std::string_view(c.name) == command)
+      ctx.err << "Použití: orv " << c.name << ' ' << c.synopsis << '\n';
+  return std::nullopt;
+}
+
+std::optional<Date> ParseDateArgument(const std::string& text, CliContext& ctx) {
+  const auto digits = [&](std::size_t from, std::size_t count) {
+    int value = 0;
+    for (std::size_t i = from; i < from + count; ++i) {
+      if (!std::isdigit(static_cast<unsigned char>(text[i]))) return -1;
+      value = value * 10 + (text[i] - '0');
+    }
+    return value;
+  };
+  if (text.size() == 10 && text[4] == '-' && text[7] == '-') {
+    const Date date{digits(0, 4), digits(5, 2), digits(8, 2)};
+    if (IsYearInRange(date.year) && date.month >= 1 && date.month <= 12 && date.day >= 1 &&
+        date.day <= DaysInMonth(date.year, date.month))
+      return date;
+  }
+  ctx.err << "Neplatné datum \"" << text << "\": zadejte den ve tvaru RRRR-MM-DD v letech " << MinYear
+          << " až " << MaxYear << ".\n";
+  return std::nullopt;
+}
+
+bool CheckOrvExtension(const std::string& path, CliContext& ctx) {
+  std::string tail = path.size() >= 3 ? path.substr(path.size() - 3) : path;
+  for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (tail == "orv") return true;
+  ctx.ui.MessageDialog("Soubor nemá příponu .orv");
+  return false;
+}
+
+}  // namespace orv::cli

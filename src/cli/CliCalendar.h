@@ -1,0 +1,75 @@
+#pragma once
+// What the orv commands over one calendar file share: opening it (with the password from --password
+// or the prompt), saving it in place or under another name, and reading a date argument.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/CliCommand.h"
+#include "core/CalendarDates.h"
+#include "core/UiServices.h"
+#include "document/TedDoc.h"
+
+namespace orv::cli {
+
+// Counts the messages shown, so that a refusal the calendar makes silently (a wrong or missing
+// password) can still be reported on the terminal.
+class CCountingUi : public IUiServices {
+ public:
+  explicit CCountingUi(IUiServices& inner) : m_Inner(inner) {}
+  int Shown() const { return m_Shown; }
+
+  void MessageDialog(std::string_view text) override;
+  void MessageBox(std::string_view text, MessageIcon icon) override;
+  bool AskYesNo(std::string_view text) override;
+  std::optional<std::string> AskPassword(std::string_view prompt) override {
+    return m_Inner.AskPassword(prompt);
+  }
+  std::optional<std::string> ChooseFileToOpen(std::string_view title, std::string_view filter) override {
+    return m_Inner.ChooseFileToOpen(title, filter);
+  }
+  std::optional<std::string> ChooseFileToSave(std::string_view title, std::string_view filter,
+                                              std::string_view suggestedName) override {
+    return m_Inner.ChooseFileToSave(title, filter, suggestedName);
+  }
+  void BeginWait() override { m_Inner.BeginWait(); }
+  void EndWait() override { m_Inner.EndWait(); }
+
+ private:
+  IUiServices& m_Inner;
+  int m_Shown = 0;
+};
+
+class CCliCalendar {
+ public:
+  explicit CCliCalendar(CliContext& ctx) : m_Ctx(ctx), m_Ui(ctx.ui), m_Doc(m_Ui) {}
+
+  CTedDoc& Doc() { return m_Doc; }
+  // False when the file was not opened; the reason has been shown.
+  bool Open(const std::string& path);
+  // Saves to the file it was opened from, if anything changed.
+  bool SaveIfModified();
+  // Saves under another name; a file there that this user cannot write is refused like a read-only
+  // calendar, and an existing file is replaced only when the user agrees (--yes).
+  bool SaveAs(const std::string& path);
+
+ private:
+  CliContext& m_Ctx;
+  CCountingUi m_Ui;
+  CTedDoc m_Doc;
+};
+
+// The positional arguments of a command that takes from `min` to `max` of them and no options;
+// otherwise shows the command's usage and gives nullopt.
+std::optional<std::vector<std::string>> PositionalArguments(const std::vector<std::string>& words,
+                                                            const char* command, std::size_t min,
+                                                            std::size_t max, CliContext& ctx);
+
+// A date argument RRRR-MM-DD within the calendar's years; otherwise tells why and gives nullopt.
+std::optional<Date> ParseDateArgument(const std::string& text, CliContext& ctx);
+
+// The file name must end in "orv", as the calendar requires of every file it opens.
+bool CheckOrvExtension(const std::string& path, CliContext& ctx);
+
+}  // namespace orv::cli

@@ -1,0 +1,41 @@
+#include <ostream>
+
+#include "cli/CliCalendar.h"
+#include "cli/Commands.h"
+#include "core/Cp1250.h"
+
+namespace orv::cli {
+
+// Prints the short note of a day, or stores a new one (an empty text removes it). The day's
+// commentary stays as it is.
+int CmdNote(const std::vector<std::string>& words, CliContext& ctx) {
+  const auto args = PositionalArguments(words, "note", 2, 3, ctx);
+  if (!args) return kExitError;
+  const auto date = ParseDateArgument((*args)[1], ctx);
+  if (!date) return kExitError;
+  CCliCalendar calendar(ctx);
+  if (!calendar.Open((*args)[0])) return kExitError;
+  CTedDoc& doc = calendar.Doc();
+  const std::string key = DayKey(*date);
+  const CEntrTxt* record = doc.GetDayRecord(key);
+
+  if (args->size() == 2) {
+    if (!record || record->m_Poznamka.empty()) {
+      ctx.err << "Den " << (*args)[1] << " nemá poznámku.\n";
+      return kExitNotFound;
+    }
+    ctx.out << Cp1250ToUtf8(record->m_Poznamka) << '\n';
+    return kExitOk;
+  }
+  const std::string note = Cp1250FromUtf8((*args)[2]);
+  if (note.find_first_of("\r\n") != std::string::npos) {
+    ctx.err << "Poznámka musí být na jednom řádku.\n";
+    return kExitError;
+  }
+  const std::string rtf = record ? record->m_Rtf : std::string();
+  const std::string text = record ? record->m_Text : std::string();
+  doc.StoreDay(key, note, rtf, text);
+  return calendar.SaveIfModified() ? kExitOk : kExitError;
+}
+
+}  // namespace orv::cli

@@ -1,0 +1,89 @@
+#pragma once
+// CArchiveReader: reads the calendar file's archive encoding from a byte buffer, trusting nothing in
+// it. Every length and count is checked against the bytes that remain before anything is allocated,
+// every object reference against the objects and classes met so far. The first fault stops the
+// reader: it remembers a short Czech reason, and every later read returns zero or empty.
+//
+// Object references share one index counter for classes and objects, starting at 1. A back-reference
+// to an object read earlier reads that object's body again from where it stands in the file (record
+// bodies hold no references); the bytes read that way are limited to the size of the file, so a file
+// cannot multiply itself in memory.
+
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "document/ArchiveClasses.h"
+
+namespace orv {
+
+class CArchiveReader {
+ public:
+  explicit CArchiveReader(std::string_view bytes) : m_Bytes(bytes), m_BackReferenceBudget(bytes.size()) {}
+
+  bool Failed() const { return !m_Error.empty(); }
+  // Why reading stopped (Czech, lower case), empty while all is well.
+  const std::string& Error() const { return m_Error; }
+  void Fail(std::string reason);
+
+  std::size_t Position() const { return m_Pos; }
+  std::size_t Remaining() const { return m_Bytes.size() - m_Pos; }
+
+  std::uint8_t ReadByte();
+  std::uint16_t ReadWord();
+  std::uint32_t ReadDword();
+  std::int16_t ReadShort() { return static_cast<std::int16_t>(ReadWord()); }
+  std::int32_t ReadLong() { return static_cast<std::int32_t>(ReadDword()); }
+
+  // A string in any of its length forms, the UTF-16 form converted to Windows-1250. `scrambled`
+  // undoes ToggleScramble.
+  std::string ReadString(bool scrambled = false);
+  // The number of elements of a collection whose elements take at least minElementBytes each.
+  std::uint32_t ReadCount(std::size_t minElementBytes);
+  std::vector<std::string> ReadStringList();
+
+  // Reads an object reference whose class must be one of `accepted`, then the object's body through
+  // readBody(reader, class). False when the reader failed.
+  template <typename ReadBody>
+  bool ReadObject(std::initializer_list<ArchiveClass> accepted, ReadBody&& readBody) {
+    const ObjectRef ref = ReadObjectRef(accepted);
+    if (Failed()) return false;
+    if (!ref.backReference) {
+      readBody(*this, ref.cls);
+      return !Failed();
+    }
+    CArchiveReader body(m_Bytes.substr(ref.bodyOffset));
+    readBody(body, ref.cls);
+    return AcceptBackReference(body);
+  }
+
+ private:
+  struct ObjectRef {
+    ArchiveClass cls = ArchiveClass::EntrTxt;
+    bool backReference = false;
+    std::size_t bodyOffset = 0;
+  };
+  // What each index of the counter stands for.
+  struct LoadedIndex {
+    bool isClass;
+    ArchiveClass cls;
+    std::size_t bodyOffset;  // objects only
+  };
+
+  bool Need(std::size_t bytes);
+  std::uint32_t ReadStringLength(bool& utf16);
+  ObjectRef ReadObjectRef(std::initializer_list<ArchiveClass> accepted);
+  bool ReadNewClass(ArchiveClass& cls);
+  bool AcceptBackReference(const CArchiveReader& body);
+
+  std::string_view m_Bytes;
+  std::size_t m_Pos = 0;
+  std::string m_Error;
+  // Index 0 stands for "no object".
+  std::vector<LoadedIndex> m_Loaded{LoadedIndex{false, ArchiveClass::EntrTxt, 0}};
+  std::size_t m_BackReferenceBudget;
+};
+
+}  // namespace orv

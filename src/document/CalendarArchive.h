@@ -1,0 +1,23 @@
+#pragma once
+// The calendar file as a whole: the sections in their order, the record bodies, the three versions
+// that are read (1, 2, 3) and the one that is written (3), and which fields are scrambled. Content is
+// held plain in memory; scrambling happens only in the bytes.
+
+#include <string>
+#include <string_view>
+
+#include "document/CalendarContent.h"
+
+namespace orv {
+
+class IUiServices;
+
+// Reads a whole calendar file into `content`, which should be fresh. A version 0 or above 3 is
+// reported ("verze - nesmysl", "Neznámá verze !") and leaves only the header read. False, with the
+// reason (Czech) in `reason`, when the file is damaged.
+bool LoadCalendar(std::string_view bytes, CCalendarContent& content, IUiServices& ui, std::string& reason);
+
+// The bytes of the calendar as version 3; sets m_Verze to 3 first.
+std::string StoreCalendar(CCalendarContent& content);
+
+}  // namespace orv

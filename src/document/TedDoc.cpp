@@ -1,0 +1,59 @@
+#include "document/TedDoc.h"
+
+#include <filesystem>
+
+#include "document/BuiltinNamesSeed.h"
+
+namespace orv {
+
+CTedDoc::CTedDoc(IUiServices& ui) : CCalendarContent(ui), m_Ui(ui) {}
+
+bool CTedDoc::OnNewDocument() {
+  DeleteContents();
+  m_Heslo.clear();
+  m_bReadOnly = false;
+  m_Ochrana = 0;
+  m_Verze = kOrvVersion;
+  m_Magic = kOrvMagic;
+  m_NazevKalendare.clear();
+  m_CisloVerze.clear();
+  m_Autor.clear();
+  m_Firma.clear();
+  m_Datum.clear();
+  m_HesloAutora.clear();
+  SeedBuiltinNames(m_Names);
+  m_PathName.clear();
+  SetModifiedFlag(false);
+  return true;
+}
+
+void CTedDoc::DeleteContents() {
+  for (CNameCategory& slot : m_Names.m_Slots) {
+    slot.m_JmenaPodleData.clear();
+    slot.m_DatumPodleJmena.clear();
+    slot.m_SeznamJmen.clear();
+  }
+  m_DataTxt.clear();
+  m_DataMesice.clear();
+  m_Styles.clear();
+  m_StylesPar.clear();
+  m_Heslo.clear();
+  m_HesloAutora.clear();
+}
+
+void CTedDoc::SetModifiedFlag(bool modified) {
+  if (m_bModified == modified) return;
+  m_bModified = modified;
+  for (const auto& observer : m_ModifiedObservers) observer(modified);
+}
+
+void CTedDoc::AddModifiedObserver(std::function<void(bool)> observer) {
+  m_ModifiedObservers.push_back(std::move(observer));
+}
+
+std::string CTedDoc::GetTitle() const {
+  if (m_PathName.empty()) return "Nepojmenovaný";
+  return std::filesystem::path(m_PathName).filename().string();
+}
+
+}  // namespace orv

@@ -1,0 +1,79 @@
+#pragma once
+// CTedDoc: the one open calendar. It owns every record of the calendar (CCalendarContent), knows the
+// file it came from, and keeps the modified flag. Records change only through the store operations,
+// which keep the rule that no empty record exists:
+//
+//   StoreDay(key, note, rtf, text)         the note and the day commentary together
+//   StoreDayCommentary(key, rtf, text)     the day commentary alone
+//   StoreMonthCommentary(key, rtf, text)   the month commentary
+//
+// Opening and saving (TedDocFile.cpp) talk to the user through IUiServices only.
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "document/CalendarContent.h"
+
+namespace orv {
+
+// Selects the month form of DelEmptyDate.
+struct MonthRecords {};
+inline constexpr MonthRecords kMonthRecords{};
+
+class CTedDoc : public CCalendarContent {
+ public:
+  explicit CTedDoc(IUiServices& ui);
+  CTedDoc(const CTedDoc&) = delete;
+  CTedDoc& operator=(const CTedDoc&) = delete;
+
+  // Empties the calendar and seeds it as a new one (header values, names database).
+  bool OnNewDocument();
+  // Deletes every record, the names database, the styles and both passwords.
+  void DeleteContents();
+  bool OnOpenDocument(const std::string& path);
+  bool OnSaveDocument(const std::string& path);
+
+  void StoreDay(std::string_view dayKey, std::string_view note, std::string_view rtf, std::string_view text);
+  void StoreDayCommentary(std::string_view dayKey, std::string_view rtf, std::string_view text);
+  void StoreMonthCommentary(std::string_view monthKey, std::string_view rtf, std::string_view text);
+  // Removes the record of a day (or, with kMonthRecords, of a month); a missing record is a
+  // consistency failure, reported as "Chyba: DelEmptyDate 1".
+  bool DelEmptyDate(std::string_view dayKey);
+  bool DelEmptyDate(MonthRecords, std::string_view monthKey);
+
+  const CEntrTxt* GetDayRecord(std::string_view dayKey) const { return m_DataTxt.Find(dayKey); }
+  const CEntrTxt* GetMonthRecord(std::string_view monthKey) const { return m_DataMesice.Find(monthKey); }
+  int GetRecordCount() const { return static_cast<int>(m_DataTxt.size()); }
+
+  bool IsModified() const { return m_bModified; }
+  void SetModifiedFlag(bool modified = true);
+  // Observers hear every change of the modified flag (the window's title and save action).
+  void AddModifiedObserver(std::function<void(bool modified)> observer);
+  // Runs at the start of every save that is not refused, so that open editors can store their text.
+  void SetBeforeSave(std::function<void()> beforeSave) { m_BeforeSave = std::move(beforeSave); }
+
+  const std::string& GetPathName() const { return m_PathName; }
+  void SetPathName(std::string path) { m_PathName = std::move(path); }
+  // The file name of the path, "Nepojmenovaný" for a calendar never saved.
+  std::string GetTitle() const;
+
+  IUiServices& Ui() const { return m_Ui; }
+
+  // The file could not be written by this user when it was opened; saving is refused.
+  bool m_bReadOnly = false;
+
+ private:
+  CArchiveMap<CEntrTxt>& RecordsOf(bool month) { return month ? m_DataMesice : m_DataTxt; }
+  bool DelEmptyRecord(CArchiveMap<CEntrTxt>& records, std::string_view key);
+  void StoreCommentary(bool month, std::string_view key, std::string_view rtf, std::string_view text);
+
+  IUiServices& m_Ui;
+  bool m_bModified = false;
+  std::vector<std::function<void(bool)>> m_ModifiedObservers;
+  std::function<void()> m_BeforeSave;
+  std::string m_PathName;
+};
+
+}  // namespace orv

@@ -1,0 +1,206 @@
+// The orv commands over one calendar file, end to end through RunOrv with files in a temporary folder.
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "CalendarBuilder.h"
+#include "FakeUiServices.h"
+#include "cli/CliCommand.h"
+#include "document/CalendarArchive.h"
+
+namespace orv {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct OrvRun {
+  int status;
+  std::string out;
+  std::string err;
+  std::vector<std::string> messages;
+};
+
+class CalendarCommands : public ::testing::Test {
+ protected:
+  CalendarCommands() {
+    char pattern[] = "/tmp/orv-cli-XXXXXX";
+    dir = ::mkdtemp(pattern);
+    fs::permissions(
+        dir, fs::perms::group_read | fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec,
+        fs::perm_options::add);
+  }
+  ~CalendarCommands() override { fs::remove_all(dir); }
+
+  OrvRun Orv(std::vector<std::string> args) {
+    test::FakeUiServices ui;
+    std::ostringstream out, err;
+    cli::CliContext ctx{out, err, ui};
+    const int status = cli::RunOrv(args, ctx);
+    return {status, out.str(), err.str(), ui.Messages()};
+  }
+  std::string Path(const std::string& name) const { return (dir / name).string(); }
+  std::string WriteCalendar(const std::string& name, void (*build)(test::CalendarBuilder&)) {
+    test::FakeUiServices quiet;
+    CCalendarContent c(quiet);
+    test::CalendarBuilder builder(c);
+    build(builder);
+    std::ofstream(dir / name, std::ios::binary) << StoreCalendar(c);
+    return Path(name);
+  }
+
+  fs::path dir;
+};
+
+TEST_F(CalendarCommands, NewCalendarAndItsInformation) {
+  const std::string file = Path("novy.orv");
+  EXPECT_EQ(Orv({"new", file}).status, 0);
+  const OrvRun info = Orv({"info", file});
+  EXPECT_EQ(info.status, 0);
+  EXPECT_EQ(info.out,
+            "Verze formátu souboru: 3\nHeslo: ne\nPouze pro čtení: ne\nNázev kalendáře: název neuveden\n"
+            "Číslo verze: neuvedena\nAutor: neuveden\nFirma: neuvedena\nDatum: neuvedeno\nHeslo autora: ne\n"
+            "Počet záznamů v kalendáři: 0\nPočet výkladů měsíců: 0\nStyly písma: 0\nStyly odstavce: 0\n"
+            "Jmenné svátky: 0\nStátní svátky: 0\nOstatní svátky: 0\nSoukromé svátky: 0\nVýznamné dny: 0\n");
+
+  // An existing file is replaced only with --yes.
+  Orv({"note", file, "2005-03-07", "x"});
+  const OrvRun again = Orv({"new", file});
+  EXPECT_EQ(again.status, 2);
+  EXPECT_EQ(again.messages, std::vector<std::string>{"Soubor " + file + " již existuje. Přepsat?"});
+  EXPECT_EQ(Orv({"note", file, "2005-03-07"}).out, "x\n");
+  EXPECT_EQ(Orv({"--yes", "new", file}).status, 0);
+  EXPECT_EQ(Orv({"note", file, "2005-03-07"}).status, 1);
+
+  EXPECT_EQ(Orv({"new", Path("bez-pripony.txt")}).messages,
+            std::vector<std::string>{"Soubor nemá příponu .orv"});
+}
+
+TEST_F(CalendarCommands, InformationOfAFilledCalendar) {
+  const std::string file = WriteCalendar("k.orv", [](test::CalendarBuilder& b) { b.EveryKindOfRecord(); });
+  const OrvRun info = Orv({"--password", "Tajné§", "info", file});
+  EXPECT_EQ(info.status, 0);
+  for (const char* line :
+       {"Heslo: ano\n", "Název kalendáře: Můj kalendář\n", "Autor: Jan Novák\n", "Heslo autora: ano\n",
+        "Počet záznamů v kalendáři: 4\n", "Počet výkladů měsíců: 2\n", "Styly písma: 2\n",
+        "Jmenné svátky: 2\n", "Státní svátky: 1\n", "Ostatní svátky: 0\n"})
+    EXPECT_NE(info.out.find(line), std::string::npos) << line;
+}
+
+TEST_F(CalendarCommands, NotesAndDays) {
+  const std::string file = WriteCalendar("k.orv", [](test::CalendarBuilder& b) {
+    b.Day("2005/03/07", "", "Prvn\xed\rdruh\xfd odstavec").Month("2005/03", "B\xf8\x65zen");
+  });
+  EXPECT_EQ(Orv({"note", file, "2005-03-07", "Porada ve škole"}).status, 0);
+  EXPECT_EQ(Orv({"note", file, "2005-03-07"}).out, "Porada ve škole\n");
+  const OrvRun day = Orv({"day", file, "2005-03-07"});
+  EXPECT_EQ(day.out,
+            "Poznámka: Porada ve škole\nVýklad dne:\nPrvní\ndruhý odstavec\nVýklad měsíce:\nBřezen\n");
+  EXPECT_EQ(Orv({"day", file, "2005-03-08"}).out, "Výklad měsíce:\nBřezen\n");
+  EXPECT_EQ(Orv({"day", file, "2005-04-08"}).status, 1);
+
+  // Clearing the note keeps the day for its commentary; a day with nothing left has no record.
+  EXPECT_EQ(Orv({"note", file, "2005-03-07", ""}).status, 0);
+  EXPECT_EQ(Orv({"day", file, "2005-03-07"}).out,
+            "Výklad dne:\nPrvní\ndruhý odstavec\nVýklad měsíce:\nBřezen\n");
+  Orv({"note", file, "2005-03-09", "a"});
+  Orv({"note", file, "2005-03-09", ""});
+  EXPECT_NE(Orv({"info", file}).out.find("Počet záznamů v kalendáři: 1\n"), std::string::npos);
+}
+
+TEST_F(CalendarCommands, DatesOutsideTheCalendarAreRefused) {
+  const std::string file = Path("k.orv");
+  Orv({"new", file});
+  for (const char* date : {"2021-01-01", "1999-12-31", "2005-02-29", "2005-3-07", "2005/03/07", "zítra"}) {
+    const OrvRun run = Orv({"note", file, date, "x"});
+    EXPECT_EQ(run.status, 2) << date;
+    EXPECT_EQ(run.err, std::string("Neplatné datum \"") + date +
+                           "\": zadejte den ve tvaru RRRR-MM-DD v letech 2000 až 2020.\n");
+  }
+  EXPECT_EQ(Orv({"day", file, "2004-02-29"}).status, 1);  // a leap day is a valid date
+}
+
+TEST_F(CalendarCommands, PasswordGuardsEveryCommand) {
+  const std::string file = Path("k.orv");
+  Orv({"new", file});
+  EXPECT_EQ(Orv({"password", file, "Tajné"}).out, "Kalendář je chráněn heslem.\n");
+  const OrvRun refused = Orv({"info", file});
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_EQ(refused.err,
+            "Kalendář " + file + " je chráněn heslem; heslo chybí nebo nesouhlasí (volba --password).\n");
+  EXPECT_EQ(Orv({"info", file, "--password", "tajné"}).status, 2);
+  EXPECT_EQ(Orv({"--password", "Tajné", "note", file, "2005-03-07", "x"}).status, 0);
+  EXPECT_EQ(Orv({"--password", "Tajné", "password", file}).out, "Kalendář není chráněn heslem.\n");
+  EXPECT_EQ(Orv({"note", file, "2005-03-07"}).out, "x\n");
+}
+
+TEST_F(CalendarCommands, ConvertWritesTheCurrentVersion) {
+  // A version-1 file: no password, empty names database, one note.
+  std::string v1("\x4F\xF7\x26\x00\x01\x00\x00\x00\x00", 9);
+  for (int i = 0; i < 18; ++i) v1 += std::string(2, '\0');
+  static const char days[] =
+      "\x01\x00\x0A"
+      "2005/03/07\xFF\xFF\x01\x00\x04\x00"
+      "CCom\x03"
+      "abc";
+  v1 += std::string(days, sizeof days - 1);
+  std::ofstream(dir / "v1.orv", std::ios::binary) << v1;
+  ASSERT_EQ(Orv({"convert", Path("v1.orv"), Path("v3.orv")}).status, 0);
+  const OrvRun dump = Orv({"dump", Path("v3.orv")});
+  EXPECT_NE(dump.out.find("\"version\": 3"), std::string::npos);
+  EXPECT_NE(dump.out.find("\"2005/03/07\": {\n      \"note\": \"abc\""), std::string::npos);
+  EXPECT_EQ(Orv({"convert", Path("v1.orv"), Path("v3.orv")}).status, 2);  // exists, no --yes
+}
+
+TEST_F(CalendarCommands, DumpIsSortedEscapedUtf8) {
+  const std::string file = WriteCalendar("k.orv", [](test::CalendarBuilder& b) {
+    b.Day("2005/03/08", "uvozovky \" a \\ a \x81", "a\rb").Day("2005/03/07", std::string("nula\0", 5));
+    b.CharStyle("Nadpis1").ParStyle("Normal1");
+    b.Name(0, "03/07", "Tom\xe1\x9a");
+  });
+  const OrvRun dump = Orv({"dump", file});
+  ASSERT_EQ(dump.status, 0);
+  const std::string& j = dump.out;
+  EXPECT_NE(j.find("\"note\": \"uvozovky \\\" a \\\\ a \xC2\x81\""), std::string::npos);
+  EXPECT_NE(j.find("\"text\": \"a\\rb\""), std::string::npos);
+  EXPECT_NE(j.find("\"note\": \"nula\\u0000\""), std::string::npos);
+  EXPECT_NE(j.find("\"by_date\": {\n        \"03/07\": [\"Tomáš\"]\n      },\n      \"by_name\": {\n        "
+                   "\"Tomáš\": \"03/07\"\n      },\n      \"list\": [\"Tomáš\"]"),
+            std::string::npos);
+  EXPECT_NE(j.find("\"tabs\": [0, 0, 0"), std::string::npos);
+  EXPECT_NE(j.find("\"char_style\": \"Standard2\""), std::string::npos);
+  std::size_t last = 0;
+  for (const char* key :
+       {"\"author\"", "\"char_styles\"", "\"days\"", "\"header_word\"", "\"magic\": 2553679", "\"months\"",
+        "\"names\"", "\"para_styles\"", "\"password\"", "\"read_only\": false", "\"version\": 3"}) {
+    const std::size_t at = j.find(key);
+    ASSERT_NE(at, std::string::npos) << key;
+    EXPECT_GT(at, last) << key;
+    last = at;
+  }
+  EXPECT_LT(j.find("2005/03/07"), j.find("2005/03/08"));
+}
+
+TEST_F(CalendarCommands, ChangingAReadOnlyCalendarIsRefused) {
+  const std::string file = Path("ro.orv");
+  Orv({"new", file});
+  fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  const bool root = ::geteuid() == 0;
+  if (root) {
+    ASSERT_EQ(::seteuid(65534), 0);
+  }
+  const OrvRun run = Orv({"note", file, "2005-03-07", "x"});
+  const OrvRun info = Orv({"info", file});
+  if (root) {
+    ASSERT_EQ(::seteuid(0), 0);
+  }
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.messages, std::vector<std::string>{"Soubor má nastaven atribut \"Pouze pro čtení\""});
+  EXPECT_NE(info.out.find("Pouze pro čtení: ano\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace orv

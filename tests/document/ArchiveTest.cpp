@@ -1,0 +1,315 @@
+// The calendar file's bytes: golden bytes where the bytes are the contract, round trips elsewhere.
+
+#include <gtest/gtest.h>
+
+#include "CalendarBuilder.h"
+#include "FakeUiServices.h"
+#include "document/ArchiveReader.h"
+#include "document/ArchiveWriter.h"
+#include "document/CalendarArchive.h"
+
+namespace orv {
+namespace {
+
+std::string Bytes(std::initializer_list<int> bytes) {
+  std::string out;
+  for (int b : bytes) out += static_cast<char>(b);
+  return out;
+}
+
+std::string Word(unsigned w) {
+  return Bytes({static_cast<int>(w & 0xFF), static_cast<int>(w >> 8)});
+}
+std::string Dword(unsigned d) {
+  return Word(d & 0xFFFF) + Word(d >> 16);
+}
+std::string Str(const std::string& s) {
+  return static_cast<char>(s.size()) + s;
+}  // short form only
+std::string Scrambled(std::string s) {
+  for (char& c : s) c = static_cast<char>(c ^ 0xA7);
+  return s;
+}
+std::string NewClass(const std::string& name) {
+  return Word(0xFFFF) + Word(1) + Word(name.size()) + name;
+}
+const std::string kEmptyMap = Word(0);
+const std::string kEmptyNames = [] {
+  std::string s;
+  for (int k = 0; k < 6; ++k) s += kEmptyMap + kEmptyMap + kEmptyMap;
+  return s;
+}();
+
+class Archive : public ::testing::Test {
+ protected:
+  // Loads bytes into a fresh content; the reason is empty on success.
+  std::string Load(const std::string& bytes) {
+    std::string reason;
+    const bool ok = LoadCalendar(bytes, loaded, ui, reason);
+    EXPECT_EQ(ok, reason.empty());
+    return reason;
+  }
+  test::FakeUiServices ui;
+  CCalendarContent content{ui};
+  CCalendarContent loaded{ui};
+};
+
+TEST_F(Archive, EmptyCalendarIsHeaderAndEmptySections) {
+  const std::string expected = Bytes({0x4F, 0xF7, 0x26, 0x00, 0x03, 0, 0, 0, 0x00, 0, 0, 0, 0}) + kEmptyMap +
+                               kEmptyMap + kEmptyNames + kEmptyMap + std::string(6, '\0') + kEmptyMap;
+  EXPECT_EQ(StoreCalendar(content), expected);
+}
+
+TEST_F(Archive, ClassIsNamedOnceThenReferredToByIndex) {
+  test::CalendarBuilder(content).CharStyle("A").CharStyle("B");  // buckets 14 and 15
+  const std::string bytes = StoreCalendar(content);
+  const std::string body = Str("") + Bytes({238}) + Dword(200) + Dword(0) + Dword(0) + Dword(0) + Dword(0);
+  ASSERT_EQ(body.size(), 22u);
+  const std::string styles =
+      Word(2) + Str("A") + NewClass("CCharFormat") + body + Str("B") + Word(0x8001) + body;
+  EXPECT_EQ(bytes.substr(13, styles.size()), styles);
+  EXPECT_EQ(bytes.substr(13 + 4, 6), Bytes({0xFF, 0xFF, 0x01, 0x00, 0x0B, 0x00}));
+
+  // The paragraph style class comes next: class index 4, its objects 5 and 6.
+  test::CalendarBuilder(content).ParStyle("P").ParStyle("Q");
+  const std::string withPar = StoreCalendar(content);
+  const std::size_t par = 13 + styles.size();
+  const std::string firstPar = Word(2) + Str("P") + NewClass("CParFormat");
+  EXPECT_EQ(withPar.substr(par, firstPar.size()), firstPar);
+  const std::size_t parBody = Str("Standard2").size() + 165;
+  EXPECT_EQ(withPar.substr(par + firstPar.size() + parBody, 4), Str("Q") + Word(0x8004));
+}
+
+TEST_F(Archive, StringLengthForms) {
+  struct Case {
+    std::size_t length;
+    std::string prefix;
+  };
+  for (const Case& c : {Case{0, Bytes({0})}, Case{254, Bytes({0xFE})}, Case{255, Bytes({0xFF, 0xFF, 0x00})},
+                        Case{65533, Bytes({0xFF, 0xFD, 0xFF})},
+                        Case{65534, Bytes({0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00})},
+                        Case{70000, Bytes({0xFF, 0xFF, 0xFF, 0x70, 0x11, 0x01, 0x00})}}) {
+    SCOPED_TRACE(c.length);
+    const std::string text(c.length, 'x');
+    CArchiveWriter w;
+    w.WriteString(text);
+    EXPECT_EQ(w.Bytes(), c.prefix + text);
+    CArchiveReader r(w.Bytes());
+    EXPECT_EQ(r.ReadString(), text);
+    EXPECT_EQ(r.Remaining(), 0u);
+    EXPECT_FALSE(r.Failed());
+  }
+}
+
+TEST_F(Archive, Utf16StringsAreReadAsWindows1250) {
+  // "Řa€" in UTF-16LE after the marker, once with a byte length and once with a word length.
+  const std::string units = Bytes({0x58, 0x01, 0x61, 0x00, 0xAC, 0x20});
+  const std::string bytes =
+      Bytes({0xFF, 0xFE, 0xFF, 3}) + units + Bytes({0xFF, 0xFE, 0xFF, 0xFF, 3, 0}) + units;
+  CArchiveReader r(bytes);
+  EXPECT_EQ(r.ReadString(),
+            "\xD8"
+            "a\x80");
+  EXPECT_EQ(r.ReadString(),
+            "\xD8"
+            "a\x80");
+  EXPECT_FALSE(r.Failed());
+}
+
+TEST_F(Archive, CountsAndLongObjectReferences) {
+  // 0x7FFF objects of one class fill the short indices; the next class is referred to in long form.
+  CArchiveWriter w;
+  const unsigned objects = 0x7FFF;
+  w.WriteCount(objects + 1);
+  for (unsigned i = 0; i < objects; ++i) {
+    w.WriteNewObject(ArchiveClass::Comment);
+    w.WriteString("");
+  }
+  w.WriteNewObject(ArchiveClass::Names);  // class index 0x8001
+  w.WriteStringList({"a"});
+  const std::size_t second = w.Bytes().size();
+  w.WriteNewObject(ArchiveClass::Names);
+  w.WriteStringList({});
+  EXPECT_EQ(w.Bytes().substr(0, 2), Word(0x8000));
+  EXPECT_EQ(w.Bytes().substr(second), Word(0x7FFF) + Dword(0x80008001u) + kEmptyMap);
+
+  CArchiveReader r(w.Bytes());
+  ASSERT_EQ(r.ReadCount(3), objects + 1);
+  std::vector<std::string> last;
+  for (unsigned i = 0; i < objects; ++i)
+    r.ReadObject({ArchiveClass::Comment}, [](CArchiveReader& body, ArchiveClass) { body.ReadString(); });
+  for (int i = 0; i < 2; ++i)
+    r.ReadObject({ArchiveClass::Names},
+                 [&](CArchiveReader& body, ArchiveClass) { last = body.ReadStringList(); });
+  EXPECT_FALSE(r.Failed()) << r.Error();
+  EXPECT_EQ(r.Remaining(), 0u);
+
+  CArchiveWriter counts;
+  counts.WriteCount(0xFFFE);
+  counts.WriteCount(0xFFFF);
+  EXPECT_EQ(counts.Bytes(), Word(0xFFFE) + Word(0xFFFF) + Dword(0xFFFF));
+}
+
+TEST_F(Archive, BackReferenceRepeatsTheEarlierObject) {
+  // Category 0: two dates share one CNames object (index 2), the second by back-reference.
+  const std::string names = Word(2) + Str("01/01") + NewClass("CNames") + Word(1) + Str("Nový rok") +
+                            Str("01/02") + Word(2) + kEmptyMap + kEmptyMap;
+  std::string rest;
+  for (int k = 1; k < 6; ++k) rest += kEmptyMap + kEmptyMap + kEmptyMap;
+  const std::string file = Dword(0x0026F74F) + Dword(2) + Str("") + Dword(0) + kEmptyMap + kEmptyMap + names +
+                           rest + kEmptyMap + std::string(6, '\0') + kEmptyMap;
+  ASSERT_EQ(Load(file), "");
+  const auto& byDate = loaded.m_Names.m_Slots[0].m_JmenaPodleData;
+  ASSERT_NE(byDate.Find("01/02"), nullptr);
+  EXPECT_EQ(byDate.Find("01/02")->m_List, std::vector<std::string>{"Nový rok"});
+}
+
+TEST_F(Archive, Version3ScramblesRecordsAndPasswordsOnly) {
+  test::CalendarBuilder(content)
+      .Day("2005/03/07", "ab", "t")
+      .Month("2005/03", "m")
+      .Author("N", "A")
+      .Passwords("\xA7", "pw");
+  const std::string bytes = StoreCalendar(content);
+  EXPECT_EQ(bytes.substr(8, 2), Bytes({1, 0}));  // the password byte 0xA7 is stored as 0x00
+  EXPECT_NE(bytes.find(Str("2005/03/07") + NewClass("CEntrTxt") + Str(Scrambled("ab"))), std::string::npos);
+  EXPECT_NE(bytes.find(Str("N") + Str("1.0") + Str("A")), std::string::npos);
+  EXPECT_NE(bytes.find(Str(Scrambled("pw")) + Word(1) + Str("2005/03") + Word(0x8001)), std::string::npos);
+  ASSERT_EQ(Load(bytes), "");
+  EXPECT_EQ(loaded.m_Heslo, "\xA7");
+  EXPECT_EQ(loaded.m_HesloAutora, "pw");
+  EXPECT_EQ(*loaded.m_DataTxt.Find("2005/03/07"), (CEntrTxt{"ab", test::CalendarBuilder::Rtf("t"), "t", ""}));
+}
+
+TEST_F(Archive, LoadThenStoreIsByteIdentical) {
+  test::CalendarBuilder(content).EveryKindOfRecord();
+  // Loaded entries must keep their order even where it differs from the program's own.
+  content.m_DataTxt.InsertLoaded("2005/03/24", CEntrTxt{"x", "", "", "rezerva"});
+  const std::string bytes = StoreCalendar(content);
+  ASSERT_EQ(Load(bytes), "");
+  EXPECT_EQ(StoreCalendar(loaded), bytes);
+  EXPECT_EQ(loaded.m_NazevKalendare, content.m_NazevKalendare);
+  EXPECT_EQ(*loaded.m_StylesPar.Find("Hlavi\xe8ka1"), *content.m_StylesPar.Find("Hlavi\xe8ka1"));
+  EXPECT_EQ(*loaded.m_DataTxt.Find("2020/12/31"), *content.m_DataTxt.Find("2020/12/31"));
+}
+
+// Version 1: password, names, and a map of notes as one-string records.
+TEST_F(Archive, Version1FileBecomesNotesAndIsWrittenAsVersion3) {
+  std::string names = Word(1) + Str("03/07") + NewClass("CNames") + Word(1) + Str("Tomáš") + Word(1) +
+                      Str("Tomáš") + NewClass("CComment") + Str("03/07") + Word(1) + Str("Tomáš");
+  for (int k = 1; k < 6; ++k) names += kEmptyMap + kEmptyMap + kEmptyMap;
+  const std::string days = Word(3) + Str("2005/03/07") + NewClass("CCom") + Str("porada") +
+                           Str("2005/03/08") + Word(0x8000 | 5) + Str("") + Str("2005/03/09") +
+                           Word(0x8000 | 3) + Str("oběd");
+  const std::string file = Dword(0x0026F74F) + Dword(1) + Str(Scrambled("heslo")) + names + days;
+  loaded.m_NazevKalendare = "stale";
+  ASSERT_EQ(Load(file), "");
+  EXPECT_EQ(loaded.m_Verze, 1u);
+  EXPECT_EQ(loaded.m_Heslo, "heslo");
+  EXPECT_EQ(loaded.m_DataTxt.size(), 2u);  // the empty note makes no record
+  EXPECT_EQ(*loaded.m_DataTxt.Find("2005/03/07"), (CEntrTxt{"porada", "", "", ""}));
+  EXPECT_EQ(*loaded.m_DataTxt.Find("2005/03/09"), (CEntrTxt{"oběd", "", "", ""}));
+  EXPECT_EQ(loaded.m_Names.m_Slots[0].m_DatumPodleJmena.Find("Tomáš")->m_Str, "03/07");
+  EXPECT_TRUE(loaded.m_Styles.empty() && loaded.m_DataMesice.empty());
+
+  const std::string v3 = StoreCalendar(loaded);
+  EXPECT_EQ(v3.substr(4, 4), Dword(3));
+  CCalendarContent again(ui);
+  std::string reason;
+  ASSERT_TRUE(LoadCalendar(v3, again, ui, reason)) << reason;
+  EXPECT_EQ(*again.m_DataTxt.Find("2005/03/07"), (CEntrTxt{"porada", "", "", ""}));
+}
+
+TEST_F(Archive, Version2TextsArePlainAndAreScrambledWhenWritten) {
+  const std::string day =
+      Word(1) + Str("2005/03/07") + NewClass("CEntrTxt") + Str("note") + Str("{rtf}") + Str("text") + Str("");
+  const std::string month =
+      Word(1) + Str("2005/03") + Word(0x8001) + Str("") + Str("{m}") + Str("měsíc") + Str("");
+  const std::string file = Dword(0x0026F74F) + Dword(2) + Str(Scrambled("pw")) + Dword(7) + kEmptyMap +
+                           kEmptyMap + kEmptyNames + day + Str("Titul") + Str("") + Str("") + Str("") +
+                           Str("") + Str("ap") + month;
+  ASSERT_EQ(Load(file), "");
+  EXPECT_EQ(loaded.m_Verze, 2u);
+  EXPECT_EQ(loaded.m_Ochrana, 7u);
+  EXPECT_EQ(loaded.m_Heslo, "pw");
+  EXPECT_EQ(loaded.m_HesloAutora, "ap");
+  EXPECT_EQ(*loaded.m_DataTxt.Find("2005/03/07"), (CEntrTxt{"note", "{rtf}", "text", ""}));
+  EXPECT_EQ(loaded.m_DataMesice.Find("2005/03")->m_Text, "měsíc");
+
+  const std::string v3 = StoreCalendar(loaded);
+  EXPECT_EQ(v3.substr(4, 4), Dword(3));
+  EXPECT_NE(v3.find(Str(Scrambled("note")) + Str(Scrambled("{rtf}"))), std::string::npos);
+  EXPECT_EQ(v3.find("note"), std::string::npos);
+  EXPECT_EQ(v3.substr(11, 4), Dword(7));  // header word kept
+}
+
+TEST_F(Archive, VersionsWithoutContentAreReportedAndReadNoFurther) {
+  ASSERT_EQ(Load(Dword(0x0026F74F) + Dword(0) + Str("") + "garbage"), "");
+  ASSERT_EQ(Load(Dword(0x0026F74F) + Dword(9) + Str("")), "");
+  EXPECT_EQ(ui.Messages(), (std::vector<std::string>{"verze - nesmysl", "Neznámá verze !"}));
+}
+
+TEST_F(Archive, EveryTruncationIsRefused) {
+  test::CalendarBuilder(content).EveryKindOfRecord();
+  const std::string bytes = StoreCalendar(content);
+  for (std::size_t n = 0; n < bytes.size(); ++n) {
+    CCalendarContent c(ui);
+    std::string reason;
+    ASSERT_FALSE(LoadCalendar(std::string_view(bytes).substr(0, n), c, ui, reason)) << n;
+    ASSERT_FALSE(reason.empty());
+  }
+}
+
+TEST_F(Archive, HostileInputsAreRefusedWithAReason) {
+  const std::string head = Dword(0x0026F74F) + Dword(3) + Str("") + Dword(0);
+  const std::string styleHead = head + Word(1) + Str("S");
+  struct Case {
+    const char* what;
+    std::string bytes;
+    const char* reason;
+  };
+  const Case cases[] = {
+      {"bad magic", Dword(0x0026F74E) + Dword(3) + Str(""), "nejde o kalendář"},
+      {"string past the end", Dword(0x0026F74F) + Dword(3) + Bytes({0xFF, 0xFF, 0xFF}) + Dword(0x7FFFFFFF),
+       "délka textu"},
+      {"utf-16 past the end", Dword(0x0026F74F) + Dword(3) + Bytes({0xFF, 0xFE, 0xFF, 200, 'a', 0}),
+       "délka textu"},
+      {"huge count", head + Word(0xFFFF) + Dword(0xFFFFFFFF), "počet položek"},
+      {"count beyond the bytes", head + Word(1000) + std::string(100, '\0'), "počet položek"},
+      {"unknown class", styleHead + NewClass("CFont"), "neznámá třída"},
+      {"class name too long", styleHead + Word(0xFFFF) + Word(1) + Word(64) + std::string(64, 'C'),
+       "63 znaků"},
+      {"wrong schema", styleHead + Word(0xFFFF) + Word(2) + Word(11) + "CCharFormat", "schéma 2"},
+      {"class of the wrong place", styleHead + NewClass("CEntrTxt"), "nepatřičném"},
+      {"null reference", styleHead + Word(0), "prázdný odkaz"},
+      {"class index beyond", styleHead + Word(0x8005), "chybný odkaz"},
+      {"object index as class",
+       head + Word(2) + Str("S") + NewClass("CCharFormat") + std::string(22, '\0') + Str("T") + Word(0x8002),
+       "chybný odkaz"},
+      {"long class index beyond", styleHead + Word(0x7FFF) + Dword(0x80001234), "chybný odkaz"},
+      {"back-reference to a class",
+       head + Word(2) + Str("S") + NewClass("CCharFormat") + std::string(22, '\0') + Str("T") + Word(1),
+       "chybný odkaz"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    CCalendarContent fresh(ui);
+    std::string reason;
+    EXPECT_FALSE(LoadCalendar(c.bytes, fresh, ui, reason));
+    EXPECT_NE(reason.find(c.reason), std::string::npos) << reason;
+  }
+}
+
+TEST_F(Archive, BackReferencesCannotMultiplyTheFile) {
+  // One 60,000-byte name list referred to again and again from 2-byte back-references.
+  std::string byDate =
+      Str("01/01") + NewClass("CNames") + Word(1) + Bytes({0xFF}) + Word(60000) + std::string(60000, 'n');
+  const unsigned repeats = 1000;
+  for (unsigned i = 0; i < repeats; ++i) byDate += Str("01/02") + Word(2);
+  const std::string file =
+      Dword(0x0026F74F) + Dword(3) + Str("") + Dword(0) + kEmptyMap + kEmptyMap + Word(repeats + 1) + byDate;
+  EXPECT_NE(Load(file).find("opakovaných odkazů"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace orv

@@ -1,0 +1,230 @@
+// Opening and saving calendar files: the refusals and their messages, passwords, read-only files,
+// damaged files, and saves that never lose the old file.
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "CalendarBuilder.h"
+#include "FakeUiServices.h"
+#include "document/CalendarArchive.h"
+#include "document/TedDoc.h"
+
+namespace orv {
+namespace {
+
+namespace fs = std::filesystem;
+using Kind = test::FakeUiServices::Kind;
+
+std::string ReadFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+void WriteFile(const fs::path& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// Root writes anywhere; file permissions are tested as an ordinary user for the scope.
+class AsOrdinaryUser {
+ public:
+  AsOrdinaryUser() : m_Root(::geteuid() == 0) {
+    if (m_Root) {
+      EXPECT_EQ(::seteuid(65534), 0);
+    }
+  }
+  ~AsOrdinaryUser() {
+    if (m_Root) {
+      EXPECT_EQ(::seteuid(0), 0);
+    }
+  }
+
+ private:
+  bool m_Root;
+};
+
+class TedDocFile : public ::testing::Test {
+ protected:
+  TedDocFile() {
+    char pattern[] = "/tmp/orv-doc-XXXXXX";
+    dir = ::mkdtemp(pattern);
+    fs::permissions(dir, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                             fs::perms::others_read | fs::perms::others_exec);
+    doc.StoreDay("2001/01/01", "open before", "", "");
+    doc.SetModifiedFlag(false);
+  }
+  ~TedDocFile() override {
+    fs::permissions(dir, fs::perms::owner_all);
+    fs::remove_all(dir);
+  }
+  // A calendar file with every kind of record, written by the program.
+  std::string Calendar(const std::string& password = {}) {
+    test::FakeUiServices quiet;
+    CCalendarContent c(quiet);
+    test::CalendarBuilder(c).EveryKindOfRecord().Passwords(password, "autor");
+    return StoreCalendar(c);
+  }
+  std::string Path(const std::string& name) const { return (dir / name).string(); }
+  bool StillAsBefore() const {
+    return doc.GetRecordCount() == 1 && doc.GetDayRecord("2001/01/01") && !doc.IsModified() &&
+           doc.GetPathName().empty();
+  }
+
+  fs::path dir;
+  test::FakeUiServices ui;
+  CTedDoc doc{ui};
+};
+
+TEST_F(TedDocFile, SavedCalendarOpensWithItsPassword) {
+  test::FakeUiServices quiet;
+  CTedDoc source(quiet);
+  test::CalendarBuilder(source).EveryKindOfRecord();
+  int hookCalls = 0;
+  source.SetBeforeSave([&] {
+    ++hookCalls;
+    source.StoreMonthCommentary("2005/04", "{r}", "z editoru");
+  });
+  source.SetModifiedFlag();
+  ASSERT_TRUE(source.OnSaveDocument(Path("kal.orv")));
+  EXPECT_EQ(hookCalls, 1);
+  EXPECT_FALSE(source.IsModified());
+  EXPECT_EQ(source.GetTitle(), "kal.orv");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);  // no temporary left
+
+  ui.passwordAnswers = {std::string("Tajn\xe9\xa7")};
+  ASSERT_TRUE(doc.OnOpenDocument(Path("kal.orv")));
+  ASSERT_EQ(ui.events.size(), 1u);
+  EXPECT_EQ(ui.events[0].kind, Kind::PasswordPrompt);
+  EXPECT_EQ(ui.events[0].text, "Zadejte heslo pro :\r\n\r\n" + Path("kal.orv"));
+  EXPECT_EQ(StoreCalendar(doc), StoreCalendar(source));
+  EXPECT_EQ(doc.GetMonthRecord("2005/04")->m_Text, "z editoru");
+  EXPECT_EQ(doc.GetDayRecord("2001/01/01"), nullptr);
+  EXPECT_FALSE(doc.IsModified());
+  EXPECT_FALSE(doc.m_bReadOnly);
+  EXPECT_EQ(doc.GetPathName(), Path("kal.orv"));
+}
+
+TEST_F(TedDocFile, RefusalsShowOneMessageAndKeepTheOpenCalendar) {
+  const std::string good = Calendar();
+  std::string v4 = good;
+  v4[4] = 4;
+  std::string badMagic = good;
+  badMagic[0] = 'X';
+  std::string unknownClass = good;
+  unknownClass.replace(unknownClass.find("CCharFormat"), 11, "CCharFormax");
+  struct Case {
+    std::string name;
+    std::optional<std::string> bytes;
+    std::string message;
+  };
+  const Case cases[] = {
+      {"kal.txt", good, "Soubor nemá příponu .orv"},
+      {"or", good, "Soubor nemá příponu .orv"},
+      {"magic.orv", badMagic, "Nesprávný formát souboru"},
+      {"tiny.orv", std::string("\x4F\xF7"), "Nesprávný formát souboru"},
+      {"v4.orv", v4, "Soubor vyšší verze nelze otevřít"},
+      {"missing.orv", std::nullopt,
+       "Soubor " + Path("missing.orv") + " nelze otevřít: soubor nebo složka neexistuje."},
+      {"cut.orv", good.substr(0, good.size() - 1),
+       "Soubor " + Path("cut.orv") + " je poškozený nebo není kalendářem Orvella 2: soubor končí předčasně."},
+      {"class.orv", unknownClass,
+       "Soubor " + Path("class.orv") +
+           " je poškozený nebo není kalendářem Orvella 2: neznámá třída záznamu \"CCharFormax\"."},
+      {"header.orv", good.substr(0, 9),
+       "Soubor " + Path("header.orv") +
+           " je poškozený nebo není kalendářem Orvella 2: soubor končí předčasně."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    if (c.bytes) WriteFile(dir / c.name, *c.bytes);
+    ui.Clear();
+    EXPECT_FALSE(doc.OnOpenDocument(Path(c.name)));
+    EXPECT_EQ(ui.Messages(), std::vector<std::string>{c.message});
+    EXPECT_TRUE(StillAsBefore());
+  }
+}
+
+TEST_F(TedDocFile, ExtensionIsTheLastThreeCharactersInAnyCase) {
+  for (const char* name : {"KAL.ORV", "kalendarorv", "x.Orv"}) {
+    WriteFile(dir / name, Calendar());
+    EXPECT_TRUE(doc.OnOpenDocument(Path(name))) << name;
+  }
+  EXPECT_TRUE(ui.Messages().empty());
+}
+
+TEST_F(TedDocFile, WrongOrCancelledPasswordRefusesSilently) {
+  WriteFile(dir / "p.orv", Calendar("Heslo"));
+  ui.passwordAnswers = {std::string("heslo"), std::string("Heslo "), std::nullopt};
+  for (int i = 0; i < 3; ++i) EXPECT_FALSE(doc.OnOpenDocument(Path("p.orv")));
+  EXPECT_TRUE(ui.Messages().empty());
+  EXPECT_TRUE(StillAsBefore());
+  // A password that is the scramble key itself is stored as a zero byte and still matches.
+  WriteFile(dir / "a7.orv", Calendar("\xA7"));
+  ui.passwordAnswers = {std::string("\xA7")};
+  EXPECT_TRUE(doc.OnOpenDocument(Path("a7.orv")));
+  EXPECT_EQ(doc.m_Heslo, "\xA7");
+}
+
+TEST_F(TedDocFile, VersionZeroOpensEmpty) {
+  WriteFile(dir / "v0.orv", std::string("\x4F\xF7\x26\x00\x00\x00\x00\x00\x00", 9) + "rest");
+  ASSERT_TRUE(doc.OnOpenDocument(Path("v0.orv")));
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>{"verze - nesmysl"});
+  EXPECT_EQ(doc.GetRecordCount(), 0);
+}
+
+TEST_F(TedDocFile, ReadOnlyFileOpensButEverySaveIsRefused) {
+  const std::string bytes = Calendar();
+  WriteFile(dir / "ro.orv", bytes);
+  fs::permissions(dir / "ro.orv", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  AsOrdinaryUser user;
+  ASSERT_TRUE(doc.OnOpenDocument(Path("ro.orv")));
+  EXPECT_TRUE(doc.m_bReadOnly);
+  doc.StoreDay("2005/03/09", "nová", "", "");
+  for (const char* target : {"ro.orv", "jinam.orv"}) {
+    EXPECT_FALSE(doc.OnSaveDocument(Path(target)));
+  }
+  ASSERT_EQ(ui.events.size(), 2u);
+  EXPECT_EQ(ui.events[0].kind, Kind::MessageBox);
+  EXPECT_EQ(ui.events[0].text, "Soubor má nastaven atribut \"Pouze pro čtení\"");
+  EXPECT_EQ(ReadFile(dir / "ro.orv"), bytes);
+  EXPECT_FALSE(fs::exists(dir / "jinam.orv"));
+  EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(TedDocFile, FailedSaveLeavesTheOldFile) {
+  const std::string bytes = Calendar();
+  WriteFile(dir / "kal.orv", bytes);
+  fs::permissions(dir / "kal.orv", fs::perms::all);
+  fs::permissions(dir, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                  fs::perm_options::remove);
+  {
+    AsOrdinaryUser user;
+    doc.SetModifiedFlag();
+    EXPECT_FALSE(doc.OnSaveDocument(Path("kal.orv")));
+  }
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>{"Kalendář nelze uložit do souboru " + Path("kal.orv") +
+                                                    ": do složky nelze zapisovat. Soubor na disku zůstal "
+                                                    "beze změny."});
+  EXPECT_EQ(ReadFile(dir / "kal.orv"), bytes);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+  EXPECT_TRUE(doc.IsModified());
+  EXPECT_TRUE(doc.GetPathName().empty());
+}
+
+TEST_F(TedDocFile, SaveKeepsTheFilePermissions) {
+  WriteFile(dir / "kal.orv", Calendar());
+  fs::permissions(dir / "kal.orv", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  ASSERT_TRUE(doc.OnSaveDocument(Path("kal.orv")));
+  EXPECT_EQ(fs::status(dir / "kal.orv").permissions(),
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  EXPECT_EQ(ReadFile(dir / "kal.orv"), StoreCalendar(doc));
+}
+
+}  // namespace
+}  // namespace orv
