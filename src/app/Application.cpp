@@ -119,6 +119,7 @@ int RunOrvella(int argc, char** argv) {
 
   const QString programDir = QCoreApplication::applicationDirPath();
   CQtUiServices ui;
+  ui.SetNonInteractive(qEnvironmentVariableIntValue("ORV_NONINTERACTIVE") == 1);
   CTedDoc doc(ui);
   CRecentFileList recent;
   CMainFrame frame(ui, programDir);

@@ -21,9 +21,7 @@ void CDocumentCommands::Changed() {
 bool CDocumentCommands::SaveModified() {
   if (!m_Doc.IsModified()) return true;
   const std::string name = m_Doc.GetPathName().empty() ? m_Doc.GetTitle() : m_Doc.GetPathName();
-  std::string question = "Uložit změny do %1?";
-  question.replace(question.find("%1"), 2, name);
-  switch (m_AskSave(question)) {
+  switch (m_AskSave("Uložit změny do " + name + "?")) {
     case SaveAnswer::Yes: return FileSave();
     case SaveAnswer::No: return true;
     case SaveAnswer::Cancel: return false;

@@ -76,8 +76,9 @@ CMainFrame::CMainFrame(IUiServices& ui, const QString& programDir, const SPaneFa
   setWindowTitle(QStringLiteral("Orvella 2"));
   resize(1180, 760);
 
-  QObject::connect(qApp, &QApplication::focusChanged, this, [this] { UpdateCommandUI(); });
-  QObject::connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] { UpdateCommandUI(); });
+  m_AppConnections = {
+      QObject::connect(qApp, &QApplication::focusChanged, this, [this] { UpdateCommandUI(); }),
+      QObject::connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] { UpdateCommandUI(); })};
   m_Clock = new QTimer(this);
   m_Clock->setInterval(1000);
   QObject::connect(m_Clock, &QTimer::timeout, this, [this] { RefreshClock(); });
@@ -86,8 +87,11 @@ CMainFrame::CMainFrame(IUiServices& ui, const QString& programDir, const SPaneFa
   UpdateCommandUI();
 }
 
-// The moon font goes with the window, after every widget that may draw with it.
-CMainFrame::~CMainFrame() = default;
+// The window's own destruction moves the focus; by then there are no commands to update. The moon
+// font goes last, after every widget that may draw with it.
+CMainFrame::~CMainFrame() {
+  for (const QMetaObject::Connection& connection : m_AppConnections) QObject::disconnect(connection);
+}
 
 void CMainFrame::CreateActions() {
   for (const SCommand& c : CommandTable()) {

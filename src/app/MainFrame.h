@@ -14,6 +14,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/CommandState.h"
 #include "app/Panes.h"
@@ -118,6 +119,7 @@ class CMainFrame : public QMainWindow {
   std::function<void(SFrameState&)> m_ViewState;
   std::function<bool()> m_CanClose;
   std::function<void(const QString&)> m_OpenFile;
+  std::vector<QMetaObject::Connection> m_AppConnections;
 };
 
 }  // namespace orv

@@ -11,6 +11,9 @@ namespace orv {
 class CQtUiServices : public IUiServices {
  public:
   void SetParent(QWidget* parent) { m_Parent = parent; }
+  // Without a user to answer (automated runs): messages go to stderr, questions are answered "Ne",
+  // prompts and choosers are cancelled.
+  void SetNonInteractive(bool nonInteractive) { m_NonInteractive = nonInteractive; }
 
   void MessageDialog(std::string_view text) override;
   void MessageBox(std::string_view text, MessageIcon icon) override;
@@ -23,7 +26,10 @@ class CQtUiServices : public IUiServices {
   void EndWait() override;
 
  private:
+  bool Log(std::string_view text) const;
+
   QPointer<QWidget> m_Parent;
+  bool m_NonInteractive = false;
 };
 
 // Program texts are UTF-8; the "\r\n" of the program's messages becomes a plain line break.
