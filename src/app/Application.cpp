@@ -87,7 +87,7 @@ class CFirstPaintProbe : public QObject {
 
 void WireDocument(CMainFrame& frame, CDocumentCommands& commands, CTedDoc& doc, CRecentFileList& recent) {
   const auto refresh = [&frame, &commands, &doc, &recent] {
-    frame.SetDocumentTitle(FromCp1250(commands.Title()));
+    frame.SetDocumentTitle(QString::fromStdString(commands.Title()));
     frame.setWindowModified(doc.IsModified());
     frame.SetRecentFiles(recent.Files());
   };

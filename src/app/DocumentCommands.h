@@ -32,7 +32,7 @@ class CDocumentCommands {
   // True when the calendar may be closed or replaced: unmodified, saved, or the user said "Ne".
   bool SaveModified();
 
-  // "Nepojmenovaný" or the file name: the window title's first part.
+  // "Nepojmenovaný" or the file name (UTF-8): the window title's first part.
   std::string Title() const;
 
  private:

@@ -62,6 +62,14 @@ TEST(ConfigFile, WrittenFileHoldsExactlyTheString) {
   EXPECT_FALSE(WriteConfigFile(dir.filePath(QStringLiteral("missing/Orvinek.cfg")).toStdString(), "Arial"));
 }
 
+TEST(ConfigFile, BesideTheProgramUnlessItCannotBeWritten) {
+  QTemporaryDir dir;
+  EXPECT_EQ(ConfigFilePath(dir.path().toStdString()), dir.filePath(QStringLiteral("Orvinek.cfg")).toStdString());
+  const std::string elsewhere = ConfigFilePath(dir.filePath(QStringLiteral("no-such-dir")).toStdString());
+  EXPECT_EQ(elsewhere.find(dir.path().toStdString()), std::string::npos);
+  EXPECT_TRUE(elsewhere.ends_with("/Orvinek.cfg"));
+}
+
 TEST(BaseFont, PreferenceOrder) {
   struct Case {
     std::optional<std::string> configured;
