@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <string>
 
@@ -63,6 +64,7 @@ TEST(ConfigFile, WrittenFileHoldsExactlyTheString) {
 }
 
 TEST(ConfigFile, BesideTheProgramUnlessItCannotBeWritten) {
+  QStandardPaths::setTestModeEnabled(true);
   QTemporaryDir dir;
   EXPECT_EQ(ConfigFilePath(dir.path().toStdString()), dir.filePath(QStringLiteral("Orvinek.cfg")).toStdString());
   const std::string elsewhere = ConfigFilePath(dir.filePath(QStringLiteral("no-such-dir")).toStdString());
