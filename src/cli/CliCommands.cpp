@@ -5,7 +5,7 @@ namespace orv::cli {
 
 const std::vector<CliCommand>& CliCommands() {
   static const std::vector<CliCommand> commands = {
-      {"names", "[--category N]", "jména a svátky nového kalendáře (kategorie 0–4, výchozí 0)", CmdNames},
+      {"names", "[SOUBOR.orv] [--category N]", "jména a svátky kalendáře, bez souboru nového (kategorie 0–4, výchozí 0)", CmdNames},
       {"match", "VÝRAZ TEXT [--logical] [--mask] [--whole] [--case]",
        "vypíše 1, když text odpovídá hledanému výrazu, jinak 0", CmdMatch},
       {"new", "SOUBOR.orv", "vytvoří nový kalendář", CmdNew},
@@ -17,6 +17,9 @@ const std::vector<CliCommand>& CliCommands() {
       {"convert", "VSTUP.orv VÝSTUP.orv", "uloží kalendář kterékoli verze jako kalendář současné verze",
        CmdConvert},
       {"password", "SOUBOR.orv [NOVÉ_HESLO]", "nastaví heslo kalendáře, bez hesla je odstraní", CmdPassword},
+      {"rtf2txt", "SOUBOR.rtf", "vypíše prostý text souboru RTF", CmdRtf2Txt},
+      {"commentary", "SOUBOR.orv RRRR-MM-DD [--month] [--rtf VSTUP.rtf]",
+       "vypíše výklad dne (měsíce) jako RTF, nebo jej nahradí obsahem souboru RTF", CmdCommentary},
   };
   return commands;
 }

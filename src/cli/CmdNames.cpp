@@ -1,11 +1,11 @@
-// orv names [--category N]: the names and holidays of a new calendar, one entry a line. Name days
-// (category 0) alphabetically as "name<TAB>24. června"; the other categories in calendar order as
-// "24. června<TAB>name".
+// orv names [FILE.orv] [--category N]: the names and holidays of a calendar (a new one when no file
+// is given), one entry a line. Name days (category 0) alphabetically as "name<TAB>24. června"; the
+// other categories in calendar order as "24. června<TAB>name".
 #include <algorithm>
-#include <chrono>
 #include <ostream>
 
 #include "cli/CliArgs.h"
+#include "cli/CliCalendar.h"
 #include "cli/Commands.h"
 #include "core/CalendarDates.h"
 #include "core/Cp1250.h"
@@ -20,11 +20,6 @@ std::optional<int> ParseCategory(const std::string& text) {
   return text[0] - '0';
 }
 
-int CurrentYear() {
-  const auto today = std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now());
-  return static_cast<int>(std::chrono::year_month_day(today).year());
-}
-
 }  // namespace
 
 int CmdNames(const std::vector<std::string>& words, CliContext& ctx) {
@@ -34,8 +29,8 @@ int CmdNames(const std::vector<std::string>& words, CliContext& ctx) {
     ctx.err << error << '\n';
     return kExitError;
   }
-  if (!args->Positional().empty()) {
-    ctx.err << "Nadbytečný argument \"" << args->Positional().front() << "\".\n";
+  if (args->Positional().size() > 1) {
+    ctx.err << "Nadbytečný argument \"" << args->Positional()[1] << "\".\n";
     return kExitError;
   }
   int category = kNameDays;
@@ -50,8 +45,14 @@ int CmdNames(const std::vector<std::string>& words, CliContext& ctx) {
     category = *parsed;
   }
 
-  CNamesDatabase names(ctx.ui);
-  if (!SeedNewCalendarNames(names, std::clamp(CurrentYear(), MinYear, MaxYear))) return kExitError;
+  // The lists as the calendar shows them once opened: Easter Monday of the year it starts in.
+  CCliCalendar calendar(ctx);
+  if (args->Positional().empty())
+    calendar.Doc().OnNewDocument();
+  else if (!calendar.Open(args->Positional()[0]))
+    return kExitError;
+  CNamesDatabase& names = calendar.Doc().m_Names;
+  names.UpdateEasterMonday(StartDateFor(Today()).year);
 
   const bool alphabetical = category == kNameDays;
   const std::vector<CNameListEntry> entries =

@@ -8,6 +8,8 @@ int CmdNew(const std::vector<std::string>& words, CliContext& ctx) {
   if (!args) return kExitError;
   CCliCalendar calendar(ctx);
   calendar.Doc().OnNewDocument();
+  // The program shows a new calendar at once, which enters Easter Monday of the year shown.
+  calendar.Doc().m_Names.UpdateEasterMonday(StartDateFor(Today()).year);
   return calendar.SaveAs((*args)[0]) ? kExitOk : kExitError;
 }
 

@@ -1,6 +1,8 @@
 #include "core/CalendarDates.h"
 
+#include <algorithm>
 #include <array>
+#include <ctime>
 #include <cstdio>
 #include <cstdlib>
 
@@ -66,6 +68,19 @@ int WeekNumber(int year, int month, int day) {
   const int d = DaysBeforeMonth(year, month) + day - 1;
   const int a = d + j - 6;
   return a / 7 + (a % 7 > 0 ? 1 : 0) + (7 - j > 0 ? 1 : 0);
+}
+
+Date Today() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+}
+
+Date StartDateFor(const Date& date) {
+  if (IsYearInRange(date.year)) return date;
+  const int year = std::clamp(date.year, MinYear, MaxYear);
+  return {year, date.month, std::min(date.day, DaysInMonth(year, date.month))};
 }
 
 std::string DayKey(int year, int month, int day) {

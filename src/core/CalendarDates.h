@@ -41,6 +41,12 @@ int WeekdayIndex(int year, int month, int day);
 // Week 1 is the week of 1 January whatever its weekday; weeks change on Mondays. Not ISO 8601.
 int WeekNumber(int year, int month, int day);
 
+// Today's date on this computer.
+Date Today();
+// The date the calendar starts on: the date itself inside MinYear..MaxYear, otherwise the same day
+// and month of the nearest year of the range (29 February becomes the 28th in a common year).
+Date StartDateFor(const Date& date);
+
 std::string DayKey(int year, int month, int day);
 std::string DayKey(const Date& date);
 std::string MonthKey(int year, int month);

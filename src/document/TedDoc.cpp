@@ -2,7 +2,6 @@
 
 #include <filesystem>
 
-#include "document/BuiltinNamesSeed.h"
 
 namespace orv {
 
@@ -21,18 +20,15 @@ bool CTedDoc::OnNewDocument() {
   m_Firma.clear();
   m_Datum.clear();
   m_HesloAutora.clear();
-  SeedBuiltinNames(m_Names);
+  m_Names.FillBuiltinNameDays();
+  m_Names.LoadKonstSabl();
   m_PathName.clear();
   SetModifiedFlag(false);
   return true;
 }
 
 void CTedDoc::DeleteContents() {
-  for (CNameCategory& slot : m_Names.m_Slots) {
-    slot.m_JmenaPodleData.clear();
-    slot.m_DatumPodleJmena.clear();
-    slot.m_SeznamJmen.clear();
-  }
+  m_Names.Clear();
   m_DataTxt.clear();
   m_DataMesice.clear();
   m_Styles.clear();

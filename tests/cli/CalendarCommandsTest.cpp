@@ -64,7 +64,7 @@ TEST_F(CalendarCommands, NewCalendarAndItsInformation) {
             "Verze formátu souboru: 3\nHeslo: ne\nPouze pro čtení: ne\nNázev kalendáře: název neuveden\n"
             "Číslo verze: neuvedena\nAutor: neuveden\nFirma: neuvedena\nDatum: neuvedeno\nHeslo autora: ne\n"
             "Počet záznamů v kalendáři: 0\nPočet výkladů měsíců: 0\nStyly písma: 0\nStyly odstavce: 0\n"
-            "Jmenné svátky: 0\nStátní svátky: 0\nOstatní svátky: 0\nSoukromé svátky: 0\nVýznamné dny: 0\n");
+            "Jmenné svátky: 368\nStátní svátky: 7\nOstatní svátky: 6\nSoukromé svátky: 0\nVýznamné dny: 6\n");
 
   // An existing file is replaced only with --yes.
   Orv({"note", file, "2005-03-07", "x"});
@@ -200,6 +200,43 @@ TEST_F(CalendarCommands, ChangingAReadOnlyCalendarIsRefused) {
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(run.messages, std::vector<std::string>{"Soubor má nastaven atribut \"Pouze pro čtení\""});
   EXPECT_NE(info.out.find("Pouze pro čtení: ano\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace orv
+
+namespace orv {
+namespace {
+
+std::string WriteText(const fs::path& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
+  return path.string();
+}
+
+TEST_F(CalendarCommands, CommentariesComeInFromRtfFilesAndGoOutAsTheWriterProducesThem) {
+  const std::string file = Path("k.orv");
+  ASSERT_EQ(Orv({"new", file}).status, 0);
+  const std::string rtf = WriteText(dir / "in.rtf",
+                                    "{\\rtf1\\ansi\\ansicpg1250{\\fonttbl{\\f0\\fcharset238 Arial;}}"
+                                    "\\f0\\fs20 P\\'f8\\'edli\\'9a \\b \\'9elu\\'9dou\\'e8k\\'fd\\b0\\par k\\'f9\\'f2}");
+  EXPECT_EQ(Orv({"commentary", file, "2005-03-07", "--rtf", rtf}).status, 0);
+  EXPECT_EQ(Orv({"commentary", file, "2005-03-31", "--month", "--rtf", rtf}).status, 0);
+
+  const OrvRun day = Orv({"day", file, "2005-03-07"});
+  EXPECT_EQ(day.out, "Výklad dne:\nPříliš žluťoučký\nkůň\nVýklad měsíce:\nPříliš žluťoučký\nkůň\n");
+  const OrvRun stored = Orv({"commentary", file, "2005-03-07"});
+  EXPECT_EQ(stored.status, 0);
+  EXPECT_EQ(stored.out.rfind("{\\rtf1\\ansi\\ansicpg1250", 0), 0u) << stored.out;
+  // What the writer produced reads back to the same RTF.
+  const std::string again = WriteText(dir / "again.rtf", stored.out);
+  EXPECT_EQ(Orv({"commentary", file, "2005-03-08", "--rtf", again}).status, 0);
+  EXPECT_EQ(Orv({"commentary", file, "2005-03-08"}).out, stored.out);
+
+  // A commentary without text removes the record; a day without one reports that nothing is there.
+  const std::string empty = WriteText(dir / "empty.rtf", "{\\rtf1\\ansi \\b \\par}");
+  EXPECT_EQ(Orv({"commentary", file, "2005-03-08", "--rtf", empty}).status, 0);
+  EXPECT_EQ(Orv({"commentary", file, "2005-03-08"}).status, 1);
+  EXPECT_EQ(Orv({"commentary", file, "2005-03-07", "--rtf", Path("missing.rtf")}).status, 2);
 }
 
 }  // namespace

@@ -69,7 +69,7 @@ TEST(CmdNames, RefusesBadArguments) {
                                                                                     {"--category", "-1"},
                                                                                     {"--category"},
                                                                                     {"--kategorie", "1"},
-                                                                                    {"soubor.orv"}}) {
+                                                                                    {"a.orv", "b.orv"}}) {
     const NamesRun run = RunNames(args);
     EXPECT_EQ(run.status, kExitError) << args.front();
     EXPECT_TRUE(run.lines.empty());

@@ -29,6 +29,16 @@ TEST(CalendarDates, LeapYearsAndMonthTables) {
   EXPECT_EQ(DaysBeforeMonth(2005, 12), 334);
 }
 
+TEST(CalendarDates, StartDateIsTheSameDayInTheNearestYearOfTheRange) {
+  EXPECT_EQ(StartDateFor({2007, 5, 3}), (Date{2007, 5, 3}));
+  EXPECT_EQ(StartDateFor({2026, 12, 10}), (Date{2020, 12, 10}));
+  EXPECT_EQ(StartDateFor({1999, 1, 31}), (Date{2000, 1, 31}));
+  EXPECT_EQ(StartDateFor({2024, 2, 29}), (Date{2020, 2, 29}));
+  EXPECT_EQ(StartDateFor({2025, 2, 28}), (Date{2020, 2, 28}));
+  EXPECT_EQ(StartDateFor({1996, 2, 29}), (Date{2000, 2, 29}));
+  EXPECT_EQ(StartDateFor({2100, 2, 29}), (Date{2020, 2, 29}));
+}
+
 TEST(CalendarDates, WeekdaysCountFromMonday) {
   EXPECT_EQ(WeekdayIndex(2000, 1, 1), 5);
   EXPECT_EQ(WeekdayAbbrev(WeekdayIndex(2000, 1, 1)), "So");

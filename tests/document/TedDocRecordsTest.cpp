@@ -107,7 +107,8 @@ TEST_F(TedDocRecords, NewDocumentEmptiesEverythingAndTitleFollowsThePath) {
   ASSERT_TRUE(doc.OnNewDocument());
   EXPECT_EQ(doc.GetRecordCount(), 0);
   EXPECT_TRUE(doc.m_Heslo.empty() && doc.m_Autor.empty() && doc.m_Styles.empty());
-  EXPECT_TRUE(doc.m_Names.m_Slots[2].m_SeznamJmen.empty());
+  EXPECT_EQ(doc.m_Names.m_Slots[2].m_SeznamJmen.size(), 5u);  // the built-in other holidays only
+  EXPECT_EQ(doc.m_Names.m_Slots[0].m_SeznamJmen.size(), 368u);
   EXPECT_EQ(doc.m_Ochrana, 0u);
   EXPECT_EQ(doc.m_Verze, 3u);
   EXPECT_EQ(doc.m_Magic, 0x0026F74Fu);
