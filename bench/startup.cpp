@@ -39,7 +39,8 @@ std::string RunProgram(const std::filesystem::path& program, const std::vector<s
   close(out[1]);
   std::string text;
   char buffer[256];
-  for (ssize_t n; !failed && (n = read(out[0], buffer, sizeof buffer)) > 0;) text.append(buffer, static_cast<std::size_t>(n));
+  for (ssize_t n; !failed && (n = read(out[0], buffer, sizeof buffer)) > 0;)
+    text.append(buffer, static_cast<std::size_t>(n));
   close(out[0]);
   if (!failed) waitpid(pid, nullptr, 0);
   return text;
@@ -70,14 +71,22 @@ void BM_OrvellaToFirstPaint(benchmark::State& state) {
   }
   state.counters["paint_ms"] = benchmark::Counter(paintMs, benchmark::Counter::kAvgIterations);
 }
-BENCHMARK(BM_OrvellaToFirstPaint)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3)->Repetitions(5)
+BENCHMARK(BM_OrvellaToFirstPaint)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3)
+    ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
 void BM_ProcessFloor(benchmark::State& state) {
   const auto program = ProgramDir() / "orv";
   for (auto _ : state) RunProgram(program, {"--version"});
 }
-BENCHMARK(BM_ProcessFloor)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3)->Repetitions(5)
+BENCHMARK(BM_ProcessFloor)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3)
+    ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
 }  // namespace

@@ -50,8 +50,8 @@ const std::vector<std::string>& PredefinedParStyles() {
 }
 
 SaveAnswer AskSaveChanges(QWidget* parent, const std::string& question) {
-  QMessageBox box(QMessageBox::Question, QStringLiteral("Orvella 2"), MessageText(question), QMessageBox::NoButton,
-                  parent);
+  QMessageBox box(QMessageBox::Question, QStringLiteral("Orvella 2"), MessageText(question),
+                  QMessageBox::NoButton, parent);
   QPushButton* yes = box.addButton(QStringLiteral("Ano"), QMessageBox::YesRole);
   QPushButton* no = box.addButton(QStringLiteral("Ne"), QMessageBox::NoRole);
   QPushButton* cancel = box.addButton(QStringLiteral("Storno"), QMessageBox::RejectRole);
@@ -124,8 +124,8 @@ int RunOrvella(int argc, char** argv) {
   CRecentFileList recent;
   CMainFrame frame(ui, programDir);
   ui.SetParent(&frame);
-  CDocumentCommands commands(doc, ui, recent,
-                             [&frame](const std::string& question) { return AskSaveChanges(&frame, question); });
+  CDocumentCommands commands(
+      doc, ui, recent, [&frame](const std::string& question) { return AskSaveChanges(&frame, question); });
 
   const QStringList args = QCoreApplication::arguments();
   if (args.size() > 1) {
@@ -136,13 +136,12 @@ int RunOrvella(int argc, char** argv) {
   }
 
   const std::vector<std::string> faces = InstalledFaces();
-  const std::optional<std::string> baseFont =
-      SetUpBaseFont(ConfigFilePath(programDir.toStdString()), faces, ui,
-                    [&ui](const std::vector<std::string>& installed) {
-                      CBaseFontDialog dialog(installed, ui);
-                      dialog.exec();
-                      return dialog.Face();
-                    });
+  const std::optional<std::string> baseFont = SetUpBaseFont(
+      ConfigFilePath(programDir.toStdString()), faces, ui, [&ui](const std::vector<std::string>& installed) {
+        CBaseFontDialog dialog(installed, ui);
+        dialog.exec();
+        return dialog.Face();
+      });
   if (!baseFont) return 0;
   frame.SetBaseFont(*baseFont);
   frame.StyleBar()->SetFaces(faces);

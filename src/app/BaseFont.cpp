@@ -8,7 +8,7 @@
 namespace orv {
 
 const std::vector<std::string>& PreferredBaseFonts() {
-  static const std::vector<std::string> faces{"Verdana",     "Arial",           "Times New Roman", "System",
+  static const std::vector<std::string> faces{"Verdana",       "Arial",       "Times New Roman", "System",
                                               "MS Sans Serif", "DejaVu Sans", "Liberation Sans", "Noto Sans"};
   return faces;
 }
@@ -33,8 +33,9 @@ SBaseFontChoice ChooseBaseFont(const std::optional<std::string>& configured,
   return choice;
 }
 
-std::optional<std::string> SetUpBaseFont(const std::string& configPath, const std::vector<std::string>& installed,
-                                         IUiServices& ui, const AskBaseFont& ask) {
+std::optional<std::string> SetUpBaseFont(const std::string& configPath,
+                                         const std::vector<std::string>& installed, IUiServices& ui,
+                                         const AskBaseFont& ask) {
   const std::optional<std::string> configured = ReadConfigFile(configPath);
   if (installed.empty()) {
     ui.MessageBox("Ve Windows nejsou nainstalována \n\ržádná písma s českou znakovou sadou !");

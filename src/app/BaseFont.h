@@ -20,9 +20,9 @@ class IUiServices;
 const std::vector<std::string>& PreferredBaseFonts();
 
 struct SBaseFontChoice {
-  std::string face;          // empty: none preferred is installed, the user must choose
-  bool keepConfig = false;   // the configured face is installed; nothing to write
-  bool vanished = false;     // a face was configured but is not installed any more
+  std::string face;         // empty: none preferred is installed, the user must choose
+  bool keepConfig = false;  // the configured face is installed; nothing to write
+  bool vanished = false;    // a face was configured but is not installed any more
 };
 
 SBaseFontChoice ChooseBaseFont(const std::optional<std::string>& configured,
@@ -34,7 +34,8 @@ using AskBaseFont = std::function<std::string(const std::vector<std::string>& in
 // Reads the configuration, chooses, tells the user what the program says about it, and writes the
 // file when the face was chosen anew. nullopt when no usable face is installed at all: the program
 // then ends.
-std::optional<std::string> SetUpBaseFont(const std::string& configPath, const std::vector<std::string>& installed,
-                                         IUiServices& ui, const AskBaseFont& ask);
+std::optional<std::string> SetUpBaseFont(const std::string& configPath,
+                                         const std::vector<std::string>& installed, IUiServices& ui,
+                                         const AskBaseFont& ask);
 
 }  // namespace orv

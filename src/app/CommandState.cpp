@@ -10,7 +10,9 @@ bool IsTextPane(FocusPane focus) {
   return focus == FocusPane::Note || focus == FocusPane::MonthEditor || focus == FocusPane::DayEditor;
 }
 
-bool IsEditor(FocusPane focus) { return focus == FocusPane::MonthEditor || focus == FocusPane::DayEditor; }
+bool IsEditor(FocusPane focus) {
+  return focus == FocusPane::MonthEditor || focus == FocusPane::DayEditor;
+}
 
 bool RuleAllows(CommandRule rule, const SFrameState& f) {
   const bool writable = !f.viewOnly;
@@ -39,18 +41,30 @@ bool RuleAllows(CommandRule rule, const SFrameState& f) {
 
 bool Checked(int id, const SFrameState& f) {
   switch (id) {
-    case cmd::ViewToolBar: return f.toolBarVisible;
-    case cmd::ViewStyleBar: return f.styleBarVisible;
-    case cmd::ViewStatusBar: return f.statusBarVisible;
-    case cmd::ViewRuler: return f.rulerVisible;
-    case cmd::AlwaysOnTop: return f.alwaysOnTop;
-    case cmd::Maximise: return f.maximised;
-    case cmd::ShowNameDays: return f.categoriesShown[0];
-    case cmd::ShowStateHolidays: return f.categoriesShown[1];
-    case cmd::ShowOtherHolidays: return f.categoriesShown[2];
-    case cmd::ShowBirthdays: return f.categoriesShown[3];
-    case cmd::ShowSignificantDays: return f.categoriesShown[4];
-    default: return false;
+    case cmd::ViewToolBar:
+      return f.toolBarVisible;
+    case cmd::ViewStyleBar:
+      return f.styleBarVisible;
+    case cmd::ViewStatusBar:
+      return f.statusBarVisible;
+    case cmd::ViewRuler:
+      return f.rulerVisible;
+    case cmd::AlwaysOnTop:
+      return f.alwaysOnTop;
+    case cmd::Maximise:
+      return f.maximised;
+    case cmd::ShowNameDays:
+      return f.categoriesShown[0];
+    case cmd::ShowStateHolidays:
+      return f.categoriesShown[1];
+    case cmd::ShowOtherHolidays:
+      return f.categoriesShown[2];
+    case cmd::ShowBirthdays:
+      return f.categoriesShown[3];
+    case cmd::ShowSignificantDays:
+      return f.categoriesShown[4];
+    default:
+      return false;
   }
 }
 

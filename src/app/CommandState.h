@@ -13,8 +13,8 @@ enum class FocusPane { Other, Grid, Note, MonthEditor, DayEditor };
 struct SFrameState {
   FocusPane focus = FocusPane::Other;
   bool viewOnly = false;
-  bool hasSelection = false;     // in the focused text pane
-  bool canUndo = false;          // the focused text pane can undo
+  bool hasSelection = false;  // in the focused text pane
+  bool canUndo = false;       // the focused text pane can undo
   bool clipboardHasText = false;
   bool alwaysOnTop = false;
   bool maximised = false;

@@ -20,11 +20,13 @@ constexpr std::string_view kAlign = "&Odstavec/&Zarovnání";
 constexpr std::string_view kHelp = "Nápo&věda";
 
 constexpr SCommand Row(int id, std::string_view menu, std::string_view text, std::string_view shortcut,
-                       std::string_view prompt, CommandRule rule = CommandRule::Always, bool checkable = false,
-                       std::string_view icon = {}) {
+                       std::string_view prompt, CommandRule rule = CommandRule::Always,
+                       bool checkable = false, std::string_view icon = {}) {
   return SCommand{id, menu, text, shortcut, prompt, rule, checkable, icon};
 }
-constexpr SCommand Sep(std::string_view menu) { return SCommand{0, menu, {}, {}, {}, CommandRule::Always, false, {}}; }
+constexpr SCommand Sep(std::string_view menu) {
+  return SCommand{0, menu, {}, {}, {}, CommandRule::Always, false, {}};
+}
 
 // clang-format off
 constexpr SCommand kCommands[] = {
@@ -205,7 +207,9 @@ constexpr int kStyleBar[] = {
 
 }  // namespace
 
-std::span<const SCommand> CommandTable() { return kCommands; }
+std::span<const SCommand> CommandTable() {
+  return kCommands;
+}
 
 const SCommand* FindCommand(int id) {
   for (const SCommand& c : kCommands)
@@ -213,7 +217,11 @@ const SCommand* FindCommand(int id) {
   return nullptr;
 }
 
-std::span<const int> MainToolBarCommands() { return kMainToolBar; }
-std::span<const int> StyleBarCommands() { return kStyleBar; }
+std::span<const int> MainToolBarCommands() {
+  return kMainToolBar;
+}
+std::span<const int> StyleBarCommands() {
+  return kStyleBar;
+}
 
 }  // namespace orv

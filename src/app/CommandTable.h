@@ -14,15 +14,15 @@
 namespace orv {
 
 enum class CommandRule {
-  Always,        // enabled whenever the command is handled
-  Writing,       // saving: hidden while the calendar is view only
-  Copy,          // needs a selection in a text pane
-  Paste,         // needs a writable text pane and text on the clipboard
-  Undo,          // needs a writable text pane that can undo
-  EditorRead,    // needs a commentary editor (find)
-  EditorWrite,   // needs a writable commentary editor (formatting, styles, replace, symbols)
-  Grid,          // needs the focus in the calendar's month table (view only)
-  NoteWrite,     // needs the focus in a writable note field
+  Always,       // enabled whenever the command is handled
+  Writing,      // saving: hidden while the calendar is view only
+  Copy,         // needs a selection in a text pane
+  Paste,        // needs a writable text pane and text on the clipboard
+  Undo,         // needs a writable text pane that can undo
+  EditorRead,   // needs a commentary editor (find)
+  EditorWrite,  // needs a writable commentary editor (formatting, styles, replace, symbols)
+  Grid,         // needs the focus in the calendar's month table (view only)
+  NoteWrite,    // needs the focus in a writable note field
 };
 
 struct SCommand {

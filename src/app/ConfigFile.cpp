@@ -95,7 +95,8 @@ std::string EncodeConfigString(std::string_view face) {
 
 std::string ConfigFilePath(const std::string& programDir) {
   const QDir dir(QString::fromStdString(programDir));
-  const QString name = QString::fromLatin1(kConfigFileName.data(), static_cast<qsizetype>(kConfigFileName.size()));
+  const QString name =
+      QString::fromLatin1(kConfigFileName.data(), static_cast<qsizetype>(kConfigFileName.size()));
   if (dir.exists(name) || QFileInfo(dir.path()).isWritable()) return dir.filePath(name).toStdString();
   const QString own = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
   QDir().mkpath(own);

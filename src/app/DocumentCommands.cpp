@@ -12,7 +12,9 @@ namespace orv {
 CDocumentCommands::CDocumentCommands(CTedDoc& doc, IUiServices& ui, CRecentFileList& recent, AskSave askSave)
     : m_Doc(doc), m_Ui(ui), m_Recent(recent), m_AskSave(std::move(askSave)) {}
 
-std::string CDocumentCommands::Title() const { return m_Doc.GetTitle(); }
+std::string CDocumentCommands::Title() const {
+  return m_Doc.GetTitle();
+}
 
 void CDocumentCommands::Changed() {
   if (m_OnChanged) m_OnChanged();
@@ -22,9 +24,12 @@ bool CDocumentCommands::SaveModified() {
   if (!m_Doc.IsModified()) return true;
   const std::string name = m_Doc.GetPathName().empty() ? m_Doc.GetTitle() : m_Doc.GetPathName();
   switch (m_AskSave("Uložit změny do " + name + "?")) {
-    case SaveAnswer::Yes: return FileSave();
-    case SaveAnswer::No: return true;
-    case SaveAnswer::Cancel: return false;
+    case SaveAnswer::Yes:
+      return FileSave();
+    case SaveAnswer::No:
+      return true;
+    case SaveAnswer::Cancel:
+      return false;
   }
   return false;
 }

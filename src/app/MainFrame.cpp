@@ -4,9 +4,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,7 +32,9 @@
 namespace orv {
 namespace {
 
-QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString Utf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 constexpr char kBarStateKey[] = "MainBarState";
 constexpr char kStatusBarKey[] = "MainBarState-StatusBar";
@@ -78,7 +80,8 @@ CMainFrame::CMainFrame(IUiServices& ui, const QString& programDir, const SPaneFa
 
   m_AppConnections = {
       QObject::connect(qApp, &QApplication::focusChanged, this, [this] { UpdateCommandUI(); }),
-      QObject::connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] { UpdateCommandUI(); })};
+      QObject::connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
+                       [this] { UpdateCommandUI(); })};
   m_Clock = new QTimer(this);
   m_Clock->setInterval(1000);
   QObject::connect(m_Clock, &QTimer::timeout, this, [this] { RefreshClock(); });
@@ -174,7 +177,9 @@ void CMainFrame::CreateStatusBar() {
                                     bar->fontMetrics().horizontalAdvance(QStringLiteral("CAP")) + 8,
                                     bar->fontMetrics().horizontalAdvance(QStringLiteral("NUM")) + 8,
                                     bar->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 8,
-                                    5 * charWidth, 0, 0};
+                                    5 * charWidth,
+                                    0,
+                                    0};
   for (int i = 0; i < kStatusPanes; ++i) {
     auto* pane = new QLabel(bar);
     pane->setObjectName(QStringLiteral("StatusPane%1").arg(i + 1));
@@ -321,7 +326,9 @@ void CMainFrame::UpdateCommandUI() {
   m_StyleBar->SetFontControlsEnabled(CommandState(cmd::FontDialog, frame, true).enabled);
 }
 
-void CMainFrame::SetDocumentTitle(const QString& title) { setWindowTitle(title + QStringLiteral(" - Orvella 2")); }
+void CMainFrame::SetDocumentTitle(const QString& title) {
+  setWindowTitle(title + QStringLiteral(" - Orvella 2"));
+}
 
 void CMainFrame::SetRecentFiles(const QStringList& paths) {
   m_RecentFiles = paths;

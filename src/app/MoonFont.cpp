@@ -19,7 +19,8 @@ CMoonFont::CMoonFont(const QString& programDir, IUiServices& ui) : m_Ui(ui) {
 }
 
 CMoonFont::~CMoonFont() {
-  if (m_FontId >= 0 && !QFontDatabase::removeApplicationFont(m_FontId)) m_Ui.MessageBox("Font nebyl odstraněn !");
+  if (m_FontId >= 0 && !QFontDatabase::removeApplicationFont(m_FontId))
+    m_Ui.MessageBox("Font nebyl odstraněn !");
 }
 
 }  // namespace orv

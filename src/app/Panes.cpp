@@ -19,8 +19,8 @@ QWidget* MakeCalendarStandIn(QWidget* parent) {
   auto* pane = new QWidget(parent);
   pane->setObjectName(QStringLiteral("CalendarPane"));
   const QDate today = QDate::currentDate();
-  auto* title = new QLabel(FromCp1250(MonthName(today.month())) + QLatin1Char(' ') + QString::number(today.year()),
-                           pane);
+  auto* title = new QLabel(
+      FromCp1250(MonthName(today.month())) + QLatin1Char(' ') + QString::number(today.year()), pane);
   QFont titleFont = title->font();
   titleFont.setBold(true);
   titleFont.setPointSizeF(titleFont.pointSizeF() * 1.2);
@@ -36,8 +36,9 @@ QWidget* MakeCalendarStandIn(QWidget* parent) {
   days->setUniformRowHeights(true);
   for (int day = 1; day <= today.daysInMonth(); ++day) {
     const int weekday = WeekdayIndex(today.year(), today.month(), day);
-    auto* item = new QTreeWidgetItem(days, {QString::number(WeekNumber(today.year(), today.month(), day)),
-                                            QString::number(day), FromCp1250(WeekdayAbbrev(weekday)), QString()});
+    auto* item =
+        new QTreeWidgetItem(days, {QString::number(WeekNumber(today.year(), today.month(), day)),
+                                   QString::number(day), FromCp1250(WeekdayAbbrev(weekday)), QString()});
     item->setTextAlignment(0, Qt::AlignRight | Qt::AlignVCenter);
     item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
     item->setForeground(0, QColor(0x80, 0x80, 0x80));

@@ -8,9 +8,13 @@ namespace {
 
 const QString kGroup = QStringLiteral("Recent File List");
 
-QString Key(int index) { return QStringLiteral("File%1").arg(index + 1); }
+QString Key(int index) {
+  return QStringLiteral("File%1").arg(index + 1);
+}
 
-QString Absolute(const QString& path) { return QFileInfo(path).absoluteFilePath(); }
+QString Absolute(const QString& path) {
+  return QFileInfo(path).absoluteFilePath();
+}
 
 }  // namespace
 

@@ -14,6 +14,8 @@ CSingleInstance::CSingleInstance(const QString& directory) {
   m_Lock->setStaleLockTime(0);
 }
 
-bool CSingleInstance::TryAcquire() { return m_Lock->isLocked() || m_Lock->tryLock(0); }
+bool CSingleInstance::TryAcquire() {
+  return m_Lock->isLocked() || m_Lock->tryLock(0);
+}
 
 }  // namespace orv

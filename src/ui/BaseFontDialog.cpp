@@ -18,7 +18,8 @@ CBaseFontDialog::CBaseFontDialog(const std::vector<std::string>& installed, IUiS
   m_Faces = new QComboBox(this);
   m_Faces->setObjectName(QStringLiteral("Faces"));
   m_Faces->setMaxVisibleItems(16);
-  for (const std::string& face : installed) m_Faces->addItem(FromCp1250(face), QByteArray::fromStdString(face));
+  for (const std::string& face : installed)
+    m_Faces->addItem(FromCp1250(face), QByteArray::fromStdString(face));
   m_Faces->setCurrentIndex(-1);
   label->setBuddy(m_Faces);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);

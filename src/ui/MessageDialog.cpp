@@ -23,6 +23,8 @@ CMessageDialog::CMessageDialog(const QString& text, QWidget* parent) : QDialog(p
   buttons->button(QDialogButtonBox::Ok)->setFocus();
 }
 
-QString CMessageDialog::Text() const { return m_Text->toPlainText(); }
+QString CMessageDialog::Text() const {
+  return m_Text->toPlainText();
+}
 
 }  // namespace orv

@@ -30,6 +30,8 @@ CPasswordDialog::CPasswordDialog(const QString& prompt, QWidget* parent) : QDial
   m_Password->setFocus();
 }
 
-std::string CPasswordDialog::Password() const { return ToCp1250(m_Password->text()); }
+std::string CPasswordDialog::Password() const {
+  return ToCp1250(m_Password->text());
+}
 
 }  // namespace orv

@@ -15,8 +15,8 @@ inline QString FromCp1250(std::string_view bytes) {
 }
 
 inline std::string ToCp1250(const QString& text) {
-  return Cp1250FromUtf16(
-      std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())));
+  return Cp1250FromUtf16(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
+                                             static_cast<std::size_t>(text.size())));
 }
 
 }  // namespace orv

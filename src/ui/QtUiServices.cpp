@@ -15,14 +15,20 @@
 namespace orv {
 namespace {
 
-QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString Utf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 QMessageBox::Icon BoxIcon(MessageIcon icon) {
   switch (icon) {
-    case MessageIcon::Information: return QMessageBox::Information;
-    case MessageIcon::Warning: return QMessageBox::Warning;
-    case MessageIcon::Error: return QMessageBox::Critical;
-    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::Information:
+      return QMessageBox::Information;
+    case MessageIcon::Warning:
+      return QMessageBox::Warning;
+    case MessageIcon::Error:
+      return QMessageBox::Critical;
+    case MessageIcon::Question:
+      return QMessageBox::Question;
   }
   return QMessageBox::Warning;
 }
@@ -57,8 +63,8 @@ void CQtUiServices::MessageBox(std::string_view text, MessageIcon icon) {
 
 bool CQtUiServices::AskYesNo(std::string_view text) {
   if (Log(text)) return false;
-  QMessageBox box(QMessageBox::Question, QStringLiteral("Orvella 2"), MessageText(text), QMessageBox::NoButton,
-                  m_Parent);
+  QMessageBox box(QMessageBox::Question, QStringLiteral("Orvella 2"), MessageText(text),
+                  QMessageBox::NoButton, m_Parent);
   QPushButton* yes = box.addButton(QStringLiteral("Ano"), QMessageBox::YesRole);
   box.addButton(QStringLiteral("Ne"), QMessageBox::NoRole);
   box.setDefaultButton(yes);
@@ -88,8 +94,12 @@ std::optional<std::string> CQtUiServices::ChooseFileToSave(std::string_view titl
   return path.toStdString();
 }
 
-void CQtUiServices::BeginWait() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+void CQtUiServices::BeginWait() {
+  QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+}
 
-void CQtUiServices::EndWait() { QGuiApplication::restoreOverrideCursor(); }
+void CQtUiServices::EndWait() {
+  QGuiApplication::restoreOverrideCursor();
+}
 
 }  // namespace orv

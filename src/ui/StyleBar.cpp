@@ -55,7 +55,8 @@ CStyleBar::CStyleBar(const std::vector<QAction*>& buttons, QWidget* parent) : QT
   SetFontControlsEnabled(false);
 }
 
-QComboBox* CStyleBar::AddCombo(const char* objectName, int widthInChars, int visibleLines, const QString& tip) {
+QComboBox* CStyleBar::AddCombo(const char* objectName, int widthInChars, int visibleLines,
+                               const QString& tip) {
   auto* combo = new QComboBox(this);
   combo->setObjectName(QString::fromLatin1(objectName));
   combo->setMaxVisibleItems(visibleLines);
@@ -66,9 +67,15 @@ QComboBox* CStyleBar::AddCombo(const char* objectName, int widthInChars, int vis
   return combo;
 }
 
-void CStyleBar::SetFaces(const std::vector<std::string>& faces) { FillSorted(m_Face, faces); }
-void CStyleBar::SetCharStyles(const std::vector<std::string>& names) { FillSorted(m_CharStyle, names); }
-void CStyleBar::SetParStyles(const std::vector<std::string>& names) { FillSorted(m_ParStyle, names); }
+void CStyleBar::SetFaces(const std::vector<std::string>& faces) {
+  FillSorted(m_Face, faces);
+}
+void CStyleBar::SetCharStyles(const std::vector<std::string>& names) {
+  FillSorted(m_CharStyle, names);
+}
+void CStyleBar::SetParStyles(const std::vector<std::string>& names) {
+  FillSorted(m_ParStyle, names);
+}
 
 void CStyleBar::SetFontControlsEnabled(bool enabled) {
   for (QComboBox* combo : {m_Face, m_Size, m_Script, m_CharStyle, m_ParStyle}) combo->setEnabled(enabled);

@@ -55,7 +55,8 @@ void CalendarSheet(QPainter& p, const QColor& header) {
   p.drawLine(QPointF(11, 1), QPointF(11, 4));
 }
 
-void Letter(QPainter& p, const QString& text, bool bold, bool italic, bool underline, const QColor& colour = kInk) {
+void Letter(QPainter& p, const QString& text, bool bold, bool italic, bool underline,
+            const QColor& colour = kInk) {
   QFont font(QStringLiteral("DejaVu Serif"));
   font.setPixelSize(13);
   font.setBold(bold);
@@ -112,29 +113,50 @@ void Moon(QPainter& p, QPointF centre, qreal r, const QColor& colour) {
 
 const std::map<std::string_view, Painter>& Painters() {
   static const std::map<std::string_view, Painter> painters{
-      {"new", [](QPainter& p) { Sheet(p); Pen(p, kGold, 1.6); p.drawLine(QPointF(12, 9), QPointF(12, 15));
-                                 p.drawLine(QPointF(9, 12), QPointF(15, 12)); }},
-      {"open", [](QPainter& p) {
+      {"new",
+       [](QPainter& p) {
+         Sheet(p);
+         Pen(p, kGold, 1.6);
+         p.drawLine(QPointF(12, 9), QPointF(12, 15));
+         p.drawLine(QPointF(9, 12), QPointF(15, 12));
+       }},
+      {"open",
+       [](QPainter& p) {
          Pen(p, QColor(0x9a, 0x74, 0x1c));
          p.setBrush(QColor(0xf2, 0xc9, 0x4c));
          p.drawRect(QRectF(1.5, 4.5, 12, 9));
          p.drawRect(QRectF(1.5, 3, 5, 2));
          p.setBrush(QColor(0xf8, 0xdc, 0x7a));
          QPolygonF front{{1.5, 13.5}, {4, 7.5}, {15, 7.5}, {13.5, 13.5}};
-         p.drawPolygon(front); }},
-      {"save", [](QPainter& p) {
+         p.drawPolygon(front);
+       }},
+      {"save",
+       [](QPainter& p) {
          Pen(p, kInk);
          p.setBrush(kBlue);
          p.drawRoundedRect(QRectF(1.5, 1.5, 13, 13), 1.5, 1.5);
          p.setBrush(kPaper);
          p.drawRect(QRectF(4, 1.5, 8, 5));
          p.setBrush(QColor(0xdd, 0xe4, 0xec));
-         p.drawRect(QRectF(4, 9.5, 8, 5)); }},
-      {"rtf", [](QPainter& p) { Sheet(p); Pen(p, kRed, 1.6); p.drawLine(QPointF(5, 6), QPointF(11, 6));
-                                 Pen(p, kBlue, 1.3); p.drawLine(QPointF(5, 9), QPointF(10, 9));
-                                 Pen(p, kGreen, 1.3); p.drawLine(QPointF(5, 12), QPointF(11, 12)); }},
-      {"append", [](QPainter& p) { CalendarSheet(p, kBlue); Arrow(p, true, kGreen); }},
-      {"lock", [](QPainter& p) {
+         p.drawRect(QRectF(4, 9.5, 8, 5));
+       }},
+      {"rtf",
+       [](QPainter& p) {
+         Sheet(p);
+         Pen(p, kRed, 1.6);
+         p.drawLine(QPointF(5, 6), QPointF(11, 6));
+         Pen(p, kBlue, 1.3);
+         p.drawLine(QPointF(5, 9), QPointF(10, 9));
+         Pen(p, kGreen, 1.3);
+         p.drawLine(QPointF(5, 12), QPointF(11, 12));
+       }},
+      {"append",
+       [](QPainter& p) {
+         CalendarSheet(p, kBlue);
+         Arrow(p, true, kGreen);
+       }},
+      {"lock",
+       [](QPainter& p) {
          Pen(p, kInk, 1.6);
          p.setBrush(Qt::NoBrush);
          p.drawArc(QRectF(4.5, 1.5, 7, 9), 0, 180 * 16);
@@ -144,52 +166,98 @@ const std::map<std::string_view, Painter>& Painters() {
          p.setBrush(kGold);
          p.drawRoundedRect(QRectF(2.5, 7.5, 11, 7), 1, 1);
          p.setBrush(kInk);
-         p.drawEllipse(QPointF(8, 10.5), 1, 1); }},
-      {"cut", [](QPainter& p) {
+         p.drawEllipse(QPointF(8, 10.5), 1, 1);
+       }},
+      {"cut",
+       [](QPainter& p) {
          Pen(p, kInk, 1.3);
          p.drawLine(QPointF(4, 1.5), QPointF(10.5, 11));
          p.drawLine(QPointF(12, 1.5), QPointF(5.5, 11));
          p.setBrush(kPaper);
          Pen(p, kRed, 1.5);
          p.drawEllipse(QPointF(4.5, 12.5), 2.2, 2.2);
-         p.drawEllipse(QPointF(11.5, 12.5), 2.2, 2.2); }},
-      {"copy", [](QPainter& p) { Sheet(p, 1.5, 1, 8, 10); Sheet(p, 6.5, 5, 8, 10); TextLines(p, 8.5, 9, 4, 3); }},
-      {"paste", [](QPainter& p) {
+         p.drawEllipse(QPointF(11.5, 12.5), 2.2, 2.2);
+       }},
+      {"copy",
+       [](QPainter& p) {
+         Sheet(p, 1.5, 1, 8, 10);
+         Sheet(p, 6.5, 5, 8, 10);
+         TextLines(p, 8.5, 9, 4, 3);
+       }},
+      {"paste",
+       [](QPainter& p) {
          Pen(p, QColor(0x7a, 0x55, 0x20));
          p.setBrush(QColor(0xc8, 0x93, 0x4a));
          p.drawRoundedRect(QRectF(1.5, 2.5, 10, 12), 1, 1);
          p.setBrush(QColor(0xbb, 0xbb, 0xbb));
          p.drawRect(QRectF(4, 1, 5, 3));
          Sheet(p, 6.5, 5.5, 8, 9.5);
-         TextLines(p, 8.5, 9.5, 4, 3); }},
-      {"today", [](QPainter& p) {
+         TextLines(p, 8.5, 9.5, 4, 3);
+       }},
+      {"today",
+       [](QPainter& p) {
          CalendarSheet(p, kRed);
          QFont font(QStringLiteral("DejaVu Sans"));
          font.setPixelSize(7);
          font.setBold(true);
          p.setFont(font);
          p.setPen(kInk);
-         p.drawText(QRectF(1.5, 6, 13, 8.5), Qt::AlignCenter, QStringLiteral("31")); }},
-      {"goto", [](QPainter& p) { CalendarSheet(p, kBlue); Arrow(p, true, kGold); }},
-      {"prevrec", [](QPainter& p) { Arrow(p, false, kBlue); Pen(p, kInk, 1.5); p.drawLine(QPointF(1.5, 3), QPointF(1.5, 13)); }},
-      {"nextrec", [](QPainter& p) { Arrow(p, true, kBlue); Pen(p, kInk, 1.5); p.drawLine(QPointF(14.5, 3), QPointF(14.5, 13)); }},
+         p.drawText(QRectF(1.5, 6, 13, 8.5), Qt::AlignCenter, QStringLiteral("31"));
+       }},
+      {"goto",
+       [](QPainter& p) {
+         CalendarSheet(p, kBlue);
+         Arrow(p, true, kGold);
+       }},
+      {"prevrec",
+       [](QPainter& p) {
+         Arrow(p, false, kBlue);
+         Pen(p, kInk, 1.5);
+         p.drawLine(QPointF(1.5, 3), QPointF(1.5, 13));
+       }},
+      {"nextrec",
+       [](QPainter& p) {
+         Arrow(p, true, kBlue);
+         Pen(p, kInk, 1.5);
+         p.drawLine(QPointF(14.5, 3), QPointF(14.5, 13));
+       }},
       {"find", [](QPainter& p) { Magnifier(p, 6.5, 6.5, 4.5); }},
-      {"notesearch", [](QPainter& p) { Sheet(p, 1.5, 1, 9, 12); TextLines(p, 3.5, 5, 4, 3);
-                                        Magnifier(p, 10, 9.5, 3.2); }},
-      {"fulltext", [](QPainter& p) { Sheet(p, 1.5, 1, 9, 12); Pen(p, kRed, 1.3);
-                                      p.drawLine(QPointF(3.5, 5), QPointF(8, 5)); TextLines(p, 3.5, 7, 4, 2);
-                                      Magnifier(p, 10, 9.5, 3.2); }},
-      {"deleteday", [](QPainter& p) { CalendarSheet(p, kBlue); Pen(p, kRed, 2.2);
-                                       p.drawLine(QPointF(5, 7.5), QPointF(11, 13.5));
-                                       p.drawLine(QPointF(11, 7.5), QPointF(5, 13.5)); }},
-      {"holidays", [](QPainter& p) { CalendarSheet(p, kGreen); TextLines(p, 4, 8, 8, 3, 2.2); }},
-      {"changeholidays", [](QPainter& p) {
+      {"notesearch",
+       [](QPainter& p) {
+         Sheet(p, 1.5, 1, 9, 12);
+         TextLines(p, 3.5, 5, 4, 3);
+         Magnifier(p, 10, 9.5, 3.2);
+       }},
+      {"fulltext",
+       [](QPainter& p) {
+         Sheet(p, 1.5, 1, 9, 12);
+         Pen(p, kRed, 1.3);
+         p.drawLine(QPointF(3.5, 5), QPointF(8, 5));
+         TextLines(p, 3.5, 7, 4, 2);
+         Magnifier(p, 10, 9.5, 3.2);
+       }},
+      {"deleteday",
+       [](QPainter& p) {
+         CalendarSheet(p, kBlue);
+         Pen(p, kRed, 2.2);
+         p.drawLine(QPointF(5, 7.5), QPointF(11, 13.5));
+         p.drawLine(QPointF(11, 7.5), QPointF(5, 13.5));
+       }},
+      {"holidays",
+       [](QPainter& p) {
+         CalendarSheet(p, kGreen);
+         TextLines(p, 4, 8, 8, 3, 2.2);
+       }},
+      {"changeholidays",
+       [](QPainter& p) {
          CalendarSheet(p, kGreen);
          Pen(p, QColor(0x9a, 0x74, 0x1c), 2.4);
          p.drawLine(QPointF(6, 13.5), QPointF(13.5, 6));
          Pen(p, kInk, 1);
-         p.drawLine(QPointF(4.8, 14.7), QPointF(6, 13.5)); }},
-      {"about", [](QPainter& p) {
+         p.drawLine(QPointF(4.8, 14.7), QPointF(6, 13.5));
+       }},
+      {"about",
+       [](QPainter& p) {
          Pen(p, kBlue.darker(130));
          p.setBrush(kBlue);
          p.drawEllipse(QPointF(8, 8), 6.5, 6.5);
@@ -198,15 +266,18 @@ const std::map<std::string_view, Painter>& Painters() {
          font.setBold(true);
          p.setFont(font);
          p.setPen(Qt::white);
-         p.drawText(QRectF(0, 0.5, 16, 16), Qt::AlignCenter, QStringLiteral("i")); }},
+         p.drawText(QRectF(0, 0.5, 16, 16), Qt::AlignCenter, QStringLiteral("i"));
+       }},
       {"bold", [](QPainter& p) { Letter(p, QStringLiteral("B"), true, false, false); }},
       {"italic", [](QPainter& p) { Letter(p, QStringLiteral("I"), false, true, false); }},
       {"underline", [](QPainter& p) { Letter(p, QStringLiteral("U"), false, false, true); }},
-      {"colours", [](QPainter& p) {
+      {"colours",
+       [](QPainter& p) {
          Letter(p, QStringLiteral("A"), true, false, false);
          p.setPen(Qt::NoPen);
          p.setBrush(kRed);
-         p.drawRect(QRectF(2, 13, 12, 2.5)); }},
+         p.drawRect(QRectF(2, 13, 12, 2.5));
+       }},
       {"alignleft", [](QPainter& p) { AlignLines(p, 0); }},
       {"aligncentre", [](QPainter& p) { AlignLines(p, 1); }},
       {"alignright", [](QPainter& p) { AlignLines(p, 2); }},

@@ -6,9 +6,9 @@
 #include <QTemporaryDir>
 #include <string>
 
+#include "FakeUiServices.h"
 #include "app/BaseFont.h"
 #include "app/ConfigFile.h"
-#include "FakeUiServices.h"
 
 namespace orv {
 namespace {
@@ -30,23 +30,28 @@ TEST(ConfigFile, StringFormsRoundTripAndDecode) {
   }
   EXPECT_EQ(EncodeConfigString("Verdana"), "\x07Verdana"s);
   // The UTF-16 form is read and converted to Windows-1250.
-  EXPECT_EQ(DecodeConfigString("\xFF\xFE\xFF\x03" "A\0\x0D\x01" "b\0"s), "A\xE8" "b"s);
+  EXPECT_EQ(DecodeConfigString("\xFF\xFE\xFF\x03"
+                               "A\0\x0D\x01"
+                               "b\0"s),
+            "A\xE8"
+            "b"s);
 }
 
 TEST(ConfigFile, HostileBytesReadAsNoConfiguration) {
   const std::string cases[] = {
-      ""s,                                // empty file
-      "\x09Verdana"s,                     // length past the end
-      "\xFF\x10"s,                        // truncated WORD
-      "\xFF\xFF\xFF\xFF\xFF\xFF\x7F"s,    // 2 GB claimed by a 7-byte file
-      "\xFF\xFE\xFF\x05" "A\0"s,          // UTF-16 length past the end
+      ""s,                              // empty file
+      "\x09Verdana"s,                   // length past the end
+      "\xFF\x10"s,                      // truncated WORD
+      "\xFF\xFF\xFF\xFF\xFF\xFF\x7F"s,  // 2 GB claimed by a 7-byte file
+      "\xFF\xFE\xFF\x05"
+      "A\0"s,                                           // UTF-16 length past the end
       "\xFF\xFE\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\x7F"s,  // 2 G code units claimed
   };
   for (const std::string& bytes : cases) EXPECT_EQ(DecodeConfigString(bytes), std::nullopt) << bytes.size();
 
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("Orvinek.cfg"));
-  EXPECT_EQ(ReadConfigFile(path.toStdString()), std::nullopt);  // missing
+  EXPECT_EQ(ReadConfigFile(path.toStdString()), std::nullopt);     // missing
   WriteBytes(path, EncodeConfigString(std::string(100000, 'x')));  // far larger than any face
   EXPECT_EQ(ReadConfigFile(path.toStdString()), std::nullopt);
   EXPECT_EQ(ReadConfigFile(dir.path().toStdString()), std::nullopt);  // a directory
@@ -66,7 +71,8 @@ TEST(ConfigFile, WrittenFileHoldsExactlyTheString) {
 TEST(ConfigFile, BesideTheProgramUnlessItCannotBeWritten) {
   QStandardPaths::setTestModeEnabled(true);
   QTemporaryDir dir;
-  EXPECT_EQ(ConfigFilePath(dir.path().toStdString()), dir.filePath(QStringLiteral("Orvinek.cfg")).toStdString());
+  EXPECT_EQ(ConfigFilePath(dir.path().toStdString()),
+            dir.filePath(QStringLiteral("Orvinek.cfg")).toStdString());
   const std::string elsewhere = ConfigFilePath(dir.filePath(QStringLiteral("no-such-dir")).toStdString());
   EXPECT_EQ(elsewhere.find(dir.path().toStdString()), std::string::npos);
   EXPECT_TRUE(elsewhere.ends_with("/Orvinek.cfg"));
@@ -142,8 +148,8 @@ TEST_F(BaseFontSetUp, NoPreferredFaceAsksTheUser) {
 
 TEST_F(BaseFontSetUp, NoFontsEndTheProgramAndUnwritableFileOnlyWarns) {
   EXPECT_EQ(SetUp({}), std::nullopt);
-  EXPECT_EQ(ui.Messages(),
-            std::vector<std::string>{"Ve Windows nejsou nainstalována \n\ržádná písma s českou znakovou sadou !"});
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>{
+                               "Ve Windows nejsou nainstalována \n\ržádná písma s českou znakovou sadou !"});
   ui.Clear();
   m_Path = m_Dir.filePath(QStringLiteral("no/such/dir/Orvinek.cfg")).toStdString();
   EXPECT_EQ(SetUp({"Verdana"}), "Verdana");

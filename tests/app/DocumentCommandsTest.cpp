@@ -107,7 +107,8 @@ TEST_F(DocumentCommandsTest, RefusedFileLeavesTheCalendarAndTheRecentList) {
 }
 
 TEST_F(DocumentCommandsTest, RecentListKeepsTenNewestFirstAcrossRuns) {
-  for (int i = 0; i < 12; ++i) recent->Add(QString::fromStdString(PathOf(("f" + std::to_string(i) + ".orv").c_str())));
+  for (int i = 0; i < 12; ++i)
+    recent->Add(QString::fromStdString(PathOf(("f" + std::to_string(i) + ".orv").c_str())));
   recent->Add(QString::fromStdString(PathOf("f5.orv")));
   const CRecentFileList again;
   ASSERT_EQ(again.Files().size(), CRecentFileList::kSize);

@@ -145,9 +145,11 @@ TEST_F(MainFrameTest, PanesBarsAndPrompts) {
   EXPECT_EQ(menus.join(QLatin1Char('|')),
             QStringLiteral("&Soubor|Úp&ravy|&Zobrazit|Navi&gace|&Funkce|P&ísmo|&Odstavec|Nápo&věda"));
   QAction* append = frame->Action(cmd::FileAppend);
-  EXPECT_EQ(append->statusTip(), QStringLiteral("Přidá poznámky i výklady z tohoto kalendáře k jinému kalendáři"));
+  EXPECT_EQ(append->statusTip(),
+            QStringLiteral("Přidá poznámky i výklady z tohoto kalendáře k jinému kalendáři"));
   EXPECT_EQ(append->toolTip(), QStringLiteral("Připojit ke kalendáři"));
-  EXPECT_EQ(frame->statusBar()->currentMessage(), QStringLiteral("Navigace kurzorovými klávesami, nápověda F1"));
+  EXPECT_EQ(frame->statusBar()->currentMessage(),
+            QStringLiteral("Navigace kurzorovými klávesami, nápověda F1"));
   EXPECT_FALSE(frame->StatusPane(6).isEmpty());
   EXPECT_FALSE(frame->StatusPane(7).isEmpty());
   EXPECT_EQ(frame->StyleBar()->SizeCombo()->count(), 21);
@@ -155,8 +157,9 @@ TEST_F(MainFrameTest, PanesBarsAndPrompts) {
   // The ruler's zero stands where the day editor's text begins.
   const int textLeft = frame->DayEditor()->viewport()->mapTo(frame.get(), QPoint(0, 0)).x() +
                        static_cast<int>(frame->DayEditor()->document()->documentMargin());
-  EXPECT_EQ(frame->RulerBar()->Ruler()->mapTo(frame.get(), QPoint(frame->RulerBar()->Ruler()->Origin(), 0)).x(),
-            textLeft);
+  EXPECT_EQ(
+      frame->RulerBar()->Ruler()->mapTo(frame.get(), QPoint(frame->RulerBar()->Ruler()->Origin(), 0)).x(),
+      textLeft);
   EXPECT_EQ(frame->RulerBar()->Ruler()->height(), 17);
 }
 
@@ -165,7 +168,8 @@ TEST_F(MainFrameTest, ClosingAsksAndDroppedFilesOpen) {
   QString opened;
   frame->SetOpenFile([&](const QString& path) { opened = path; });
   QMimeData data;
-  data.setUrls({QUrl(QStringLiteral("https://example.org/x.orv")), QUrl::fromLocalFile(QStringLiteral("/tmp/a.orv"))});
+  data.setUrls(
+      {QUrl(QStringLiteral("https://example.org/x.orv")), QUrl::fromLocalFile(QStringLiteral("/tmp/a.orv"))});
   QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(frame.get(), &enter);
   EXPECT_TRUE(enter.isAccepted());

@@ -78,8 +78,8 @@ TEST_F(StartupTest, RefusedFileEndsWithExitCodeZeroWithoutAWindow) {
 
 TEST_F(StartupTest, SecondStartEndsSilentlyAndACrashedFirstDoesNotBlock) {
   auto first = Program({}, /*quitAfterShow=*/false);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(m_Runtime.filePath(QStringLiteral("orvella2.lock"))); },
-                              20000));
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] { return QFile::exists(m_Runtime.filePath(QStringLiteral("orvella2.lock"))); }, 20000));
   const Run second = RunToEnd({});
   EXPECT_EQ(second.exitCode, 0);
   EXPECT_TRUE(second.out.isEmpty());
