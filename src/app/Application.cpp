@@ -1,0 +1,159 @@
+#include "app/Application.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFontDatabase>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <clocale>
+#include <cstdio>
+#include <optional>
+
+#include "app/BaseFont.h"
+#include "app/CommandIds.h"
+#include "app/ConfigFile.h"
+#include "app/DocumentCommands.h"
+#include "app/MainFrame.h"
+#include "app/RecentFileList.h"
+#include "app/SingleInstance.h"
+#include "document/TedDoc.h"
+#include "ui/BaseFontDialog.h"
+#include "ui/QtText.h"
+#include "ui/QtUiServices.h"
+#include "ui/StyleBar.h"
+#include "ui/ToolIcons.h"
+
+namespace orv {
+namespace {
+
+// Faces that can write Czech, each once, as Windows-1250 names.
+std::vector<std::string> InstalledFaces() {
+  std::vector<std::string> faces;
+  for (const QString& family : QFontDatabase::families(QFontDatabase::Latin)) {
+    std::string face = ToCp1250(family);
+    if (std::find(faces.begin(), faces.end(), face) == faces.end()) faces.push_back(std::move(face));
+  }
+  return faces;
+}
+
+const std::vector<std::string>& PredefinedCharStyles() {
+  static const std::vector<std::string> names{"Standard1", "Standard2", "Nadpis1", "Nadpis2"};
+  return names;
+}
+
+const std::vector<std::string>& PredefinedParStyles() {
+  static const std::vector<std::string> names{"Normal1", "Normal2", ToCp1250(QStringLiteral("Hlavička1")),
+                                              ToCp1250(QStringLiteral("Hlavička2"))};
+  return names;
+}
+
+SaveAnswer AskSaveChanges(QWidget* parent, const std::string& question) {
+  QMessageBox box(QMessageBox::Question, QStringLiteral("Orvella 2"), MessageText(question),
+                  QMessageBox::NoButton, parent);
+  QPushButton* yes = box.addButton(QStringLiteral("Ano"), QMessageBox::YesRole);
+  QPushButton* no = box.addButton(QStringLiteral("Ne"), QMessageBox::NoRole);
+  QPushButton* cancel = box.addButton(QStringLiteral("Storno"), QMessageBox::RejectRole);
+  box.setDefaultButton(yes);
+  box.setEscapeButton(cancel);
+  box.exec();
+  if (box.clickedButton() == yes) return SaveAnswer::Yes;
+  if (box.clickedButton() == no) return SaveAnswer::No;
+  return SaveAnswer::Cancel;
+}
+
+// Quits once the window has been painted for the first time, and says how long that took.
+class CFirstPaintProbe : public QObject {
+ public:
+  explicit CFirstPaintProbe(const QElapsedTimer& clock) : m_Clock(clock) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::UpdateRequest || event->type() == QEvent::Paint) {
+      watched->removeEventFilter(this);
+      QTimer::singleShot(0, qApp, [this] {
+        std::printf("%lld\n", static_cast<long long>(m_Clock.elapsed()));
+        std::fflush(stdout);
+        QCoreApplication::quit();
+      });
+    }
+    return false;
+  }
+
+ private:
+  const QElapsedTimer& m_Clock;
+};
+
+void WireDocument(CMainFrame& frame, CDocumentCommands& commands, CTedDoc& doc, CRecentFileList& recent) {
+  const auto refresh = [&frame, &commands, &doc, &recent] {
+    frame.SetDocumentTitle(QString::fromStdString(commands.Title()));
+    frame.setWindowModified(doc.IsModified());
+    frame.SetRecentFiles(recent.Files());
+  };
+  commands.SetOnChanged(refresh);
+  doc.AddModifiedObserver([&frame](bool modified) { frame.setWindowModified(modified); });
+  frame.SetHandler(cmd::FileNew, [&commands] { commands.FileNew(); });
+  frame.SetHandler(cmd::FileOpen, [&commands] { commands.FileOpen(); });
+  frame.SetHandler(cmd::FileSave, [&commands] { commands.FileSave(); });
+  frame.SetHandler(cmd::FileSaveAs, [&commands] { commands.FileSaveAs(); });
+  frame.SetOpenFile([&commands](const QString& path) { commands.OpenFile(path.toStdString()); });
+  frame.SetCanClose([&commands] { return commands.SaveModified(); });
+  refresh();
+}
+
+}  // namespace
+
+int RunOrvella(int argc, char** argv) {
+  QElapsedTimer clock;
+  clock.start();
+  QApplication app(argc, argv);
+  CSingleInstance instance;
+  if (!instance.TryAcquire()) return 0;
+  std::setlocale(LC_ALL, "");
+  QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
+  QCoreApplication::setApplicationName(QStringLiteral("Orvella 2"));
+  QGuiApplication::setApplicationDisplayName(QStringLiteral("Orvella 2"));
+  QGuiApplication::setDesktopFileName(QStringLiteral("orvella"));
+  QApplication::setWindowIcon(AppIcon());
+
+  const QString programDir = QCoreApplication::applicationDirPath();
+  CQtUiServices ui;
+  ui.SetNonInteractive(qEnvironmentVariableIntValue("ORV_NONINTERACTIVE") == 1);
+  CTedDoc doc(ui);
+  CRecentFileList recent;
+  CMainFrame frame(ui, programDir);
+  ui.SetParent(&frame);
+  CDocumentCommands commands(
+      doc, ui, recent, [&frame](const std::string& question) { return AskSaveChanges(&frame, question); });
+
+  const QStringList args = QCoreApplication::arguments();
+  if (args.size() > 1) {
+    if (!doc.OnOpenDocument(args[1].toStdString())) return 0;
+    recent.Add(args[1]);
+  } else if (!doc.OnNewDocument()) {
+    return 0;
+  }
+
+  const std::vector<std::string> faces = InstalledFaces();
+  const std::optional<std::string> baseFont = SetUpBaseFont(
+      ConfigFilePath(programDir.toStdString()), faces, ui, [&ui](const std::vector<std::string>& installed) {
+        CBaseFontDialog dialog(installed, ui);
+        dialog.exec();
+        return dialog.Face();
+      });
+  if (!baseFont) return 0;
+  frame.SetBaseFont(*baseFont);
+  frame.StyleBar()->SetFaces(faces);
+  frame.StyleBar()->SetCharStyles(PredefinedCharStyles());
+  frame.StyleBar()->SetParStyles(PredefinedParStyles());
+
+  WireDocument(frame, commands, doc, recent);
+  CFirstPaintProbe probe(clock);
+  if (qEnvironmentVariableIntValue("ORV_QUIT_AFTER_SHOW") == 1) frame.installEventFilter(&probe);
+  frame.show();
+  doc.SetModifiedFlag(false);
+  return app.exec();
+}
+
+}  // namespace orv

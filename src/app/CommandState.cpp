@@ -1,0 +1,84 @@
+#include "app/CommandState.h"
+
+#include "app/CommandIds.h"
+#include "app/CommandTable.h"
+
+namespace orv {
+namespace {
+
+bool IsTextPane(FocusPane focus) {
+  return focus == FocusPane::Note || focus == FocusPane::MonthEditor || focus == FocusPane::DayEditor;
+}
+
+bool IsEditor(FocusPane focus) {
+  return focus == FocusPane::MonthEditor || focus == FocusPane::DayEditor;
+}
+
+bool RuleAllows(CommandRule rule, const SFrameState& f) {
+  const bool writable = !f.viewOnly;
+  switch (rule) {
+    case CommandRule::Always:
+    case CommandRule::Writing:
+      return true;
+    case CommandRule::Copy:
+      // Cut and copy in view-only mode are allowed to run: the panes ignore them there.
+      return IsTextPane(f.focus) && f.hasSelection;
+    case CommandRule::Paste:
+      return IsTextPane(f.focus) && writable && f.clipboardHasText;
+    case CommandRule::Undo:
+      return IsTextPane(f.focus) && writable && f.canUndo;
+    case CommandRule::EditorRead:
+      return IsEditor(f.focus);
+    case CommandRule::EditorWrite:
+      return IsEditor(f.focus) && writable;
+    case CommandRule::Grid:
+      return f.focus == FocusPane::Grid;
+    case CommandRule::NoteWrite:
+      return f.focus == FocusPane::Note && writable;
+  }
+  return false;
+}
+
+bool Checked(int id, const SFrameState& f) {
+  switch (id) {
+    case cmd::ViewToolBar:
+      return f.toolBarVisible;
+    case cmd::ViewStyleBar:
+      return f.styleBarVisible;
+    case cmd::ViewStatusBar:
+      return f.statusBarVisible;
+    case cmd::ViewRuler:
+      return f.rulerVisible;
+    case cmd::AlwaysOnTop:
+      return f.alwaysOnTop;
+    case cmd::Maximise:
+      return f.maximised;
+    case cmd::ShowNameDays:
+      return f.categoriesShown[0];
+    case cmd::ShowStateHolidays:
+      return f.categoriesShown[1];
+    case cmd::ShowOtherHolidays:
+      return f.categoriesShown[2];
+    case cmd::ShowBirthdays:
+      return f.categoriesShown[3];
+    case cmd::ShowSignificantDays:
+      return f.categoriesShown[4];
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+SCommandState CommandState(int id, const SFrameState& frame, bool handled) {
+  SCommandState state;
+  const SCommand* command = FindCommand(id);
+  if (!command) return state;
+  state.visible = !(command->rule == CommandRule::Writing && frame.viewOnly);
+  state.enabled = handled && state.visible && RuleAllows(command->rule, frame);
+  state.checked = command->checkable && Checked(id, frame);
+  if (id == cmd::ViewOnly) state.text = frame.viewOnly ? "Povolit zapisování" : "Zablokovat zapisování";
+  return state;
+}
+
+}  // namespace orv

@@ -1,0 +1,40 @@
+#pragma once
+// The one place that decides whether a command of the main window is enabled, checked and shown,
+// and what the view-only item says, from a plain description of the window's state. The frame
+// describes itself in SFrameState and applies the result to its actions; tests need no window.
+
+#include <array>
+#include <string_view>
+
+namespace orv {
+
+enum class FocusPane { Other, Grid, Note, MonthEditor, DayEditor };
+
+struct SFrameState {
+  FocusPane focus = FocusPane::Other;
+  bool viewOnly = false;
+  bool hasSelection = false;  // in the focused text pane
+  bool canUndo = false;       // the focused text pane can undo
+  bool clipboardHasText = false;
+  bool alwaysOnTop = false;
+  bool maximised = false;
+  bool toolBarVisible = true;
+  bool styleBarVisible = true;
+  bool statusBarVisible = true;
+  bool rulerVisible = true;
+  // Name days, state, other, private holidays, significant days (the calendar's display switches).
+  std::array<bool, 5> categoriesShown{true, true, true, true, true};
+};
+
+struct SCommandState {
+  bool enabled = false;
+  bool checked = false;
+  bool visible = true;
+  std::string_view text;  // replaces the table's text when not empty
+};
+
+// `handled`: some part of the program carries out the command. Commands nobody handles yet stay
+// in the menus, disabled.
+SCommandState CommandState(int id, const SFrameState& frame, bool handled);
+
+}  // namespace orv

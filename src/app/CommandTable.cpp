@@ -1,0 +1,227 @@
+#include "app/CommandTable.h"
+
+#include <array>
+
+#include "app/CommandIds.h"
+
+namespace orv {
+namespace {
+
+using R = CommandRule;
+
+constexpr std::string_view kFile = "&Soubor";
+constexpr std::string_view kEdit = "Úp&ravy";
+constexpr std::string_view kView = "&Zobrazit";
+constexpr std::string_view kNav = "Navi&gace";
+constexpr std::string_view kFunc = "&Funkce";
+constexpr std::string_view kFont = "P&ísmo";
+constexpr std::string_view kPar = "&Odstavec";
+constexpr std::string_view kAlign = "&Odstavec/&Zarovnání";
+constexpr std::string_view kHelp = "Nápo&věda";
+
+constexpr SCommand Row(int id, std::string_view menu, std::string_view text, std::string_view shortcut,
+                       std::string_view prompt, CommandRule rule = CommandRule::Always,
+                       bool checkable = false, std::string_view icon = {}) {
+  return SCommand{id, menu, text, shortcut, prompt, rule, checkable, icon};
+}
+constexpr SCommand Sep(std::string_view menu) {
+  return SCommand{0, menu, {}, {}, {}, CommandRule::Always, false, {}};
+}
+
+// clang-format off
+constexpr SCommand kCommands[] = {
+  Row(cmd::FileNew, kFile, "&Nový", "Ctrl+N", "Vytvoří nový kalendář\nNový", R::Always, false, "new"),
+  Row(cmd::FileOpen, kFile, "&Otevřít...", "Ctrl+O", "Otevře existující kalendář\nOtevřít", R::Always, false, "open"),
+  Row(cmd::FileSave, kFile, "&Uložit", "Ctrl+S", "Uloží kalendář\nUložit", R::Writing, false, "save"),
+  Row(cmd::FileSaveAs, kFile, "Uložit jako", "", "Uloží kalendář pod novým názvem\nUložit jako", R::Writing),
+  Sep(kFile),
+  Row(cmd::FilePassword, kFile, "Za&heslovat ...\tCtrl+H", "Ctrl+H",
+   "Umožní chránit soubor heslem proti neautorizovanému otevření\nZaheslovat", R::Always, false, "lock"),
+  Row(cmd::FileAppend, kFile, "Připo&jit ke kalendáři ...\tAlt+J", "Alt+J",
+   "Přidá poznámky i výklady z tohoto kalendáře k jinému kalendáři\nPřipojit ke kalendáři", R::Always, false,
+   "append"),
+  Sep(kFile),
+  Row(cmd::ExportTxt, kFile, "&Export do txt...\tCtrl+E", "Ctrl+E",
+   "Uloží poznámky zvoleného období do textového souboru\nExport do txt"),
+  Row(cmd::ExportRtf, kFile, "&Export do rtf ...\tAlt+E", "Alt+E",
+   "Uloží poznámky a výklady zvoleného období do souboru RTF\nExport do rtf", R::Always, false, "rtf"),
+  Sep(kFile),
+  Row(cmd::RecentFiles, kFile, "Poslední soubory", "", "Otevře některý z naposledy otevřených kalendářů"),
+  Sep(kFile),
+  Row(cmd::AppExit, kFile, "&Konec", "", "Ukončí program; nabídne uložení změn\nKonec"),
+
+  Row(cmd::EditUndo, kEdit, "&Zpět\tCtrl+Z", "Ctrl+Z", "Vrátí poslední úpravu\nZpět", R::Undo),
+  Sep(kEdit),
+  Row(cmd::EditCut, kEdit, "Vyjmout\tCtrl+X", "Ctrl+X", "Vyjme označený text do schránky\nVyjmout", R::Copy, false,
+   "cut"),
+  Row(cmd::EditCopy, kEdit, "Zkopírovat\tCtrl+C", "Ctrl+C", "Zkopíruje označený text do schránky\nZkopírovat",
+   R::Copy, false, "copy"),
+  Row(cmd::EditPaste, kEdit, "Vložit\tCtrl+V", "Ctrl+V", "Vloží text ze schránky\nVložit", R::Paste, false,
+   "paste"),
+  Sep(kEdit),
+  Row(cmd::EditFind, kEdit, "Najít\tCtrl+F", "Ctrl+F", "Najde text ve výkladu\nNajít", R::EditorRead, false, "find"),
+  Row(cmd::EditFindNext, kEdit, "Najít další\tF3", "F3", "Najde další výskyt hledaného textu\nNajít další",
+   R::EditorRead),
+  Row(cmd::EditReplace, kEdit, "Zaměnit\tCtrl+R", "Ctrl+R", "Zamění text ve výkladu jiným textem\nZaměnit",
+   R::EditorWrite),
+  Sep(kEdit),
+  Row(cmd::InsertSymbol, kEdit, "Vložit symbol\tAlt+C", "Alt+C", "Vloží do výkladu zvláštní znak\nVložit symbol",
+   R::EditorWrite),
+
+  Row(cmd::ViewToolBar, kView, "Standardní panel nástrojů", "", "Zobrazí nebo skryje panel nástrojů\nPanel nástrojů",
+   R::Always, true),
+  Row(cmd::ViewStyleBar, kView, "Formátovací panel nástrojů", "",
+   "Zobrazí nebo skryje formátovací panel nástrojů\nFormátovací panel", R::Writing, true),
+  Row(cmd::ViewStatusBar, kView, "Stavový řádek", "", "Zobrazí nebo skryje stavový řádek\nStavový řádek", R::Always,
+   true),
+  Row(cmd::ViewRuler, kView, "Pravítko", "", "Zobrazí nebo skryje pravítko\nPravítko", R::Always, true),
+  Sep(kView),
+  Row(cmd::ShowNameDays, kView, "Jmenné svátky", "", "Zobrazí nebo skryje jmenné svátky\nJmenné svátky", R::Always,
+   true),
+  Row(cmd::ShowStateHolidays, kView, "Státní svátky", "", "Zobrazí nebo skryje státní svátky\nStátní svátky",
+   R::Always, true),
+  Row(cmd::ShowOtherHolidays, kView, "Ostatní svátky", "", "Zobrazí nebo skryje ostatní svátky\nOstatní svátky",
+   R::Always, true),
+  Row(cmd::ShowBirthdays, kView, "Narozeniny", "", "Zobrazí nebo skryje soukromé svátky a narozeniny\nNarozeniny",
+   R::Always, true),
+  Row(cmd::ShowSignificantDays, kView, "Významné dny", "", "Zobrazí nebo skryje významné dny\nVýznamné dny",
+   R::Always, true),
+  Row(cmd::ShowAllHolidays, kView, "Všechny svátky\tF7", "F7", "Zobrazí nebo skryje všechny svátky\nVšechny svátky"),
+  Sep(kView),
+  Row(cmd::ViewOnly, kView, "Pouze prohlížení", "",
+   "Zablokuje nebo povolí zapisování do kalendáře\nPouze prohlížení", R::Grid),
+  Sep(kView),
+  Row(cmd::AlwaysOnTop, kView, "Navrchu\tF8", "F8", "Ponechá okno nad ostatními okny\nNavrchu", R::Always, true),
+  Row(cmd::Maximise, kView, "Maximalizovat / Obnovit\tF9", "F9", "Zvětší okno na celou obrazovku nebo je obnoví\n"
+   "Maximalizovat / Obnovit", R::Always, true),
+
+  Row(cmd::NextMonth, kNav, "následující měsíc\t-->", "", "Zobrazí následující měsíc\nNásledující měsíc"),
+  Row(cmd::PrevMonth, kNav, "předcházející měsíc\t<--", "", "Zobrazí předcházející měsíc\nPředcházející měsíc"),
+  Row(cmd::StartOfMonth, kNav, "začátek měsíce\tHome, PgUp", "", "Přejde na první den měsíce\nZačátek měsíce"),
+  Row(cmd::EndOfMonth, kNav, "konec měsíce\tEnd, PgDn", "", "Přejde na poslední den měsíce\nKonec měsíce"),
+  Row(cmd::NextYear, kNav, "následující rok\tCtrl + -->", "", "Zobrazí tentýž měsíc následujícího roku\n"
+   "Následující rok"),
+  Row(cmd::PrevYear, kNav, "předcházející rok\tCtrl + <--", "", "Zobrazí tentýž měsíc předcházejícího roku\n"
+   "Předcházející rok"),
+  Row(cmd::January, kNav, "leden\tCtrl+Home, Ctrl+PgUp", "", "Zobrazí leden zobrazeného roku\nLeden"),
+  Row(cmd::December, kNav, "prosinec\tCtrl+End, Ctrl+PgDn", "", "Zobrazí prosinec zobrazeného roku\nProsinec"),
+  Sep(kNav),
+  Row(cmd::CalendarNote, kNav, "kalendář <-> poznámka\tF2", "F2", "Přepne mezi kalendářem a krátkou poznámkou\n"
+   "Kalendář <-> poznámka"),
+  Row(cmd::NoteToCalendar, kNav, "z poznámky do kalendáře\tF2, Enter; Esc", "",
+   "Ukončí editování poznámky a vrátí se do kalendáře\nZ poznámky do kalendáře", R::NoteWrite),
+  Row(cmd::ToDayCommentary, kNav, "do výkladu dne\tCtrl+W", "Ctrl+W", "Přejde do výkladu vybraného dne\n"
+   "Do výkladu dne"),
+  Row(cmd::ToMonthCommentary, kNav, "do výkladu měsíce\tAlt+W", "Alt+W", "Přejde do výkladu zobrazeného měsíce\n"
+   "Do výkladu měsíce"),
+  Row(cmd::CommentaryToCalendar, kNav, "z výkladu do kalendáře\tCtrl+Q", "Ctrl+Q", "Vrátí se z výkladu do kalendáře\n"
+   "Z výkladu do kalendáře"),
+  Sep(kNav),
+  Row(cmd::GoTo, kNav, "Jdi na ...\tCtrl+G", "Ctrl+G", "Přejde na zadané datum\nJdi na", R::Always, false, "goto"),
+  Row(cmd::Today, kNav, "&Dnes\tCtrl+D", "Ctrl+D", "Přejde na dnešní datum\nDnes", R::Always, false, "today"),
+  Sep(kNav),
+  Row(cmd::PrevRecord, kNav, "předcházející záznam\tF4", "F4", "Přejde na nejbližší dřívější den se záznamem\n"
+   "Předcházející záznam", R::Always, false, "prevrec"),
+  Row(cmd::NextRecord, kNav, "následující záznam\tF5", "F5", "Přejde na nejbližší pozdější den se záznamem\n"
+   "Následující záznam", R::Always, false, "nextrec"),
+  Row(cmd::FirstRecord, kNav, "první záznam\tCtrl+F4", "Ctrl+F4", "Přejde na nejstarší záznam kalendáře\n"
+   "První záznam"),
+  Row(cmd::LastRecord, kNav, "poslední záznam\tCtrl+F5", "Ctrl+F5", "Přejde na nejnovější záznam kalendáře\n"
+   "Poslední záznam"),
+  Sep(kNav),
+  Row(cmd::HistoryBack, kNav, "historie - předchozí datum\tAlt+<-- ", "Alt+Left", "Vrátí se na dříve zobrazený den\n"
+   "Historie zpět"),
+  Row(cmd::HistoryForward, kNav, "histlorie - následující datum\tAlt+-->", "Alt+Right",
+   "Přejde na později zobrazený den historie\nHistorie vpřed"),
+
+  Row(cmd::NoteSearch, kFunc, "Vyhledávání v krátkých poznámkách...\tCtrl+L", "Ctrl+L",
+   "Vyhledávání v poznámkách v celém kalendáři\nVyhledávání v krátkých poznámkách", R::Always, false, "notesearch"),
+  Row(cmd::FullTextSearch, kFunc, "Fulltextové vyhledávání ...\tAlt+L", "Alt+L",
+   "Vyhledá výraz ve výkladech dnů a měsíců\nFulltextové vyhledávání", R::Always, false, "fulltext"),
+  Sep(kFunc),
+  Row(cmd::DeleteDay, kFunc, "Smazat den\tCtrl+M", "Ctrl+M", "Smaže poznámku i výklad vybraného dne\nSmazat den",
+   R::Always, false, "deleteday"),
+  Row(cmd::DeletePeriod, kFunc, "Smazat období ...\tAlt+M", "Alt+M",
+   "Smaže poznámky i výklady všech dnů zvoleného období\nSmazat období"),
+  Row(cmd::RecordCount, kFunc, "Počet záznamů", "", "Zobrazí počet dnů se záznamem\nPočet záznamů"),
+  Sep(kFunc),
+  Row(cmd::HolidayLists, kFunc, "Seznamy svátků ...\tF11", "F11", "Zobrazí seznamy svátků\nSeznamy svátků", R::Always,
+   false, "holidays"),
+  Row(cmd::ChangeHolidays, kFunc, "Změnit svátky ...\tF12", "F12", "Přidat, mazat nebo upravovat svátky\n"
+   "Změnit svátky", R::Always, false, "changeholidays"),
+  Sep(kFunc),
+  Row(cmd::AuthorData, kFunc, "Změna údajů o souboru ...", "", "Změnit informace o souboru\nZměna údajů o souboru"),
+
+  Row(cmd::StyleStandard1, kFont, "Standard 1", "Ctrl+1", "Použije styl písma Standard1\nStandard 1", R::EditorWrite),
+  Row(cmd::StyleStandard2, kFont, "Standard 2", "Ctrl+2", "Použije styl písma Standard2\nStandard 2", R::EditorWrite),
+  Row(cmd::StyleNadpis1, kFont, "Nadpis 1", "Ctrl+3", "Použije styl písma Nadpis1\nNadpis 1", R::EditorWrite),
+  Row(cmd::StyleNadpis2, kFont, "Nadpis 2", "Ctrl+4", "Použije styl písma Nadpis2\nNadpis 2", R::EditorWrite),
+  Sep(kFont),
+  Row(cmd::Bold, kFont, "Tučné", "Ctrl+B", "Zapne nebo vypne tučné písmo\nTučné", R::EditorWrite, true, "bold"),
+  Row(cmd::Italic, kFont, "Kurzíva", "Ctrl+I", "Zapne nebo vypne kurzívu\nKurzíva", R::EditorWrite, true, "italic"),
+  Row(cmd::Underline, kFont, "Podtržené", "Ctrl+U", "Zapne nebo vypne podtržení\nPodtržené", R::EditorWrite, true,
+   "underline"),
+  Row(cmd::Plain, kFont, "Obyčejné", "Ctrl+Space", "Zruší tučné písmo, kurzívu, podtržení i přeškrtnutí\nObyčejné",
+   R::EditorWrite),
+  Sep(kFont),
+  Row(cmd::FontDialog, kFont, "Písmo ...", "Alt+P", "Nastaví písmo označeného textu\nPísmo", R::EditorWrite),
+  Row(cmd::Colours, kFont, "Barvy >>", "Alt+B", "Nastaví barvu označeného textu\nBarvy", R::EditorWrite, false,
+   "colours"),
+  Row(cmd::CharStylesDialog, kFont, "Styly písma ...", "Ctrl+T", "Vytváří a upravuje styly písma\nStyly písma",
+   R::EditorWrite),
+
+  Row(cmd::StyleNormal1, kPar, "Normal 1", "Alt+1", "Použije styl odstavce Normal1\nNormal 1", R::EditorWrite),
+  Row(cmd::StyleNormal2, kPar, "Normal 2", "Alt+2", "Použije styl odstavce Normal2\nNormal 2", R::EditorWrite),
+  Row(cmd::StyleHlavicka1, kPar, "Hlavička 1", "Alt+3", "Použije styl odstavce Hlavička1\nHlavička 1", R::EditorWrite),
+  Row(cmd::StyleHlavicka2, kPar, "Hlavička 2", "Alt+4", "Použije styl odstavce Hlavička2\nHlavička 2", R::EditorWrite),
+  Sep(kPar),
+  Row(cmd::AlignLeft, kAlign, "Zarovnat doleva", "", "Zarovná odstavec doleva\nZarovnat doleva", R::EditorWrite, true,
+   "alignleft"),
+  Row(cmd::AlignCentre, kAlign, "Vystředit", "", "Vystředí odstavec\nVystředit", R::EditorWrite, true, "aligncentre"),
+  Row(cmd::AlignRight, kAlign, "Zarovnat doprava", "", "Zarovná odstavec doprava\nZarovnat doprava", R::EditorWrite,
+   true, "alignright"),
+  Row(cmd::ParagraphDialog, kPar, "Odstavec ...", "", "Nastaví odsazení a mezery odstavce\nOdstavec", R::EditorWrite),
+  Row(cmd::TabStopsDialog, kPar, "Tabulátory ...", "", "Nastaví tabulátory odstavce\nTabulátory", R::EditorWrite),
+  Sep(kPar),
+  Row(cmd::ParStylesDialog, kPar, "Styly odstavce ...", "Alt+T", "Vytváří a upravuje styly odstavce\nStyly odstavce",
+   R::EditorWrite),
+
+  Row(cmd::HelpTopics, kHelp, "Témata ...", "F1", "Otevře nápovědu programu\nNápověda"),
+  Row(cmd::FileInfo, kHelp, "O souboru ...", "", "Zobrazit informace o kalendáři\nO souboru"),
+  Sep(kHelp),
+  Row(cmd::AppAbout, kHelp, "&O programu Orvella 2...", "", "Zobrazí informace o programu a jeho verzi\nO programu",
+   R::Always, false, "about"),
+};
+
+constexpr int kMainToolBar[] = {
+    cmd::FileNew,    cmd::FileOpen,       cmd::FileSave,   cmd::ExportRtf,    cmd::FileAppend, cmd::FilePassword,
+    0,               cmd::EditCut,        cmd::EditCopy,   cmd::EditPaste,    0,               cmd::Today,
+    cmd::GoTo,       cmd::PrevRecord,     cmd::NextRecord, cmd::EditFind,     cmd::NoteSearch, cmd::FullTextSearch,
+    cmd::DeleteDay,  cmd::HolidayLists,   cmd::ChangeHolidays, 0,             cmd::AppAbout,
+};
+
+constexpr int kStyleBar[] = {
+    cmd::Bold, cmd::Italic, cmd::Underline, cmd::Colours, 0, cmd::AlignLeft, cmd::AlignCentre, cmd::AlignRight,
+};
+// clang-format on
+
+}  // namespace
+
+std::span<const SCommand> CommandTable() {
+  return kCommands;
+}
+
+const SCommand* FindCommand(int id) {
+  for (const SCommand& c : kCommands)
+    if (c.id == id && id != 0) return &c;
+  return nullptr;
+}
+
+std::span<const int> MainToolBarCommands() {
+  return kMainToolBar;
+}
+std::span<const int> StyleBarCommands() {
+  return kStyleBar;
+}
+
+}  // namespace orv

@@ -1,0 +1,125 @@
+#pragma once
+// CMainFrame, the one top-level window: the calendar pane on the left, the month commentary above
+// the day commentary on the right, the main toolbar, the formatting toolbar, the ruler and the
+// status bar. Menus, toolbars and actions are built from the command table; which commands are
+// enabled and checked comes from CommandState() alone.
+//
+// The frame carries out the window's own commands (bars, always on top, maximise, the clipboard
+// commands of the focused text pane, exit, about). Everything else is given to it as handlers by
+// whoever implements the command; a command without a handler stays disabled.
+
+#include <QMainWindow>
+#include <QStringList>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/CommandState.h"
+#include "app/Panes.h"
+
+class QLabel;
+class QMenu;
+class QSplitter;
+class QTextEdit;
+class QTimer;
+class QToolBar;
+
+namespace orv {
+
+class CMoonFont;
+class CRulerBar;
+class CStyleBar;
+class IUiServices;
+
+class CMainFrame : public QMainWindow {
+ public:
+  CMainFrame(IUiServices& ui, const QString& programDir, const SPaneFactories& panes = DefaultPanes());
+  ~CMainFrame() override;
+
+  QAction* Action(int id) const;
+  void SetHandler(int id, std::function<void()> handler);
+  // Recomputes every action's state; cheap, called whenever the focus, selection or clipboard moves.
+  void UpdateCommandUI();
+  // The view's part of the window state (the display switches, view-only), given by the view.
+  void SetViewState(std::function<void(SFrameState&)> viewState);
+  SFrameState FrameState() const;
+
+  // "<title> - Orvella 2".
+  void SetDocumentTitle(const QString& title);
+  // Asked before the window closes; false keeps it open (the user cancelled saving).
+  void SetCanClose(std::function<bool()> canClose) { m_CanClose = std::move(canClose); }
+  // Files dropped onto the window and chosen from the recent-file list.
+  void SetOpenFile(std::function<void(const QString& path)> openFile) { m_OpenFile = std::move(openFile); }
+  void SetRecentFiles(const QStringList& paths);
+
+  QWidget* CalendarPane() const { return m_Calendar; }
+  QTextEdit* MonthEditor() const { return m_MonthEditor; }
+  QTextEdit* DayEditor() const { return m_DayEditor; }
+  CStyleBar* StyleBar() const { return m_StyleBar; }
+  CRulerBar* RulerBar() const { return m_RulerBar; }
+  QToolBar* MainToolBar() const { return m_ToolBar; }
+  const CMoonFont& MoonFont() const { return *m_MoonFont; }
+  // The base font of the commentaries (Windows-1250), chosen at start-up for the editors.
+  void SetBaseFont(std::string face) { m_BaseFont = std::move(face); }
+  const std::string& BaseFont() const { return m_BaseFont; }
+  // Status panes 1 to 7 (0 is the prompt line).
+  void SetStatusPane(int index, const QString& text);
+  QString StatusPane(int index) const;
+
+  void ToggleAlwaysOnTop();
+  void ToggleMaximised();
+  bool IsAlwaysOnTop() const { return m_bAlwaysOnTop; }
+  bool IsMaximisedFlag() const { return m_bMaximised; }
+
+  // The bar layout under "MainBarState" in the settings.
+  void SaveBarState() const;
+  void RestoreBarState();
+
+ protected:
+  bool event(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  void CreateActions();
+  void CreateMenus();
+  void CreateToolBars();
+  void CreateStatusBar();
+  void CreateClient(const SPaneFactories& panes);
+  void AddFrameHandlers();
+  void AddTextPaneCommand(int id, const char* slot);
+  void RefreshClock();
+  void RefreshRecentMenu();
+  FocusPane FocusedPane() const;
+  QWidget* FocusedTextPane() const;
+
+  IUiServices& m_Ui;
+  QString m_ProgramDir;
+  std::unique_ptr<CMoonFont> m_MoonFont;
+  std::map<int, QAction*> m_Actions;
+  std::map<int, std::function<void()>> m_Handlers;
+  QMenu* m_RecentMenu = nullptr;
+  QStringList m_RecentFiles;
+  QSplitter* m_Outer = nullptr;
+  QSplitter* m_Inner = nullptr;
+  QWidget* m_Calendar = nullptr;
+  QTextEdit* m_MonthEditor = nullptr;
+  QTextEdit* m_DayEditor = nullptr;
+  QToolBar* m_ToolBar = nullptr;
+  CStyleBar* m_StyleBar = nullptr;
+  CRulerBar* m_RulerBar = nullptr;
+  std::vector<QLabel*> m_StatusPanes;  // panes 1 to 7
+  QTimer* m_Clock = nullptr;
+  std::string m_BaseFont;
+  bool m_bAlwaysOnTop = false;
+  bool m_bMaximised = false;
+  std::function<void(SFrameState&)> m_ViewState;
+  std::function<bool()> m_CanClose;
+  std::function<void(const QString&)> m_OpenFile;
+  std::vector<QMetaObject::Connection> m_AppConnections;
+};
+
+}  // namespace orv

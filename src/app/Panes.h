@@ -1,0 +1,21 @@
+#pragma once
+// The three panes of the main window come from factories, so the calendar view and the commentary
+// editors can be swapped without touching the frame. The defaults are the plain stand-ins the frame
+// is built and tested with: a month list with a note field, and two plain text editors.
+
+#include <functional>
+
+class QTextEdit;
+class QWidget;
+
+namespace orv {
+
+struct SPaneFactories {
+  std::function<QWidget*(QWidget* parent)> calendar;
+  std::function<QTextEdit*(QWidget* parent)> monthEditor;
+  std::function<QTextEdit*(QWidget* parent)> dayEditor;
+};
+
+SPaneFactories DefaultPanes();
+
+}  // namespace orv

@@ -1,0 +1,105 @@
+#include "ui/QtUiServices.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <cstdio>
+
+#include "ui/MessageDialog.h"
+#include "ui/PasswordDialog.h"
+
+namespace orv {
+namespace {
+
+QString Utf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QMessageBox::Icon BoxIcon(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::Information:
+      return QMessageBox::Information;
+    case MessageIcon::Warning:
+      return QMessageBox::Warning;
+    case MessageIcon::Error:
+      return QMessageBox::Critical;
+    case MessageIcon::Question:
+      return QMessageBox::Question;
+  }
+  return QMessageBox::Warning;
+}
+
+}  // namespace
+
+QString MessageText(std::string_view utf8) {
+  QString text = Utf8(utf8);
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  text.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+  text.remove(QLatin1Char('\r'));
+  return text;
+}
+
+bool CQtUiServices::Log(std::string_view text) const {
+  if (!m_NonInteractive) return false;
+  std::fprintf(stderr, "%s\n", MessageText(text).toLocal8Bit().constData());
+  return true;
+}
+
+void CQtUiServices::MessageDialog(std::string_view text) {
+  if (Log(text)) return;
+  CMessageDialog dialog(MessageText(text), m_Parent);
+  dialog.exec();
+}
+
+void CQtUiServices::MessageBox(std::string_view text, MessageIcon icon) {
+  if (Log(text)) return;
+  QMessageBox box(BoxIcon(icon), QStringLiteral("Orvella 2"), MessageText(text), QMessageBox::Ok, m_Parent);
+  box.exec();
+}
+
+bool CQtUiServices::AskYesNo(std::string_view text) {
+  if (Log(text)) return false;
+  QMessageBox box(QMessageBox::Question, QStringLiteral("Orvella 2"), MessageText(text),
+                  QMessageBox::NoButton, m_Parent);
+  QPushButton* yes = box.addButton(QStringLiteral("Ano"), QMessageBox::YesRole);
+  box.addButton(QStringLiteral("Ne"), QMessageBox::NoRole);
+  box.setDefaultButton(yes);
+  box.exec();
+  return box.clickedButton() == yes;
+}
+
+std::optional<std::string> CQtUiServices::AskPassword(std::string_view prompt) {
+  if (Log(prompt)) return std::nullopt;
+  CPasswordDialog dialog(MessageText(prompt), m_Parent);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.Password();
+}
+
+std::optional<std::string> CQtUiServices::ChooseFileToOpen(std::string_view title, std::string_view filter) {
+  if (m_NonInteractive) return std::nullopt;
+  const QString path = QFileDialog::getOpenFileName(m_Parent, Utf8(title), {}, Utf8(filter));
+  if (path.isEmpty()) return std::nullopt;
+  return path.toStdString();
+}
+
+std::optional<std::string> CQtUiServices::ChooseFileToSave(std::string_view title, std::string_view filter,
+                                                           std::string_view suggestedName) {
+  if (m_NonInteractive) return std::nullopt;
+  const QString path = QFileDialog::getSaveFileName(m_Parent, Utf8(title), Utf8(suggestedName), Utf8(filter));
+  if (path.isEmpty()) return std::nullopt;
+  return path.toStdString();
+}
+
+void CQtUiServices::BeginWait() {
+  QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void CQtUiServices::EndWait() {
+  QGuiApplication::restoreOverrideCursor();
+}
+
+}  // namespace orv
