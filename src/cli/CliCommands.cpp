@@ -17,6 +17,8 @@ const std::vector<CliCommand>& CliCommands() {
       {"convert", "VSTUP.orv VÝSTUP.orv", "uloží kalendář kterékoli verze jako kalendář současné verze",
        CmdConvert},
       {"password", "SOUBOR.orv [NOVÉ_HESLO]", "nastaví heslo kalendáře, bez hesla je odstraní", CmdPassword},
+      {"month", "[SOUBOR.orv] RRRR-MM [--no-moon] [--hide KATEGORIE] [--no-notes] [--color]",
+       "měsíc tak, jak jej ukazuje kalendář: nadpis a řádek za každý den (bez souboru nového)", CmdMonth},
       {"rtf2txt", "SOUBOR.rtf", "vypíše prostý text souboru RTF", CmdRtf2Txt},
   };
   return commands;

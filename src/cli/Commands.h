@@ -14,6 +14,7 @@ int CmdNote(const std::vector<std::string>& words, CliContext& ctx);
 int CmdDay(const std::vector<std::string>& words, CliContext& ctx);
 int CmdConvert(const std::vector<std::string>& words, CliContext& ctx);
 int CmdPassword(const std::vector<std::string>& words, CliContext& ctx);
+int CmdMonth(const std::vector<std::string>& words, CliContext& ctx);
 int CmdRtf2Txt(const std::vector<std::string>& words, CliContext& ctx);
 
 }  // namespace orv::cli

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/FormatLimits.h"
+
 namespace orv {
 
 // Effect bits of a character style (underline and strikeout are separate fields).
@@ -13,8 +15,6 @@ inline constexpr std::uint32_t kEffectBold = 0x00000001;
 inline constexpr std::uint32_t kEffectItalic = 0x00000002;
 inline constexpr std::uint32_t kEffectProtected = 0x00000010;
 inline constexpr std::uint32_t kEffectAutoColor = 0x40000000;
-
-inline constexpr std::uint8_t kCharsetEastEurope = 238;
 
 struct CCharFormat {
   std::string m_FaceName;  // empty: no font chosen yet
@@ -26,8 +26,6 @@ struct CCharFormat {
   std::uint32_t m_Color = 0;      // 0x00BBGGRR
   friend bool operator==(const CCharFormat&, const CCharFormat&) = default;
 };
-
-inline constexpr int kMaxTabStops = 32;
 
 // The members of the paragraph format that make a paragraph style, and the character style its text
 // gets. Lengths are twips.
