@@ -78,11 +78,13 @@ struct FullCalendar {
     const CEntrTxt record{std::string(60, 'p'), editor.StreamOut(), editor.GetText(), {}};
     for (int year = MinYear; year <= MaxYear; ++year)
       for (int month = 1; month <= 12; ++month) {
-        for (int day = 1; day <= DaysInMonth(year, month); ++day) doc.m_DataTxt.Insert(DayKey(year, month, day), record);
+        for (int day = 1; day <= DaysInMonth(year, month); ++day)
+          doc.m_DataTxt.Insert(DayKey(year, month, day), record);
         doc.m_DataMesice.Insert(MonthKey(year, month), CEntrTxt{{}, record.m_Rtf, record.m_Text, {}});
       }
     view.Start();
-    std::cerr << "commentary RTF: " << record.m_Rtf.size() << " bytes, records: " << doc.GetRecordCount() << '\n';
+    std::cerr << "commentary RTF: " << record.m_Rtf.size() << " bytes, records: " << doc.GetRecordCount()
+              << '\n';
   }
 };
 

@@ -19,8 +19,8 @@ constexpr const char* kCategoryWords[5] = {"jmenne", "statni", "ostatni", "soukr
 std::optional<std::pair<int, int>> ParseYearMonth(const std::string& text) {
   int year = 0, month = 0;
   char end = 0;
-  if (text.size() != 7 || std::sscanf(text.c_str(), "%4d-%2d%c", &year, &month, &end) != 2 || text[4] != '-' ||
-      month < 1 || month > 12)
+  if (text.size() != 7 || std::sscanf(text.c_str(), "%4d-%2d%c", &year, &month, &end) != 2 ||
+      text[4] != '-' || month < 1 || month > 12)
     return std::nullopt;
   return std::pair{year, month};
 }
@@ -76,7 +76,8 @@ int CmdMonth(const std::vector<std::string>& words, CliContext& ctx) {
   }
   const std::vector<std::string>& positional = args->Positional();
   if (positional.empty() || positional.size() > 2) {
-    ctx.err << "Použití: orv month [SOUBOR.orv] RRRR-MM [--no-moon] [--hide KATEGORIE] [--no-notes] [--color]\n";
+    ctx.err
+        << "Použití: orv month [SOUBOR.orv] RRRR-MM [--no-moon] [--hide KATEGORIE] [--no-notes] [--color]\n";
     return kExitError;
   }
   const std::optional<std::pair<int, int>> month = ParseYearMonth(positional.back());
@@ -92,7 +93,8 @@ int CmdMonth(const std::vector<std::string>& words, CliContext& ctx) {
     CDisplaySwitches hidden;
     hidden.categories.fill(false);
     if (!HideCategories(*hide, hidden, ctx)) return kExitError;
-    for (int category = 0; category < 5; ++category) switches.categories[category] = !hidden.categories[category];
+    for (int category = 0; category < 5; ++category)
+      switches.categories[category] = !hidden.categories[category];
   }
 
   CCliCalendar calendar(ctx);

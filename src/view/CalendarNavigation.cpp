@@ -174,7 +174,8 @@ bool CCalendarViewModel::HandleTableKey(int key, Qt::KeyboardModifiers modifiers
     case Qt::Key_Up:
     case Qt::Key_Down:
       if (!RefuseWhileNoteEdited())
-        if (const std::optional<Date> next = StepDay(SelectedDate(), key == Qt::Key_Up ? -1 : +1)) MoveTo(*next);
+        if (const std::optional<Date> next = StepDay(SelectedDate(), key == Qt::Key_Up ? -1 : +1))
+          MoveTo(*next);
       return true;
     case Qt::Key_Left:
       if (firstPress) Execute(ctrl ? PrevYear : PrevMonth);

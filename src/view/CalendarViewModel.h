@@ -11,11 +11,11 @@
 // Every move first commits the day being left (CommitDay), then rebuilds the month when it changed
 // (DoMonth) and selects the new day (SelectDay), which loads its texts and records the visit.
 
+#include <QtCore/qnamespace.h>
+
 #include <functional>
 #include <string>
 #include <vector>
-
-#include <QtCore/qnamespace.h>
 
 #include "core/CalendarDates.h"
 #include "core/MoonPhases.h"
@@ -31,9 +31,9 @@ class CTedDoc;
 
 // Which menu items view-only mode leaves and what the toggle says.
 struct CViewOnlyMenus {
-  bool formatBarItem;     // "Formátovací panel nástrojů" in the view menu
-  bool saveItems;         // "&Uložit" and "Uložit jako" in the file menu
-  const char* toggleText; // "Zablokovat zapisování" / "Povolit zapisování"
+  bool formatBarItem;      // "Formátovací panel nástrojů" in the view menu
+  bool saveItems;          // "&Uložit" and "Uložit jako" in the file menu
+  const char* toggleText;  // "Zablokovat zapisování" / "Povolit zapisování"
 };
 
 class CCalendarViewModel {

@@ -33,8 +33,8 @@ std::string TwoDigits(int value) {
 
 }  // namespace
 
-void NaplnSvstr(const CNamesDatabase& names, std::string_view key, int category, std::string& text, bool& flag,
-                int filled) {
+void NaplnSvstr(const CNamesDatabase& names, std::string_view key, int category, std::string& text,
+                bool& flag, int filled) {
   text.clear();
   for (const std::string& name : names.NamesOn(category, key)) {
     if (name == "Pavel" || name == "Eva") continue;

@@ -51,8 +51,8 @@ inline constexpr int kTextColumnWithoutMoon = 9;
 // same row is prefixed by two spaces, and by " \t" before them when exactly one text precedes it, so
 // the first text keeps its own tab column. `flag` tells whether a text stands in the row already;
 // `filled` counts the non-empty texts so far.
-void NaplnSvstr(const CNamesDatabase& names, std::string_view key, int category, std::string& text, bool& flag,
-                int filled);
+void NaplnSvstr(const CNamesDatabase& names, std::string_view key, int category, std::string& text,
+                bool& flag, int filled);
 
 // One row of the month table, with its pieces' formats. The names database must carry Easter Monday
 // of `year` (UpdateEasterMonday).

@@ -107,7 +107,8 @@ TEST_F(CalendarViewModelTest, MovesKeepTheDayWithinTheNewMonthAndTheRange) {
   for (const Case& c : cases) {
     StartOn(c.from);
     Key(c.key, c.modifiers);
-    EXPECT_EQ(f.Selected(), c.to) << c.from.year << "/" << c.from.month << "/" << c.from.day << " key " << c.key;
+    EXPECT_EQ(f.Selected(), c.to) << c.from.year << "/" << c.from.month << "/" << c.from.day << " key "
+                                  << c.key;
   }
 }
 
@@ -185,7 +186,7 @@ TEST_F(CalendarViewModelTest, FirstRecordCountsTheStartDayAndAnEmptyCalendarStay
 }
 
 TEST_F(CalendarViewModelTest, HistoryKeepsTenDaysMostRecentFirst) {
-  StartOn({2005, 3, 1});  // A
+  StartOn({2005, 3, 1});          // A
   f.view.GoToDate({2005, 3, 2});  // B
   f.view.GoToDate({2006, 1, 3});  // C
   f.view.GoToDate({2005, 3, 2});  // B again

@@ -11,7 +11,9 @@
 namespace orv::test {
 namespace {
 
-bool Bold(const CharFormat& f) { return (f.mask & CFM_BOLD) && (f.effects & CFE_BOLD); }
+bool Bold(const CharFormat& f) {
+  return (f.mask & CFM_BOLD) && (f.effects & CFE_BOLD);
+}
 
 class MonthTableTest : public ::testing::Test {
  protected:
@@ -78,11 +80,12 @@ TEST_F(MonthTableTest, MoonGlyphsInTheMoonFace) {
     int year, month, day;
     char glyph;
   };
-  const Case cases[] = {{2000, 1, 6, 'U'},  {2000, 1, 14, 'D'}, {2000, 1, 21, 'N'}, {2000, 1, 28, 'C'},
-                        {2017, 6, 9, 'N'},  {2016, 7, 26, 'C'}, {2016, 7, 27, ' '}};
+  const Case cases[] = {{2000, 1, 6, 'U'}, {2000, 1, 14, 'D'}, {2000, 1, 21, 'N'}, {2000, 1, 28, 'C'},
+                        {2017, 6, 9, 'N'}, {2016, 7, 26, 'C'}, {2016, 7, 27, ' '}};
   for (const Case& c : cases) {
     Show(c.year, c.month);
-    EXPECT_EQ(f.view.Rows()[c.day - 1].text[kMoonColumn], c.glyph) << c.year << "/" << c.month << "/" << c.day;
+    EXPECT_EQ(f.view.Rows()[c.day - 1].text[kMoonColumn], c.glyph)
+        << c.year << "/" << c.month << "/" << c.day;
     const CharFormat moon = f.FormatAt(c.day, kMoonColumn, 1);
     EXPECT_EQ(moon.face, "Moon");
     EXPECT_EQ(moon.charset, kCharsetSymbol);

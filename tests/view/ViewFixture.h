@@ -14,7 +14,9 @@
 
 namespace orv::test {
 
-inline std::string Cz(const char* utf8) { return Cp1250FromUtf8(utf8); }
+inline std::string Cz(const char* utf8) {
+  return Cp1250FromUtf8(utf8);
+}
 
 class FakePanes : public ICalendarPanes {
  public:
@@ -55,7 +57,8 @@ class FakePanes : public ICalendarPanes {
 
 class ViewFixture {
  public:
-  explicit ViewFixture(Date today = {2005, 3, 15}) : view(doc, panes, [this] { return m_Today; }), m_Today(today) {
+  explicit ViewFixture(Date today = {2005, 3, 15})
+      : view(doc, panes, [this] { return m_Today; }), m_Today(today) {
     doc.OnNewDocument();
   }
 
