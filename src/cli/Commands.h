@@ -17,6 +17,7 @@ int CmdPassword(const std::vector<std::string>& words, CliContext& ctx);
 int CmdSearch(const std::vector<std::string>& words, CliContext& ctx);
 int CmdFindNotes(const std::vector<std::string>& words, CliContext& ctx);
 int CmdExportTxt(const std::vector<std::string>& words, CliContext& ctx);
+int CmdMonth(const std::vector<std::string>& words, CliContext& ctx);
 int CmdRtf2Txt(const std::vector<std::string>& words, CliContext& ctx);
 int CmdCommentary(const std::vector<std::string>& words, CliContext& ctx);
 

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/FormatLimits.h"
+
 namespace orv {
 
 // Effect bits of a character style (underline and strikeout are separate fields).
@@ -16,7 +18,7 @@ inline constexpr std::uint32_t kEffectAutoColor = 0x40000000;
 
 struct CCharFormat {
   std::string m_FaceName;  // empty: no font chosen yet
-  std::uint8_t m_CharSet = 238;  // Central European
+  std::uint8_t m_CharSet = kCharsetEastEurope;
   std::int32_t m_Height = 200;  // twips
   std::uint32_t m_Effects = 0;
   std::uint32_t m_Strikeout = 0;  // 1 = struck out
@@ -24,8 +26,6 @@ struct CCharFormat {
   std::uint32_t m_Color = 0;      // 0x00BBGGRR
   friend bool operator==(const CCharFormat&, const CCharFormat&) = default;
 };
-
-inline constexpr int kParFormatTabPositions = 32;
 
 // The members of the paragraph format that make a paragraph style, and the character style its text
 // gets. Lengths are twips.
@@ -44,7 +44,7 @@ struct CParFormat {
   std::uint8_t m_LineSpacingRule = 0;  // 0 single ... 3 at least, 4 exactly, 5 twentieths of a line
   std::uint16_t m_NumberingStart = 0;
   std::uint16_t m_NumberingTab = 0;
-  std::array<std::int32_t, kParFormatTabPositions> m_Tabs{};
+  std::array<std::int32_t, kMaxTabStops> m_Tabs{};
   friend bool operator==(const CParFormat&, const CParFormat&) = default;
 };
 

@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/FormatLimits.h"
+
 namespace orv {
 
 // Character format mask bits.
@@ -37,7 +39,6 @@ inline constexpr uint32_t CFE_AUTOCOLOR = 0x40000000;  // drawn in the window te
 inline constexpr uint8_t kCharsetAnsi = 0;
 inline constexpr uint8_t kCharsetDefault = 1;
 inline constexpr uint8_t kCharsetSymbol = 2;
-inline constexpr uint8_t kCharsetEastEurope = 238;
 
 struct CharFormat {
   uint32_t mask = 0;
@@ -92,8 +93,6 @@ inline constexpr uint8_t kSpacingDouble = 2;
 inline constexpr uint8_t kSpacingAtLeast = 3;
 inline constexpr uint8_t kSpacingExactly = 4;
 inline constexpr uint8_t kSpacingTwentieths = 5;  // lineSpacing / 20 lines
-
-inline constexpr int kMaxTabStops = 32;
 
 struct ParaFormat {
   uint32_t mask = 0;
