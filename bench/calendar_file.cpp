@@ -19,26 +19,12 @@
 #include <sstream>
 
 #include "core/CalendarDates.h"
-#include "core/UiServices.h"
+#include "core/BatchUiServices.h"
 #include "document/TedDoc.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-class SilentUi : public orv::IUiServices {
- public:
-  void MessageDialog(std::string_view text) override { std::cerr << text << '\n'; }
-  void MessageBox(std::string_view text, orv::MessageIcon) override { std::cerr << text << '\n'; }
-  bool AskYesNo(std::string_view) override { return false; }
-  std::optional<std::string> AskPassword(std::string_view) override { return std::nullopt; }
-  std::optional<std::string> ChooseFileToOpen(std::string_view, std::string_view) override { return {}; }
-  std::optional<std::string> ChooseFileToSave(std::string_view, std::string_view, std::string_view) override {
-    return {};
-  }
-  void BeginWait() override {}
-  void EndWait() override {}
-};
 
 // Text of a given length that looks like Czech prose in Windows-1250.
 std::string Filler(std::size_t length, unsigned seed) {
@@ -126,7 +112,7 @@ long StatusKb(const char* field) {
 
 // Runs in a fresh process: the growth of the peak resident size while one calendar loads.
 int MeasureLoad(const char* path) {
-  SilentUi ui;
+  orv::CBatchUiServices ui{&std::cerr};
   orv::CTedDoc doc(ui);
   const long before = StatusKb("VmRSS:");
   if (!doc.OnOpenDocument(path)) return 1;
@@ -176,7 +162,7 @@ int main(int argc, char** argv) {
   const fs::path dir = ::mkdtemp(pattern);
   const std::string calendarPath = (dir / "plny.orv").string();
   const std::string plainPath = (dir / "plain.bin").string();
-  SilentUi ui;
+  orv::CBatchUiServices ui{&std::cerr};
   orv::CTedDoc doc(ui);
   FillCalendar(doc);
   if (!doc.OnSaveDocument(calendarPath)) return 1;

@@ -17,25 +17,11 @@
 
 #include "core/CalendarDates.h"
 #include "core/Cp1250.h"
-#include "core/UiServices.h"
+#include "core/BatchUiServices.h"
 #include "document/TedDoc.h"
 #include "search/FulltextSearch.h"
 
 namespace {
-
-class SilentUi : public orv::IUiServices {
- public:
-  void MessageDialog(std::string_view text) override { std::cerr << text << '\n'; }
-  void MessageBox(std::string_view text, orv::MessageIcon) override { std::cerr << text << '\n'; }
-  bool AskYesNo(std::string_view) override { return false; }
-  std::optional<std::string> AskPassword(std::string_view) override { return std::nullopt; }
-  std::optional<std::string> ChooseFileToOpen(std::string_view, std::string_view) override { return {}; }
-  std::optional<std::string> ChooseFileToSave(std::string_view, std::string_view, std::string_view) override {
-    return {};
-  }
-  void BeginWait() override {}
-  void EndWait() override {}
-};
 
 // Diary prose in Windows-1250: sentences of common words, a capital at each start, paragraphs
 // separated by CR as a commentary's plain text has them. The searched words are rare on purpose, so
@@ -127,7 +113,7 @@ orv::SearchOptions Options(bool wholeWords, bool useMask, bool logical) {
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
-  SilentUi ui;
+  orv::CBatchUiServices ui{&std::cerr};
   orv::CTedDoc doc(ui);
   FillCalendar(doc);
   std::size_t bytes = 0;

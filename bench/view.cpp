@@ -11,7 +11,7 @@
 #include <optional>
 
 #include "core/CalendarDates.h"
-#include "core/UiServices.h"
+#include "core/BatchUiServices.h"
 #include "document/TedDoc.h"
 #include "richtext/RichEditCtrl.h"
 #include "view/CalendarPanes.h"
@@ -20,20 +20,6 @@
 namespace {
 
 using namespace orv;
-
-class SilentUi : public IUiServices {
- public:
-  void MessageDialog(std::string_view text) override { std::cerr << text << '\n'; }
-  void MessageBox(std::string_view text, MessageIcon) override { std::cerr << text << '\n'; }
-  bool AskYesNo(std::string_view) override { return false; }
-  std::optional<std::string> AskPassword(std::string_view) override { return std::nullopt; }
-  std::optional<std::string> ChooseFileToOpen(std::string_view, std::string_view) override { return {}; }
-  std::optional<std::string> ChooseFileToSave(std::string_view, std::string_view, std::string_view) override {
-    return {};
-  }
-  void BeginWait() override {}
-  void EndWait() override {}
-};
 
 // The panes as the editors are: rich edit controls streamed in and out.
 class EditorPanes : public ICalendarPanes {
@@ -59,7 +45,7 @@ class EditorPanes : public ICalendarPanes {
 };
 
 struct FullCalendar {
-  SilentUi ui;
+  orv::CBatchUiServices ui{&std::cerr};
   CTedDoc doc{ui};
   EditorPanes panes;
   CCalendarViewModel view{doc, panes, [] { return Date{2010, 6, 1}; }};

@@ -7,29 +7,15 @@
 #include <string>
 #include <string_view>
 
-#include "core/UiServices.h"
+#include "core/BatchUiServices.h"
 #include "document/CalendarArchive.h"
 
 namespace {
 
-class SilentUi : public orv::IUiServices {
- public:
-  void MessageDialog(std::string_view) override {}
-  void MessageBox(std::string_view, orv::MessageIcon) override {}
-  bool AskYesNo(std::string_view) override { return false; }
-  std::optional<std::string> AskPassword(std::string_view) override { return std::nullopt; }
-  std::optional<std::string> ChooseFileToOpen(std::string_view, std::string_view) override { return {}; }
-  std::optional<std::string> ChooseFileToSave(std::string_view, std::string_view, std::string_view) override {
-    return {};
-  }
-  void BeginWait() override {}
-  void EndWait() override {}
-};
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  SilentUi ui;
+  orv::CBatchUiServices ui;
   orv::CCalendarContent first(ui);
   std::string reason;
   if (!orv::LoadCalendar({reinterpret_cast<const char*>(data), size}, first, ui, reason)) return 0;
