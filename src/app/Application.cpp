@@ -12,9 +12,8 @@
 #include <optional>
 
 #include "app/BaseFont.h"
-#include "app/CommandIds.h"
+#include "app/CalendarWindow.h"
 #include "app/ConfigFile.h"
-#include "app/DocumentCommands.h"
 #include "app/MainFrame.h"
 #include "app/RecentFileList.h"
 #include "app/SingleInstance.h"
@@ -85,23 +84,6 @@ class CFirstPaintProbe : public QObject {
   const QElapsedTimer& m_Clock;
 };
 
-void WireDocument(CMainFrame& frame, CDocumentCommands& commands, CTedDoc& doc, CRecentFileList& recent) {
-  const auto refresh = [&frame, &commands, &doc, &recent] {
-    frame.SetDocumentTitle(QString::fromStdString(commands.Title()));
-    frame.setWindowModified(doc.IsModified());
-    frame.SetRecentFiles(recent.Files());
-  };
-  commands.SetOnChanged(refresh);
-  doc.AddModifiedObserver([&frame](bool modified) { frame.setWindowModified(modified); });
-  frame.SetHandler(cmd::FileNew, [&commands] { commands.FileNew(); });
-  frame.SetHandler(cmd::FileOpen, [&commands] { commands.FileOpen(); });
-  frame.SetHandler(cmd::FileSave, [&commands] { commands.FileSave(); });
-  frame.SetHandler(cmd::FileSaveAs, [&commands] { commands.FileSaveAs(); });
-  frame.SetOpenFile([&commands](const QString& path) { commands.OpenFile(path.toStdString()); });
-  frame.SetCanClose([&commands] { return commands.SaveModified(); });
-  refresh();
-}
-
 }  // namespace
 
 int RunOrvella(int argc, char** argv) {
@@ -122,10 +104,11 @@ int RunOrvella(int argc, char** argv) {
   ui.SetNonInteractive(qEnvironmentVariableIntValue("ORV_NONINTERACTIVE") == 1);
   CTedDoc doc(ui);
   CRecentFileList recent;
-  CMainFrame frame(ui, programDir);
+  CCalendarWindow window(doc, ui, recent, programDir, [](const std::string& question) {
+    return AskSaveChanges(QApplication::activeWindow(), question);
+  });
+  CMainFrame& frame = window.Frame();
   ui.SetParent(&frame);
-  CDocumentCommands commands(
-      doc, ui, recent, [&frame](const std::string& question) { return AskSaveChanges(&frame, question); });
 
   const QStringList args = QCoreApplication::arguments();
   if (args.size() > 1) {
@@ -148,11 +131,10 @@ int RunOrvella(int argc, char** argv) {
   frame.StyleBar()->SetCharStyles(PredefinedCharStyles());
   frame.StyleBar()->SetParStyles(PredefinedParStyles());
 
-  WireDocument(frame, commands, doc, recent);
+  window.Start();
   CFirstPaintProbe probe(clock);
   if (qEnvironmentVariableIntValue("ORV_QUIT_AFTER_SHOW") == 1) frame.installEventFilter(&probe);
   frame.show();
-  doc.SetModifiedFlag(false);
   return app.exec();
 }
 

@@ -1,5 +1,7 @@
 #include "app/CommandState.h"
 
+#include <algorithm>
+
 #include "app/CommandIds.h"
 #include "app/CommandTable.h"
 
@@ -75,7 +77,9 @@ SCommandState CommandState(int id, const SFrameState& frame, bool handled) {
   const SCommand* command = FindCommand(id);
   if (!command) return state;
   state.visible = !(command->rule == CommandRule::Writing && frame.viewOnly);
-  state.enabled = handled && state.visible && RuleAllows(command->rule, frame);
+  state.enabled =
+      handled && state.visible && RuleAllows(command->rule, frame) &&
+      std::find(frame.viewDisabled.begin(), frame.viewDisabled.end(), id) == frame.viewDisabled.end();
   state.checked = command->checkable && Checked(id, frame);
   if (id == cmd::ViewOnly) state.text = frame.viewOnly ? "Povolit zapisování" : "Zablokovat zapisování";
   return state;

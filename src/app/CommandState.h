@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string_view>
+#include <vector>
 
 namespace orv {
 
@@ -24,6 +25,8 @@ struct SFrameState {
   bool rulerVisible = true;
   // Name days, state, other, private holidays, significant days (the calendar's display switches).
   std::array<bool, 5> categoriesShown{true, true, true, true, true};
+  // Commands the calendar view cannot carry out where it stands (next month in December 2020 ...).
+  std::vector<int> viewDisabled;
 };
 
 struct SCommandState {

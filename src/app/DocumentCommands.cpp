@@ -20,6 +20,10 @@ void CDocumentCommands::Changed() {
   if (m_OnChanged) m_OnChanged();
 }
 
+void CDocumentCommands::Replaced() {
+  if (m_OnReplaced) m_OnReplaced();
+}
+
 bool CDocumentCommands::SaveModified() {
   if (!m_Doc.IsModified()) return true;
   const std::string name = m_Doc.GetPathName().empty() ? m_Doc.GetTitle() : m_Doc.GetPathName();
@@ -38,6 +42,7 @@ bool CDocumentCommands::FileNew() {
   if (!SaveModified()) return false;
   const bool created = m_Doc.OnNewDocument();
   m_Doc.SetPathName({});
+  Replaced();
   m_Doc.SetModifiedFlag(false);
   Changed();
   return created;
@@ -59,6 +64,8 @@ bool CDocumentCommands::OpenFile(const std::string& path) {
     return false;
   }
   m_Recent.Add(QString::fromStdString(path));
+  Replaced();
+  m_Doc.SetModifiedFlag(false);
   Changed();
   return true;
 }

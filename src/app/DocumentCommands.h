@@ -23,6 +23,8 @@ class CDocumentCommands {
   CDocumentCommands(CTedDoc& doc, IUiServices& ui, CRecentFileList& recent, AskSave askSave);
   // Called whenever the calendar was replaced, saved under a name or its modified flag changed.
   void SetOnChanged(std::function<void()> onChanged) { m_OnChanged = std::move(onChanged); }
+  // Called when the document holds another calendar (new, or a file opened), before OnChanged.
+  void SetOnReplaced(std::function<void()> onReplaced) { m_OnReplaced = std::move(onReplaced); }
 
   bool FileNew();
   bool FileOpen();
@@ -38,12 +40,14 @@ class CDocumentCommands {
  private:
   bool SaveTo(const std::string& path);
   void Changed();
+  void Replaced();
 
   CTedDoc& m_Doc;
   IUiServices& m_Ui;
   CRecentFileList& m_Recent;
   AskSave m_AskSave;
   std::function<void()> m_OnChanged;
+  std::function<void()> m_OnReplaced;
 };
 
 }  // namespace orv

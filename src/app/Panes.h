@@ -1,7 +1,7 @@
 #pragma once
 // The three panes of the main window come from factories, so the calendar view and the commentary
-// editors can be swapped without touching the frame. The defaults are the plain stand-ins the frame
-// is built and tested with: a month list with a note field, and two plain text editors.
+// editors can be swapped without touching the frame. The defaults are the calendar view (without a
+// calendar until one is attached) and two plain text editors.
 
 #include <functional>
 

@@ -1,0 +1,208 @@
+#include "app/CalendarWindow.h"
+
+#include <QLineEdit>
+#include <QPointer>
+#include <QTextEdit>
+#include <QToolBar>
+#include <algorithm>
+
+#include "app/CommandIds.h"
+#include "app/MainFrame.h"
+#include "app/RecentFileList.h"
+#include "core/UiServices.h"
+#include "document/TedDoc.h"
+#include "names/NamesDatabase.h"
+#include "ui/CalendarPanesBinding.h"
+#include "ui/CalendarView.h"
+#include "ui/GoToDateDialog.h"
+#include "ui/StyleBar.h"
+#include "view/CalendarViewModel.h"
+
+namespace orv {
+namespace {
+
+struct SCalendarMove {
+  int id;
+  ECalendarCommand command;
+  bool focusTable;  // the move ends in the month table, wherever it was given
+};
+
+constexpr SCalendarMove kMoves[] = {
+    {cmd::NextMonth, ECalendarCommand::NextMonth, false},
+    {cmd::PrevMonth, ECalendarCommand::PrevMonth, false},
+    {cmd::StartOfMonth, ECalendarCommand::MonthStart, false},
+    {cmd::EndOfMonth, ECalendarCommand::MonthEnd, false},
+    {cmd::NextYear, ECalendarCommand::NextYear, false},
+    {cmd::PrevYear, ECalendarCommand::PrevYear, false},
+    {cmd::January, ECalendarCommand::January, false},
+    {cmd::December, ECalendarCommand::December, false},
+    {cmd::Today, ECalendarCommand::Today, true},
+    {cmd::PrevRecord, ECalendarCommand::PrevRecord, true},
+    {cmd::NextRecord, ECalendarCommand::NextRecord, true},
+    {cmd::FirstRecord, ECalendarCommand::FirstRecord, true},
+    {cmd::LastRecord, ECalendarCommand::LastRecord, true},
+    {cmd::HistoryBack, ECalendarCommand::HistoryBack, true},
+    {cmd::HistoryForward, ECalendarCommand::HistoryForward, true},
+};
+
+struct SCategorySwitch {
+  int id;
+  int category;
+};
+
+constexpr SCategorySwitch kCategorySwitches[] = {
+    {cmd::ShowNameDays, kNameDays},
+    {cmd::ShowStateHolidays, kStateHolidays},
+    {cmd::ShowOtherHolidays, kOtherHolidays},
+    {cmd::ShowBirthdays, kPrivateHolidays},
+    {cmd::ShowSignificantDays, kSignificantDays},
+};
+
+// The calendar view's context menu; 0 is a separator.
+constexpr int kContextMenu[] = {cmd::Today,
+                                cmd::GoTo,
+                                cmd::NoteSearch,
+                                cmd::FullTextSearch,
+                                cmd::DeleteDay,
+                                cmd::DeletePeriod,
+                                0,
+                                cmd::HolidayLists,
+                                cmd::ChangeHolidays,
+                                cmd::ShowAllHolidays,
+                                0,
+                                cmd::ExportTxt,
+                                cmd::ExportRtf,
+                                cmd::FileAppend};
+
+bool IsHistoryMove(ECalendarCommand command) {
+  return command == ECalendarCommand::HistoryBack || command == ECalendarCommand::HistoryForward;
+}
+
+}  // namespace
+
+CCalendarWindow::CCalendarWindow(CTedDoc& doc, IUiServices& ui, CRecentFileList& recent,
+                                 const QString& programDir, AskSave askSave, std::function<Date()> today)
+    : m_Doc(doc), m_Ui(ui), m_Recent(recent), m_Commands(doc, ui, recent, std::move(askSave)) {
+  SPaneFactories panes = DefaultPanes();
+  panes.calendar = [this](QWidget* parent) { return m_View = new CTedView(parent); };
+  m_Frame = std::make_unique<CMainFrame>(ui, programDir, panes);
+
+  const auto markModified = [&doc] { doc.SetModifiedFlag(true); };
+  m_Panes = std::make_unique<CCalendarPanesBinding>(*m_View, *m_Frame->MonthEditor(), *m_Frame->DayEditor(),
+                                                    markModified);
+  m_Model = std::make_unique<CCalendarViewModel>(doc, *m_Panes, std::move(today));
+  m_View->Attach(*m_Model);
+  m_View->SetOnNoteEdited(markModified);
+  m_View->SetOnMoved([this] { m_Frame->UpdateCommandUI(); });
+  std::vector<QAction*> contextMenu;
+  for (int id : kContextMenu) contextMenu.push_back(id == 0 ? nullptr : m_Frame->Action(id));
+  m_View->SetContextMenu(std::move(contextMenu));
+
+  AddCalendarHandlers();
+  AddFocusHandlers();
+  m_Frame->SetViewState([this](SFrameState& state) { DescribeView(state); });
+
+  m_Commands.SetOnReplaced([this] { Start(); });
+  m_Commands.SetOnChanged([this] { ShowDocumentState(); });
+  m_Doc.SetBeforeSave([this] {
+    m_Model->CommitDay();
+    m_View->Refresh();
+  });
+  m_Doc.AddModifiedObserver([frame = QPointer<CMainFrame>(m_Frame.get())](bool modified) {
+    if (frame) frame->setWindowModified(modified);
+  });
+  m_Frame->SetHandler(cmd::FileNew, [this] { m_Commands.FileNew(); });
+  m_Frame->SetHandler(cmd::FileOpen, [this] { m_Commands.FileOpen(); });
+  m_Frame->SetHandler(cmd::FileSave, [this] { m_Commands.FileSave(); });
+  m_Frame->SetHandler(cmd::FileSaveAs, [this] { m_Commands.FileSaveAs(); });
+  m_Frame->SetOpenFile([this](const QString& path) { m_Commands.OpenFile(path.toStdString()); });
+  m_Frame->SetCanClose([this] { return m_Commands.SaveModified(); });
+  ShowDocumentState();
+}
+
+// The widgets show the model's documents: they go first.
+CCalendarWindow::~CCalendarWindow() {
+  m_Doc.SetBeforeSave({});
+  m_Frame.reset();
+}
+
+void CCalendarWindow::Start() {
+  const bool wasViewOnly = m_Model->IsViewOnly();
+  m_Model->Start();
+  if (wasViewOnly) m_Frame->StyleBar()->show();
+  m_View->Refresh();
+  m_View->FocusTable();
+  ShowDocumentState();
+}
+
+void CCalendarWindow::ShowDocumentState() {
+  m_Frame->SetDocumentTitle(QString::fromStdString(m_Commands.Title()));
+  m_Frame->setWindowModified(m_Doc.IsModified());
+  m_Frame->SetRecentFiles(m_Recent.Files());
+}
+
+void CCalendarWindow::AddCalendarHandlers() {
+  for (const SCalendarMove& move : kMoves)
+    m_Frame->SetHandler(move.id, [this, move] { Navigate(move.command, move.focusTable); });
+  for (const SCategorySwitch& s : kCategorySwitches)
+    m_Frame->SetHandler(s.id, [this, category = s.category] {
+      m_Model->ToggleCategory(category);
+      m_View->Refresh();
+    });
+  m_Frame->SetHandler(cmd::ShowAllHolidays, [this] {
+    m_Model->ToggleAllHolidays();
+    m_View->Refresh();
+  });
+  m_Frame->SetHandler(cmd::ViewOnly, [this] { ToggleViewOnly(); });
+  m_Frame->SetHandler(cmd::GoTo, [this] { GoTo(); });
+}
+
+void CCalendarWindow::AddFocusHandlers() {
+  m_Frame->SetHandler(cmd::CalendarNote, [this] {
+    if (m_View->NoteField()->hasFocus())
+      m_View->FocusTable();
+    else
+      m_View->FocusNote();
+  });
+  m_Frame->SetHandler(cmd::NoteToCalendar, [this] { m_View->FocusTable(); });
+  m_Frame->SetHandler(cmd::CommentaryToCalendar, [this] { m_View->FocusTable(); });
+  m_Frame->SetHandler(cmd::ToDayCommentary, [this] { m_Frame->DayEditor()->setFocus(Qt::OtherFocusReason); });
+  m_Frame->SetHandler(cmd::ToMonthCommentary,
+                      [this] { m_Frame->MonthEditor()->setFocus(Qt::OtherFocusReason); });
+}
+
+bool CCalendarWindow::NoteHeld() const {
+  return !m_Model->IsViewOnly() && m_View->IsNoteBeingEdited();
+}
+
+void CCalendarWindow::Navigate(ECalendarCommand command, bool focusTable) {
+  const bool refused = NoteHeld() && !IsHistoryMove(command);
+  m_Model->Execute(command);
+  if (focusTable && !refused) m_View->FocusTable();
+  m_View->Refresh();
+}
+
+void CCalendarWindow::GoTo() {
+  if (NoteHeld()) {
+    m_Ui.MessageBox(kFinishNoteMessage);
+    return;
+  }
+  const std::optional<Date> date = AskGoToDate(m_Frame.get(), m_Model->SelectedDate());
+  if (date && m_Model->GoToDate(*date)) m_View->FocusTable();
+  m_View->Refresh();
+}
+
+void CCalendarWindow::ToggleViewOnly() {
+  m_Model->ToggleViewOnly();
+  m_Frame->StyleBar()->setVisible(!m_Model->IsViewOnly());
+  m_View->Refresh();
+}
+
+void CCalendarWindow::DescribeView(SFrameState& state) const {
+  state.viewOnly = m_Model->IsViewOnly();
+  state.categoriesShown = m_Model->Switches().categories;
+  for (const SCalendarMove& move : kMoves)
+    if (!m_Model->IsEnabled(move.command)) state.viewDisabled.push_back(move.id);
+}
+
+}  // namespace orv

@@ -1,0 +1,230 @@
+#include "ui/CalendarView.h"
+
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "ui/QtText.h"
+#include "view/CalendarViewModel.h"
+
+namespace orv {
+namespace {
+
+// Keys the table takes before the window's shortcuts, so that F4 and F5 reach it with their
+// auto-repeat flag and the arrows never move a text cursor.
+bool IsTableKey(const QKeyEvent& event) {
+  if (event.modifiers() & (Qt::ShiftModifier | Qt::AltModifier)) return false;
+  switch (event.key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_F4:
+    case Qt::Key_F5:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// The month table: a read-only text view whose keys, clicks and focus belong to the calendar view.
+class CMonthTable : public QTextEdit {
+ public:
+  std::function<bool(int key, Qt::KeyboardModifiers, bool autoRepeat)> onKey;
+  std::function<void(int line)> onClick;
+  std::function<void()> onFocus;
+  std::function<void(const QPoint&)> onContextMenu;
+
+  explicit CMonthTable(QWidget* parent) : QTextEdit(parent) {
+    setObjectName(QStringLiteral("MonthTable"));
+    setReadOnly(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setLineWrapMode(QTextEdit::NoWrap);
+    setTabChangesFocus(true);
+    viewport()->setCursor(Qt::ArrowCursor);
+  }
+
+ protected:
+  bool event(QEvent* event) override {
+    if (event->type() == QEvent::ShortcutOverride && IsTableKey(*static_cast<QKeyEvent*>(event))) {
+      event->accept();
+      return true;
+    }
+    return QTextEdit::event(event);
+  }
+  void keyPressEvent(QKeyEvent* event) override {
+    if (onKey(event->key(), event->modifiers(), event->isAutoRepeat())) {
+      event->accept();
+    } else if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) {
+      QTextEdit::keyPressEvent(event);
+    } else {
+      event->ignore();  // Shift-selection and typing have no place in the table
+    }
+  }
+  void mousePressEvent(QMouseEvent* event) override {
+    if (event->button() == Qt::LeftButton)
+      onClick(cursorForPosition(event->position().toPoint()).blockNumber());
+    event->accept();
+  }
+  void mouseDoubleClickEvent(QMouseEvent* event) override { event->accept(); }
+  void mouseMoveEvent(QMouseEvent* event) override { event->accept(); }
+  void mouseReleaseEvent(QMouseEvent* event) override { event->accept(); }
+  void contextMenuEvent(QContextMenuEvent* event) override { onContextMenu(event->globalPos()); }
+  void focusInEvent(QFocusEvent* event) override {
+    QTextEdit::focusInEvent(event);
+    if (event->reason() != Qt::PopupFocusReason) onFocus();
+  }
+};
+
+// The short-note field: Up and Down do nothing, Esc leaves for the table, and the caret starts at the
+// beginning whenever the field is entered.
+class CNoteField : public QLineEdit {
+ public:
+  std::function<void()> onLeave;
+  std::function<void(bool editing)> onEditing;
+
+  explicit CNoteField(QWidget* parent) : QLineEdit(parent) { setObjectName(QStringLiteral("NoteField")); }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) {
+      event->accept();
+    } else if (event->key() == Qt::Key_Escape) {
+      event->accept();
+      onLeave();
+    } else {
+      QLineEdit::keyPressEvent(event);
+    }
+  }
+  void focusInEvent(QFocusEvent* event) override {
+    QLineEdit::focusInEvent(event);
+    deselect();
+    setCursorPosition(0);
+    onEditing(true);
+  }
+  void focusOutEvent(QFocusEvent* event) override {
+    QLineEdit::focusOutEvent(event);
+    // A menu or another window borrows the focus; the note is still being written.
+    if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason)
+      onEditing(false);
+  }
+};
+
+}  // namespace
+
+CTedView::CTedView(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("CalendarPane"));
+  m_Caption = new QLabel(this);
+  m_Caption->setObjectName(QStringLiteral("MonthCaption"));
+  m_Caption->setAlignment(Qt::AlignCenter);
+  QFont captionFont = m_Caption->font();
+  captionFont.setBold(true);
+  captionFont.setPointSizeF(captionFont.pointSizeF() * 1.2);
+  m_Caption->setFont(captionFont);
+  m_Caption->setContentsMargins(4, 3, 4, 3);
+
+  auto* table = new CMonthTable(this);
+  table->onKey = [this](int key, Qt::KeyboardModifiers modifiers, bool autoRepeat) {
+    return TableKey(key, modifiers, autoRepeat);
+  };
+  table->onClick = [this](int line) { TableClicked(line); };
+  table->onFocus = [this] { TableFocused(); };
+  table->onContextMenu = [this](const QPoint& pos) { ShowContextMenu(pos); };
+  m_Table = table;
+
+  auto* note = new CNoteField(this);
+  note->onLeave = [this] { FocusTable(); };
+  note->onEditing = [this](bool editing) { m_NoteEditing = editing; };
+  // Enter in the note is the form's hidden default button: back to the table.
+  QObject::connect(note, &QLineEdit::returnPressed, this, [this] { FocusTable(); });
+  QObject::connect(note, &QLineEdit::textEdited, this, [this] {
+    if (m_OnNoteEdited) m_OnNoteEdited();
+  });
+  m_Note = note;
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(2);
+  layout->addWidget(m_Caption);
+  layout->addWidget(m_Table, 1);
+  layout->addWidget(m_Note);
+}
+
+void CTedView::Attach(CCalendarViewModel& model) {
+  m_Model = &model;
+  m_Table->setDocument(model.Table().Document());
+  Refresh();
+}
+
+void CTedView::Refresh() {
+  if (!m_Model) return;
+  m_Caption->setText(FromCp1250(m_Model->Caption()));
+  const CharRange selection = m_Model->Table().GetSel();
+  QTextCursor cursor(m_Table->document());
+  cursor.setPosition(selection.min);
+  cursor.setPosition(selection.max, QTextCursor::KeepAnchor);
+  m_Table->setTextCursor(cursor);
+  m_Table->ensureCursorVisible();
+  m_Table->horizontalScrollBar()->setValue(0);
+}
+
+void CTedView::FocusTable() {
+  m_Table->setFocus(Qt::OtherFocusReason);
+}
+
+void CTedView::FocusNote() {
+  m_Note->setFocus(Qt::OtherFocusReason);
+}
+
+bool CTedView::TableKey(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat) {
+  if (!m_Model || !m_Model->HandleTableKey(key, modifiers, autoRepeat)) return false;
+  Moved();
+  return true;
+}
+
+void CTedView::TableClicked(int line) {
+  if (!m_Model || m_Model->Rows().empty()) return;
+  m_Model->SelectDay(std::clamp(line, 0, static_cast<int>(m_Model->Rows().size()) - 1));
+  Moved();
+}
+
+// Coming back to the table stores what was written in the note field and the commentaries.
+void CTedView::TableFocused() {
+  if (!m_Model) return;
+  m_Model->CommitDay();
+  Moved();
+}
+
+void CTedView::Moved() {
+  Refresh();
+  if (m_OnMoved) m_OnMoved();
+}
+
+void CTedView::contextMenuEvent(QContextMenuEvent* event) {
+  ShowContextMenu(event->globalPos());
+}
+
+void CTedView::ShowContextMenu(const QPoint& globalPos) {
+  if (m_ContextMenu.empty()) return;
+  QMenu menu(this);
+  for (QAction* action : m_ContextMenu) {
+    if (action)
+      menu.addAction(action);
+    else
+      menu.addSeparator();
+  }
+  menu.exec(globalPos);
+}
+
+}  // namespace orv
