@@ -1,0 +1,395 @@
+// The main window bound to a calendar, driven as the user drives it: keys and clicks in the month
+// table, the note field and the commentary panes, the menu commands, saving and opening.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDateEdit>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QTimer>
+
+#include "FakeUiServices.h"
+#include "app/CalendarWindow.h"
+#include "app/CommandIds.h"
+#include "app/MainFrame.h"
+#include "app/RecentFileList.h"
+#include "core/Cp1250.h"
+#include "document/TedDoc.h"
+#include "ui/CalendarView.h"
+#include "ui/StyleBar.h"
+#include "view/CalendarViewModel.h"
+
+namespace orv {
+
+void PrintTo(const Date& date, std::ostream* out) {
+  *out << date.year << '-' << date.month << '-' << date.day;
+}
+
+namespace {
+
+class CalendarWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
+    QCoreApplication::setApplicationName(QStringLiteral("Orvella 2 test"));
+    QSettings().clear();
+    recent = std::make_unique<CRecentFileList>();
+    ASSERT_TRUE(doc.OnNewDocument());
+    window = std::make_unique<CCalendarWindow>(
+        doc, ui, *recent, QString(), [](const std::string&) { return SaveAnswer::No; },
+        [] {
+          return Date{2005, 3, 15};
+        });
+    window->Start();
+    Frame().show();
+    Frame().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Table()->hasFocus(); }));
+    ui.Clear();
+  }
+  void TearDown() override {
+    window.reset();
+    QSettings().clear();
+  }
+
+  CMainFrame& Frame() const { return window->Frame(); }
+  CCalendarViewModel& Model() const { return window->Model(); }
+  QTextEdit* Table() const { return window->View().Table(); }
+  QLineEdit* Note() const { return window->View().NoteField(); }
+  Date Selected() const { return Model().SelectedDate(); }
+
+  void GoTo(const Date& date) {
+    ASSERT_TRUE(Model().GoToDate(date));
+    window->View().Refresh();
+  }
+  // Gives the focus to a widget and waits until it has it.
+  static void Focus(QWidget* widget) {
+    widget->setFocus(Qt::OtherFocusReason);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return widget->hasFocus(); }));
+  }
+  // Keys typed where the focus is, as the user types them.
+  static void Key(int key, Qt::KeyboardModifiers modifiers = {}) {
+    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
+  }
+  // Text typed into a widget character by character (QTest's own typing knows only ASCII).
+  static void Type(QWidget* widget, const QString& text) {
+    for (const QChar ch : text) {
+      QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+      QApplication::sendEvent(widget, &press);
+      QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+      QApplication::sendEvent(widget, &release);
+    }
+  }
+  QString Row(int day) const { return Table()->document()->findBlockByNumber(day - 1).text(); }
+  QPoint RowPoint(int day) const {
+    QTextCursor cursor(Table()->document()->findBlockByNumber(day - 1));
+    cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::MoveAnchor, 4);
+    return Table()->cursorRect(cursor).center();
+  }
+  // The table shows the selection the model made: the first 8 characters of the selected row.
+  void ExpectTableShowsSelection() const {
+    const QTextCursor cursor = Table()->textCursor();
+    EXPECT_EQ(cursor.block().blockNumber(), Selected().day - 1);
+    EXPECT_EQ(cursor.selectionStart(), cursor.block().position());
+    EXPECT_EQ(cursor.selectionEnd() - cursor.selectionStart(), 8);
+  }
+
+  test::FakeUiServices ui;
+  CTedDoc doc{ui};
+  std::unique_ptr<CRecentFileList> recent;
+  std::unique_ptr<CCalendarWindow> window;
+};
+
+TEST_F(CalendarWindowTest, StartsOnTodayWithTheTableFocusedAndTheDocumentUnmodified) {
+  EXPECT_EQ(Selected(), (Date{2005, 3, 15}));
+  EXPECT_EQ(window->View().Caption()->text(), QStringLiteral("Březen  2005"));
+  EXPECT_EQ(Table()->document()->blockCount(), 31);
+  EXPECT_TRUE(Table()->isReadOnly());
+  ExpectTableShowsSelection();
+  EXPECT_FALSE(doc.IsModified());
+  EXPECT_FALSE(Frame().isWindowModified());
+  EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Nepojmenovaný - Orvella 2"));
+}
+
+TEST_F(CalendarWindowTest, TableKeysMoveByDayMonthAndYearWithinTheRange) {
+  struct Case {
+    Date from;
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    Date to;
+  };
+  const Case cases[] = {
+      {{2004, 3, 1}, Qt::Key_Up, {}, {2004, 2, 29}},
+      {{2005, 1, 31}, Qt::Key_Down, {}, {2005, 2, 1}},
+      {{2005, 3, 15}, Qt::Key_Down, {}, {2005, 3, 16}},
+      {{2020, 12, 31}, Qt::Key_Down, {}, {2020, 12, 31}},
+      {{2000, 1, 1}, Qt::Key_Up, {}, {2000, 1, 1}},
+      {{2005, 1, 31}, Qt::Key_Right, {}, {2005, 2, 28}},
+      {{2005, 1, 15}, Qt::Key_Left, {}, {2004, 12, 15}},
+      {{2020, 12, 15}, Qt::Key_Right, {}, {2020, 12, 15}},
+      {{2000, 1, 15}, Qt::Key_Left, {}, {2000, 1, 15}},
+      {{2004, 2, 29}, Qt::Key_Right, Qt::ControlModifier, {2005, 2, 28}},
+      {{2020, 6, 1}, Qt::Key_Right, Qt::ControlModifier, {2020, 6, 1}},
+      {{2005, 3, 15}, Qt::Key_Home, {}, {2005, 3, 1}},
+      {{2005, 3, 15}, Qt::Key_PageDown, {}, {2005, 3, 31}},
+      {{2005, 3, 31}, Qt::Key_Home, Qt::ControlModifier, {2005, 1, 31}},
+      {{2005, 3, 31}, Qt::Key_PageDown, Qt::ControlModifier, {2005, 12, 31}},
+      {{2005, 3, 15}, Qt::Key_Down, Qt::ShiftModifier, {2005, 3, 15}},
+  };
+  for (const Case& c : cases) {
+    GoTo(c.from);
+    QTest::keyClick(Table(), static_cast<Qt::Key>(c.key), c.modifiers);
+    EXPECT_EQ(Selected(), c.to) << "key " << c.key << " from " << testing::PrintToString(c.from);
+    ExpectTableShowsSelection();
+  }
+  EXPECT_TRUE(ui.events.empty());
+  GoTo({2005, 1, 31});
+  QTest::keyClick(Table(), Qt::Key_Down);
+  EXPECT_EQ(window->View().Caption()->text(), QStringLiteral("Únor  2005"));
+  EXPECT_EQ(Table()->document()->blockCount(), 28);
+}
+
+TEST_F(CalendarWindowTest, HeldArrowMovesOneMonthAndTheEdgesDisableTheirCommands) {
+  for (bool autoRepeat : {false, true, true}) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, QString(), autoRepeat);
+    QApplication::sendEvent(Table(), &press);
+  }
+  EXPECT_EQ(Selected(), (Date{2005, 4, 15}));
+
+  GoTo({2020, 12, 10});
+  Frame().UpdateCommandUI();
+  EXPECT_FALSE(Frame().Action(cmd::NextMonth)->isEnabled());
+  EXPECT_FALSE(Frame().Action(cmd::NextYear)->isEnabled());
+  EXPECT_TRUE(Frame().Action(cmd::PrevMonth)->isEnabled());
+  Frame().Action(cmd::January)->trigger();
+  EXPECT_EQ(Selected(), (Date{2020, 1, 10}));
+  Frame().Action(cmd::NextMonth)->trigger();
+  EXPECT_EQ(Selected(), (Date{2020, 2, 10}));
+}
+
+TEST_F(CalendarWindowTest, HistoryGoesBackAndForthAndANewVisitComesFirst) {
+  Key(Qt::Key_Down);  // 16
+  Key(Qt::Key_Down);  // 17
+  EXPECT_FALSE(Frame().Action(cmd::HistoryForward)->isEnabled());
+  Key(Qt::Key_Left, Qt::AltModifier);
+  EXPECT_EQ(Selected(), (Date{2005, 3, 16}));
+  Key(Qt::Key_Left, Qt::AltModifier);
+  EXPECT_EQ(Selected(), (Date{2005, 3, 15}));
+  EXPECT_TRUE(Frame().Action(cmd::HistoryForward)->isEnabled());
+  Key(Qt::Key_Right, Qt::AltModifier);
+  EXPECT_EQ(Selected(), (Date{2005, 3, 16}));
+  EXPECT_TRUE(Table()->hasFocus());
+
+  Key(Qt::Key_End);  // a new visit goes to the front, the history keeps its order of visits
+  EXPECT_EQ(Selected(), (Date{2005, 3, 31}));
+  EXPECT_FALSE(Frame().Action(cmd::HistoryForward)->isEnabled());
+  Key(Qt::Key_Left, Qt::AltModifier);
+  EXPECT_EQ(Selected(), (Date{2005, 3, 17}));
+}
+
+TEST_F(CalendarWindowTest, NoteAndCommentariesSurviveAMoveAwayAndBack) {
+  Key(Qt::Key_F2);
+  ASSERT_TRUE(Note()->hasFocus());
+  Type(Note(), QStringLiteral("Schůzka v 10"));
+  EXPECT_TRUE(Frame().isWindowModified());
+  Key(Qt::Key_Down);  // swallowed by the note field
+  EXPECT_TRUE(Note()->hasFocus());
+  Frame().Action(cmd::NextMonth)->trigger();  // refused while the note is being written
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>{"Nejprve je nutno ukončit editování poznámky !"});
+  EXPECT_EQ(Selected(), (Date{2005, 3, 15}));
+
+  Key(Qt::Key_Return);  // back to the table, which stores the note
+  ASSERT_TRUE(Table()->hasFocus());
+  ASSERT_NE(doc.GetDayRecord("2005/03/15"), nullptr);
+  EXPECT_EQ(doc.GetDayRecord("2005/03/15")->m_Poznamka, Cp1250FromUtf8("Schůzka v 10"));
+  EXPECT_TRUE(Row(15).endsWith(QStringLiteral("Schůzka v 10"))) << Row(15).toStdString();
+
+  Key(Qt::Key_W, Qt::ControlModifier);
+  ASSERT_TRUE(Frame().DayEditor()->hasFocus());
+  Type(Frame().DayEditor(), QStringLiteral("Výklad dne"));
+  Key(Qt::Key_W, Qt::AltModifier);
+  ASSERT_TRUE(Frame().MonthEditor()->hasFocus());
+  Type(Frame().MonthEditor(), QStringLiteral("Březnové plány"));
+  Key(Qt::Key_Q, Qt::ControlModifier);
+  ASSERT_TRUE(Table()->hasFocus());
+  Key(Qt::Key_Down);
+  EXPECT_TRUE(Note()->text().isEmpty());
+  EXPECT_TRUE(Frame().DayEditor()->toPlainText().isEmpty());
+  EXPECT_EQ(Frame().MonthEditor()->toPlainText(), QStringLiteral("Březnové plány"));
+  Key(Qt::Key_Right);
+  EXPECT_TRUE(Frame().MonthEditor()->toPlainText().isEmpty());
+
+  Key(Qt::Key_Left);
+  Key(Qt::Key_Up);
+  EXPECT_EQ(Selected(), (Date{2005, 3, 15}));
+  EXPECT_EQ(Note()->text(), QStringLiteral("Schůzka v 10"));
+  EXPECT_EQ(Frame().DayEditor()->toPlainText(), QStringLiteral("Výklad dne"));
+  EXPECT_EQ(Frame().MonthEditor()->toPlainText(), QStringLiteral("Březnové plány"));
+  EXPECT_EQ(doc.GetDayRecord("2005/03/15")->m_Text, Cp1250FromUtf8("Výklad dne"));
+  // The day with a commentary shows its number in bold.
+  QTextCursor dayNumber(Table()->document()->findBlockByNumber(14));
+  dayNumber.movePosition(QTextCursor::NextCharacter, QTextCursor::MoveAnchor, 5);
+  EXPECT_EQ(dayNumber.charFormat().fontWeight(), QFont::Bold);
+}
+
+TEST_F(CalendarWindowTest, LookingAtDaysDoesNotModifyTheCalendar) {
+  const std::string rtf = "{\\rtf1\\ansi\\ansicpg1250 {\\b tu\\'e8n\\'e9}}";
+  doc.StoreDay("2005/03/16", Cp1250FromUtf8("Poznámka"), rtf, Cp1250FromUtf8("tučné"));
+  doc.SetModifiedFlag(false);
+  Key(Qt::Key_Down);
+  EXPECT_EQ(Frame().DayEditor()->toPlainText(), QStringLiteral("tučné"));
+  Key(Qt::Key_Down);
+  Key(Qt::Key_Up);
+  Focus(Note());
+  Focus(Table());
+  EXPECT_FALSE(doc.IsModified());
+  EXPECT_EQ(doc.GetDayRecord("2005/03/16")->m_Rtf, rtf);
+}
+
+TEST_F(CalendarWindowTest, ClickSelectsTheRowAndNeitherDoubleClickNorDragSelectsMore) {
+  Key(Qt::Key_F2);
+  Type(Note(), QStringLiteral("psáno"));
+  QTest::mouseClick(Table()->viewport(), Qt::LeftButton, {}, RowPoint(10));
+  EXPECT_EQ(Selected(), (Date{2005, 3, 10}));
+  ExpectTableShowsSelection();
+  EXPECT_NE(doc.GetDayRecord("2005/03/15"), nullptr);  // the day left was stored
+
+  QTest::mouseClick(Table()->viewport(), Qt::LeftButton, {}, RowPoint(20));
+  QTest::mouseDClick(Table()->viewport(), Qt::LeftButton, {}, RowPoint(20));
+  EXPECT_EQ(Selected(), (Date{2005, 3, 20}));
+  ExpectTableShowsSelection();
+
+  QTest::mousePress(Table()->viewport(), Qt::LeftButton, {}, RowPoint(5));
+  QTest::mouseMove(Table()->viewport(), RowPoint(8));
+  QTest::mouseRelease(Table()->viewport(), Qt::LeftButton, {}, RowPoint(8));
+  EXPECT_EQ(Selected(), (Date{2005, 3, 5}));
+  ExpectTableShowsSelection();
+}
+
+TEST_F(CalendarWindowTest, SavedNotesAndCommentariesComeBackWhenTheFileIsOpened) {
+  QTemporaryDir dir;
+  const std::string path = dir.filePath(QStringLiteral("deník.orv")).toStdString();
+  Key(Qt::Key_F2);
+  Type(Note(), QStringLiteral("Narozeniny Aničky"));
+  Key(Qt::Key_W, Qt::ControlModifier);
+  Type(Frame().DayEditor(), QStringLiteral("Dort a svíčky"));
+  Key(Qt::Key_W, Qt::AltModifier);
+  Type(Frame().MonthEditor(), QStringLiteral("Jaro"));
+
+  ui.fileAnswers.push_back(path);  // saved without leaving the day
+  Frame().Action(cmd::FileSaveAs)->trigger();
+  EXPECT_FALSE(doc.IsModified());
+  EXPECT_EQ(Frame().windowTitle(), QStringLiteral("deník.orv - Orvella 2"));
+
+  Frame().Action(cmd::FileNew)->trigger();
+  EXPECT_TRUE(Note()->text().isEmpty());
+  EXPECT_TRUE(Frame().DayEditor()->toPlainText().isEmpty());
+  EXPECT_TRUE(Frame().MonthEditor()->toPlainText().isEmpty());
+  EXPECT_FALSE(Row(15).contains(QStringLiteral("Aničky")));
+
+  GoTo({2010, 6, 1});
+  ASSERT_TRUE(window->Commands().OpenFile(path));
+  EXPECT_EQ(Selected(), (Date{2005, 3, 15}));
+  EXPECT_FALSE(Model().History().CanGoBack());
+  EXPECT_EQ(Note()->text(), QStringLiteral("Narozeniny Aničky"));
+  EXPECT_EQ(Frame().DayEditor()->toPlainText(), QStringLiteral("Dort a svíčky"));
+  EXPECT_EQ(Frame().MonthEditor()->toPlainText(), QStringLiteral("Jaro"));
+  EXPECT_TRUE(Row(15).endsWith(QStringLiteral("Narozeniny Aničky")));
+  EXPECT_FALSE(doc.IsModified());
+  EXPECT_TRUE(ui.Messages().empty());
+}
+
+TEST_F(CalendarWindowTest, ViewOnlyLocksTheTextsAndTakesSavingFromTheMenus) {
+  QAction* viewOnly = Frame().Action(cmd::ViewOnly);
+  Focus(Note());
+  EXPECT_FALSE(viewOnly->isEnabled());  // only from the month table
+  Focus(Table());
+  ASSERT_TRUE(viewOnly->isEnabled());
+  viewOnly->trigger();
+  const QColor silver(192, 192, 192);
+  EXPECT_TRUE(Note()->isReadOnly());
+  for (QTextEdit* editor : {Frame().MonthEditor(), Frame().DayEditor()}) {
+    EXPECT_TRUE(editor->isReadOnly());
+    EXPECT_EQ(editor->palette().color(QPalette::Base), silver);
+  }
+  EXPECT_EQ(viewOnly->text(), QStringLiteral("Povolit zapisování"));
+  for (int id : {cmd::FileSave, cmd::FileSaveAs, cmd::ViewStyleBar})
+    EXPECT_FALSE(Frame().Action(id)->isVisible());
+  EXPECT_TRUE(Frame().StyleBar()->isHidden());
+
+  Focus(Note());  // moving needs no finished note now
+  Frame().Action(cmd::NextMonth)->trigger();
+  EXPECT_EQ(Selected(), (Date{2005, 4, 15}));
+  EXPECT_TRUE(ui.events.empty());
+
+  Focus(Table());
+  viewOnly->trigger();
+  EXPECT_FALSE(Note()->isReadOnly());
+  for (QTextEdit* editor : {Frame().MonthEditor(), Frame().DayEditor()}) {
+    EXPECT_FALSE(editor->isReadOnly());
+    EXPECT_NE(editor->palette().color(QPalette::Base), silver);
+  }
+  EXPECT_EQ(viewOnly->text(), QStringLiteral("Zablokovat zapisování"));
+  for (int id : {cmd::FileSave, cmd::FileSaveAs, cmd::ViewStyleBar})
+    EXPECT_TRUE(Frame().Action(id)->isVisible());
+  EXPECT_FALSE(Frame().StyleBar()->isHidden());
+}
+
+TEST_F(CalendarWindowTest, F7HidesAndShowsAllHolidaysAndF8StillWorksFromTheTable) {
+  GoTo({2005, 1, 1});
+  const int switches[] = {cmd::ShowNameDays, cmd::ShowStateHolidays, cmd::ShowOtherHolidays,
+                          cmd::ShowBirthdays, cmd::ShowSignificantDays};
+  ASSERT_TRUE(Row(1).contains(QStringLiteral("Nový rok")));
+  Key(Qt::Key_F7);
+  for (int id : switches) EXPECT_FALSE(Frame().Action(id)->isChecked()) << id;
+  EXPECT_FALSE(Row(1).contains(QStringLiteral("Nový rok")));
+  EXPECT_EQ(Selected(), (Date{2005, 1, 1}));
+  ExpectTableShowsSelection();
+  Key(Qt::Key_F7);
+  for (int id : switches) EXPECT_TRUE(Frame().Action(id)->isChecked()) << id;
+  EXPECT_TRUE(Row(1).contains(QStringLiteral("Nový rok")));
+
+  Frame().Action(cmd::ShowOtherHolidays)->trigger();
+  EXPECT_FALSE(Frame().Action(cmd::ShowOtherHolidays)->isChecked());
+  EXPECT_FALSE(Row(1).contains(QStringLiteral("Nový rok")));
+
+  QTest::keyClick(Table(), Qt::Key_F8);
+  EXPECT_TRUE(Frame().IsAlwaysOnTop());
+  EXPECT_TRUE(QTest::qWaitForWindowActive(&Frame()));
+  QTest::keyClick(Table(), Qt::Key_F8);
+  EXPECT_FALSE(Frame().IsAlwaysOnTop());
+}
+
+TEST_F(CalendarWindowTest, GoToDialogMovesToTheChosenDayInTheRange) {
+  QDate minimum;
+  QTimer::singleShot(0, [&] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Jdi na datum"));
+    auto* picker = dialog->findChild<QDateEdit*>();
+    ASSERT_NE(picker, nullptr);
+    EXPECT_EQ(picker->date(), QDate(2005, 3, 15));
+    minimum = picker->minimumDate();
+    picker->setDate(QDate(2012, 2, 29));
+    for (QPushButton* button : dialog->findChildren<QPushButton*>())
+      if (button->text() == QStringLiteral("Ano")) button->click();
+  });
+  Key(Qt::Key_G, Qt::ControlModifier);
+  EXPECT_EQ(Selected(), (Date{2012, 2, 29}));
+  EXPECT_EQ(minimum, QDate(2000, 1, 1));
+  EXPECT_EQ(window->View().Caption()->text(), QStringLiteral("Únor  2012"));
+}
+
+}  // namespace
+}  // namespace orv
