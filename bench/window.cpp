@@ -1,0 +1,192 @@
+// The main window on a full calendar file: every day of 2000-2020 with a 60-byte note and a
+// commentary of about 4 KB of RTF, every month with a commentary too.
+//
+//   BM_ColdStartWithFullFile  the program started on that file to its first painted window (offscreen);
+//                             paint_ms is the program's own start-to-paint time
+//   BM_DayMoveInWindow        one move to the next or previous day in the real window: the key event on
+//                             the month table and the processing of every event it left pending
+//                             (painting included); median_ms is the median move
+//
+//   build/bench/bench_window
+#include <benchmark/benchmark.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTextEdit>
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "app/CalendarWindow.h"
+#include "app/MainFrame.h"
+#include "app/RecentFileList.h"
+#include "core/BatchUiServices.h"
+#include "core/CalendarDates.h"
+#include "document/TedDoc.h"
+#include "richtext/RichEditCtrl.h"
+#include "ui/CalendarView.h"
+
+extern char** environ;
+
+namespace {
+
+using namespace orv;
+
+std::filesystem::path ProgramDir() {
+  return std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path() / "src";
+}
+
+const std::string& ScratchDir() {
+  static const std::string dir = [] {
+    char name[] = "/tmp/orv-bench-window-XXXXXX";
+    return std::string(mkdtemp(name) ? name : "/tmp");
+  }();
+  return dir;
+}
+
+// A commentary of a few paragraphs with some bold text, about 4 KB as RTF.
+std::pair<std::string, std::string> Commentary() {
+  CRichEditCtrl editor;
+  std::string text;
+  while (text.size() < 3400) text += "Dlouhy vyklad dne s nekolika odstavci a trochou textu.\r";
+  text.pop_back();
+  editor.ReplaceSel(text);
+  editor.SetSel(0, 40);
+  CharFormat bold;
+  bold.mask = CFM_BOLD;
+  bold.effects = CFE_BOLD;
+  editor.SetSelectionCharFormat(bold);
+  return {editor.StreamOut(), editor.GetText()};
+}
+
+// Written once per run with the document API.
+const std::string& FullCalendarFile() {
+  static const std::string path = [] {
+    CBatchUiServices ui(&std::cerr);
+    CTedDoc doc(ui);
+    doc.OnNewDocument();
+    const auto [rtf, text] = Commentary();
+    const std::string note(60, 'p');
+    for (int year = MinYear; year <= MaxYear; ++year)
+      for (int month = 1; month <= 12; ++month) {
+        for (int day = 1; day <= DaysInMonth(year, month); ++day)
+          doc.StoreDay(DayKey(year, month, day), note, rtf, text);
+        doc.StoreMonthCommentary(MonthKey(year, month), rtf, text);
+      }
+    const std::string file = ScratchDir() + "/full.orv";
+    if (!doc.OnSaveDocument(file)) std::cerr << "the full calendar could not be written\n";
+    std::cerr << "full calendar: " << std::filesystem::file_size(file) / 1024 << " KB, commentary RTF "
+              << rtf.size() << " bytes\n";
+    return file;
+  }();
+  return path;
+}
+
+// Runs the program to its end; returns what it printed on stdout.
+std::string RunProgram(const std::filesystem::path& program, const std::vector<std::string>& args) {
+  int out[2];
+  if (pipe(out) != 0) return {};
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+  posix_spawn_file_actions_addclose(&actions, out[0]);
+  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", 0, 0);
+  std::vector<char*> argv{const_cast<char*>(program.c_str())};
+  for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+  argv.push_back(nullptr);
+  pid_t pid = 0;
+  const int failed = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  close(out[1]);
+  std::string text;
+  char buffer[256];
+  for (ssize_t n; !failed && (n = read(out[0], buffer, sizeof buffer)) > 0;)
+    text.append(buffer, static_cast<std::size_t>(n));
+  close(out[0]);
+  if (!failed) waitpid(pid, nullptr, 0);
+  return text;
+}
+
+void BM_ColdStartWithFullFile(benchmark::State& state) {
+  const std::string& file = FullCalendarFile();
+  const auto program =
+      std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path() / "src/orvella";
+  setenv("XDG_RUNTIME_DIR", ScratchDir().c_str(), 1);
+  setenv("XDG_CONFIG_HOME", ScratchDir().c_str(), 1);
+  setenv("ORV_QUIT_AFTER_SHOW", "1", 1);
+  setenv("ORV_NONINTERACTIVE", "1", 1);
+  double paintMs = 0;
+  for (auto _ : state) {
+    const std::string out = RunProgram(program, {file});
+    if (out.empty()) {
+      state.SkipWithError("orvella showed no window");
+      return;
+    }
+    paintMs += std::atof(out.c_str());
+  }
+  state.counters["paint_ms"] = benchmark::Counter(paintMs, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_ColdStartWithFullFile)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
+
+void BM_DayMoveInWindow(benchmark::State& state) {
+  CBatchUiServices ui(&std::cerr);
+  CTedDoc doc(ui);
+  CRecentFileList recent;
+  CCalendarWindow window(
+      doc, ui, recent, QString::fromStdString(ProgramDir().string()),
+      [](const std::string&) { return SaveAnswer::No; },
+      [] {
+        return Date{2010, 6, 10};
+      });
+  if (!doc.OnOpenDocument(FullCalendarFile())) {
+    state.SkipWithError("the full calendar did not open");
+    return;
+  }
+  window.Start();
+  window.Frame().show();
+  if (!QTest::qWaitForWindowExposed(&window.Frame())) {
+    state.SkipWithError("the window was not shown");
+    return;
+  }
+  QCoreApplication::processEvents();
+  QTextEdit* table = window.View().Table();
+  std::vector<double> moves;
+  bool down = true;
+  QElapsedTimer clock;
+  for (auto _ : state) {
+    clock.start();
+    QTest::keyClick(table, down ? Qt::Key_Down : Qt::Key_Up);
+    QCoreApplication::processEvents();
+    moves.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
+    down = !down;
+  }
+  std::nth_element(moves.begin(), moves.begin() + static_cast<std::ptrdiff_t>(moves.size() / 2), moves.end());
+  state.counters["median_ms"] = moves[moves.size() / 2];
+}
+BENCHMARK(BM_DayMoveInWindow)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(400);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  QStandardPaths::setTestModeEnabled(true);
+  QCoreApplication::setOrganizationName(QStringLiteral("Orvella 2 bench"));
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
