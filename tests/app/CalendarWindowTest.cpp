@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDateEdit>
 #include <QDialog>
 #include <QKeyEvent>
@@ -209,7 +210,10 @@ TEST_F(CalendarWindowTest, NoteAndCommentariesSurviveAMoveAwayAndBack) {
   EXPECT_EQ(ui.Messages(), std::vector<std::string>{"Nejprve je nutno ukončit editování poznámky !"});
   EXPECT_EQ(Selected(), (Date{2005, 3, 15}));
 
-  Key(Qt::Key_Return);  // back to the table, which stores the note
+  Key(Qt::Key_Escape);  // back to the table, which stores the note
+  ASSERT_TRUE(Table()->hasFocus());
+  Key(Qt::Key_F2);
+  Key(Qt::Key_Return);  // the same
   ASSERT_TRUE(Table()->hasFocus());
   ASSERT_NE(doc.GetDayRecord("2005/03/15"), nullptr);
   EXPECT_EQ(doc.GetDayRecord("2005/03/15")->m_Poznamka, Cp1250FromUtf8("Schůzka v 10"));
@@ -369,6 +373,27 @@ TEST_F(CalendarWindowTest, F7HidesAndShowsAllHolidaysAndF8StillWorksFromTheTable
   EXPECT_TRUE(QTest::qWaitForWindowActive(&Frame()));
   QTest::keyClick(Table(), Qt::Key_F8);
   EXPECT_FALSE(Frame().IsAlwaysOnTop());
+}
+
+TEST_F(CalendarWindowTest, RightClickOffersTheCalendarCommandsInOrder) {
+  QStringList items;
+  QTimer::singleShot(0, [&] {
+    QWidget* popup = QApplication::activePopupWidget();
+    ASSERT_NE(popup, nullptr);
+    for (QAction* action : popup->actions())
+      items << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    popup->close();
+  });
+  QContextMenuEvent event(QContextMenuEvent::Mouse, RowPoint(3),
+                          Table()->viewport()->mapToGlobal(RowPoint(3)));
+  QApplication::sendEvent(Table()->viewport(), &event);
+  EXPECT_EQ(items.join(QLatin1Char('|')),
+            QStringLiteral(
+                "&Dnes\tCtrl+D|Jdi na ...\tCtrl+G|Vyhledávání v krátkých poznámkách...\tCtrl+L|"
+                "Fulltextové vyhledávání ...\tAlt+L|Smazat den\tCtrl+M|Smazat období ...\tAlt+M|-|"
+                "Seznamy svátků ...\tF11|Změnit svátky ...\tF12|Všechny svátky\tF7|-|"
+                "&Export do txt...\tCtrl+E|&Export do rtf ...\tAlt+E|Připo&jit ke kalendáři ...\tAlt+J"));
+  EXPECT_EQ(Selected(), (Date{2005, 3, 15}));  // a right click selects nothing
 }
 
 TEST_F(CalendarWindowTest, GoToDialogMovesToTheChosenDayInTheRange) {
