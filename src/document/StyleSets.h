@@ -14,11 +14,9 @@ class CTedDoc;
 inline constexpr int kPredefinedStyles = 4;
 inline constexpr std::array<std::string_view, kPredefinedStyles> kPredefinedCharStyles = {
     "Standard1", "Standard2", "Nadpis1", "Nadpis2"};
-inline constexpr std::array<std::string_view, kPredefinedStyles> kPredefinedParStyles = {"Normal1", "Normal2",
-                                                                                         "Hlavi\xE8"
-                                                                                         "ka1",
-                                                                                         "Hlavi\xE8"
-                                                                                         "ka2"};
+// "Hlavička" in Windows-1250.
+inline constexpr std::array<std::string_view, kPredefinedStyles> kPredefinedParStyles = {
+    "Normal1", "Normal2", "Hlavi\xE8ka1", "Hlavi\xE8ka2"};
 
 // The slot of a predefined style name, -1 for a user style.
 int PredefinedCharSlot(std::string_view name);
