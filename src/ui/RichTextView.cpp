@@ -155,8 +155,12 @@ void CRichTextView::focusOutEvent(QFocusEvent* event) {
   QTextEdit::focusOutEvent(event);
 }
 
-CRichTextView* CreateRichTextView(CTedDoc& doc, IUiServices& ui, QWidget* parent) {
-  return new CRichTextView(std::make_unique<CCommentaryEditor>(doc, ui), parent);
+std::function<QTextEdit*(QWidget*)> RichTextViewFactory(CTedDoc& doc, IUiServices& ui, QString objectName) {
+  return [&doc, &ui, objectName](QWidget* parent) {
+    auto* view = new CRichTextView(std::make_unique<CCommentaryEditor>(doc, ui), parent);
+    view->setObjectName(objectName);
+    return view;
+  };
 }
 
 }  // namespace orv

@@ -7,6 +7,7 @@
 // without the focus the control keeps the selection (formatting commands still act on it) and the
 // view shows none, so only the focused editor paints a selection.
 
+#include <QString>
 #include <QTextEdit>
 #include <functional>
 #include <memory>
@@ -61,7 +62,9 @@ class CRichTextView : public QTextEdit {
   bool m_bShowing = false;  // the view's cursor is being set from the control
 };
 
-// A commentary editor with its view, for the main window's panes.
-CRichTextView* CreateRichTextView(CTedDoc& doc, IUiServices& ui, QWidget* parent);
+// Makes the month or the day editor pane of the main window (SPaneFactories::monthEditor and
+// dayEditor): a view owning its commentary editor, named `objectName`.
+std::function<QTextEdit*(QWidget* parent)> RichTextViewFactory(CTedDoc& doc, IUiServices& ui,
+                                                               QString objectName);
 
 }  // namespace orv

@@ -165,9 +165,13 @@ TEST_F(RichTextViewTest, ClipboardCommands) {
   EXPECT_EQ(clipboard->text(), QStringLiteral("vložený text"));
 }
 
-TEST_F(RichTextViewTest, ViewOwningItsEditorOutlivesNothing) {
-  QPointer<CRichTextView> view = CreateRichTextView(doc, ui, &window);
+TEST_F(RichTextViewTest, PaneFactoryMakesAViewOwningItsEditor) {
+  QTest::keyClicks(&dayView, QStringLiteral("den"));
+  QPointer<CRichTextView> view =
+      static_cast<CRichTextView*>(RichTextViewFactory(doc, ui, QStringLiteral("DayEditor"))(&window));
+  EXPECT_EQ(view->objectName(), QStringLiteral("DayEditor"));
   view->Editor().StreamInFromText(day.StoreCommentary().rtf);
+  EXPECT_EQ(view->toPlainText(), QStringLiteral("den"));
   view->show();
   delete view;
   EXPECT_TRUE(view.isNull());
