@@ -1,11 +1,24 @@
 #include "cli/CliCommand.h"
 #include "cli/Commands.h"
+#include "cli/QtCommandModule.h"
 
 namespace orv::cli {
+namespace {
+
+// The handler of a command that runs in the module orv-qt.so.
+template <const char* Name>
+int InQtModule(const std::vector<std::string>& words, CliContext& ctx) {
+  return RunQtCommand(Name, words, ctx);
+}
+
+constexpr char kCommentary[] = "commentary";
+
+}  // namespace
 
 const std::vector<CliCommand>& CliCommands() {
   static const std::vector<CliCommand> commands = {
-      {"names", "[SOUBOR.orv] [--category N]", "jména a svátky kalendáře, bez souboru nového (kategorie 0–4, výchozí 0)", CmdNames},
+      {"names", "[SOUBOR.orv] [--category N]",
+       "jména a svátky kalendáře, bez souboru nového (kategorie 0–4, výchozí 0)", CmdNames},
       {"match", "VÝRAZ TEXT [--logical] [--mask] [--whole] [--case]",
        "vypíše 1, když text odpovídá hledanému výrazu, jinak 0", CmdMatch},
       {"new", "SOUBOR.orv", "vytvoří nový kalendář", CmdNew},
@@ -25,8 +38,8 @@ const std::vector<CliCommand>& CliCommands() {
       {"month", "[SOUBOR.orv] RRRR-MM [--no-moon] [--hide KATEGORIE] [--no-notes] [--color]",
        "měsíc tak, jak jej ukazuje kalendář: nadpis a řádek za každý den (bez souboru nového)", CmdMonth},
       {"rtf2txt", "SOUBOR.rtf", "vypíše prostý text souboru RTF", CmdRtf2Txt},
-      {"commentary", "SOUBOR.orv RRRR-MM-DD [--month] [--rtf VSTUP.rtf]",
-       "vypíše výklad dne (měsíce) jako RTF, nebo jej nahradí obsahem souboru RTF", CmdCommentary},
+      {kCommentary, "SOUBOR.orv RRRR-MM-DD [--month] [--rtf VSTUP.rtf]",
+       "vypíše výklad dne (měsíce) jako RTF, nebo jej nahradí obsahem souboru RTF", InQtModule<kCommentary>},
   };
   return commands;
 }

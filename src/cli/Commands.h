@@ -19,6 +19,5 @@ int CmdFindNotes(const std::vector<std::string>& words, CliContext& ctx);
 int CmdExportTxt(const std::vector<std::string>& words, CliContext& ctx);
 int CmdMonth(const std::vector<std::string>& words, CliContext& ctx);
 int CmdRtf2Txt(const std::vector<std::string>& words, CliContext& ctx);
-int CmdCommentary(const std::vector<std::string>& words, CliContext& ctx);
 
 }  // namespace orv::cli

@@ -8,8 +8,8 @@
 
 #include "cli/CliArgs.h"
 #include "cli/CliCalendar.h"
-#include "cli/Commands.h"
-#include "cli/GuiApplication.h"
+#include "cli/qt/GuiApplication.h"
+#include "cli/qt/QtCommands.h"
 #include "richtext/RichEditCtrl.h"
 
 namespace orv::cli {

@@ -1,4 +1,4 @@
-#include "cli/GuiApplication.h"
+#include "cli/qt/GuiApplication.h"
 
 #include <QGuiApplication>
 

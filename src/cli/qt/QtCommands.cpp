@@ -1,0 +1,21 @@
+#include "cli/qt/QtCommands.h"
+
+#include <cstring>
+#include <ostream>
+
+namespace orv::cli {
+
+int RunQtModuleCommand(const char* name, const std::vector<std::string>& words, CliContext& ctx) {
+  static constexpr struct {
+    const char* name;
+    CliHandler handler;
+  } kCommands[] = {{"commentary", CmdCommentary}};
+  for (const auto& command : kCommands)
+    if (std::strcmp(name, command.name) == 0) return command.handler(words, ctx);
+  // An orv and a module from different builds.
+  ctx.err << "Modul orv-qt.so neobsahuje příkaz \"" << name
+          << "\"; orv a modul nejsou ze stejného sestavení.\n";
+  return kExitError;
+}
+
+}  // namespace orv::cli

@@ -1,0 +1,100 @@
+// The orv program itself: it starts without Qt and loads the module orv-qt.so for the commands that
+// need it.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace orv {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The build folder: from CTest, or the one this test program was built in.
+fs::path BinaryDir() {
+  if (const char* dir = std::getenv("ORV_BINARY_DIR")) return dir;
+  return fs::read_symlink("/proc/self/exe").parent_path().parent_path();
+}
+
+struct ProcessRun {
+  int status;
+  std::string output;  // stdout, then stderr
+};
+
+ProcessRun Shell(const std::string& command) {
+  FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
+  EXPECT_NE(pipe, nullptr) << command;
+  if (!pipe) return {-1, {}};
+  std::string output;
+  char buffer[4096];
+  for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
+  const int status = ::pclose(pipe);
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+}
+
+std::string Quoted(const fs::path& path) {
+  return "'" + path.string() + "'";
+}
+
+class OrvProgram : public ::testing::Test {
+ protected:
+  OrvProgram() {
+    char pattern[] = "/tmp/orv-program-XXXXXX";
+    dir = ::mkdtemp(pattern);
+  }
+  ~OrvProgram() override { fs::remove_all(dir); }
+
+  ProcessRun Orv(const std::string& args, const fs::path& program = BinaryDir() / "src/orv") {
+    return Shell(Quoted(program) + " " + args);
+  }
+
+  fs::path dir;
+};
+
+// Loading Qt's libraries costs several milliseconds a start, more than rtf2txt takes for a file.
+TEST_F(OrvProgram, StartsWithoutQt) {
+  const ProcessRun ldd = Shell("ldd " + Quoted(BinaryDir() / "src/orv"));
+  ASSERT_EQ(ldd.status, 0) << ldd.output;
+  EXPECT_EQ(ldd.output.find("libQt"), std::string::npos) << ldd.output;
+}
+
+TEST_F(OrvProgram, CommandsOfTheModuleAndOfItsOwn) {
+  const ProcessRun month = Orv("month 2005-01");
+  ASSERT_EQ(month.status, 0) << month.output;
+  EXPECT_EQ(month.output.substr(0, month.output.find('\n', month.output.find('\n') + 1)),
+            "Leden  2005\n 1\t 1\tSo\t \tDen obnovy samostatného českého státu \t  Nový rok");
+
+  const std::string calendar = Quoted(dir / "k.orv");
+  std::ofstream(dir / "in.rtf")
+      << "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Slunce {\\b sv\\'edt\\'ed}.\\par}";
+  ASSERT_EQ(Orv("new " + calendar).status, 0);
+  const ProcessRun store = Orv("commentary " + calendar + " 2005-01-03 --rtf " + Quoted(dir / "in.rtf"));
+  ASSERT_EQ(store.status, 0) << store.output;
+  const ProcessRun day = Orv("day " + calendar + " 2005-01-03");
+  EXPECT_EQ(day.status, 0);
+  EXPECT_NE(day.output.find("Slunce svítí."), std::string::npos) << day.output;
+  const ProcessRun print = Orv("commentary " + calendar + " 2005-01-03");
+  EXPECT_EQ(print.status, 0);
+  EXPECT_EQ(print.output.rfind("{\\rtf1", 0), 0u) << print.output;
+}
+
+TEST_F(OrvProgram, SaysSoWhenTheModuleIsMissing) {
+  fs::copy_file(BinaryDir() / "src/orv", dir / "orv");
+  const ProcessRun run = Orv("commentary " + Quoted(dir / "k.orv") + " 2005-01-03", dir / "orv");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.output.find("Modul orv-qt.so s příkazy, které potřebují Qt, nelze načíst: "),
+            std::string::npos)
+      << run.output;
+  EXPECT_NE(run.output.find("No such file"), std::string::npos) << run.output;
+  EXPECT_EQ(Orv("--version", dir / "orv").status, 0);
+}
+
+}  // namespace
+}  // namespace orv
