@@ -35,7 +35,7 @@ const std::vector<CliCommand>& CliCommands() {
       {"find-notes", "SOUBOR.orv TEXT [--whole] [--case]", "vyhledávání v krátkých poznámkách", CmdFindNotes},
       {"export-txt", "SOUBOR.orv VÝSTUP.txt [--from RRRR-MM-DD] [--to RRRR-MM-DD] [--sep TEXT] [--blank]",
        "export poznámek do textového souboru (Windows-1250, CR LF)", CmdExportTxt},
-      {"month", "[SOUBOR.orv] RRRR-MM [--no-moon] [--hide KATEGORIE] [--no-notes] [--color]",
+      {"month", "[SOUBOR.orv] [RRRR-MM] [--no-moon] [--hide KATEGORIE] [--no-notes] [--color]",
        "měsíc tak, jak jej ukazuje kalendář: nadpis a řádek za každý den (bez souboru nového)", CmdMonth},
       {"rtf2txt", "SOUBOR.rtf", "vypíše prostý text souboru RTF", CmdRtf2Txt},
       {kCommentary, "SOUBOR.orv RRRR-MM-DD [--month] [--rtf VSTUP.rtf]",

@@ -1,6 +1,7 @@
-// orv month [FILE.orv] YYYY-MM [--no-moon] [--hide CATEGORIES] [--no-notes] [--color]: the month
+// orv month [FILE.orv] [YYYY-MM] [--no-moon] [--hide CATEGORIES] [--no-notes] [--color]: the month
 // table of a calendar (a new one when no file is given) as the calendar view builds it: the caption,
 // then one row a day with its tabs. --color draws the rows' formats with terminal colours.
+#include <cctype>
 #include <cstdio>
 #include <ostream>
 #include <sstream>
@@ -15,6 +16,17 @@ namespace orv::cli {
 namespace {
 
 constexpr const char* kCategoryWords[5] = {"jmenne", "statni", "ostatni", "soukrome", "vyznamne"};
+
+constexpr const char* kUsage =
+    "Použití: orv month [SOUBOR.orv] [RRRR-MM] [--no-moon] [--hide KATEGORIE] [--no-notes] [--color]";
+
+// A calendar is named by the last three letters "orv", in any case, as the program opens files.
+bool LooksLikeCalendarFile(const std::string& word) {
+  if (word.size() < 3) return false;
+  std::string tail = word.substr(word.size() - 3);
+  for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return tail == "orv";
+}
 
 std::optional<std::pair<int, int>> ParseYearMonth(const std::string& text) {
   int year = 0, month = 0;
@@ -74,16 +86,23 @@ int CmdMonth(const std::vector<std::string>& words, CliContext& ctx) {
     ctx.err << error << '\n';
     return kExitError;
   }
-  const std::vector<std::string>& positional = args->Positional();
-  if (positional.empty() || positional.size() > 2) {
-    ctx.err
-        << "Použití: orv month [SOUBOR.orv] RRRR-MM [--no-moon] [--hide KATEGORIE] [--no-notes] [--color]\n";
+  // [FILE.orv] [YYYY-MM]: without a month, the month the calendar starts on.
+  std::vector<std::string> positional = args->Positional();
+  std::optional<std::string> file;
+  if (!positional.empty() && (positional.size() == 2 || LooksLikeCalendarFile(positional.front()))) {
+    file = positional.front();
+    positional.erase(positional.begin());
+  }
+  if (positional.size() > 1) {
+    ctx.err << kUsage << '\n';
     return kExitError;
   }
-  const std::optional<std::pair<int, int>> month = ParseYearMonth(positional.back());
+  const Date start = StartDateFor(Today());
+  const std::optional<std::pair<int, int>> month =
+      positional.empty() ? std::optional(std::pair{start.year, start.month}) : ParseYearMonth(positional[0]);
   if (!month || !IsYearInRange(month->first)) {
-    ctx.err << "Neplatný měsíc \"" << positional.back() << "\": zadejte RRRR-MM z let " << MinYear << "–"
-            << MaxYear << ".\n";
+    ctx.err << "Neplatný měsíc \"" << positional[0] << "\": zadejte RRRR-MM z let " << MinYear << "–" << MaxYear
+            << ".\n";
     return kExitError;
   }
   CDisplaySwitches switches;
@@ -98,9 +117,9 @@ int CmdMonth(const std::vector<std::string>& words, CliContext& ctx) {
   }
 
   CCliCalendar calendar(ctx);
-  if (positional.size() == 1)
+  if (!file)
     calendar.Doc().OnNewDocument();
-  else if (!calendar.Open(positional[0]))
+  else if (!calendar.Open(*file))
     return kExitError;
   CMoonMap moons;
   BuildMoonMap(moons);

@@ -4,6 +4,8 @@
 
 #include "FakeUiServices.h"
 #include "cli/CliCommand.h"
+#include "core/CalendarDates.h"
+#include "core/Cp1250.h"
 
 namespace orv::cli {
 namespace {
@@ -36,6 +38,15 @@ TEST(CmdMonth, CaptionAndRowsOfANewCalendar) {
   EXPECT_EQ(RunMonth({"2005-01", "--no-moon", "--hide", "statni,jmenne"}).lines[1], " 1\t 1\tSo\tNový rok");
 }
 
+TEST(CmdMonth, WithoutAMonthShowsTheMonthTheCalendarStartsOn) {
+  const Date start = StartDateFor(Today());
+  const MonthRun run = RunMonth({});
+  EXPECT_EQ(run.status, kExitOk);
+  ASSERT_FALSE(run.lines.empty());
+  EXPECT_EQ(run.lines[0], Cp1250ToUtf8(MonthName(start.month)) + "  " + std::to_string(start.year));
+  EXPECT_EQ(run.lines.size(), 1u + DaysInMonth(start.year, start.month));
+}
+
 TEST(CmdMonth, ColoursFollowTheTableFormats) {
   const MonthRun run = RunMonth({"2005-01", "--color", "--hide", "ostatni"});
   EXPECT_EQ(
@@ -46,7 +57,7 @@ TEST(CmdMonth, ColoursFollowTheTableFormats) {
 
 TEST(CmdMonth, RefusesBadArguments) {
   for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-           {"2021-01"}, {"2005-13"}, {"2005-1"}, {}, {"2005-01", "--hide", "svatky"}}) {
+           {"2021-01"}, {"2005-13"}, {"2005-1"}, {"a.orv", "2005-01", "x"}, {"2005-01", "--hide", "svatky"}}) {
     const MonthRun run = RunMonth(args);
     EXPECT_EQ(run.status, kExitError);
     EXPECT_FALSE(run.err.empty());
