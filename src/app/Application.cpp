@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFontDatabase>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -21,32 +20,10 @@
 #include "ui/BaseFontDialog.h"
 #include "ui/QtText.h"
 #include "ui/QtUiServices.h"
-#include "ui/StyleBar.h"
 #include "ui/ToolIcons.h"
 
 namespace orv {
 namespace {
-
-// Faces that can write Czech, each once, as Windows-1250 names.
-std::vector<std::string> InstalledFaces() {
-  std::vector<std::string> faces;
-  for (const QString& family : QFontDatabase::families(QFontDatabase::Latin)) {
-    std::string face = ToCp1250(family);
-    if (std::find(faces.begin(), faces.end(), face) == faces.end()) faces.push_back(std::move(face));
-  }
-  return faces;
-}
-
-const std::vector<std::string>& PredefinedCharStyles() {
-  static const std::vector<std::string> names{"Standard1", "Standard2", "Nadpis1", "Nadpis2"};
-  return names;
-}
-
-const std::vector<std::string>& PredefinedParStyles() {
-  static const std::vector<std::string> names{"Normal1", "Normal2", ToCp1250(QStringLiteral("Hlavička1")),
-                                              ToCp1250(QStringLiteral("Hlavička2"))};
-  return names;
-}
 
 SaveAnswer AskSaveChanges(QWidget* parent, const std::string& question) {
   QMessageBox box(QMessageBox::Question, QStringLiteral("Orvella 2"), MessageText(question),
@@ -127,9 +104,6 @@ int RunOrvella(int argc, char** argv) {
       });
   if (!baseFont) return 0;
   frame.SetBaseFont(*baseFont);
-  frame.StyleBar()->SetFaces(faces);
-  frame.StyleBar()->SetCharStyles(PredefinedCharStyles());
-  frame.StyleBar()->SetParStyles(PredefinedParStyles());
 
   window.Start();
   CFirstPaintProbe probe(clock);

@@ -1,11 +1,23 @@
 #include "app/BaseFont.h"
 
+#include <QFontDatabase>
+#include <QStringList>
 #include <algorithm>
 
 #include "app/ConfigFile.h"
 #include "core/UiServices.h"
+#include "ui/QtText.h"
 
 namespace orv {
+
+std::vector<std::string> InstalledFaces() {
+  std::vector<std::string> faces;
+  for (const QString& family : QFontDatabase::families(QFontDatabase::Latin)) {
+    std::string face = ToCp1250(family);
+    if (std::find(faces.begin(), faces.end(), face) == faces.end()) faces.push_back(std::move(face));
+  }
+  return faces;
+}
 
 const std::vector<std::string>& PreferredBaseFonts() {
   static const std::vector<std::string> faces{"Verdana",       "Arial",       "Times New Roman", "System",

@@ -15,6 +15,10 @@ namespace orv {
 
 class IUiServices;
 
+// The installed faces that can write Czech, each once: what the base font and the formatting
+// toolbar's face list are chosen from.
+std::vector<std::string> InstalledFaces();
+
 // The preferred faces, best first: those the program has always asked for, then the usual faces of
 // a Linux desktop.
 const std::vector<std::string>& PreferredBaseFonts();

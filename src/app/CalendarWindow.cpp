@@ -1,20 +1,23 @@
 #include "app/CalendarWindow.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPointer>
-#include <QTextEdit>
 #include <QToolBar>
 #include <algorithm>
 
+#include "app/BaseFont.h"
 #include "app/CommandIds.h"
 #include "app/MainFrame.h"
 #include "app/RecentFileList.h"
 #include "core/UiServices.h"
 #include "document/TedDoc.h"
+#include "editor/CommentaryEditor.h"
 #include "names/NamesDatabase.h"
 #include "ui/CalendarPanesBinding.h"
 #include "ui/CalendarView.h"
 #include "ui/GoToDateDialog.h"
+#include "ui/RichTextView.h"
 #include "ui/StyleBar.h"
 #include "view/CalendarViewModel.h"
 
@@ -82,17 +85,26 @@ bool IsHistoryMove(ECalendarCommand command) {
 
 CCalendarWindow::CCalendarWindow(CTedDoc& doc, IUiServices& ui, CRecentFileList& recent,
                                  const QString& programDir, AskSave askSave, std::function<Date()> today)
-    : m_Doc(doc), m_Ui(ui), m_Recent(recent), m_Commands(doc, ui, recent, std::move(askSave)) {
-  SPaneFactories panes = DefaultPanes();
+    : m_Doc(doc),
+      m_Ui(ui),
+      m_Recent(recent),
+      m_EditorUi(ui),
+      m_Commands(doc, ui, recent, std::move(askSave)) {
+  const auto monthEditor = RichTextViewFactory(doc, m_EditorUi, QStringLiteral("MonthEditor"));
+  const auto dayEditor = RichTextViewFactory(doc, m_EditorUi, QStringLiteral("DayEditor"));
+  SPaneFactories panes;
   panes.calendar = [this](QWidget* parent) { return m_View = new CTedView(parent); };
+  panes.monthEditor = [&](QWidget* parent) { return m_MonthEditor = monthEditor(parent); };
+  panes.dayEditor = [&](QWidget* parent) { return m_DayEditor = dayEditor(parent); };
   m_Frame = std::make_unique<CMainFrame>(ui, programDir, panes);
+  m_Frame->StyleBar()->SetFaces(InstalledFaces());
+  BindEditor(*m_MonthEditor);
+  BindEditor(*m_DayEditor);
 
-  const auto markModified = [&doc] { doc.SetModifiedFlag(true); };
-  m_Panes = std::make_unique<CCalendarPanesBinding>(*m_View, *m_Frame->MonthEditor(), *m_Frame->DayEditor(),
-                                                    markModified);
+  m_Panes = std::make_unique<CCalendarPanesBinding>(*m_View, *m_MonthEditor, *m_DayEditor);
   m_Model = std::make_unique<CCalendarViewModel>(doc, *m_Panes, std::move(today));
   m_View->Attach(*m_Model);
-  m_View->SetOnNoteEdited(markModified);
+  m_View->SetOnNoteEdited([&doc] { doc.SetModifiedFlag(true); });
   m_View->SetOnMoved([this] { m_Frame->UpdateCommandUI(); });
   std::vector<QAction*> contextMenu;
   for (int id : kContextMenu) contextMenu.push_back(id == 0 ? nullptr : m_Frame->Action(id));
@@ -120,14 +132,43 @@ CCalendarWindow::CCalendarWindow(CTedDoc& doc, IUiServices& ui, CRecentFileList&
   ShowDocumentState();
 }
 
-// The widgets show the model's documents: they go first.
+// The widgets show the model's documents: they go first. The editors lose the focus on the way,
+// when there is no frame to tell any more.
 CCalendarWindow::~CCalendarWindow() {
   m_Doc.SetBeforeSave({});
+  for (CRichTextView* editor : {m_MonthEditor, m_DayEditor}) {
+    editor->SetFocusHandler({});
+    editor->Editor().SetStatusHandler({});
+  }
   m_Frame.reset();
+}
+
+void CCalendarWindow::BindEditor(CRichTextView& editor) {
+  editor.Editor().SetStatusHandler([frame = m_Frame.get()](int pane, const std::string& text) {
+    frame->SetStatusPane(pane, QString::fromStdString(text));
+  });
+  editor.SetCurrentDateKey([this] { return DayKey(m_Model->SelectedDate()); });
+  editor.SetEscapeHandler([this] { m_View->FocusTable(); });
+  editor.SetFocusHandler([this](bool) { m_Frame->UpdateCommandUI(); });
+}
+
+void CCalendarWindow::SetUpEditors() {
+  m_EditorUi.BeginSetUp();
+  for (CRichTextView* editor : {m_MonthEditor, m_DayEditor})
+    editor->Editor().DoInitialUpdate(m_Frame->BaseFont());
+  m_EditorUi.EndSetUp();
+
+  std::vector<std::string> charStyles;
+  for (const auto& [name, style] : m_Doc.m_Styles) charStyles.push_back(name);
+  std::vector<std::string> parStyles;
+  for (const auto& [name, style] : m_Doc.m_StylesPar) parStyles.push_back(name);
+  m_Frame->StyleBar()->SetCharStyles(charStyles);
+  m_Frame->StyleBar()->SetParStyles(parStyles);
 }
 
 void CCalendarWindow::Start() {
   const bool wasViewOnly = m_Model->IsViewOnly();
+  SetUpEditors();
   m_Model->Start();
   if (wasViewOnly) m_Frame->StyleBar()->show();
   m_View->Refresh();
@@ -166,9 +207,8 @@ void CCalendarWindow::AddFocusHandlers() {
   });
   m_Frame->SetHandler(cmd::NoteToCalendar, [this] { m_View->FocusTable(); });
   m_Frame->SetHandler(cmd::CommentaryToCalendar, [this] { m_View->FocusTable(); });
-  m_Frame->SetHandler(cmd::ToDayCommentary, [this] { m_Frame->DayEditor()->setFocus(Qt::OtherFocusReason); });
-  m_Frame->SetHandler(cmd::ToMonthCommentary,
-                      [this] { m_Frame->MonthEditor()->setFocus(Qt::OtherFocusReason); });
+  m_Frame->SetHandler(cmd::ToDayCommentary, [this] { m_DayEditor->setFocus(Qt::OtherFocusReason); });
+  m_Frame->SetHandler(cmd::ToMonthCommentary, [this] { m_MonthEditor->setFocus(Qt::OtherFocusReason); });
 }
 
 bool CCalendarWindow::NoteHeld() const {

@@ -1,6 +1,6 @@
 #pragma once
 // CCalendarWindow: the main window bound to the open calendar. It builds the frame with the calendar
-// view and the two commentary panes, the view model over the document and the file commands, and
+// view and the two commentary editors, the view model over the document and the file commands, and
 // gives the frame a handler for every command of the calendar: navigation, display switches,
 // view-only mode, going to a date and the moves of the focus between the panes. Whether a move is
 // possible where the calendar stands comes from the view model, through the frame's state.
@@ -9,13 +9,15 @@
 //   doc.OnOpenDocument(path);  window.Start();  window.Frame().show();
 //
 // New and opened calendars start again by themselves; every save first stores the texts of the
-// selected day and the displayed month.
+// selected day and the displayed month. The editors write their status texts into the frame's panes
+// 1 and 5, and are set up for every calendar in the frame's base font (CMainFrame::SetBaseFont).
 
 #include <QString>
 #include <functional>
 #include <memory>
 
 #include "app/DocumentCommands.h"
+#include "app/EditorUiServices.h"
 #include "core/CalendarDates.h"
 #include "view/CalendarCommands.h"
 
@@ -25,6 +27,7 @@ class CCalendarPanesBinding;
 class CCalendarViewModel;
 class CMainFrame;
 class CRecentFileList;
+class CRichTextView;
 class CTedDoc;
 class CTedView;
 class IUiServices;
@@ -43,11 +46,14 @@ class CCalendarWindow {
   CCalendarViewModel& Model() const { return *m_Model; }
   CDocumentCommands& Commands() { return m_Commands; }
 
-  // Shows the calendar the document holds now: today's month, the month table focused, writable,
-  // every switch on, not modified.
+  // Shows the calendar the document holds now: the editors set up afresh, today's month, the month
+  // table focused, writable, every switch on, not modified.
   void Start();
 
  private:
+  void BindEditor(CRichTextView& editor);
+  // The editors' first set-up for the calendar, then the style lists of the formatting toolbar.
+  void SetUpEditors();
   void AddCalendarHandlers();
   void AddFocusHandlers();
   void Navigate(ECalendarCommand command, bool focusTable);
@@ -61,8 +67,11 @@ class CCalendarWindow {
   CTedDoc& m_Doc;
   IUiServices& m_Ui;
   CRecentFileList& m_Recent;
+  CEditorUiServices m_EditorUi;
   std::unique_ptr<CMainFrame> m_Frame;
   CTedView* m_View = nullptr;
+  CRichTextView* m_MonthEditor = nullptr;
+  CRichTextView* m_DayEditor = nullptr;
   std::unique_ptr<CCalendarPanesBinding> m_Panes;
   std::unique_ptr<CCalendarViewModel> m_Model;
   CDocumentCommands m_Commands;

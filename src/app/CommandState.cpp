@@ -26,7 +26,9 @@ bool RuleAllows(CommandRule rule, const SFrameState& f) {
       // Cut and copy in view-only mode are allowed to run: the panes ignore them there.
       return IsTextPane(f.focus) && f.hasSelection;
     case CommandRule::Paste:
-      return IsTextPane(f.focus) && writable && f.clipboardHasText;
+      // A commentary editor answers a clipboard without text itself ("ve Schránce neni text").
+      return IsTextPane(f.focus) && writable &&
+             (f.clipboardHasText || (IsEditor(f.focus) && f.clipboardHasData));
     case CommandRule::Undo:
       return IsTextPane(f.focus) && writable && f.canUndo;
     case CommandRule::EditorRead:

@@ -17,6 +17,7 @@ struct SFrameState {
   bool hasSelection = false;  // in the focused text pane
   bool canUndo = false;       // the focused text pane can undo
   bool clipboardHasText = false;
+  bool clipboardHasData = false;  // anything at all, text or not
   bool alwaysOnTop = false;
   bool maximised = false;
   bool toolBarVisible = true;

@@ -25,6 +25,8 @@
 #include "app/CommandIds.h"
 #include "app/CommandTable.h"
 #include "app/MoonFont.h"
+#include "editor/CommentaryEditor.h"
+#include "ui/RichTextView.h"
 #include "ui/RulerBar.h"
 #include "ui/StyleBar.h"
 #include "ui/ToolIcons.h"
@@ -238,16 +240,24 @@ void CMainFrame::AddFrameHandlers() {
                                       "výklady dnů a měsíců, svátky a jmeniny, fáze Měsíce.")
                            .arg(QStringLiteral(ORV_VERSION)));
   });
-  AddTextPaneCommand(cmd::EditCut, "cut");
-  AddTextPaneCommand(cmd::EditCopy, "copy");
-  AddTextPaneCommand(cmd::EditPaste, "paste");
-  AddTextPaneCommand(cmd::EditUndo, "undo");
+  AddTextPaneCommand(cmd::EditCut, "cut", [](CRichTextView& editor) { editor.Cut(); });
+  AddTextPaneCommand(cmd::EditCopy, "copy", [](CRichTextView& editor) { editor.Copy(); });
+  AddTextPaneCommand(cmd::EditPaste, "paste", [](CRichTextView& editor) { editor.Paste(); });
+  AddTextPaneCommand(cmd::EditUndo, "undo", [](CRichTextView& editor) {
+    editor.undo();
+    editor.Editor().AfterEdit();
+  });
 }
 
-// The text panes (line edits and text editors alike) carry these as slots of the same names.
-void CMainFrame::AddTextPaneCommand(int id, const char* slot) {
-  SetHandler(id, [this, slot] {
-    if (QWidget* pane = FocusedTextPane()) QMetaObject::invokeMethod(pane, slot);
+// The text panes (line edits and text editors alike) carry these as slots of the same names; a
+// commentary editor has its own rules for them.
+void CMainFrame::AddTextPaneCommand(int id, const char* slot, void (*editorCommand)(CRichTextView&)) {
+  SetHandler(id, [this, slot, editorCommand] {
+    QWidget* pane = FocusedTextPane();
+    if (auto* editor = dynamic_cast<CRichTextView*>(pane))
+      editorCommand(*editor);
+    else if (pane)
+      QMetaObject::invokeMethod(pane, slot);
   });
 }
 
@@ -299,6 +309,7 @@ SFrameState CMainFrame::FrameState() const {
   }
   const QMimeData* clip = QGuiApplication::clipboard()->mimeData();
   state.clipboardHasText = clip && clip->hasText();
+  state.clipboardHasData = clip && !clip->formats().isEmpty();
   state.alwaysOnTop = m_bAlwaysOnTop;
   state.maximised = m_bMaximised;
   state.toolBarVisible = !m_ToolBar->isHidden();
@@ -327,7 +338,7 @@ void CMainFrame::UpdateCommandUI() {
 }
 
 void CMainFrame::SetDocumentTitle(const QString& title) {
-  setWindowTitle(title + QStringLiteral(" - Orvella 2"));
+  setWindowTitle(title + QStringLiteral("[*] - Orvella 2"));
 }
 
 void CMainFrame::SetRecentFiles(const QStringList& paths) {
@@ -348,8 +359,15 @@ void CMainFrame::RefreshRecentMenu() {
   }
 }
 
+// As the panes have always been written: one leading tab centres the text, two align it right.
 void CMainFrame::SetStatusPane(int index, const QString& text) {
-  if (index >= 1 && index <= kStatusPanes) m_StatusPanes[static_cast<std::size_t>(index - 1)]->setText(text);
+  if (index < 1 || index > kStatusPanes) return;
+  QLabel* pane = m_StatusPanes[static_cast<std::size_t>(index - 1)];
+  qsizetype tabs = 0;
+  while (tabs < 2 && tabs < text.size() && text[tabs] == QLatin1Char('\t')) ++tabs;
+  const Qt::Alignment alignment[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
+  pane->setAlignment(alignment[tabs] | Qt::AlignVCenter);
+  pane->setText(text.mid(tabs));
 }
 
 QString CMainFrame::StatusPane(int index) const {

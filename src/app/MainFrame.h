@@ -29,6 +29,7 @@ class QToolBar;
 namespace orv {
 
 class CMoonFont;
+class CRichTextView;
 class CRulerBar;
 class CStyleBar;
 class IUiServices;
@@ -46,7 +47,7 @@ class CMainFrame : public QMainWindow {
   void SetViewState(std::function<void(SFrameState&)> viewState);
   SFrameState FrameState() const;
 
-  // "<title> - Orvella 2".
+  // "<title>[*] - Orvella 2": the mark shows while the window is modified.
   void SetDocumentTitle(const QString& title);
   // Asked before the window closes; false keeps it open (the user cancelled saving).
   void SetCanClose(std::function<bool()> canClose) { m_CanClose = std::move(canClose); }
@@ -64,7 +65,8 @@ class CMainFrame : public QMainWindow {
   // The base font of the commentaries (Windows-1250), chosen at start-up for the editors.
   void SetBaseFont(std::string face) { m_BaseFont = std::move(face); }
   const std::string& BaseFont() const { return m_BaseFont; }
-  // Status panes 1 to 7 (0 is the prompt line).
+  // Status panes 1 to 7 (0 is the prompt line). Leading tabs align the text: one centres it, two
+  // align it right; StatusPane gives the text without them.
   void SetStatusPane(int index, const QString& text);
   QString StatusPane(int index) const;
 
@@ -90,7 +92,7 @@ class CMainFrame : public QMainWindow {
   void CreateStatusBar();
   void CreateClient(const SPaneFactories& panes);
   void AddFrameHandlers();
-  void AddTextPaneCommand(int id, const char* slot);
+  void AddTextPaneCommand(int id, const char* slot, void (*editorCommand)(CRichTextView&));
   void RefreshClock();
   void RefreshRecentMenu();
   FocusPane FocusedPane() const;

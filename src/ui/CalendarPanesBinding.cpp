@@ -2,43 +2,38 @@
 
 #include <QLineEdit>
 #include <QTextDocument>
-#include <QTextEdit>
 
+#include "editor/CommentaryEditor.h"
 #include "ui/CalendarView.h"
 #include "ui/QtText.h"
+#include "ui/RichTextView.h"
 
 namespace orv {
 
-CCalendarPanesBinding::CCommentaryPane::CCommentaryPane(QTextEdit& editor, std::function<void()> onEdited)
-    : m_Editor(editor) {
-  m_Editor.setDocument(m_Ctrl.Document());
-  QObject::connect(m_Ctrl.Document(), &QTextDocument::contentsChanged, &m_Editor,
-                   [this, onEdited = std::move(onEdited)] {
-                     if (!m_Loading && onEdited) onEdited();
-                   });
+CCalendarPanesBinding::CCommentaryPane::CCommentaryPane(CRichTextView& view) : m_View(view) {
+  QObject::connect(view.Editor().Control().Document(), &QTextDocument::contentsChanged, &view, [this] {
+    if (!m_Loading) m_Edited = true;
+  });
 }
 
 CCommentaryText CCalendarPanesBinding::CCommentaryPane::Store() const {
-  CCommentaryText commentary{{}, m_Ctrl.GetText()};
-  if (!commentary.text.empty())
-    commentary.rtf = m_Ctrl.GetModify() || m_LoadedRtf.empty() ? m_Ctrl.StreamOut() : m_LoadedRtf;
+  if (m_Edited || m_LoadedRtf.empty()) return m_View.Editor().StoreCommentary();
+  CCommentaryText commentary{m_LoadedRtf, m_View.Editor().Control().GetText()};
+  if (commentary.text.empty()) commentary.rtf.clear();
   return commentary;
 }
 
 void CCalendarPanesBinding::CCommentaryPane::Load(std::string_view rtf) {
   m_Loading = true;
-  m_Ctrl.StreamIn(rtf);
+  m_View.Editor().StreamInFromText(rtf);
   m_Loading = false;
   m_LoadedRtf = rtf;
-  m_Editor.moveCursor(QTextCursor::Start);
+  m_Edited = false;
 }
 
-CCalendarPanesBinding::CCalendarPanesBinding(CTedView& view, QTextEdit& monthEditor, QTextEdit& dayEditor,
-                                             std::function<void()> onEdited)
-    : m_View(view),
-      m_Month(monthEditor, onEdited),
-      m_Day(dayEditor, onEdited),
-      m_SystemPalette(dayEditor.palette()) {}
+CCalendarPanesBinding::CCalendarPanesBinding(CTedView& view, CRichTextView& monthEditor,
+                                             CRichTextView& dayEditor)
+    : m_View(view), m_Month(monthEditor), m_Day(dayEditor), m_SystemPalette(dayEditor.palette()) {}
 
 std::string CCalendarPanesBinding::GetNote() const {
   return ToCp1250(m_View.NoteField()->text());
@@ -55,8 +50,8 @@ bool CCalendarPanesBinding::IsNoteBeingEdited() const {
 
 bool CCalendarPanesBinding::SetReadOnly(bool readOnly) {
   m_View.NoteField()->setReadOnly(readOnly);
-  m_Month.Editor().setReadOnly(readOnly);
-  m_Day.Editor().setReadOnly(readOnly);
+  m_Month.View().setReadOnly(readOnly);
+  m_Day.View().setReadOnly(readOnly);
   return true;
 }
 
@@ -66,8 +61,8 @@ void CCalendarPanesBinding::SetCommentaryBackground(std::optional<uint32_t> colo
     palette.setColor(QPalette::Base,
                      QColor(static_cast<int>(*colour & 0xFF), static_cast<int>((*colour >> 8) & 0xFF),
                             static_cast<int>((*colour >> 16) & 0xFF)));
-  m_Month.Editor().setPalette(palette);
-  m_Day.Editor().setPalette(palette);
+  m_Month.View().setPalette(palette);
+  m_Day.View().setPalette(palette);
 }
 
 }  // namespace orv

@@ -1,30 +1,25 @@
 #pragma once
 // The calendar view's text areas in the main window: the note field of CTedView and the two
-// commentary panes, each a rich edit control shown by a text editor of the frame. The view model
-// loads and stores the selected day's texts through this binding.
+// commentary editors (month above, day below). The view model loads and stores the selected day's
+// texts through this binding.
 //
 // A commentary the user has not touched since it was loaded is stored as the RTF it was loaded
-// from, so that merely looking at a day never rewrites its record.
+// from, so that merely looking at a day never rewrites its record: the editor's own stream-out
+// would give the same text in the control's words, which differ from those of older files.
 
 #include <QPalette>
-#include <functional>
 #include <string>
 
-#include "richtext/RichEditCtrl.h"
 #include "view/CalendarPanes.h"
-
-class QTextEdit;
 
 namespace orv {
 
+class CRichTextView;
 class CTedView;
 
 class CCalendarPanesBinding : public ICalendarPanes {
  public:
-  // The editors show the binding's controls from now on; `onEdited` hears every change the user
-  // makes to a commentary.
-  CCalendarPanesBinding(CTedView& view, QTextEdit& monthEditor, QTextEdit& dayEditor,
-                        std::function<void()> onEdited);
+  CCalendarPanesBinding(CTedView& view, CRichTextView& monthEditor, CRichTextView& dayEditor);
   CCalendarPanesBinding(const CCalendarPanesBinding&) = delete;
   CCalendarPanesBinding& operator=(const CCalendarPanesBinding&) = delete;
 
@@ -43,16 +38,16 @@ class CCalendarPanesBinding : public ICalendarPanes {
  private:
   class CCommentaryPane {
    public:
-    CCommentaryPane(QTextEdit& editor, std::function<void()> onEdited);
+    explicit CCommentaryPane(CRichTextView& view);
     CCommentaryText Store() const;
     void Load(std::string_view rtf);
-    QTextEdit& Editor() const { return m_Editor; }
+    CRichTextView& View() const { return m_View; }
 
    private:
-    QTextEdit& m_Editor;
-    CRichEditCtrl m_Ctrl;
+    CRichTextView& m_View;
     std::string m_LoadedRtf;
     bool m_Loading = false;
+    bool m_Edited = false;  // the text or a format changed since the load
   };
 
   CTedView& m_View;

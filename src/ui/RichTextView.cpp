@@ -155,7 +155,8 @@ void CRichTextView::focusOutEvent(QFocusEvent* event) {
   QTextEdit::focusOutEvent(event);
 }
 
-std::function<QTextEdit*(QWidget*)> RichTextViewFactory(CTedDoc& doc, IUiServices& ui, QString objectName) {
+std::function<CRichTextView*(QWidget*)> RichTextViewFactory(CTedDoc& doc, IUiServices& ui,
+                                                            QString objectName) {
   return [&doc, &ui, objectName](QWidget* parent) {
     auto* view = new CRichTextView(std::make_unique<CCommentaryEditor>(doc, ui), parent);
     view->setObjectName(objectName);

@@ -64,7 +64,7 @@ class CRichTextView : public QTextEdit {
 
 // Makes the month or the day editor pane of the main window (SPaneFactories::monthEditor and
 // dayEditor): a view owning its commentary editor, named `objectName`.
-std::function<QTextEdit*(QWidget* parent)> RichTextViewFactory(CTedDoc& doc, IUiServices& ui,
-                                                               QString objectName);
+std::function<CRichTextView*(QWidget* parent)> RichTextViewFactory(CTedDoc& doc, IUiServices& ui,
+                                                                   QString objectName);
 
 }  // namespace orv

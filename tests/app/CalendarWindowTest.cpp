@@ -4,12 +4,15 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDateEdit>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
@@ -18,6 +21,7 @@
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTimer>
+#include <QWindow>
 
 #include "FakeUiServices.h"
 #include "app/CalendarWindow.h"
@@ -38,6 +42,8 @@ void PrintTo(const Date& date, std::ostream* out) {
 
 namespace {
 
+constexpr char kBaseFace[] = "DejaVu Sans";
+
 class CalendarWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -52,6 +58,7 @@ class CalendarWindowTest : public ::testing::Test {
         [] {
           return Date{2005, 3, 15};
         });
+    Frame().SetBaseFont(kBaseFace);
     window->Start();
     Frame().show();
     Frame().activateWindow();
@@ -120,7 +127,8 @@ TEST_F(CalendarWindowTest, StartsOnTodayWithTheTableFocusedAndTheDocumentUnmodif
   ExpectTableShowsSelection();
   EXPECT_FALSE(doc.IsModified());
   EXPECT_FALSE(Frame().isWindowModified());
-  EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Nepojmenovaný - Orvella 2"));
+  EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Nepojmenovaný[*] - Orvella 2"));
+  EXPECT_EQ(Frame().windowHandle()->title(), QStringLiteral("Nepojmenovaný - Orvella 2"));
 }
 
 TEST_F(CalendarWindowTest, TableKeysMoveByDayMonthAndYearWithinTheRange) {
@@ -257,6 +265,11 @@ TEST_F(CalendarWindowTest, LookingAtDaysDoesNotModifyTheCalendar) {
   Key(Qt::Key_Up);
   Focus(Note());
   Focus(Table());
+  Focus(Frame().DayEditor());  // the caret goes in and out, the text stays as loaded
+  Key(Qt::Key_End);
+  Focus(Table());
+  Key(Qt::Key_Down);
+  Key(Qt::Key_Up);
   EXPECT_FALSE(doc.IsModified());
   EXPECT_EQ(doc.GetDayRecord("2005/03/16")->m_Rtf, rtf);
 }
@@ -294,7 +307,7 @@ TEST_F(CalendarWindowTest, SavedNotesAndCommentariesComeBackWhenTheFileIsOpened)
   ui.fileAnswers.push_back(path);  // saved without leaving the day
   Frame().Action(cmd::FileSaveAs)->trigger();
   EXPECT_FALSE(doc.IsModified());
-  EXPECT_EQ(Frame().windowTitle(), QStringLiteral("deník.orv - Orvella 2"));
+  EXPECT_EQ(Frame().windowTitle(), QStringLiteral("deník.orv[*] - Orvella 2"));
 
   Frame().Action(cmd::FileNew)->trigger();
   EXPECT_TRUE(Note()->text().isEmpty());
@@ -312,6 +325,110 @@ TEST_F(CalendarWindowTest, SavedNotesAndCommentariesComeBackWhenTheFileIsOpened)
   EXPECT_TRUE(Row(15).endsWith(QStringLiteral("Narozeniny Aničky")));
   EXPECT_FALSE(doc.IsModified());
   EXPECT_TRUE(ui.Messages().empty());
+}
+
+TEST_F(CalendarWindowTest, CommentaryTypedInTheDayEditorSurvivesMovesAndReopening) {
+  QTemporaryDir dir;
+  const std::string path = dir.filePath(QStringLiteral("den.orv")).toStdString();
+  Key(Qt::Key_W, Qt::ControlModifier);
+  ASSERT_TRUE(Frame().DayEditor()->hasFocus());
+  QTest::keyClicks(Frame().DayEditor(), QStringLiteral("Vylet na hory"));
+  Key(Qt::Key_Escape);
+  EXPECT_TRUE(Table()->hasFocus());
+  Key(Qt::Key_Down);
+  EXPECT_TRUE(Frame().DayEditor()->toPlainText().isEmpty());
+  Key(Qt::Key_Up);
+  EXPECT_EQ(Frame().DayEditor()->toPlainText(), QStringLiteral("Vylet na hory"));
+
+  ui.fileAnswers.push_back(path);
+  Frame().Action(cmd::FileSaveAs)->trigger();
+  Frame().Action(cmd::FileNew)->trigger();
+  EXPECT_TRUE(Frame().DayEditor()->toPlainText().isEmpty());
+  ASSERT_TRUE(window->Commands().OpenFile(path));
+  EXPECT_EQ(Frame().DayEditor()->toPlainText(), QStringLiteral("Vylet na hory"));
+  EXPECT_FALSE(doc.IsModified());
+  EXPECT_TRUE(ui.Messages().empty());
+}
+
+// "Standard1" is bold, 180 twips (9 points), in the base face.
+TEST_F(CalendarWindowTest, EmptyCommentaryStartsInStandard1AndOnlyTypingModifiesTheCalendar) {
+  QComboBox* charStyles = Frame().StyleBar()->CharStyleCombo();
+  EXPECT_FALSE(charStyles->isEnabled());
+  QStringList names;
+  for (int i = 0; i < charStyles->count(); ++i) names << charStyles->itemText(i);
+  EXPECT_EQ(names.join(QLatin1Char('|')), QStringLiteral("Nadpis1|Nadpis2|Standard1|Standard2"));
+  EXPECT_EQ(Frame().StyleBar()->ParStyleCombo()->count(), 4);
+  EXPECT_GT(Frame().StyleBar()->FaceCombo()->count(), 0);
+
+  Key(Qt::Key_W, Qt::ControlModifier);
+  ASSERT_TRUE(Frame().DayEditor()->hasFocus());
+  EXPECT_TRUE(charStyles->isEnabled());
+  EXPECT_TRUE(Frame().StyleBar()->FaceCombo()->isEnabled());
+  EXPECT_FALSE(doc.IsModified());
+  EXPECT_EQ(Frame().windowHandle()->title(), QStringLiteral("Nepojmenovaný - Orvella 2"));
+
+  QTest::keyClicks(Frame().DayEditor(), QStringLiteral("Pozor"));
+  EXPECT_TRUE(doc.IsModified());
+  EXPECT_EQ(Frame().windowHandle()->title(), QStringLiteral("Nepojmenovaný* - Orvella 2"));
+  QTextCursor typed(Frame().DayEditor()->document());
+  typed.setPosition(3);
+  EXPECT_EQ(typed.charFormat().fontWeight(), QFont::Bold);
+  EXPECT_EQ(typed.charFormat().fontPointSize(), 9.0);
+  EXPECT_EQ(typed.charFormat().fontFamilies().toStringList().value(0), QString::fromLatin1(kBaseFace));
+
+  Key(Qt::Key_Q, Qt::ControlModifier);
+  EXPECT_FALSE(charStyles->isEnabled());
+}
+
+TEST_F(CalendarWindowTest, EditorsWriteCaretAndOverwriteIntoTheStatusBar) {
+  Key(Qt::Key_W, Qt::AltModifier);
+  ASSERT_TRUE(Frame().MonthEditor()->hasFocus());
+  EXPECT_EQ(Frame().StatusPane(1), QStringLiteral("ř 1,  s 1"));
+  QTest::keyClicks(Frame().MonthEditor(), QStringLiteral("ab"));
+  EXPECT_EQ(Frame().StatusPane(1), QStringLiteral("ř 1,  s 3"));
+  Key(Qt::Key_Insert);
+  EXPECT_EQ(Frame().StatusPane(5), QStringLiteral("PŘES"));  // written "\tPŘES": centred
+  EXPECT_TRUE(Frame().findChild<QLabel*>(QStringLiteral("StatusPane5"))->alignment() & Qt::AlignHCenter);
+  Key(Qt::Key_Home);
+  QTest::keyClicks(Frame().MonthEditor(), QStringLiteral("X"));
+  EXPECT_EQ(Frame().MonthEditor()->toPlainText(), QStringLiteral("Xb"));
+  Key(Qt::Key_Insert);
+  EXPECT_TRUE(Frame().StatusPane(5).isEmpty());
+}
+
+TEST_F(CalendarWindowTest, MenuClipboardCommandsFollowTheEditorsRules) {
+  auto* image = new QMimeData;
+  image->setData(QStringLiteral("image/png"), QByteArray("\x89PNG"));
+  QGuiApplication::clipboard()->setMimeData(image);
+  Focus(Frame().DayEditor());
+  QAction* paste = Frame().Action(cmd::EditPaste);
+  ASSERT_TRUE(paste->isEnabled());
+  paste->trigger();
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>{"ve Schránce neni text"});
+  EXPECT_TRUE(Frame().DayEditor()->toPlainText().isEmpty());
+  EXPECT_FALSE(doc.IsModified());
+
+  QGuiApplication::clipboard()->setText(QStringLiteral("vloženo"));
+  paste->trigger();
+  EXPECT_EQ(Frame().DayEditor()->toPlainText(), QStringLiteral("vloženo"));
+  EXPECT_TRUE(doc.IsModified());
+
+  Frame().DayEditor()->selectAll();
+  QGuiApplication::clipboard()->clear();
+  Frame().Action(cmd::EditCut)->trigger();
+  EXPECT_TRUE(Frame().DayEditor()->toPlainText().isEmpty());
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("vloženo"));
+  QTest::keyClicks(Frame().DayEditor(), QStringLiteral("z"));  // an emptied editor types in Standard1
+  QTextCursor typed(Frame().DayEditor()->document());
+  typed.setPosition(1);
+  EXPECT_EQ(typed.charFormat().fontWeight(), QFont::Bold);
+  EXPECT_EQ(typed.charFormat().fontPointSize(), 9.0);
+}
+
+TEST_F(CalendarWindowTest, MissingBaseFaceIsReportedOncePerNewCalendar) {
+  Frame().SetBaseFont(Cp1250FromUtf8("Neznámé písmo"));
+  Frame().Action(cmd::FileNew)->trigger();
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>{"Pismo Neznámé písmo neexistuje."});
 }
 
 TEST_F(CalendarWindowTest, ViewOnlyLocksTheTextsAndTakesSavingFromTheMenus) {

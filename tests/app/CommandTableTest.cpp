@@ -119,6 +119,11 @@ TEST(CommandState, ClipboardCommandsFollowThePane) {
   frame.viewOnly = false;
   frame.clipboardHasText = false;
   EXPECT_FALSE(CommandState(cmd::EditPaste, frame, true).enabled);
+  frame.clipboardHasData = true;  // a picture: the editor answers it with its message
+  EXPECT_TRUE(CommandState(cmd::EditPaste, frame, true).enabled);
+  frame.focus = FocusPane::Note;
+  EXPECT_FALSE(CommandState(cmd::EditPaste, frame, true).enabled);
+  frame.focus = FocusPane::DayEditor;
   frame.canUndo = true;
   EXPECT_TRUE(CommandState(cmd::EditUndo, frame, true).enabled);
 }

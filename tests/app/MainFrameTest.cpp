@@ -14,6 +14,7 @@
 #include <QTextEdit>
 #include <QToolBar>
 #include <QUrl>
+#include <QWindow>
 
 #include "FakeUiServices.h"
 #include "app/CommandIds.h"
@@ -139,7 +140,11 @@ TEST_F(MainFrameTest, PanesBarsAndPrompts) {
   auto frame = ShownFrame();
   EXPECT_EQ(frame->windowTitle(), QStringLiteral("Orvella 2"));
   frame->SetDocumentTitle(QStringLiteral("Nepojmenovaný"));
-  EXPECT_EQ(frame->windowTitle(), QStringLiteral("Nepojmenovaný - Orvella 2"));
+  EXPECT_EQ(frame->windowTitle(), QStringLiteral("Nepojmenovaný[*] - Orvella 2"));
+  frame->setWindowModified(true);
+  EXPECT_EQ(frame->windowHandle()->title(), QStringLiteral("Nepojmenovaný* - Orvella 2"));
+  frame->setWindowModified(false);
+  EXPECT_EQ(frame->windowHandle()->title(), QStringLiteral("Nepojmenovaný - Orvella 2"));
   QStringList menus;
   for (QAction* menu : frame->menuBar()->actions()) menus << menu->text();
   EXPECT_EQ(menus.join(QLatin1Char('|')),
