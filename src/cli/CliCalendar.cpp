@@ -40,12 +40,9 @@ bool CCliCalendar::SaveIfModified() {
 
 bool CCliCalendar::SaveAs(const std::string& path) {
   if (!CheckOrvExtension(path, m_Ctx)) return false;
-  if (::access(path.c_str(), F_OK) == 0) {
-    m_Doc.m_bReadOnly = ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0;
-    if (!m_Doc.m_bReadOnly && !m_Ui.AskYesNo("Soubor " + path + " již existuje. Přepsat?")) return false;
-  } else {
-    m_Doc.m_bReadOnly = false;
-  }
+  const bool exists = ::access(path.c_str(), F_OK) == 0;
+  const bool writable = ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
+  if (exists && writable && !m_Ui.AskYesNo("Soubor " + path + " již existuje. Přepsat?")) return false;
   return m_Doc.OnSaveDocument(path);
 }
 

@@ -20,6 +20,11 @@
 namespace orv {
 namespace {
 
+// On Linux a calendar is read-only when this user may not write it.
+bool IsReadOnlyForThisUser(const std::string& path) {
+  return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0;
+}
+
 std::string Replace(std::string_view format, std::string_view value) {
   std::string text(format);
   const auto pos = text.find("%s");
@@ -86,7 +91,7 @@ bool CTedDoc::OnOpenDocument(const std::string& path) {
     m_Ui.MessageDialog("Soubor " + path + " nelze otevřít: " + FileErrorReason(error) + ".");
     return false;
   }
-  const bool readOnly = ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0;
+  const bool readOnly = IsReadOnlyForThisUser(path);
   if (!HasOrvExtension(path)) {
     m_Ui.MessageDialog("Soubor nemá příponu .orv");
     return false;
@@ -130,6 +135,9 @@ bool CTedDoc::OnOpenDocument(const std::string& path) {
 }
 
 bool CTedDoc::OnSaveDocument(const std::string& path) {
+  // The read-only attribute belongs to the file it was read from: saving under another name is how a
+  // user keeps the changes made to a read-only calendar, so that file's own attribute decides there.
+  if (path != m_PathName) m_bReadOnly = ::access(path.c_str(), F_OK) == 0 && IsReadOnlyForThisUser(path);
   if (m_bReadOnly) {
     m_Ui.MessageBox("Soubor má nastaven atribut \"Pouze pro čtení\"");
     return false;
