@@ -14,7 +14,7 @@ void CEditorUiServices::EndSetUp() {
 
 void CEditorUiServices::MessageBox(std::string_view text, MessageIcon icon) {
   if (m_bSettingUp && !m_Shown.emplace(text).second) return;
-  m_Ui.MessageBox(text, icon);
+  Inner().MessageBox(text, icon);
 }
 
 }  // namespace orv

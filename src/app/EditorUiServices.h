@@ -10,35 +10,20 @@
 #include <set>
 #include <string>
 
-#include "core/UiServices.h"
+#include "core/ForwardingUiServices.h"
 
 namespace orv {
 
-class CEditorUiServices : public IUiServices {
+class CEditorUiServices : public CForwardingUiServices {
  public:
-  explicit CEditorUiServices(IUiServices& ui) : m_Ui(ui) {}
+  explicit CEditorUiServices(IUiServices& ui) : CForwardingUiServices(ui) {}
 
   void BeginSetUp();
   void EndSetUp();
 
-  void MessageDialog(std::string_view text) override { m_Ui.MessageDialog(text); }
   void MessageBox(std::string_view text, MessageIcon icon = MessageIcon::Warning) override;
-  bool AskYesNo(std::string_view text) override { return m_Ui.AskYesNo(text); }
-  std::optional<std::string> AskPassword(std::string_view prompt) override {
-    return m_Ui.AskPassword(prompt);
-  }
-  std::optional<std::string> ChooseFileToOpen(std::string_view title, std::string_view filter) override {
-    return m_Ui.ChooseFileToOpen(title, filter);
-  }
-  std::optional<std::string> ChooseFileToSave(std::string_view title, std::string_view filter,
-                                              std::string_view suggestedName) override {
-    return m_Ui.ChooseFileToSave(title, filter, suggestedName);
-  }
-  void BeginWait() override { m_Ui.BeginWait(); }
-  void EndWait() override { m_Ui.EndWait(); }
 
  private:
-  IUiServices& m_Ui;
   bool m_bSettingUp = false;
   std::set<std::string, std::less<>> m_Shown;
 };

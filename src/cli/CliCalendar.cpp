@@ -12,17 +12,17 @@ namespace orv::cli {
 
 void CCountingUi::MessageDialog(std::string_view text) {
   ++m_Shown;
-  m_Inner.MessageDialog(text);
+  Inner().MessageDialog(text);
 }
 
 void CCountingUi::MessageBox(std::string_view text, MessageIcon icon) {
   ++m_Shown;
-  m_Inner.MessageBox(text, icon);
+  Inner().MessageBox(text, icon);
 }
 
 bool CCountingUi::AskYesNo(std::string_view text) {
   ++m_Shown;
-  return m_Inner.AskYesNo(text);
+  return Inner().AskYesNo(text);
 }
 
 bool CCliCalendar::Open(const std::string& path) {

@@ -8,36 +8,23 @@
 
 #include "cli/CliCommand.h"
 #include "core/CalendarDates.h"
-#include "core/UiServices.h"
+#include "core/ForwardingUiServices.h"
 #include "document/TedDoc.h"
 
 namespace orv::cli {
 
 // Counts the messages shown, so that a refusal the calendar makes silently (a wrong or missing
 // password) can still be reported on the terminal.
-class CCountingUi : public IUiServices {
+class CCountingUi : public CForwardingUiServices {
  public:
-  explicit CCountingUi(IUiServices& inner) : m_Inner(inner) {}
+  explicit CCountingUi(IUiServices& inner) : CForwardingUiServices(inner) {}
   int Shown() const { return m_Shown; }
 
   void MessageDialog(std::string_view text) override;
   void MessageBox(std::string_view text, MessageIcon icon) override;
   bool AskYesNo(std::string_view text) override;
-  std::optional<std::string> AskPassword(std::string_view prompt) override {
-    return m_Inner.AskPassword(prompt);
-  }
-  std::optional<std::string> ChooseFileToOpen(std::string_view title, std::string_view filter) override {
-    return m_Inner.ChooseFileToOpen(title, filter);
-  }
-  std::optional<std::string> ChooseFileToSave(std::string_view title, std::string_view filter,
-                                              std::string_view suggestedName) override {
-    return m_Inner.ChooseFileToSave(title, filter, suggestedName);
-  }
-  void BeginWait() override { m_Inner.BeginWait(); }
-  void EndWait() override { m_Inner.EndWait(); }
 
  private:
-  IUiServices& m_Inner;
   int m_Shown = 0;
 };
 

@@ -3,12 +3,12 @@
 namespace orv::cli {
 
 bool CPresetAnswersUi::AskYesNo(std::string_view text) {
-  return m_AnswerYes || m_Inner.AskYesNo(text);
+  return m_AnswerYes || Inner().AskYesNo(text);
 }
 
 std::optional<std::string> CPresetAnswersUi::AskPassword(std::string_view prompt) {
   if (m_Password) return m_Password;
-  return m_Inner.AskPassword(prompt);
+  return Inner().AskPassword(prompt);
 }
 
 }  // namespace orv::cli
