@@ -9,9 +9,6 @@
 //
 //   build/bench/bench_window
 #include <benchmark/benchmark.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -34,15 +31,14 @@
 #include "richtext/RichEditCtrl.h"
 #include "ui/CalendarView.h"
 
-extern char** environ;
+#include "RunProgram.h"
 
 namespace {
 
-using namespace orv;
+using orv::bench::ProgramDir;
+using orv::bench::RunProgram;
 
-std::filesystem::path ProgramDir() {
-  return std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path() / "src";
-}
+using namespace orv;
 
 const std::string& ScratchDir() {
   static const std::string dir = [] {
@@ -88,31 +84,6 @@ const std::string& FullCalendarFile() {
     return file;
   }();
   return path;
-}
-
-// Runs the program to its end; returns what it printed on stdout.
-std::string RunProgram(const std::filesystem::path& program, const std::vector<std::string>& args) {
-  int out[2];
-  if (pipe(out) != 0) return {};
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-  posix_spawn_file_actions_addclose(&actions, out[0]);
-  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", 0, 0);
-  std::vector<char*> argv{const_cast<char*>(program.c_str())};
-  for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
-  argv.push_back(nullptr);
-  pid_t pid = 0;
-  const int failed = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  close(out[1]);
-  std::string text;
-  char buffer[256];
-  for (ssize_t n; !failed && (n = read(out[0], buffer, sizeof buffer)) > 0;)
-    text.append(buffer, static_cast<std::size_t>(n));
-  close(out[0]);
-  if (!failed) waitpid(pid, nullptr, 0);
-  return text;
 }
 
 void BM_ColdStartWithFullFile(benchmark::State& state) {
