@@ -1,5 +1,5 @@
 // Cold start of the desktop program to its first painted window, against the floor of starting a
-// process that loads the same libraries and does nothing (orv --version). Both run on the
+// bare process that does nothing (orv --version, which loads no Qt). Both run on the
 // offscreen platform; orvella quits by itself after the first paint (ORV_QUIT_AFTER_SHOW) and
 // reports its own start-to-paint milliseconds, shown as the counter paint_ms.
 #include <benchmark/benchmark.h>
