@@ -138,6 +138,7 @@ CCalendarWindow::~CCalendarWindow() {
   m_Doc.SetBeforeSave({});
   for (CRichTextView* editor : {m_MonthEditor, m_DayEditor}) {
     editor->SetFocusHandler({});
+    editor->SetSelectionShownHandler({});
     editor->Editor().SetStatusHandler({});
   }
   m_Frame.reset();
@@ -150,6 +151,8 @@ void CCalendarWindow::BindEditor(CRichTextView& editor) {
   editor.SetCurrentDateKey([this] { return DayKey(m_Model->SelectedDate()); });
   editor.SetEscapeHandler([this] { m_View->FocusTable(); });
   editor.SetFocusHandler([this](bool) { m_Frame->UpdateCommandUI(); });
+  editor.SetSelectionShownHandler(
+      [this, &editor] { m_Frame->StyleBar()->ShowSelectionFormat(editor.Editor().SelectionFormat()); });
 }
 
 void CCalendarWindow::SetUpEditors() {

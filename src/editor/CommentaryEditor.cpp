@@ -35,12 +35,6 @@ std::string WithName(std::string_view utf8Format, std::string_view cp1250Name) {
   return text;
 }
 
-const CParFormat* FindParStyle(const CTedDoc& doc, const ParaFormat& format) {
-  for (const auto& [name, style] : doc.m_StylesPar)
-    if (IsSameParStyle(format, ToParaFormat(style))) return &style;
-  return nullptr;
-}
-
 }  // namespace
 
 CCommentaryEditor::CCommentaryEditor(CTedDoc& doc, IUiServices& ui) : m_Doc(doc), m_Ui(ui) {}
@@ -167,6 +161,18 @@ void CCommentaryEditor::UpdateCaretStatus(int caret) {
   SetStatus(1, CaretStatusText(caret));
 }
 
+SSelectionFormat CCommentaryEditor::SelectionFormat() const {
+  const CharFormat chars = m_Ctrl.GetSelectionCharFormat();
+  const ParaFormat paragraphs = m_Ctrl.GetParaFormat();
+  SSelectionFormat shown;
+  if (chars.mask & CFM_FACE) shown.face = chars.face;
+  if ((chars.mask & CFM_SIZE) && chars.height > 0 && chars.height % 20 == 0) shown.points = chars.height / 20;
+  if (chars.mask & CFM_CHARSET) shown.charset = chars.charset;
+  shown.charStyle = FindCharStyleName(m_Doc, chars);
+  shown.parStyle = FindParStyleName(m_Doc, paragraphs);
+  return shown;
+}
+
 bool CCommentaryEditor::ApplyStyleByName(std::string_view name) {
   return ApplyCharStyle(name, /*markModified=*/true);
 }
@@ -229,7 +235,8 @@ void CCommentaryEditor::RestyleRange(const std::string& text, int from, int to, 
   for (int i = from; i < to; ++i) {
     if (text[static_cast<size_t>(i)] == '\r') continue;
     m_Ctrl.SetSel(i, i + 1);
-    const CParFormat* current = FindParStyle(m_Doc, m_Ctrl.GetParaFormat());
+    const std::string currentName = FindParStyleName(m_Doc, m_Ctrl.GetParaFormat());
+    const CParFormat* current = currentName.empty() ? nullptr : m_Doc.m_StylesPar.Find(currentName);
     if (!current) continue;
     const CCharFormat* currentChar = m_Doc.m_Styles.Find(current->m_CharStyle);
     if (currentChar && IsSameCharStyle(m_Ctrl.GetSelectionCharFormat(), ToCharFormat(*currentChar)))

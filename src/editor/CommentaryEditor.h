@@ -22,6 +22,18 @@ namespace orv {
 class CTedDoc;
 class IUiServices;
 
+// The format of the selection as the formatting toolbar shows it. A member that is not the same over
+// the whole selection is left empty (face ""; points 0, also for a size of no whole points; charset
+// -1); the style names are those whose formats the selection has, "" when none.
+struct SSelectionFormat {
+  std::string face;  // Windows-1250
+  int points = 0;
+  int charset = -1;
+  std::string charStyle;
+  std::string parStyle;
+  bool operator==(const SSelectionFormat&) const = default;
+};
+
 class CCommentaryEditor {
  public:
   // Tells whether a face (Windows-1250) is installed.
@@ -75,6 +87,9 @@ class CCommentaryEditor {
   // Pane 1 for the caret at `caret`: "\tř <line>,  s <column>", both from 1.
   std::string CaretStatusText(int caret) const;
   void UpdateCaretStatus(int caret);
+
+  // The selection's character and paragraph format, for the formatting toolbar.
+  SSelectionFormat SelectionFormat() const;
 
   // Style names are Windows-1250. False when the style cannot be applied (and the user was told).
   bool ApplyStyleByName(std::string_view name);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "document/StyleSets.h"
+#include "document/TedDoc.h"
 
 namespace orv {
 
@@ -50,6 +51,23 @@ bool IsSameParStyle(const ParaFormat& a, const ParaFormat& b) {
          a.offset == b.offset && a.alignment == b.alignment && a.tabCount == b.tabCount && a.tabs == b.tabs &&
          a.spaceBefore == b.spaceBefore && a.spaceAfter == b.spaceAfter && a.lineSpacing == b.lineSpacing &&
          a.lineSpacingRule == b.lineSpacingRule;
+}
+
+std::string FindCharStyleName(const CTedDoc& doc, const CharFormat& format) {
+  if ((format.mask & kCharStyleMask) != kCharStyleMask) return {};
+  for (const auto& [name, style] : doc.m_Styles)
+    if (IsSameCharStyle(format, ToCharFormat(style))) return name;
+  return {};
+}
+
+std::string FindParStyleName(const CTedDoc& doc, const ParaFormat& format) {
+  constexpr uint32_t kCompared = PFM_NUMBERING | PFM_STARTINDENT | PFM_RIGHTINDENT | PFM_OFFSET |
+                                 PFM_ALIGNMENT | PFM_TABSTOPS | PFM_SPACEBEFORE | PFM_SPACEAFTER |
+                                 PFM_LINESPACING;
+  if ((format.mask & kCompared) != kCompared) return {};
+  for (const auto& [name, style] : doc.m_StylesPar)
+    if (IsSameParStyle(format, ToParaFormat(style))) return name;
+  return {};
 }
 
 CCharFormat FactoryCharStyle(int slot, std::string_view baseFace) {

@@ -5,12 +5,15 @@
 // styles of a new calendar look like.
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "document/StyleRecords.h"
 #include "richtext/RichFormats.h"
 
 namespace orv {
+
+class CTedDoc;
 
 // Size, colour, face, character set, protected, strikeout, underline, italic and bold.
 inline constexpr uint32_t kCharStyleMask = CFM_SIZE | CFM_COLOR | CFM_FACE | CFM_CHARSET | CFM_EFFECTS;
@@ -25,6 +28,12 @@ ParaFormat ToParaFormat(const CParFormat& style);
 bool IsSameCharStyle(const CharFormat& a, const CharFormat& b);
 // Same numbering, indents, alignment, tab stops, spacing and line spacing rule.
 bool IsSameParStyle(const ParaFormat& a, const ParaFormat& b);
+
+// The name of the style, first in the calendar's order, that `format` is the same as; "" when none
+// is, and when a member the comparison needs is not the same over the selection `format` was read
+// from (the mask), since such a selection is in no single style.
+std::string FindCharStyleName(const CTedDoc& doc, const CharFormat& format);
+std::string FindParStyleName(const CTedDoc& doc, const ParaFormat& format);
 
 // The factory formats of the predefined styles in slot order 0 to 3.
 CCharFormat FactoryCharStyle(int slot, std::string_view baseFace);

@@ -63,6 +63,7 @@ void CRichTextView::ShowControlSelection() {
   m_bShowing = true;
   setTextCursor(cursor);
   m_bShowing = false;
+  TellSelectionShown();
 }
 
 void CRichTextView::OnCursorMoved() {
@@ -70,6 +71,11 @@ void CRichTextView::OnCursorMoved() {
   const QTextCursor cursor = textCursor();
   m_Editor.Control().SetSel(cursor.selectionStart(), cursor.selectionEnd());
   m_Editor.UpdateCaretStatus(cursor.position());
+  TellSelectionShown();
+}
+
+void CRichTextView::TellSelectionShown() {
+  if (m_bFocused && m_SelectionShown) m_SelectionShown();
 }
 
 void CRichTextView::keyPressEvent(QKeyEvent* event) {

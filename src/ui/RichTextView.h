@@ -33,6 +33,9 @@ class CRichTextView : public QTextEdit {
   void SetCurrentDateKey(std::function<std::string()> dateKey) { m_DateKey = std::move(dateKey); }
   void SetEscapeHandler(std::function<void()> handler) { m_Escape = std::move(handler); }
   void SetFocusHandler(std::function<void(bool focused)> handler) { m_FocusHandler = std::move(handler); }
+  // The caret or the selection of the focused view moved, or the focus came (the formatting toolbar
+  // follows the selection).
+  void SetSelectionShownHandler(std::function<void()> handler) { m_SelectionShown = std::move(handler); }
 
   // The clipboard commands with the editor's rules; in view-only mode (read-only) cut and copy do
   // nothing.
@@ -51,6 +54,7 @@ class CRichTextView : public QTextEdit {
  private:
   void ShowControlSelection();
   void OnCursorMoved();
+  void TellSelectionShown();
   std::string DateKey() const { return m_DateKey ? m_DateKey() : std::string(); }
 
   std::unique_ptr<CCommentaryEditor> m_Owned;
@@ -58,6 +62,7 @@ class CRichTextView : public QTextEdit {
   std::function<std::string()> m_DateKey;
   std::function<void()> m_Escape;
   std::function<void(bool)> m_FocusHandler;
+  std::function<void()> m_SelectionShown;
   bool m_bFocused = false;
   bool m_bShowing = false;  // the view's cursor is being set from the control
 };

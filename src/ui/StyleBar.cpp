@@ -4,7 +4,9 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QLocale>
+#include <QSignalBlocker>
 
+#include "editor/CommentaryEditor.h"
 #include "ui/QtText.h"
 
 namespace orv {
@@ -20,6 +22,11 @@ void FillSorted(QComboBox* combo, const std::vector<std::string>& names) {
   combo->clear();
   combo->addItems(items);
   combo->setCurrentIndex(combo->findText(current));
+}
+
+void ShowText(QComboBox* combo, const QString& text) {
+  const QSignalBlocker blocker(combo);
+  combo->setCurrentIndex(text.isEmpty() ? -1 : combo->findText(text));
 }
 
 }  // namespace
@@ -79,6 +86,17 @@ void CStyleBar::SetParStyles(const std::vector<std::string>& names) {
 
 void CStyleBar::SetFontControlsEnabled(bool enabled) {
   for (QComboBox* combo : {m_Face, m_Size, m_Script, m_CharStyle, m_ParStyle}) combo->setEnabled(enabled);
+}
+
+void CStyleBar::ShowSelectionFormat(const SSelectionFormat& format) {
+  QString script;
+  for (const SScript& known : StyleBarScripts())
+    if (known.charset == format.charset) script = QString::fromUtf8(known.name);
+  ShowText(m_Face, FromCp1250(format.face));
+  ShowText(m_Size, format.points > 0 ? QString::number(format.points) : QString());
+  ShowText(m_Script, script);
+  ShowText(m_CharStyle, FromCp1250(format.charStyle));
+  ShowText(m_ParStyle, FromCp1250(format.parStyle));
 }
 
 }  // namespace orv

@@ -1,7 +1,8 @@
 #pragma once
 // CStyleBar, the formatting toolbar: the effect and alignment buttons, then five drop-down lists
 // for font face, size, script, character style and paragraph style. What choosing in them does
-// belongs to the commentary editor; the bar only holds and fills them.
+// belongs to the commentary editor; the bar only holds and fills them, and shows the format of the
+// focused editor's selection in them.
 
 #include <QToolBar>
 #include <string>
@@ -10,6 +11,8 @@
 class QComboBox;
 
 namespace orv {
+
+struct SSelectionFormat;
 
 class CStyleBar : public QToolBar {
  public:
@@ -28,6 +31,9 @@ class CStyleBar : public QToolBar {
   void SetParStyles(const std::vector<std::string>& names);
   // The five lists are usable only while a commentary editor has the focus.
   void SetFontControlsEnabled(bool enabled);
+  // Shows the selection's face, size, script and styles; what is empty, or not in a list, shows
+  // nothing. The lists do not report it as a choice.
+  void ShowSelectionFormat(const SSelectionFormat& format);
 
  private:
   QComboBox* AddCombo(const char* objectName, int widthInChars, int visibleLines, const QString& tip);

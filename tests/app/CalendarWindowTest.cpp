@@ -30,7 +30,9 @@
 #include "app/RecentFileList.h"
 #include "core/Cp1250.h"
 #include "document/TedDoc.h"
+#include "editor/CommentaryEditor.h"
 #include "ui/CalendarView.h"
+#include "ui/RichTextView.h"
 #include "ui/StyleBar.h"
 #include "view/CalendarViewModel.h"
 
@@ -378,6 +380,47 @@ TEST_F(CalendarWindowTest, EmptyCommentaryStartsInStandard1AndOnlyTypingModifies
 
   Key(Qt::Key_Q, Qt::ControlModifier);
   EXPECT_FALSE(charStyles->isEnabled());
+}
+
+// The formatting toolbar shows the format of the focused editor's selection, without choosing it.
+TEST_F(CalendarWindowTest, StyleBarFollowsTheSelectionOfTheFocusedEditor) {
+  CStyleBar* bar = Frame().StyleBar();
+  const std::vector<QComboBox*> combos{bar->FaceCombo(), bar->SizeCombo(), bar->ScriptCombo(),
+                                       bar->CharStyleCombo(), bar->ParStyleCombo()};
+  int chosen = 0;
+  for (QComboBox* combo : combos) {
+    QObject::connect(combo, &QComboBox::currentIndexChanged, combo, [&chosen] { ++chosen; });
+    QObject::connect(combo, &QComboBox::activated, combo, [&chosen] { ++chosen; });
+  }
+  auto shown = [&] {
+    QStringList texts;
+    for (QComboBox* combo : combos) texts << combo->currentText();
+    return texts.join(QLatin1Char('|')).toStdString();
+  };
+  const std::string face = kBaseFace;
+  const std::string standard1 = face + "|9|Středoevropský|Standard1|Normal1";
+
+  Key(Qt::Key_W, Qt::ControlModifier);
+  ASSERT_TRUE(Frame().DayEditor()->hasFocus());
+  EXPECT_EQ(shown(), standard1);  // an empty commentary starts in Normal1
+  QTest::keyClicks(Frame().DayEditor(), QStringLiteral("Pozor"));
+  EXPECT_EQ(shown(), standard1);
+
+  Key(Qt::Key_Left, Qt::ShiftModifier);
+  Key(Qt::Key_Left, Qt::ShiftModifier);
+  ASSERT_TRUE(static_cast<CRichTextView*>(Frame().DayEditor())->Editor().ApplyStyleByName("Nadpis1"));
+  EXPECT_EQ(shown(), face + "|12|Středoevropský|Nadpis1|Normal1");
+  Key(Qt::Key_A, Qt::ControlModifier);  // both styles: the size is not the same over the selection
+  EXPECT_EQ(shown(), face + "||Středoevropský||Normal1");
+  Key(Qt::Key_Home);
+  Key(Qt::Key_Right);
+  EXPECT_EQ(shown(), standard1);
+
+  Key(Qt::Key_Q, Qt::ControlModifier);  // the month editor's empty commentary, reached from the table
+  Key(Qt::Key_W, Qt::AltModifier);
+  ASSERT_TRUE(Frame().MonthEditor()->hasFocus());
+  EXPECT_EQ(shown(), standard1);
+  EXPECT_EQ(chosen, 0);
 }
 
 TEST_F(CalendarWindowTest, EditorsWriteCaretAndOverwriteIntoTheStatusBar) {
