@@ -157,9 +157,8 @@ SearchHit CSearchTerm::FindMask(std::string_view text, std::size_t start, bool w
     return {};
   }
   if (m_Star == std::string::npos) return FindFixedLength(text, start, wholeWords);
-  if (m_Star + 1 == m_Pattern.size()) return FindStarLast(text, start, problem);
-  if (m_Star == 0) return FindStarFirst(text, start, problem);
-  return FindStarMiddle(text, start, problem);
+  if (m_Star == 0 && m_Pattern.size() > 1) return FindStarFirst(text, start, problem);
+  return FindStarAfterPrefix(text, start, problem);
 }
 
 // A part of the mask (the bytes [partFirst, partEnd) of the pattern) at pos of the text: '?' takes
@@ -192,25 +191,6 @@ SearchHit CSearchTerm::FindFixedLength(std::string_view text, std::size_t start,
   return {};
 }
 
-// "prefix*": the prefix at the start of a word, the match running to the end of that word. A prefix
-// that spans more than one word has no end of word after it.
-SearchHit CSearchTerm::FindStarLast(std::string_view text, std::size_t start, TermProblem& problem) const {
-  const std::size_t prefix = m_Star;
-  const bool fixedFirst = m_Folded[0] != '?';
-  for (std::size_t i = start;; ++i) {
-    if (fixedFirst) i = NextFirstByte(text, i);
-    if (i > text.size() || prefix > text.size() - i) break;
-    if (!PartMatchesAt(text, i, 0, prefix) || !IsWordStart(text, i)) continue;
-    const std::size_t end = WordEnd(text, i);
-    if (end < i + prefix) {
-      problem = TermProblem::NoWordEnd;
-      return {};
-    }
-    if (end > i) return {true, i, end};
-  }
-  return {};
-}
-
 // "*suffix": the suffix at the end of a word, the match running back to the start of that word.
 SearchHit CSearchTerm::FindStarFirst(std::string_view text, std::size_t start, TermProblem& problem) const {
   const std::size_t suffix = m_Pattern.size() - 1;
@@ -228,9 +208,11 @@ SearchHit CSearchTerm::FindStarFirst(std::string_view text, std::size_t start, T
   return {};
 }
 
-// "prefix*suffix": one word that starts with the prefix and ends with the suffix, the suffix not
-// overlapping the prefix.
-SearchHit CSearchTerm::FindStarMiddle(std::string_view text, std::size_t start, TermProblem& problem) const {
+// "prefix*suffix" and "prefix*": one word that starts with the prefix and ends with the suffix (if
+// any), the suffix not overlapping the prefix. A prefix that spans more than one word has no end of
+// word after it.
+SearchHit CSearchTerm::FindStarAfterPrefix(std::string_view text, std::size_t start,
+                                           TermProblem& problem) const {
   const std::size_t prefix = m_Star;
   const std::size_t suffix = m_Pattern.size() - m_Star - 1;
   const bool fixedFirst = m_Folded[0] != '?';
@@ -243,7 +225,8 @@ SearchHit CSearchTerm::FindStarMiddle(std::string_view text, std::size_t start, 
       problem = TermProblem::NoWordEnd;
       return {};
     }
-    if (end - i >= prefix + suffix && PartMatchesAt(text, end - suffix, m_Star + 1, m_Pattern.size()))
+    if (end > i && end - i >= prefix + suffix &&
+        PartMatchesAt(text, end - suffix, m_Star + 1, m_Pattern.size()))
       return {true, i, end};
   }
   return {};

@@ -51,9 +51,8 @@ class CSearchTerm {
   bool PartMatchesAt(std::string_view text, std::size_t pos, std::size_t partFirst,
                      std::size_t partEnd) const;
   SearchHit FindFixedLength(std::string_view text, std::size_t start, bool wholeWords) const;
-  SearchHit FindStarLast(std::string_view text, std::size_t start, TermProblem& problem) const;
   SearchHit FindStarFirst(std::string_view text, std::size_t start, TermProblem& problem) const;
-  SearchHit FindStarMiddle(std::string_view text, std::size_t start, TermProblem& problem) const;
+  SearchHit FindStarAfterPrefix(std::string_view text, std::size_t start, TermProblem& problem) const;
 
   std::string m_Pattern;
   std::string m_Folded;  // the pattern through m_Fold
