@@ -18,8 +18,8 @@
 #include <memory>
 #include <sstream>
 
-#include "core/CalendarDates.h"
 #include "core/BatchUiServices.h"
+#include "core/CalendarDates.h"
 #include "document/TedDoc.h"
 
 namespace {

@@ -15,9 +15,9 @@
 #include <string>
 #include <vector>
 
+#include "core/BatchUiServices.h"
 #include "core/CalendarDates.h"
 #include "core/Cp1250.h"
-#include "core/BatchUiServices.h"
 #include "document/TedDoc.h"
 #include "search/FulltextSearch.h"
 

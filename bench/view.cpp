@@ -10,8 +10,8 @@
 #include <iostream>
 #include <optional>
 
-#include "core/CalendarDates.h"
 #include "core/BatchUiServices.h"
+#include "core/CalendarDates.h"
 #include "document/TedDoc.h"
 #include "richtext/RichEditCtrl.h"
 #include "view/CalendarPanes.h"

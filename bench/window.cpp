@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "RunProgram.h"
 #include "app/CalendarWindow.h"
 #include "app/MainFrame.h"
 #include "app/RecentFileList.h"
@@ -30,8 +31,6 @@
 #include "document/TedDoc.h"
 #include "richtext/RichEditCtrl.h"
 #include "ui/CalendarView.h"
-
-#include "RunProgram.h"
 
 namespace {
 

@@ -10,9 +10,7 @@
 #include "core/BatchUiServices.h"
 #include "document/CalendarArchive.h"
 
-namespace {
-
-}  // namespace
+namespace {}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   orv::CBatchUiServices ui;

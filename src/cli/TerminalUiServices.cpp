@@ -43,9 +43,13 @@ void TerminalUiServices::PrintMessage(std::string_view text) {
   m_Err << WithoutCarriageReturns(text) << '\n';
 }
 
-void TerminalUiServices::MessageDialog(std::string_view text) { PrintMessage(text); }
+void TerminalUiServices::MessageDialog(std::string_view text) {
+  PrintMessage(text);
+}
 
-void TerminalUiServices::MessageBox(std::string_view text, MessageIcon) { PrintMessage(text); }
+void TerminalUiServices::MessageBox(std::string_view text, MessageIcon) {
+  PrintMessage(text);
+}
 
 bool TerminalUiServices::AskYesNo(std::string_view text) {
   PrintMessage(text);

@@ -28,7 +28,8 @@ inline constexpr unsigned kArchiveMapBuckets = 17;
 // in 32-bit unsigned arithmetic, modulo 17.
 inline unsigned ArchiveMapBucket(std::string_view key) {
   std::uint32_t h = 0;
-  for (char c : key) h = h * 33u + static_cast<std::uint32_t>(static_cast<std::int32_t>(static_cast<signed char>(c)));
+  for (char c : key)
+    h = h * 33u + static_cast<std::uint32_t>(static_cast<std::int32_t>(static_cast<signed char>(c)));
   return h % kArchiveMapBuckets;
 }
 
@@ -94,9 +95,7 @@ class CArchiveMap {
 
   // Files a value under a key; an existing key keeps its place and takes the new value.
   T& Insert(std::string key, T value) { return Put(std::move(key), std::move(value), /*first=*/true); }
-  T& InsertLoaded(std::string key, T value) {
-    return Put(std::move(key), std::move(value), /*first=*/false);
-  }
+  T& InsertLoaded(std::string key, T value) { return Put(std::move(key), std::move(value), /*first=*/false); }
 
   bool Erase(std::string_view key) {
     auto it = m_Index.find(std::string(key));

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <array>
-#include <ctime>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 
 #include "core/Cp1250.h"
 #include "core/UiServices.h"
@@ -21,12 +21,12 @@ constexpr std::array<std::array<int, 12>, 2> kDaysBeforeMonth = {{
     {0, 31, 60, 91, 121, 152, 182, 213, 244, 274, 305, 335},
 }};
 
-constexpr std::array<const char*, 12> kMonthNames = {
-    "Leden", "Únor",     "Březen", "Duben",    "Květen",   "Červen",
-    "Červenec", "Srpen", "Září",   "Říjen",    "Listopad", "Prosinec"};
-constexpr std::array<const char*, 12> kMonthNamesGenitive = {
-    "ledna", "února", "března", "dubna", "května",    "června",
-    "července", "srpna", "září", "října", "listopadu", "prosince"};
+constexpr std::array<const char*, 12> kMonthNames = {"Leden",  "Únor",   "Březen",   "Duben",
+                                                     "Květen", "Červen", "Červenec", "Srpen",
+                                                     "Září",   "Říjen",  "Listopad", "Prosinec"};
+constexpr std::array<const char*, 12> kMonthNamesGenitive = {"ledna",  "února",  "března",    "dubna",
+                                                             "května", "června", "července",  "srpna",
+                                                             "září",   "října",  "listopadu", "prosince"};
 constexpr std::array<const char*, 7> kWeekdayAbbrevs = {"Po", "Út", "St", "Čt", "Pá", "So", "Ne"};
 constexpr const char* kCzechAccentedLetters = "ěščřžýáíéúůĚŠČŘŽÝÁÍÉóÓÚŮťďňŤĎŇ";
 
@@ -37,7 +37,9 @@ std::array<std::string, N> ToCp1250(const std::array<const char*, N>& utf8) {
   return out;
 }
 
-int LeapIndex(int year) { return IsLeapYear(year) ? 1 : 0; }
+int LeapIndex(int year) {
+  return IsLeapYear(year) ? 1 : 0;
+}
 
 int ParseNumber(std::string_view digits) {
   return std::atoi(std::string(digits).c_str());
@@ -49,11 +51,17 @@ bool IsLeapYear(int year) {
   return ((year % 400 == 0) != (year % 100 == 0)) != (year % 4 == 0);
 }
 
-bool IsYearInRange(int year) { return year >= MinYear && year <= MaxYear; }
+bool IsYearInRange(int year) {
+  return year >= MinYear && year <= MaxYear;
+}
 
-int DaysInMonth(int year, int month) { return kDaysInMonth[LeapIndex(year)][month - 1]; }
+int DaysInMonth(int year, int month) {
+  return kDaysInMonth[LeapIndex(year)][month - 1];
+}
 
-int DaysBeforeMonth(int year, int month) { return kDaysBeforeMonth[LeapIndex(year)][month - 1]; }
+int DaysBeforeMonth(int year, int month) {
+  return kDaysBeforeMonth[LeapIndex(year)][month - 1];
+}
 
 int WeekdayIndex(int year, int month, int day) {
   // Sakamoto's method gives 0 = Sunday; the program counts Monday first.
@@ -89,7 +97,9 @@ std::string DayKey(int year, int month, int day) {
   return buf;
 }
 
-std::string DayKey(const Date& date) { return DayKey(date.year, date.month, date.day); }
+std::string DayKey(const Date& date) {
+  return DayKey(date.year, date.month, date.day);
+}
 
 std::string MonthKey(int year, int month) {
   char buf[24];

@@ -140,7 +140,9 @@ unsigned char UnicodeToCp1250(char32_t codePoint) {
   return b < 0 ? kCp1250Unencodable : static_cast<unsigned char>(b);
 }
 
-bool IsCp1250Encodable(char32_t codePoint) { return EncodeOrMinusOne(codePoint) >= 0; }
+bool IsCp1250Encodable(char32_t codePoint) {
+  return EncodeOrMinusOne(codePoint) >= 0;
+}
 
 std::string Cp1250ToUtf8(std::string_view cp1250) {
   std::string out;
@@ -158,8 +160,7 @@ std::string Cp1250FromUtf8(std::string_view utf8) {
 
 std::u16string Cp1250ToUtf16(std::string_view cp1250) {
   std::u16string out(cp1250.size(), u'\0');
-  for (size_t i = 0; i < cp1250.size(); ++i)
-    out[i] = Cp1250ToUnicode(static_cast<unsigned char>(cp1250[i]));
+  for (size_t i = 0; i < cp1250.size(); ++i) out[i] = Cp1250ToUnicode(static_cast<unsigned char>(cp1250[i]));
   return out;
 }
 
@@ -168,16 +169,20 @@ std::string Cp1250FromUtf16(std::u16string_view utf16) {
   out.reserve(utf16.size());
   for (size_t i = 0; i < utf16.size(); ++i) {
     const char16_t u = utf16[i];
-    const bool pair = u >= 0xD800 && u <= 0xDBFF && i + 1 < utf16.size() &&
-                      utf16[i + 1] >= 0xDC00 && utf16[i + 1] <= 0xDFFF;
+    const bool pair = u >= 0xD800 && u <= 0xDBFF && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 &&
+                      utf16[i + 1] <= 0xDFFF;
     if (pair) ++i;
     out += static_cast<char>(pair ? kCp1250Unencodable : UnicodeToCp1250(u));
   }
   return out;
 }
 
-unsigned char Cp1250ToUpper(unsigned char byte) { return kCase.upper[byte]; }
-unsigned char Cp1250ToLower(unsigned char byte) { return kCase.lower[byte]; }
+unsigned char Cp1250ToUpper(unsigned char byte) {
+  return kCase.upper[byte];
+}
+unsigned char Cp1250ToLower(unsigned char byte) {
+  return kCase.lower[byte];
+}
 
 std::string Cp1250ToUpper(std::string_view text) {
   std::string out(text);

@@ -16,7 +16,9 @@ class CForwardingUiServices : public IUiServices {
     m_Inner.MessageBox(text, icon);
   }
   bool AskYesNo(std::string_view text) override { return m_Inner.AskYesNo(text); }
-  std::optional<std::string> AskPassword(std::string_view prompt) override { return m_Inner.AskPassword(prompt); }
+  std::optional<std::string> AskPassword(std::string_view prompt) override {
+    return m_Inner.AskPassword(prompt);
+  }
   std::optional<std::string> ChooseFileToOpen(std::string_view title, std::string_view filter) override {
     return m_Inner.ChooseFileToOpen(title, filter);
   }

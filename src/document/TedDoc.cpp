@@ -2,7 +2,6 @@
 
 #include <filesystem>
 
-
 namespace orv {
 
 CTedDoc::CTedDoc(IUiServices& ui) : CCalendarContent(ui), m_Ui(ui) {}

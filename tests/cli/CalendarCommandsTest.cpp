@@ -216,9 +216,10 @@ std::string WriteText(const fs::path& path, const std::string& text) {
 TEST_F(CalendarCommands, CommentariesComeInFromRtfFilesAndGoOutAsTheWriterProducesThem) {
   const std::string file = Path("k.orv");
   ASSERT_EQ(Orv({"new", file}).status, 0);
-  const std::string rtf = WriteText(dir / "in.rtf",
-                                    "{\\rtf1\\ansi\\ansicpg1250{\\fonttbl{\\f0\\fcharset238 Arial;}}"
-                                    "\\f0\\fs20 P\\'f8\\'edli\\'9a \\b \\'9elu\\'9dou\\'e8k\\'fd\\b0\\par k\\'f9\\'f2}");
+  const std::string rtf =
+      WriteText(dir / "in.rtf",
+                "{\\rtf1\\ansi\\ansicpg1250{\\fonttbl{\\f0\\fcharset238 Arial;}}"
+                "\\f0\\fs20 P\\'f8\\'edli\\'9a \\b \\'9elu\\'9dou\\'e8k\\'fd\\b0\\par k\\'f9\\'f2}");
   EXPECT_EQ(Orv({"commentary", file, "2005-03-07", "--rtf", rtf}).status, 0);
   EXPECT_EQ(Orv({"commentary", file, "2005-03-31", "--month", "--rtf", rtf}).status, 0);
 

@@ -56,8 +56,12 @@ TEST(CmdMonth, ColoursFollowTheTableFormats) {
 }
 
 TEST(CmdMonth, RefusesBadArguments) {
-  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-           {"2021-01"}, {"2005-13"}, {"2005-1"}, {"a.orv", "2005-01", "x"}, {"2005-01", "--hide", "svatky"}}) {
+  for (const std::vector<std::string>& args :
+       std::vector<std::vector<std::string>>{{"2021-01"},
+                                             {"2005-13"},
+                                             {"2005-1"},
+                                             {"a.orv", "2005-01", "x"},
+                                             {"2005-01", "--hide", "svatky"}}) {
     const MonthRun run = RunMonth(args);
     EXPECT_EQ(run.status, kExitError);
     EXPECT_FALSE(run.err.empty());

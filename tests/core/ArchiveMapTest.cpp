@@ -1,9 +1,9 @@
-#include "core/ArchiveMap.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
+
+#include "core/ArchiveMap.h"
 
 namespace orv {
 namespace {

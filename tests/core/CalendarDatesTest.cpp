@@ -1,8 +1,7 @@
-#include "core/CalendarDates.h"
-
 #include <gtest/gtest.h>
 
 #include "FakeUiServices.h"
+#include "core/CalendarDates.h"
 #include "core/Cp1250.h"
 
 namespace orv {
@@ -52,10 +51,17 @@ TEST(CalendarDates, WeekNumberStartsWithTheWeekOfFirstJanuary) {
     int year, month, day, week;
   };
   for (const Case& c : {
-           Case{2006, 1, 1, 1},  Case{2006, 1, 2, 1},  Case{2006, 1, 9, 2},   // 1 January a Sunday
-           Case{2010, 1, 1, 1},  Case{2010, 1, 4, 2},  Case{2010, 1, 11, 3},  // 1 January a Friday
-           Case{2001, 1, 1, 1},  Case{2001, 1, 8, 2},                         // 1 January a Monday
-           Case{2006, 12, 25, 52}, Case{2000, 12, 25, 53}, Case{2005, 12, 26, 53},
+           Case{2006, 1, 1, 1},
+           Case{2006, 1, 2, 1},
+           Case{2006, 1, 9, 2},  // 1 January a Sunday
+           Case{2010, 1, 1, 1},
+           Case{2010, 1, 4, 2},
+           Case{2010, 1, 11, 3},  // 1 January a Friday
+           Case{2001, 1, 1, 1},
+           Case{2001, 1, 8, 2},  // 1 January a Monday
+           Case{2006, 12, 25, 52},
+           Case{2000, 12, 25, 53},
+           Case{2005, 12, 26, 53},
        })
     EXPECT_EQ(WeekNumber(c.year, c.month, c.day), c.week) << c.year << '-' << c.month << '-' << c.day;
 }

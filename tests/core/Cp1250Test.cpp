@@ -1,9 +1,9 @@
-#include "core/Cp1250.h"
-
 #include <gtest/gtest.h>
 #include <iconv.h>
 
 #include <string>
+
+#include "core/Cp1250.h"
 
 namespace orv {
 namespace {
@@ -20,8 +20,8 @@ std::u16string IconvDecode(unsigned char byte) {
   const size_t rc = iconv(cd, &inp, &inLeft, &outp, &outLeft);
   iconv_close(cd);
   if (rc == static_cast<size_t>(-1)) return {};
-  return {static_cast<char16_t>(static_cast<unsigned char>(out[0]) |
-                                (static_cast<unsigned char>(out[1]) << 8))};
+  return {
+      static_cast<char16_t>(static_cast<unsigned char>(out[0]) | (static_cast<unsigned char>(out[1]) << 8))};
 }
 
 TEST(Cp1250, EveryByteDecodesLikeIconvAndRoundTrips) {
@@ -38,11 +38,13 @@ TEST(Cp1250, EveryByteDecodesLikeIconvAndRoundTrips) {
 }
 
 TEST(Cp1250, WholeStringsConvertBothWaysAndUnencodableBecomesQuestionMark) {
-  const std::string cz = "P\xF8\xED\xB9" "ern\xEC \x9Elu\x9Dou\xE8k\xFD k\xF9\xF2";  // Příąerně žluťoučký kůň
+  const std::string cz =
+      "P\xF8\xED\xB9"
+      "ern\xEC \x9Elu\x9Dou\xE8k\xFD k\xF9\xF2";  // Příąerně žluťoučký kůň
   EXPECT_EQ(Cp1250ToUtf8(cz), "Příąerně žluťoučký kůň");
   EXPECT_EQ(Cp1250FromUtf8("Příąerně žluťoučký kůň"), cz);
   EXPECT_EQ(Cp1250FromUtf8("€ 日本 ∑"), "\x80 ?? ?");
-  EXPECT_EQ(Cp1250FromUtf8("a\xC3(b\xFF"), "a?(b?");  // malformed UTF-8; the next character survives
+  EXPECT_EQ(Cp1250FromUtf8("a\xC3(b\xFF"), "a?(b?");      // malformed UTF-8; the next character survives
   EXPECT_EQ(Cp1250FromUtf16(u"Ř\U0001F600x"), "\xD8?x");  // a surrogate pair is one character
   EXPECT_EQ(Cp1250FromUtf16(Cp1250ToUtf16(cz)), cz);
   EXPECT_EQ(Cp1250ToUtf8(std::string("\x81\0", 2)), std::string("\xC2\x81\0", 3));
@@ -53,8 +55,17 @@ TEST(Cp1250, CaseMapsWhereThePartnerExistsInTheCodePage) {
     const char* lower;
     const char* upper;
   };
-  for (const Case& c : {Case{"ř", "Ř"}, {"š", "Š"}, {"ť", "Ť"}, {"ľ", "Ľ"}, {"ą", "Ą"}, {"ž", "Ž"},
-                        {"ů", "Ů"}, {"ý", "Ý"}, {"ó", "Ó"}, {"ě", "Ě"}, {"q", "Q"}}) {
+  for (const Case& c : {Case{"ř", "Ř"},
+                        {"š", "Š"},
+                        {"ť", "Ť"},
+                        {"ľ", "Ľ"},
+                        {"ą", "Ą"},
+                        {"ž", "Ž"},
+                        {"ů", "Ů"},
+                        {"ý", "Ý"},
+                        {"ó", "Ó"},
+                        {"ě", "Ě"},
+                        {"q", "Q"}}) {
     const std::string lower = Cp1250FromUtf8(c.lower);
     const std::string upper = Cp1250FromUtf8(c.upper);
     EXPECT_EQ(Cp1250ToUpper(lower), upper) << c.lower;

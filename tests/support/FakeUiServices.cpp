@@ -54,6 +54,8 @@ void FakeUiServices::BeginWait() {
   ++waitCount;
 }
 
-void FakeUiServices::EndWait() { --waitDepth; }
+void FakeUiServices::EndWait() {
+  --waitDepth;
+}
 
 }  // namespace orv::test

@@ -1,10 +1,9 @@
 #include "cli/qt/GuiApplication.h"
 
-#include <QGuiApplication>
-
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QGuiApplication>
 #include <cerrno>
 #include <memory>
 #include <string>
