@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "core/Utf8.h"
+
 namespace orv {
 namespace {
 
@@ -102,19 +104,6 @@ int EncodeOrMinusOne(char32_t cp) {
       last = mid;
   }
   return (first != kEncode.pairs.end() && first->first == cp) ? first->second : -1;
-}
-
-void AppendUtf8(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
 }
 
 // Decodes one UTF-8 sequence at text[i], advancing i; malformed input yields U+FFFD.
