@@ -12,6 +12,7 @@ int InQtModule(const std::vector<std::string>& words, CliContext& ctx) {
 }
 
 constexpr char kCommentary[] = "commentary";
+constexpr char kAppend[] = "append";
 
 }  // namespace
 
@@ -40,6 +41,12 @@ const std::vector<CliCommand>& CliCommands() {
       {"rtf2txt", "SOUBOR.rtf", "vypíše prostý text souboru RTF", CmdRtf2Txt},
       {kCommentary, "SOUBOR.orv RRRR-MM-DD [--month] [--rtf VSTUP.rtf]",
        "vypíše výklad dne (měsíce) jako RTF, nebo jej nahradí obsahem souboru RTF", InQtModule<kCommentary>},
+      {kAppend,
+       "ZDROJ.orv CÍL.orv [--from RRRR-MM-DD] [--to RRRR-MM-DD] [--overwrite-styles] [--target-password "
+       "HESLO]",
+       "připojí poznámky, výklady a styly zdrojového kalendáře k cílovému a cíl uloží (--password je heslo "
+       "zdroje)",
+       InQtModule<kAppend>},
   };
   return commands;
 }
