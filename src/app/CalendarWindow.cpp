@@ -6,6 +6,7 @@
 #include <QToolBar>
 #include <algorithm>
 
+#include "app/AppendToCalendar.h"
 #include "app/BaseFont.h"
 #include "app/CommandIds.h"
 #include "app/MainFrame.h"
@@ -127,6 +128,7 @@ CCalendarWindow::CCalendarWindow(CTedDoc& doc, IUiServices& ui, CRecentFileList&
   m_Frame->SetHandler(cmd::FileOpen, [this] { m_Commands.FileOpen(); });
   m_Frame->SetHandler(cmd::FileSave, [this] { m_Commands.FileSave(); });
   m_Frame->SetHandler(cmd::FileSaveAs, [this] { m_Commands.FileSaveAs(); });
+  m_Frame->SetHandler(cmd::FileAppend, [this] { AppendToCalendar(*this, m_Doc, m_Ui, m_Recent); });
   m_Frame->SetOpenFile([this](const QString& path) { m_Commands.OpenFile(path.toStdString()); });
   m_Frame->SetCanClose([this] { return m_Commands.SaveModified(); });
   ShowDocumentState();
