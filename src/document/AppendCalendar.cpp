@@ -111,24 +111,19 @@ void MergeWhole(const CCalendarContent& source, SMergeWalk& walk) {
   for (const auto& [key, record] : source.m_DataMesice) walk.Record(true, key, record);
 }
 
-void MergeRange(const CCalendarContent& source, const SAppendOptions& options, SMergeWalk& walk,
-                IUiServices& ui) {
-  using Entry = std::pair<const std::string, CEntrTxt>;
+using Entry = std::pair<const std::string, CEntrTxt>;
+
+// The source's day records of the range, in date order.
+std::vector<const Entry*> RangeRecords(const CCalendarContent& source, const SAppendOptions& options) {
   std::vector<const Entry*> entries;
   for (const Entry& entry : source.m_DataTxt) {
     const std::optional<Date> date = DateOfKey(entry.first);
     if (date && Ordered(*date) >= Ordered(options.from) && Ordered(*date) <= Ordered(options.to))
       entries.push_back(&entry);
   }
-  if (entries.empty()) {
-    walk.result.rangeEmpty = true;
-    ui.MessageBox(kRangeEmpty);
-    return;
-  }
   std::sort(entries.begin(), entries.end(),
             [](const Entry* a, const Entry* b) { return a->first < b->first; });
-  walk.total = static_cast<int>(entries.size());
-  for (const Entry* entry : entries) walk.Record(false, entry->first, entry->second);
+  return entries;
 }
 
 }  // namespace
@@ -137,13 +132,25 @@ SAppendResult AppendCalendar(CTedDoc& target, const CCalendarContent& source, co
                              ICommentaryJoin& joiner, const AppendProgress& progress) {
   SAppendResult result;
   if (&source == &static_cast<const CCalendarContent&>(target)) return result;
+  std::vector<const Entry*> range;
+  if (!options.wholeCalendar) {
+    range = RangeRecords(source, options);
+    // Nothing of the source is taken then, its styles neither.
+    if (range.empty()) {
+      result.rangeEmpty = true;
+      target.Ui().MessageBox(kRangeEmpty);
+      return result;
+    }
+  }
   result.stylesChanged = MergeStyles(target, source, options.overwriteStyles, target.Ui());
   CRecordMerge merge(target, !options.wholeCalendar, joiner);
   SMergeWalk walk{merge, progress, result};
-  if (options.wholeCalendar)
+  if (options.wholeCalendar) {
     MergeWhole(source, walk);
-  else
-    MergeRange(source, options, walk, target.Ui());
+  } else {
+    walk.total = static_cast<int>(range.size());
+    for (const Entry* entry : range) walk.Record(false, entry->first, entry->second);
+  }
   if (result.Changed()) target.SetModifiedFlag();
   return result;
 }

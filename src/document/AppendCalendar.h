@@ -9,8 +9,8 @@
 // lacks is copied, otherwise the notes join by MergeNotesWhole and a source commentary the target's
 // does not contain (CommentaryContains) is joined after it. A range: only the day records of those
 // days, notes joined by MergeNotesRange; a range without source records says "V zadaném rozsahu
-// žádné poznámky nejsou !". Joining formatted text needs the rich text engine, one layer up: it
-// comes in as an ICommentaryJoin.
+// žádné poznámky nejsou !" and takes nothing, not even styles. Joining formatted text needs the rich text
+// engine, one layer up: it comes in as an ICommentaryJoin.
 
 #include <functional>
 #include <string>

@@ -113,6 +113,18 @@ TEST_F(AppendCommand, MergesIntoTheChosenCalendarWhichStaysOpenAndModified) {
   EXPECT_EQ(ui.Messages().back(), kAppendDone);
 }
 
+TEST_F(AppendCommand, AnEmptyRangeSaysSoAndStillLeavesTheTargetOpenAndModified) {
+  ui.fileAnswers = {targetPath};
+  ui.passwordAnswers = {"heslo"};
+  host.options = SAppendOptions{false, {2010, 1, 1}, {2010, 12, 31}, false};
+  EXPECT_TRUE(Run());
+  EXPECT_EQ(doc.GetPathName(), targetPath);
+  EXPECT_EQ(doc.GetDayRecord("2005/03/07")->m_Poznamka, "a; b");
+  EXPECT_TRUE(doc.IsModified());
+  EXPECT_EQ(ui.Messages(),
+            (std::vector<std::string>{"V zadaném rozsahu žádné poznámky nejsou !", kAppendDone}));
+}
+
 TEST_F(AppendCommand, TheOpenCalendarItselfMergesNothingAndShowsNothing) {
   fs::create_symlink(sourcePath, dir / "odkaz.orv");
   for (const std::string& chosen :

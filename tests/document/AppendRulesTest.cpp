@@ -207,8 +207,10 @@ TEST_F(AppendRecords, RangeWithoutSourceRecordsSaysSoAndChangesNothing) {
   options.wholeCalendar = false;
   options.from = {2010, 1, 1};
   options.to = {2010, 12, 31};
+  CalendarBuilder(source).CharStyle("Nový");  // not taken either
   const SAppendResult result = AppendCalendar(target, source, options, joiner);
   EXPECT_TRUE(result.rangeEmpty);
+  EXPECT_FALSE(target.m_Styles.Contains("Nový"));
   EXPECT_FALSE(result.Changed());
   EXPECT_EQ(ui.Messages(), std::vector<std::string>{"V zadaném rozsahu žádné poznámky nejsou !"});
   EXPECT_EQ(target.GetRecordCount(), 3);
