@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDateEdit>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QProgressDialog>
@@ -133,6 +134,31 @@ TEST_F(AppendWindowTest, AltJMergesIntoTheChosenCalendarWhichIsThenSaved) {
   EXPECT_EQ(saved.GetDayRecord("2005/03/15")->m_Text, "vecer");
   EXPECT_EQ(saved.GetDayRecord("2005/03/20")->m_Poznamka, "pr\xe1\x63\x65");
   EXPECT_EQ(saved.GetDayRecord("2005/03/01")->m_Poznamka, "doma");
+}
+
+TEST_F(AppendWindowTest, ARangeChosenInTheDialogTakesOnlyItsDays) {
+  ui.fileAnswers = {target.toStdString()};
+  bool pickersStartedDisabled = false, rangeEnabledPickers = false;
+  QTimer::singleShot(0, [&] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    ASSERT_NE(dialog, nullptr);
+    auto* from = dialog->findChild<QDateEdit*>(QStringLiteral("From"));
+    auto* to = dialog->findChild<QDateEdit*>(QStringLiteral("To"));
+    pickersStartedDisabled = !from->isEnabled() && !to->isEnabled() && from->date() == QDate(2000, 1, 1) &&
+                             to->date() == QDate(2020, 12, 31);
+    dialog->findChild<QRadioButton*>(QStringLiteral("Range"))->click();
+    rangeEnabledPickers = from->isEnabled() && to->isEnabled();
+    from->setDate(QDate(2005, 3, 10));
+    to->setDate(QDate(2005, 3, 31));
+    for (QPushButton* b : dialog->findChildren<QPushButton*>())
+      if (b->text() == QStringLiteral("OK")) b->click();
+  });
+  AltJ();
+  EXPECT_TRUE(pickersStartedDisabled);
+  EXPECT_TRUE(rangeEnabledPickers);
+  EXPECT_EQ(doc.GetPathName(), target.toStdString());
+  EXPECT_EQ(doc.GetDayRecord("2005/03/15")->m_Poznamka, "a; b ; b;c");
+  EXPECT_EQ(doc.GetDayRecord("2005/03/01"), nullptr);
 }
 
 TEST_F(AppendWindowTest, StornoKeepsTheSourceOpenAndTheTargetFileAsItWas) {
