@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPointer>
+#include <QStatusBar>
 #include <QToolBar>
 #include <algorithm>
 
@@ -105,6 +106,7 @@ CCalendarWindow::CCalendarWindow(CTedDoc& doc, IUiServices& ui, CRecentFileList&
   m_Model = std::make_unique<CCalendarViewModel>(doc, *m_Panes, std::move(today));
   m_View->Attach(*m_Model);
   m_View->SetOnNoteEdited([&doc] { doc.SetModifiedFlag(true); });
+  m_View->SetOnNoteRefused([this](const QString& message) { m_Frame->statusBar()->showMessage(message); });
   m_View->SetOnMoved([this] { m_Frame->UpdateCommandUI(); });
   std::vector<QAction*> contextMenu;
   for (int id : kContextMenu) contextMenu.push_back(id == 0 ? nullptr : m_Frame->Action(id));

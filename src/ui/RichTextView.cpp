@@ -136,7 +136,10 @@ void CRichTextView::Paste() {
   if (canPaste()) QTextEdit::paste();
 }
 
+// Every paste and drop comes through here; QTextEdit::paste() does not ask whether the text is
+// read-only.
 void CRichTextView::insertFromMimeData(const QMimeData* source) {
+  if (isReadOnly()) return;
   QTextEdit::insertFromMimeData(source);
   m_Editor.AfterEdit();
 }
