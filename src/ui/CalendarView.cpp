@@ -1,6 +1,7 @@
 #include "ui/CalendarView.h"
 
 #include <QContextMenuEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -83,6 +84,7 @@ class CMonthTable : public QTextEdit {
   void mouseMoveEvent(QMouseEvent* event) override { event->accept(); }
   void mouseReleaseEvent(QMouseEvent* event) override { event->accept(); }
   void contextMenuEvent(QContextMenuEvent* event) override { onContextMenu(event->globalPos()); }
+  void inputMethodEvent(QInputMethodEvent* event) override { event->ignore(); }  // read-only takes it
   void focusInEvent(QFocusEvent* event) override {
     QTextEdit::focusInEvent(event);
     if (event->reason() != Qt::PopupFocusReason) onFocus();
@@ -158,6 +160,11 @@ class CNoteField : public QLineEdit {
     } else {
       QLineEdit::keyPressEvent(event);
     }
+  }
+  // A read-only line edit still takes the text an input method commits.
+  void inputMethodEvent(QInputMethodEvent* event) override {
+    if (isReadOnly()) return event->ignore();
+    QLineEdit::inputMethodEvent(event);
   }
   void focusInEvent(QFocusEvent* event) override {
     QLineEdit::focusInEvent(event);

@@ -104,7 +104,9 @@ void CRichTextView::keyPressEvent(QKeyEvent* event) {
   m_Editor.AfterEdit();
 }
 
+// A read-only text edit still takes the text an input method commits.
 void CRichTextView::inputMethodEvent(QInputMethodEvent* event) {
+  if (isReadOnly()) return event->ignore();
   QTextEdit::inputMethodEvent(event);
   m_Editor.AfterEdit();
 }

@@ -9,6 +9,7 @@
 #include <QContextMenuEvent>
 #include <QDateEdit>
 #include <QDialog>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -537,8 +538,14 @@ TEST_F(CalendarWindowTest, ViewOnlyRefusesCutAndPasteInTheNoteAndBothEditors) {
       {"Ctrl+V", [] { Key(Qt::Key_V, Qt::ControlModifier); }},
       {"Shift+Ins", [] { Key(Qt::Key_Insert, Qt::ShiftModifier); }},
       {"Ctrl+Z", [] { Key(Qt::Key_Z, Qt::ControlModifier); }},
+      {"vstupní metoda",
+       [] {
+         QInputMethodEvent composed;
+         composed.setCommitString(QStringLiteral("ž"));
+         QApplication::sendEvent(QApplication::focusWidget(), &composed);
+       }},
   };
-  QWidget* panes[] = {Note(), Frame().DayEditor(), Frame().MonthEditor()};
+  QWidget* panes[] = {Note(), Frame().DayEditor(), Frame().MonthEditor(), Table()};
   const auto text = [](QWidget* pane) {
     if (auto* edit = qobject_cast<QLineEdit*>(pane)) return edit->text();
     return static_cast<QTextEdit*>(pane)->toPlainText();
