@@ -84,7 +84,7 @@ class CMonthTable : public QTextEdit {
   void mouseMoveEvent(QMouseEvent* event) override { event->accept(); }
   void mouseReleaseEvent(QMouseEvent* event) override { event->accept(); }
   void contextMenuEvent(QContextMenuEvent* event) override { onContextMenu(event->globalPos()); }
-  void inputMethodEvent(QInputMethodEvent* event) override { event->ignore(); }  // read-only takes it
+  void inputMethodEvent(QInputMethodEvent* event) override { event->ignore(); }  // read-only or not, a text edit takes it
   void focusInEvent(QFocusEvent* event) override {
     QTextEdit::focusInEvent(event);
     if (event->reason() != Qt::PopupFocusReason) onFocus();
