@@ -1,5 +1,7 @@
 #include "app/CrashRecovery.h"
 
+#include <QGuiApplication>
+
 #include "document/RecoveryStore.h"
 #include "document/TedDoc.h"
 
@@ -19,8 +21,11 @@ CCrashRecovery::CCrashRecovery(CTedDoc& doc, CRecoveryStore& store, std::functio
   m_Timer.start();
 }
 
+// Long work shows the wait cursor and may let the main loop run meanwhile (a progress dialog); the
+// document can then be halfway through it, holding another calendar while appending. Its last copy
+// stays until the work is done.
 void CCrashRecovery::WriteNow() {
-  if (!m_Doc.IsModified()) return;
+  if (!m_Doc.IsModified() || QGuiApplication::overrideCursor()) return;
   if (m_StoreOpenTexts) m_StoreOpenTexts();
   const std::string failure = m_Store.Write(m_Doc);
   if (!failure.empty() && !m_Failing && m_OnFailure)

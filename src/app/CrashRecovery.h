@@ -1,8 +1,8 @@
 #pragma once
 // CCrashRecovery: the window's side of the recovery copies. While the calendar has unsaved changes
 // it stores the open texts into the document and writes a copy (CRecoveryStore) every interval, and
-// at once when asked (a termination signal). A copy that cannot be written is reported once in the
-// status bar until writing works again.
+// at once when asked (a termination signal), but never while long work runs under the wait cursor.
+// A copy that cannot be written is reported once in the status bar until writing works again.
 //
 //   CCrashRecovery recovery(doc, store, [&] { ...commit the open day... }, 60000);
 //   recovery.WriteNow();                        on SIGTERM

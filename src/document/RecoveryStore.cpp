@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <sstream>
 
 #include "core/UiServices.h"
@@ -55,7 +56,6 @@ bool Newer(const timespec& a, const timespec& b) {
 
 // The file name of the calendar without its extension, cut short at a character boundary.
 std::string Stem(const std::string& calendarKey) {
-  if (calendarKey.empty()) return kUnnamedStem;
   std::string stem = fs::path(calendarKey).stem().string();
   if (stem.size() > kStemBytes) {
     std::size_t cut = kStemBytes;
@@ -89,6 +89,7 @@ std::string CRecoveryStore::CalendarKey(const std::string& calendarPath) {
 }
 
 std::string CRecoveryStore::CopyPathFor(const std::string& calendarKey) const {
+  if (calendarKey.empty()) return m_Folder + "/" + kUnnamedStem + "-" + m_Session + ".orv";
   char hash[17];
   std::snprintf(hash, sizeof hash, "%016llx", static_cast<unsigned long long>(StableHash(calendarKey)));
   return m_Folder + "/" + Stem(calendarKey) + "-" + hash + "-" + m_Session + ".orv";

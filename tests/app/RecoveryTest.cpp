@@ -138,6 +138,17 @@ TEST_F(RecoveryTest, UnsavedNoteIsCopiedUntilSavedAndACloseWithoutSavingRemovesT
   EXPECT_TRUE(Copies().isEmpty());
 }
 
+// Long work (the wait cursor) may hold the document halfway; no copy is taken of that.
+TEST_F(RecoveryTest, NoCopyIsWrittenWhileLongWorkRuns) {
+  TypeNote(QStringLiteral("během"));
+  QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+  window->WriteRecoveryCopy();
+  QTest::qWait(100);
+  EXPECT_TRUE(Copies().isEmpty());
+  QGuiApplication::restoreOverrideCursor();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return CopyHolds(Cp1250FromUtf8("během")); }, 3000));
+}
+
 TEST_F(RecoveryTest, OpeningACalendarOffersItsNewerCopyAndAnoShowsItModified) {
   SaveCalendar();
   {  // an earlier session that ended without saving
