@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
+#include <csignal>
 
 #include "FakeUiServices.h"
 #include "document/CalendarArchive.h"
@@ -165,16 +166,22 @@ TEST_F(StartupTest, KilledProgramLeavesARecoveryCopyTheNextStartOffers) {
   }
 }
 
-// SIGTERM writes the copy at once, and the program still ends by the signal.
+// SIGTERM and SIGHUP write the copy at once, and the program still ends by the signal.
 TEST_F(StartupTest, TerminatedProgramWritesItsRecoveryCopyFirst) {
   const QString calendar = SavedCalendar();
-  auto first = Program({calendar}, /*quitAfterShow=*/false, QStringLiteral("konec"), 3600000);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return first->readAllStandardError().contains("typed"); }, 20000));
-  EXPECT_TRUE(RecoveryCopies().isEmpty());
-  first->terminate();
-  ASSERT_TRUE(first->waitForFinished(10000));
-  EXPECT_EQ(first->exitStatus(), QProcess::CrashExit);
-  EXPECT_EQ(CopyNotes(), (std::vector<std::string>{"konec", "ulozena"}));
+  for (int signal : {SIGTERM, SIGHUP}) {
+    auto first = Program({calendar}, /*quitAfterShow=*/false, QStringLiteral("konec"), 3600000);
+    QByteArray err;
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return (err += first->readAllStandardError()).contains("typed"); }, 20000))
+        << err.toStdString();
+    EXPECT_TRUE(RecoveryCopies().isEmpty());
+    ::kill(static_cast<pid_t>(first->processId()), signal);
+    ASSERT_TRUE(first->waitForFinished(10000));
+    EXPECT_EQ(first->exitStatus(), QProcess::CrashExit) << signal;
+    EXPECT_EQ(CopyNotes(), (std::vector<std::string>{"konec", "ulozena"})) << signal;
+    QDir(m_State.filePath(QStringLiteral("orvella"))).removeRecursively();
+  }
 }
 
 }  // namespace
