@@ -84,7 +84,8 @@ class CMonthTable : public QTextEdit {
   void mouseMoveEvent(QMouseEvent* event) override { event->accept(); }
   void mouseReleaseEvent(QMouseEvent* event) override { event->accept(); }
   void contextMenuEvent(QContextMenuEvent* event) override { onContextMenu(event->globalPos()); }
-  void inputMethodEvent(QInputMethodEvent* event) override { event->ignore(); }  // read-only or not, a text edit takes it
+  // Read-only as it is, a text edit would take the text an input method commits.
+  void inputMethodEvent(QInputMethodEvent* event) override { event->ignore(); }
   void focusInEvent(QFocusEvent* event) override {
     QTextEdit::focusInEvent(event);
     if (event->reason() != Qt::PopupFocusReason) onFocus();
