@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
+#include <chrono>
+#include <filesystem>
 
 #include "FakeUiServices.h"
 #include "app/CalendarWindow.h"
@@ -182,12 +184,23 @@ TEST_F(RecoveryTest, OpeningACalendarOffersItsNewerCopyAndAnoShowsItModified) {
 }
 
 TEST_F(RecoveryTest, NewCalendarIsOfferedTheNewestCopyLeft) {
-  {
+  SaveCalendar();
+  {  // the copy of a named calendar, then a newer one of a calendar never saved
+    CTedDoc named(ui);
+    ASSERT_TRUE(named.OnOpenDocument(calendar));
+    named.StoreDay("2005/03/15", "starsi", {}, {});
+    ASSERT_EQ(CRecoveryStore(folder).Write(named), "");
     CTedDoc earlier(ui);
     ASSERT_TRUE(earlier.OnNewDocument());
     earlier.StoreDay("2005/03/15", "nikdy neulozeny", {}, {});
     ASSERT_EQ(CRecoveryStore(folder).Write(earlier), "");
+    for (const QString& copy : Copies())
+      if (copy.startsWith(QStringLiteral("Nepojmenovany-")))
+        std::filesystem::last_write_time(
+            folder + "/" + copy.toStdString(),
+            std::filesystem::file_time_type::clock::now() + std::chrono::seconds(5));
   }
+  ui.Clear();
   ui.yesNoAnswers = {true};
   window->OfferRecovery();
   EXPECT_EQ(ui.Messages(), std::vector<std::string>{Question("Nepojmenovaný")});
@@ -195,7 +208,26 @@ TEST_F(RecoveryTest, NewCalendarIsOfferedTheNewestCopyLeft) {
   EXPECT_TRUE(doc.IsModified());
   EXPECT_TRUE(doc.GetPathName().empty());
   EXPECT_TRUE(window->Frame().close());  // closed without saving: the restored copy goes too
-  EXPECT_TRUE(Copies().isEmpty());
+  ASSERT_EQ(Copies().size(), 1);
+  EXPECT_TRUE(Copies()[0].startsWith(QStringLiteral("diar-")));
+}
+
+TEST_F(RecoveryTest, NewCalendarTakesTheCopyOfANamedCalendarIntoThatCalendar) {
+  SaveCalendar();
+  {
+    CTedDoc named(ui);
+    ASSERT_TRUE(named.OnOpenDocument(calendar));
+    named.StoreDay("2005/03/15", "obnoveno", {}, {});
+    ASSERT_EQ(CRecoveryStore(folder).Write(named), "");
+  }
+  ui.Clear();
+  ui.yesNoAnswers = {true};
+  window->OfferRecovery();
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>{Question(CRecoveryStore::CalendarKey(calendar))});
+  EXPECT_EQ(doc.GetPathName(), CRecoveryStore::CalendarKey(calendar));
+  EXPECT_EQ(window->View().NoteField()->text(), QStringLiteral("obnoveno"));
+  EXPECT_TRUE(doc.IsModified());
+  EXPECT_EQ(recent->Files().value(0), QString::fromStdString(calendar));
 }
 
 }  // namespace
