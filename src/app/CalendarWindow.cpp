@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "app/BaseFont.h"
+#include "app/CalendarDialogCommands.h"
 #include "app/CommandIds.h"
 #include "app/MainFrame.h"
 #include "app/RecentFileList.h"
@@ -112,6 +113,7 @@ CCalendarWindow::CCalendarWindow(CTedDoc& doc, IUiServices& ui, CRecentFileList&
 
   AddCalendarHandlers();
   AddFocusHandlers();
+  AddCalendarDialogCommands({doc, ui, *m_Frame, *m_View, *m_Model, *m_Panes});
   m_Frame->SetViewState([this](SFrameState& state) { DescribeView(state); });
 
   m_Commands.SetOnReplaced([this] { Start(); });
