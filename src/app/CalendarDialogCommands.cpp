@@ -6,8 +6,11 @@
 #include "app/MainFrame.h"
 #include "core/UiServices.h"
 #include "document/TedDoc.h"
+#include "names/ChangeHolidaysModel.h"
 #include "ui/CalendarView.h"
+#include "ui/ChangeHolidaysDialog.h"
 #include "ui/DeletePeriodDialog.h"
+#include "ui/HolidayListsDialog.h"
 #include "view/CalendarCommands.h"
 #include "view/CalendarViewModel.h"
 #include "view/DayDeletion.h"
@@ -37,9 +40,35 @@ class CDialogCommands {
 
   void RecordCount() { m.ui.MessageBox(RecordCountText(m.doc), MessageIcon::Information); }
 
+  void HolidayLists() {
+    if (RefuseForDialog("Svátky")) return;
+    const std::optional<std::string> key = AskHolidayList(&m.frame, m.doc.m_Names);
+    if (key && m.model.GoToDate(ResolveAnniversary(*key, m.model.DisplayedYear(), m.ui))) Shown();
+  }
+
+  // The calendar shows the dialog's day of the displayed year, with the changed names.
+  void ChangeHolidays() {
+    if (RefuseForDialog("Změna svátků")) return;
+    CChangeHolidaysModel change(m.doc.m_Names, m.model.DisplayedMonth(), m.model.SelectedDay());
+    if (!RunChangeHolidays(&m.frame, change)) return;
+    change.WriteBack(m.doc.m_Names);
+    m.doc.SetModifiedFlag();
+    const Date date =
+        ResolveAnniversary(AnniversaryKey(change.Month(), change.Day()), m.model.DisplayedYear(), m.ui);
+    m.model.CommitDay();
+    m.model.DoMonth(date.day, date.month, date.year);
+    Shown();
+  }
+
  private:
   // The note field holds the focus of a writable calendar.
   bool NoteHeld() const { return !m.model.IsViewOnly() && m.view.IsNoteBeingEdited(); }
+  bool RefuseForDialog(const std::string& dialog) {
+    if (!NoteHeld()) return false;
+    m.ui.MessageBox("Před otevřením dialogu \"" + dialog +
+                    "\" je nejprve\r\n\r\nnutno ukončit editování poznámky !");
+    return true;
+  }
   void Shown() {
     m.view.Refresh();
     m.view.FocusTable();
@@ -55,6 +84,8 @@ void AddCalendarDialogCommands(const SCalendarDialogContext& context) {
   context.frame.SetHandler(cmd::DeleteDay, [commands] { commands->DeleteDay(); });
   context.frame.SetHandler(cmd::DeletePeriod, [commands] { commands->DeletePeriod(); });
   context.frame.SetHandler(cmd::RecordCount, [commands] { commands->RecordCount(); });
+  context.frame.SetHandler(cmd::HolidayLists, [commands] { commands->HolidayLists(); });
+  context.frame.SetHandler(cmd::ChangeHolidays, [commands] { commands->ChangeHolidays(); });
 }
 
 }  // namespace orv
