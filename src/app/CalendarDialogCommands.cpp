@@ -5,12 +5,16 @@
 #include "app/CommandIds.h"
 #include "app/MainFrame.h"
 #include "core/UiServices.h"
+#include "document/FileProtection.h"
 #include "document/TedDoc.h"
 #include "names/ChangeHolidaysModel.h"
+#include "ui/AuthorDataDialog.h"
 #include "ui/CalendarView.h"
 #include "ui/ChangeHolidaysDialog.h"
 #include "ui/DeletePeriodDialog.h"
+#include "ui/FileInfoDialog.h"
 #include "ui/HolidayListsDialog.h"
+#include "ui/SetPasswordDialog.h"
 #include "view/CalendarCommands.h"
 #include "view/CalendarViewModel.h"
 #include "view/DayDeletion.h"
@@ -60,6 +64,18 @@ class CDialogCommands {
     Shown();
   }
 
+  void SetPassword() {
+    if (const std::optional<std::string> password = AskNewOpenPassword(&m.frame))
+      SetOpenPassword(m.doc, *password);
+  }
+
+  void AuthorData() {
+    CAuthorDataModel author(m.doc);
+    if (RunAuthorData(&m.frame, author, m.ui)) author.Apply(m.doc);
+  }
+
+  void FileInfo() { ShowFileInfo(&m.frame, m.doc); }
+
  private:
   // The note field holds the focus of a writable calendar.
   bool NoteHeld() const { return !m.model.IsViewOnly() && m.view.IsNoteBeingEdited(); }
@@ -86,6 +102,9 @@ void AddCalendarDialogCommands(const SCalendarDialogContext& context) {
   context.frame.SetHandler(cmd::RecordCount, [commands] { commands->RecordCount(); });
   context.frame.SetHandler(cmd::HolidayLists, [commands] { commands->HolidayLists(); });
   context.frame.SetHandler(cmd::ChangeHolidays, [commands] { commands->ChangeHolidays(); });
+  context.frame.SetHandler(cmd::FilePassword, [commands] { commands->SetPassword(); });
+  context.frame.SetHandler(cmd::AuthorData, [commands] { commands->AuthorData(); });
+  context.frame.SetHandler(cmd::FileInfo, [commands] { commands->FileInfo(); });
 }
 
 }  // namespace orv

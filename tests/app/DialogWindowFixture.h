@@ -59,6 +59,8 @@ class DialogWindowTest : public ::testing::Test {
   QLineEdit* Note() const { return window->View().NoteField(); }
   QString Row(int day) const { return Table()->document()->findBlockByNumber(day - 1).text(); }
 
+  // Helpers that need no window, usable from inside a dialog's callback as well.
+ public:
   static void Key(int key, Qt::KeyboardModifiers modifiers = {}) {
     QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
   }
@@ -88,6 +90,7 @@ class DialogWindowTest : public ::testing::Test {
     ADD_FAILURE() << "no button " << text.toStdString();
   }
 
+ protected:
   FakeUiServices ui;
   CTedDoc doc{ui};
   std::unique_ptr<CRecentFileList> recent;
