@@ -24,12 +24,12 @@ bool IsPairName(std::string_view name) {
 }
 
 // Refuses the names that cannot be renamed or removed; true when `name` is one of them.
-bool RefuseProtected(std::string_view name, IUiServices& ui, bool easterToo) {
+bool RefuseProtected(std::string_view name, IUiServices& ui) {
   if (IsPairName(name)) {
     ui.MessageDialog(kProtectedMessage);
     return true;
   }
-  if (easterToo && name == EasterMondayName()) {
+  if (name == EasterMondayName()) {
     ui.MessageDialog("Velikonoce nelze přejmenovat ani vymazat.");
     return true;
   }
@@ -154,22 +154,37 @@ std::optional<std::string> CChangeHolidaysModel::Chosen(std::optional<int> selec
   return std::nullopt;
 }
 
+bool CChangeHolidaysModel::SelectDayOf(std::string_view name) {
+  const CComment* date = m_Copy.m_Slots[m_Category].m_DatumPodleJmena.Find(name);
+  if (!date) return false;
+  const MonthDay md = ParseAnniversaryKey(date->m_Str);
+  if (md.month < 1 || md.month > 12) return false;
+  m_Month = md.month;
+  SelectDay(md.day);
+  return true;
+}
+
 bool CChangeHolidaysModel::Remove(std::optional<int> selected) {
   const std::optional<std::string> name =
       Chosen(selected, "Nejprve je nutno vybrat v seznamu název, \r\nkterý má být vymazán.");
-  if (!name || RefuseProtected(*name, m_Copy.Ui(), /*easterToo=*/true)) return false;
-  return m_Copy.RemoveName(m_Category, *name);
+  return name && RemoveEntry(*name);
+}
+
+bool CChangeHolidaysModel::RemoveEntry(const std::string& name) {
+  if (RefuseProtected(name, m_Copy.Ui())) return false;
+  return m_Copy.RemoveName(m_Category, name);
 }
 
 std::optional<std::string> CChangeHolidaysModel::RenameCandidate(std::optional<int> selected) const {
   std::optional<std::string> name =
       Chosen(selected, "Nejprve je nutno vybrat v seznamu název, \r\nkterý chcete přejmenovat.");
-  if (!name || RefuseProtected(*name, m_Copy.Ui(), /*easterToo=*/true)) return std::nullopt;
+  if (!name || RefuseProtected(*name, m_Copy.Ui())) return std::nullopt;
   return name;
 }
 
 bool CChangeHolidaysModel::Rename(const std::string& oldName, std::string_view typedNewName) {
   IUiServices& ui = m_Copy.Ui();
+  if (RefuseProtected(oldName, ui)) return false;
   const std::string_view newName = TrimName(typedNewName);
   if (newName.empty()) {
     ui.MessageDialog("Nový název je prázdný.");

@@ -45,11 +45,17 @@ class CChangeHolidaysModel {
   std::vector<std::string> Entries() const;
   CTypedMatch Type(std::string_view typed) const { return FindTypedName(Entries(), typed); }
 
+  // Selects the day of a name of the selected category; false when the category lacks it.
+  bool SelectDayOf(std::string_view name);
+
   // `selected` is a line of Entries(); nullopt when none is selected.
   bool Add(std::string_view typed);
   bool Remove(std::optional<int> selected);
+  // Removes a name of the selected category by itself, with the same refusals.
+  bool RemoveEntry(const std::string& name);
   // The entry Přejmenovat would rename, after its checks; nullopt after a message.
   std::optional<std::string> RenameCandidate(std::optional<int> selected) const;
+  // Renames on the old name's day; the protected names are refused here too.
   bool Rename(const std::string& oldName, std::string_view typedNewName);
 
   const CNamesDatabase& Names() const { return m_Copy; }
