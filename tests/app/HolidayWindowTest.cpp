@@ -25,6 +25,8 @@ uint32_t ColourOf(QTextEdit* table, int day, const QString& text) {
 }
 
 TEST_F(HolidayWindowTest, F12AddsAPrivateHolidayThatTheMonthShowsInItsColour) {
+  doc.StoreDay("2005/03/15", "Porada", {}, {});
+  Model().DoMonth(15, 3, 2005);
   WhenDialogOpens([this](QWidget* dialog) {
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Změnit svátky"));
     EXPECT_EQ(dialog->findChild<QLineEdit*>(QStringLiteral("Month"))->text(), QStringLiteral("Březen"));
@@ -49,6 +51,7 @@ TEST_F(HolidayWindowTest, F12AddsAPrivateHolidayThatTheMonthShowsInItsColour) {
   EXPECT_EQ(doc.m_Names.NamesOn(kPrivateHolidays, "03/16"),
             std::vector<std::string>{Cp1250FromUtf8("Teta Věra")});
   EXPECT_TRUE(doc.IsModified());
+  EXPECT_EQ(doc.GetDayRecord("2005/03/15")->m_Poznamka, "Porada");
   EXPECT_EQ(window->Frame().focusWidget(), Table());  // the window's focus, once it is active again
 }
 
@@ -85,7 +88,10 @@ TEST_F(HolidayWindowTest, F12RightOnDecemberShowsJanuary) {
   EXPECT_EQ(Model().SelectedDate(), (Date{2005, 12, 10}));
 }
 
+// The day being left keeps its note: the move commits it as it stands.
 TEST_F(HolidayWindowTest, F11GoesToHorymirOnThe28thOfACommonYear) {
+  doc.StoreDay("2005/03/15", "Porada", {}, {});
+  Model().DoMonth(15, 3, 2005);
   WhenDialogOpens([](QWidget* dialog) {
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Seznamy svátků"));
     EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("Title"))->text(),
@@ -99,6 +105,8 @@ TEST_F(HolidayWindowTest, F11GoesToHorymirOnThe28thOfACommonYear) {
   Key(Qt::Key_F11);
   EXPECT_EQ(ui.Messages(), std::vector<std::string>{"Nastavený rok není přestupný."});
   EXPECT_EQ(Model().SelectedDate(), (Date{2005, 2, 28}));
+  ASSERT_NE(doc.GetDayRecord("2005/03/15"), nullptr);
+  EXPECT_EQ(doc.GetDayRecord("2005/03/15")->m_Poznamka, "Porada");
 }
 
 TEST_F(HolidayWindowTest, NamesDialogsWaitForTheNoteToBeFinished) {
