@@ -73,6 +73,28 @@ TEST_F(HolidayWindowTest, F12StornoAfterSeveralChangesLeavesTheCalendarAsItWas) 
   EXPECT_TRUE(ui.Messages().empty());
 }
 
+TEST_F(HolidayWindowTest, F12RenamesTheChosenEntryInItsOwnDialog) {
+  ASSERT_TRUE(Model().GoToDate({2005, 3, 16}));
+  WhenDialogOpens([](QWidget* dialog) {
+    auto* entries = dialog->findChild<QListWidget*>(QStringLiteral("Entries"));
+    ASSERT_EQ(entries->count(), 2);
+    QTest::mouseClick(entries->viewport(), Qt::LeftButton, {},
+                      entries->visualItemRect(entries->item(1)).center());
+    EXPECT_EQ(dialog->findChild<QLineEdit*>(QStringLiteral("NewEntry"))->text(), QStringLiteral("Herbert"));
+    WhenDialogOpens([](QWidget* rename) {
+      EXPECT_EQ(rename->windowTitle(), QStringLiteral("Přejmenovat název"));
+      rename->findChild<QLineEdit*>(QStringLiteral("NewName"))->setText(QStringLiteral("Heribert"));
+      Click(rename, QStringLiteral("OK"));
+    });
+    Click(dialog, QStringLiteral("Přejmenovat"));
+    EXPECT_EQ(entries->item(1)->text(), QStringLiteral("Heribert"));
+    Click(dialog, QStringLiteral("OK"));
+  });
+  Key(Qt::Key_F12);
+  EXPECT_TRUE(Row(16).contains(QStringLiteral("Heribert")));
+  EXPECT_EQ(doc.m_Names.m_Slots[kNameDays].m_DatumPodleJmena.Find("Herbert"), nullptr);
+}
+
 TEST_F(HolidayWindowTest, F12RightOnDecemberShowsJanuary) {
   ASSERT_TRUE(Model().GoToDate({2005, 12, 10}));
   WhenDialogOpens([](QWidget* dialog) {
