@@ -24,73 +24,73 @@ namespace {
 
 class CDialogCommands {
  public:
-  explicit CDialogCommands(const SCalendarDialogContext& c) : m(c) {}
+  explicit CDialogCommands(const SCalendarDialogContext& c) : m_Ctx(c) {}
 
   void DeleteDay() {
-    DeleteSelectedDay(m.model, m.panes, m.doc);
+    DeleteSelectedDay(m_Ctx.model, m_Ctx.panes, m_Ctx.doc);
     Shown();
   }
 
   void DeletePeriod() {
     if (NoteHeld()) {
-      m.ui.MessageBox(kFinishNoteMessage);
+      m_Ctx.ui.MessageBox(kFinishNoteMessage);
       return;
     }
-    const std::optional<SPeriod> period = AskDeletePeriod(&m.frame, m.ui);
-    if (!period || !m.ui.AskYesNo(kDeletePeriodQuestion)) return;
-    orv::DeletePeriod(m.model, m.panes, m.doc, period->from, period->to);
+    const std::optional<SPeriod> period = AskDeletePeriod(&m_Ctx.frame, m_Ctx.ui);
+    if (!period || !m_Ctx.ui.AskYesNo(kDeletePeriodQuestion)) return;
+    orv::DeletePeriod(m_Ctx.model, m_Ctx.panes, m_Ctx.doc, period->from, period->to);
     Shown();
   }
 
-  void RecordCount() { m.ui.MessageBox(RecordCountText(m.doc), MessageIcon::Information); }
+  void RecordCount() { m_Ctx.ui.MessageBox(RecordCountText(m_Ctx.doc), MessageIcon::Information); }
 
   void HolidayLists() {
     if (RefuseForDialog("Svátky")) return;
-    const std::optional<std::string> key = AskHolidayList(&m.frame, m.doc.m_Names);
-    if (key && m.model.GoToDate(ResolveAnniversary(*key, m.model.DisplayedYear(), m.ui))) Shown();
+    const std::optional<std::string> key = AskHolidayList(&m_Ctx.frame, m_Ctx.doc.m_Names);
+    if (key && m_Ctx.model.GoToDate(ResolveAnniversary(*key, m_Ctx.model.DisplayedYear(), m_Ctx.ui))) Shown();
   }
 
   // The calendar shows the dialog's day of the displayed year, with the changed names.
   void ChangeHolidays() {
     if (RefuseForDialog("Změna svátků")) return;
-    CChangeHolidaysModel change(m.doc.m_Names, m.model.DisplayedMonth(), m.model.SelectedDay());
-    if (!RunChangeHolidays(&m.frame, change)) return;
-    change.WriteBack(m.doc.m_Names);
-    m.doc.SetModifiedFlag();
-    const Date date =
-        ResolveAnniversary(AnniversaryKey(change.Month(), change.Day()), m.model.DisplayedYear(), m.ui);
-    m.model.CommitDay();
-    m.model.DoMonth(date.day, date.month, date.year);
+    CChangeHolidaysModel change(m_Ctx.doc.m_Names, m_Ctx.model.DisplayedMonth(), m_Ctx.model.SelectedDay());
+    if (!RunChangeHolidays(&m_Ctx.frame, change)) return;
+    change.WriteBack(m_Ctx.doc.m_Names);
+    m_Ctx.doc.SetModifiedFlag();
+    const Date date = ResolveAnniversary(AnniversaryKey(change.Month(), change.Day()),
+                                         m_Ctx.model.DisplayedYear(), m_Ctx.ui);
+    m_Ctx.model.CommitDay();
+    m_Ctx.model.DoMonth(date.day, date.month, date.year);
     Shown();
   }
 
   void SetPassword() {
-    if (const std::optional<std::string> password = AskNewOpenPassword(&m.frame))
-      SetOpenPassword(m.doc, *password);
+    if (const std::optional<std::string> password = AskNewOpenPassword(&m_Ctx.frame))
+      SetOpenPassword(m_Ctx.doc, *password);
   }
 
   void AuthorData() {
-    CAuthorDataModel author(m.doc);
-    if (RunAuthorData(&m.frame, author, m.ui)) author.Apply(m.doc);
+    CAuthorDataModel author(m_Ctx.doc);
+    if (RunAuthorData(&m_Ctx.frame, author, m_Ctx.ui)) author.Apply(m_Ctx.doc);
   }
 
-  void FileInfo() { ShowFileInfo(&m.frame, m.doc); }
+  void FileInfo() { ShowFileInfo(&m_Ctx.frame, m_Ctx.doc); }
 
  private:
   // The note field holds the focus of a writable calendar.
-  bool NoteHeld() const { return !m.model.IsViewOnly() && m.view.IsNoteBeingEdited(); }
+  bool NoteHeld() const { return !m_Ctx.model.IsViewOnly() && m_Ctx.view.IsNoteBeingEdited(); }
   bool RefuseForDialog(const std::string& dialog) {
     if (!NoteHeld()) return false;
-    m.ui.MessageBox("Před otevřením dialogu \"" + dialog +
-                    "\" je nejprve\r\n\r\nnutno ukončit editování poznámky !");
+    m_Ctx.ui.MessageBox("Před otevřením dialogu \"" + dialog +
+                        "\" je nejprve\r\n\r\nnutno ukončit editování poznámky !");
     return true;
   }
   void Shown() {
-    m.view.Refresh();
-    m.view.FocusTable();
+    m_Ctx.view.Refresh();
+    m_Ctx.view.FocusTable();
   }
 
-  SCalendarDialogContext m;
+  SCalendarDialogContext m_Ctx;
 };
 
 }  // namespace

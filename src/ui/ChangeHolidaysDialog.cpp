@@ -80,8 +80,10 @@ class CChangeHolidaysDialog : public QDialog {
     m_Ok = Button(QStringLiteral("OK"), [this] { accept(); });
     auto* cancel = Button(QStringLiteral("Storno"), [this] { reject(); });
 
-    connect(m_Days, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-      m_Model.SelectDay(m_Days->row(item) + 1);
+    // Clicks and the list's own keys (PgUp, PgDn, typed digits) choose a day too.
+    connect(m_Days, &QListWidget::currentRowChanged, this, [this](int row) {
+      if (m_FillingDays || row < 0 || row + 1 == m_Model.Day()) return;
+      m_Model.SelectDay(row + 1);
       ShowDay();
     });
     connect(m_Category, &QComboBox::currentIndexChanged, this, [this](int category) {
@@ -138,11 +140,13 @@ class CChangeHolidaysDialog : public QDialog {
 
   void ShowMonth() {
     m_Month->setText(FromCp1250(m_Model.MonthText()));
+    m_FillingDays = true;
     if (m_Days->count() != m_Model.DayCount()) {
       m_Days->clear();
       for (const std::string& label : m_Model.DayLabels()) m_Days->addItem(QString::fromStdString(label));
     }
     m_Days->setCurrentRow(m_Model.Day() - 1);
+    m_FillingDays = false;
     ShowDay();
   }
   // The entries of the chosen day; the new-entry field starts empty.
@@ -188,6 +192,7 @@ class CChangeHolidaysDialog : public QDialog {
   QPushButton* m_Add;
   QPushButton* m_Remove;
   QPushButton* m_Ok;
+  bool m_FillingDays = false;
 };
 
 }  // namespace
