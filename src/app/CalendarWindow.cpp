@@ -11,6 +11,7 @@
 
 #include "app/AppendToCalendar.h"
 #include "app/BaseFont.h"
+#include "app/CalendarDialogCommands.h"
 #include "app/CommandIds.h"
 #include "app/CrashRecovery.h"
 #include "app/MainFrame.h"
@@ -119,6 +120,7 @@ CCalendarWindow::CCalendarWindow(CTedDoc& doc, IUiServices& ui, CRecentFileList&
 
   AddCalendarHandlers();
   AddFocusHandlers();
+  AddCalendarDialogCommands({doc, ui, *m_Frame, *m_View, *m_Model, *m_Panes});
   m_Frame->SetViewState([this](SFrameState& state) { DescribeView(state); });
 
   m_Commands.SetOnReplaced([this] {
