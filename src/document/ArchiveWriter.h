@@ -25,6 +25,8 @@ class CArchiveWriter {
   void WriteString(std::string_view text, bool scrambled = false);
   void WriteCount(std::size_t count);
   void WriteStringList(const std::vector<std::string>& list);
+  // Bytes already in the archive encoding (a record body copied as it was read).
+  void WriteRaw(std::string_view bytes) { m_Bytes.append(bytes); }
   // The reference that precedes the body of a new object of class cls.
   void WriteNewObject(ArchiveClass cls);
 

@@ -86,7 +86,7 @@ std::string DamagedFileMessage(const std::string& path, const std::string& reaso
 
 bool CTedDoc::OnOpenDocument(const std::string& path) {
   int error = 0;
-  const std::optional<FileBytes> file = ReadWholeFile(path, error);
+  std::optional<FileBytes> file = ReadWholeFile(path, error);
   if (!file) {
     m_Ui.MessageDialog("Soubor " + path + " nelze otevřít: " + FileErrorReason(error) + ".");
     return false;
@@ -123,7 +123,8 @@ bool CTedDoc::OnOpenDocument(const std::string& path) {
 
   CCalendarContent loaded(m_Ui);
   std::string reason;
-  if (!LoadCalendar(bytes, loaded, m_Ui, reason)) {
+  const CArchiveBuffer buffer(std::shared_ptr<const char[]>(std::move(file->data)), file->size);
+  if (!LoadCalendar(buffer, loaded, m_Ui, reason)) {
     m_Ui.MessageDialog(DamagedFileMessage(path, reason));
     return false;
   }
