@@ -32,7 +32,8 @@ class CArchiveWriter {
 
   const std::string& Bytes() const { return m_Bytes; }
   std::string TakeBytes() { return std::move(m_Bytes); }
-  void Reserve(std::size_t bytes) { m_Bytes.reserve(bytes); }
+  // Room for the whole archive, in huge pages where it is large.
+  void Reserve(std::size_t bytes);
 
  private:
   std::string m_Bytes;

@@ -199,7 +199,7 @@ bool LoadCalendar(std::string_view bytes, CCalendarContent& c, IUiServices& ui, 
 }
 
 bool LoadCalendar(const CArchiveBuffer& buffer, CCalendarContent& c, IUiServices& ui, std::string& reason) {
-  if (buffer.View().size() > kMaxCalendarBytes) {
+  if (buffer.View().size() > kMaxArchiveBytes) {
     reason = "soubor je větší než 4 GB";
     return false;
   }

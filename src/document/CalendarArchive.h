@@ -22,7 +22,7 @@ bool LoadCalendar(const CArchiveBuffer& buffer, CCalendarContent& content, IUiSe
 bool LoadCalendar(std::string_view bytes, CCalendarContent& content, IUiServices& ui, std::string& reason);
 
 // Record offsets are 32-bit: a larger file is refused as damaged.
-inline constexpr std::size_t kMaxCalendarBytes = 0xFFFFFFFE;
+inline constexpr std::size_t kMaxArchiveBytes = 0xFFFFFFFE;
 
 // The bytes of the calendar as version 3; sets m_Verze to 3 first.
 std::string StoreCalendar(CCalendarContent& content);

@@ -1,7 +1,11 @@
 #include "document/RecordMap.h"
 
+#include <sys/mman.h>
+
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
+#include <new>
 
 #include "core/ArchiveMap.h"
 #include "document/ArchiveReader.h"
@@ -67,10 +71,36 @@ int StringsOf(RecordForm form) {
 
 }  // namespace
 
+constexpr std::size_t kHugePage = std::size_t{2} << 20;
+
+void AdviseHugePages(char* data, std::size_t size) {
+  const auto start = (reinterpret_cast<std::uintptr_t>(data) + kHugePage - 1) & ~(kHugePage - 1);
+  const auto end = (reinterpret_cast<std::uintptr_t>(data) + size) & ~(kHugePage - 1);
+  if (end > start) ::madvise(reinterpret_cast<void*>(start), end - start, MADV_HUGEPAGE);
+}
+
+CArchiveBuffer CArchiveBuffer::Allocate(std::size_t size, char*& writable) {
+  if (size < 2 * kHugePage) {
+    std::shared_ptr<char[]> data = std::make_unique_for_overwrite<char[]>(std::max<std::size_t>(size, 1));
+    writable = data.get();
+    return CArchiveBuffer(std::move(data), size);
+  }
+  // Mapped on a huge-page boundary, so that every 2 MB of it can be one page.
+  const std::size_t length = size + kHugePage;
+  void* mapped = ::mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  if (mapped == MAP_FAILED) throw std::bad_alloc();
+  const auto aligned = (reinterpret_cast<std::uintptr_t>(mapped) + kHugePage - 1) & ~(kHugePage - 1);
+  writable = reinterpret_cast<char*>(aligned);
+  AdviseHugePages(writable, size);
+  std::shared_ptr<const char[]> data(writable, [mapped, length](const char*) { ::munmap(mapped, length); });
+  return CArchiveBuffer(std::move(data), size);
+}
+
 CArchiveBuffer CArchiveBuffer::Copy(std::string_view bytes) {
-  auto data = std::make_unique_for_overwrite<char[]>(bytes.size());
-  if (!bytes.empty()) std::memcpy(data.get(), bytes.data(), bytes.size());
-  return CArchiveBuffer(std::shared_ptr<const char[]>(std::move(data)), bytes.size());
+  char* data = nullptr;
+  CArchiveBuffer buffer = Allocate(bytes.size(), data);
+  if (!bytes.empty()) std::memcpy(data, bytes.data(), bytes.size());
+  return buffer;
 }
 
 CRecordMap::CRecordMap() = default;

@@ -15,6 +15,7 @@
 // Entries are written in the order of the program's own hash map (see ArchiveMap.h); entries read
 // from a file keep the order in which they were read within their bucket.
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -28,6 +29,9 @@ namespace orv {
 
 class CArchiveWriter;
 
+// Asks for huge pages for the whole 2 MB pages inside [data, data + size) of fresh memory.
+void AdviseHugePages(char* data, std::size_t size);
+
 // The bytes of a whole calendar file, shared by the records that are still views into it.
 class CArchiveBuffer {
  public:
@@ -35,7 +39,13 @@ class CArchiveBuffer {
   explicit CArchiveBuffer(std::shared_ptr<const char[]> data, std::size_t size)
       : m_Data(std::move(data)), m_Size(size) {}
   static CArchiveBuffer Copy(std::string_view bytes);
+  // Uninitialised room for `size` bytes, to be filled through `writable` before the buffer is shared.
+  // A large buffer asks for huge pages: a calendar of tens of megabytes is read into fresh memory on
+  // every open, and faulting it in page by page costs more than reading it.
+  static CArchiveBuffer Allocate(std::size_t size, char*& writable);
   std::string_view View() const { return {m_Data.get(), m_Size}; }
+  // The same bytes, up to `size` of them (a file that shrank while it was read).
+  CArchiveBuffer Prefix(std::size_t size) const { return CArchiveBuffer(m_Data, std::min(size, m_Size)); }
 
  private:
   std::shared_ptr<const char[]> m_Data;
