@@ -89,19 +89,21 @@ std::string ReadAll(const std::string& path) {
   return bytes;
 }
 
-// The floor of a load: the file's bytes into a buffer, nothing more.
+// The floor of a load: the file's bytes into a buffer, nothing more (in the same kind of buffer a load
+// reads into).
 std::size_t PlainRead(const std::string& path) {
   const int fd = ::open(path.c_str(), O_RDONLY);
   const std::size_t size = fs::file_size(path);
-  auto buffer = std::make_unique_for_overwrite<char[]>(size);
+  char* buffer = nullptr;
+  const orv::CArchiveBuffer owner = orv::CArchiveBuffer::Allocate(size, buffer);
   std::size_t done = 0;
   while (done < size) {
-    const ssize_t n = ::read(fd, buffer.get() + done, size - done);
+    const ssize_t n = ::read(fd, buffer + done, size - done);
     if (n <= 0) break;
     done += static_cast<std::size_t>(n);
   }
   ::close(fd);
-  benchmark::DoNotOptimize(buffer.get());
+  benchmark::DoNotOptimize(buffer);
   return done;
 }
 
