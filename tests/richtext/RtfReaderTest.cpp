@@ -61,6 +61,10 @@ TEST(RtfReader, BytesDecodeInTheCodePageOfTheFontsCharacterSet) {
       {"\\ansi\\ansicpg936{\\fonttbl{\\f0 A;}}", "\\'c4\\'e3", "你"},
       {"\\ansi\\ansicpg99999{\\fonttbl{\\f0 A;}}", "\\'e9x", "?x"},
       {"\\ansi\\ansicpg0{\\fonttbl{\\f0 A;}}", "\\'e9", "é"},
+      // Converters that compose letters with points and tones hold the last letter back.
+      {"\\ansi{\\fonttbl{\\f0\\fcharset177 A;}}", "\\'f9\\'ec\\'e5\\'ed", "שלום"},
+      {"\\ansi{\\fonttbl{\\f0\\fcharset163 A;}}", "Vi\\'ea\\'f2t Nam", "Việt Nam"},
+      {"\\ansi{\\fonttbl{\\f0\\fcharset163 A;}}", "\\'e0", "à"},
   };
   for (const Case& c : cases) {
     const std::string rtf = std::string("{\\rtf1") + c.header + "\\f0 " + c.bytes + "}";
