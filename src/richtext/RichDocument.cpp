@@ -268,8 +268,8 @@ void InsertRichContent(QTextCursor& cursor, const RichContent& content) {
   cursor.endEditBlock();
 }
 
-RichContent ExtractRichContent(const QTextDocument& document, int from, int to) {
-  RichContent content;
+bool WalkRichContent(const QTextDocument& document, int from, int to,
+                     const std::function<void(const RichParagraph&)>& visit) {
   std::unordered_map<int, RunFormat> formats;  // by the document's format index
   auto runFormat = [&](const QTextFragment& fragment) -> const RunFormat& {
     auto it = formats.find(fragment.charFormatIndex());
@@ -277,8 +277,9 @@ RichContent ExtractRichContent(const QTextDocument& document, int from, int to) 
       it = formats.emplace(fragment.charFormatIndex(), RunFormatOf(fragment.charFormat())).first;
     return it->second;
   };
+  RichParagraph p;
   for (QTextBlock block = document.findBlock(from); block.isValid(); block = block.next()) {
-    RichParagraph& p = content.paragraphs.emplace_back();
+    p.runs.clear();
     p.format = ParaFormatOf(block.blockFormat());
     for (auto it = block.begin(); !it.atEnd(); ++it) {
       const QTextFragment fragment = it.fragment();
@@ -293,12 +294,17 @@ RichContent ExtractRichContent(const QTextDocument& document, int from, int to) 
           static_cast<size_t>(end - begin));
     }
     p.mark = p.runs.empty() ? RunFormatOf(block.charFormat()) : p.runs.back().format;
+    visit(p);
     const int blockEnd = block.position() + block.length() - 1;  // its paragraph mark
-    if (to <= blockEnd) {
-      content.lastParagraphWhole = to == blockEnd;
-      break;
-    }
+    if (to <= blockEnd) return to == blockEnd;
   }
+  return true;
+}
+
+RichContent ExtractRichContent(const QTextDocument& document, int from, int to) {
+  RichContent content;
+  content.lastParagraphWhole =
+      WalkRichContent(document, from, to, [&](const RichParagraph& p) { content.paragraphs.push_back(p); });
   return content;
 }
 

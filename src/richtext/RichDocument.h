@@ -11,6 +11,7 @@
 
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
+#include <functional>
 #include <string>
 
 #include "richtext/RichContent.h"
@@ -31,6 +32,10 @@ ParaFormat ParaFormatOf(const QTextBlockFormat& format);
 void InsertRichContent(QTextCursor& cursor, const RichContent& content);
 // The formatted content of the positions [from, to).
 RichContent ExtractRichContent(const QTextDocument& document, int from, int to);
+// The same content handed over one paragraph at a time, without a copy of the whole; returns
+// whether the last paragraph was taken up to its end.
+bool WalkRichContent(const QTextDocument& document, int from, int to,
+                     const std::function<void(const RichParagraph&)>& visit);
 
 // The plain text of [from, to): "\r" between paragraphs, "\v" for a line break, Windows-1250 with
 // "?" for what it cannot encode, one byte per position.

@@ -146,7 +146,8 @@ CRichEditCtrl::CRichEditCtrl()
 CRichEditCtrl::~CRichEditCtrl() = default;
 
 std::string CRichEditCtrl::StreamOut() const {
-  return WriteRtf(ExtractRichContent(*m_Document, 0, GetTextLength()));
+  return WriteRtf(
+      [this](const RichParagraphVisitor& visit) { WalkRichContent(*m_Document, 0, GetTextLength(), visit); });
 }
 
 void CRichEditCtrl::StreamIn(std::string_view rtf) {
