@@ -9,9 +9,12 @@
 #include <QTextFragment>
 #include <QTextOption>
 #include <cmath>
+#include <optional>
 #include <unordered_map>
+#include <utility>
 
 #include "core/Cp1250.h"
+#include "richtext/RichEditCtrl.h"
 
 namespace orv {
 namespace {
@@ -225,24 +228,91 @@ ParaFormat ParaFormatOf(const QTextBlockFormat& q) {
   return p;
 }
 
+namespace {
+
+// Makes the QTextCharFormat of each run format once.
+class CQtFormats {
+ public:
+  const QTextCharFormat& Of(const RunFormat& f) {
+    auto it = m_Formats.find(f);
+    if (it == m_Formats.end()) it = m_Formats.emplace(f, ToQtCharFormat(f)).first;
+    return it->second;
+  }
+
+ private:
+  std::unordered_map<RunFormat, QTextCharFormat, RunFormatHash> m_Formats;
+};
+
+void InsertText(QTextCursor& cursor, std::u16string_view units, const QTextCharFormat& format) {
+  QString text(static_cast<qsizetype>(units.size()), Qt::Uninitialized);
+  for (size_t k = 0; k < units.size(); ++k) text[static_cast<qsizetype>(k)] = QChar(Sanitised(units[k]));
+  cursor.insertText(text, format);
+}
+
+}  // namespace
+
+struct CRichDocumentBuilder::SState {
+  explicit SState(QTextDocument& document) : cursor(&document) {}
+  QTextCursor cursor;
+  CQtFormats formats;
+  QTextBlockFormat newFormat = ToQtBlockFormat(ParaFormat{});
+  QTextCharFormat newMark = ToQtCharFormat(CRichEditCtrl::DefaultRunFormat());
+  std::optional<std::pair<ParaFormat, RunFormat>> ended;  // the paragraph whose mark is due
+  bool finished = false;
+};
+
+CRichDocumentBuilder::CRichDocumentBuilder(QTextDocument& document)
+    : m_State(std::make_unique<SState>(document)) {
+  m_State->cursor.movePosition(QTextCursor::End);
+  m_State->cursor.beginEditBlock();
+}
+
+CRichDocumentBuilder::~CRichDocumentBuilder() {
+  if (!m_State->finished) m_State->cursor.endEditBlock();
+}
+
+void CRichDocumentBuilder::StartParagraph() {
+  if (!m_State->ended) return;
+  QTextCursor& cursor = m_State->cursor;
+  cursor.setBlockFormat(ToQtBlockFormat(m_State->ended->first));
+  cursor.setBlockCharFormat(m_State->formats.Of(m_State->ended->second));
+  cursor.insertBlock(m_State->newFormat, m_State->newMark);
+  m_State->ended.reset();
+}
+
+void CRichDocumentBuilder::Run(const RunFormat& format, std::u16string_view text) {
+  StartParagraph();
+  InsertText(m_State->cursor, text, m_State->formats.Of(format));
+}
+
+void CRichDocumentBuilder::EndParagraph(const ParaFormat& format, const RunFormat& mark) {
+  StartParagraph();
+  m_State->ended.emplace(format, mark);
+}
+
+void CRichDocumentBuilder::Finish() {
+  if (m_State->ended) {
+    m_State->cursor.setBlockFormat(ToQtBlockFormat(m_State->ended->first));
+    m_State->cursor.setBlockCharFormat(m_State->formats.Of(m_State->ended->second));
+    m_State->ended.reset();
+  }
+  m_State->cursor.endEditBlock();
+  m_State->finished = true;
+}
+
 void InsertRichContent(QTextCursor& cursor, const RichContent& content) {
   if (content.paragraphs.empty()) {
     cursor.removeSelectedText();
     return;
   }
-  std::unordered_map<RunFormat, QTextCharFormat, RunFormatHash> formats;
-  auto qtFormat = [&](const RunFormat& f) -> const QTextCharFormat& {
-    auto it = formats.find(f);
-    if (it == formats.end()) it = formats.emplace(f, ToQtCharFormat(f)).first;
-    return it->second;
-  };
+  CQtFormats formats;
+  auto qtFormat = [&](const RunFormat& f) -> const QTextCharFormat& { return formats.Of(f); };
   cursor.beginEditBlock();
   cursor.removeSelectedText();
   const QTextBlockFormat targetFormat = cursor.blockFormat();
   const QTextCharFormat targetMark = cursor.block().charFormat();
   const bool emptyBefore = cursor.atBlockStart();
   const bool emptyAfter = cursor.atBlockEnd();
-  QString text;
   const size_t count = content.paragraphs.size();
   for (size_t i = 0; i < count; ++i) {
     const RichParagraph& p = content.paragraphs[i];
@@ -252,13 +322,8 @@ void InsertRichContent(QTextCursor& cursor, const RichContent& content) {
       cursor.setBlockCharFormat(qtFormat(ended.mark));
       cursor.insertBlock(targetFormat, targetMark);
     }
-    for (const RichRun& run : p.runs) {
-      if (run.text.empty()) continue;
-      text.resize(static_cast<qsizetype>(run.text.size()));
-      for (size_t k = 0; k < run.text.size(); ++k)
-        text[static_cast<qsizetype>(k)] = QChar(Sanitised(run.text[k]));
-      cursor.insertText(text, qtFormat(run.format));
-    }
+    for (const RichRun& run : p.runs)
+      if (!run.text.empty()) InsertText(cursor, run.text, qtFormat(run.format));
   }
   const bool landsInEmpty = emptyAfter && (count > 1 || emptyBefore);
   if (content.lastParagraphWhole && landsInEmpty) {

@@ -6,6 +6,7 @@
 #include <QTextDocument>
 #include <QTextLayout>
 #include <algorithm>
+#include <new>
 #include <vector>
 
 #include "core/Cp1250.h"
@@ -150,21 +151,31 @@ std::string CRichEditCtrl::StreamOut() const {
       [this](const RichParagraphVisitor& visit) { WalkRichContent(*m_Document, 0, GetTextLength(), visit); });
 }
 
-void CRichEditCtrl::StreamIn(std::string_view rtf) {
-  RichContent content = ReadRtf(rtf);
-  if (content.paragraphs.empty()) {
-    RichParagraph& empty = content.paragraphs.emplace_back();
-    empty.mark = DefaultRunFormat();
-  }
+bool CRichEditCtrl::StreamIn(std::string_view rtf) {
   m_Document->setUndoRedoEnabled(false);
+  bool loaded = false;
+  try {
+    Empty();
+    if (rtf.size() <= kMaxStreamIn) {
+      CRichDocumentBuilder builder(*m_Document);
+      loaded = ReadRtf(rtf, builder);
+      if (loaded) builder.Finish();
+    }
+  } catch (const std::bad_alloc&) {
+    loaded = false;
+  }
+  if (!loaded) Empty();
+  m_Document->setUndoRedoEnabled(true);
+  m_Document->setModified(false);
+  *m_Cursor = QTextCursor(m_Document.get());
+  return loaded;
+}
+
+void CRichEditCtrl::Empty() {
   m_Document->clear();
   QTextCursor cursor(m_Document.get());
   cursor.setBlockFormat(ToQtBlockFormat(ParaFormat{}));
   cursor.setBlockCharFormat(ToQtCharFormat(DefaultRunFormat()));
-  InsertRichContent(cursor, content);
-  m_Document->setUndoRedoEnabled(true);
-  m_Document->setModified(false);
-  *m_Cursor = QTextCursor(m_Document.get());
 }
 
 int CRichEditCtrl::GetTextLength() const {

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <limits>
 #include <map>
+#include <new>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -19,6 +20,11 @@ constexpr size_t kMaxWordLength = 32;       // longer control words are cut (and
 constexpr int64_t kMaxMeasure = 1'000'000;  // twips; larger indents and spaces are hostile
 constexpr int kMaxHalfPoints = 3276;        // 1638 points
 constexpr int kMaxUnicodeSkip = 16;
+// Bounds on what a file can make the reader keep: number texts are copied with every group, and
+// font and colour tables of real documents hold a few hundred entries at most.
+constexpr size_t kMaxNumberText = 32;
+constexpr size_t kMaxTableEntries = 65536;
+constexpr size_t kMaxPendingBytes = 65536;  // \'hh bytes decoded in pieces of this size
 
 // Where the text of a group goes.
 enum class Dest : uint8_t { Body, FontTable, ColorTable, Numbering, NumberBefore, NumberAfter, OwnPara };
@@ -215,7 +221,9 @@ const std::unordered_map<std::string_view, WordInfo>& Words() {
         {"ltrmark", {Word::Char, 0x200E}},
         {"rtlmark", {Word::Char, 0x200F}},
     };
-    // Destinations whose content is not text of the document.
+    // Destinations whose content is not text of the document. The number of a list item as the
+    // writing program showed it ({\listtext 1.\tab}, {\pntext a)\tab}) is text: paragraphs here
+    // show no numbers of their own, so the item keeps its number in its text.
     for (const char* d : {"pict",
                           "object",
                           "info",
@@ -230,8 +238,6 @@ const std::unordered_map<std::string_view, WordInfo>& Words() {
                           "footerf",
                           "footnote",
                           "annotation",
-                          "pntext",
-                          "listtext",
                           "fldinst",
                           "listtable",
                           "listoverridetable",
@@ -300,9 +306,9 @@ int64_t ClampMeasure(int64_t v) {
 
 class CRtfParser {
  public:
-  explicit CRtfParser(std::string_view in) : m_In(in) {}
+  CRtfParser(std::string_view in, IRtfSink& sink) : m_In(in), m_Sink(sink) {}
 
-  RichContent Read();
+  void Read();
 
  private:
   GroupState& Top() { return m_Stack.back(); }
@@ -326,6 +332,7 @@ class CRtfParser {
   void FinishFont();
   void FinishColour();
   void RecoverFromFontTable();
+  void FlushRun();
   void EndParagraph();
   void EndRow();
   int CodePageOfFont(int font) const;
@@ -333,6 +340,7 @@ class CRtfParser {
   RunFormat Resolve(const CharState& chr) const;
 
   std::string_view m_In;
+  IRtfSink& m_Sink;
   size_t m_Pos = 0;
   bool m_Document = false;        // the input starts with {\rtf: its closing brace ends the reading
   bool m_NextIsOptional = false;  // after \*
@@ -360,14 +368,18 @@ class CRtfParser {
   bool m_LeadOpen = false;
   std::u16string m_Decoded;
 
-  RichContent m_Content;
-  RichParagraph m_Paragraph;
+  // The run being read: text in one format goes to the sink when the format changes or the
+  // paragraph ends, so nothing but the current run is kept.
+  bool m_InRun = false;  // the paragraph has text; m_RunFormat is its last run's format
+  RunFormat m_RunFormat;
+  std::u16string m_RunText;
+  size_t m_ParagraphsEnded = 0;
   RunFormat m_Format;
   bool m_FormatDirty = true;
   int m_PendingCells = 0;
 };
 
-RichContent CRtfParser::Read() {
+void CRtfParser::Read() {
   m_Stack.emplace_back();
   Top().isRoot = true;
   size_t start = 0;
@@ -394,8 +406,7 @@ RichContent CRtfParser::Read() {
   }
   FlushBytes();
   // The last paragraph mark ends the document: an empty paragraph after it is no paragraph.
-  if (!m_Paragraph.runs.empty() || (m_Content.paragraphs.empty() && !m_In.empty())) EndParagraph();
-  return std::move(m_Content);
+  if (m_InRun || (m_ParagraphsEnded == 0 && !m_In.empty())) EndParagraph();
 }
 
 void CRtfParser::OpenGroup() {
@@ -417,7 +428,7 @@ bool CRtfParser::CloseGroup() {
   if (m_Stack.size() <= 1) return !m_Document;  // a stray brace in a fragment
   if (Top().dest == Dest::FontTable) FinishFont();
   // A last paragraph without \par ends with the document, in the document's paragraph format.
-  if (m_Document && m_Stack.size() == 2 && !m_Paragraph.runs.empty()) EndParagraph();
+  if (m_Document && m_Stack.size() == 2 && m_InRun) EndParagraph();
   const GroupState closed = std::move(Top());
   m_Stack.pop_back();
   m_FormatDirty = true;
@@ -881,7 +892,9 @@ int CRtfParser::CurrentCodePage() {
 
 void CRtfParser::AddByte(unsigned char byte) {
   const int codePage = CurrentCodePage();
-  if (!m_Bytes.empty() && codePage != m_BytesCodePage) FlushBytes();
+  if (!m_Bytes.empty() &&
+      (codePage != m_BytesCodePage || (m_Bytes.size() >= kMaxPendingBytes && !m_LeadOpen)))
+    FlushBytes();
   m_BytesCodePage = codePage;
   m_Bytes.push_back(static_cast<char>(byte));
   m_LeadOpen = !m_LeadOpen && IsLeadByte(codePage, byte);
@@ -906,10 +919,10 @@ void CRtfParser::AddUnits(const char16_t* units, size_t count) {
       AddToFontTable(units, count);
       break;
     case Dest::NumberBefore:
-      m_Numbering.before.append(units, count);
+      m_Numbering.before.append(units, std::min(count, kMaxNumberText - m_Numbering.before.size()));
       break;
     case Dest::NumberAfter:
-      m_Numbering.after.append(units, count);
+      m_Numbering.after.append(units, std::min(count, kMaxNumberText - m_Numbering.after.size()));
       break;
     default:
       break;
@@ -933,12 +946,15 @@ void CRtfParser::AddToBody(const char16_t* units, size_t count) {
   if (m_FormatDirty) {
     m_FormatDirty = false;
     m_Format = Resolve(Top().chr);
-    if (m_Paragraph.runs.empty() || !(m_Paragraph.runs.back().format == m_Format))
-      m_Paragraph.runs.push_back({m_Format, {}});
-  } else if (m_Paragraph.runs.empty()) {
-    m_Paragraph.runs.push_back({m_Format, {}});
+    if (!m_InRun || !(m_RunFormat == m_Format)) {
+      FlushRun();
+      m_RunFormat = m_Format;
+    }
+  } else if (!m_InRun) {
+    m_RunFormat = m_Format;
   }
-  m_Paragraph.runs.back().text.append(units, count);
+  m_InRun = true;
+  m_RunText.append(units, count);
 }
 
 void CRtfParser::AddToFontTable(const char16_t* units, size_t count) {
@@ -952,17 +968,19 @@ void CRtfParser::FinishFont() {
   auto& name = m_Font.name;
   while (!name.empty() && name.back() == u' ') name.pop_back();
   while (!name.empty() && name.front() == u' ') name.erase(name.begin());
-  m_Fonts[m_FontNumber] = m_Font;
+  if (m_Fonts.size() < kMaxTableEntries || m_Fonts.contains(m_FontNumber)) m_Fonts[m_FontNumber] = m_Font;
   m_FontNumber = -1;
   m_Font = {};
   m_FormatDirty = true;
 }
 
 void CRtfParser::FinishColour() {
-  if (m_ColourGiven)
-    m_Colours.push_back(static_cast<uint32_t>(m_Red | (m_Green << 8) | (m_Blue << 16)));
-  else
-    m_Colours.push_back(std::nullopt);
+  if (m_Colours.size() < kMaxTableEntries) {
+    if (m_ColourGiven)
+      m_Colours.push_back(static_cast<uint32_t>(m_Red | (m_Green << 8) | (m_Blue << 16)));
+    else
+      m_Colours.push_back(std::nullopt);
+  }
   m_ColourGiven = false;
   m_Red = m_Green = m_Blue = 0;
   m_FormatDirty = true;
@@ -1006,14 +1024,20 @@ void RepairSurrogates(std::u16string& text) {
   }
 }
 
+void CRtfParser::FlushRun() {
+  if (m_RunText.empty()) return;
+  RepairSurrogates(m_RunText);
+  m_Sink.Run(m_RunFormat, m_RunText);
+  m_RunText.clear();
+}
+
 void CRtfParser::EndParagraph() {
   FlushBytes();
   m_PendingCells = 0;
-  m_Paragraph.format = ParaFormatOf(Top().para);
-  m_Paragraph.mark = m_FormatDirty ? Resolve(Top().chr) : m_Format;
-  for (RichRun& run : m_Paragraph.runs) RepairSurrogates(run.text);
-  m_Content.paragraphs.push_back(std::move(m_Paragraph));
-  m_Paragraph = {};
+  FlushRun();
+  m_Sink.EndParagraph(ParaFormatOf(Top().para), m_FormatDirty ? Resolve(Top().chr) : m_Format);
+  m_InRun = false;
+  ++m_ParagraphsEnded;
   m_FormatDirty = true;
 }
 
@@ -1030,8 +1054,30 @@ void CRtfParser::EndRow() {
 
 }  // namespace
 
+void CRichContentSink::Run(const RunFormat& format, std::u16string_view text) {
+  m_Paragraph.runs.push_back({format, std::u16string(text)});
+}
+
+void CRichContentSink::EndParagraph(const ParaFormat& format, const RunFormat& mark) {
+  m_Paragraph.format = format;
+  m_Paragraph.mark = mark;
+  m_Content.paragraphs.push_back(std::move(m_Paragraph));
+  m_Paragraph = {};
+}
+
+bool ReadRtf(std::string_view rtf, IRtfSink& sink) {
+  try {
+    CRtfParser(rtf, sink).Read();
+    return true;
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+}
+
 RichContent ReadRtf(std::string_view rtf) {
-  return CRtfParser(rtf).Read();
+  CRichContentSink sink;
+  ReadRtf(rtf, sink);
+  return sink.Take();
 }
 
 }  // namespace orv

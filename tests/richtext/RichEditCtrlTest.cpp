@@ -251,6 +251,17 @@ TEST_F(RichEditCtrlTest, StreamingInTheEmptyStringLeavesTheControlEmpty) {
   EXPECT_EQ(ctrl.StreamOut(), rtf);
 }
 
+TEST_F(RichEditCtrlTest, RtfOverTheBoundIsRefusedAndLeavesTheControlEmpty) {
+  std::string rtf = "{\\rtf1 x\\par y}";
+  EXPECT_TRUE(ctrl.StreamIn(rtf));
+  EXPECT_EQ(ctrl.GetText(), "x\ry");
+  rtf.resize(CRichEditCtrl::kMaxStreamIn + 1, ' ');
+  EXPECT_FALSE(ctrl.StreamIn(rtf));
+  EXPECT_EQ(ctrl.GetTextLength(), 0);
+  EXPECT_FALSE(ctrl.GetModify());
+  EXPECT_EQ(ctrl.StreamOut(), CRichEditCtrl().StreamOut());
+}
+
 // The control's RTF reads back to the same bytes, text and formats.
 TEST_F(RichEditCtrlTest, WhatTheControlWritesReadsBackUnchanged) {
   Select("Nadpis");

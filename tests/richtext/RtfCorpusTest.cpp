@@ -115,6 +115,25 @@ TEST_F(RtfCorpus, PandocUnicodeEscapesAndSkippedFallbacks) {
   EXPECT_EQ(c.paragraphs[0].runs.at(0).text, u"\u201Chi\u201D\u2018hi\u2019\uF0B7\u03B1\u00E4");
 }
 
+// Paragraphs here show no numbers of their own: a list item keeps the number its program showed.
+TEST_F(RtfCorpus, ListItemsKeepTheirNumbers) {
+  struct Case {
+    const char* file;
+    const char* start;
+  };
+  for (const Case& c :
+       {Case{"word-list-complex.rtf", "1.\tOne\n2.\tTwo\na.\tThree\nb.\tFour\ni.\tFive\nii.\tSix\n"},
+        {"textedit-list.rtf", "\t•\tone\n\t•\ttwo\n\t⁃\tsub\n"},
+        {"richedit-riched20-pn-list.rtf", "Paragraph\n\uF0B7\tBullet\n"},
+        {"wordmac-list-bullet.rtf", "Text before list\n1.\titem one level one\n"}}) {
+    const std::string text = Utf8Text(Read(c.file));
+    EXPECT_EQ(text.substr(0, std::string_view(c.start).size()), c.start) << c.file;
+  }
+  const RichContent riched = Read("richedit-riched20-pn-list.rtf");
+  EXPECT_EQ(riched.paragraphs.at(4).runs.at(0).text, u"1.\tList 1");
+  EXPECT_EQ(riched.paragraphs.at(4).format.numbering, PFN_ARABIC);
+}
+
 TEST_F(RtfCorpus, BrokenFilesLoadWhatTheyHold) {
   struct Case {
     const char* file;
