@@ -255,9 +255,11 @@ struct CRichDocumentBuilder::SState {
   explicit SState(QTextDocument& document) : cursor(&document) {}
   QTextCursor cursor;
   CQtFormats formats;
-  QTextBlockFormat newFormat = ToQtBlockFormat(ParaFormat{});
-  QTextCharFormat newMark = ToQtCharFormat(CRichEditCtrl::DefaultRunFormat());
-  std::optional<std::pair<ParaFormat, RunFormat>> ended;  // the paragraph whose mark is due
+  // The formats the current block has; a new block starts with those of the one before, which the
+  // next paragraph mostly has too.
+  std::pair<ParaFormat, RunFormat> current{ParaFormat{}, CRichEditCtrl::DefaultRunFormat()};
+  QTextBlockFormat currentBlockFormat = ToQtBlockFormat(ParaFormat{});
+  bool ended = false;  // the current block has ended: the next text starts a new one
   bool finished = false;
 };
 
@@ -273,11 +275,8 @@ CRichDocumentBuilder::~CRichDocumentBuilder() {
 
 void CRichDocumentBuilder::StartParagraph() {
   if (!m_State->ended) return;
-  QTextCursor& cursor = m_State->cursor;
-  cursor.setBlockFormat(ToQtBlockFormat(m_State->ended->first));
-  cursor.setBlockCharFormat(m_State->formats.Of(m_State->ended->second));
-  cursor.insertBlock(m_State->newFormat, m_State->newMark);
-  m_State->ended.reset();
+  m_State->cursor.insertBlock(m_State->currentBlockFormat, m_State->formats.Of(m_State->current.second));
+  m_State->ended = false;
 }
 
 void CRichDocumentBuilder::Run(const RunFormat& format, std::u16string_view text) {
@@ -287,15 +286,19 @@ void CRichDocumentBuilder::Run(const RunFormat& format, std::u16string_view text
 
 void CRichDocumentBuilder::EndParagraph(const ParaFormat& format, const RunFormat& mark) {
   StartParagraph();
-  m_State->ended.emplace(format, mark);
+  if (!(m_State->current.first == format)) {
+    m_State->current.first = format;
+    m_State->currentBlockFormat = ToQtBlockFormat(format);
+    m_State->cursor.setBlockFormat(m_State->currentBlockFormat);
+  }
+  if (!(m_State->current.second == mark)) {
+    m_State->current.second = mark;
+    m_State->cursor.setBlockCharFormat(m_State->formats.Of(mark));
+  }
+  m_State->ended = true;
 }
 
 void CRichDocumentBuilder::Finish() {
-  if (m_State->ended) {
-    m_State->cursor.setBlockFormat(ToQtBlockFormat(m_State->ended->first));
-    m_State->cursor.setBlockCharFormat(m_State->formats.Of(m_State->ended->second));
-    m_State->ended.reset();
-  }
   m_State->cursor.endEditBlock();
   m_State->finished = true;
 }
@@ -342,10 +345,14 @@ bool WalkRichContent(const QTextDocument& document, int from, int to,
       it = formats.emplace(fragment.charFormatIndex(), RunFormatOf(fragment.charFormat())).first;
     return it->second;
   };
+  std::unordered_map<int, ParaFormat> paraFormats;  // by the document's format index
   RichParagraph p;
   for (QTextBlock block = document.findBlock(from); block.isValid(); block = block.next()) {
     p.runs.clear();
-    p.format = ParaFormatOf(block.blockFormat());
+    auto format = paraFormats.find(block.blockFormatIndex());
+    if (format == paraFormats.end())
+      format = paraFormats.emplace(block.blockFormatIndex(), ParaFormatOf(block.blockFormat())).first;
+    p.format = format->second;
     for (auto it = block.begin(); !it.atEnd(); ++it) {
       const QTextFragment fragment = it.fragment();
       const int begin = std::max(from, fragment.position());
@@ -358,7 +365,14 @@ bool WalkRichContent(const QTextDocument& document, int from, int to,
           reinterpret_cast<const char16_t*>(text.utf16()) + (begin - fragment.position()),
           static_cast<size_t>(end - begin));
     }
-    p.mark = p.runs.empty() ? RunFormatOf(block.charFormat()) : p.runs.back().format;
+    if (p.runs.empty()) {
+      auto mark = formats.find(block.charFormatIndex());
+      if (mark == formats.end())
+        mark = formats.emplace(block.charFormatIndex(), RunFormatOf(block.charFormat())).first;
+      p.mark = mark->second;
+    } else {
+      p.mark = p.runs.back().format;
+    }
     visit(p);
     const int blockEnd = block.position() + block.length() - 1;  // its paragraph mark
     if (to <= blockEnd) return to == blockEnd;

@@ -51,10 +51,12 @@ class CRichEditCtrl {
   std::string StreamOut() const;
   // Replaces the whole content. The empty string (and anything without text) leaves the control
   // empty. Puts the caret at 0 and clears the modified flag. RTF longer than kMaxStreamIn is
-  // refused, and so is RTF whose content does not fit in memory: the control is then empty and the
-  // answer false (callers say "Výklad je příliš velký").
+  // refused, and so is RTF whose content does not fit in memory or that states more paragraphs and
+  // runs than MaxPieces allows: the control is then empty and the answer false (callers say
+  // "Výklad je příliš velký").
   bool StreamIn(std::string_view rtf);
   static constexpr size_t kMaxStreamIn = size_t{64} << 20;
+  static size_t MaxPieces(size_t rtfSize);
 
   int GetTextLength() const;
   std::string GetText() const;
