@@ -6,7 +6,7 @@
 # floor. A commentary whose paragraphs and runs would cost the editor's document more than about 20
 # bytes a byte of RTF is refused ("Výklad je příliš velký"): the row shows what it took to find out. Fails when rtf2txt costs more than
 # LIMIT (20) bytes of memory per input byte.
-# Usage: bench/rtf_memory.sh [ORV] [SCRATCH_DIR]     (needs about 160 MB of disk)
+# Usage: bench/rtf_memory.sh [ORV] [SCRATCH_DIR]     (needs about 200 MB of disk)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 orv=$(realpath "${1:-$root/build/src/orv}")
@@ -22,7 +22,8 @@ trap '[ -z "${2:-}" ] && rm -rf "$scratch"' EXIT
 
 # Hostile inputs. pntxtb: long number texts, then groups nested as deep as the reader allows and a
 # stream of empty groups (every group used to copy the texts). par: nothing but paragraph marks.
-# runs: the format changes every four bytes, in one paragraph.
+# runs: the format changes every four bytes, in one paragraph. lines, words: the densest paragraphs
+# and runs a commentary may have.
 python3 - "$scratch" <<'EOF'
 import sys, os
 d = sys.argv[1]
@@ -50,6 +51,9 @@ pntxtb(os.path.join(d, "pntxtb-1MB.rtf"), 1 << 20)
 pntxtb(os.path.join(d, "pntxtb-10MB.rtf"), 10 << 20)
 repeat(os.path.join(d, "par-20MB.rtf"), "{\\rtf1 ", "\\par", 20 << 20)
 repeat(os.path.join(d, "par-100MB.rtf"), "{\\rtf1 ", "\\par", 100 << 20)
+# The densest the editor takes: about 11 bytes a paragraph or a run.
+repeat(os.path.join(d, "lines-20MB.rtf"), "{\\rtf1 ", "abcdefghijklmnop\\par\r\n", 20 << 20)
+repeat(os.path.join(d, "words-20MB.rtf"), "{\\rtf1 ", "\\b abcdefghi\\b0 abcdefghi", 20 << 20)
 repeat(os.path.join(d, "runs-20MB.rtf"), "{\\rtf1{\\fonttbl{\\f0\\fcharset238 Times New Roman;}}\\f0 ", "\\b a\\b0 b", 20 << 20)
 EOF
 
@@ -74,7 +78,7 @@ row() {  # name command-name peak seconds size [floor]
   awk -v n="$1" -v c="$2" -v p="$3" -v s="$4" -v b="$5" -v bare="${6:-$bare}" 'BEGIN {
     printf "%-18s %-12s %10.1f %10.1f %9.2f %12.2f\n", n, c, b / 1048576, p / 1024, s, (p - bare) * 1024 / b }'
 }
-for file in pntxtb-1MB pntxtb-10MB par-20MB runs-20MB par-100MB; do
+for file in pntxtb-1MB pntxtb-10MB par-20MB runs-20MB lines-20MB words-20MB par-100MB; do
   path="$scratch/$file.rtf"
   size=$(stat -c %s "$path")
   read -r peak secs < <(measure cat "$path")

@@ -11,6 +11,7 @@
 
 #include "richtext/CodePages.h"
 #include "richtext/RtfParaProps.h"
+#include "richtext/RtfWords.h"
 
 namespace orv {
 namespace {
@@ -49,256 +50,6 @@ struct FontEntry {
   std::u16string name;
   int charset = -1;  // -1: none given
 };
-
-enum class Word : uint8_t {
-  Ansi,
-  Mac,
-  Pc,
-  Pca,
-  AnsiCpg,
-  Deff,
-  Uc,
-  U,
-  FontTable,
-  ColorTable,
-  F,
-  FCharset,
-  Red,
-  Green,
-  Blue,
-  Plain,
-  B,
-  I,
-  Ul,
-  UlNone,
-  Strike,
-  Protect,
-  Fs,
-  Cf,
-  V,
-  Pard,
-  Li,
-  Ri,
-  Fi,
-  Ql,
-  Qr,
-  Qc,
-  Qj,
-  Sb,
-  Sa,
-  Sl,
-  SlMult,
-  Tx,
-  Ls,
-  Pn,
-  PnLvlBlt,
-  PnLvlBody,
-  PnLvl,
-  PnDec,
-  PnLcLtr,
-  PnUcLtr,
-  PnLcRm,
-  PnUcRm,
-  PnStart,
-  PnIndent,
-  PnTxtA,
-  PnTxtB,
-  OwnPara,
-  OwnAlignment,
-  OwnLineSpacingRule,
-  OwnLineSpacing,
-  OwnNumbering,
-  OwnNumberingStyle,
-  Par,
-  Line,
-  Tab,
-  Cell,
-  Row,
-  Bin,
-  Skip,
-  Char,
-};
-
-struct WordInfo {
-  Word word;
-  char16_t ch = 0;  // for Word::Char
-};
-
-const std::unordered_map<std::string_view, WordInfo>& Words() {
-  static const std::unordered_map<std::string_view, WordInfo> words = [] {
-    std::unordered_map<std::string_view, WordInfo> w = {
-        {"ansi", {Word::Ansi}},
-        {"mac", {Word::Mac}},
-        {"pc", {Word::Pc}},
-        {"pca", {Word::Pca}},
-        {"ansicpg", {Word::AnsiCpg}},
-        {"deff", {Word::Deff}},
-        {"uc", {Word::Uc}},
-        {"u", {Word::U}},
-        {"fonttbl", {Word::FontTable}},
-        {"colortbl", {Word::ColorTable}},
-        {"f", {Word::F}},
-        {"fcharset", {Word::FCharset}},
-        {"red", {Word::Red}},
-        {"green", {Word::Green}},
-        {"blue", {Word::Blue}},
-        {"plain", {Word::Plain}},
-        {"b", {Word::B}},
-        {"i", {Word::I}},
-        {"ul", {Word::Ul}},
-        {"uld", {Word::Ul}},
-        {"uldb", {Word::Ul}},
-        {"ulw", {Word::Ul}},
-        {"uldash", {Word::Ul}},
-        {"uldashd", {Word::Ul}},
-        {"uldashdd", {Word::Ul}},
-        {"ulth", {Word::Ul}},
-        {"ulwave", {Word::Ul}},
-        {"ulhwave", {Word::Ul}},
-        {"ululdbwave", {Word::Ul}},
-        {"ulnone", {Word::UlNone}},
-        {"strike", {Word::Strike}},
-        {"striked", {Word::Strike}},
-        {"protect", {Word::Protect}},
-        {"fs", {Word::Fs}},
-        {"cf", {Word::Cf}},
-        {"v", {Word::V}},
-        {"pard", {Word::Pard}},
-        {"li", {Word::Li}},
-        {"ri", {Word::Ri}},
-        {"fi", {Word::Fi}},
-        {"ql", {Word::Ql}},
-        {"qr", {Word::Qr}},
-        {"qc", {Word::Qc}},
-        {"qj", {Word::Qj}},
-        {"qd", {Word::Qj}},
-        {"sb", {Word::Sb}},
-        {"sa", {Word::Sa}},
-        {"sl", {Word::Sl}},
-        {"slmult", {Word::SlMult}},
-        {"tx", {Word::Tx}},
-        {"ls", {Word::Ls}},
-        {"pn", {Word::Pn}},
-        {"pnlvlblt", {Word::PnLvlBlt}},
-        {"pnlvlbody", {Word::PnLvlBody}},
-        {"pnlvl", {Word::PnLvl}},
-        {"pndec", {Word::PnDec}},
-        {"pnlcltr", {Word::PnLcLtr}},
-        {"pnucltr", {Word::PnUcLtr}},
-        {"pnlcrm", {Word::PnLcRm}},
-        {"pnucrm", {Word::PnUcRm}},
-        {"pnstart", {Word::PnStart}},
-        {"pnindent", {Word::PnIndent}},
-        {"pntxta", {Word::PnTxtA}},
-        {"pntxtb", {Word::PnTxtB}},
-        {"orvpara", {Word::OwnPara}},
-        {"orvalign", {Word::OwnAlignment}},
-        {"orvlsrule", {Word::OwnLineSpacingRule}},
-        {"orvls", {Word::OwnLineSpacing}},
-        {"orvnum", {Word::OwnNumbering}},
-        {"orvnstyle", {Word::OwnNumberingStyle}},
-        {"par", {Word::Par}},
-        {"sect", {Word::Par}},
-        {"line", {Word::Line}},
-        {"tab", {Word::Tab}},
-        {"cell", {Word::Cell}},
-        {"nestcell", {Word::Cell}},
-        {"row", {Word::Row}},
-        {"nestrow", {Word::Row}},
-        {"bin", {Word::Bin}},
-        {"emdash", {Word::Char, 0x2014}},
-        {"endash", {Word::Char, 0x2013}},
-        {"bullet", {Word::Char, 0x2022}},
-        {"lquote", {Word::Char, 0x2018}},
-        {"rquote", {Word::Char, 0x2019}},
-        {"ldblquote", {Word::Char, 0x201C}},
-        {"rdblquote", {Word::Char, 0x201D}},
-        {"emspace", {Word::Char, 0x2003}},
-        {"enspace", {Word::Char, 0x2002}},
-        {"qmspace", {Word::Char, 0x2005}},
-        {"zwj", {Word::Char, 0x200D}},
-        {"zwnj", {Word::Char, 0x200C}},
-        {"ltrmark", {Word::Char, 0x200E}},
-        {"rtlmark", {Word::Char, 0x200F}},
-    };
-    // Destinations whose content is not text of the document. The number of a list item as the
-    // writing program showed it ({\listtext 1.\tab}, {\pntext a)\tab}) is text: paragraphs here
-    // show no numbers of their own, so the item keeps its number in its text.
-    for (const char* d : {"pict",
-                          "object",
-                          "info",
-                          "stylesheet",
-                          "header",
-                          "headerl",
-                          "headerr",
-                          "headerf",
-                          "footer",
-                          "footerl",
-                          "footerr",
-                          "footerf",
-                          "footnote",
-                          "annotation",
-                          "fldinst",
-                          "listtable",
-                          "listoverridetable",
-                          "revtbl",
-                          "rsidtbl",
-                          "xmlnstbl",
-                          "filetbl",
-                          "themedata",
-                          "colorschememapping",
-                          "latentstyles",
-                          "datastore",
-                          "bkmkstart",
-                          "bkmkend",
-                          "shp",
-                          "shppict",
-                          "nonshppict",
-                          "txe",
-                          "xe",
-                          "tc",
-                          "tcn",
-                          "template",
-                          "comment",
-                          "author",
-                          "operator",
-                          "title",
-                          "subject",
-                          "keywords",
-                          "doccomm",
-                          "private",
-                          "userprops",
-                          "docvar",
-                          "fchars",
-                          "lchars",
-                          "pgdsctbl",
-                          "ftnsep",
-                          "ftnsepc",
-                          "ftncn",
-                          "aftnsep",
-                          "aftnsepc",
-                          "aftncn",
-                          "atnid",
-                          "atnauthor",
-                          "atndate",
-                          "atnref",
-                          "objdata",
-                          "do",
-                          "falt",
-                          "fname",
-                          "panose",
-                          "generator",
-                          "pnseclvl",
-                          "mmathPr",
-                          "nesttableprops",
-                          "listpicture",
-                          "ud",
-                          "wgrffmtfilter"})
-      w.emplace(d, WordInfo{Word::Skip});
-    return w;
-  }();
-  return words;
-}
 
 int64_t ClampMeasure(int64_t v) {
   return std::clamp(v, -kMaxMeasure, kMaxMeasure);
@@ -562,9 +313,9 @@ void CRtfParser::ControlSequence() {
 
 // The word after \*: known destinations are read, the rest skipped with their group.
 void CRtfParser::DestinationWord(std::string_view name, bool hasParam, int32_t param) {
-  const auto it = Words().find(name);
-  const Word w = it == Words().end() ? Word::Skip : it->second.word;
-  if (w == Word::Pn || w == Word::OwnPara || w == Word::PnTxtA || w == Word::PnTxtB) {
+  const RtfWordInfo* info = FindRtfWord(name);
+  const RtfWord w = info ? info->word : RtfWord::Skip;
+  if (w == RtfWord::Pn || w == RtfWord::OwnPara || w == RtfWord::PnTxtA || w == RtfWord::PnTxtB) {
     ControlWord(name, hasParam, param);
   } else if (!Top().isRoot) {
     FlushBytes();
@@ -581,13 +332,13 @@ bool CRtfParser::SkipsToken() {
 }
 
 void CRtfParser::ControlWord(std::string_view name, bool hasParam, int32_t param) {
-  const auto it = Words().find(name);
-  if (it == Words().end()) return;
-  const Word w = it->second.word;
-  if (w != Word::U && SkipsToken()) return;
+  const RtfWordInfo* info = FindRtfWord(name);
+  if (!info) return;
+  const RtfWord w = info->word;
+  if (w != RtfWord::U && SkipsToken()) return;
   GroupState& g = Top();
   if (g.dest == Dest::FontTable &&
-      (w == Word::Par || w == Word::Pard || w == Word::Plain || w == Word::Fs || w == Word::B))
+      (w == RtfWord::Par || w == RtfWord::Pard || w == RtfWord::Plain || w == RtfWord::Fs || w == RtfWord::B))
     RecoverFromFontTable();
   CharState& chr = Top().chr;
   RtfParaProps& para = Top().para;
@@ -601,47 +352,47 @@ void CRtfParser::ControlWord(std::string_view name, bool hasParam, int32_t param
     chr.effects = set ? (chr.effects | bit) : (chr.effects & ~bit);
   };
   switch (w) {
-    case Word::Ansi:
+    case RtfWord::Ansi:
       m_AnsiCodePage = 1252;
       break;
-    case Word::Mac:
+    case RtfWord::Mac:
       m_AnsiCodePage = 10000;
       break;
-    case Word::Pc:
+    case RtfWord::Pc:
       m_AnsiCodePage = 437;
       break;
-    case Word::Pca:
+    case RtfWord::Pca:
       m_AnsiCodePage = 850;
       break;
-    case Word::AnsiCpg:
+    case RtfWord::AnsiCpg:
       if (param > 0) m_AnsiCodePage = param;
       break;
-    case Word::Deff:
+    case RtfWord::Deff:
       m_DefaultFont = param;
       break;
-    case Word::Uc:
+    case RtfWord::Uc:
       g.unicodeSkip = std::clamp(param, 0, kMaxUnicodeSkip);
       break;
-    case Word::U: {
+    case RtfWord::U: {
       FlushBytes();
       const char16_t unit = param >= -32768 && param <= 65535 ? static_cast<char16_t>(param & 0xFFFF) : u'?';
       if (unit != 0) AddUnit(unit);
       m_UnicodeSkipLeft = g.unicodeSkip;
       break;
     }
-    case Word::FontTable:
+    case RtfWord::FontTable:
       FlushBytes();
       g.dest = Dest::FontTable;
       m_FontNumber = -1;
       break;
-    case Word::ColorTable:
+    case RtfWord::ColorTable:
       FlushBytes();
       g.dest = Dest::ColorTable;
       m_Colours.clear();
       m_ColourGiven = false;
       m_Red = m_Green = m_Blue = 0;
       break;
-    case Word::F:
+    case RtfWord::F:
       if (g.dest == Dest::FontTable) {
         FinishFont();
         m_FontNumber = param;
@@ -651,185 +402,185 @@ void CRtfParser::ControlWord(std::string_view name, bool hasParam, int32_t param
         chr.font = param;
       }
       break;
-    case Word::FCharset:
+    case RtfWord::FCharset:
       if (g.dest == Dest::FontTable) m_Font.charset = std::clamp(param, 0, 255);
       break;
-    case Word::Red:
+    case RtfWord::Red:
       m_Red = std::clamp(param, 0, 255);
       m_ColourGiven = true;
       break;
-    case Word::Green:
+    case RtfWord::Green:
       m_Green = std::clamp(param, 0, 255);
       m_ColourGiven = true;
       break;
-    case Word::Blue:
+    case RtfWord::Blue:
       m_Blue = std::clamp(param, 0, 255);
       m_ColourGiven = true;
       break;
-    case Word::Plain:
+    case RtfWord::Plain:
       charChange();
       chr = CharState{};
       break;
-    case Word::B:
+    case RtfWord::B:
       effect(CFE_BOLD, on);
       break;
-    case Word::I:
+    case RtfWord::I:
       effect(CFE_ITALIC, on);
       break;
-    case Word::Ul:
+    case RtfWord::Ul:
       effect(CFE_UNDERLINE, on);
       break;
-    case Word::UlNone:
+    case RtfWord::UlNone:
       effect(CFE_UNDERLINE, false);
       break;
-    case Word::Strike:
+    case RtfWord::Strike:
       effect(CFE_STRIKEOUT, on);
       break;
-    case Word::Protect:
+    case RtfWord::Protect:
       effect(CFE_PROTECTED, on);
       break;
-    case Word::Fs:
+    case RtfWord::Fs:
       charChange();
       chr.halfPoints = hasParam && param > 0 ? std::min(param, kMaxHalfPoints) : 24;
       break;
-    case Word::Cf:
+    case RtfWord::Cf:
       charChange();
       chr.colour = param;
       break;
-    case Word::V:
+    case RtfWord::V:
       charChange();
       chr.hidden = on;
       break;
-    case Word::Pard:
+    case RtfWord::Pard:
       FlushBytes();
       para = RtfParaProps{};
       break;
-    case Word::Li:
+    case RtfWord::Li:
       para.leftIndent = static_cast<int32_t>(ClampMeasure(param));
       break;
-    case Word::Ri:
+    case RtfWord::Ri:
       para.format.rightIndent = static_cast<int32_t>(ClampMeasure(param));
       break;
-    case Word::Fi:
+    case RtfWord::Fi:
       para.firstIndent = static_cast<int32_t>(ClampMeasure(param));
       break;
-    case Word::Ql:
+    case RtfWord::Ql:
       para.format.alignment = PFA_LEFT;
       break;
-    case Word::Qr:
+    case RtfWord::Qr:
       para.format.alignment = PFA_RIGHT;
       break;
-    case Word::Qc:
+    case RtfWord::Qc:
       para.format.alignment = PFA_CENTER;
       break;
-    case Word::Qj:
+    case RtfWord::Qj:
       para.format.alignment = PFA_JUSTIFY;
       break;
-    case Word::Sb:
+    case RtfWord::Sb:
       para.format.spaceBefore = static_cast<int32_t>(ClampMeasure(param));
       break;
-    case Word::Sa:
+    case RtfWord::Sa:
       para.format.spaceAfter = static_cast<int32_t>(ClampMeasure(param));
       break;
-    case Word::Sl:
+    case RtfWord::Sl:
       para.lineSpacing = static_cast<int32_t>(ClampMeasure(param));
       break;
-    case Word::SlMult:
+    case RtfWord::SlMult:
       para.lineMultiple = on;
       break;
-    case Word::Tx:
+    case RtfWord::Tx:
       if (para.format.tabCount < kMaxTabStops)
         para.format.tabs[static_cast<size_t>(para.format.tabCount++)] =
             static_cast<int32_t>(ClampMeasure(param));
       break;
-    case Word::Ls:
+    case RtfWord::Ls:
       if (g.dest == Dest::Body && para.format.numbering == 0) para.format.numbering = PFN_BULLET;
       break;
-    case Word::Pn:
+    case RtfWord::Pn:
       g.dest = Dest::Numbering;
       m_Numbering = {};
       break;
-    case Word::PnLvlBlt:
+    case RtfWord::PnLvlBlt:
       m_Numbering.bullet = true;
       break;
-    case Word::PnLvlBody:
-    case Word::PnLvl:
+    case RtfWord::PnLvlBody:
+    case RtfWord::PnLvl:
       m_Numbering.body = true;
       break;
-    case Word::PnDec:
+    case RtfWord::PnDec:
       m_Numbering.kind = PFN_ARABIC;
       break;
-    case Word::PnLcLtr:
+    case RtfWord::PnLcLtr:
       m_Numbering.kind = PFN_LCLETTER;
       break;
-    case Word::PnUcLtr:
+    case RtfWord::PnUcLtr:
       m_Numbering.kind = PFN_UCLETTER;
       break;
-    case Word::PnLcRm:
+    case RtfWord::PnLcRm:
       m_Numbering.kind = PFN_LCROMAN;
       break;
-    case Word::PnUcRm:
+    case RtfWord::PnUcRm:
       m_Numbering.kind = PFN_UCROMAN;
       break;
-    case Word::PnStart:
+    case RtfWord::PnStart:
       m_Numbering.start = param;
       break;
-    case Word::PnIndent:
+    case RtfWord::PnIndent:
       m_Numbering.indent = param;
       break;
-    case Word::PnTxtA:
+    case RtfWord::PnTxtA:
       FlushBytes();
       g.dest = Dest::NumberAfter;
       break;
-    case Word::PnTxtB:
+    case RtfWord::PnTxtB:
       FlushBytes();
       g.dest = Dest::NumberBefore;
       break;
-    case Word::OwnPara:
+    case RtfWord::OwnPara:
       g.dest = Dest::OwnPara;
       break;
-    case Word::OwnAlignment:
+    case RtfWord::OwnAlignment:
       if (g.dest == Dest::OwnPara) para.ownAlignment = static_cast<uint16_t>(std::clamp(param, 0, 0xFFFF));
       break;
-    case Word::OwnLineSpacingRule:
+    case RtfWord::OwnLineSpacingRule:
       if (g.dest == Dest::OwnPara) para.ownLineSpacingRule = static_cast<uint8_t>(std::clamp(param, 0, 255));
       break;
-    case Word::OwnLineSpacing:
+    case RtfWord::OwnLineSpacing:
       if (g.dest == Dest::OwnPara) para.ownLineSpacing = static_cast<int32_t>(ClampMeasure(param));
       break;
-    case Word::OwnNumbering:
+    case RtfWord::OwnNumbering:
       if (g.dest == Dest::OwnPara) para.ownNumbering = static_cast<uint16_t>(std::clamp(param, 0, 0xFFFF));
       break;
-    case Word::OwnNumberingStyle:
+    case RtfWord::OwnNumberingStyle:
       if (g.dest == Dest::OwnPara)
         para.ownNumberingStyle = static_cast<uint16_t>(std::clamp(param, 0, 0xFFFF));
       break;
-    case Word::Par:
+    case RtfWord::Par:
       if (g.dest == Dest::Body) EndParagraph();
       break;
-    case Word::Line:
+    case RtfWord::Line:
       AddUnit(kLineBreak);
       break;
-    case Word::Tab:
+    case RtfWord::Tab:
       AddUnit(u'\t');
       break;
-    case Word::Cell:
+    case RtfWord::Cell:
       if (g.dest == Dest::Body) ++m_PendingCells;
       break;
-    case Word::Row:
+    case RtfWord::Row:
       if (g.dest == Dest::Body) EndRow();
       break;
-    case Word::Bin: {
+    case RtfWord::Bin: {
       FlushBytes();
       const size_t n = static_cast<size_t>(std::max(param, 0));
       m_Pos += std::min(n, m_In.size() - m_Pos);
       break;
     }
-    case Word::Skip:
+    case RtfWord::Skip:
       if (!g.isRoot) DestinationWord(name, hasParam, param);
       break;
-    case Word::Char:
-      AddUnit(it->second.ch);
+    case RtfWord::Char:
+      AddUnit(info->ch);
       break;
   }
 }
