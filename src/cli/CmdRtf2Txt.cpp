@@ -1,7 +1,6 @@
 // orv rtf2txt FILE.rtf: the plain text of an RTF file as the program reads it, in UTF-8, each
 // paragraph (and each line break) on its own line. The text is written out as it is read, so a file
 // of any size costs its own bytes and a constant.
-#include <algorithm>
 #include <fstream>
 #include <new>
 #include <ostream>
@@ -57,11 +56,14 @@ int CmdRtf2Txt(const std::vector<std::string>& words, CliContext& ctx) {
   }
   std::string rtf;
   try {
-    file.seekg(0, std::ios::end);
-    rtf.resize(static_cast<size_t>(std::max<std::streamoff>(file.tellg(), 0)));
-    file.seekg(0);
-    file.read(rtf.data(), static_cast<std::streamsize>(rtf.size()));
-    rtf.resize(static_cast<size_t>(file.gcount()));
+    // The size is known for a file, not for a pipe: reserving it spares the copies of growing.
+    const std::streamoff size = file.seekg(0, std::ios::end) ? static_cast<std::streamoff>(file.tellg()) : -1;
+    file.clear();
+    if (size >= 0) file.seekg(0);
+    if (size > 0) rtf.reserve(static_cast<size_t>(size));
+    char block[1 << 16];
+    while (file.read(block, sizeof block) || file.gcount() > 0)
+      rtf.append(block, static_cast<size_t>(file.gcount()));
   } catch (const std::bad_alloc&) {
     ctx.err << "Nedostatek paměti\n";
     return kExitError;
