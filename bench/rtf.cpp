@@ -61,6 +61,24 @@ void BM_WriteRtf(benchmark::State& state) {
 }
 BENCHMARK(BM_WriteRtf)->Unit(benchmark::kMillisecond);
 
+// One paragraph per face and colour: the font and colour tables grow with the content, and the
+// writer stays linear in them.
+void BM_WriteRtfManyFonts(benchmark::State& state) {
+  orv::RichContent content;
+  for (int64_t i = 0; i < state.range(0); ++i) {
+    orv::RunFormat f{0, 200, static_cast<uint32_t>(i), 238, u"Face " + std::u16string(1, u'A' + i % 26)};
+    for (int64_t n = i; n > 0; n /= 26) f.face += static_cast<char16_t>(u'a' + n % 26);
+    content.paragraphs.push_back({{}, f, {{f, u"x"}}});
+  }
+  for (auto _ : state) benchmark::DoNotOptimize(orv::WriteRtf(content));
+  state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_WriteRtfManyFonts)
+    ->RangeMultiplier(2)
+    ->Range(10'000, 80'000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity();
+
 void BM_ControlStreamIn(benchmark::State& state) {
   orv::CRichEditCtrl ctrl;
   for (auto _ : state) ctrl.StreamIn(CommentaryRtf());

@@ -1,9 +1,9 @@
 // orv rtf2txt FILE.rtf: the plain text of an RTF file as the program reads it, in UTF-8, each
-// paragraph (and each line break) on its own line.
+// paragraph (and each line break) on its own line. The text is written out as it is read, so a file
+// of any size costs its own bytes and a constant.
 #include <fstream>
-#include <iterator>
+#include <new>
 #include <ostream>
-#include <sstream>
 
 #include "cli/Commands.h"
 #include "core/Utf8.h"
@@ -12,18 +12,35 @@
 namespace orv::cli {
 namespace {
 
-void AppendText(std::string& out, const std::u16string& text) {
-  for (size_t i = 0; i < text.size(); ++i) {
-    char32_t c = text[i];
-    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF)
-      c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
-    else if (c >= 0xD800 && c <= 0xDFFF)
-      c = 0xFFFD;
-    else if (c == kLineBreak || c == u'\r' || c == u'\n')
-      c = U'\n';
-    AppendUtf8(out, c);
+class CTextOut : public IRtfSink {
+ public:
+  explicit CTextOut(std::ostream& out) : m_Out(out) {}
+  ~CTextOut() override { Flush(); }
+
+  void Run(const RunFormat&, std::u16string_view text) override {
+    for (size_t i = 0; i < text.size(); ++i) {
+      char32_t c = text[i];
+      if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF)
+        c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+      else if (c >= 0xD800 && c <= 0xDFFF)
+        c = 0xFFFD;
+      else if (c == kLineBreak || c == u'\r' || c == u'\n')
+        c = U'\n';
+      AppendUtf8(m_Buffer, c);
+      if (m_Buffer.size() >= kBufferSize) Flush();
+    }
   }
-}
+  void EndParagraph(const ParaFormat&, const RunFormat&) override { m_Buffer.push_back('\n'); }
+  void Flush() {
+    m_Out.write(m_Buffer.data(), static_cast<std::streamsize>(m_Buffer.size()));
+    m_Buffer.clear();
+  }
+
+ private:
+  static constexpr size_t kBufferSize = 1 << 16;
+  std::ostream& m_Out;
+  std::string m_Buffer;
+};
 
 }  // namespace
 
@@ -37,14 +54,26 @@ int CmdRtf2Txt(const std::vector<std::string>& words, CliContext& ctx) {
     ctx.err << "Soubor \"" << words[0] << "\" nelze otevřít.\n";
     return kExitError;
   }
-  const std::string rtf((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  std::string out;
-  out.reserve(rtf.size() / 2);
-  for (const RichParagraph& paragraph : ReadRtf(rtf).paragraphs) {
-    for (const RichRun& run : paragraph.runs) AppendText(out, run.text);
-    out.push_back('\n');
+  std::string rtf;
+  try {
+    // The size is known for a file, not for a pipe: reserving it spares the copies of growing.
+    const std::streamoff size = file.seekg(0, std::ios::end) ? static_cast<std::streamoff>(file.tellg()) : -1;
+    file.clear();
+    if (size >= 0) file.seekg(0);
+    if (size > 0) rtf.reserve(static_cast<size_t>(size));
+    char block[1 << 16];
+    while (file.read(block, sizeof block) || file.gcount() > 0)
+      rtf.append(block, static_cast<size_t>(file.gcount()));
+  } catch (const std::bad_alloc&) {
+    ctx.err << "Nedostatek paměti\n";
+    return kExitError;
   }
-  ctx.out << out;
+  CTextOut out(ctx.out);
+  if (!ReadRtf(rtf, out)) {
+    out.Flush();
+    ctx.err << "Nedostatek paměti\n";
+    return kExitError;
+  }
   return kExitOk;
 }
 

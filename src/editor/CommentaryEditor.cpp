@@ -44,7 +44,7 @@ void CCommentaryEditor::SetStatusHandler(std::function<void(int, std::string)> h
 }
 
 void CCommentaryEditor::StreamInFromText(std::string_view rtf) {
-  m_Ctrl.StreamIn(rtf.substr(0, rtf.find('\0')));
+  if (!m_Ctrl.StreamIn(rtf.substr(0, rtf.find('\0')))) m_Ui.MessageBox("Výklad je příliš velký");
   NotifySelection();
 }
 

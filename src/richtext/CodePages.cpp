@@ -192,6 +192,8 @@ class CIconvCache {
 };
 
 // Appends the UTF-16 of `bytes`; a byte that does not decode becomes U+FFFD and decoding goes on.
+// Converters that compose (Hebrew and Vietnamese points and tones) hold back the last letter until
+// they see what follows, so each piece ends with a flush.
 bool DecodeIconv(int codePage, std::string_view bytes, std::u16string& out) {
   thread_local CIconvCache cache;
   const iconv_t cd = cache.Get(codePage);
@@ -201,20 +203,30 @@ bool DecodeIconv(int codePage, std::string_view bytes, std::u16string& out) {
   char* inPtr = in.data();
   size_t inLeft = in.size();
   std::string buffer(4 * in.size() + 8, '\0');
+  auto take = [&](const char* end) {
+    for (const char* p = buffer.data(); p + 1 < end; p += 2)
+      out.push_back(
+          static_cast<char16_t>(static_cast<unsigned char>(p[0]) | static_cast<unsigned char>(p[1]) << 8));
+  };
+  auto flush = [&] {
+    char* outPtr = buffer.data();
+    size_t outLeft = buffer.size();
+    iconv(cd, nullptr, nullptr, &outPtr, &outLeft);
+    take(outPtr);
+  };
   while (inLeft > 0) {
     char* outPtr = buffer.data();
     size_t outLeft = buffer.size();
     const size_t rc = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-    for (const char* p = buffer.data(); p + 1 < outPtr; p += 2)
-      out.push_back(
-          static_cast<char16_t>(static_cast<unsigned char>(p[0]) | static_cast<unsigned char>(p[1]) << 8));
+    take(outPtr);
     if (rc == static_cast<size_t>(-1) && errno != E2BIG) {  // a broken or cut sequence
+      flush();
       out.push_back(0xFFFD);
       ++inPtr;
       --inLeft;
-      iconv(cd, nullptr, nullptr, nullptr, nullptr);
     }
   }
+  flush();
   return true;
 }
 

@@ -9,9 +9,12 @@
 #include <QTextFragment>
 #include <QTextOption>
 #include <cmath>
+#include <optional>
 #include <unordered_map>
+#include <utility>
 
 #include "core/Cp1250.h"
+#include "richtext/RichEditCtrl.h"
 
 namespace orv {
 namespace {
@@ -225,24 +228,94 @@ ParaFormat ParaFormatOf(const QTextBlockFormat& q) {
   return p;
 }
 
+namespace {
+
+// Makes the QTextCharFormat of each run format once.
+class CQtFormats {
+ public:
+  const QTextCharFormat& Of(const RunFormat& f) {
+    auto it = m_Formats.find(f);
+    if (it == m_Formats.end()) it = m_Formats.emplace(f, ToQtCharFormat(f)).first;
+    return it->second;
+  }
+
+ private:
+  std::unordered_map<RunFormat, QTextCharFormat, RunFormatHash> m_Formats;
+};
+
+void InsertText(QTextCursor& cursor, std::u16string_view units, const QTextCharFormat& format) {
+  QString text(static_cast<qsizetype>(units.size()), Qt::Uninitialized);
+  for (size_t k = 0; k < units.size(); ++k) text[static_cast<qsizetype>(k)] = QChar(Sanitised(units[k]));
+  cursor.insertText(text, format);
+}
+
+}  // namespace
+
+struct CRichDocumentBuilder::SState {
+  explicit SState(QTextDocument& document) : cursor(&document) {}
+  QTextCursor cursor;
+  CQtFormats formats;
+  // The formats the current block has; a new block starts with those of the one before, which the
+  // next paragraph mostly has too.
+  std::pair<ParaFormat, RunFormat> current{ParaFormat{}, CRichEditCtrl::DefaultRunFormat()};
+  QTextBlockFormat currentBlockFormat = ToQtBlockFormat(ParaFormat{});
+  bool ended = false;  // the current block has ended: the next text starts a new one
+  bool finished = false;
+};
+
+CRichDocumentBuilder::CRichDocumentBuilder(QTextDocument& document)
+    : m_State(std::make_unique<SState>(document)) {
+  m_State->cursor.movePosition(QTextCursor::End);
+  m_State->cursor.beginEditBlock();
+}
+
+CRichDocumentBuilder::~CRichDocumentBuilder() {
+  if (!m_State->finished) m_State->cursor.endEditBlock();
+}
+
+void CRichDocumentBuilder::StartParagraph() {
+  if (!m_State->ended) return;
+  m_State->cursor.insertBlock(m_State->currentBlockFormat, m_State->formats.Of(m_State->current.second));
+  m_State->ended = false;
+}
+
+void CRichDocumentBuilder::Run(const RunFormat& format, std::u16string_view text) {
+  StartParagraph();
+  InsertText(m_State->cursor, text, m_State->formats.Of(format));
+}
+
+void CRichDocumentBuilder::EndParagraph(const ParaFormat& format, const RunFormat& mark) {
+  StartParagraph();
+  if (!(m_State->current.first == format)) {
+    m_State->current.first = format;
+    m_State->currentBlockFormat = ToQtBlockFormat(format);
+    m_State->cursor.setBlockFormat(m_State->currentBlockFormat);
+  }
+  if (!(m_State->current.second == mark)) {
+    m_State->current.second = mark;
+    m_State->cursor.setBlockCharFormat(m_State->formats.Of(mark));
+  }
+  m_State->ended = true;
+}
+
+void CRichDocumentBuilder::Finish() {
+  m_State->cursor.endEditBlock();
+  m_State->finished = true;
+}
+
 void InsertRichContent(QTextCursor& cursor, const RichContent& content) {
   if (content.paragraphs.empty()) {
     cursor.removeSelectedText();
     return;
   }
-  std::unordered_map<RunFormat, QTextCharFormat, RunFormatHash> formats;
-  auto qtFormat = [&](const RunFormat& f) -> const QTextCharFormat& {
-    auto it = formats.find(f);
-    if (it == formats.end()) it = formats.emplace(f, ToQtCharFormat(f)).first;
-    return it->second;
-  };
+  CQtFormats formats;
+  auto qtFormat = [&](const RunFormat& f) -> const QTextCharFormat& { return formats.Of(f); };
   cursor.beginEditBlock();
   cursor.removeSelectedText();
   const QTextBlockFormat targetFormat = cursor.blockFormat();
   const QTextCharFormat targetMark = cursor.block().charFormat();
   const bool emptyBefore = cursor.atBlockStart();
   const bool emptyAfter = cursor.atBlockEnd();
-  QString text;
   const size_t count = content.paragraphs.size();
   for (size_t i = 0; i < count; ++i) {
     const RichParagraph& p = content.paragraphs[i];
@@ -252,13 +325,8 @@ void InsertRichContent(QTextCursor& cursor, const RichContent& content) {
       cursor.setBlockCharFormat(qtFormat(ended.mark));
       cursor.insertBlock(targetFormat, targetMark);
     }
-    for (const RichRun& run : p.runs) {
-      if (run.text.empty()) continue;
-      text.resize(static_cast<qsizetype>(run.text.size()));
-      for (size_t k = 0; k < run.text.size(); ++k)
-        text[static_cast<qsizetype>(k)] = QChar(Sanitised(run.text[k]));
-      cursor.insertText(text, qtFormat(run.format));
-    }
+    for (const RichRun& run : p.runs)
+      if (!run.text.empty()) InsertText(cursor, run.text, qtFormat(run.format));
   }
   const bool landsInEmpty = emptyAfter && (count > 1 || emptyBefore);
   if (content.lastParagraphWhole && landsInEmpty) {
@@ -268,8 +336,8 @@ void InsertRichContent(QTextCursor& cursor, const RichContent& content) {
   cursor.endEditBlock();
 }
 
-RichContent ExtractRichContent(const QTextDocument& document, int from, int to) {
-  RichContent content;
+bool WalkRichContent(const QTextDocument& document, int from, int to,
+                     const std::function<void(const RichParagraph&)>& visit) {
   std::unordered_map<int, RunFormat> formats;  // by the document's format index
   auto runFormat = [&](const QTextFragment& fragment) -> const RunFormat& {
     auto it = formats.find(fragment.charFormatIndex());
@@ -277,9 +345,14 @@ RichContent ExtractRichContent(const QTextDocument& document, int from, int to) 
       it = formats.emplace(fragment.charFormatIndex(), RunFormatOf(fragment.charFormat())).first;
     return it->second;
   };
+  std::unordered_map<int, ParaFormat> paraFormats;  // by the document's format index
+  RichParagraph p;
   for (QTextBlock block = document.findBlock(from); block.isValid(); block = block.next()) {
-    RichParagraph& p = content.paragraphs.emplace_back();
-    p.format = ParaFormatOf(block.blockFormat());
+    p.runs.clear();
+    auto format = paraFormats.find(block.blockFormatIndex());
+    if (format == paraFormats.end())
+      format = paraFormats.emplace(block.blockFormatIndex(), ParaFormatOf(block.blockFormat())).first;
+    p.format = format->second;
     for (auto it = block.begin(); !it.atEnd(); ++it) {
       const QTextFragment fragment = it.fragment();
       const int begin = std::max(from, fragment.position());
@@ -292,13 +365,25 @@ RichContent ExtractRichContent(const QTextDocument& document, int from, int to) 
           reinterpret_cast<const char16_t*>(text.utf16()) + (begin - fragment.position()),
           static_cast<size_t>(end - begin));
     }
-    p.mark = p.runs.empty() ? RunFormatOf(block.charFormat()) : p.runs.back().format;
-    const int blockEnd = block.position() + block.length() - 1;  // its paragraph mark
-    if (to <= blockEnd) {
-      content.lastParagraphWhole = to == blockEnd;
-      break;
+    if (p.runs.empty()) {
+      auto mark = formats.find(block.charFormatIndex());
+      if (mark == formats.end())
+        mark = formats.emplace(block.charFormatIndex(), RunFormatOf(block.charFormat())).first;
+      p.mark = mark->second;
+    } else {
+      p.mark = p.runs.back().format;
     }
+    visit(p);
+    const int blockEnd = block.position() + block.length() - 1;  // its paragraph mark
+    if (to <= blockEnd) return to == blockEnd;
   }
+  return true;
+}
+
+RichContent ExtractRichContent(const QTextDocument& document, int from, int to) {
+  RichContent content;
+  content.lastParagraphWhole =
+      WalkRichContent(document, from, to, [&](const RichParagraph& p) { content.paragraphs.push_back(p); });
   return content;
 }
 

@@ -11,9 +11,12 @@
 
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
+#include <functional>
+#include <memory>
 #include <string>
 
 #include "richtext/RichContent.h"
+#include "richtext/RtfReader.h"
 
 class QTextCursor;
 class QTextDocument;
@@ -25,12 +28,33 @@ RunFormat RunFormatOf(const QTextCharFormat& format);
 QTextBlockFormat ToQtBlockFormat(const ParaFormat& format);
 ParaFormat ParaFormatOf(const QTextBlockFormat& format);
 
+// Fills an empty document with what the RTF reader reads, paragraph by paragraph, as inserting the
+// whole content would (InsertRichContent into an empty document), without holding the whole.
+class CRichDocumentBuilder : public IRtfSink {
+ public:
+  explicit CRichDocumentBuilder(QTextDocument& document);
+  ~CRichDocumentBuilder() override;
+  void Run(const RunFormat& format, std::u16string_view text) override;
+  void EndParagraph(const ParaFormat& format, const RunFormat& mark) override;
+  // After the reading: the last paragraph takes its format.
+  void Finish();
+
+ private:
+  struct SState;
+  void StartParagraph();
+  std::unique_ptr<SState> m_State;
+};
+
 // Inserts `content` at the cursor, replacing its selection, in one edit block. Paragraphs that end
 // inside the content keep their formats; the last one keeps the format of the paragraph it lands in,
 // unless it lands in an empty paragraph and was taken whole.
 void InsertRichContent(QTextCursor& cursor, const RichContent& content);
 // The formatted content of the positions [from, to).
 RichContent ExtractRichContent(const QTextDocument& document, int from, int to);
+// The same content handed over one paragraph at a time, without a copy of the whole; returns
+// whether the last paragraph was taken up to its end.
+bool WalkRichContent(const QTextDocument& document, int from, int to,
+                     const std::function<void(const RichParagraph&)>& visit);
 
 // The plain text of [from, to): "\r" between paragraphs, "\v" for a line break, Windows-1250 with
 // "?" for what it cannot encode, one byte per position.

@@ -6,6 +6,7 @@
 #include <QTextDocument>
 #include <QTextLayout>
 #include <algorithm>
+#include <new>
 #include <vector>
 
 #include "core/Cp1250.h"
@@ -146,24 +147,68 @@ CRichEditCtrl::CRichEditCtrl()
 CRichEditCtrl::~CRichEditCtrl() = default;
 
 std::string CRichEditCtrl::StreamOut() const {
-  return WriteRtf(ExtractRichContent(*m_Document, 0, GetTextLength()));
+  return WriteRtf(
+      [this](const RichParagraphVisitor& visit) { WalkRichContent(*m_Document, 0, GetTextLength(), visit); });
 }
 
-void CRichEditCtrl::StreamIn(std::string_view rtf) {
-  RichContent content = ReadRtf(rtf);
-  if (content.paragraphs.empty()) {
-    RichParagraph& empty = content.paragraphs.emplace_back();
-    empty.mark = DefaultRunFormat();
+// The paragraphs and runs a document of `rtfSize` bytes may have: any number a real commentary has,
+// but not one in every few bytes ("\par" is four), since each costs the document well over a hundred
+// bytes; so a document costs at most about 20 bytes a byte of its RTF.
+size_t CRichEditCtrl::MaxPieces(size_t rtfSize) {
+  return 65536 + rtfSize / 10;
+}
+
+namespace {
+
+// Counts paragraphs and runs up to a bound, and stops the reading past it.
+class CPieceCounter : public IRtfSink {
+ public:
+  explicit CPieceCounter(size_t max) : m_Left(max) {}
+  void Run(const RunFormat&, std::u16string_view) override { Count(); }
+  void EndParagraph(const ParaFormat&, const RunFormat&) override { Count(); }
+
+ private:
+  void Count() {
+    if (m_Left == 0) throw std::bad_alloc();  // the reader reports it as not fitting
+    --m_Left;
   }
+  size_t m_Left;
+};
+
+// Whether the content of `rtf` fits a document: counted before anything is built, so that a refusal
+// costs no more than a reading.
+bool FitsInDocument(std::string_view rtf) {
+  CPieceCounter counter(CRichEditCtrl::MaxPieces(rtf.size()));
+  return ReadRtf(rtf, counter);
+}
+
+}  // namespace
+
+bool CRichEditCtrl::StreamIn(std::string_view rtf) {
   m_Document->setUndoRedoEnabled(false);
+  bool loaded = false;
+  try {
+    Empty();
+    if (rtf.size() <= kMaxStreamIn && FitsInDocument(rtf)) {
+      CRichDocumentBuilder builder(*m_Document);
+      loaded = ReadRtf(rtf, builder);
+      if (loaded) builder.Finish();
+    }
+  } catch (const std::bad_alloc&) {
+    loaded = false;
+  }
+  if (!loaded) Empty();
+  m_Document->setUndoRedoEnabled(true);
+  m_Document->setModified(false);
+  *m_Cursor = QTextCursor(m_Document.get());
+  return loaded;
+}
+
+void CRichEditCtrl::Empty() {
   m_Document->clear();
   QTextCursor cursor(m_Document.get());
   cursor.setBlockFormat(ToQtBlockFormat(ParaFormat{}));
   cursor.setBlockCharFormat(ToQtCharFormat(DefaultRunFormat()));
-  InsertRichContent(cursor, content);
-  m_Document->setUndoRedoEnabled(true);
-  m_Document->setModified(false);
-  *m_Cursor = QTextCursor(m_Document.get());
 }
 
 int CRichEditCtrl::GetTextLength() const {

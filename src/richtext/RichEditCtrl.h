@@ -50,8 +50,13 @@ class CRichEditCtrl {
   // The whole content as RTF; reading it back with StreamIn gives the same content and formats.
   std::string StreamOut() const;
   // Replaces the whole content. The empty string (and anything without text) leaves the control
-  // empty. Puts the caret at 0 and clears the modified flag.
-  void StreamIn(std::string_view rtf);
+  // empty. Puts the caret at 0 and clears the modified flag. RTF longer than kMaxStreamIn is
+  // refused, and so is RTF whose content does not fit in memory or that states more paragraphs and
+  // runs than MaxPieces allows: the control is then empty and the answer false (callers say
+  // "Výklad je příliš velký").
+  bool StreamIn(std::string_view rtf);
+  static constexpr size_t kMaxStreamIn = size_t{64} << 20;
+  static size_t MaxPieces(size_t rtfSize);
 
   int GetTextLength() const;
   std::string GetText() const;
@@ -96,6 +101,7 @@ class CRichEditCtrl {
 
  private:
   CharRange Selection() const;
+  void Empty();
   std::vector<QTextBlock> TouchedParagraphs() const;
 
   std::unique_ptr<QTextDocument> m_Document;

@@ -4,12 +4,14 @@
 #include <cstring>
 #include <limits>
 #include <map>
+#include <new>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 #include "richtext/CodePages.h"
 #include "richtext/RtfParaProps.h"
+#include "richtext/RtfWords.h"
 
 namespace orv {
 namespace {
@@ -19,6 +21,11 @@ constexpr size_t kMaxWordLength = 32;       // longer control words are cut (and
 constexpr int64_t kMaxMeasure = 1'000'000;  // twips; larger indents and spaces are hostile
 constexpr int kMaxHalfPoints = 3276;        // 1638 points
 constexpr int kMaxUnicodeSkip = 16;
+// Bounds on what a file can make the reader keep: number texts are copied with every group, and
+// font and colour tables of real documents hold a few hundred entries at most.
+constexpr size_t kMaxNumberText = 32;
+constexpr size_t kMaxTableEntries = 65536;
+constexpr size_t kMaxPendingBytes = 65536;  // \'hh bytes decoded in pieces of this size
 
 // Where the text of a group goes.
 enum class Dest : uint8_t { Body, FontTable, ColorTable, Numbering, NumberBefore, NumberAfter, OwnPara };
@@ -44,265 +51,15 @@ struct FontEntry {
   int charset = -1;  // -1: none given
 };
 
-enum class Word : uint8_t {
-  Ansi,
-  Mac,
-  Pc,
-  Pca,
-  AnsiCpg,
-  Deff,
-  Uc,
-  U,
-  FontTable,
-  ColorTable,
-  F,
-  FCharset,
-  Red,
-  Green,
-  Blue,
-  Plain,
-  B,
-  I,
-  Ul,
-  UlNone,
-  Strike,
-  Protect,
-  Fs,
-  Cf,
-  V,
-  Pard,
-  Li,
-  Ri,
-  Fi,
-  Ql,
-  Qr,
-  Qc,
-  Qj,
-  Sb,
-  Sa,
-  Sl,
-  SlMult,
-  Tx,
-  Ls,
-  Pn,
-  PnLvlBlt,
-  PnLvlBody,
-  PnLvl,
-  PnDec,
-  PnLcLtr,
-  PnUcLtr,
-  PnLcRm,
-  PnUcRm,
-  PnStart,
-  PnIndent,
-  PnTxtA,
-  PnTxtB,
-  OwnPara,
-  OwnAlignment,
-  OwnLineSpacingRule,
-  OwnLineSpacing,
-  OwnNumbering,
-  OwnNumberingStyle,
-  Par,
-  Line,
-  Tab,
-  Cell,
-  Row,
-  Bin,
-  Skip,
-  Char,
-};
-
-struct WordInfo {
-  Word word;
-  char16_t ch = 0;  // for Word::Char
-};
-
-const std::unordered_map<std::string_view, WordInfo>& Words() {
-  static const std::unordered_map<std::string_view, WordInfo> words = [] {
-    std::unordered_map<std::string_view, WordInfo> w = {
-        {"ansi", {Word::Ansi}},
-        {"mac", {Word::Mac}},
-        {"pc", {Word::Pc}},
-        {"pca", {Word::Pca}},
-        {"ansicpg", {Word::AnsiCpg}},
-        {"deff", {Word::Deff}},
-        {"uc", {Word::Uc}},
-        {"u", {Word::U}},
-        {"fonttbl", {Word::FontTable}},
-        {"colortbl", {Word::ColorTable}},
-        {"f", {Word::F}},
-        {"fcharset", {Word::FCharset}},
-        {"red", {Word::Red}},
-        {"green", {Word::Green}},
-        {"blue", {Word::Blue}},
-        {"plain", {Word::Plain}},
-        {"b", {Word::B}},
-        {"i", {Word::I}},
-        {"ul", {Word::Ul}},
-        {"uld", {Word::Ul}},
-        {"uldb", {Word::Ul}},
-        {"ulw", {Word::Ul}},
-        {"uldash", {Word::Ul}},
-        {"uldashd", {Word::Ul}},
-        {"uldashdd", {Word::Ul}},
-        {"ulth", {Word::Ul}},
-        {"ulwave", {Word::Ul}},
-        {"ulhwave", {Word::Ul}},
-        {"ululdbwave", {Word::Ul}},
-        {"ulnone", {Word::UlNone}},
-        {"strike", {Word::Strike}},
-        {"striked", {Word::Strike}},
-        {"protect", {Word::Protect}},
-        {"fs", {Word::Fs}},
-        {"cf", {Word::Cf}},
-        {"v", {Word::V}},
-        {"pard", {Word::Pard}},
-        {"li", {Word::Li}},
-        {"ri", {Word::Ri}},
-        {"fi", {Word::Fi}},
-        {"ql", {Word::Ql}},
-        {"qr", {Word::Qr}},
-        {"qc", {Word::Qc}},
-        {"qj", {Word::Qj}},
-        {"qd", {Word::Qj}},
-        {"sb", {Word::Sb}},
-        {"sa", {Word::Sa}},
-        {"sl", {Word::Sl}},
-        {"slmult", {Word::SlMult}},
-        {"tx", {Word::Tx}},
-        {"ls", {Word::Ls}},
-        {"pn", {Word::Pn}},
-        {"pnlvlblt", {Word::PnLvlBlt}},
-        {"pnlvlbody", {Word::PnLvlBody}},
-        {"pnlvl", {Word::PnLvl}},
-        {"pndec", {Word::PnDec}},
-        {"pnlcltr", {Word::PnLcLtr}},
-        {"pnucltr", {Word::PnUcLtr}},
-        {"pnlcrm", {Word::PnLcRm}},
-        {"pnucrm", {Word::PnUcRm}},
-        {"pnstart", {Word::PnStart}},
-        {"pnindent", {Word::PnIndent}},
-        {"pntxta", {Word::PnTxtA}},
-        {"pntxtb", {Word::PnTxtB}},
-        {"orvpara", {Word::OwnPara}},
-        {"orvalign", {Word::OwnAlignment}},
-        {"orvlsrule", {Word::OwnLineSpacingRule}},
-        {"orvls", {Word::OwnLineSpacing}},
-        {"orvnum", {Word::OwnNumbering}},
-        {"orvnstyle", {Word::OwnNumberingStyle}},
-        {"par", {Word::Par}},
-        {"sect", {Word::Par}},
-        {"line", {Word::Line}},
-        {"tab", {Word::Tab}},
-        {"cell", {Word::Cell}},
-        {"nestcell", {Word::Cell}},
-        {"row", {Word::Row}},
-        {"nestrow", {Word::Row}},
-        {"bin", {Word::Bin}},
-        {"emdash", {Word::Char, 0x2014}},
-        {"endash", {Word::Char, 0x2013}},
-        {"bullet", {Word::Char, 0x2022}},
-        {"lquote", {Word::Char, 0x2018}},
-        {"rquote", {Word::Char, 0x2019}},
-        {"ldblquote", {Word::Char, 0x201C}},
-        {"rdblquote", {Word::Char, 0x201D}},
-        {"emspace", {Word::Char, 0x2003}},
-        {"enspace", {Word::Char, 0x2002}},
-        {"qmspace", {Word::Char, 0x2005}},
-        {"zwj", {Word::Char, 0x200D}},
-        {"zwnj", {Word::Char, 0x200C}},
-        {"ltrmark", {Word::Char, 0x200E}},
-        {"rtlmark", {Word::Char, 0x200F}},
-    };
-    // Destinations whose content is not text of the document.
-    for (const char* d : {"pict",
-                          "object",
-                          "info",
-                          "stylesheet",
-                          "header",
-                          "headerl",
-                          "headerr",
-                          "headerf",
-                          "footer",
-                          "footerl",
-                          "footerr",
-                          "footerf",
-                          "footnote",
-                          "annotation",
-                          "pntext",
-                          "listtext",
-                          "fldinst",
-                          "listtable",
-                          "listoverridetable",
-                          "revtbl",
-                          "rsidtbl",
-                          "xmlnstbl",
-                          "filetbl",
-                          "themedata",
-                          "colorschememapping",
-                          "latentstyles",
-                          "datastore",
-                          "bkmkstart",
-                          "bkmkend",
-                          "shp",
-                          "shppict",
-                          "nonshppict",
-                          "txe",
-                          "xe",
-                          "tc",
-                          "tcn",
-                          "template",
-                          "comment",
-                          "author",
-                          "operator",
-                          "title",
-                          "subject",
-                          "keywords",
-                          "doccomm",
-                          "private",
-                          "userprops",
-                          "docvar",
-                          "fchars",
-                          "lchars",
-                          "pgdsctbl",
-                          "ftnsep",
-                          "ftnsepc",
-                          "ftncn",
-                          "aftnsep",
-                          "aftnsepc",
-                          "aftncn",
-                          "atnid",
-                          "atnauthor",
-                          "atndate",
-                          "atnref",
-                          "objdata",
-                          "do",
-                          "falt",
-                          "fname",
-                          "panose",
-                          "generator",
-                          "pnseclvl",
-                          "mmathPr",
-                          "nesttableprops",
-                          "listpicture",
-                          "ud",
-                          "wgrffmtfilter"})
-      w.emplace(d, WordInfo{Word::Skip});
-    return w;
-  }();
-  return words;
-}
-
 int64_t ClampMeasure(int64_t v) {
   return std::clamp(v, -kMaxMeasure, kMaxMeasure);
 }
 
 class CRtfParser {
  public:
-  explicit CRtfParser(std::string_view in) : m_In(in) {}
+  CRtfParser(std::string_view in, IRtfSink& sink) : m_In(in), m_Sink(sink) {}
 
-  RichContent Read();
+  void Read();
 
  private:
   GroupState& Top() { return m_Stack.back(); }
@@ -326,6 +83,7 @@ class CRtfParser {
   void FinishFont();
   void FinishColour();
   void RecoverFromFontTable();
+  void FlushRun();
   void EndParagraph();
   void EndRow();
   int CodePageOfFont(int font) const;
@@ -333,6 +91,7 @@ class CRtfParser {
   RunFormat Resolve(const CharState& chr) const;
 
   std::string_view m_In;
+  IRtfSink& m_Sink;
   size_t m_Pos = 0;
   bool m_Document = false;        // the input starts with {\rtf: its closing brace ends the reading
   bool m_NextIsOptional = false;  // after \*
@@ -360,14 +119,18 @@ class CRtfParser {
   bool m_LeadOpen = false;
   std::u16string m_Decoded;
 
-  RichContent m_Content;
-  RichParagraph m_Paragraph;
+  // The run being read: text in one format goes to the sink when the format changes or the
+  // paragraph ends, so nothing but the current run is kept.
+  bool m_InRun = false;  // the paragraph has text; m_RunFormat is its last run's format
+  RunFormat m_RunFormat;
+  std::u16string m_RunText;
+  size_t m_ParagraphsEnded = 0;
   RunFormat m_Format;
   bool m_FormatDirty = true;
   int m_PendingCells = 0;
 };
 
-RichContent CRtfParser::Read() {
+void CRtfParser::Read() {
   m_Stack.emplace_back();
   Top().isRoot = true;
   size_t start = 0;
@@ -394,8 +157,7 @@ RichContent CRtfParser::Read() {
   }
   FlushBytes();
   // The last paragraph mark ends the document: an empty paragraph after it is no paragraph.
-  if (!m_Paragraph.runs.empty() || (m_Content.paragraphs.empty() && !m_In.empty())) EndParagraph();
-  return std::move(m_Content);
+  if (m_InRun || (m_ParagraphsEnded == 0 && !m_In.empty())) EndParagraph();
 }
 
 void CRtfParser::OpenGroup() {
@@ -417,7 +179,7 @@ bool CRtfParser::CloseGroup() {
   if (m_Stack.size() <= 1) return !m_Document;  // a stray brace in a fragment
   if (Top().dest == Dest::FontTable) FinishFont();
   // A last paragraph without \par ends with the document, in the document's paragraph format.
-  if (m_Document && m_Stack.size() == 2 && !m_Paragraph.runs.empty()) EndParagraph();
+  if (m_Document && m_Stack.size() == 2 && m_InRun) EndParagraph();
   const GroupState closed = std::move(Top());
   m_Stack.pop_back();
   m_FormatDirty = true;
@@ -551,9 +313,9 @@ void CRtfParser::ControlSequence() {
 
 // The word after \*: known destinations are read, the rest skipped with their group.
 void CRtfParser::DestinationWord(std::string_view name, bool hasParam, int32_t param) {
-  const auto it = Words().find(name);
-  const Word w = it == Words().end() ? Word::Skip : it->second.word;
-  if (w == Word::Pn || w == Word::OwnPara || w == Word::PnTxtA || w == Word::PnTxtB) {
+  const RtfWordInfo* info = FindRtfWord(name);
+  const RtfWord w = info ? info->word : RtfWord::Skip;
+  if (w == RtfWord::Pn || w == RtfWord::OwnPara || w == RtfWord::PnTxtA || w == RtfWord::PnTxtB) {
     ControlWord(name, hasParam, param);
   } else if (!Top().isRoot) {
     FlushBytes();
@@ -570,13 +332,13 @@ bool CRtfParser::SkipsToken() {
 }
 
 void CRtfParser::ControlWord(std::string_view name, bool hasParam, int32_t param) {
-  const auto it = Words().find(name);
-  if (it == Words().end()) return;
-  const Word w = it->second.word;
-  if (w != Word::U && SkipsToken()) return;
+  const RtfWordInfo* info = FindRtfWord(name);
+  if (!info) return;
+  const RtfWord w = info->word;
+  if (w != RtfWord::U && SkipsToken()) return;
   GroupState& g = Top();
   if (g.dest == Dest::FontTable &&
-      (w == Word::Par || w == Word::Pard || w == Word::Plain || w == Word::Fs || w == Word::B))
+      (w == RtfWord::Par || w == RtfWord::Pard || w == RtfWord::Plain || w == RtfWord::Fs || w == RtfWord::B))
     RecoverFromFontTable();
   CharState& chr = Top().chr;
   RtfParaProps& para = Top().para;
@@ -590,47 +352,47 @@ void CRtfParser::ControlWord(std::string_view name, bool hasParam, int32_t param
     chr.effects = set ? (chr.effects | bit) : (chr.effects & ~bit);
   };
   switch (w) {
-    case Word::Ansi:
+    case RtfWord::Ansi:
       m_AnsiCodePage = 1252;
       break;
-    case Word::Mac:
+    case RtfWord::Mac:
       m_AnsiCodePage = 10000;
       break;
-    case Word::Pc:
+    case RtfWord::Pc:
       m_AnsiCodePage = 437;
       break;
-    case Word::Pca:
+    case RtfWord::Pca:
       m_AnsiCodePage = 850;
       break;
-    case Word::AnsiCpg:
+    case RtfWord::AnsiCpg:
       if (param > 0) m_AnsiCodePage = param;
       break;
-    case Word::Deff:
+    case RtfWord::Deff:
       m_DefaultFont = param;
       break;
-    case Word::Uc:
+    case RtfWord::Uc:
       g.unicodeSkip = std::clamp(param, 0, kMaxUnicodeSkip);
       break;
-    case Word::U: {
+    case RtfWord::U: {
       FlushBytes();
       const char16_t unit = param >= -32768 && param <= 65535 ? static_cast<char16_t>(param & 0xFFFF) : u'?';
       if (unit != 0) AddUnit(unit);
       m_UnicodeSkipLeft = g.unicodeSkip;
       break;
     }
-    case Word::FontTable:
+    case RtfWord::FontTable:
       FlushBytes();
       g.dest = Dest::FontTable;
       m_FontNumber = -1;
       break;
-    case Word::ColorTable:
+    case RtfWord::ColorTable:
       FlushBytes();
       g.dest = Dest::ColorTable;
       m_Colours.clear();
       m_ColourGiven = false;
       m_Red = m_Green = m_Blue = 0;
       break;
-    case Word::F:
+    case RtfWord::F:
       if (g.dest == Dest::FontTable) {
         FinishFont();
         m_FontNumber = param;
@@ -640,185 +402,185 @@ void CRtfParser::ControlWord(std::string_view name, bool hasParam, int32_t param
         chr.font = param;
       }
       break;
-    case Word::FCharset:
+    case RtfWord::FCharset:
       if (g.dest == Dest::FontTable) m_Font.charset = std::clamp(param, 0, 255);
       break;
-    case Word::Red:
+    case RtfWord::Red:
       m_Red = std::clamp(param, 0, 255);
       m_ColourGiven = true;
       break;
-    case Word::Green:
+    case RtfWord::Green:
       m_Green = std::clamp(param, 0, 255);
       m_ColourGiven = true;
       break;
-    case Word::Blue:
+    case RtfWord::Blue:
       m_Blue = std::clamp(param, 0, 255);
       m_ColourGiven = true;
       break;
-    case Word::Plain:
+    case RtfWord::Plain:
       charChange();
       chr = CharState{};
       break;
-    case Word::B:
+    case RtfWord::B:
       effect(CFE_BOLD, on);
       break;
-    case Word::I:
+    case RtfWord::I:
       effect(CFE_ITALIC, on);
       break;
-    case Word::Ul:
+    case RtfWord::Ul:
       effect(CFE_UNDERLINE, on);
       break;
-    case Word::UlNone:
+    case RtfWord::UlNone:
       effect(CFE_UNDERLINE, false);
       break;
-    case Word::Strike:
+    case RtfWord::Strike:
       effect(CFE_STRIKEOUT, on);
       break;
-    case Word::Protect:
+    case RtfWord::Protect:
       effect(CFE_PROTECTED, on);
       break;
-    case Word::Fs:
+    case RtfWord::Fs:
       charChange();
       chr.halfPoints = hasParam && param > 0 ? std::min(param, kMaxHalfPoints) : 24;
       break;
-    case Word::Cf:
+    case RtfWord::Cf:
       charChange();
       chr.colour = param;
       break;
-    case Word::V:
+    case RtfWord::V:
       charChange();
       chr.hidden = on;
       break;
-    case Word::Pard:
+    case RtfWord::Pard:
       FlushBytes();
       para = RtfParaProps{};
       break;
-    case Word::Li:
+    case RtfWord::Li:
       para.leftIndent = static_cast<int32_t>(ClampMeasure(param));
       break;
-    case Word::Ri:
+    case RtfWord::Ri:
       para.format.rightIndent = static_cast<int32_t>(ClampMeasure(param));
       break;
-    case Word::Fi:
+    case RtfWord::Fi:
       para.firstIndent = static_cast<int32_t>(ClampMeasure(param));
       break;
-    case Word::Ql:
+    case RtfWord::Ql:
       para.format.alignment = PFA_LEFT;
       break;
-    case Word::Qr:
+    case RtfWord::Qr:
       para.format.alignment = PFA_RIGHT;
       break;
-    case Word::Qc:
+    case RtfWord::Qc:
       para.format.alignment = PFA_CENTER;
       break;
-    case Word::Qj:
+    case RtfWord::Qj:
       para.format.alignment = PFA_JUSTIFY;
       break;
-    case Word::Sb:
+    case RtfWord::Sb:
       para.format.spaceBefore = static_cast<int32_t>(ClampMeasure(param));
       break;
-    case Word::Sa:
+    case RtfWord::Sa:
       para.format.spaceAfter = static_cast<int32_t>(ClampMeasure(param));
       break;
-    case Word::Sl:
+    case RtfWord::Sl:
       para.lineSpacing = static_cast<int32_t>(ClampMeasure(param));
       break;
-    case Word::SlMult:
+    case RtfWord::SlMult:
       para.lineMultiple = on;
       break;
-    case Word::Tx:
+    case RtfWord::Tx:
       if (para.format.tabCount < kMaxTabStops)
         para.format.tabs[static_cast<size_t>(para.format.tabCount++)] =
             static_cast<int32_t>(ClampMeasure(param));
       break;
-    case Word::Ls:
+    case RtfWord::Ls:
       if (g.dest == Dest::Body && para.format.numbering == 0) para.format.numbering = PFN_BULLET;
       break;
-    case Word::Pn:
+    case RtfWord::Pn:
       g.dest = Dest::Numbering;
       m_Numbering = {};
       break;
-    case Word::PnLvlBlt:
+    case RtfWord::PnLvlBlt:
       m_Numbering.bullet = true;
       break;
-    case Word::PnLvlBody:
-    case Word::PnLvl:
+    case RtfWord::PnLvlBody:
+    case RtfWord::PnLvl:
       m_Numbering.body = true;
       break;
-    case Word::PnDec:
+    case RtfWord::PnDec:
       m_Numbering.kind = PFN_ARABIC;
       break;
-    case Word::PnLcLtr:
+    case RtfWord::PnLcLtr:
       m_Numbering.kind = PFN_LCLETTER;
       break;
-    case Word::PnUcLtr:
+    case RtfWord::PnUcLtr:
       m_Numbering.kind = PFN_UCLETTER;
       break;
-    case Word::PnLcRm:
+    case RtfWord::PnLcRm:
       m_Numbering.kind = PFN_LCROMAN;
       break;
-    case Word::PnUcRm:
+    case RtfWord::PnUcRm:
       m_Numbering.kind = PFN_UCROMAN;
       break;
-    case Word::PnStart:
+    case RtfWord::PnStart:
       m_Numbering.start = param;
       break;
-    case Word::PnIndent:
+    case RtfWord::PnIndent:
       m_Numbering.indent = param;
       break;
-    case Word::PnTxtA:
+    case RtfWord::PnTxtA:
       FlushBytes();
       g.dest = Dest::NumberAfter;
       break;
-    case Word::PnTxtB:
+    case RtfWord::PnTxtB:
       FlushBytes();
       g.dest = Dest::NumberBefore;
       break;
-    case Word::OwnPara:
+    case RtfWord::OwnPara:
       g.dest = Dest::OwnPara;
       break;
-    case Word::OwnAlignment:
+    case RtfWord::OwnAlignment:
       if (g.dest == Dest::OwnPara) para.ownAlignment = static_cast<uint16_t>(std::clamp(param, 0, 0xFFFF));
       break;
-    case Word::OwnLineSpacingRule:
+    case RtfWord::OwnLineSpacingRule:
       if (g.dest == Dest::OwnPara) para.ownLineSpacingRule = static_cast<uint8_t>(std::clamp(param, 0, 255));
       break;
-    case Word::OwnLineSpacing:
+    case RtfWord::OwnLineSpacing:
       if (g.dest == Dest::OwnPara) para.ownLineSpacing = static_cast<int32_t>(ClampMeasure(param));
       break;
-    case Word::OwnNumbering:
+    case RtfWord::OwnNumbering:
       if (g.dest == Dest::OwnPara) para.ownNumbering = static_cast<uint16_t>(std::clamp(param, 0, 0xFFFF));
       break;
-    case Word::OwnNumberingStyle:
+    case RtfWord::OwnNumberingStyle:
       if (g.dest == Dest::OwnPara)
         para.ownNumberingStyle = static_cast<uint16_t>(std::clamp(param, 0, 0xFFFF));
       break;
-    case Word::Par:
+    case RtfWord::Par:
       if (g.dest == Dest::Body) EndParagraph();
       break;
-    case Word::Line:
+    case RtfWord::Line:
       AddUnit(kLineBreak);
       break;
-    case Word::Tab:
+    case RtfWord::Tab:
       AddUnit(u'\t');
       break;
-    case Word::Cell:
+    case RtfWord::Cell:
       if (g.dest == Dest::Body) ++m_PendingCells;
       break;
-    case Word::Row:
+    case RtfWord::Row:
       if (g.dest == Dest::Body) EndRow();
       break;
-    case Word::Bin: {
+    case RtfWord::Bin: {
       FlushBytes();
       const size_t n = static_cast<size_t>(std::max(param, 0));
       m_Pos += std::min(n, m_In.size() - m_Pos);
       break;
     }
-    case Word::Skip:
+    case RtfWord::Skip:
       if (!g.isRoot) DestinationWord(name, hasParam, param);
       break;
-    case Word::Char:
-      AddUnit(it->second.ch);
+    case RtfWord::Char:
+      AddUnit(info->ch);
       break;
   }
 }
@@ -881,7 +643,9 @@ int CRtfParser::CurrentCodePage() {
 
 void CRtfParser::AddByte(unsigned char byte) {
   const int codePage = CurrentCodePage();
-  if (!m_Bytes.empty() && codePage != m_BytesCodePage) FlushBytes();
+  if (!m_Bytes.empty() &&
+      (codePage != m_BytesCodePage || (m_Bytes.size() >= kMaxPendingBytes && !m_LeadOpen)))
+    FlushBytes();
   m_BytesCodePage = codePage;
   m_Bytes.push_back(static_cast<char>(byte));
   m_LeadOpen = !m_LeadOpen && IsLeadByte(codePage, byte);
@@ -906,10 +670,10 @@ void CRtfParser::AddUnits(const char16_t* units, size_t count) {
       AddToFontTable(units, count);
       break;
     case Dest::NumberBefore:
-      m_Numbering.before.append(units, count);
+      m_Numbering.before.append(units, std::min(count, kMaxNumberText - m_Numbering.before.size()));
       break;
     case Dest::NumberAfter:
-      m_Numbering.after.append(units, count);
+      m_Numbering.after.append(units, std::min(count, kMaxNumberText - m_Numbering.after.size()));
       break;
     default:
       break;
@@ -933,12 +697,15 @@ void CRtfParser::AddToBody(const char16_t* units, size_t count) {
   if (m_FormatDirty) {
     m_FormatDirty = false;
     m_Format = Resolve(Top().chr);
-    if (m_Paragraph.runs.empty() || !(m_Paragraph.runs.back().format == m_Format))
-      m_Paragraph.runs.push_back({m_Format, {}});
-  } else if (m_Paragraph.runs.empty()) {
-    m_Paragraph.runs.push_back({m_Format, {}});
+    if (!m_InRun || !(m_RunFormat == m_Format)) {
+      FlushRun();
+      m_RunFormat = m_Format;
+    }
+  } else if (!m_InRun) {
+    m_RunFormat = m_Format;
   }
-  m_Paragraph.runs.back().text.append(units, count);
+  m_InRun = true;
+  m_RunText.append(units, count);
 }
 
 void CRtfParser::AddToFontTable(const char16_t* units, size_t count) {
@@ -952,17 +719,19 @@ void CRtfParser::FinishFont() {
   auto& name = m_Font.name;
   while (!name.empty() && name.back() == u' ') name.pop_back();
   while (!name.empty() && name.front() == u' ') name.erase(name.begin());
-  m_Fonts[m_FontNumber] = m_Font;
+  if (m_Fonts.size() < kMaxTableEntries || m_Fonts.contains(m_FontNumber)) m_Fonts[m_FontNumber] = m_Font;
   m_FontNumber = -1;
   m_Font = {};
   m_FormatDirty = true;
 }
 
 void CRtfParser::FinishColour() {
-  if (m_ColourGiven)
-    m_Colours.push_back(static_cast<uint32_t>(m_Red | (m_Green << 8) | (m_Blue << 16)));
-  else
-    m_Colours.push_back(std::nullopt);
+  if (m_Colours.size() < kMaxTableEntries) {
+    if (m_ColourGiven)
+      m_Colours.push_back(static_cast<uint32_t>(m_Red | (m_Green << 8) | (m_Blue << 16)));
+    else
+      m_Colours.push_back(std::nullopt);
+  }
   m_ColourGiven = false;
   m_Red = m_Green = m_Blue = 0;
   m_FormatDirty = true;
@@ -1006,14 +775,20 @@ void RepairSurrogates(std::u16string& text) {
   }
 }
 
+void CRtfParser::FlushRun() {
+  if (m_RunText.empty()) return;
+  RepairSurrogates(m_RunText);
+  m_Sink.Run(m_RunFormat, m_RunText);
+  m_RunText.clear();
+}
+
 void CRtfParser::EndParagraph() {
   FlushBytes();
   m_PendingCells = 0;
-  m_Paragraph.format = ParaFormatOf(Top().para);
-  m_Paragraph.mark = m_FormatDirty ? Resolve(Top().chr) : m_Format;
-  for (RichRun& run : m_Paragraph.runs) RepairSurrogates(run.text);
-  m_Content.paragraphs.push_back(std::move(m_Paragraph));
-  m_Paragraph = {};
+  FlushRun();
+  m_Sink.EndParagraph(ParaFormatOf(Top().para), m_FormatDirty ? Resolve(Top().chr) : m_Format);
+  m_InRun = false;
+  ++m_ParagraphsEnded;
   m_FormatDirty = true;
 }
 
@@ -1030,8 +805,30 @@ void CRtfParser::EndRow() {
 
 }  // namespace
 
+void CRichContentSink::Run(const RunFormat& format, std::u16string_view text) {
+  m_Paragraph.runs.push_back({format, std::u16string(text)});
+}
+
+void CRichContentSink::EndParagraph(const ParaFormat& format, const RunFormat& mark) {
+  m_Paragraph.format = format;
+  m_Paragraph.mark = mark;
+  m_Content.paragraphs.push_back(std::move(m_Paragraph));
+  m_Paragraph = {};
+}
+
+bool ReadRtf(std::string_view rtf, IRtfSink& sink) {
+  try {
+    CRtfParser(rtf, sink).Read();
+    return true;
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+}
+
 RichContent ReadRtf(std::string_view rtf) {
-  return CRtfParser(rtf).Read();
+  CRichContentSink sink;
+  ReadRtf(rtf, sink);
+  return sink.Take();
 }
 
 }  // namespace orv

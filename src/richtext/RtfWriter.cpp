@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "richtext/CodePages.h"
@@ -17,6 +18,10 @@ struct FontKey {
   std::u16string face;
   uint8_t charset;
   bool operator==(const FontKey&) const = default;
+};
+
+struct FontKeyHash {
+  size_t operator()(const FontKey& k) const { return std::hash<std::u16string>()(k.face) * 31u ^ k.charset; }
 };
 
 bool Contains(std::u16string_view face, std::u16string_view part) {
@@ -40,7 +45,7 @@ const char* FamilyOf(std::u16string_view face, uint8_t charset) {
 
 class CRtfWriter {
  public:
-  explicit CRtfWriter(const RichContent& content) : m_Content(content) {}
+  explicit CRtfWriter(const RichParagraphWalk& walk) : m_Walk(walk) {}
 
   std::string Write();
 
@@ -48,6 +53,7 @@ class CRtfWriter {
   void CollectTables(const RunFormat& format);
   int FontIndex(const RunFormat& format) const;
   int ColourIndex(uint32_t colour) const;
+  void WriteParagraph(const RichParagraph& p);
 
   void WriteHeader();
   void WriteParagraphWords(const ParaFormat& f);
@@ -56,19 +62,22 @@ class CRtfWriter {
   void Word(std::string_view word);
   void Word(std::string_view word, int64_t param);
 
-  const RichContent& m_Content;
+  const RichParagraphWalk& m_Walk;
   std::vector<FontKey> m_Fonts;
+  std::unordered_map<FontKey, int, FontKeyHash> m_FontIndex;
   std::vector<uint32_t> m_Colours;
+  std::unordered_map<uint32_t, int> m_ColourIndex;  // 1 for the first entry: 0 is automatic
   std::string m_Out;
   RunFormat m_State;
   bool m_NeedDelimiter = false;
+  std::optional<ParaFormat> m_Previous;
+  bool m_First = true;
 };
 
 std::string CRtfWriter::Write() {
-  RichContent single;
-  const RichContent& content = m_Content.paragraphs.empty() ? single : m_Content;
-  if (m_Content.paragraphs.empty()) single.paragraphs.emplace_back();
-  for (const RichParagraph& p : content.paragraphs) {
+  size_t paragraphs = 0;
+  m_Walk([&](const RichParagraph& p) {
+    ++paragraphs;
     bool empty = true;
     for (const RichRun& r : p.runs)
       if (!r.text.empty()) {
@@ -76,8 +85,10 @@ std::string CRtfWriter::Write() {
         empty = false;
       }
     if (empty) CollectTables(p.mark);
-  }
-  m_Out.reserve(256 + content.paragraphs.size() * 16);
+  });
+  const RichParagraph single;
+  if (paragraphs == 0) CollectTables(single.mark);
+  m_Out.reserve(256 + paragraphs * 16);
   WriteHeader();
   // What the reader starts with: the default font, 12 points, automatic colour.
   m_State = RunFormat{};
@@ -85,45 +96,49 @@ std::string CRtfWriter::Write() {
   m_State.charset = m_Fonts.front().charset;
   Word("\\viewkind4");
   Word("\\uc", 1);
-  const ParaFormat* previous = nullptr;
-  bool first = true;
-  for (const RichParagraph& p : content.paragraphs) {
-    if (!previous || !(*previous == p.format)) WriteParagraphWords(p.format);
-    previous = &p.format;
-    bool empty = true;
-    for (const RichRun& r : p.runs) {
-      if (r.text.empty()) continue;
-      WriteCharWords(r.format, first);
-      first = false;
-      empty = false;
-      WriteText(r.text, CodePageOfCharset(r.format.charset, kDocumentCodePage));
-    }
-    if (empty) {
-      WriteCharWords(p.mark, first);
-      first = false;
-    }
-    m_Out += "\\par\r\n";
-    m_NeedDelimiter = false;
-  }
+  if (paragraphs == 0)
+    WriteParagraph(single);
+  else
+    m_Walk([&](const RichParagraph& p) { WriteParagraph(p); });
   m_Out += "}\r\n";
   return std::move(m_Out);
 }
 
+void CRtfWriter::WriteParagraph(const RichParagraph& p) {
+  if (!m_Previous || !(*m_Previous == p.format)) WriteParagraphWords(p.format);
+  m_Previous = p.format;
+  bool empty = true;
+  for (const RichRun& r : p.runs) {
+    if (r.text.empty()) continue;
+    WriteCharWords(r.format, m_First);
+    m_First = false;
+    empty = false;
+    WriteText(r.text, CodePageOfCharset(r.format.charset, kDocumentCodePage));
+  }
+  if (empty) {
+    WriteCharWords(p.mark, m_First);
+    m_First = false;
+  }
+  m_Out += "\\par\r\n";
+  m_NeedDelimiter = false;
+}
+
 void CRtfWriter::CollectTables(const RunFormat& format) {
-  if (FontIndex(format) < 0) m_Fonts.push_back({format.face, format.charset});
-  if (!(format.effects & CFE_AUTOCOLOR) && ColourIndex(format.colour) < 0) m_Colours.push_back(format.colour);
+  if (m_FontIndex.emplace(FontKey{format.face, format.charset}, static_cast<int>(m_Fonts.size())).second)
+    m_Fonts.push_back({format.face, format.charset});
+  if (!(format.effects & CFE_AUTOCOLOR) &&
+      m_ColourIndex.emplace(format.colour, static_cast<int>(m_Colours.size()) + 1).second)
+    m_Colours.push_back(format.colour);
 }
 
 int CRtfWriter::FontIndex(const RunFormat& format) const {
-  for (size_t i = m_Fonts.size(); i-- > 0;)
-    if (m_Fonts[i].charset == format.charset && m_Fonts[i].face == format.face) return static_cast<int>(i);
-  return -1;
+  const auto it = m_FontIndex.find(FontKey{format.face, format.charset});
+  return it == m_FontIndex.end() ? -1 : it->second;
 }
 
 int CRtfWriter::ColourIndex(uint32_t colour) const {
-  for (size_t i = 0; i < m_Colours.size(); ++i)
-    if (m_Colours[i] == colour) return static_cast<int>(i) + 1;  // entry 0 is the automatic colour
-  return -1;
+  const auto it = m_ColourIndex.find(colour);
+  return it == m_ColourIndex.end() ? -1 : it->second;
 }
 
 void CRtfWriter::WriteHeader() {
@@ -311,8 +326,14 @@ void CRtfWriter::Word(std::string_view word, int64_t param) {
 
 }  // namespace
 
+std::string WriteRtf(const RichParagraphWalk& walk) {
+  return CRtfWriter(walk).Write();
+}
+
 std::string WriteRtf(const RichContent& content) {
-  return CRtfWriter(content).Write();
+  return WriteRtf([&](const RichParagraphVisitor& visit) {
+    for (const RichParagraph& p : content.paragraphs) visit(p);
+  });
 }
 
 }  // namespace orv

@@ -238,6 +238,14 @@ TEST_F(CalendarCommands, CommentariesComeInFromRtfFilesAndGoOutAsTheWriterProduc
   EXPECT_EQ(Orv({"commentary", file, "2005-03-08", "--rtf", empty}).status, 0);
   EXPECT_EQ(Orv({"commentary", file, "2005-03-08"}).status, 1);
   EXPECT_EQ(Orv({"commentary", file, "2005-03-07", "--rtf", Path("missing.rtf")}).status, 2);
+
+  // More than 64 MB of RTF is no commentary: refused, and the stored one stays.
+  const std::string huge = WriteText(dir / "huge.rtf", "{\\rtf1 x");
+  fs::resize_file(huge, (uintmax_t{64} << 20) + 1);
+  const OrvRun refused = Orv({"commentary", file, "2005-03-07", "--rtf", huge});
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_EQ(refused.err, "Výklad je příliš velký\n");
+  EXPECT_EQ(Orv({"commentary", file, "2005-03-07"}).out, stored.out);
 }
 
 }  // namespace

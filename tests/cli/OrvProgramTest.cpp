@@ -85,6 +85,17 @@ TEST_F(OrvProgram, CommandsOfTheModuleAndOfItsOwn) {
   EXPECT_EQ(print.output.rfind("{\\rtf1", 0), 0u) << print.output;
 }
 
+// The text goes out as it is read, from a file or from a pipe alike.
+TEST_F(OrvProgram, Rtf2TxtReadsFilesAndPipes) {
+  std::ofstream(dir / "in.rtf") << "{\\rtf1 Slunce\\par sv\\'edt\\'ed\\line dnes}";
+  const ProcessRun file = Orv("rtf2txt " + Quoted(dir / "in.rtf"));
+  EXPECT_EQ(file.status, 0);
+  EXPECT_EQ(file.output, "Slunce\nsvítí\ndnes\n");
+  const ProcessRun pipe = Shell("cat " + Quoted(dir / "in.rtf") + " | " + Quoted(BinaryDir() / "src/orv") +
+                                " rtf2txt /dev/stdin");
+  EXPECT_EQ(pipe.output, file.output);
+}
+
 TEST_F(OrvProgram, SaysSoWhenTheModuleIsMissing) {
   fs::copy_file(BinaryDir() / "src/orv", dir / "orv");
   const ProcessRun run = Orv("commentary " + Quoted(dir / "k.orv") + " 2005-01-03", dir / "orv");

@@ -251,6 +251,29 @@ TEST_F(RichEditCtrlTest, StreamingInTheEmptyStringLeavesTheControlEmpty) {
   EXPECT_EQ(ctrl.StreamOut(), rtf);
 }
 
+TEST_F(RichEditCtrlTest, RtfOverTheBoundIsRefusedAndLeavesTheControlEmpty) {
+  std::string rtf = "{\\rtf1 x\\par y}";
+  EXPECT_TRUE(ctrl.StreamIn(rtf));
+  EXPECT_EQ(ctrl.GetText(), "x\ry");
+  rtf.resize(CRichEditCtrl::kMaxStreamIn + 1, ' ');
+  EXPECT_FALSE(ctrl.StreamIn(rtf));
+  EXPECT_EQ(ctrl.GetTextLength(), 0);
+  EXPECT_FALSE(ctrl.GetModify());
+  EXPECT_EQ(ctrl.StreamOut(), CRichEditCtrl().StreamOut());
+}
+
+// Every paragraph and run costs the document memory: RTF that states them densely is refused.
+TEST_F(RichEditCtrlTest, RtfOfMoreParagraphsThanItsSizeAllowsIsRefused) {
+  std::string rtf = "{\\rtf1 ";
+  while (rtf.size() < 600'000) rtf += "one line of the text\\par\r\n";
+  EXPECT_TRUE(ctrl.StreamIn(rtf + "}"));
+  EXPECT_GT(ctrl.GetTextLength(), 450'000);
+  while (rtf.size() < 1'200'000) rtf += "\\par";
+  EXPECT_FALSE(ctrl.StreamIn(rtf + "}"));
+  EXPECT_EQ(ctrl.GetTextLength(), 0);
+  EXPECT_LE(CRichEditCtrl::MaxPieces(40 << 20), (size_t{40} << 20) / 8);
+}
+
 // The control's RTF reads back to the same bytes, text and formats.
 TEST_F(RichEditCtrlTest, WhatTheControlWritesReadsBackUnchanged) {
   Select("Nadpis");

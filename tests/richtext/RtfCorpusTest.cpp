@@ -48,8 +48,9 @@ TEST_F(RtfCorpus, EveryFileLoadsIntoTheControlAndWritesBackStably) {
   for (const auto& entry : std::filesystem::directory_iterator(CorpusDir())) {
     if (entry.path().extension() != ".rtf") continue;
     ++files;
+    const std::string bytes = ReadFile(entry.path());
     CRichEditCtrl ctrl;
-    ctrl.StreamIn(ReadFile(entry.path()));
+    ASSERT_TRUE(ctrl.StreamIn(bytes)) << entry.path();
     const std::string text = ctrl.GetText();
     EXPECT_EQ(static_cast<int>(text.size()), ctrl.GetTextLength()) << entry.path();
     EXPECT_EQ(text.find_first_of(std::string("\n\0", 2)), std::string::npos) << entry.path();
@@ -59,6 +60,10 @@ TEST_F(RtfCorpus, EveryFileLoadsIntoTheControlAndWritesBackStably) {
     again.StreamIn(rtf);
     EXPECT_EQ(again.StreamOut(), rtf) << entry.path();
     EXPECT_EQ(again.GetText(), text) << entry.path();
+    // The control builds its document as the reader reads; inserting the whole content gives the same.
+    CRichEditCtrl inserted;
+    inserted.InsertAtCaret(ReadRtf(bytes));
+    EXPECT_EQ(inserted.StreamOut(), rtf) << entry.path();
   }
   EXPECT_GT(files, 50);
 }
@@ -113,6 +118,25 @@ TEST_F(RtfCorpus, PandocUnicodeEscapesAndSkippedFallbacks) {
   const RichContent c = Read("pandoc-unicode.rtf");
   ASSERT_EQ(c.paragraphs.size(), 1u);
   EXPECT_EQ(c.paragraphs[0].runs.at(0).text, u"\u201Chi\u201D\u2018hi\u2019\uF0B7\u03B1\u00E4");
+}
+
+// Paragraphs here show no numbers of their own: a list item keeps the number its program showed.
+TEST_F(RtfCorpus, ListItemsKeepTheirNumbers) {
+  struct Case {
+    const char* file;
+    const char* start;
+  };
+  for (const Case& c :
+       {Case{"word-list-complex.rtf", "1.\tOne\n2.\tTwo\na.\tThree\nb.\tFour\ni.\tFive\nii.\tSix\n"},
+        {"textedit-list.rtf", "\t•\tone\n\t•\ttwo\n\t⁃\tsub\n"},
+        {"richedit-riched20-pn-list.rtf", "Paragraph\n\uF0B7\tBullet\n"},
+        {"wordmac-list-bullet.rtf", "Text before list\n1.\titem one level one\n"}}) {
+    const std::string text = Utf8Text(Read(c.file));
+    EXPECT_EQ(text.substr(0, std::string_view(c.start).size()), c.start) << c.file;
+  }
+  const RichContent riched = Read("richedit-riched20-pn-list.rtf");
+  EXPECT_EQ(riched.paragraphs.at(4).runs.at(0).text, u"1.\tList 1");
+  EXPECT_EQ(riched.paragraphs.at(4).format.numbering, PFN_ARABIC);
 }
 
 TEST_F(RtfCorpus, BrokenFilesLoadWhatTheyHold) {

@@ -28,7 +28,7 @@ TEST(RtfReader, TextOfControlWordsSymbolsAndDestinations) {
       {"{\\rtf1{\\info{\\title t}}{\\stylesheet{\\s1 Normal;}}{\\header h}x}", "x"},
       {"{\\rtf1 {\\field{\\*\\fldinst HYPERLINK \"u\"}{\\fldrslt link}} text}", "link text"},
       {"{\\rtf1 a\\v hidden\\v0 b}", "ab"},
-      {"{\\rtf1 {\\footnote note}x{\\pntext 1.\\tab}{\\listtext 2.\\tab}y}", "xy"},
+      {"{\\rtf1 {\\footnote note}x}", "x"},
       {"{\\rtf1 \\trowd\\cellx1\\cellx2\\cellx3 a\\cell b\\cell\\cell\\row c\\par}", "a\tb\t\nc"},
       {"{\\rtf1\\uc1 \\u268?\\u-3913?{\\uc2\\u228\\'e8a}b\\u945 c}", "Č\uF0B7äb\u03B1"},
       {"{\\rtf1 \\u-10179?\\u-8704?}", "\U0001F600"},
@@ -61,6 +61,10 @@ TEST(RtfReader, BytesDecodeInTheCodePageOfTheFontsCharacterSet) {
       {"\\ansi\\ansicpg936{\\fonttbl{\\f0 A;}}", "\\'c4\\'e3", "你"},
       {"\\ansi\\ansicpg99999{\\fonttbl{\\f0 A;}}", "\\'e9x", "?x"},
       {"\\ansi\\ansicpg0{\\fonttbl{\\f0 A;}}", "\\'e9", "é"},
+      // Converters that compose letters with points and tones hold the last letter back.
+      {"\\ansi{\\fonttbl{\\f0\\fcharset177 A;}}", "\\'f9\\'ec\\'e5\\'ed", "שלום"},
+      {"\\ansi{\\fonttbl{\\f0\\fcharset163 A;}}", "Vi\\'ea\\'f2t Nam", "Việt Nam"},
+      {"\\ansi{\\fonttbl{\\f0\\fcharset163 A;}}", "\\'e0", "à"},
   };
   for (const Case& c : cases) {
     const std::string rtf = std::string("{\\rtf1") + c.header + "\\f0 " + c.bytes + "}";
@@ -119,7 +123,22 @@ TEST(RtfReader, ParagraphPropertiesNumberingAndPard) {
   EXPECT_EQ(c.paragraphs[3].format.lineSpacingRule, kSpacingTwentieths);
   EXPECT_EQ(c.paragraphs[3].format.lineSpacing, 23);
   EXPECT_EQ(c.paragraphs[4].format, (ParaFormat{.alignment = PFA_RIGHT}));
-  EXPECT_EQ(test::Utf8Text(c), "a\nb\nc\nd\ne");
+  EXPECT_EQ(test::Utf8Text(c), "a\nb\n1.\tc\n-\td\ne");
+}
+
+// The number as LibreOffice writes it: the list text group resets the formats of its own group only.
+TEST(RtfReader, ListTextIsTheVisibleNumberOfItsParagraph) {
+  const RichContent c = ReadRtf(
+      "{\\rtf1{\\fonttbl{\\f0 Liberation Serif;}{\\f1 OpenSymbol;}}\\pard\\li720\\fi-360\\ls1 "
+      "{\\listtext\\pard\\plain \\f0\\b 1.\\tab}\\i First\\par "
+      "{\\listtext\\pard\\plain \\f1 \\u8226\\'95\\tab}Second\\par}");
+  ASSERT_EQ(c.paragraphs.size(), 2u);
+  EXPECT_EQ(Utf8Text(c), "1.\tFirst\n•\tSecond");
+  EXPECT_EQ(c.paragraphs[0].runs.at(0).format.effects & (CFE_BOLD | CFE_ITALIC), CFE_BOLD);
+  EXPECT_EQ(c.paragraphs[0].runs.at(1).format.effects & (CFE_BOLD | CFE_ITALIC), CFE_ITALIC);
+  EXPECT_EQ(c.paragraphs[0].format.startIndent, 360);  // the group's \pard stays in the group
+  EXPECT_EQ(c.paragraphs[1].runs.at(0).format.face, u"OpenSymbol");
+  EXPECT_EQ(c.paragraphs[1].runs.at(1).format.face, u"Liberation Serif");
 }
 
 TEST(RtfReader, HostileInputLoadsWhatItCan) {

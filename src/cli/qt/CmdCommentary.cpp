@@ -3,7 +3,6 @@
 // program's RTF reader and stored as the program stores what its editor holds: the RTF its writer
 // produces and the plain text, by the store rules of day and month commentaries.
 #include <fstream>
-#include <iterator>
 #include <ostream>
 
 #include "cli/CliArgs.h"
@@ -17,13 +16,25 @@ namespace {
 
 constexpr const char* kUsage = "Použití: orv commentary SOUBOR.orv RRRR-MM-DD [--month] [--rtf VSTUP.rtf]";
 
-std::optional<std::string> ReadWholeFile(const std::string& path, CliContext& ctx) {
+constexpr const char* kTooLarge = "Výklad je příliš velký\n";
+
+// The RTF of a commentary to bring in; a file longer than a commentary may be is not read at all.
+std::optional<std::string> ReadCommentaryFile(const std::string& path, CliContext& ctx) {
   std::ifstream file(path, std::ios::binary);
   if (!file) {
     ctx.err << "Soubor \"" << path << "\" nelze otevřít.\n";
     return std::nullopt;
   }
-  return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  std::string rtf;
+  char block[1 << 16];
+  while (file.read(block, sizeof block) || file.gcount() > 0) {
+    if (rtf.size() + static_cast<size_t>(file.gcount()) > CRichEditCtrl::kMaxStreamIn) {
+      ctx.err << kTooLarge;
+      return std::nullopt;
+    }
+    rtf.append(block, static_cast<size_t>(file.gcount()));
+  }
+  return rtf;
 }
 
 int PrintCommentary(const CEntrTxt* record, CliContext& ctx) {
@@ -57,11 +68,14 @@ int CmdCommentary(const std::vector<std::string>& words, CliContext& ctx) {
   const std::optional<std::string> input = args->Value("--rtf");
   if (!input) return PrintCommentary(month ? doc.GetMonthRecord(monthKey) : doc.GetDayRecord(dayKey), ctx);
 
-  const std::optional<std::string> rtf = ReadWholeFile(*input, ctx);
+  const std::optional<std::string> rtf = ReadCommentaryFile(*input, ctx);
   if (!rtf) return kExitError;
   EnsureGuiApplication();
   CRichEditCtrl editor;
-  editor.StreamIn(*rtf);
+  if (!editor.StreamIn(*rtf)) {
+    ctx.err << kTooLarge;
+    return kExitError;
+  }
   const std::string text = editor.GetText();
   // An empty commentary is stored as nothing at all, as the editor stores one.
   const std::string stored = text.empty() ? std::string() : editor.StreamOut();
