@@ -8,6 +8,7 @@
 
 #include "app/BaseFont.h"
 #include "app/CommandIds.h"
+#include "app/FormattingBinding.h"
 #include "app/MainFrame.h"
 #include "app/RecentFileList.h"
 #include "core/UiServices.h"
@@ -100,6 +101,7 @@ CCalendarWindow::CCalendarWindow(CTedDoc& doc, IUiServices& ui, CRecentFileList&
   m_Frame->StyleBar()->SetFaces(InstalledFaces());
   BindEditor(*m_MonthEditor);
   BindEditor(*m_DayEditor);
+  m_Formatting = new CFormattingBinding(*m_Frame, doc, *m_MonthEditor, *m_DayEditor);
 
   m_Panes = std::make_unique<CCalendarPanesBinding>(*m_View, *m_MonthEditor, *m_DayEditor);
   m_Model = std::make_unique<CCalendarViewModel>(doc, *m_Panes, std::move(today));
@@ -160,13 +162,7 @@ void CCalendarWindow::SetUpEditors() {
   for (CRichTextView* editor : {m_MonthEditor, m_DayEditor})
     editor->Editor().DoInitialUpdate(m_Frame->BaseFont());
   m_EditorUi.EndSetUp();
-
-  std::vector<std::string> charStyles;
-  for (const auto& [name, style] : m_Doc.m_Styles) charStyles.push_back(name);
-  std::vector<std::string> parStyles;
-  for (const auto& [name, style] : m_Doc.m_StylesPar) parStyles.push_back(name);
-  m_Frame->StyleBar()->SetCharStyles(charStyles);
-  m_Frame->StyleBar()->SetParStyles(parStyles);
+  m_Formatting->RefreshStyleLists();
 }
 
 void CCalendarWindow::Start() {
@@ -244,6 +240,7 @@ void CCalendarWindow::ToggleViewOnly() {
 void CCalendarWindow::DescribeView(SFrameState& state) const {
   state.viewOnly = m_Model->IsViewOnly();
   state.categoriesShown = m_Model->Switches().categories;
+  m_Formatting->Describe(state);
   for (const SCalendarMove& move : kMoves)
     if (!m_Model->IsEnabled(move.command)) state.viewDisabled.push_back(move.id);
 }

@@ -24,6 +24,7 @@
 namespace orv {
 
 class CCalendarPanesBinding;
+class CFormattingBinding;
 class CCalendarViewModel;
 class CMainFrame;
 class CRecentFileList;
@@ -74,6 +75,7 @@ class CCalendarWindow {
   CRichTextView* m_DayEditor = nullptr;
   std::unique_ptr<CCalendarPanesBinding> m_Panes;
   std::unique_ptr<CCalendarViewModel> m_Model;
+  CFormattingBinding* m_Formatting = nullptr;  // owned by the frame
   CDocumentCommands m_Commands;
 };
 
