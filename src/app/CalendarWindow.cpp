@@ -101,7 +101,7 @@ CCalendarWindow::CCalendarWindow(CTedDoc& doc, IUiServices& ui, CRecentFileList&
   m_Frame->StyleBar()->SetFaces(InstalledFaces());
   BindEditor(*m_MonthEditor);
   BindEditor(*m_DayEditor);
-  m_Formatting = new CFormattingBinding(*m_Frame, doc, *m_MonthEditor, *m_DayEditor);
+  m_Formatting = new CFormattingBinding(*m_Frame, doc, m_EditorUi, *m_MonthEditor, *m_DayEditor);
 
   m_Panes = std::make_unique<CCalendarPanesBinding>(*m_View, *m_MonthEditor, *m_DayEditor);
   m_Model = std::make_unique<CCalendarViewModel>(doc, *m_Panes, std::move(today));
@@ -115,6 +115,7 @@ CCalendarWindow::CCalendarWindow(CTedDoc& doc, IUiServices& ui, CRecentFileList&
   AddCalendarHandlers();
   AddFocusHandlers();
   m_Frame->SetViewState([this](SFrameState& state) { DescribeView(state); });
+  m_Formatting->SetReformatHooks([this] { m_Model->CommitDay(); }, [this] { ShowSelectedCommentaries(); });
 
   m_Commands.SetOnReplaced([this] { Start(); });
   m_Commands.SetOnChanged([this] { ShowDocumentState(); });
@@ -173,6 +174,14 @@ void CCalendarWindow::Start() {
   m_View->Refresh();
   m_View->FocusTable();
   ShowDocumentState();
+}
+
+void CCalendarWindow::ShowSelectedCommentaries() {
+  const Date date = m_Model->SelectedDate();
+  const CEntrTxt* month = m_Doc.m_DataMesice.Find(MonthKey(date.year, date.month));
+  const CEntrTxt* day = m_Doc.m_DataTxt.Find(DayKey(date));
+  m_Panes->LoadMonthCommentary(month ? month->m_Rtf : std::string());
+  m_Panes->LoadDayCommentary(day ? day->m_Rtf : std::string());
 }
 
 void CCalendarWindow::ShowDocumentState() {

@@ -64,6 +64,8 @@ class CCalendarWindow {
   bool NoteHeld() const;
   void DescribeView(SFrameState& state) const;
   void ShowDocumentState();
+  // The commentaries of the selected day and its month again, as the calendar stores them.
+  void ShowSelectedCommentaries();
 
   CTedDoc& m_Doc;
   IUiServices& m_Ui;

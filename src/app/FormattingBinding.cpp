@@ -4,7 +4,9 @@
 #include <QComboBox>
 #include <QMenu>
 #include <QPalette>
+#include <QProgressDialog>
 
+#include "app/BaseFont.h"
 #include "app/CommandIds.h"
 #include "app/CommandState.h"
 #include "app/MainFrame.h"
@@ -12,14 +14,21 @@
 #include "document/TedDoc.h"
 #include "editor/CommentaryEditor.h"
 #include "editor/FormatCommands.h"
+#include "editor/FormatDialogModels.h"
+#include "editor/Reformat.h"
+#include "editor/StyleFormats.h"
 #include "editor/StyleNames.h"
+#include "editor/StylesDialogModel.h"
 #include "editor/TextColours.h"
+#include "editor/UndoStep.h"
 #include "richtext/RichFormats.h"
 #include "ui/ActionMenu.h"
 #include "ui/ColourSwatch.h"
+#include "ui/FormatDialogs.h"
 #include "ui/QtText.h"
 #include "ui/RichTextView.h"
 #include "ui/StyleBar.h"
+#include "ui/StylesDialog.h"
 
 namespace orv {
 namespace {
@@ -63,14 +72,15 @@ QMenu* MenuOf(QAction* action) {
 
 }  // namespace
 
-CFormattingBinding::CFormattingBinding(CMainFrame& frame, CTedDoc& doc, CRichTextView& month,
+CFormattingBinding::CFormattingBinding(CMainFrame& frame, CTedDoc& doc, IUiServices& ui, CRichTextView& month,
                                        CRichTextView& day)
-    : QObject(&frame), m_Frame(frame), m_Doc(doc), m_Month(&month), m_Day(&day), m_Active(&day) {
+    : QObject(&frame), m_Frame(frame), m_Doc(doc), m_Ui(ui), m_Month(&month), m_Day(&day), m_Active(&day) {
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
     if (now == m_Month || now == m_Day) m_Active = static_cast<CRichTextView*>(now);
   });
   AddEffectCommands();
   AddStyleCommands();
+  AddDialogCommands();
   BindStyleBar();
   SetContextMenus();
 }
@@ -152,6 +162,123 @@ void CFormattingBinding::RebuildUserStyleItems(int firstId, int afterId,
     item->setText(FromCp1250(names[static_cast<size_t>(i)]).replace(QLatin1Char('&'), QStringLiteral("&&")));
     menu->addAction(item);
   }
+}
+
+void CFormattingBinding::AddDialogCommands() {
+  m_Frame.SetHandler(cmd::FontDialog, [this] { FontDialog(); });
+  m_Frame.SetHandler(cmd::ParagraphDialog, [this] { ParagraphDialog(); });
+  m_Frame.SetHandler(cmd::TabStopsDialog, [this] { TabStopsDialog(); });
+  m_Frame.SetHandler(cmd::CharStylesDialog, [this] { CharStylesDialog(); });
+  m_Frame.SetHandler(cmd::ParStylesDialog, [this] { ParStylesDialog(); });
+}
+
+void CFormattingBinding::FontDialog() {
+  CCommentaryEditor& editor = m_Active->Editor();
+  const std::optional<SFontChoice> chosen =
+      AskFont(&m_Frame, FontPreset(editor.Control().GetSelectionCharFormat()), InstalledFaces());
+  if (!chosen) return;
+  const SFontResult result = FontResult(*chosen, m_Ui);
+  const CUndoStep step(editor.Control());
+  if (result.charsetFirst) editor.ApplyCharFormat(*result.charsetFirst);
+  editor.ApplyCharFormat(result.format);
+}
+
+void CFormattingBinding::ParagraphDialog() {
+  CCommentaryEditor& editor = m_Active->Editor();
+  const std::optional<ParaFormat> chosen =
+      AskParagraph(&m_Frame, ParagraphPreset(editor.Control().GetParaFormat()), m_Ui);
+  if (chosen) editor.ApplyParaFormat(*chosen);
+}
+
+void CFormattingBinding::TabStopsDialog() {
+  CCommentaryEditor& editor = m_Active->Editor();
+  ParaFormat tabs = editor.Control().GetParaFormat();
+  if (!AskTabStops(&m_Frame, tabs.tabCount, tabs.tabs, m_Ui)) return;
+  tabs.mask = PFM_TABSTOPS;
+  editor.ApplyParaFormat(tabs);
+}
+
+void CFormattingBinding::CharStylesDialog() {
+  CCharStylesModel model(m_Doc, m_Ui);
+  if (!model.Open()) return;
+  const CharFormat selection = m_Active->Editor().Control().GetSelectionCharFormat();
+  // The font dialog's result over the format it was preset with: a style holds every member.
+  const auto askFormat = [this](const CharFormat& base) -> std::optional<CharFormat> {
+    const std::optional<SFontChoice> chosen = AskFont(&m_Frame, FontPreset(base), InstalledFaces());
+    if (!chosen) return std::nullopt;
+    const CharFormat change = FontResult(*chosen, m_Ui).format;
+    CharFormat format = base;
+    format.mask = change.mask;
+    if (change.mask & CFM_FACE) format.face = change.face, format.charset = change.charset;
+    if (change.mask & CFM_SIZE) format.height = change.height;
+    if (change.mask & CFM_COLOR) format.colour = change.colour;
+    format.effects = (base.effects & ~CFM_EFFECTS) | (change.effects & CFM_EFFECTS);
+    return format;
+  };
+  SStylesDialogActions actions;
+  actions.names = [&] { return model.Names(); };
+  actions.add = [&](const std::string& name) {
+    if (!model.CheckNewName(name)) return false;
+    const std::optional<CharFormat> format = askFormat(selection);
+    return format && model.AddNew(name, *format);
+  };
+  actions.edit = [&](const std::string& name) {
+    if (!model.CheckEdit(name)) return false;
+    const std::optional<CharFormat> format = askFormat(model.ChoiceOf(name));
+    return format && model.Edit(name, *format);
+  };
+  actions.remove = [&](const std::string& name) { return model.Delete(name); };
+  if (RunStylesDialog(&m_Frame, QStringLiteral("Syly písma"), QStringLiteral("Zadejte styl písma:"), actions))
+    StylesChanged(model.Commit(m_Doc));
+}
+
+void CFormattingBinding::ParStylesDialog() {
+  CParStylesModel model(m_Doc, m_Ui);
+  if (!model.Open()) return;
+  const CRichEditCtrl& ctrl = m_Active->Editor().Control();
+  SParStyleChoice selection{ctrl.GetParaFormat(), FindCharStyleName(m_Doc, ctrl.GetSelectionCharFormat())};
+  if (selection.charStyle.empty()) selection.charStyle = "Standard2";
+  const auto askFormat = [this](SParStyleChoice choice) -> std::optional<SParStyleChoice> {
+    const std::vector<std::string> charStyles = AllCharStyleNames(m_Doc);
+    const std::optional<ParaFormat> format =
+        AskParagraph(&m_Frame, ParagraphPreset(choice.format), m_Ui, &charStyles, &choice.charStyle);
+    if (!format) return std::nullopt;
+    choice.format = *format;
+    return choice;
+  };
+  SStylesDialogActions actions;
+  actions.names = [&] { return model.Names(); };
+  actions.add = [&](const std::string& name) {
+    if (!model.CheckNewName(name)) return false;
+    const std::optional<SParStyleChoice> choice = askFormat(selection);
+    return choice && model.AddNew(name, *choice);
+  };
+  actions.edit = [&](const std::string& name) {
+    if (!model.CheckEdit(name)) return false;
+    const std::optional<SParStyleChoice> choice = askFormat(model.ChoiceOf(name));
+    return choice && model.Edit(name, *choice);
+  };
+  actions.remove = [&](const std::string& name) { return model.Delete(name); };
+  if (RunStylesDialog(&m_Frame, QStringLiteral("Styly odstavce"), QStringLiteral("Zadejte styl odstavce :"),
+                      actions))
+    StylesChanged(model.Commit(m_Doc));
+}
+
+void CFormattingBinding::StylesChanged(const SStyleEdits& edits) {
+  RefreshStyleLists();
+  if (edits.empty()) return;
+  if (m_BeforeReformat) m_BeforeReformat();
+  const int total = static_cast<int>(m_Doc.m_DataTxt.size() + m_Doc.m_DataMesice.size());
+  QProgressDialog progress(QStringLiteral("Přeformátování výkladů ..."), QString(), 0, total, &m_Frame);
+  progress.setWindowTitle(QStringLiteral("Orvella 2"));
+  progress.setWindowModality(Qt::WindowModal);
+  progress.setMinimumDuration(300);
+  ReformatCommentaries(m_Doc, edits, [&progress](int done, int all) {
+    if (done % 50 != 0 && done != all) return;
+    progress.setLabelText(QStringLiteral("Přeformátování výkladů: %1 z %2").arg(done).arg(all));
+    progress.setValue(done);
+  });
+  if (m_AfterReformat) m_AfterReformat();
 }
 
 void CFormattingBinding::BackToEditor() {

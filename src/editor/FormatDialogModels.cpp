@@ -171,11 +171,9 @@ std::optional<ParaFormat> ParagraphResult(const SParagraphFields& fields, IUiSer
   f.lineSpacing = fields.spacing == 2 ? fields.exactPoints * 20 : 0;
   f.spaceBefore = fields.beforePoints * 20;
   f.spaceAfter = fields.afterPoints * 20;
-  if (fields.tabsChanged) {
-    f.mask |= PFM_TABSTOPS;
-    f.tabCount = fields.tabCount;
-    f.tabs = fields.tabs;
-  }
+  f.tabCount = fields.tabCount;
+  f.tabs = fields.tabs;
+  if (fields.tabsChanged) f.mask |= PFM_TABSTOPS;
   return f;
 }
 

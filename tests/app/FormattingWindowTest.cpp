@@ -7,7 +7,12 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -20,6 +25,7 @@
 #include "app/CommandIds.h"
 #include "app/MainFrame.h"
 #include "app/RecentFileList.h"
+#include "core/Cp1250.h"
 #include "document/TedDoc.h"
 #include "editor/CommentaryEditor.h"
 #include "ui/CalendarView.h"
@@ -69,6 +75,14 @@ class FormattingWindowTest : public ::testing::Test {
     QTest::keyClicks(Day(), text);
     for (int i = 0; i < selected; ++i) Key(Qt::Key_Left, Qt::ShiftModifier);
   }
+  // The day commentary focused again in the active window (a closed popup or dialog leaves no focus
+  // on the offscreen platform).
+  void FocusDay() {
+    Frame().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
+    Day()->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return Day()->hasFocus(); }));
+  }
   QTextCharFormat DayFormatAt(int position) const {
     QTextCursor cursor(Day()->document());
     cursor.setPosition(position + 1);
@@ -82,6 +96,37 @@ class FormattingWindowTest : public ::testing::Test {
       choose(popup);
     });
   }
+
+  // Acts on the modal dialogs that open next, one step per dialog in order of opening: each step gets
+  // the dialog named in it.
+  struct SDialogStep {
+    const char* dialog;
+    std::function<void(QDialog*)> act;
+  };
+  void OnDialogs(std::vector<SDialogStep> steps) {
+    m_Steps = std::move(steps);
+    m_Step = 0;
+    Poll();
+  }
+  void Poll() {
+    QTimer::singleShot(10, [this] {
+      if (m_Step >= m_Steps.size()) return;
+      Poll();  // a step may wait in the dialog it opens
+      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      if (dialog && dialog->objectName() == QString::fromLatin1(m_Steps[m_Step].dialog) &&
+          !dialog->property("acted").toBool()) {
+        dialog->setProperty("acted", true);
+        m_Steps[m_Step++].act(dialog);
+      }
+    });
+  }
+  static void Click(QDialog* dialog, const QString& text) {
+    for (QPushButton* button : dialog->findChildren<QPushButton*>())
+      if (button->text() == text) return button->click();
+    ADD_FAILURE() << text.toStdString();
+  }
+  std::vector<SDialogStep> m_Steps;
+  size_t m_Step = 0;
 
   test::FakeUiServices ui;
   CTedDoc doc{ui};
@@ -109,10 +154,7 @@ TEST_F(FormattingWindowTest, BoldAndColouredWordComeBackFromTheFile) {
     colours->close();
   });
   Key(Qt::Key_B, Qt::AltModifier);
-  Frame().activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
-  Day()->setFocus();
-  ASSERT_TRUE(QTest::qWaitFor([this] { return Day()->hasFocus(); }));
+  FocusDay();
   QStringList checked;
   OnPopup([&checked](QMenu* colours) {
     for (QAction* colour : colours->actions())
@@ -222,6 +264,54 @@ TEST_F(FormattingWindowTest, ViewOnlyGreysAndIgnoresTheFormattingCommands) {
   Key(Qt::Key_B, Qt::ControlModifier);
   Key(Qt::Key_3, Qt::ControlModifier);
   EXPECT_EQ(DayFormatAt(1).fontPointSize(), 9.0);
+}
+
+// "Standard2" made 14 points in the character styles dialog: every stored commentary's text in the
+// old "Standard2" follows, the shown one too, and a new user style joins the "Písmo" menu.
+TEST_F(FormattingWindowTest, EditedStyleReformatsTheStoredCommentaries) {
+  TypeIntoDay(QStringLiteral("normal"), 6);
+  Key(Qt::Key_2, Qt::ControlModifier);  // Standard2
+  Key(Qt::Key_Escape);
+  Key(Qt::Key_Down);  // 16 March stored; 16 March gets its own text
+  TypeIntoDay(QStringLiteral("tady"), 4);
+  Key(Qt::Key_2, Qt::ControlModifier);
+
+  OnDialogs({{"StylesDialog",
+              [](QDialog* d) {
+                auto* list = d->findChild<QListWidget*>(QStringLiteral("Styles"));
+                list->setCurrentItem(list->findItems(QStringLiteral("Standard2"), Qt::MatchExactly).front());
+                Click(d, QStringLiteral("Edit"));
+                d->findChild<QLineEdit*>(QStringLiteral("Name"))->setText(QStringLiteral("Zvýraznění"));
+                Click(d, QStringLiteral("Nový"));
+                Click(d, QStringLiteral("OK"));
+              }},
+             {"FontDialog",
+              [](QDialog* d) {
+                d->findChild<QComboBox*>(QStringLiteral("Size"))->setCurrentText(QStringLiteral("14"));
+                Click(d, QStringLiteral("OK"));
+              }},
+             {"FontDialog", [](QDialog* d) {
+                d->findChild<QComboBox*>(QStringLiteral("Style"))->setCurrentIndex(3);  // bold italic
+                Click(d, QStringLiteral("OK"));
+              }}});
+  Key(Qt::Key_T, Qt::ControlModifier);
+
+  EXPECT_TRUE(ui.Messages().empty());
+  EXPECT_EQ(DayFormatAt(1).fontPointSize(), 14.0);  // the shown commentary
+  CRichEditCtrl stored;
+  stored.StreamIn(doc.m_DataTxt.Find("2005/03/15")->m_Rtf);
+  stored.SetSel(0, 6);
+  EXPECT_EQ(stored.GetSelectionCharFormat().height, 280);
+  ASSERT_TRUE(doc.m_Styles.Contains(Cp1250FromUtf8("Zvýraznění")));
+
+  QAction* mine = Frame().Action(cmd::UserCharStyle);
+  EXPECT_EQ(mine->text(), QStringLiteral("Zvýraznění"));
+  ASSERT_FALSE(mine->associatedObjects().isEmpty());
+  FocusDay();
+  Key(Qt::Key_A, Qt::ControlModifier);
+  ASSERT_TRUE(mine->isEnabled());
+  mine->trigger();
+  EXPECT_TRUE(DayFormatAt(1).fontItalic());
 }
 
 }  // namespace
