@@ -12,6 +12,8 @@ int InQtModule(const std::vector<std::string>& words, CliContext& ctx) {
 }
 
 constexpr char kCommentary[] = "commentary";
+constexpr char kStyles[] = "styles";
+constexpr char kStyle[] = "style";
 
 }  // namespace
 
@@ -40,6 +42,16 @@ const std::vector<CliCommand>& CliCommands() {
       {"rtf2txt", "SOUBOR.rtf", "vypíše prostý text souboru RTF", CmdRtf2Txt},
       {kCommentary, "SOUBOR.orv RRRR-MM-DD [--month] [--rtf VSTUP.rtf]",
        "vypíše výklad dne (měsíce) jako RTF, nebo jej nahradí obsahem souboru RTF", InQtModule<kCommentary>},
+      {kStyles, "SOUBOR.orv [--json]", "styly písma a styly odstavce kalendáře se všemi údaji",
+       InQtModule<kStyles>},
+      {kStyle,
+       "SOUBOR.orv NÁZEV [--para] [--new | --delete] [--face PÍSMO] [--charset N] [--size PT] "
+       "[--bold|--no-bold] "
+       "[--italic|--no-italic] [--underline|--no-underline] [--strike|--no-strike] [--color RRGGBB] "
+       "[--char-style NÁZEV] [--align left|center|right] [--indent CM] [--right-indent CM] [--offset CM] "
+       "[--before PT] [--after PT] [--line PT] [--tabs CM,CM,...] [--base-font PÍSMO]",
+       "vytvoří, změní nebo smaže styl se všemi kontrolami dialogu, přeformátuje výklady a uloží kalendář",
+       InQtModule<kStyle>},
   };
   return commands;
 }
