@@ -10,6 +10,7 @@
 #include "app/CommandIds.h"
 #include "app/CommandState.h"
 #include "app/MainFrame.h"
+#include "core/UiServices.h"
 #include "document/StyleSets.h"
 #include "document/TedDoc.h"
 #include "editor/CommentaryEditor.h"
@@ -19,6 +20,7 @@
 #include "editor/StyleFormats.h"
 #include "editor/StyleNames.h"
 #include "editor/StylesDialogModel.h"
+#include "editor/SymbolInsert.h"
 #include "editor/TextColours.h"
 #include "editor/UndoStep.h"
 #include "richtext/RichFormats.h"
@@ -29,6 +31,7 @@
 #include "ui/RichTextView.h"
 #include "ui/StyleBar.h"
 #include "ui/StylesDialog.h"
+#include "ui/SymbolDialog.h"
 
 namespace orv {
 namespace {
@@ -170,6 +173,21 @@ void CFormattingBinding::AddDialogCommands() {
   m_Frame.SetHandler(cmd::TabStopsDialog, [this] { TabStopsDialog(); });
   m_Frame.SetHandler(cmd::CharStylesDialog, [this] { CharStylesDialog(); });
   m_Frame.SetHandler(cmd::ParStylesDialog, [this] { ParStylesDialog(); });
+  m_Frame.SetHandler(cmd::InsertSymbol, [this] { SymbolDialog(); });
+}
+
+void CFormattingBinding::SymbolDialog() {
+  CRichTextView* view = m_Active;
+  const CharFormat selection = view->Editor().Control().GetSelectionCharFormat();
+  const int charset = (selection.mask & CFM_CHARSET) ? selection.charset : kCharsetEastEurope;
+  const std::vector<std::string> faces = SymbolFaces(InstalledFaces(), charset, FaceHasCharset);
+  if (faces.empty()) {
+    m_Ui.MessageDialog("Seznam nainstalovaných písem je prázdný !");
+    return;
+  }
+  RunSymbolDialog(&m_Frame, faces, selection.face, [view, charset](int code, const std::string& face) {
+    InsertSymbol(view->Editor(), code, face, FaceHasCharset(face, kCharsetSymbol) ? kCharsetSymbol : charset);
+  });
 }
 
 void CFormattingBinding::FontDialog() {

@@ -47,6 +47,7 @@ class CFormattingBinding : public QObject {
   void TabStopsDialog();
   void CharStylesDialog();
   void ParStylesDialog();
+  void SymbolDialog();
   // After a style dialog's OK: the lists, and the stored commentaries when styles were edited.
   void StylesChanged(const SStyleEdits& edits);
   void BindStyleBar();

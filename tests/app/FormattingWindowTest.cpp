@@ -314,5 +314,48 @@ TEST_F(FormattingWindowTest, EditedStyleReformatsTheStoredCommentaries) {
   EXPECT_TRUE(DayFormatAt(1).fontItalic());
 }
 
+// The paragraph dialog with a tab stop typed as "2,5" in its tab stops dialog, then a symbol.
+TEST_F(FormattingWindowTest, ParagraphTabStopAndSymbolDialogs) {
+  TypeIntoDay(QStringLiteral("odstavec"), 0);
+  OnDialogs({{"ParagraphDialog",
+              [](QDialog* d) {
+                d->findChild<QLineEdit*>(QStringLiteral("Left"))->setText(QStringLiteral("-1"));
+                Click(d, QStringLiteral("OK"));  // refused: stays open
+                d->findChild<QLineEdit*>(QStringLiteral("Left"))->setText(QStringLiteral("1,5"));
+                d->findChild<QComboBox*>(QStringLiteral("Alignment"))->setCurrentIndex(1);
+                Click(d, QStringLiteral("Tabulátory ..."));
+                Click(d, QStringLiteral("OK"));
+              }},
+             {"TabStopsDialog", [](QDialog* d) {
+                d->findChild<QLineEdit*>(QStringLiteral("Position"))->setText(QStringLiteral("2,5"));
+                Click(d, QStringLiteral("Nastavit"));
+                Click(d, QStringLiteral("OK"));
+              }}});
+  Frame().Action(cmd::ParagraphDialog)->trigger();
+  EXPECT_EQ(ui.Messages(),
+            std::vector<std::string>{"Hodnota odsazení zleva musí být v intervalu 0 až +50 !"});
+  DayEditor().Control().SetSel(0, 0);
+  const ParaFormat paragraph = DayEditor().Control().GetParaFormat();
+  EXPECT_EQ(paragraph.startIndent, 850);  // 1,5 cm, truncated
+  EXPECT_EQ(paragraph.alignment, PFA_RIGHT);
+  EXPECT_EQ(paragraph.tabCount, 1);
+  EXPECT_EQ(paragraph.tabs[0], 1417);
+  EXPECT_EQ(paragraph.spaceAfter, 80);  // kept from Normal1
+
+  FocusDay();
+  DayEditor().Control().SetSel(8, 8);
+  OnDialogs({{"SymbolDialog", [](QDialog* d) {
+                auto* grid = d->findChild<QListWidget*>(QStringLiteral("Characters"));
+                grid->setCurrentRow(grid->count() - 1);  // code 255
+                EXPECT_EQ(d->findChild<QLineEdit*>(QStringLiteral("Code"))->text(),
+                          QStringLiteral("Alt + 0255"));
+                Click(d, QStringLiteral("Vložit"));
+                Click(d, QStringLiteral("Zavřít"));
+              }}});
+  Key(Qt::Key_C, Qt::AltModifier);
+  EXPECT_EQ(Day()->toPlainText(), QStringLiteral("odstavec˙"));
+  EXPECT_TRUE(doc.IsModified());
+}
+
 }  // namespace
 }  // namespace orv

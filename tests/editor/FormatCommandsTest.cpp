@@ -6,10 +6,13 @@
 
 #include "EditorFixture.h"
 #include "editor/FormatCommands.h"
+#include "editor/SymbolInsert.h"
 #include "editor/TextColours.h"
 
 namespace orv {
 namespace {
+
+using test::Cz;
 
 class FormatCommandsTest : public ::testing::Test, public test::EditorFixture {
  protected:
@@ -134,6 +137,28 @@ TEST_F(FormatCommandsTest, FaceTakesTheFirstCharacterSetItExistsIn) {
   SetPoints(editor, 14);
   EXPECT_EQ(FormatOf(0, 5).height, 280);
   EXPECT_EQ(FormatOf(6, 9).height, 200);
+}
+
+TEST_F(FormatCommandsTest, SymbolTakesThePlaceOfTheSelectionInItsFace) {
+  Select(6, 9);  // "dva"
+  InsertSymbol(editor, 0xA7, "Symbolic", kCharsetSymbol);
+  EXPECT_EQ(editor.Control().GetText(), Cz("jedna § tři"));
+  EXPECT_EQ(editor.Control().GetSel(), (CharRange{7, 7}));
+  const CharFormat symbol = FormatOf(6, 7);
+  EXPECT_EQ(symbol.face, "Symbolic");
+  EXPECT_EQ(symbol.charset, kCharsetSymbol);
+  EXPECT_EQ(FormatOf(0, 5).face, "Arial");
+  EXPECT_TRUE(doc.IsModified());
+  editor.Control().Document()->undo();  // one step
+  EXPECT_EQ(editor.Control().GetText(), Cz("jedna dva tři"));
+
+  EXPECT_EQ(SymbolKeyText(233), "Alt + 0233");
+  EXPECT_EQ(SymbolCodes().size(), 222u);
+  const auto fonts = +[](std::string_view face, int charset) {
+    return (face == "Sym" && charset == kCharsetSymbol) || (face != "Sym" && charset == kCharsetEastEurope);
+  };
+  EXPECT_EQ(SymbolFaces({"Sym", "Arial", "Verdana"}, kCharsetSymbol, fonts),
+            (std::vector<std::string>{"Arial", "Verdana", "Sym"}));
 }
 
 }  // namespace
