@@ -189,9 +189,7 @@ void CCommentaryEditor::ApplyCharFormat(const CharFormat& format) {
     const CUndoStep step(m_Ctrl);
     m_Ctrl.SetSelectionCharFormat(format);
   }
-  m_Doc.SetModifiedFlag();
-  m_Ctrl.SetModify(false);
-  NotifySelection();
+  AfterFormatting();
 }
 
 void CCommentaryEditor::ApplyParaFormat(const ParaFormat& format) {
@@ -199,6 +197,10 @@ void CCommentaryEditor::ApplyParaFormat(const ParaFormat& format) {
     const CUndoStep step(m_Ctrl);
     m_Ctrl.SetParaFormat(format);
   }
+  AfterFormatting();
+}
+
+void CCommentaryEditor::AfterFormatting() {
   m_Doc.SetModifiedFlag();
   m_Ctrl.SetModify(false);
   NotifySelection();

@@ -111,6 +111,8 @@ class CCommentaryEditor {
   bool ApplyCharStyle(std::string_view name, bool markModified);
   bool ApplyParStyle(std::string_view name, bool markModified);
   void RestyleRange(const std::string& text, int from, int to, const CParFormat& newStyle);
+  // A format was set: the calendar is modified, the window shows the selection again.
+  void AfterFormatting();
   void SetStatus(int pane, std::string text);
   void NotifySelection();
 
