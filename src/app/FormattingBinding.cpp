@@ -95,9 +95,9 @@ CRichTextView* CFormattingBinding::FocusedEditor() const {
 }
 
 void CFormattingBinding::Describe(SFrameState& state) const {
-  const CRichTextView* editor = FocusedEditor();
+  CRichTextView* editor = FocusedEditor();
   if (!editor) return;
-  const SFormatState format = FormatStateOf(const_cast<CRichTextView*>(editor)->Editor());
+  const SFormatState format = FormatStateOf(editor->Editor());
   for (size_t i = 0; i < format.effects.size(); ++i) state.effects[i] = static_cast<int>(format.effects[i]);
   state.alignment = format.alignment;
   state.colourId = format.colourId;

@@ -26,6 +26,12 @@ CArchiveMap<CCharFormat>& StylesOf(CTedDoc& doc, SCharStyleKind) {
 CArchiveMap<CParFormat>& StylesOf(CTedDoc& doc, SParStyleKind) {
   return doc.m_StylesPar;
 }
+const CArchiveMap<CCharFormat>& StylesOf(const CTedDoc& doc, SCharStyleKind) {
+  return doc.m_Styles;
+}
+const CArchiveMap<CParFormat>& StylesOf(const CTedDoc& doc, SParStyleKind) {
+  return doc.m_StylesPar;
+}
 SMessages MessagesOf(SCharStyleKind) {
   return {"Zadaný formát písma již existuje pod názvem %s",
           "Styly Standard1, Standard2, Nadpis1 a Nadpis2 vymazat nelze !"};
@@ -84,7 +90,7 @@ std::string WithName(std::string_view utf8Format, std::string_view cp1250Name) {
 
 template <typename Kind>
 CStylesModel<Kind>::CStylesModel(const CTedDoc& doc, IUiServices& ui)
-    : m_Ui(ui), m_Styles(StylesOf(const_cast<CTedDoc&>(doc), Kind{})) {}
+    : m_Ui(ui), m_Styles(StylesOf(doc, Kind{})) {}
 
 template <typename Kind>
 bool CStylesModel<Kind>::Open() {
