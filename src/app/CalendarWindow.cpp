@@ -8,12 +8,14 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <algorithm>
+#include <utility>
 
 #include "app/AppendToCalendar.h"
 #include "app/BaseFont.h"
 #include "app/CalendarDialogCommands.h"
 #include "app/CommandIds.h"
 #include "app/CrashRecovery.h"
+#include "app/FormattingBinding.h"
 #include "app/MainFrame.h"
 #include "app/RecentFileList.h"
 #include "core/UiServices.h"
@@ -107,6 +109,7 @@ CCalendarWindow::CCalendarWindow(CTedDoc& doc, IUiServices& ui, CRecentFileList&
   m_Frame->StyleBar()->SetFaces(InstalledFaces());
   BindEditor(*m_MonthEditor);
   BindEditor(*m_DayEditor);
+  m_Formatting = new CFormattingBinding(*m_Frame, doc, m_EditorUi, *m_MonthEditor, *m_DayEditor);
 
   m_Panes = std::make_unique<CCalendarPanesBinding>(*m_View, *m_MonthEditor, *m_DayEditor);
   m_Model = std::make_unique<CCalendarViewModel>(doc, *m_Panes, std::move(today));
@@ -122,6 +125,7 @@ CCalendarWindow::CCalendarWindow(CTedDoc& doc, IUiServices& ui, CRecentFileList&
   AddFocusHandlers();
   AddCalendarDialogCommands({doc, ui, *m_Frame, *m_View, *m_Model, *m_Panes});
   m_Frame->SetViewState([this](SFrameState& state) { DescribeView(state); });
+  m_Formatting->SetReformatHooks([this] { m_Model->CommitDay(); }, [this] { ShowSelectedCommentaries(); });
 
   m_Commands.SetOnReplaced([this] {
     if (m_Recovery) m_Recovery->Store().Discard();
@@ -183,13 +187,7 @@ void CCalendarWindow::SetUpEditors() {
   for (CRichTextView* editor : {m_MonthEditor, m_DayEditor})
     editor->Editor().DoInitialUpdate(m_Frame->BaseFont());
   m_EditorUi.EndSetUp();
-
-  std::vector<std::string> charStyles;
-  for (const auto& [name, style] : m_Doc.m_Styles) charStyles.push_back(name);
-  std::vector<std::string> parStyles;
-  for (const auto& [name, style] : m_Doc.m_StylesPar) parStyles.push_back(name);
-  m_Frame->StyleBar()->SetCharStyles(charStyles);
-  m_Frame->StyleBar()->SetParStyles(parStyles);
+  m_Formatting->RefreshStyleLists();
 }
 
 void CCalendarWindow::Start() {
@@ -238,6 +236,14 @@ void CCalendarWindow::OfferRecovery() {
   if (!store.Restore(m_Doc, *copy)) return;
   Start();
   m_Doc.SetModifiedFlag(true);
+}
+
+void CCalendarWindow::ShowSelectedCommentaries() {
+  const Date date = m_Model->SelectedDate();
+  const CEntrTxt* month = std::as_const(m_Doc.m_DataMesice).Find(MonthKey(date.year, date.month));
+  const CEntrTxt* day = std::as_const(m_Doc.m_DataTxt).Find(DayKey(date));
+  m_Panes->LoadMonthCommentary(month ? month->m_Rtf : std::string());
+  m_Panes->LoadDayCommentary(day ? day->m_Rtf : std::string());
 }
 
 void CCalendarWindow::ShowDocumentState() {
@@ -305,6 +311,7 @@ void CCalendarWindow::ToggleViewOnly() {
 void CCalendarWindow::DescribeView(SFrameState& state) const {
   state.viewOnly = m_Model->IsViewOnly();
   state.categoriesShown = m_Model->Switches().categories;
+  m_Formatting->Describe(state);
   for (const SCalendarMove& move : kMoves)
     if (!m_Model->IsEnabled(move.command)) state.viewDisabled.push_back(move.id);
 }

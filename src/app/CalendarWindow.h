@@ -27,6 +27,7 @@ namespace orv {
 class CCalendarPanesBinding;
 class CCrashRecovery;
 class CRecoveryStore;
+class CFormattingBinding;
 class CCalendarViewModel;
 class CMainFrame;
 class CRecentFileList;
@@ -76,6 +77,8 @@ class CCalendarWindow {
   void DescribeView(SFrameState& state) const;
   void ShowDocumentState();
   void StoreOpenTexts();
+  // The commentaries of the selected day and its month again, as the calendar stores them.
+  void ShowSelectedCommentaries();
 
   CTedDoc& m_Doc;
   IUiServices& m_Ui;
@@ -87,6 +90,7 @@ class CCalendarWindow {
   CRichTextView* m_DayEditor = nullptr;
   std::unique_ptr<CCalendarPanesBinding> m_Panes;
   std::unique_ptr<CCalendarViewModel> m_Model;
+  CFormattingBinding* m_Formatting = nullptr;  // owned by the frame
   CDocumentCommands m_Commands;
   std::unique_ptr<CCrashRecovery> m_Recovery;
 };

@@ -82,6 +82,9 @@ inline constexpr int Plain = 32793;
 inline constexpr int FontDialog = 32823;
 inline constexpr int Colours = 32778;
 inline constexpr int CharStylesDialog = 32830;
+inline constexpr int UserCharStyle = 32859;  // the eight user character styles: 32859 to 32866
+inline constexpr int ColourFirst = 32902;    // the colour menu: 32902 to 32918, "Automatická" last
+inline constexpr int ColourLast = 32918;
 // Odstavec
 inline constexpr int StyleNormal1 = 32858;
 inline constexpr int StyleNormal2 = 32867;
@@ -93,6 +96,8 @@ inline constexpr int AlignRight = 32795;
 inline constexpr int ParagraphDialog = 32900;
 inline constexpr int TabStopsDialog = 32901;
 inline constexpr int ParStylesDialog = 32881;
+inline constexpr int UserParStyle = 32871;  // the eight user paragraph styles: 32871 to 32878
+inline constexpr int UserStyleSlots = 8;
 // Nápověda
 inline constexpr int HelpTopics = 57667;
 inline constexpr int FileInfo = 33050;

@@ -69,8 +69,22 @@ bool Checked(int id, const SFrameState& f) {
       return f.categoriesShown[3];
     case cmd::ShowSignificantDays:
       return f.categoriesShown[4];
+    case cmd::Bold:
+      return f.effects[0] == 1;
+    case cmd::Italic:
+      return f.effects[1] == 1;
+    case cmd::Underline:
+      return f.effects[2] == 1;
+    case cmd::Plain:
+      return std::find(f.effects.begin(), f.effects.end(), 1) == f.effects.end();
+    case cmd::AlignLeft:
+      return f.alignment == 1;
+    case cmd::AlignRight:
+      return f.alignment == 2;
+    case cmd::AlignCentre:
+      return f.alignment == 3;
     default:
-      return false;
+      return id >= cmd::ColourFirst && id <= cmd::ColourLast && id == f.colourId;
   }
 }
 

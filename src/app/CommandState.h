@@ -26,6 +26,11 @@ struct SFrameState {
   bool rulerVisible = true;
   // Name days, state, other, private holidays, significant days (the calendar's display switches).
   std::array<bool, 5> categoriesShown{true, true, true, true, true};
+  // The focused commentary editor's selection: bold, italic and underline (0 off, 1 on, 2 mixed), the
+  // alignment of its paragraphs (0 when they differ) and the colour chosen last there (its command).
+  std::array<int, 3> effects{};
+  int alignment = 0;
+  int colourId = 0;
   // Commands the calendar view cannot carry out where it stands (next month in December 2020 ...).
   std::vector<int> viewDisabled;
 };

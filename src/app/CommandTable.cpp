@@ -18,6 +18,9 @@ constexpr std::string_view kFont = "P&ísmo";
 constexpr std::string_view kPar = "&Odstavec";
 constexpr std::string_view kAlign = "&Odstavec/&Zarovnání";
 constexpr std::string_view kHelp = "Nápo&věda";
+// Items their owners place: the colour popup, the user styles of "Písmo" and "Odstavec" (named by the
+// styles they stand for).
+constexpr std::string_view kPlaced = "";
 
 constexpr SCommand Row(int id, std::string_view menu, std::string_view text, std::string_view shortcut,
                        std::string_view prompt, CommandRule rule = CommandRule::Always,
@@ -162,7 +165,7 @@ constexpr SCommand kCommands[] = {
   Row(cmd::Underline, kFont, "Podtržené", "Ctrl+U", "Zapne nebo vypne podtržení\nPodtržené", R::EditorWrite, true,
    "underline"),
   Row(cmd::Plain, kFont, "Obyčejné", "Ctrl+Space", "Zruší tučné písmo, kurzívu, podtržení i přeškrtnutí\nObyčejné",
-   R::EditorWrite),
+   R::EditorWrite, true),
   Sep(kFont),
   Row(cmd::FontDialog, kFont, "Písmo ...", "Alt+P", "Nastaví písmo označeného textu\nPísmo", R::EditorWrite),
   Row(cmd::Colours, kFont, "Barvy >>", "Alt+B", "Nastaví barvu označeného textu\nBarvy", R::EditorWrite, false,
@@ -185,6 +188,40 @@ constexpr SCommand kCommands[] = {
   Sep(kPar),
   Row(cmd::ParStylesDialog, kPar, "Styly odstavce ...", "Alt+T", "Vytváří a upravuje styly odstavce\nStyly odstavce",
    R::EditorWrite),
+
+  Row(cmd::ColourFirst + 0, kPlaced, "Černá", "", "Nastaví barvu označeného textu\nČerná", R::EditorWrite, true),
+  Row(cmd::ColourFirst + 1, kPlaced, "Kaštanová", "", "Nastaví barvu označeného textu\nKaštanová", R::EditorWrite, true),
+  Row(cmd::ColourFirst + 2, kPlaced, "Zelená", "", "Nastaví barvu označeného textu\nZelená", R::EditorWrite, true),
+  Row(cmd::ColourFirst + 3, kPlaced, "Olivová", "", "Nastaví barvu označeného textu\nOlivová", R::EditorWrite, true),
+  Row(cmd::ColourFirst + 4, kPlaced, "Námořnická", "", "Nastaví barvu označeného textu\nNámořnická", R::EditorWrite, true),
+  Row(cmd::ColourFirst + 5, kPlaced, "Fialová", "", "Nastaví barvu označeného textu\nFialová", R::EditorWrite, true),
+  Row(cmd::ColourFirst + 6, kPlaced, "Šedozelená", "", "Nastaví barvu označeného textu\nŠedozelená", R::EditorWrite, true),
+  Row(cmd::ColourFirst + 7, kPlaced, "Šedivá", "", "Nastaví barvu označeného textu\nŠedivá", R::EditorWrite, true),
+  Row(cmd::ColourFirst + 8, kPlaced, "Stříbrná", "", "Nastaví barvu označeného textu\nStříbrná", R::EditorWrite, true),
+  Row(cmd::ColourFirst + 9, kPlaced, "Červená", "", "Nastaví barvu označeného textu\nČervená", R::EditorWrite, true),
+  Row(cmd::ColourFirst + 10, kPlaced, "Žlutozelená", "", "Nastaví barvu označeného textu\nŽlutozelená", R::EditorWrite, true),
+  Row(cmd::ColourFirst + 11, kPlaced, "Žlutá", "", "Nastaví barvu označeného textu\nŽlutá", R::EditorWrite, true),
+  Row(cmd::ColourFirst + 12, kPlaced, "Modrá", "", "Nastaví barvu označeného textu\nModrá", R::EditorWrite, true),
+  Row(cmd::ColourFirst + 13, kPlaced, "Fuchsiová", "", "Nastaví barvu označeného textu\nFuchsiová", R::EditorWrite, true),
+  Row(cmd::ColourFirst + 14, kPlaced, "Akvamarínová", "", "Nastaví barvu označeného textu\nAkvamarínová", R::EditorWrite, true),
+  Row(cmd::ColourFirst + 15, kPlaced, "Bílá", "", "Nastaví barvu označeného textu\nBílá", R::EditorWrite, true),
+  Row(cmd::ColourFirst + 16, kPlaced, "Automatická", "", "Nastaví barvu označeného textu\nAutomatická", R::EditorWrite, true),
+  Row(cmd::UserCharStyle + 0, kPlaced, "Styl písma 1", "", "Použije uživatelský styl písma\nStyl písma", R::EditorWrite),
+  Row(cmd::UserCharStyle + 1, kPlaced, "Styl písma 2", "", "Použije uživatelský styl písma\nStyl písma", R::EditorWrite),
+  Row(cmd::UserCharStyle + 2, kPlaced, "Styl písma 3", "", "Použije uživatelský styl písma\nStyl písma", R::EditorWrite),
+  Row(cmd::UserCharStyle + 3, kPlaced, "Styl písma 4", "", "Použije uživatelský styl písma\nStyl písma", R::EditorWrite),
+  Row(cmd::UserCharStyle + 4, kPlaced, "Styl písma 5", "", "Použije uživatelský styl písma\nStyl písma", R::EditorWrite),
+  Row(cmd::UserCharStyle + 5, kPlaced, "Styl písma 6", "", "Použije uživatelský styl písma\nStyl písma", R::EditorWrite),
+  Row(cmd::UserCharStyle + 6, kPlaced, "Styl písma 7", "", "Použije uživatelský styl písma\nStyl písma", R::EditorWrite),
+  Row(cmd::UserCharStyle + 7, kPlaced, "Styl písma 8", "", "Použije uživatelský styl písma\nStyl písma", R::EditorWrite),
+  Row(cmd::UserParStyle + 0, kPlaced, "Styl odstavce 1", "", "Použije uživatelský styl odstavce\nStyl odstavce", R::EditorWrite),
+  Row(cmd::UserParStyle + 1, kPlaced, "Styl odstavce 2", "", "Použije uživatelský styl odstavce\nStyl odstavce", R::EditorWrite),
+  Row(cmd::UserParStyle + 2, kPlaced, "Styl odstavce 3", "", "Použije uživatelský styl odstavce\nStyl odstavce", R::EditorWrite),
+  Row(cmd::UserParStyle + 3, kPlaced, "Styl odstavce 4", "", "Použije uživatelský styl odstavce\nStyl odstavce", R::EditorWrite),
+  Row(cmd::UserParStyle + 4, kPlaced, "Styl odstavce 5", "", "Použije uživatelský styl odstavce\nStyl odstavce", R::EditorWrite),
+  Row(cmd::UserParStyle + 5, kPlaced, "Styl odstavce 6", "", "Použije uživatelský styl odstavce\nStyl odstavce", R::EditorWrite),
+  Row(cmd::UserParStyle + 6, kPlaced, "Styl odstavce 7", "", "Použije uživatelský styl odstavce\nStyl odstavce", R::EditorWrite),
+  Row(cmd::UserParStyle + 7, kPlaced, "Styl odstavce 8", "", "Použije uživatelský styl odstavce\nStyl odstavce", R::EditorWrite),
 
   Row(cmd::HelpTopics, kHelp, "Témata ...", "F1", "Otevře nápovědu programu\nNápověda"),
   Row(cmd::FileInfo, kHelp, "O souboru ...", "", "Zobrazit informace o kalendáři\nO souboru"),

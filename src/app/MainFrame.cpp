@@ -96,6 +96,8 @@ CMainFrame::CMainFrame(IUiServices& ui, const QString& programDir, const SPaneFa
 // font goes last, after every widget that may draw with it.
 CMainFrame::~CMainFrame() {
   for (const QMetaObject::Connection& connection : m_AppConnections) QObject::disconnect(connection);
+  // An editor losing the focus on the way moves its selection.
+  for (QTextEdit* editor : {m_MonthEditor, m_DayEditor}) QObject::disconnect(editor, nullptr, this, nullptr);
 }
 
 void CMainFrame::CreateActions() {
@@ -136,6 +138,7 @@ void CMainFrame::CreateMenus() {
     return menu;
   };
   for (const SCommand& c : CommandTable()) {
+    if (c.menu.empty()) continue;  // placed by their owners
     QMenu* menu = menuOf(c.menu);
     if (c.id == 0) {
       menu->addSeparator();

@@ -13,6 +13,8 @@ int InQtModule(const std::vector<std::string>& words, CliContext& ctx) {
 
 constexpr char kCommentary[] = "commentary";
 constexpr char kAppend[] = "append";
+constexpr char kStyles[] = "styles";
+constexpr char kStyle[] = "style";
 
 }  // namespace
 
@@ -58,6 +60,16 @@ const std::vector<CliCommand>& CliCommands() {
        "připojí poznámky, výklady a styly zdrojového kalendáře k cílovému a cíl uloží (--password je heslo "
        "zdroje)",
        InQtModule<kAppend>},
+      {kStyles, "SOUBOR.orv [--json]", "styly písma a styly odstavce kalendáře se všemi údaji",
+       InQtModule<kStyles>},
+      {kStyle,
+       "SOUBOR.orv NÁZEV [--para] [--new | --delete] [--face PÍSMO] [--charset N] [--size PT] "
+       "[--bold|--no-bold] "
+       "[--italic|--no-italic] [--underline|--no-underline] [--strike|--no-strike] [--color RRGGBB] "
+       "[--char-style NÁZEV] [--align left|center|right] [--indent CM] [--right-indent CM] [--offset CM] "
+       "[--before PT] [--after PT] [--line PT] [--tabs CM,CM,...] [--base-font PÍSMO]",
+       "vytvoří, změní nebo smaže styl se všemi kontrolami dialogu, přeformátuje výklady a uloží kalendář",
+       InQtModule<kStyle>},
   };
   return commands;
 }

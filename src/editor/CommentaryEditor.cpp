@@ -11,6 +11,7 @@
 #include "document/StyleSets.h"
 #include "document/TedDoc.h"
 #include "editor/StyleFormats.h"
+#include "editor/UndoStep.h"
 
 namespace orv {
 namespace {
@@ -174,11 +175,35 @@ SSelectionFormat CCommentaryEditor::SelectionFormat() const {
 }
 
 bool CCommentaryEditor::ApplyStyleByName(std::string_view name) {
+  const CUndoStep step(m_Ctrl);
   return ApplyCharStyle(name, /*markModified=*/true);
 }
 
 bool CCommentaryEditor::ApplyParStyleByName(std::string_view name) {
+  const CUndoStep step(m_Ctrl);
   return ApplyParStyle(name, /*markModified=*/true);
+}
+
+void CCommentaryEditor::ApplyCharFormat(const CharFormat& format) {
+  {
+    const CUndoStep step(m_Ctrl);
+    m_Ctrl.SetSelectionCharFormat(format);
+  }
+  AfterFormatting();
+}
+
+void CCommentaryEditor::ApplyParaFormat(const ParaFormat& format) {
+  {
+    const CUndoStep step(m_Ctrl);
+    m_Ctrl.SetParaFormat(format);
+  }
+  AfterFormatting();
+}
+
+void CCommentaryEditor::AfterFormatting() {
+  m_Doc.SetModifiedFlag();
+  m_Ctrl.SetModify(false);
+  NotifySelection();
 }
 
 bool CCommentaryEditor::ApplyCharStyle(std::string_view name, bool markModified) {
@@ -194,8 +219,12 @@ bool CCommentaryEditor::ApplyCharStyle(std::string_view name, bool markModified)
     style = GetStyle(m_Doc, name);
     if (!style) return false;
   }
-  m_Ctrl.SetSelectionCharFormat(ToCharFormat(*style));
-  if (markModified) m_Doc.SetModifiedFlag();
+  const CharFormat format = ToCharFormat(*style);
+  m_Ctrl.SetSelectionCharFormat(format);
+  if (markModified) {
+    m_Doc.SetModifiedFlag();
+    m_Ctrl.SetModify(false);
+  }
   NotifySelection();
   return true;
 }

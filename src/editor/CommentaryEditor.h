@@ -44,6 +44,7 @@ class CCommentaryEditor {
   CCommentaryEditor& operator=(const CCommentaryEditor&) = delete;
 
   CRichEditCtrl& Control() { return m_Ctrl; }
+  const CRichEditCtrl& Control() const { return m_Ctrl; }
   CTedDoc& Document() { return m_Doc; }
   IUiServices& Ui() { return m_Ui; }
 
@@ -93,13 +94,26 @@ class CCommentaryEditor {
   SSelectionFormat SelectionFormat() const;
 
   // Style names are Windows-1250. False when the style cannot be applied (and the user was told).
+  // Each application is one undo step.
   bool ApplyStyleByName(std::string_view name);
   bool ApplyParStyleByName(std::string_view name);
+
+  // A format set on the selection (the members in its mask) as one undo step; the calendar is
+  // modified and the window shows the selection again.
+  void ApplyCharFormat(const CharFormat& format);
+  void ApplyParaFormat(const ParaFormat& format);
+  // The colour chosen last in this editor (its command number), for the colour menu's check mark.
+  int LastColourId() const { return m_LastColourId; }
+  void SetLastColourId(int id) { m_LastColourId = id; }
+  // Tells the window that the control's selection or typing format changed.
+  void ShowSelection() { NotifySelection(); }
 
  private:
   bool ApplyCharStyle(std::string_view name, bool markModified);
   bool ApplyParStyle(std::string_view name, bool markModified);
   void RestyleRange(const std::string& text, int from, int to, const CParFormat& newStyle);
+  // A format was set: the calendar is modified, the window shows the selection again.
+  void AfterFormatting();
   void SetStatus(int pane, std::string text);
   void NotifySelection();
 
@@ -112,6 +126,7 @@ class CCommentaryEditor {
   CharRange m_SavedSel;
   bool m_bOverwrite = false;
   bool m_bSkipEmptyStyle = false;
+  int m_LastColourId = 0;
 };
 
 }  // namespace orv

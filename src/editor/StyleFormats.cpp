@@ -41,6 +41,38 @@ ParaFormat ToParaFormat(const CParFormat& style) {
   return f;
 }
 
+CCharFormat ToCharStyle(const CharFormat& format) {
+  CCharFormat style;
+  style.m_FaceName = format.face.substr(0, 31);
+  style.m_CharSet = format.charset;
+  style.m_Height = format.height;
+  style.m_Effects = format.effects & ~(CFE_UNDERLINE | CFE_STRIKEOUT);
+  style.m_Underline = (format.effects & CFE_UNDERLINE) ? 1 : 0;
+  style.m_Strikeout = (format.effects & CFE_STRIKEOUT) ? 1 : 0;
+  style.m_Color = format.colour;
+  return style;
+}
+
+CParFormat ToParStyle(const ParaFormat& format, std::string charStyle) {
+  CParFormat style;
+  style.m_CharStyle = std::move(charStyle);
+  style.m_Numbering = format.numbering;
+  style.m_StartIndent = format.startIndent;
+  style.m_RightIndent = format.rightIndent;
+  style.m_Offset = format.offset;
+  style.m_Alignment = format.alignment;
+  style.m_TabCount = format.tabCount;
+  style.m_Tabs = format.tabs;
+  style.m_SpaceBefore = format.spaceBefore;
+  style.m_SpaceAfter = format.spaceAfter;
+  style.m_LineSpacing = format.lineSpacing;
+  style.m_LineSpacingRule = format.lineSpacingRule;
+  style.m_NumberingStyle = format.numberingStyle;
+  style.m_NumberingStart = format.numberingStart;
+  style.m_NumberingTab = format.numberingTab;
+  return style;
+}
+
 bool IsSameCharStyle(const CharFormat& a, const CharFormat& b) {
   return a.height == b.height && a.colour == b.colour && a.face == b.face && a.charset == b.charset &&
          (a.effects & ~CFE_AUTOCOLOR) == (b.effects & ~CFE_AUTOCOLOR);

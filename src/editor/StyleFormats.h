@@ -24,6 +24,10 @@ inline constexpr uint32_t kParStyleMask = PFM_ALL | PFM_OFFSETINDENT;
 CharFormat ToCharFormat(const CCharFormat& style);
 ParaFormat ToParaFormat(const CParFormat& style);
 
+// And back: the effect bits of underline and strikeout become the record's two fields.
+CCharFormat ToCharStyle(const CharFormat& format);
+CParFormat ToParStyle(const ParaFormat& format, std::string charStyle);
+
 // Same height, colour, face, character set and effects (automatic colour aside).
 bool IsSameCharStyle(const CharFormat& a, const CharFormat& b);
 // Same numbering, indents, alignment, tab stops, spacing and line spacing rule.

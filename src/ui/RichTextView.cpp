@@ -10,6 +10,7 @@
 #include "core/UiServices.h"
 #include "editor/CommentaryEditor.h"
 #include "richtext/RichDocument.h"
+#include "ui/ActionMenu.h"
 
 namespace orv {
 namespace {
@@ -111,8 +112,9 @@ void CRichTextView::inputMethodEvent(QInputMethodEvent* event) {
   m_Editor.AfterEdit();
 }
 
+// The editor's own menu in place of the text edit's stock one; its commands act on this editor.
 void CRichTextView::contextMenuEvent(QContextMenuEvent* event) {
-  QTextEdit::contextMenuEvent(event);  // its cut and paste change the text too
+  ExecActionMenu(this, m_ContextMenu, event->globalPos());
   m_Editor.AfterEdit();
 }
 

@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace orv {
 
@@ -36,6 +37,9 @@ class CRichTextView : public QTextEdit {
   // The caret or the selection of the focused view moved, or the focus came (the formatting toolbar
   // follows the selection).
   void SetSelectionShownHandler(std::function<void()> handler) { m_SelectionShown = std::move(handler); }
+
+  // The editor's own context menu: the window's actions in order, nullptr for a separator.
+  void SetContextMenu(std::vector<QAction*> actions) { m_ContextMenu = std::move(actions); }
 
   // The clipboard commands with the editor's rules; in view-only mode (read-only) cut and copy do
   // nothing.
@@ -63,6 +67,7 @@ class CRichTextView : public QTextEdit {
   std::function<void()> m_Escape;
   std::function<void(bool)> m_FocusHandler;
   std::function<void()> m_SelectionShown;
+  std::vector<QAction*> m_ContextMenu;
   bool m_bFocused = false;
   bool m_bShowing = false;  // the view's cursor is being set from the control
 };
