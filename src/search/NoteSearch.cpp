@@ -7,6 +7,7 @@
 #include "document/TedDoc.h"
 #include "search/NoteMatcher.h"
 #include "search/ResultListTexts.h"
+#include "search/SearchTerm.h"
 
 namespace orv {
 
@@ -21,6 +22,7 @@ NoteSearchStatus CNoteSearch::Search(const CTedDoc& doc, std::string_view text, 
     ui.MessageBox("Zadejte hledaný text !");
     return NoteSearchStatus::Refused;
   }
+  if (!CheckTermLength(text, ui)) return NoteSearchStatus::Refused;
   if (doc.m_DataTxt.empty()) {
     ui.MessageBox("Kalendář je prázdný");
     return NoteSearchStatus::NotFound;

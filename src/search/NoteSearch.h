@@ -19,7 +19,7 @@ class IUiServices;
 inline constexpr std::size_t kNoteSearchLimit = 100;
 
 enum class NoteSearchStatus {
-  Refused,   // no search text
+  Refused,   // no search text, or one too long
   NotFound,  // an empty calendar, or no note holds the text
   Found,
 };

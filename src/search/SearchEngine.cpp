@@ -45,8 +45,9 @@ bool CSearchEngine::Prepare(std::string_view input, const SearchOptions& options
       ui.MessageBox("Chyba v lexikální analýze.");
       return false;
     }
-    if (!CheckMaskTerms(ui)) return false;
+    if (!CheckTermLengths(ui) || !CheckMaskTerms(ui)) return false;
   } else {
+    if (!CheckTermLength(input, ui)) return false;
     if (options.useMask && !CheckMaskTerm(input, ui)) return false;
     m_Input = CSearchTerm(input, options.matchCase);
   }
@@ -140,6 +141,15 @@ void CSearchEngine::AddTerm(std::string_view operand, std::string tag, IUiServic
     rest.remove_prefix(next + (isAnd ? kAnd : kOr).size());
   }
   m_Terms.push_back(std::move(group));
+}
+
+bool CSearchEngine::CheckTermLengths(IUiServices& ui) const {
+  for (const TermEntry& entry : m_Terms) {
+    if (!CheckTermLength(entry.term.Pattern(), ui)) return false;
+    for (const TermEntry& term : entry.groupTerms)
+      if (!CheckTermLength(term.term.Pattern(), ui)) return false;
+  }
+  return true;
 }
 
 // The single-asterisk rule for every term that holds a wildcard, checked on the text that will be

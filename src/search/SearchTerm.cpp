@@ -59,6 +59,13 @@ CSearchTerm::CSearchTerm(std::string_view pattern, bool matchCase)
   m_Folded.resize(m_Pattern.size());
   std::transform(m_Pattern.begin(), m_Pattern.end(), m_Folded.begin(),
                  [&fold](char c) { return static_cast<char>(fold[static_cast<unsigned char>(c)]); });
+  const std::string_view folded = m_Folded;
+  if (m_Star == std::string::npos) {
+    m_Before = CMaskPart(folded, fold, false);
+  } else {
+    m_Before = CMaskPart(folded.substr(0, m_Star), fold, true);
+    m_After = CMaskPart(folded.substr(m_Star + 1), fold, true);
+  }
   if (m_Folded.empty()) return;
   m_FirstBytes = FoldPartners(fold, Byte(m_Folded, 0));
   m_LastBytes = FoldPartners(fold, Byte(m_Folded, m_Folded.size() - 1));
@@ -105,30 +112,6 @@ std::size_t CSearchTerm::NextOccurrence(std::string_view text, std::size_t from)
   return std::string_view::npos;
 }
 
-// The first position at or after `from` whose byte folds to the pattern's first byte, sixteen at a
-// time; the text's size when there is none. Lets a mask that starts with a fixed byte skip ahead.
-std::size_t CSearchTerm::NextFirstByte(std::string_view text, std::size_t from) const {
-  using Block = unsigned char __attribute__((vector_size(16)));
-  const auto* t = reinterpret_cast<const unsigned char*>(text.data());
-  Block first0, first1;
-  std::memset(&first0, m_FirstBytes[0], sizeof first0);
-  std::memset(&first1, m_FirstBytes[1], sizeof first1);
-  std::size_t i = from;
-  for (; i + 16 <= text.size(); i += 16) {
-    Block bytes;
-    std::memcpy(&bytes, t + i, sizeof bytes);
-    const auto hits = (bytes == first0) | (bytes == first1);
-    std::uint64_t any[2];
-    std::memcpy(any, &hits, sizeof any);
-    if ((any[0] | any[1]) == 0) continue;
-    for (std::size_t k = 0; k < 16; ++k)
-      if (hits[k]) return i + k;
-  }
-  for (; i < text.size(); ++i)
-    if (t[i] == m_FirstBytes[0] || t[i] == m_FirstBytes[1]) return i;
-  return text.size();
-}
-
 SearchHit CSearchTerm::FindPlain(std::string_view text, std::size_t start, bool wholeWords,
                                  TermProblem& problem) const {
   const std::size_t m = m_Folded.size();
@@ -156,8 +139,11 @@ SearchHit CSearchTerm::FindMask(std::string_view text, std::size_t start, bool w
     problem = TermProblem::EmptyPattern;
     return {};
   }
+  // A lone '*' (a word of the logical input "kal* OR x * y" that a preview colours) has neither part
+  // to anchor a match: it stands for nothing.
+  if (m_Pattern == "*" || start > text.size()) return {};
   if (m_Star == std::string::npos) return FindFixedLength(text, start, wholeWords);
-  if (m_Star == 0 && m_Pattern.size() > 1) return FindStarFirst(text, start, problem);
+  if (m_Star == 0) return FindStarFirst(text, start, problem);
   return FindStarAfterPrefix(text, start, problem);
 }
 
@@ -177,29 +163,21 @@ bool CSearchTerm::PartMatchesAt(std::string_view text, std::size_t pos, std::siz
 // No star: a window of the pattern's length; a separator in the text spoils the window, so a mask
 // never reaches across words.
 SearchHit CSearchTerm::FindFixedLength(std::string_view text, std::size_t start, bool wholeWords) const {
-  const std::size_t m = m_Pattern.size();
-  const ByteTable& fold = *m_Fold;
-  for (std::size_t s = start; s <= text.size() && m <= text.size() - s; ++s) {
-    bool equal = true;
-    for (std::size_t k = 0; k < m && equal; ++k) {
-      const unsigned char t = Byte(text, s + k);
-      const unsigned char p = Byte(m_Folded, k);
-      equal = !IsSeparator(t) && (p == '?' || fold[t] == p);
-    }
-    if (equal && (!wholeWords || IsWholeWord(text, s, s + m))) return {true, s, s + m};
+  CMaskPart::Scan scan(m_Before, text, start);
+  for (std::size_t end; (end = scan.NextEnd()) != std::string_view::npos;) {
+    const std::size_t first = end - m_Before.Size();
+    if (!wholeWords || IsWholeWord(text, first, end)) return {true, first, end};
   }
   return {};
 }
 
 // "*suffix": the suffix at the end of a word, the match running back to the start of that word.
 SearchHit CSearchTerm::FindStarFirst(std::string_view text, std::size_t start, TermProblem& problem) const {
-  const std::size_t suffix = m_Pattern.size() - 1;
-  for (std::size_t j = start; j <= text.size() && suffix <= text.size() - j; ++j) {
-    const std::size_t end = j + suffix;
-    if (!PartMatchesAt(text, j, 1, m_Pattern.size())) continue;
+  CMaskPart::Scan scan(m_After, text, start);
+  for (std::size_t end; (end = scan.NextEnd()) != std::string_view::npos;) {
     if (end < text.size() && !IsSeparator(Byte(text, end))) continue;
     const std::size_t first = WordStart(text, end);
-    if (first > j) {
+    if (first > end - m_After.Size()) {
       problem = TermProblem::NoWordStart;
       return {};
     }
@@ -210,23 +188,21 @@ SearchHit CSearchTerm::FindStarFirst(std::string_view text, std::size_t start, T
 
 // "prefix*suffix" and "prefix*": one word that starts with the prefix and ends with the suffix (if
 // any), the suffix not overlapping the prefix. A prefix that spans more than one word has no end of
-// word after it.
+// word after it. Only word starts are followed to their word's end, so no byte is walked twice.
 SearchHit CSearchTerm::FindStarAfterPrefix(std::string_view text, std::size_t start,
                                            TermProblem& problem) const {
-  const std::size_t prefix = m_Star;
-  const std::size_t suffix = m_Pattern.size() - m_Star - 1;
-  const bool fixedFirst = m_Folded[0] != '?';
-  for (std::size_t i = start;; ++i) {
-    if (fixedFirst) i = NextFirstByte(text, i);
-    if (i > text.size() || prefix > text.size() - i) break;
-    if (!PartMatchesAt(text, i, 0, prefix) || !IsWordStart(text, i)) continue;
+  const std::size_t prefix = m_Before.Size();
+  const std::size_t suffix = m_After.Size();
+  CMaskPart::Scan scan(m_Before, text, start);
+  for (std::size_t prefixEnd; (prefixEnd = scan.NextEnd()) != std::string_view::npos;) {
+    const std::size_t i = prefixEnd - prefix;
+    if (!IsWordStart(text, i)) continue;
     const std::size_t end = WordEnd(text, i);
-    if (end < i + prefix) {
+    if (end < prefixEnd) {
       problem = TermProblem::NoWordEnd;
       return {};
     }
-    if (end > i && end - i >= prefix + suffix &&
-        PartMatchesAt(text, end - suffix, m_Star + 1, m_Pattern.size()))
+    if (end - i >= prefix + suffix && PartMatchesAt(text, end - suffix, m_Star + 1, m_Pattern.size()))
       return {true, i, end};
   }
   return {};
@@ -252,15 +228,25 @@ bool MatchTerm(std::string_view term, std::string_view text, const SearchOptions
   return FindTerm(term, text, 0, options, ui).found;
 }
 
-bool CheckMaskTerm(std::string_view term, IUiServices& ui) {
+bool CheckTermLength(std::string_view term, IUiServices& ui) {
+  if (term.size() <= kMaxTermLength) return true;
+  ui.MessageBox("Hledaný výraz je příliš dlouhý (nejvýše 255 znaků).");
+  return false;
+}
+
+bool IsValidMask(std::string_view term) {
   const auto stars = std::count(term.begin(), term.end(), '*');
-  if (stars > 1) {
+  const bool onlyWildcards =
+      stars == 1 && std::all_of(term.begin(), term.end(), [](char c) { return c == '*' || c == '?'; });
+  return stars <= 1 && !onlyWildcards;
+}
+
+bool CheckMaskTerm(std::string_view term, IUiServices& ui) {
+  if (std::count(term.begin(), term.end(), '*') > 1) {
     ui.MessageBox("Platný výraz může obsahovat\r\npouze jednu hvězdičku.");
     return false;
   }
-  const bool onlyWildcards =
-      stars == 1 && std::all_of(term.begin(), term.end(), [](char c) { return c == '*' || c == '?'; });
-  if (term == "*" || onlyWildcards) {
+  if (!IsValidMask(term)) {
     ui.MessageBox("Neplatný výraz.");
     return false;
   }

@@ -56,6 +56,13 @@ TEST(OrvMatch, ARefusedExpressionPrintsTheMessagesAndFails) {
             "Chyba - logický výraz neplatný\n");
 }
 
+TEST(OrvMatch, ATermOver255CharactersIsRefused) {
+  const OrvRun run = Orv({"match", "x OR " + std::string(256, 'a'), "x", "--logical", "--mask"});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "Hledaný výraz je příliš dlouhý (nejvýše 255 znaků).\n");
+}
+
 TEST(OrvMatch, MessagesWhileMatchingGoToStderr) {
   const OrvRun run = Orv({"match", "a b*", "je a bc", "--mask"});
   EXPECT_EQ(run.status, 1);
