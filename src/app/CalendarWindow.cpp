@@ -10,6 +10,7 @@
 #include "app/CommandIds.h"
 #include "app/MainFrame.h"
 #include "app/RecentFileList.h"
+#include "app/SearchCommands.h"
 #include "core/UiServices.h"
 #include "document/TedDoc.h"
 #include "editor/CommentaryEditor.h"
@@ -112,6 +113,8 @@ CCalendarWindow::CCalendarWindow(CTedDoc& doc, IUiServices& ui, CRecentFileList&
 
   AddCalendarHandlers();
   AddFocusHandlers();
+  m_Search =
+      std::make_unique<CSearchCommands>(doc, ui, *m_Frame, *m_Model, *m_View, [this] { return NoteHeld(); });
   m_Frame->SetViewState([this](SFrameState& state) { DescribeView(state); });
 
   m_Commands.SetOnReplaced([this] { Start(); });
@@ -173,6 +176,7 @@ void CCalendarWindow::Start() {
   const bool wasViewOnly = m_Model->IsViewOnly();
   SetUpEditors();
   m_Model->Start();
+  m_Search->Reset();
   if (wasViewOnly) m_Frame->StyleBar()->show();
   m_View->Refresh();
   m_View->FocusTable();

@@ -28,6 +28,7 @@ class CCalendarViewModel;
 class CMainFrame;
 class CRecentFileList;
 class CRichTextView;
+class CSearchCommands;
 class CTedDoc;
 class CTedView;
 class IUiServices;
@@ -75,6 +76,7 @@ class CCalendarWindow {
   std::unique_ptr<CCalendarPanesBinding> m_Panes;
   std::unique_ptr<CCalendarViewModel> m_Model;
   CDocumentCommands m_Commands;
+  std::unique_ptr<CSearchCommands> m_Search;
 };
 
 }  // namespace orv

@@ -1,0 +1,42 @@
+#include "app/SearchCommands.h"
+
+#include "app/CommandIds.h"
+#include "app/MainFrame.h"
+#include "core/UiServices.h"
+#include "ui/CalendarView.h"
+#include "ui/FulltextSearchDialog.h"
+#include "view/CalendarCommands.h"
+#include "view/CalendarViewModel.h"
+
+namespace orv {
+
+CSearchCommands::CSearchCommands(CTedDoc& doc, IUiServices& ui, CMainFrame& frame, CCalendarViewModel& model,
+                                 CTedView& view, std::function<bool()> noteHeld)
+    : m_Doc(doc),
+      m_Ui(ui),
+      m_Frame(frame),
+      m_Model(model),
+      m_View(view),
+      m_NoteHeld(std::move(noteHeld)),
+      m_FulltextSettings(LoadFulltextSettings()) {
+  frame.SetHandler(cmd::FullTextSearch, [this] { FullTextSearch(); });
+}
+
+bool CSearchCommands::RefuseWhileNoteHeld() {
+  if (!m_NoteHeld()) return false;
+  m_Ui.MessageBox(kFinishNoteMessage);
+  return true;
+}
+
+void CSearchCommands::MoveTo(const std::optional<Date>& date) {
+  if (date && m_Model.GoToDate(*date)) m_View.FocusTable();
+  m_View.Refresh();
+}
+
+void CSearchCommands::FullTextSearch() {
+  if (RefuseWhileNoteHeld()) return;
+  m_Model.CommitDay();  // the search reads what the editors show
+  MoveTo(RunFulltextSearchDialog(&m_Frame, m_Doc, m_Fulltext, m_FulltextSettings, m_Ui));
+}
+
+}  // namespace orv

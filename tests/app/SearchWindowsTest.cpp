@@ -1,0 +1,132 @@
+// The search windows opened from the main window and driven as the user drives them.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+#include <functional>
+
+#include "CalendarBuilder.h"
+#include "FakeUiServices.h"
+#include "app/CalendarWindow.h"
+#include "app/MainFrame.h"
+#include "app/RecentFileList.h"
+#include "core/Cp1250.h"
+#include "document/TedDoc.h"
+#include "ui/CalendarView.h"
+#include "view/CalendarViewModel.h"
+
+namespace orv {
+namespace {
+
+class SearchWindowsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setApplicationName(QStringLiteral("Orvella 2 test"));
+    QSettings().clear();
+    ASSERT_TRUE(doc.OnNewDocument());
+    test::CalendarBuilder(doc)
+        .Day("2004/03/05", Cp1250FromUtf8("Hvězdárna"), "Vecer kometa nad lesem")
+        .Day("2005/02/29", "", Cp1250FromUtf8("planeta"))  // a day no calendar has
+        .Month("2006/07", Cp1250FromUtf8("planeta a kometa"));
+    window = std::make_unique<CCalendarWindow>(
+        doc, ui, recent, QString(), [](const std::string&) { return SaveAnswer::No; },
+        [] {
+          return Date{2005, 3, 15};
+        });
+    window->Start();
+    window->Frame().show();
+    window->Frame().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window->Frame()));
+    ui.Clear();
+  }
+  void TearDown() override {
+    window.reset();
+    QSettings().clear();
+  }
+
+  Date Selected() const { return window->Model().SelectedDate(); }
+  // Opens a window with keys in the main window and works it, once it shows, with `drive`.
+  void Open(int key, Qt::KeyboardModifiers modifiers, std::function<void(QWidget*)> drive) {
+    window->Frame().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window->Frame()));
+    QTimer::singleShot(0, [drive] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      ASSERT_NE(dialog, nullptr);
+      drive(dialog);
+      if (dialog->isVisible()) dialog->close();  // a failed check must not leave the window open
+    });
+    QWidget* focus = QApplication::focusWidget();
+    QTest::keyClick(focus ? focus : &window->Frame(), static_cast<Qt::Key>(key), modifiers);
+  }
+  static void Click(QWidget* dialog, const char* text) {
+    for (QPushButton* button : dialog->findChildren<QPushButton*>())
+      if (button->text() == QString::fromUtf8(text)) return button->click();
+    ADD_FAILURE() << "no button " << text;
+  }
+
+  test::FakeUiServices ui;
+  CTedDoc doc{ui};
+  CRecentFileList recent;
+  std::unique_ptr<CCalendarWindow> window;
+};
+
+TEST_F(SearchWindowsTest, FulltextSearchShowsTheFirstDayFoundAndOkMovesThere) {
+  Open(Qt::Key_L, Qt::AltModifier, [](QWidget* dialog) {
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Vyhledávání ve výkladech"));
+    auto* text = dialog->findChild<QLineEdit*>(QStringLiteral("SearchText"));
+    ASSERT_NE(text, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return text->hasFocus(); }));
+    QTest::keyClicks(text, QStringLiteral("kometa"));
+    QTest::keyClick(text, Qt::Key_Return);
+    auto* days = dialog->findChild<QListWidget*>(QStringLiteral("FoundDays"));
+    auto* months = dialog->findChild<QListWidget*>(QStringLiteral("FoundMonths"));
+    ASSERT_EQ(days->count(), 1);
+    EXPECT_EQ(days->item(0)->text(), QStringLiteral("05. března 2004"));
+    EXPECT_EQ(days->currentRow(), 0);
+    EXPECT_EQ(months->item(0)->text(), QStringLiteral("Červenec 2006"));
+    EXPECT_EQ(dialog->findChild<QTextEdit*>(QStringLiteral("NotePreview"))->toPlainText(),
+              QStringLiteral("Hvězdárna"));
+    QTextEdit* preview = dialog->findChild<QTextEdit*>(QStringLiteral("CommentaryPreview"));
+    EXPECT_EQ(preview->toPlainText(), QStringLiteral("Vecer kometa nad lesem"));
+    QTextCursor word(preview->document());
+    word.setPosition(7);
+    EXPECT_EQ(word.charFormat().foreground().color(), QColor(0, 0, 255));
+    EXPECT_EQ(preview->textCursor().position(), 6);
+    Click(dialog, "OK");
+  });
+  EXPECT_EQ(Selected(), (Date{2004, 3, 5}));
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>{});
+
+  // The text and the check boxes come back with the next opening; a month goes to its first day.
+  Open(Qt::Key_L, Qt::AltModifier, [](QWidget* dialog) {
+    auto* text = dialog->findChild<QLineEdit*>(QStringLiteral("SearchText"));
+    EXPECT_EQ(text->text(), QStringLiteral("kometa"));
+    text->setText(QStringLiteral("planeta"));
+    Click(dialog, "Vyhledat");
+    auto* days = dialog->findChild<QListWidget*>(QStringLiteral("FoundDays"));
+    EXPECT_EQ(days->item(0)->text(), QStringLiteral("29. února 2005"));
+    auto* months = dialog->findChild<QListWidget*>(QStringLiteral("FoundMonths"));
+    EXPECT_EQ(days->currentRow(), 0);
+    EXPECT_EQ(months->currentRow(), -1);
+    Click(dialog, "OK");  // 29 February 2005 is not moved to
+  });
+  EXPECT_EQ(Selected(), (Date{2004, 3, 5}));
+  Open(Qt::Key_L, Qt::AltModifier, [](QWidget* dialog) {
+    Click(dialog, "Vyhledat");
+    auto* months = dialog->findChild<QListWidget*>(QStringLiteral("FoundMonths"));
+    months->setCurrentRow(0);
+    Click(dialog, "OK");
+  });
+  EXPECT_EQ(Selected(), (Date{2006, 7, 1}));
+}
+
+}  // namespace
+}  // namespace orv
