@@ -5,6 +5,7 @@
 #include "core/UiServices.h"
 #include "ui/CalendarView.h"
 #include "ui/FulltextSearchDialog.h"
+#include "ui/NoteSearchDialog.h"
 #include "view/CalendarCommands.h"
 #include "view/CalendarViewModel.h"
 
@@ -20,6 +21,7 @@ CSearchCommands::CSearchCommands(CTedDoc& doc, IUiServices& ui, CMainFrame& fram
       m_NoteHeld(std::move(noteHeld)),
       m_FulltextSettings(LoadFulltextSettings()) {
   frame.SetHandler(cmd::FullTextSearch, [this] { FullTextSearch(); });
+  frame.SetHandler(cmd::NoteSearch, [this] { NoteSearch(); });
 }
 
 bool CSearchCommands::RefuseWhileNoteHeld() {
@@ -37,6 +39,12 @@ void CSearchCommands::FullTextSearch() {
   if (RefuseWhileNoteHeld()) return;
   m_Model.CommitDay();  // the search reads what the editors show
   MoveTo(RunFulltextSearchDialog(&m_Frame, m_Doc, m_Fulltext, m_FulltextSettings, m_Ui));
+}
+
+void CSearchCommands::NoteSearch() {
+  if (RefuseWhileNoteHeld()) return;
+  m_Model.CommitDay();
+  MoveTo(RunNoteSearchDialog(&m_Frame, m_Doc, m_Ui));
 }
 
 }  // namespace orv

@@ -1,5 +1,6 @@
 #pragma once
-// The search commands of the main window: the full-text search window (Alt+L). They refuse while
+// The search commands of the main window: the full-text search window (Alt+L) and the search in
+// short notes (Ctrl+L). They refuse while
 // the day's note is being edited, store the selected day before searching, keep the last result and
 // the window's settings for the next opening, and move the calendar to the day chosen on OK.
 
@@ -25,6 +26,7 @@ class CSearchCommands {
   bool RefuseWhileNoteHeld();
   void MoveTo(const std::optional<Date>& date);
   void FullTextSearch();
+  void NoteSearch();
 
   CTedDoc& m_Doc;
   IUiServices& m_Ui;

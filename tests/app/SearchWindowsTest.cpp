@@ -7,10 +7,14 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
+#include <QTreeWidget>
+#include <fstream>
 #include <functional>
+#include <sstream>
 
 #include "CalendarBuilder.h"
 #include "FakeUiServices.h"
@@ -126,6 +130,60 @@ TEST_F(SearchWindowsTest, FulltextSearchShowsTheFirstDayFoundAndOkMovesThere) {
     Click(dialog, "OK");
   });
   EXPECT_EQ(Selected(), (Date{2006, 7, 1}));
+}
+
+TEST_F(SearchWindowsTest, NoteSearchListsDaysWithTheirNotesAndOkMovesToTheChosenOne) {
+  test::CalendarBuilder(doc).Day("2004/01/10", Cp1250FromUtf8("hvězdárna zavřena"));
+  Open(Qt::Key_L, Qt::ControlModifier, [](QWidget* dialog) {
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Vyhledávání v poznámkách"));
+    auto* text = dialog->findChild<QLineEdit*>(QStringLiteral("SearchText"));
+    text->setText(QStringLiteral("  HVĚZDÁRNA "));
+    QTest::keyClick(text, Qt::Key_Return);
+    auto* found = dialog->findChild<QTreeWidget*>(QStringLiteral("FoundNotes"));
+    ASSERT_EQ(found->topLevelItemCount(), 2);
+    EXPECT_EQ(found->topLevelItem(0)->text(0), QStringLiteral("10. ledna 2004"));
+    EXPECT_EQ(found->topLevelItem(0)->text(1), QStringLiteral("hvězdárna zavřena"));
+    found->setCurrentItem(found->topLevelItem(1));
+    Click(dialog, "OK");
+  });
+  EXPECT_EQ(Selected(), (Date{2004, 3, 5}));
+
+  Open(Qt::Key_L, Qt::ControlModifier, [](QWidget* dialog) {
+    EXPECT_EQ(dialog->findChild<QLineEdit*>(QStringLiteral("SearchText"))->text(), QString());
+    Click(dialog, "OK");  // nothing selected: the calendar stays
+  });
+  EXPECT_EQ(Selected(), (Date{2004, 3, 5}));
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>{});
+}
+
+TEST_F(SearchWindowsTest, BothWindowsExportTheFoundDaysNotesToText) {
+  QTemporaryDir dir;
+  doc.SetPathName(dir.filePath(QStringLiteral("kalendar.orv")).toStdString());
+  const std::string fulltextPath = dir.filePath(QStringLiteral("fulltext")).toStdString();
+  const std::string notesPath = dir.filePath(QStringLiteral("notes.txt")).toStdString();
+  ui.fileAnswers = {fulltextPath, notesPath};
+  Open(Qt::Key_L, Qt::AltModifier, [](QWidget* dialog) {
+    dialog->findChild<QLineEdit*>(QStringLiteral("SearchText"))->setText(QStringLiteral("kometa"));
+    Click(dialog, "Vyhledat");
+    Click(dialog, "Export poznámek do txt");
+    Click(dialog, "Storno");
+  });
+  Open(Qt::Key_L, Qt::ControlModifier, [](QWidget* dialog) {
+    dialog->findChild<QLineEdit*>(QStringLiteral("SearchText"))->setText(QStringLiteral("hvězdárna"));
+    Click(dialog, "Hledat");
+    Click(dialog, "Export poznámek do txt");
+    Click(dialog, "Storno");
+  });
+  auto read = [](const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return Cp1250ToUtf8(bytes.str());
+  };
+  // A name without an extension gets ".txt".
+  EXPECT_NE(read(fulltextPath + ".txt").find("\r\n05.03.2004 : Hvězdárna\r\n"), std::string::npos);
+  EXPECT_NE(read(notesPath).find("\r\n05.03.2004 ; Hvězdárna\r\n"), std::string::npos);
+  EXPECT_EQ(Selected(), (Date{2005, 3, 15}));
 }
 
 }  // namespace
