@@ -6,6 +6,7 @@
 #include "ui/CalendarView.h"
 #include "ui/FulltextSearchDialog.h"
 #include "ui/NoteSearchDialog.h"
+#include "ui/TxtExportDialog.h"
 #include "view/CalendarCommands.h"
 #include "view/CalendarViewModel.h"
 
@@ -22,6 +23,7 @@ CSearchCommands::CSearchCommands(CTedDoc& doc, IUiServices& ui, CMainFrame& fram
       m_FulltextSettings(LoadFulltextSettings()) {
   frame.SetHandler(cmd::FullTextSearch, [this] { FullTextSearch(); });
   frame.SetHandler(cmd::NoteSearch, [this] { NoteSearch(); });
+  frame.SetHandler(cmd::ExportTxt, [this] { ExportTxt(); });
 }
 
 bool CSearchCommands::RefuseWhileNoteHeld() {
@@ -45,6 +47,12 @@ void CSearchCommands::NoteSearch() {
   if (RefuseWhileNoteHeld()) return;
   m_Model.CommitDay();
   MoveTo(RunNoteSearchDialog(&m_Frame, m_Doc, m_Ui));
+}
+
+void CSearchCommands::ExportTxt() {
+  if (RefuseWhileNoteHeld()) return;
+  m_Model.CommitDay();  // the note of the selected day goes out as shown
+  OnExportNotesTxt(m_Doc, m_Ui, [this] { return AskTxtExportChoice(&m_Frame, m_Ui); });
 }
 
 }  // namespace orv

@@ -1,6 +1,6 @@
 #pragma once
-// The search commands of the main window: the full-text search window (Alt+L) and the search in
-// short notes (Ctrl+L). They refuse while
+// The search commands of the main window, the full-text search window (Alt+L) and the search in
+// short notes (Ctrl+L), and the text export of notes they share with the calendar (Ctrl+E). They refuse while
 // the day's note is being edited, store the selected day before searching, keep the last result and
 // the window's settings for the next opening, and move the calendar to the day chosen on OK.
 
@@ -27,6 +27,7 @@ class CSearchCommands {
   void MoveTo(const std::optional<Date>& date);
   void FullTextSearch();
   void NoteSearch();
+  void ExportTxt();
 
   CTedDoc& m_Doc;
   IUiServices& m_Ui;

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QDateEdit>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -184,6 +186,34 @@ TEST_F(SearchWindowsTest, BothWindowsExportTheFoundDaysNotesToText) {
   EXPECT_NE(read(fulltextPath + ".txt").find("\r\n05.03.2004 : Hvězdárna\r\n"), std::string::npos);
   EXPECT_NE(read(notesPath).find("\r\n05.03.2004 ; Hvězdárna\r\n"), std::string::npos);
   EXPECT_EQ(Selected(), (Date{2005, 3, 15}));
+}
+
+TEST_F(SearchWindowsTest, ExportToTextAsksForThePeriodAndKeepsItOpenWhileItRunsBackwards) {
+  QTemporaryDir dir;
+  doc.SetPathName(dir.filePath(QStringLiteral("kalendar.orv")).toStdString());
+  test::CalendarBuilder(doc).Day("2004/03/31", "konec").Day("2004/04/01", "duben");
+  const std::string path = dir.filePath(QStringLiteral("obdobi.txt")).toStdString();
+  ui.fileAnswers = {path};
+  Open(Qt::Key_E, Qt::ControlModifier, [this](QWidget* dialog) {
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Export poznámek"));
+    auto* from = dialog->findChild<QDateEdit*>(QStringLiteral("ExportFrom"));
+    auto* to = dialog->findChild<QDateEdit*>(QStringLiteral("ExportTo"));
+    EXPECT_EQ(from->minimumDate(), QDate(2000, 1, 1));
+    from->setDate(QDate(2004, 3, 31));
+    to->setDate(QDate(2004, 3, 1));
+    Click(dialog, "OK");
+    ASSERT_TRUE(dialog->isVisible());
+    EXPECT_EQ(ui.Messages(), std::vector<std::string>{"Spodní hranice období nesmí být větší než horní !"});
+    to->setDate(QDate(2004, 3, 31));
+    dialog->findChild<QCheckBox*>()->setChecked(true);
+    dialog->findChild<QLineEdit*>(QStringLiteral("ExportSeparator"))->setText(QStringLiteral("-"));
+    Click(dialog, "OK");
+  });
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  EXPECT_NE(bytes.str().find("= 1  ---\r\n\r\n31.03.2004 - konec\r\n\r\n"), std::string::npos) << bytes.str();
+  EXPECT_EQ(bytes.str().find("duben"), std::string::npos);
 }
 
 }  // namespace
