@@ -19,7 +19,7 @@ const std::vector<CliCommand>& CliCommands() {
   static const std::vector<CliCommand> commands = {
       {"names", "[SOUBOR.orv] [--category N]",
        "jména a svátky kalendáře, bez souboru nového (kategorie 0–4, výchozí 0)", CmdNames},
-      {"match", "VÝRAZ TEXT [--logical] [--mask] [--whole] [--case]",
+      {"match", "VÝRAZ TEXT [--logical] [--mask] [--whole] [--case] [--no-accents]",
        "vypíše 1, když text odpovídá hledanému výrazu, jinak 0", CmdMatch},
       {"new", "SOUBOR.orv", "vytvoří nový kalendář", CmdNew},
       {"info", "SOUBOR.orv", "údaje o kalendáři: verze, heslo, autor, počty záznamů, stylů a jmen", CmdInfo},
@@ -30,9 +30,12 @@ const std::vector<CliCommand>& CliCommands() {
       {"convert", "VSTUP.orv VÝSTUP.orv", "uloží kalendář kterékoli verze jako kalendář současné verze",
        CmdConvert},
       {"password", "SOUBOR.orv [NOVÉ_HESLO]", "nastaví heslo kalendáře, bez hesla je odstraní", CmdPassword},
-      {"search", "SOUBOR.orv VÝRAZ [--logical] [--mask] [--whole] [--case] [--commentaries-only] [--keys]",
+      {"search",
+       "SOUBOR.orv VÝRAZ [--logical] [--mask] [--whole] [--case] [--commentaries-only] [--keys] "
+       "[--no-accents]",
        "fulltextové vyhledávání ve výkladech a poznámkách; vypíše nalezené dny a měsíce", CmdSearch},
-      {"find-notes", "SOUBOR.orv TEXT [--whole] [--case]", "vyhledávání v krátkých poznámkách", CmdFindNotes},
+      {"find-notes", "SOUBOR.orv TEXT [--whole] [--case] [--no-accents]", "vyhledávání v krátkých poznámkách",
+       CmdFindNotes},
       {"export-txt", "SOUBOR.orv VÝSTUP.txt [--from RRRR-MM-DD] [--to RRRR-MM-DD] [--sep TEXT] [--blank]",
        "export poznámek do textového souboru (Windows-1250, CR LF)", CmdExportTxt},
       {"month", "[SOUBOR.orv] [RRRR-MM] [--no-moon] [--hide KATEGORIE] [--no-notes] [--color]",

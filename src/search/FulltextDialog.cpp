@@ -31,6 +31,7 @@ bool CFulltextDialog::Search(IUiServices& ui) {
   request.options.matchCase = m_Settings.matchCase;
   request.options.useMask = m_Settings.useMask;
   request.options.logical = m_Settings.logical;
+  request.options.ignoreAccents = m_Settings.ignoreAccents;
   request.userWholeWords = m_Settings.userWholeWords;
   request.previousResult = m_Settings.previousResult;
   request.commentariesOnly = m_Settings.commentariesOnly;

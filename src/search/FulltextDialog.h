@@ -29,6 +29,7 @@ struct FulltextSettings {
   bool logical = false;
   bool previousResult = false;
   bool commentariesOnly = false;
+  bool ignoreAccents = false;   // "Bez ohledu na diakritiku"
   bool userWholeWords = false;  // "Celá slova" as the user ticked it, behind the mask's tick
 };
 
@@ -57,6 +58,7 @@ class CFulltextDialog {
   void SetLogical(bool on) { m_Settings.logical = on; }
   void SetPreviousResult(bool on) { m_Settings.previousResult = on; }
   void SetCommentariesOnly(bool on) { m_Settings.commentariesOnly = on; }
+  void SetIgnoreAccents(bool on) { m_Settings.ignoreAccents = on; }
 
   // "Vyhledat": empties the lists and the previews, searches, fills the lists and selects the first
   // day found (else the first month). False when nothing is listed; every message has been shown.

@@ -49,7 +49,7 @@ bool CSearchEngine::Prepare(std::string_view input, const SearchOptions& options
   } else {
     if (!CheckTermLength(input, ui)) return false;
     if (options.useMask && !CheckMaskTerm(input, ui)) return false;
-    m_Input = CSearchTerm(input, options.matchCase);
+    m_Input = CSearchTerm(input, options.matchCase, options.ignoreAccents);
   }
   m_Prepared = true;
   return true;
@@ -106,7 +106,8 @@ TermEntry CSearchEngine::SimpleTerm(std::string_view operand, std::string tag) c
   entry.tag = std::move(tag);
   entry.operand = operand;
   entry.negated = IsNegated(operand);
-  entry.term = CSearchTerm(entry.negated ? operand.substr(kNot.size()) : operand, m_Options.matchCase);
+  entry.term = CSearchTerm(entry.negated ? operand.substr(kNot.size()) : operand, m_Options.matchCase,
+                           m_Options.ignoreAccents);
   return entry;
 }
 

@@ -27,14 +27,15 @@ std::size_t WordStart(std::string_view text, std::size_t end) {
   return end;
 }
 
-// The bytes that fold to `folded`. Windows-1250 has at most two (a letter and its other case).
-std::array<unsigned char, 2> FoldPartners(const ByteTable& fold, unsigned char folded) {
-  std::array<unsigned char, 2> bytes{folded, folded};
-  int found = 0;
-  for (int b = 0; b < 256 && found < 2; ++b)
-    if (fold[b] == folded) bytes[found++] = static_cast<unsigned char>(b);
-  if (found == 1) bytes[1] = bytes[0];
-  return bytes;
+// The bytes that fold to `folded`: a letter and its other case, and without accents their accented
+// forms too (at most twelve for "a").
+CSearchTerm::Anchor FoldPartners(const ByteTable& fold, std::size_t position, unsigned char folded) {
+  CSearchTerm::Anchor anchor;
+  anchor.position = position;
+  for (int b = 0; b < 256; ++b)
+    if (fold[b] == folded && anchor.count < anchor.bytes.size())
+      anchor.bytes[anchor.count++] = static_cast<unsigned char>(b);
+  return anchor;
 }
 
 }  // namespace
@@ -53,8 +54,8 @@ std::string_view TermProblemMessage(TermProblem problem) {
   return {};
 }
 
-CSearchTerm::CSearchTerm(std::string_view pattern, bool matchCase)
-    : m_Pattern(pattern), m_Fold(&FoldTable(matchCase)), m_Star(m_Pattern.find('*')) {
+CSearchTerm::CSearchTerm(std::string_view pattern, bool matchCase, bool ignoreAccents)
+    : m_Pattern(pattern), m_Fold(&FoldTable(matchCase, ignoreAccents)), m_Star(m_Pattern.find('*')) {
   const ByteTable& fold = *m_Fold;
   m_Folded.resize(m_Pattern.size());
   std::transform(m_Pattern.begin(), m_Pattern.end(), m_Folded.begin(),
@@ -66,13 +67,20 @@ CSearchTerm::CSearchTerm(std::string_view pattern, bool matchCase)
     m_Before = CMaskPart(folded.substr(0, m_Star), fold, true);
     m_After = CMaskPart(folded.substr(m_Star + 1), fold, true);
   }
-  if (m_Folded.empty()) return;
-  m_FirstBytes = FoldPartners(fold, Byte(m_Folded, 0));
-  m_LastBytes = FoldPartners(fold, Byte(m_Folded, m_Folded.size() - 1));
+  // The plain find filters candidates by two bytes of the pattern: those with the fewest text bytes
+  // that fold to them, the rarer the better, the first and the last one when all are alike.
+  for (std::size_t k = 0; k < m_Folded.size(); ++k) {
+    const Anchor anchor = FoldPartners(fold, k, Byte(m_Folded, k));
+    if (k == 0 || anchor.count < m_Anchors[0].count) m_Anchors[0] = anchor;
+  }
+  for (std::size_t k = m_Folded.size(); k-- > 0;) {
+    const Anchor anchor = FoldPartners(fold, k, Byte(m_Folded, k));
+    if (k == m_Folded.size() - 1 || anchor.count < m_Anchors[1].count) m_Anchors[1] = anchor;
+  }
 }
 
 // The first occurrence of the folded pattern at or after `from`. Candidates are the positions whose
-// first and last bytes fit, found sixteen at a time; only they are compared in full.
+// two anchor bytes fit, found sixteen at a time; only they are compared in full.
 std::size_t CSearchTerm::NextOccurrence(std::string_view text, std::size_t from) const {
   using Block = unsigned char __attribute__((vector_size(16)));
   const std::size_t m = m_Folded.size();
@@ -82,33 +90,43 @@ std::size_t CSearchTerm::NextOccurrence(std::string_view text, std::size_t from)
   const auto* t = reinterpret_cast<const unsigned char*>(text.data());
   const auto* p = reinterpret_cast<const unsigned char*>(m_Folded.data());
   const ByteTable& fold = *m_Fold;
-  auto middleEqual = [&](std::size_t i) {
-    for (std::size_t k = 1; k + 1 < m; ++k)
+  auto equalAt = [&](std::size_t i) {
+    for (std::size_t k = 0; k < m; ++k)
       if (fold[t[i + k]] != p[k]) return false;
     return true;
   };
-  auto splat = [](unsigned char c) {
-    Block b;
-    std::memset(&b, c, sizeof b);
-    return b;
+  struct Splats {
+    std::array<Block, 16> bytes;
+    unsigned count;
   };
-  const Block first0 = splat(m_FirstBytes[0]), first1 = splat(m_FirstBytes[1]);
-  const Block last0 = splat(m_LastBytes[0]), last1 = splat(m_LastBytes[1]);
+  auto splats = [](const Anchor& anchor) {
+    Splats s{};
+    s.count = anchor.count;
+    for (unsigned k = 0; k < anchor.count; ++k) std::memset(&s.bytes[k], anchor.bytes[k], sizeof(Block));
+    return s;
+  };
+  auto hitsOf = [](const Block& block, const Splats& s) {
+    Block hits = block == s.bytes[0];
+    for (unsigned k = 1; k < s.count; ++k) hits |= block == s.bytes[k];
+    return hits;
+  };
+  const Splats first = splats(m_Anchors[0]), second = splats(m_Anchors[1]);
+  const std::size_t firstAt = m_Anchors[0].position, secondAt = m_Anchors[1].position;
 
   std::size_t i = from;
   for (; i <= lastStart && lastStart - i >= 15; i += 16) {
     Block heads, tails;
-    std::memcpy(&heads, t + i, sizeof heads);
-    std::memcpy(&tails, t + i + m - 1, sizeof tails);
-    const auto hits = ((heads == first0) | (heads == first1)) & ((tails == last0) | (tails == last1));
+    std::memcpy(&heads, t + i + firstAt, sizeof heads);
+    std::memcpy(&tails, t + i + secondAt, sizeof tails);
+    const Block hits = hitsOf(heads, first) & hitsOf(tails, second);
     std::uint64_t any[2];
     std::memcpy(any, &hits, sizeof any);
     if ((any[0] | any[1]) == 0) continue;
     for (std::size_t k = 0; k < 16; ++k)
-      if (hits[k] && middleEqual(i + k)) return i + k;
+      if (hits[k] && equalAt(i + k)) return i + k;
   }
   for (; i <= lastStart; ++i)
-    if (fold[t[i]] == p[0] && fold[t[i + m - 1]] == p[m - 1] && middleEqual(i)) return i;
+    if (equalAt(i)) return i;
   return std::string_view::npos;
 }
 
@@ -219,7 +237,8 @@ SearchHit FindSubstring(std::string_view pattern, bool matchCase, bool wholeWord
 SearchHit FindTerm(std::string_view term, std::string_view text, std::size_t start,
                    const SearchOptions& options, IUiServices& ui) {
   TermProblem problem = TermProblem::None;
-  const SearchHit hit = CSearchTerm(term, options.matchCase).Find(text, start, options, problem);
+  const SearchHit hit =
+      CSearchTerm(term, options.matchCase, options.ignoreAccents).Find(text, start, options, problem);
   if (problem != TermProblem::None) ui.MessageBox(TermProblemMessage(problem));
   return hit;
 }

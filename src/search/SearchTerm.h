@@ -32,8 +32,14 @@ std::string_view TermProblemMessage(TermProblem problem);
 
 class CSearchTerm {
  public:
+  struct Anchor {
+    std::size_t position = 0;
+    std::array<unsigned char, 16> bytes{};
+    unsigned count = 0;
+  };
+
   CSearchTerm() = default;
-  CSearchTerm(std::string_view pattern, bool matchCase);
+  CSearchTerm(std::string_view pattern, bool matchCase, bool ignoreAccents = false);
 
   const std::string& Pattern() const { return m_Pattern; }
 
@@ -62,10 +68,9 @@ class CSearchTerm {
   // star (m_Before) and the part after it (m_After).
   CMaskPart m_Before;
   CMaskPart m_After;
-  // The text bytes that fold to the pattern's first and to its last byte (a case pair, or the byte
-  // twice): the plain find looks for both ends at once, sixteen positions at a time.
-  std::array<unsigned char, 2> m_FirstBytes{};
-  std::array<unsigned char, 2> m_LastBytes{};
+  // Two positions of the pattern and the text bytes that fold to their bytes: the plain find looks
+  // for both at once, sixteen positions at a time.
+  std::array<Anchor, 2> m_Anchors{};
 };
 
 // The basic find. An empty pattern shows "Chyba - hledaný řetězec je prázdný." and finds nothing.

@@ -21,6 +21,8 @@ bool IsWholeWord(std::string_view text, std::size_t first, std::size_t end);
 // Byte -> its lower-case partner in Windows-1250, and the identity for a case-sensitive search.
 const ByteTable& Cp1250LowerTable();
 const ByteTable& IdentityTable();
-const ByteTable& FoldTable(bool matchCase);
+// The folding of a search: lower case unless matchCase; with ignoreAccents every letter with a
+// diacritical mark also becomes its base letter (č -> c, Ř -> R or r, ů -> u).
+const ByteTable& FoldTable(bool matchCase, bool ignoreAccents = false);
 
 }  // namespace orv

@@ -55,6 +55,7 @@ FulltextSettings LoadFulltextSettings() {
   s.useMask = store.value(QStringLiteral("useMask"), false).toBool();
   s.logical = store.value(QStringLiteral("logical"), false).toBool();
   s.previousResult = store.value(QStringLiteral("previousResult"), false).toBool();
+  s.ignoreAccents = store.value(QStringLiteral("ignoreAccents"), false).toBool();
   s.userWholeWords = store.value(QStringLiteral("userWholeWords"), false).toBool();
   return s;
 }
@@ -68,6 +69,7 @@ void SaveFulltextSettings(const FulltextSettings& s) {
   store.setValue(QStringLiteral("useMask"), s.useMask);
   store.setValue(QStringLiteral("logical"), s.logical);
   store.setValue(QStringLiteral("previousResult"), s.previousResult);
+  store.setValue(QStringLiteral("ignoreAccents"), s.ignoreAccents);
   store.setValue(QStringLiteral("userWholeWords"), s.userWholeWords);
 }
 
@@ -92,6 +94,7 @@ void CFulltextSearchDialog::BuildControls() {
   m_Logical = new QCheckBox(QStringLiteral("Logické kombinace (NOT, AND, OR, závorky)"), textBox);
   m_PreviousResult = new QCheckBox(QStringLiteral("Předchozí výsledek vyhledávání"), textBox);
   m_CommentariesOnly = new QCheckBox(QStringLiteral("Pouze výklady"), textBox);
+  m_IgnoreAccents = new QCheckBox(QStringLiteral("Bez ohledu na diakritiku"), textBox);
   auto* searchButton = new QPushButton(QStringLiteral("Vyhledat"), textBox);
   searchButton->setDefault(true);
   auto* textLayout = new QGridLayout(textBox);
@@ -103,6 +106,7 @@ void CFulltextSearchDialog::BuildControls() {
   textLayout->addWidget(m_Logical, 2, 1);
   textLayout->addWidget(m_PreviousResult, 3, 0);
   textLayout->addWidget(m_CommentariesOnly, 3, 1);
+  textLayout->addWidget(m_IgnoreAccents, 4, 0);
 
   m_Days = new QListWidget(this);
   m_Days->setObjectName(QStringLiteral("FoundDays"));
@@ -163,6 +167,7 @@ void CFulltextSearchDialog::BuildControls() {
   connect(m_PreviousResult, &QCheckBox::clicked, this, [this](bool on) { m_Model.SetPreviousResult(on); });
   connect(m_CommentariesOnly, &QCheckBox::clicked, this,
           [this](bool on) { m_Model.SetCommentariesOnly(on); });
+  connect(m_IgnoreAccents, &QCheckBox::clicked, this, [this](bool on) { m_Model.SetIgnoreAccents(on); });
   connect(m_Days, &QListWidget::currentRowChanged, this, [this](int row) {
     if (m_Showing || row < 0) return;
     m_Model.SelectDay(static_cast<std::size_t>(row), m_Ui);
@@ -187,6 +192,7 @@ void CFulltextSearchDialog::ShowSettings() {
   m_Logical->setChecked(s.logical);
   m_PreviousResult->setChecked(s.previousResult);
   m_CommentariesOnly->setChecked(s.commentariesOnly);
+  m_IgnoreAccents->setChecked(s.ignoreAccents);
 }
 
 void CFulltextSearchDialog::OnSearch() {

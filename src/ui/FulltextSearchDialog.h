@@ -50,6 +50,7 @@ class CFulltextSearchDialog : public QDialog {
   QCheckBox* m_Logical = nullptr;
   QCheckBox* m_PreviousResult = nullptr;
   QCheckBox* m_CommentariesOnly = nullptr;
+  QCheckBox* m_IgnoreAccents = nullptr;
   QListWidget* m_Days = nullptr;
   QListWidget* m_Months = nullptr;
   QTextEdit* m_NotePreview = nullptr;

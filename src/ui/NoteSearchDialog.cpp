@@ -23,6 +23,7 @@ CNoteSearchDialog::CNoteSearchDialog(QWidget* parent, const CTedDoc& doc, IUiSer
   m_Text->setObjectName(QStringLiteral("SearchText"));
   m_WholeWords = new QCheckBox(QStringLiteral("Pouze celá slova"), this);
   m_MatchCase = new QCheckBox(QStringLiteral("Rozlišovat malá a velká písmena"), this);
+  m_IgnoreAccents = new QCheckBox(QStringLiteral("Bez ohledu na diakritiku"), this);
   auto* searchButton = new QPushButton(QStringLiteral("Hledat"), this);
   searchButton->setDefault(true);
   // Date and note in two columns, so that the notes line up.
@@ -46,10 +47,11 @@ CNoteSearchDialog::CNoteSearchDialog(QWidget* parent, const CTedDoc& doc, IUiSer
   layout->addWidget(searchButton, 0, 2);
   layout->addWidget(m_WholeWords, 1, 1);
   layout->addWidget(m_MatchCase, 2, 1);
-  layout->addWidget(m_Found, 3, 0, 1, 3);
-  layout->addWidget(rtfButton, 4, 0);
-  layout->addWidget(txtButton, 4, 1);
-  layout->addWidget(buttons, 5, 0, 1, 3);
+  layout->addWidget(m_IgnoreAccents, 3, 1);
+  layout->addWidget(m_Found, 4, 0, 1, 3);
+  layout->addWidget(rtfButton, 5, 0);
+  layout->addWidget(txtButton, 5, 1);
+  layout->addWidget(buttons, 6, 0, 1, 3);
 
   connect(searchButton, &QPushButton::clicked, this, [this] { OnSearch(); });
   connect(txtButton, &QPushButton::clicked, this,
@@ -60,6 +62,7 @@ CNoteSearchDialog::CNoteSearchDialog(QWidget* parent, const CTedDoc& doc, IUiSer
 
 void CNoteSearchDialog::OnSearch() {
   m_Found->clear();
+  m_Search.SetIgnoreAccents(m_IgnoreAccents->isChecked());
   const NoteSearchStatus status = m_Search.Search(m_Doc, ToCp1250(m_Text->text()), m_WholeWords->isChecked(),
                                                   m_MatchCase->isChecked(), m_Ui);
   if (status != NoteSearchStatus::Found) {

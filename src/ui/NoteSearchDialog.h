@@ -31,6 +31,7 @@ class CNoteSearchDialog : public QDialog {
   QLineEdit* m_Text = nullptr;
   QCheckBox* m_WholeWords = nullptr;
   QCheckBox* m_MatchCase = nullptr;
+  QCheckBox* m_IgnoreAccents = nullptr;
   QTreeWidget* m_Found = nullptr;
   std::optional<Date> m_Result;
 };

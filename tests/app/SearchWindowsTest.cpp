@@ -158,6 +158,26 @@ TEST_F(SearchWindowsTest, NoteSearchListsDaysWithTheirNotesAndOkMovesToTheChosen
   EXPECT_EQ(ui.Messages(), std::vector<std::string>{});
 }
 
+TEST_F(SearchWindowsTest, BothWindowsSearchWithoutAccentsWhenAsked) {
+  Open(Qt::Key_L, Qt::ControlModifier, [](QWidget* dialog) {
+    dialog->findChild<QLineEdit*>(QStringLiteral("SearchText"))->setText(QStringLiteral("hvezdarna"));
+    for (QCheckBox* box : dialog->findChildren<QCheckBox*>())
+      if (box->text() == QStringLiteral("Bez ohledu na diakritiku")) box->click();
+    Click(dialog, "Hledat");
+    EXPECT_EQ(dialog->findChild<QTreeWidget*>(QStringLiteral("FoundNotes"))->topLevelItemCount(), 1);
+    Click(dialog, "Storno");
+  });
+  Open(Qt::Key_L, Qt::AltModifier, [](QWidget* dialog) {
+    dialog->findChild<QLineEdit*>(QStringLiteral("SearchText"))->setText(QStringLiteral("hvezdarna"));
+    for (QCheckBox* box : dialog->findChildren<QCheckBox*>())
+      if (box->text() == QStringLiteral("Bez ohledu na diakritiku")) box->click();
+    Click(dialog, "Vyhledat");
+    EXPECT_EQ(dialog->findChild<QListWidget*>(QStringLiteral("FoundDays"))->count(), 1);
+    Click(dialog, "Storno");
+  });
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>{});
+}
+
 TEST_F(SearchWindowsTest, BothWindowsExportTheFoundDaysNotesToText) {
   QTemporaryDir dir;
   doc.SetPathName(dir.filePath(QStringLiteral("kalendar.orv")).toStdString());

@@ -37,6 +37,8 @@ TEST(OrvMatch, PrintsWhetherTheTextMatches) {
            Case{{"match", "den", "pondělí vědení", "--whole"}, 1, "0\n"},
            Case{{"match", "--logical", "a AND NOT b", "a c"}, 0, "1\n"},
            Case{{"match", "kal*", "Kalendáři", "--mask"}, 0, "1\n"},
+           Case{{"match", "cervenec", "Červenec", "--no-accents"}, 0, "1\n"},
+           Case{{"match", "cervenec", "Červenec"}, 1, "0\n"},
            Case{{"match", "kal*", "překal", "--mask"}, 1, "0\n"},  // a mask works on whole words
        }) {
     const OrvRun run = Orv(c.args);
