@@ -12,6 +12,7 @@ int InQtModule(const std::vector<std::string>& words, CliContext& ctx) {
 }
 
 constexpr char kCommentary[] = "commentary";
+constexpr char kReplace[] = "replace";
 
 }  // namespace
 
@@ -43,6 +44,8 @@ const std::vector<CliCommand>& CliCommands() {
       {"rtf2txt", "SOUBOR.rtf", "vypíše prostý text souboru RTF", CmdRtf2Txt},
       {kCommentary, "SOUBOR.orv RRRR-MM-DD [--month] [--rtf VSTUP.rtf]",
        "vypíše výklad dne (měsíce) jako RTF, nebo jej nahradí obsahem souboru RTF", InQtModule<kCommentary>},
+      {kReplace, "SOUBOR.orv RRRR-MM-DD HLEDANÝ NÁHRADA [--month] [--mask] [--whole] [--case] [--no-accents]",
+       "zamění každý výskyt ve výkladu dne (měsíce) a vypíše počet záměn", InQtModule<kReplace>},
   };
   return commands;
 }
