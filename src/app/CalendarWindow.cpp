@@ -113,8 +113,9 @@ CCalendarWindow::CCalendarWindow(CTedDoc& doc, IUiServices& ui, CRecentFileList&
 
   AddCalendarHandlers();
   AddFocusHandlers();
-  m_Search =
-      std::make_unique<CSearchCommands>(doc, ui, *m_Frame, *m_Model, *m_View, [this] { return NoteHeld(); });
+  m_Search = std::make_unique<CSearchCommands>(doc, ui, *m_Frame, *m_Model, *m_View,
+                                               std::array{m_MonthEditor, m_DayEditor},
+                                               [this] { return NoteHeld(); });
   m_Frame->SetViewState([this](SFrameState& state) { DescribeView(state); });
 
   m_Commands.SetOnReplaced([this] { Start(); });

@@ -49,6 +49,21 @@ void Select(CRichEditCtrl& ctrl, const SearchHit& hit) {
 
 }  // namespace
 
+void SetFindMask(FindSettings& find, bool on) {
+  find.useMask = on;
+  find.wholeWords = on || find.userWholeWords;
+}
+
+void SetFindWholeWords(FindSettings& find, bool on) {
+  if (!find.useMask) find.wholeWords = find.userWholeWords = on;
+}
+
+void DropMaskWithoutWildcard(FindSettings& find, IUiServices& ui) {
+  if (!find.useMask || find.text.find_first_of("*?") != std::string::npos) return;
+  SetFindMask(find, false);
+  ui.MessageBox("maska nepoužita");
+}
+
 bool CheckFindText(const FindSettings& find, IUiServices& ui) {
   if (find.text.empty()) {
     ui.MessageBox("Zadejte hledaný výraz.");
@@ -86,9 +101,9 @@ bool Replace(CRichEditCtrl& ctrl, const FindSettings& find, std::string_view rep
   return replaced;
 }
 
-// Downwards the search goes on behind each replacement; upwards it goes on before it; "Celý text"
-// goes down to the end, then from the beginning up to where it started, moved by what the
-// replacements before it changed.
+// Downwards the search starts at the selection's start (a selected occurrence is replaced too) and
+// goes on behind each replacement; upwards it goes on before each; "Celý text" goes down to the end,
+// then from the beginning up to where it started, moved by what the replacements before it changed.
 int ReplaceAll(CRichEditCtrl& ctrl, const FindSettings& find, std::string_view replacement, IUiServices& ui) {
   const CharRange before = ctrl.GetSel();
   QTextCursor undoStep(ctrl.Document());
@@ -111,7 +126,7 @@ int ReplaceAll(CRichEditCtrl& ctrl, const FindSettings& find, std::string_view r
       end = hit->first;
     }
   } else {
-    std::size_t from = static_cast<std::size_t>(before.max);
+    std::size_t from = static_cast<std::size_t>(before.min);  // a selected occurrence is replaced too
     while (const auto hit = FindForward(text, from, find, ui)) from = replace(*hit);
     if (!find.useMask && find.area == FindArea::Whole) {
       std::ptrdiff_t limit = before.min;

@@ -31,7 +31,15 @@ struct FindSettings {
   bool useMask = false;
   bool ignoreAccents = false;
   FindArea area = FindArea::Down;
+  bool userWholeWords = false;  // "Pouze celá slova" as the user ticked it, behind the mask's tick
 };
+
+// Ticking the mask ticks "Pouze celá slova" (the box is locked meanwhile); clearing it gives back the
+// user's own choice.
+void SetFindMask(FindSettings& find, bool on);
+void SetFindWholeWords(FindSettings& find, bool on);
+// The replace dialog's rule: a mask without '*' and '?' is dropped with "maska nepoužita".
+void DropMaskWithoutWildcard(FindSettings& find, IUiServices& ui);
 
 // The find text before a search: not empty, not too long, a mask by the single-asterisk rule.
 bool CheckFindText(const FindSettings& find, IUiServices& ui);

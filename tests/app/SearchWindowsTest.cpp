@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -25,7 +26,9 @@
 #include "app/RecentFileList.h"
 #include "core/Cp1250.h"
 #include "document/TedDoc.h"
+#include "editor/CommentaryEditor.h"
 #include "ui/CalendarView.h"
+#include "ui/RichTextView.h"
 #include "view/CalendarViewModel.h"
 
 namespace orv {
@@ -47,6 +50,7 @@ class SearchWindowsTest : public ::testing::Test {
         [] {
           return Date{2005, 3, 15};
         });
+    window->Frame().SetBaseFont("DejaVu Sans");
     window->Start();
     window->Frame().show();
     window->Frame().activateWindow();
@@ -54,6 +58,7 @@ class SearchWindowsTest : public ::testing::Test {
     ui.Clear();
   }
   void TearDown() override {
+    window->View().FocusTable();  // the frame goes away without an editor losing the focus into it
     window.reset();
     QSettings().clear();
   }
@@ -234,6 +239,52 @@ TEST_F(SearchWindowsTest, ExportToTextAsksForThePeriodAndKeepsItOpenWhileItRunsB
   bytes << in.rdbuf();
   EXPECT_NE(bytes.str().find("= 1  ---\r\n\r\n31.03.2004 - konec\r\n\r\n"), std::string::npos) << bytes.str();
   EXPECT_EQ(bytes.str().find("duben"), std::string::npos);
+}
+
+TEST_F(SearchWindowsTest, FindFindNextAndReplaceAllInTheDayCommentary) {
+  auto* editor = window->Frame().findChild<CRichTextView*>(QStringLiteral("DayEditor"));
+  ASSERT_NE(editor, nullptr);
+  editor->setFocus(Qt::OtherFocusReason);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return editor->hasFocus(); }));
+  QTest::keyClicks(editor, QStringLiteral("Den a den, Dena a den"));
+  editor->moveCursor(QTextCursor::Start);
+  doc.SetModifiedFlag(false);
+
+  Open(Qt::Key_F, Qt::ControlModifier, [](QWidget* dialog) {
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Najít výraz"));
+    dialog->findChild<QLineEdit*>(QStringLiteral("FindText"))->setText(QStringLiteral("den"));
+    for (QCheckBox* box : dialog->findChildren<QCheckBox*>())
+      if (box->text() == QStringLiteral("Pouze celá slova")) box->click();
+    Click(dialog, "Najít další");
+    Click(dialog, "Storno");
+  });
+  window->Frame().activateWindow();  // the offscreen platform does not give it back by itself
+  ASSERT_TRUE(QTest::qWaitFor([&] { return editor->hasFocus(); }));
+  EXPECT_EQ(editor->textCursor().selectionStart(), 0);
+  EXPECT_EQ(editor->textCursor().selectionEnd(), 3);
+  QTest::keyClick(editor, Qt::Key_F3);
+  QTest::keyClick(editor, Qt::Key_F3);
+  EXPECT_EQ(editor->textCursor().selectionStart(), 18);  // "Dena" is not a whole "den"
+  QTest::keyClick(editor, Qt::Key_F3);
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>{"Prohledávání textu bylo dokončeno."});
+  EXPECT_FALSE(doc.IsModified());
+
+  ui.Clear();
+  Open(Qt::Key_R, Qt::ControlModifier, [](QWidget* dialog) {
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Záměna výrazů"));
+    EXPECT_EQ(dialog->findChild<QLineEdit*>(QStringLiteral("FindText"))->text(), QStringLiteral("den"));
+    dialog->findChild<QLineEdit*>(QStringLiteral("ReplacementText"))->setText(QStringLiteral("noc"));
+    for (QRadioButton* area : dialog->findChildren<QRadioButton*>())
+      if (area->text() == QStringLiteral("Celý text")) area->click();
+    Click(dialog, "Zaměnit vše");
+    Click(dialog, "Storno");
+  });
+  window->Frame().activateWindow();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return editor->hasFocus(); }));
+  EXPECT_EQ(editor->toPlainText(), QStringLiteral("noc a noc, Dena a noc"));
+  EXPECT_EQ(ui.Messages(),
+            (std::vector<std::string>{"Prohledávání textu bylo dokončeno.", "Počet záměn = 3"}));
+  EXPECT_TRUE(doc.IsModified());
 }
 
 }  // namespace
