@@ -3,21 +3,21 @@
 #include <cstring>
 
 namespace orv {
-namespace {
-
-bool Takes(unsigned char text, unsigned char piece, const ByteTable& fold, bool separatorsMatch) {
-  if (!separatorsMatch && IsSeparator(text)) return false;
-  return piece == '?' ? IsWordChar(text) : fold[text] == piece;
-}
-
-}  // namespace
-
 CMaskPart::CMaskPart(std::string_view folded, const ByteTable& fold, bool separatorsMatch)
     : m_Size(folded.size()), m_Words((folded.size() + 63) / 64), m_Bits(256 * m_Words) {
+  // '?' takes a word character; any other byte of the piece the bytes that fold to it.
+  const CFoldInverse inverse(fold);
+  std::array<unsigned char, 256> wordChars;
+  std::size_t wordCount = 0;
   for (int c = 0; c < 256; ++c)
-    for (std::size_t k = 0; k < m_Size; ++k)
-      if (Takes(static_cast<unsigned char>(c), static_cast<unsigned char>(folded[k]), fold, separatorsMatch))
-        m_Bits[c * m_Words + k / 64] |= std::uint64_t{1} << (k % 64);
+    if (IsWordChar(static_cast<unsigned char>(c))) wordChars[wordCount++] = static_cast<unsigned char>(c);
+  for (std::size_t k = 0; k < m_Size; ++k) {
+    const auto piece = static_cast<unsigned char>(folded[k]);
+    const std::span<const unsigned char> takes =
+        piece == '?' ? std::span<const unsigned char>(wordChars.data(), wordCount) : inverse.Partners(piece);
+    for (unsigned char c : takes)
+      if (separatorsMatch || !IsSeparator(c)) m_Bits[c * m_Words + k / 64] |= std::uint64_t{1} << (k % 64);
+  }
   if (m_Size == 0 || folded[0] == '?') return;
   int firsts = 0;
   for (int c = 0; c < 256; ++c)

@@ -29,12 +29,11 @@ std::size_t WordStart(std::string_view text, std::size_t end) {
 
 // The bytes that fold to `folded`: a letter and its other case, and without accents their accented
 // forms too (at most twelve for "a").
-CSearchTerm::Anchor FoldPartners(const ByteTable& fold, std::size_t position, unsigned char folded) {
+CSearchTerm::Anchor FoldPartners(const CFoldInverse& inverse, std::size_t position, unsigned char folded) {
   CSearchTerm::Anchor anchor;
   anchor.position = position;
-  for (int b = 0; b < 256; ++b)
-    if (fold[b] == folded && anchor.count < anchor.bytes.size())
-      anchor.bytes[anchor.count++] = static_cast<unsigned char>(b);
+  for (unsigned char b : inverse.Partners(folded))
+    if (anchor.count < anchor.bytes.size()) anchor.bytes[anchor.count++] = b;
   return anchor;
 }
 
@@ -69,12 +68,13 @@ CSearchTerm::CSearchTerm(std::string_view pattern, bool matchCase, bool ignoreAc
   }
   // The plain find filters candidates by two bytes of the pattern: those with the fewest text bytes
   // that fold to them, the rarer the better, the first and the last one when all are alike.
+  const CFoldInverse inverse(fold);
   for (std::size_t k = 0; k < m_Folded.size(); ++k) {
-    const Anchor anchor = FoldPartners(fold, k, Byte(m_Folded, k));
+    const Anchor anchor = FoldPartners(inverse, k, Byte(m_Folded, k));
     if (k == 0 || anchor.count < m_Anchors[0].count) m_Anchors[0] = anchor;
   }
   for (std::size_t k = m_Folded.size(); k-- > 0;) {
-    const Anchor anchor = FoldPartners(fold, k, Byte(m_Folded, k));
+    const Anchor anchor = FoldPartners(inverse, k, Byte(m_Folded, k));
     if (k == m_Folded.size() - 1 || anchor.count < m_Anchors[1].count) m_Anchors[1] = anchor;
   }
 }

@@ -66,6 +66,14 @@ const ByteTable& IdentityTable() {
   return TheTables().identity;
 }
 
+CFoldInverse::CFoldInverse(const ByteTable& fold) {
+  for (int b = 0; b < 256; ++b) ++m_Start[fold[b] + 1];
+  for (int f = 0; f < 256; ++f) m_Start[f + 1] += m_Start[f];
+  std::array<unsigned short, 256> next{};
+  for (int f = 0; f < 256; ++f) next[f] = m_Start[f];
+  for (int b = 0; b < 256; ++b) m_Bytes[next[fold[b]]++] = static_cast<unsigned char>(b);
+}
+
 const ByteTable& FoldTable(bool matchCase, bool ignoreAccents) {
   if (ignoreAccents) return matchCase ? TheTables().base : TheTables().lowerBase;
   return matchCase ? IdentityTable() : Cp1250LowerTable();
