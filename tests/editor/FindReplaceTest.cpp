@@ -46,7 +46,9 @@ TEST(FindInText, AreasWholeWordsAndMasks) {
     find.wholeWords = c.wholeWords;
     const std::optional<SearchHit> hit = FindInText(text, c.selStart, c.selEnd, find, ui);
     ASSERT_EQ(hit.has_value(), c.first.has_value()) << c.find << " from " << c.selStart;
-    if (hit) EXPECT_EQ(hit->first, *c.first) << c.find << " from " << c.selStart;
+    if (hit) {
+      EXPECT_EQ(hit->first, *c.first) << c.find << " from " << c.selStart;
+    }
     EXPECT_EQ(ui.Messages(), Messages{});
   }
 }
