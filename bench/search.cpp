@@ -1,3 +1,7 @@
+// Long masks over one 1 MB commentary, plain prose and one word of a million letters (where a mask
+// that compares every window in full would take the pattern's length for every byte), against a
+// memmem over the same text: 64-byte and 10,000-byte masks, without a star and with one.
+//
 // The full-text search over a full calendar (every day of 2000-2020 with a 60-byte note and a
 // commentary of about 1.5 KB, every month with a commentary) against the floor of the same run: one
 // plain library scan (strcasestr, memmem) over the same texts, commentary first and the note only
@@ -20,6 +24,7 @@
 #include "core/Cp1250.h"
 #include "document/TedDoc.h"
 #include "search/FulltextSearch.h"
+#include "search/SearchTerm.h"
 
 namespace {
 
@@ -101,8 +106,9 @@ class CollectingReporter : public benchmark::ConsoleReporter {
   }
 };
 
-orv::SearchOptions Options(bool wholeWords, bool useMask, bool logical) {
+orv::SearchOptions Options(bool wholeWords, bool useMask, bool logical, bool ignoreAccents = false) {
   orv::SearchOptions o;
+  o.ignoreAccents = ignoreAccents;
   o.wholeWords = wholeWords || useMask;
   o.useMask = useMask;
   o.logical = logical;
@@ -110,6 +116,27 @@ orv::SearchOptions Options(bool wholeWords, bool useMask, bool logical) {
 }
 
 }  // namespace
+
+struct LongMask {
+  std::string name;
+  const std::string* text;
+  std::string mask;
+};
+
+void RegisterLongMasks(std::vector<LongMask>& masks, std::map<std::string, std::size_t>& found) {
+  for (const LongMask& m : masks) {
+    benchmark::RegisterBenchmark(m.name.c_str(),
+                                 [&m, &found](benchmark::State& state) {
+                                   const orv::CSearchTerm term(m.mask, false);
+                                   orv::TermProblem problem = orv::TermProblem::None;
+                                   orv::SearchHit hit;
+                                   for (auto _ : state) hit = term.FindMask(*m.text, 0, true, problem);
+                                   found[m.name] = hit.found ? hit.first : m.text->size();
+                                 })
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+  }
+}
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
@@ -128,11 +155,34 @@ int main(int argc, char** argv) {
   };
   const std::vector<Search> searches = {
       {"PlainWord", word, Options(false, false, false)},
+      {"PlainWordNoAccents", word, Options(false, false, false, true)},
       {"WholeWord", orv::Cp1250FromUtf8("les"), Options(true, false, false)},
       {"Mask", orv::Cp1250FromUtf8("hvězd*"), Options(false, true, false)},
       {"Logical3", orv::Cp1250FromUtf8("hvězdárna OR dalekohled OR kometa"), Options(false, false, true)},
   };
   std::map<std::string, std::size_t> daysFound;
+
+  static const std::string prose = CProse().Text(1 << 20);
+  static const std::string oneWord = std::string((1 << 20) - 1, 'a') + "b";
+  const std::string words64 = prose.substr(prose.size() - 64);  // a piece found at the very end
+  std::vector<LongMask> longMasks = {
+      {"Mask64Prose", &prose, std::string(63, '?') + "x"},
+      {"Mask64Word", &oneWord, std::string(63, 'a') + "b"},
+      {"Mask64StarWord", &oneWord, std::string(63, 'a') + "*b"},
+      {"Mask10000Prose", &prose, std::string(9999, '?') + "x"},
+      {"Mask10000Word", &oneWord, std::string(9999, 'a') + "b"},
+      {"Mask10000StarWord", &oneWord, std::string(5000, 'a') + "*" + std::string(4999, 'a') + "b"},
+  };
+  std::map<std::string, std::size_t> maskFound;
+  RegisterLongMasks(longMasks, maskFound);
+  benchmark::RegisterBenchmark(
+      "FloorMemmem1MB",
+      [&](benchmark::State& state) {
+        for (auto _ : state)
+          benchmark::DoNotOptimize(::memmem(prose.data(), prose.size(), words64.data(), words64.size()));
+      })
+      ->Unit(benchmark::kMillisecond)
+      ->UseRealTime();
   for (const Search& s : searches) {
     benchmark::RegisterBenchmark(
         s.name,
@@ -174,6 +224,10 @@ int main(int argc, char** argv) {
   auto& t = reporter.seconds;
   std::printf("\ntexts: %.1f MB in %d day records and %zu month records\n", bytes / 1e6, doc.GetRecordCount(),
               doc.m_DataMesice.size());
+  for (const LongMask& m : longMasks)
+    if (t.count(m.name) && t.count("FloorMemmem1MB"))
+      std::printf("%-18s %8.2f ms over 1 MB, found at %zu, %.1fx memmem of 64 bytes\n", m.name.c_str(),
+                  t[m.name] * 1e3, maskFound[m.name], t[m.name] / t["FloorMemmem1MB"]);
   if (!t.count("FloorStrcasestr")) return 0;
   const double floor = t["FloorStrcasestr"];
   std::printf("floor strcasestr %7.2f ms (%.0f MB/s), memmem %7.2f ms\n", floor * 1e3, bytes / floor / 1e6,
@@ -181,9 +235,12 @@ int main(int argc, char** argv) {
   for (const Search& s : searches) {
     if (!t.count(s.name)) continue;
     const bool logical = s.options.logical;
-    std::printf("%-10s %7.2f ms  %5zu days  %.2fx strcasestr (target <= %d), %.2fx memmem\n", s.name,
+    std::printf("%-18s %7.2f ms  %5zu days  %.2fx strcasestr (target <= %d), %.2fx memmem\n", s.name,
                 t[s.name] * 1e3, daysFound[s.name], t[s.name] / floor, logical ? 4 : 2,
                 t[s.name] / t["FloorMemmem"]);
   }
+  if (t.count("PlainWord") && t.count("PlainWordNoAccents"))
+    std::printf("without accents / case-blind: %.2fx (target <= 1.3)\n",
+                t["PlainWordNoAccents"] / t["PlainWord"]);
   return 0;
 }

@@ -18,6 +18,7 @@
 #include "app/FormattingBinding.h"
 #include "app/MainFrame.h"
 #include "app/RecentFileList.h"
+#include "app/SearchCommands.h"
 #include "core/UiServices.h"
 #include "document/RecoveryStore.h"
 #include "document/TedDoc.h"
@@ -124,6 +125,9 @@ CCalendarWindow::CCalendarWindow(CTedDoc& doc, IUiServices& ui, CRecentFileList&
   AddCalendarHandlers();
   AddFocusHandlers();
   AddCalendarDialogCommands({doc, ui, *m_Frame, *m_View, *m_Model, *m_Panes});
+  m_Search = std::make_unique<CSearchCommands>(doc, ui, *m_Frame, *m_Model, *m_View,
+                                               std::array{m_MonthEditor, m_DayEditor},
+                                               [this] { return NoteHeld(); });
   m_Frame->SetViewState([this](SFrameState& state) { DescribeView(state); });
   m_Formatting->SetReformatHooks([this] { m_Model->CommitDay(); }, [this] { ShowSelectedCommentaries(); });
 
@@ -194,6 +198,7 @@ void CCalendarWindow::Start() {
   const bool wasViewOnly = m_Model->IsViewOnly();
   SetUpEditors();
   m_Model->Start();
+  m_Search->Reset();
   if (wasViewOnly) m_Frame->StyleBar()->show();
   m_View->Refresh();
   m_View->FocusTable();

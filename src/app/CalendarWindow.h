@@ -32,6 +32,7 @@ class CCalendarViewModel;
 class CMainFrame;
 class CRecentFileList;
 class CRichTextView;
+class CSearchCommands;
 class CTedDoc;
 class CTedView;
 class IUiServices;
@@ -93,6 +94,7 @@ class CCalendarWindow {
   CFormattingBinding* m_Formatting = nullptr;  // owned by the frame
   CDocumentCommands m_Commands;
   std::unique_ptr<CCrashRecovery> m_Recovery;
+  std::unique_ptr<CSearchCommands> m_Search;
 };
 
 }  // namespace orv

@@ -15,6 +15,7 @@ constexpr char kCommentary[] = "commentary";
 constexpr char kAppend[] = "append";
 constexpr char kStyles[] = "styles";
 constexpr char kStyle[] = "style";
+constexpr char kReplace[] = "replace";
 
 }  // namespace
 
@@ -22,7 +23,7 @@ const std::vector<CliCommand>& CliCommands() {
   static const std::vector<CliCommand> commands = {
       {"names", "[SOUBOR.orv] [--category N]",
        "jména a svátky kalendáře, bez souboru nového (kategorie 0–4, výchozí 0)", CmdNames},
-      {"match", "VÝRAZ TEXT [--logical] [--mask] [--whole] [--case]",
+      {"match", "VÝRAZ TEXT [--logical] [--mask] [--whole] [--case] [--no-accents]",
        "vypíše 1, když text odpovídá hledanému výrazu, jinak 0", CmdMatch},
       {"new", "SOUBOR.orv", "vytvoří nový kalendář", CmdNew},
       {"info", "SOUBOR.orv", "údaje o kalendáři: verze, heslo, autor, počty záznamů, stylů a jmen", CmdInfo},
@@ -45,8 +46,12 @@ const std::vector<CliCommand>& CliCommands() {
        "přidá, smaže nebo přejmenuje svátek (kategorie jmenne, statni, ostatni, soukrome, vyznamne)",
        CmdHoliday},
       {"search", "SOUBOR.orv VÝRAZ [--logical] [--mask] [--whole] [--case] [--commentaries-only] [--keys]",
+      {"search",
+       "SOUBOR.orv VÝRAZ [--logical] [--mask] [--whole] [--case] [--commentaries-only] [--keys] "
+       "[--no-accents]",
        "fulltextové vyhledávání ve výkladech a poznámkách; vypíše nalezené dny a měsíce", CmdSearch},
-      {"find-notes", "SOUBOR.orv TEXT [--whole] [--case]", "vyhledávání v krátkých poznámkách", CmdFindNotes},
+      {"find-notes", "SOUBOR.orv TEXT [--whole] [--case] [--no-accents]", "vyhledávání v krátkých poznámkách",
+       CmdFindNotes},
       {"export-txt", "SOUBOR.orv VÝSTUP.txt [--from RRRR-MM-DD] [--to RRRR-MM-DD] [--sep TEXT] [--blank]",
        "export poznámek do textového souboru (Windows-1250, CR LF)", CmdExportTxt},
       {"month", "[SOUBOR.orv] [RRRR-MM] [--no-moon] [--hide KATEGORIE] [--no-notes] [--color]",
@@ -70,6 +75,8 @@ const std::vector<CliCommand>& CliCommands() {
        "[--before PT] [--after PT] [--line PT] [--tabs CM,CM,...] [--base-font PÍSMO]",
        "vytvoří, změní nebo smaže styl se všemi kontrolami dialogu, přeformátuje výklady a uloží kalendář",
        InQtModule<kStyle>},
+      {kReplace, "SOUBOR.orv RRRR-MM-DD HLEDANÝ NÁHRADA [--month] [--mask] [--whole] [--case] [--no-accents]",
+       "zamění každý výskyt ve výkladu dne (měsíce) a vypíše počet záměn", InQtModule<kReplace>},
   };
   return commands;
 }

@@ -13,15 +13,16 @@ namespace orv::cli {
 
 int CmdFindNotes(const std::vector<std::string>& words, CliContext& ctx) {
   std::string error;
-  const auto args = CliArgs::Parse(words, {}, {"--whole", "--case"}, error);
+  const auto args = CliArgs::Parse(words, {}, {"--whole", "--case", "--no-accents"}, error);
   if (args && args->Positional().size() != 2) error = "Zadejte soubor kalendáře a hledaný text.";
   if (!args || !error.empty()) {
-    ctx.err << error << "\nPoužití: orv find-notes SOUBOR.orv TEXT [--whole] [--case]\n";
+    ctx.err << error << "\nPoužití: orv find-notes SOUBOR.orv TEXT [--whole] [--case] [--no-accents]\n";
     return kExitError;
   }
   CCliCalendar calendar(ctx);
   if (!calendar.Open(args->Positional()[0])) return kExitError;
   CNoteSearch search;
+  search.SetIgnoreAccents(args->Has("--no-accents"));
   const NoteSearchStatus status = search.Search(calendar.Doc(), Cp1250FromUtf8(args->Positional()[1]),
                                                 args->Has("--whole"), args->Has("--case"), ctx.ui);
   if (status == NoteSearchStatus::Refused) return kExitError;

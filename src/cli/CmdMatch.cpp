@@ -11,10 +11,12 @@ namespace orv::cli {
 
 int CmdMatch(const std::vector<std::string>& words, CliContext& ctx) {
   std::string error;
-  const auto args = CliArgs::Parse(words, {}, {"--logical", "--mask", "--whole", "--case"}, error);
+  const auto args =
+      CliArgs::Parse(words, {}, {"--logical", "--mask", "--whole", "--case", "--no-accents"}, error);
   if (args && args->Positional().size() != 2) error = "Zadejte hledaný výraz a text.";
   if (!args || !error.empty()) {
-    ctx.err << error << "\nPoužití: orv match VÝRAZ TEXT [--logical] [--mask] [--whole] [--case]\n";
+    ctx.err << error
+            << "\nPoužití: orv match VÝRAZ TEXT [--logical] [--mask] [--whole] [--case] [--no-accents]\n";
     return kExitError;
   }
   SearchOptions options;
@@ -23,6 +25,7 @@ int CmdMatch(const std::vector<std::string>& words, CliContext& ctx) {
   // A mask works on whole words; the search dialog ticks "Celá slova" with it, and so does this.
   options.wholeWords = args->Has("--whole") || options.useMask;
   options.matchCase = args->Has("--case");
+  options.ignoreAccents = args->Has("--no-accents");
 
   CSearchEngine engine;
   if (!engine.Prepare(Cp1250FromUtf8(args->Positional()[0]), options, ctx.ui)) return kExitError;

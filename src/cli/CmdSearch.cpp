@@ -15,12 +15,13 @@ namespace orv::cli {
 int CmdSearch(const std::vector<std::string>& words, CliContext& ctx) {
   std::string error;
   const auto args = CliArgs::Parse(
-      words, {}, {"--logical", "--mask", "--whole", "--case", "--commentaries-only", "--keys"}, error);
+      words, {},
+      {"--logical", "--mask", "--whole", "--case", "--commentaries-only", "--keys", "--no-accents"}, error);
   if (args && args->Positional().size() != 2) error = "Zadejte soubor kalendáře a hledaný výraz.";
   if (!args || !error.empty()) {
     ctx.err << error
             << "\nPoužití: orv search SOUBOR.orv VÝRAZ [--logical] [--mask] [--whole] [--case] "
-               "[--commentaries-only] [--keys]\n";
+               "[--commentaries-only] [--keys] [--no-accents]\n";
     return kExitError;
   }
   FulltextRequest request;
@@ -28,6 +29,7 @@ int CmdSearch(const std::vector<std::string>& words, CliContext& ctx) {
   request.options.logical = args->Has("--logical");
   request.options.useMask = args->Has("--mask");
   request.options.matchCase = args->Has("--case");
+  request.options.ignoreAccents = args->Has("--no-accents");
   request.userWholeWords = args->Has("--whole");
   // "Celá slova" is ticked while the mask is, as the dialog does it.
   request.options.wholeWords = request.userWholeWords || request.options.useMask;

@@ -18,8 +18,8 @@ std::string_view TrimSearchText(std::string_view text) {
   return text.substr(first, text.find_last_not_of(kWhite) - first + 1);
 }
 
-CNoteMatcher::CNoteMatcher(std::string_view text, bool wholeWords, bool matchCase)
-    : m_Fold(&FoldTable(matchCase)), m_WholeWords(wholeWords) {
+CNoteMatcher::CNoteMatcher(std::string_view text, bool wholeWords, bool matchCase, bool ignoreAccents)
+    : m_Fold(&FoldTable(matchCase, ignoreAccents)), m_WholeWords(wholeWords) {
   m_Folded.reserve(text.size());
   for (unsigned char c : text) m_Folded += static_cast<char>((*m_Fold)[c]);
 }

@@ -16,7 +16,7 @@ std::string_view TrimSearchText(std::string_view text);
 
 class CNoteMatcher {
  public:
-  CNoteMatcher(std::string_view text, bool wholeWords, bool matchCase);
+  CNoteMatcher(std::string_view text, bool wholeWords, bool matchCase, bool ignoreAccents = false);
   bool Matches(std::string_view note) const;
 
  private:

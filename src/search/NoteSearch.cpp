@@ -7,6 +7,7 @@
 #include "document/TedDoc.h"
 #include "search/NoteMatcher.h"
 #include "search/ResultListTexts.h"
+#include "search/SearchTerm.h"
 
 namespace orv {
 
@@ -21,11 +22,12 @@ NoteSearchStatus CNoteSearch::Search(const CTedDoc& doc, std::string_view text, 
     ui.MessageBox("Zadejte hledaný text !");
     return NoteSearchStatus::Refused;
   }
+  if (!CheckTermLength(text, ui)) return NoteSearchStatus::Refused;
   if (doc.m_DataTxt.empty()) {
     ui.MessageBox("Kalendář je prázdný");
     return NoteSearchStatus::NotFound;
   }
-  const CNoteMatcher matcher(text, wholeWords, matchCase);
+  const CNoteMatcher matcher(text, wholeWords, matchCase, m_IgnoreAccents);
   std::vector<std::pair<std::string_view, std::string_view>> found;  // key, note
   for (const auto& [key, record] : doc.m_DataTxt)
     if (matcher.Matches(record.m_Poznamka)) found.emplace_back(key, record.m_Poznamka);

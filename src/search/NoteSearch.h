@@ -19,7 +19,7 @@ class IUiServices;
 inline constexpr std::size_t kNoteSearchLimit = 100;
 
 enum class NoteSearchStatus {
-  Refused,   // no search text
+  Refused,   // no search text, or one too long
   NotFound,  // an empty calendar, or no note holds the text
   Found,
 };
@@ -30,6 +30,9 @@ class CNoteSearch {
   NoteSearchStatus Search(const CTedDoc& doc, std::string_view text, bool wholeWords, bool matchCase,
                           IUiServices& ui);
 
+  // "Bez ohledu na diakritiku" for the searches to come.
+  void SetIgnoreAccents(bool on) { m_IgnoreAccents = on; }
+
   const CSortedKeyList& FoundKeys() const { return m_Keys; }
   // "05. března 2004\t<note>", one per found day in date order (Windows-1250).
   const std::vector<std::string>& Entries() const { return m_Entries; }
@@ -39,6 +42,7 @@ class CNoteSearch {
  private:
   CSortedKeyList m_Keys;
   std::vector<std::string> m_Entries;
+  bool m_IgnoreAccents = false;
 };
 
 }  // namespace orv

@@ -29,10 +29,13 @@ std::vector<std::string> HighlightTerms(std::string_view input, bool logical) {
 PreviewHighlights FindPreviewHighlights(std::string_view text, std::string_view input,
                                         const SearchOptions& options, IUiServices& ui) {
   PreviewHighlights out;
-  for (const std::string& term : HighlightTerms(input, options.logical)) {
+  for (const std::string& word : HighlightTerms(input, options.logical)) {
+    const CSearchTerm term(word, options.matchCase, options.ignoreAccents);
     std::size_t count = 0;
     for (std::size_t start = 0; start <= text.size();) {
-      const SearchHit hit = FindTerm(term, text, start, options, ui);
+      TermProblem problem = TermProblem::None;
+      const SearchHit hit = term.Find(text, start, options, problem);
+      if (problem != TermProblem::None) ui.MessageBox(TermProblemMessage(problem));
       if (!hit.found) break;
       if (count == kMaxHighlightsPerTerm) {
         ui.MessageBox("Více než 50 výskytů.");

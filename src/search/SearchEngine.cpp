@@ -45,10 +45,11 @@ bool CSearchEngine::Prepare(std::string_view input, const SearchOptions& options
       ui.MessageBox("Chyba v lexikální analýze.");
       return false;
     }
-    if (!CheckMaskTerms(ui)) return false;
+    if (!CheckTermLengths(ui) || !CheckMaskTerms(ui)) return false;
   } else {
+    if (!CheckTermLength(input, ui)) return false;
     if (options.useMask && !CheckMaskTerm(input, ui)) return false;
-    m_Input = CSearchTerm(input, options.matchCase);
+    m_Input = CSearchTerm(input, options.matchCase, options.ignoreAccents);
   }
   m_Prepared = true;
   return true;
@@ -105,7 +106,8 @@ TermEntry CSearchEngine::SimpleTerm(std::string_view operand, std::string tag) c
   entry.tag = std::move(tag);
   entry.operand = operand;
   entry.negated = IsNegated(operand);
-  entry.term = CSearchTerm(entry.negated ? operand.substr(kNot.size()) : operand, m_Options.matchCase);
+  entry.term = CSearchTerm(entry.negated ? operand.substr(kNot.size()) : operand, m_Options.matchCase,
+                           m_Options.ignoreAccents);
   return entry;
 }
 
@@ -140,6 +142,15 @@ void CSearchEngine::AddTerm(std::string_view operand, std::string tag, IUiServic
     rest.remove_prefix(next + (isAnd ? kAnd : kOr).size());
   }
   m_Terms.push_back(std::move(group));
+}
+
+bool CSearchEngine::CheckTermLengths(IUiServices& ui) const {
+  for (const TermEntry& entry : m_Terms) {
+    if (!CheckTermLength(entry.term.Pattern(), ui)) return false;
+    for (const TermEntry& term : entry.groupTerms)
+      if (!CheckTermLength(term.term.Pattern(), ui)) return false;
+  }
+  return true;
 }
 
 // The single-asterisk rule for every term that holds a wildcard, checked on the text that will be

@@ -52,6 +52,7 @@ class CSearchEngine {
   bool TokenizeExpression(std::string_view expr, IUiServices& ui);
   void AddTerm(std::string_view operand, std::string tag, IUiServices& ui);
   TermEntry SimpleTerm(std::string_view operand, std::string tag) const;
+  bool CheckTermLengths(IUiServices& ui) const;
   bool CheckMaskTerms(IUiServices& ui) const;
   bool EvaluateExpression(std::string_view text, IUiServices& ui) const;
   bool EvaluateList(const std::vector<TermEntry>& list, std::string_view text, bool topLevel,

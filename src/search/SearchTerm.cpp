@@ -27,14 +27,14 @@ std::size_t WordStart(std::string_view text, std::size_t end) {
   return end;
 }
 
-// The bytes that fold to `folded`. Windows-1250 has at most two (a letter and its other case).
-std::array<unsigned char, 2> FoldPartners(const ByteTable& fold, unsigned char folded) {
-  std::array<unsigned char, 2> bytes{folded, folded};
-  int found = 0;
-  for (int b = 0; b < 256 && found < 2; ++b)
-    if (fold[b] == folded) bytes[found++] = static_cast<unsigned char>(b);
-  if (found == 1) bytes[1] = bytes[0];
-  return bytes;
+// The bytes that fold to `folded`: a letter and its other case, and without accents their accented
+// forms too (at most twelve for "a").
+CSearchTerm::Anchor FoldPartners(const CFoldInverse& inverse, std::size_t position, unsigned char folded) {
+  CSearchTerm::Anchor anchor;
+  anchor.position = position;
+  for (unsigned char b : inverse.Partners(folded))
+    if (anchor.count < anchor.bytes.size()) anchor.bytes[anchor.count++] = b;
+  return anchor;
 }
 
 }  // namespace
@@ -53,19 +53,34 @@ std::string_view TermProblemMessage(TermProblem problem) {
   return {};
 }
 
-CSearchTerm::CSearchTerm(std::string_view pattern, bool matchCase)
-    : m_Pattern(pattern), m_Fold(&FoldTable(matchCase)), m_Star(m_Pattern.find('*')) {
+CSearchTerm::CSearchTerm(std::string_view pattern, bool matchCase, bool ignoreAccents)
+    : m_Pattern(pattern), m_Fold(&FoldTable(matchCase, ignoreAccents)), m_Star(m_Pattern.find('*')) {
   const ByteTable& fold = *m_Fold;
   m_Folded.resize(m_Pattern.size());
   std::transform(m_Pattern.begin(), m_Pattern.end(), m_Folded.begin(),
                  [&fold](char c) { return static_cast<char>(fold[static_cast<unsigned char>(c)]); });
-  if (m_Folded.empty()) return;
-  m_FirstBytes = FoldPartners(fold, Byte(m_Folded, 0));
-  m_LastBytes = FoldPartners(fold, Byte(m_Folded, m_Folded.size() - 1));
+  const std::string_view folded = m_Folded;
+  if (m_Star == std::string::npos) {
+    m_Before = CMaskPart(folded, fold, false);
+  } else {
+    m_Before = CMaskPart(folded.substr(0, m_Star), fold, true);
+    m_After = CMaskPart(folded.substr(m_Star + 1), fold, true);
+  }
+  // The plain find filters candidates by two bytes of the pattern: those with the fewest text bytes
+  // that fold to them, the rarer the better, the first and the last one when all are alike.
+  const CFoldInverse inverse(fold);
+  for (std::size_t k = 0; k < m_Folded.size(); ++k) {
+    const Anchor anchor = FoldPartners(inverse, k, Byte(m_Folded, k));
+    if (k == 0 || anchor.count < m_Anchors[0].count) m_Anchors[0] = anchor;
+  }
+  for (std::size_t k = m_Folded.size(); k-- > 0;) {
+    const Anchor anchor = FoldPartners(inverse, k, Byte(m_Folded, k));
+    if (k == m_Folded.size() - 1 || anchor.count < m_Anchors[1].count) m_Anchors[1] = anchor;
+  }
 }
 
 // The first occurrence of the folded pattern at or after `from`. Candidates are the positions whose
-// first and last bytes fit, found sixteen at a time; only they are compared in full.
+// two anchor bytes fit, found sixteen at a time; only they are compared in full.
 std::size_t CSearchTerm::NextOccurrence(std::string_view text, std::size_t from) const {
   using Block = unsigned char __attribute__((vector_size(16)));
   const std::size_t m = m_Folded.size();
@@ -75,58 +90,44 @@ std::size_t CSearchTerm::NextOccurrence(std::string_view text, std::size_t from)
   const auto* t = reinterpret_cast<const unsigned char*>(text.data());
   const auto* p = reinterpret_cast<const unsigned char*>(m_Folded.data());
   const ByteTable& fold = *m_Fold;
-  auto middleEqual = [&](std::size_t i) {
-    for (std::size_t k = 1; k + 1 < m; ++k)
+  auto equalAt = [&](std::size_t i) {
+    for (std::size_t k = 0; k < m; ++k)
       if (fold[t[i + k]] != p[k]) return false;
     return true;
   };
-  auto splat = [](unsigned char c) {
-    Block b;
-    std::memset(&b, c, sizeof b);
-    return b;
+  struct Splats {
+    std::array<Block, 16> bytes;
+    unsigned count;
   };
-  const Block first0 = splat(m_FirstBytes[0]), first1 = splat(m_FirstBytes[1]);
-  const Block last0 = splat(m_LastBytes[0]), last1 = splat(m_LastBytes[1]);
+  auto splats = [](const Anchor& anchor) {
+    Splats s{};
+    s.count = anchor.count;
+    for (unsigned k = 0; k < anchor.count; ++k) std::memset(&s.bytes[k], anchor.bytes[k], sizeof(Block));
+    return s;
+  };
+  auto hitsOf = [](const Block& block, const Splats& s) {
+    Block hits = block == s.bytes[0];
+    for (unsigned k = 1; k < s.count; ++k) hits |= block == s.bytes[k];
+    return hits;
+  };
+  const Splats first = splats(m_Anchors[0]), second = splats(m_Anchors[1]);
+  const std::size_t firstAt = m_Anchors[0].position, secondAt = m_Anchors[1].position;
 
   std::size_t i = from;
   for (; i <= lastStart && lastStart - i >= 15; i += 16) {
     Block heads, tails;
-    std::memcpy(&heads, t + i, sizeof heads);
-    std::memcpy(&tails, t + i + m - 1, sizeof tails);
-    const auto hits = ((heads == first0) | (heads == first1)) & ((tails == last0) | (tails == last1));
+    std::memcpy(&heads, t + i + firstAt, sizeof heads);
+    std::memcpy(&tails, t + i + secondAt, sizeof tails);
+    const Block hits = hitsOf(heads, first) & hitsOf(tails, second);
     std::uint64_t any[2];
     std::memcpy(any, &hits, sizeof any);
     if ((any[0] | any[1]) == 0) continue;
     for (std::size_t k = 0; k < 16; ++k)
-      if (hits[k] && middleEqual(i + k)) return i + k;
+      if (hits[k] && equalAt(i + k)) return i + k;
   }
   for (; i <= lastStart; ++i)
-    if (fold[t[i]] == p[0] && fold[t[i + m - 1]] == p[m - 1] && middleEqual(i)) return i;
+    if (equalAt(i)) return i;
   return std::string_view::npos;
-}
-
-// The first position at or after `from` whose byte folds to the pattern's first byte, sixteen at a
-// time; the text's size when there is none. Lets a mask that starts with a fixed byte skip ahead.
-std::size_t CSearchTerm::NextFirstByte(std::string_view text, std::size_t from) const {
-  using Block = unsigned char __attribute__((vector_size(16)));
-  const auto* t = reinterpret_cast<const unsigned char*>(text.data());
-  Block first0, first1;
-  std::memset(&first0, m_FirstBytes[0], sizeof first0);
-  std::memset(&first1, m_FirstBytes[1], sizeof first1);
-  std::size_t i = from;
-  for (; i + 16 <= text.size(); i += 16) {
-    Block bytes;
-    std::memcpy(&bytes, t + i, sizeof bytes);
-    const auto hits = (bytes == first0) | (bytes == first1);
-    std::uint64_t any[2];
-    std::memcpy(any, &hits, sizeof any);
-    if ((any[0] | any[1]) == 0) continue;
-    for (std::size_t k = 0; k < 16; ++k)
-      if (hits[k]) return i + k;
-  }
-  for (; i < text.size(); ++i)
-    if (t[i] == m_FirstBytes[0] || t[i] == m_FirstBytes[1]) return i;
-  return text.size();
 }
 
 SearchHit CSearchTerm::FindPlain(std::string_view text, std::size_t start, bool wholeWords,
@@ -156,8 +157,11 @@ SearchHit CSearchTerm::FindMask(std::string_view text, std::size_t start, bool w
     problem = TermProblem::EmptyPattern;
     return {};
   }
+  // A lone '*' (a word of the logical input "kal* OR x * y" that a preview colours) has neither part
+  // to anchor a match: it stands for nothing.
+  if (m_Pattern == "*" || start > text.size()) return {};
   if (m_Star == std::string::npos) return FindFixedLength(text, start, wholeWords);
-  if (m_Star == 0 && m_Pattern.size() > 1) return FindStarFirst(text, start, problem);
+  if (m_Star == 0) return FindStarFirst(text, start, problem);
   return FindStarAfterPrefix(text, start, problem);
 }
 
@@ -177,29 +181,21 @@ bool CSearchTerm::PartMatchesAt(std::string_view text, std::size_t pos, std::siz
 // No star: a window of the pattern's length; a separator in the text spoils the window, so a mask
 // never reaches across words.
 SearchHit CSearchTerm::FindFixedLength(std::string_view text, std::size_t start, bool wholeWords) const {
-  const std::size_t m = m_Pattern.size();
-  const ByteTable& fold = *m_Fold;
-  for (std::size_t s = start; s <= text.size() && m <= text.size() - s; ++s) {
-    bool equal = true;
-    for (std::size_t k = 0; k < m && equal; ++k) {
-      const unsigned char t = Byte(text, s + k);
-      const unsigned char p = Byte(m_Folded, k);
-      equal = !IsSeparator(t) && (p == '?' || fold[t] == p);
-    }
-    if (equal && (!wholeWords || IsWholeWord(text, s, s + m))) return {true, s, s + m};
+  CMaskPart::Scan scan(m_Before, text, start);
+  for (std::size_t end; (end = scan.NextEnd()) != std::string_view::npos;) {
+    const std::size_t first = end - m_Before.Size();
+    if (!wholeWords || IsWholeWord(text, first, end)) return {true, first, end};
   }
   return {};
 }
 
 // "*suffix": the suffix at the end of a word, the match running back to the start of that word.
 SearchHit CSearchTerm::FindStarFirst(std::string_view text, std::size_t start, TermProblem& problem) const {
-  const std::size_t suffix = m_Pattern.size() - 1;
-  for (std::size_t j = start; j <= text.size() && suffix <= text.size() - j; ++j) {
-    const std::size_t end = j + suffix;
-    if (!PartMatchesAt(text, j, 1, m_Pattern.size())) continue;
+  CMaskPart::Scan scan(m_After, text, start);
+  for (std::size_t end; (end = scan.NextEnd()) != std::string_view::npos;) {
     if (end < text.size() && !IsSeparator(Byte(text, end))) continue;
     const std::size_t first = WordStart(text, end);
-    if (first > j) {
+    if (first > end - m_After.Size()) {
       problem = TermProblem::NoWordStart;
       return {};
     }
@@ -210,23 +206,21 @@ SearchHit CSearchTerm::FindStarFirst(std::string_view text, std::size_t start, T
 
 // "prefix*suffix" and "prefix*": one word that starts with the prefix and ends with the suffix (if
 // any), the suffix not overlapping the prefix. A prefix that spans more than one word has no end of
-// word after it.
+// word after it. Only word starts are followed to their word's end, so no byte is walked twice.
 SearchHit CSearchTerm::FindStarAfterPrefix(std::string_view text, std::size_t start,
                                            TermProblem& problem) const {
-  const std::size_t prefix = m_Star;
-  const std::size_t suffix = m_Pattern.size() - m_Star - 1;
-  const bool fixedFirst = m_Folded[0] != '?';
-  for (std::size_t i = start;; ++i) {
-    if (fixedFirst) i = NextFirstByte(text, i);
-    if (i > text.size() || prefix > text.size() - i) break;
-    if (!PartMatchesAt(text, i, 0, prefix) || !IsWordStart(text, i)) continue;
+  const std::size_t prefix = m_Before.Size();
+  const std::size_t suffix = m_After.Size();
+  CMaskPart::Scan scan(m_Before, text, start);
+  for (std::size_t prefixEnd; (prefixEnd = scan.NextEnd()) != std::string_view::npos;) {
+    const std::size_t i = prefixEnd - prefix;
+    if (!IsWordStart(text, i)) continue;
     const std::size_t end = WordEnd(text, i);
-    if (end < i + prefix) {
+    if (end < prefixEnd) {
       problem = TermProblem::NoWordEnd;
       return {};
     }
-    if (end > i && end - i >= prefix + suffix &&
-        PartMatchesAt(text, end - suffix, m_Star + 1, m_Pattern.size()))
+    if (end - i >= prefix + suffix && PartMatchesAt(text, end - suffix, m_Star + 1, m_Pattern.size()))
       return {true, i, end};
   }
   return {};
@@ -243,7 +237,8 @@ SearchHit FindSubstring(std::string_view pattern, bool matchCase, bool wholeWord
 SearchHit FindTerm(std::string_view term, std::string_view text, std::size_t start,
                    const SearchOptions& options, IUiServices& ui) {
   TermProblem problem = TermProblem::None;
-  const SearchHit hit = CSearchTerm(term, options.matchCase).Find(text, start, options, problem);
+  const SearchHit hit =
+      CSearchTerm(term, options.matchCase, options.ignoreAccents).Find(text, start, options, problem);
   if (problem != TermProblem::None) ui.MessageBox(TermProblemMessage(problem));
   return hit;
 }
@@ -252,15 +247,25 @@ bool MatchTerm(std::string_view term, std::string_view text, const SearchOptions
   return FindTerm(term, text, 0, options, ui).found;
 }
 
-bool CheckMaskTerm(std::string_view term, IUiServices& ui) {
+bool CheckTermLength(std::string_view term, IUiServices& ui) {
+  if (term.size() <= kMaxTermLength) return true;
+  ui.MessageBox("Hledaný výraz je příliš dlouhý (nejvýše 255 znaků).");
+  return false;
+}
+
+bool IsValidMask(std::string_view term) {
   const auto stars = std::count(term.begin(), term.end(), '*');
-  if (stars > 1) {
+  const bool onlyWildcards =
+      stars == 1 && std::all_of(term.begin(), term.end(), [](char c) { return c == '*' || c == '?'; });
+  return stars <= 1 && !onlyWildcards;
+}
+
+bool CheckMaskTerm(std::string_view term, IUiServices& ui) {
+  if (std::count(term.begin(), term.end(), '*') > 1) {
     ui.MessageBox("Platný výraz může obsahovat\r\npouze jednu hvězdičku.");
     return false;
   }
-  const bool onlyWildcards =
-      stars == 1 && std::all_of(term.begin(), term.end(), [](char c) { return c == '*' || c == '?'; });
-  if (term == "*" || onlyWildcards) {
+  if (!IsValidMask(term)) {
     ui.MessageBox("Neplatný výraz.");
     return false;
   }

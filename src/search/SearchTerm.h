@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "search/MaskPart.h"
 #include "search/SearchOptions.h"
 #include "search/SearchText.h"
 
@@ -31,8 +32,14 @@ std::string_view TermProblemMessage(TermProblem problem);
 
 class CSearchTerm {
  public:
+  struct Anchor {
+    std::size_t position = 0;
+    std::array<unsigned char, 16> bytes{};
+    unsigned count = 0;
+  };
+
   CSearchTerm() = default;
-  CSearchTerm(std::string_view pattern, bool matchCase);
+  CSearchTerm(std::string_view pattern, bool matchCase, bool ignoreAccents = false);
 
   const std::string& Pattern() const { return m_Pattern; }
 
@@ -47,7 +54,6 @@ class CSearchTerm {
 
  private:
   std::size_t NextOccurrence(std::string_view text, std::size_t from) const;
-  std::size_t NextFirstByte(std::string_view text, std::size_t from) const;
   bool PartMatchesAt(std::string_view text, std::size_t pos, std::size_t partFirst,
                      std::size_t partEnd) const;
   SearchHit FindFixedLength(std::string_view text, std::size_t start, bool wholeWords) const;
@@ -58,10 +64,13 @@ class CSearchTerm {
   std::string m_Folded;  // the pattern through m_Fold
   const ByteTable* m_Fold = &IdentityTable();
   std::size_t m_Star = std::string::npos;
-  // The text bytes that fold to the pattern's first and to its last byte (a case pair, or the byte
-  // twice): the plain find looks for both ends at once, sixteen positions at a time.
-  std::array<unsigned char, 2> m_FirstBytes{};
-  std::array<unsigned char, 2> m_LastBytes{};
+  // The mask's fixed-length pieces: the whole mask when it has no star, else the part before the
+  // star (m_Before) and the part after it (m_After).
+  CMaskPart m_Before;
+  CMaskPart m_After;
+  // Two positions of the pattern and the text bytes that fold to their bytes: the plain find looks
+  // for both at once, sixteen positions at a time.
+  std::array<Anchor, 2> m_Anchors{};
 };
 
 // The basic find. An empty pattern shows "Chyba - hledaný řetězec je prázdný." and finds nothing.
@@ -72,7 +81,15 @@ SearchHit FindTerm(std::string_view term, std::string_view text, std::size_t sta
                    const SearchOptions& options, IUiServices& ui);
 bool MatchTerm(std::string_view term, std::string_view text, const SearchOptions& options, IUiServices& ui);
 
+// The longest term a search takes. Matching costs time in proportion to the text times the term's
+// length in 64-byte words; the bound keeps one search of a full calendar to a moment.
+inline constexpr std::size_t kMaxTermLength = 255;
+// False, with "Hledaný výraz je příliš dlouhý (nejvýše 255 znaků).", for a longer term.
+bool CheckTermLength(std::string_view term, IUiServices& ui);
+
 // The single-asterisk rule of a mask: at most one '*', and not a '*' with nothing but '?' around it.
+// IsValidMask is the rule; CheckMaskTerm shows why a term breaks it.
+bool IsValidMask(std::string_view term);
 bool CheckMaskTerm(std::string_view term, IUiServices& ui);
 
 }  // namespace orv

@@ -37,6 +37,8 @@ TEST(OrvMatch, PrintsWhetherTheTextMatches) {
            Case{{"match", "den", "pondělí vědení", "--whole"}, 1, "0\n"},
            Case{{"match", "--logical", "a AND NOT b", "a c"}, 0, "1\n"},
            Case{{"match", "kal*", "Kalendáři", "--mask"}, 0, "1\n"},
+           Case{{"match", "cervenec", "Červenec", "--no-accents"}, 0, "1\n"},
+           Case{{"match", "cervenec", "Červenec"}, 1, "0\n"},
            Case{{"match", "kal*", "překal", "--mask"}, 1, "0\n"},  // a mask works on whole words
        }) {
     const OrvRun run = Orv(c.args);
@@ -54,6 +56,13 @@ TEST(OrvMatch, ARefusedExpressionPrintsTheMessagesAndFails) {
             "Hledaný výraz začíná mezerou.\n"
             "Před levou závorkou nemůže být nic jiného než operátor- výraz není platný.\n"
             "Chyba - logický výraz neplatný\n");
+}
+
+TEST(OrvMatch, ATermOver255CharactersIsRefused) {
+  const OrvRun run = Orv({"match", "x OR " + std::string(256, 'a'), "x", "--logical", "--mask"});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "Hledaný výraz je příliš dlouhý (nejvýše 255 znaků).\n");
 }
 
 TEST(OrvMatch, MessagesWhileMatchingGoToStderr) {

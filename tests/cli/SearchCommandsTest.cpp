@@ -122,3 +122,34 @@ TEST_F(SearchCommands, ExportTxtWritesThePeriod) {
 
 }  // namespace
 }  // namespace orv
+
+namespace orv {
+namespace {
+
+TEST_F(SearchCommands, ReplaceChangesEveryOccurrenceOfACommentaryAndSaves) {
+  const std::string made = (dir / "novy.orv").string();
+  ASSERT_EQ(Orv({"new", made}).status, 0);
+  const std::string rtf = (dir / "in.rtf").string();
+  std::ofstream(rtf, std::ios::binary) << "{\\rtf1\\ansi\\ansicpg1250{\\fonttbl{\\f0\\fcharset238 Arial;}}"
+                                          "\\f0 \\b Ko\\'e8ka\\b0  a ko\\'e8ka, kocour\\par kocka}";
+  ASSERT_EQ(Orv({"commentary", made, "2005-03-07", "--rtf", rtf}).status, 0);
+  ASSERT_EQ(Orv({"commentary", made, "2005-03-31", "--month", "--rtf", rtf}).status, 0);
+
+  const OrvRun replaced = Orv({"replace", made, "2005-03-07", "kočka", "pes"});
+  EXPECT_EQ(replaced.status, 0);
+  EXPECT_EQ(replaced.out, "2\n");
+  EXPECT_EQ(Orv({"replace", made, "2005-03-07", "kocka", "myš", "--no-accents", "--whole"}).out, "1\n");
+  EXPECT_EQ(Orv({"replace", made, "2005-03-31", "ko*", "X", "--month", "--mask", "--case"}).out, "3\n");
+  EXPECT_EQ(Orv({"day", made, "2005-03-07"}).out,
+            "Výklad dne:\npes a pes, kocour\nmyš\nVýklad měsíce:\nKočka a X, X\nX\n");
+  // The bold of the first word stays with its replacement.
+  EXPECT_NE(Orv({"commentary", made, "2005-03-07"}).out.find("\\b pes\\b0"), std::string::npos);
+
+  const OrvRun none = Orv({"replace", made, "2005-03-07", "kočka", "pes"});
+  EXPECT_EQ(none.status, 1);
+  EXPECT_EQ(none.out, "0\n");
+  EXPECT_EQ(Orv({"replace", made, "2005-03-07", "", "pes"}).messages, Messages{"Zadejte hledaný výraz."});
+}
+
+}  // namespace
+}  // namespace orv

@@ -56,8 +56,11 @@ TEST(NoteSearch, Messages) {
   test::CalendarBuilder(doc).Day("2004/03/05", "den");
   EXPECT_EQ(search.Search(doc, W("noc"), false, false, ui), NoteSearchStatus::NotFound);
   EXPECT_EQ(search.Entries().size(), 0u);
+  EXPECT_EQ(search.Search(doc, " " + std::string(256, 'd') + " ", false, false, ui),
+            NoteSearchStatus::Refused);
   EXPECT_EQ(ui.Messages(),
-            (Messages{"Zadejte hledaný text !", "Kalendář je prázdný", "Hledaný text nebyl nalezen !"}));
+            (Messages{"Zadejte hledaný text !", "Kalendář je prázdný", "Hledaný text nebyl nalezen !",
+                      "Hledaný výraz je příliš dlouhý (nejvýše 255 znaků)."}));
 }
 
 TEST(NoteSearch, KeepsTheHundredEarliestDays) {

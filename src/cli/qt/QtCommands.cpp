@@ -9,8 +9,11 @@ int RunQtModuleCommand(const char* name, const std::vector<std::string>& words, 
   static constexpr struct {
     const char* name;
     CliHandler handler;
-  } kCommands[] = {
-      {"commentary", CmdCommentary}, {"append", CmdAppend}, {"styles", CmdStyles}, {"style", CmdStyle}};
+  } kCommands[] = {{"commentary", CmdCommentary},
+                   {"append", CmdAppend},
+                   {"styles", CmdStyles},
+                   {"style", CmdStyle},
+                   {"replace", CmdReplace}};
   for (const auto& command : kCommands)
     if (std::strcmp(name, command.name) == 0) return command.handler(words, ctx);
   // An orv and a module from different builds.

@@ -1,0 +1,39 @@
+#include "export/TxtExportCommands.h"
+
+#include <filesystem>
+
+#include "core/UiServices.h"
+
+namespace orv {
+
+std::optional<std::string> ChooseTxtExportFile(IUiServices& ui) {
+  std::optional<std::string> path = ui.ChooseFileToSave("Exportovat do souboru txt", "(*.txt)", "*.txt");
+  if (path && !std::filesystem::path(*path).has_extension()) *path += ".txt";
+  return path;
+}
+
+std::optional<TxtExportPeriod> ChosenPeriod(const TxtExportChoice& choice, IUiServices& ui) {
+  if (choice.wholeCalendar) return TxtExportPeriod{};
+  if (!CheckExportPeriod(choice.range, ui)) return std::nullopt;
+  return choice.range;
+}
+
+void OnExportNotesTxt(const CTedDoc& doc, IUiServices& ui,
+                      const std::function<std::optional<TxtExportChoice>()>& askPeriod) {
+  if (!CanExportNotesTxt(doc, ui)) return;
+  const std::optional<std::string> path = ChooseTxtExportFile(ui);
+  if (!path) return;
+  const std::optional<TxtExportChoice> choice = askPeriod();
+  if (!choice) return;
+  const TxtExportPeriod period = choice->wholeCalendar ? TxtExportPeriod{} : choice->range;
+  ExportNotesTxt(doc, *path, period, choice->separator, choice->blankLines, ui);
+}
+
+void OnExportResultTxt(const CTedDoc& doc, const CSortedKeyList& dayKeys, TxtResultSource source,
+                       IUiServices& ui) {
+  if (!CanExportResultTxt(doc, dayKeys, source, ui)) return;
+  if (const std::optional<std::string> path = ChooseTxtExportFile(ui))
+    ExportResultTxt(doc, dayKeys, source, *path, ui);
+}
+
+}  // namespace orv

@@ -1,0 +1,256 @@
+#include "ui/FulltextSearchDialog.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSettings>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+#include "export/TxtExportCommands.h"
+#include "ui/QtText.h"
+
+namespace orv {
+namespace {
+
+const QString kSettingsGroup = QStringLiteral("FulltextSearch");
+
+QTextEdit* Preview(QWidget* parent, int lines) {
+  auto* edit = new QTextEdit(parent);
+  edit->setReadOnly(true);
+  edit->setMinimumHeight(edit->fontMetrics().lineSpacing() * lines + 12);
+  return edit;
+}
+
+// Blue text over every range; the ranges are positions of the shown plain text.
+void Colour(QTextDocument* document, const std::vector<TextRange>& ranges) {
+  QTextCharFormat blue;
+  blue.setForeground(QColor(0, 0, 255));
+  for (const TextRange& range : ranges) {
+    QTextCursor cursor(document);
+    cursor.setPosition(static_cast<int>(range.first));
+    cursor.setPosition(static_cast<int>(range.end), QTextCursor::KeepAnchor);
+    cursor.mergeCharFormat(blue);
+  }
+}
+
+}  // namespace
+
+FulltextSettings LoadFulltextSettings() {
+  QSettings store;
+  store.beginGroup(kSettingsGroup);
+  FulltextSettings s;
+  s.text = ToCp1250(store.value(QStringLiteral("text")).toString());
+  s.wholeWords = store.value(QStringLiteral("wholeWords"), false).toBool();
+  s.matchCase = store.value(QStringLiteral("matchCase"), false).toBool();
+  s.useMask = store.value(QStringLiteral("useMask"), false).toBool();
+  s.logical = store.value(QStringLiteral("logical"), false).toBool();
+  s.previousResult = store.value(QStringLiteral("previousResult"), false).toBool();
+  s.ignoreAccents = store.value(QStringLiteral("ignoreAccents"), false).toBool();
+  s.userWholeWords = store.value(QStringLiteral("userWholeWords"), false).toBool();
+  return s;
+}
+
+void SaveFulltextSettings(const FulltextSettings& s) {
+  QSettings store;
+  store.beginGroup(kSettingsGroup);
+  store.setValue(QStringLiteral("text"), FromCp1250(s.text));
+  store.setValue(QStringLiteral("wholeWords"), s.wholeWords);
+  store.setValue(QStringLiteral("matchCase"), s.matchCase);
+  store.setValue(QStringLiteral("useMask"), s.useMask);
+  store.setValue(QStringLiteral("logical"), s.logical);
+  store.setValue(QStringLiteral("previousResult"), s.previousResult);
+  store.setValue(QStringLiteral("ignoreAccents"), s.ignoreAccents);
+  store.setValue(QStringLiteral("userWholeWords"), s.userWholeWords);
+}
+
+CFulltextSearchDialog::CFulltextSearchDialog(QWidget* parent, const CTedDoc& doc, CFulltextSearch& search,
+                                             FulltextSettings& settings, IUiServices& ui)
+    : QDialog(parent), m_Doc(doc), m_Search(search), m_Model(doc, search, settings), m_Ui(ui) {
+  setWindowTitle(QStringLiteral("Vyhledávání ve výkladech"));
+  setObjectName(QStringLiteral("FulltextSearchDialog"));
+  // "Pouze výklady" and the export area start afresh with every opening.
+  m_Model.SetCommentariesOnly(false);
+  BuildControls();
+  ShowSettings();
+}
+
+void CFulltextSearchDialog::BuildControls() {
+  auto* textBox = new QGroupBox(QStringLiteral("Hledaný text"), this);
+  m_Text = new QLineEdit(textBox);
+  m_Text->setObjectName(QStringLiteral("SearchText"));
+  m_WholeWords = new QCheckBox(QStringLiteral("Celá slova"), textBox);
+  m_MatchCase = new QCheckBox(QStringLiteral("malá a VELKÁ"), textBox);
+  m_UseMask = new QCheckBox(QStringLiteral("Maska (*, ?)"), textBox);
+  m_Logical = new QCheckBox(QStringLiteral("Logické kombinace (NOT, AND, OR, závorky)"), textBox);
+  m_PreviousResult = new QCheckBox(QStringLiteral("Předchozí výsledek vyhledávání"), textBox);
+  m_CommentariesOnly = new QCheckBox(QStringLiteral("Pouze výklady"), textBox);
+  m_IgnoreAccents = new QCheckBox(QStringLiteral("Bez ohledu na diakritiku"), textBox);
+  auto* searchButton = new QPushButton(QStringLiteral("Vyhledat"), textBox);
+  searchButton->setDefault(true);
+  auto* textLayout = new QGridLayout(textBox);
+  textLayout->addWidget(m_Text, 0, 0, 1, 2);
+  textLayout->addWidget(searchButton, 0, 2);
+  textLayout->addWidget(m_WholeWords, 1, 0);
+  textLayout->addWidget(m_MatchCase, 1, 1);
+  textLayout->addWidget(m_UseMask, 2, 0);
+  textLayout->addWidget(m_Logical, 2, 1);
+  textLayout->addWidget(m_PreviousResult, 3, 0);
+  textLayout->addWidget(m_CommentariesOnly, 3, 1);
+  textLayout->addWidget(m_IgnoreAccents, 4, 0);
+
+  m_Days = new QListWidget(this);
+  m_Days->setObjectName(QStringLiteral("FoundDays"));
+  m_Months = new QListWidget(this);
+  m_Months->setObjectName(QStringLiteral("FoundMonths"));
+  m_NotePreview = Preview(this, 1);
+  m_NotePreview->setObjectName(QStringLiteral("NotePreview"));
+  m_CommentaryPreview = Preview(this, 8);
+  m_CommentaryPreview->setObjectName(QStringLiteral("CommentaryPreview"));
+  m_CommentaryPreview->setDocument(m_PreviewText.Document());
+
+  auto* rtfBox = new QGroupBox(QStringLiteral("Export do rtf"), this);
+  auto* rtfLayout = new QVBoxLayout(rtfBox);
+  for (const char* text : {"poznámky a výklady dní", "pouze výklady dní", "pouze výklady měsíců"})
+    rtfLayout->addWidget(new QRadioButton(QString::fromUtf8(text), rtfBox));
+  rtfBox->findChildren<QRadioButton*>().front()->setChecked(true);
+  auto* rtfButton = new QPushButton(QStringLiteral("Export do rtf"), rtfBox);
+  rtfButton->setEnabled(false);  // the RTF export is not there yet
+  rtfLayout->addWidget(rtfButton);
+  auto* txtButton = new QPushButton(QStringLiteral("Export poznámek do txt"), this);
+  txtButton->setAutoDefault(false);
+
+  auto* buttons = new QDialogButtonBox(this);
+  buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setAutoDefault(false);
+  buttons->addButton(QStringLiteral("Storno"), QDialogButtonBox::RejectRole)->setAutoDefault(false);
+
+  auto* lists = new QHBoxLayout;
+  lists->addWidget(m_Days);
+  lists->addWidget(m_Months);
+  auto* side = new QVBoxLayout;
+  side->addWidget(rtfBox);
+  side->addWidget(txtButton);
+  side->addStretch();
+  side->addWidget(buttons);
+  auto* layout = new QGridLayout(this);
+  layout->addWidget(textBox, 0, 0);
+  layout->addLayout(lists, 1, 0);
+  layout->addWidget(m_NotePreview, 2, 0);
+  layout->addWidget(m_CommentaryPreview, 3, 0);
+  layout->addLayout(side, 0, 1, 4, 1);
+
+  connect(searchButton, &QPushButton::clicked, this, [this] { OnSearch(); });
+  connect(txtButton, &QPushButton::clicked, this, [this] { OnExportTxt(); });
+  connect(buttons, &QDialogButtonBox::accepted, this, [this] {
+    // Hiding the window moves the focus into a list, which would select its first entry.
+    m_Result = FoundKeyDate(m_Model.SelectedKey());
+    m_Showing = true;
+    accept();
+  });
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  connect(m_UseMask, &QCheckBox::clicked, this, [this](bool on) {
+    m_Model.SetUseMask(on);
+    ShowSettings();
+  });
+  connect(m_WholeWords, &QCheckBox::clicked, this, [this](bool on) { m_Model.SetWholeWords(on); });
+  connect(m_MatchCase, &QCheckBox::clicked, this, [this](bool on) { m_Model.SetMatchCase(on); });
+  connect(m_Logical, &QCheckBox::clicked, this, [this](bool on) { m_Model.SetLogical(on); });
+  connect(m_PreviousResult, &QCheckBox::clicked, this, [this](bool on) { m_Model.SetPreviousResult(on); });
+  connect(m_CommentariesOnly, &QCheckBox::clicked, this,
+          [this](bool on) { m_Model.SetCommentariesOnly(on); });
+  connect(m_IgnoreAccents, &QCheckBox::clicked, this, [this](bool on) { m_Model.SetIgnoreAccents(on); });
+  connect(m_Days, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (m_Showing || row < 0) return;
+    m_Model.SelectDay(static_cast<std::size_t>(row), m_Ui);
+    ShowLists();
+    ShowPreview();
+  });
+  connect(m_Months, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (m_Showing || row < 0) return;
+    m_Model.SelectMonth(static_cast<std::size_t>(row), m_Ui);
+    ShowLists();
+    ShowPreview();
+  });
+}
+
+void CFulltextSearchDialog::ShowSettings() {
+  const FulltextSettings& s = m_Model.Settings();
+  if (m_Text->text() != FromCp1250(s.text)) m_Text->setText(FromCp1250(s.text));
+  m_WholeWords->setChecked(s.wholeWords);
+  m_WholeWords->setEnabled(m_Model.WholeWordsEnabled());
+  m_MatchCase->setChecked(s.matchCase);
+  m_UseMask->setChecked(s.useMask);
+  m_Logical->setChecked(s.logical);
+  m_PreviousResult->setChecked(s.previousResult);
+  m_CommentariesOnly->setChecked(s.commentariesOnly);
+  m_IgnoreAccents->setChecked(s.ignoreAccents);
+}
+
+void CFulltextSearchDialog::OnSearch() {
+  m_Model.SetText(ToCp1250(m_Text->text()));
+  const bool found = m_Model.Search(m_Ui);
+  SaveFulltextSettings(m_Model.Settings());
+  ShowSettings();
+  ShowLists();
+  ShowPreview();
+  if (!found) {
+    m_Text->setFocus(Qt::OtherFocusReason);
+    return;
+  }
+  (m_Model.SelectedDay() ? m_Days : m_Months)->setFocus(Qt::OtherFocusReason);
+}
+
+void CFulltextSearchDialog::ShowLists() {
+  m_Showing = true;
+  auto fill = [](QListWidget* list, const std::vector<std::string>& entries,
+                 std::optional<std::size_t> current) {
+    if (list->count() != static_cast<int>(entries.size())) {
+      list->clear();
+      for (const std::string& entry : entries) list->addItem(FromCp1250(entry));
+    }
+    list->setCurrentRow(current ? static_cast<int>(*current) : -1);
+  };
+  fill(m_Days, m_Model.DayEntries(), m_Model.SelectedDay());
+  fill(m_Months, m_Model.MonthEntries(), m_Model.SelectedMonth());
+  m_Showing = false;
+}
+
+void CFulltextSearchDialog::ShowPreview() {
+  const FulltextPreview& preview = m_Model.Preview();
+  m_NotePreview->setPlainText(FromCp1250(preview.note));
+  Colour(m_NotePreview->document(), preview.noteRanges);
+  m_PreviewText.StreamIn(preview.rtf);
+  Colour(m_PreviewText.Document(), preview.textRanges);
+  QTextCursor cursor(m_PreviewText.Document());
+  cursor.setPosition(preview.caret ? static_cast<int>(*preview.caret) : 0);
+  m_CommentaryPreview->setTextCursor(cursor);
+  // The first occurrence's line at the top of the preview.
+  m_CommentaryPreview->verticalScrollBar()->setValue(m_CommentaryPreview->verticalScrollBar()->value() +
+                                                     m_CommentaryPreview->cursorRect().top());
+}
+
+void CFulltextSearchDialog::OnExportTxt() {
+  OnExportResultTxt(m_Doc, m_Search.FoundDays(), TxtResultSource::Fulltext, m_Ui);
+}
+
+std::optional<Date> CFulltextSearchDialog::Result() const {
+  return result() == QDialog::Accepted ? m_Result : std::nullopt;
+}
+
+std::optional<Date> RunFulltextSearchDialog(QWidget* parent, const CTedDoc& doc, CFulltextSearch& search,
+                                            FulltextSettings& settings, IUiServices& ui) {
+  CFulltextSearchDialog dialog(parent, doc, search, settings, ui);
+  dialog.exec();
+  return dialog.Result();
+}
+
+}  // namespace orv

@@ -1,0 +1,66 @@
+#pragma once
+// "Vyhledávání ve výkladech": the window of the full-text search over CFulltextDialog. It runs
+// modally and answers the day the calendar is to move to. The search text and the check boxes are
+// kept in the settings between openings and, through QSettings, between runs of the program.
+
+#include <QDialog>
+#include <optional>
+
+#include "core/CalendarDates.h"
+#include "richtext/RichEditCtrl.h"
+#include "search/FulltextDialog.h"
+
+class QAbstractButton;
+class QCheckBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QTextEdit;
+
+namespace orv {
+
+FulltextSettings LoadFulltextSettings();
+void SaveFulltextSettings(const FulltextSettings& settings);
+
+class CFulltextSearchDialog : public QDialog {
+ public:
+  CFulltextSearchDialog(QWidget* parent, const CTedDoc& doc, CFulltextSearch& search,
+                        FulltextSettings& settings, IUiServices& ui);
+
+  // The date of the entry selected on OK; nothing on Storno or without a showable selection.
+  std::optional<Date> Result() const;
+
+ private:
+  void BuildControls();
+  void ShowSettings();
+  void OnSearch();
+  void ShowLists();
+  void ShowPreview();
+  void OnExportTxt();
+
+  const CTedDoc& m_Doc;
+  CFulltextSearch& m_Search;
+  CFulltextDialog m_Model;
+  IUiServices& m_Ui;
+  CRichEditCtrl m_PreviewText;
+  QLineEdit* m_Text = nullptr;
+  QCheckBox* m_WholeWords = nullptr;
+  QCheckBox* m_MatchCase = nullptr;
+  QCheckBox* m_UseMask = nullptr;
+  QCheckBox* m_Logical = nullptr;
+  QCheckBox* m_PreviousResult = nullptr;
+  QCheckBox* m_CommentariesOnly = nullptr;
+  QCheckBox* m_IgnoreAccents = nullptr;
+  QListWidget* m_Days = nullptr;
+  QListWidget* m_Months = nullptr;
+  QTextEdit* m_NotePreview = nullptr;
+  QTextEdit* m_CommentaryPreview = nullptr;
+  bool m_Showing = false;  // the lists are being filled or selected by the window itself
+  std::optional<Date> m_Result;
+};
+
+// Opens the window; the date chosen on OK.
+std::optional<Date> RunFulltextSearchDialog(QWidget* parent, const CTedDoc& doc, CFulltextSearch& search,
+                                            FulltextSettings& settings, IUiServices& ui);
+
+}  // namespace orv

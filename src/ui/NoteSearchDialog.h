@@ -1,0 +1,41 @@
+#pragma once
+// "Vyhledávání v poznámkách": the window of the search in short notes over CNoteSearch. It runs
+// modally, starts empty every time, and answers the day the calendar is to move to.
+
+#include <QDialog>
+#include <optional>
+
+#include "core/CalendarDates.h"
+#include "search/NoteSearch.h"
+
+class QCheckBox;
+class QLineEdit;
+class QTreeWidget;
+
+namespace orv {
+
+class CNoteSearchDialog : public QDialog {
+ public:
+  CNoteSearchDialog(QWidget* parent, const CTedDoc& doc, IUiServices& ui);
+
+  // The date of the entry selected on OK; nothing on Storno or without a showable selection.
+  std::optional<Date> Result() const { return result() == QDialog::Accepted ? m_Result : std::nullopt; }
+
+ private:
+  void OnSearch();
+  void OnOk();
+
+  const CTedDoc& m_Doc;
+  IUiServices& m_Ui;
+  CNoteSearch m_Search;
+  QLineEdit* m_Text = nullptr;
+  QCheckBox* m_WholeWords = nullptr;
+  QCheckBox* m_MatchCase = nullptr;
+  QCheckBox* m_IgnoreAccents = nullptr;
+  QTreeWidget* m_Found = nullptr;
+  std::optional<Date> m_Result;
+};
+
+std::optional<Date> RunNoteSearchDialog(QWidget* parent, const CTedDoc& doc, IUiServices& ui);
+
+}  // namespace orv

@@ -1,0 +1,291 @@
+// The search windows opened from the main window and driven as the user drives them.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+#include <QTreeWidget>
+#include <fstream>
+#include <functional>
+#include <sstream>
+
+#include "CalendarBuilder.h"
+#include "FakeUiServices.h"
+#include "app/CalendarWindow.h"
+#include "app/MainFrame.h"
+#include "app/RecentFileList.h"
+#include "core/Cp1250.h"
+#include "document/TedDoc.h"
+#include "editor/CommentaryEditor.h"
+#include "ui/CalendarView.h"
+#include "ui/RichTextView.h"
+#include "view/CalendarViewModel.h"
+
+namespace orv {
+namespace {
+
+class SearchWindowsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setApplicationName(QStringLiteral("Orvella 2 test"));
+    QSettings().clear();
+    ASSERT_TRUE(doc.OnNewDocument());
+    test::CalendarBuilder(doc)
+        .Day("2004/03/05", Cp1250FromUtf8("Hvězdárna"), "Vecer kometa nad lesem")
+        .Day("2005/02/29", "", Cp1250FromUtf8("planeta"))  // a day no calendar has
+        .Month("2006/07", Cp1250FromUtf8("planeta a kometa"));
+    window = std::make_unique<CCalendarWindow>(
+        doc, ui, recent, QString(), [](const std::string&) { return SaveAnswer::No; },
+        [] {
+          return Date{2005, 3, 15};
+        });
+    window->Frame().SetBaseFont("DejaVu Sans");
+    window->Start();
+    window->Frame().show();
+    window->Frame().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window->Frame()));
+    ui.Clear();
+  }
+  void TearDown() override {
+    window->View().FocusTable();  // the frame goes away without an editor losing the focus into it
+    window.reset();
+    QSettings().clear();
+  }
+
+  Date Selected() const { return window->Model().SelectedDate(); }
+  // Opens a window with keys in the main window and works it, once it shows, with `drive`.
+  void Open(int key, Qt::KeyboardModifiers modifiers, std::function<void(QWidget*)> drive) {
+    window->Frame().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window->Frame()));
+    QTimer::singleShot(0, [drive] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      ASSERT_NE(dialog, nullptr);
+      drive(dialog);
+      if (dialog->isVisible()) dialog->close();  // a failed check must not leave the window open
+    });
+    QWidget* focus = QApplication::focusWidget();
+    QTest::keyClick(focus ? focus : &window->Frame(), static_cast<Qt::Key>(key), modifiers);
+  }
+  static void Click(QWidget* dialog, const char* text) {
+    for (QPushButton* button : dialog->findChildren<QPushButton*>())
+      if (button->text() == QString::fromUtf8(text)) return button->click();
+    ADD_FAILURE() << "no button " << text;
+  }
+
+  test::FakeUiServices ui;
+  CTedDoc doc{ui};
+  CRecentFileList recent;
+  std::unique_ptr<CCalendarWindow> window;
+};
+
+TEST_F(SearchWindowsTest, FulltextSearchShowsTheFirstDayFoundAndOkMovesThere) {
+  Open(Qt::Key_L, Qt::AltModifier, [](QWidget* dialog) {
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Vyhledávání ve výkladech"));
+    auto* text = dialog->findChild<QLineEdit*>(QStringLiteral("SearchText"));
+    ASSERT_NE(text, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return text->hasFocus(); }));
+    QTest::keyClicks(text, QStringLiteral("kometa"));
+    QTest::keyClick(text, Qt::Key_Return);
+    auto* days = dialog->findChild<QListWidget*>(QStringLiteral("FoundDays"));
+    auto* months = dialog->findChild<QListWidget*>(QStringLiteral("FoundMonths"));
+    ASSERT_EQ(days->count(), 1);
+    EXPECT_EQ(days->item(0)->text(), QStringLiteral("05. března 2004"));
+    EXPECT_EQ(days->currentRow(), 0);
+    EXPECT_EQ(months->item(0)->text(), QStringLiteral("Červenec 2006"));
+    EXPECT_EQ(dialog->findChild<QTextEdit*>(QStringLiteral("NotePreview"))->toPlainText(),
+              QStringLiteral("Hvězdárna"));
+    QTextEdit* preview = dialog->findChild<QTextEdit*>(QStringLiteral("CommentaryPreview"));
+    EXPECT_EQ(preview->toPlainText(), QStringLiteral("Vecer kometa nad lesem"));
+    QTextCursor word(preview->document());
+    word.setPosition(7);
+    EXPECT_EQ(word.charFormat().foreground().color(), QColor(0, 0, 255));
+    EXPECT_EQ(preview->textCursor().position(), 6);
+    Click(dialog, "OK");
+  });
+  EXPECT_EQ(Selected(), (Date{2004, 3, 5}));
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>{});
+
+  // The text and the check boxes come back with the next opening; a month goes to its first day.
+  Open(Qt::Key_L, Qt::AltModifier, [](QWidget* dialog) {
+    auto* text = dialog->findChild<QLineEdit*>(QStringLiteral("SearchText"));
+    EXPECT_EQ(text->text(), QStringLiteral("kometa"));
+    text->setText(QStringLiteral("planeta"));
+    Click(dialog, "Vyhledat");
+    auto* days = dialog->findChild<QListWidget*>(QStringLiteral("FoundDays"));
+    EXPECT_EQ(days->item(0)->text(), QStringLiteral("29. února 2005"));
+    auto* months = dialog->findChild<QListWidget*>(QStringLiteral("FoundMonths"));
+    EXPECT_EQ(days->currentRow(), 0);
+    EXPECT_EQ(months->currentRow(), -1);
+    Click(dialog, "OK");  // 29 February 2005 is not moved to
+  });
+  EXPECT_EQ(Selected(), (Date{2004, 3, 5}));
+  Open(Qt::Key_L, Qt::AltModifier, [](QWidget* dialog) {
+    Click(dialog, "Vyhledat");
+    auto* months = dialog->findChild<QListWidget*>(QStringLiteral("FoundMonths"));
+    months->setCurrentRow(0);
+    Click(dialog, "OK");
+  });
+  EXPECT_EQ(Selected(), (Date{2006, 7, 1}));
+}
+
+TEST_F(SearchWindowsTest, NoteSearchListsDaysWithTheirNotesAndOkMovesToTheChosenOne) {
+  test::CalendarBuilder(doc).Day("2004/01/10", Cp1250FromUtf8("hvězdárna zavřena"));
+  Open(Qt::Key_L, Qt::ControlModifier, [](QWidget* dialog) {
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Vyhledávání v poznámkách"));
+    auto* text = dialog->findChild<QLineEdit*>(QStringLiteral("SearchText"));
+    text->setText(QStringLiteral("  HVĚZDÁRNA "));
+    QTest::keyClick(text, Qt::Key_Return);
+    auto* found = dialog->findChild<QTreeWidget*>(QStringLiteral("FoundNotes"));
+    ASSERT_EQ(found->topLevelItemCount(), 2);
+    EXPECT_EQ(found->topLevelItem(0)->text(0), QStringLiteral("10. ledna 2004"));
+    EXPECT_EQ(found->topLevelItem(0)->text(1), QStringLiteral("hvězdárna zavřena"));
+    found->setCurrentItem(found->topLevelItem(1));
+    Click(dialog, "OK");
+  });
+  EXPECT_EQ(Selected(), (Date{2004, 3, 5}));
+
+  Open(Qt::Key_L, Qt::ControlModifier, [](QWidget* dialog) {
+    EXPECT_EQ(dialog->findChild<QLineEdit*>(QStringLiteral("SearchText"))->text(), QString());
+    Click(dialog, "OK");  // nothing selected: the calendar stays
+  });
+  EXPECT_EQ(Selected(), (Date{2004, 3, 5}));
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>{});
+}
+
+TEST_F(SearchWindowsTest, BothWindowsSearchWithoutAccentsWhenAsked) {
+  Open(Qt::Key_L, Qt::ControlModifier, [](QWidget* dialog) {
+    dialog->findChild<QLineEdit*>(QStringLiteral("SearchText"))->setText(QStringLiteral("hvezdarna"));
+    for (QCheckBox* box : dialog->findChildren<QCheckBox*>())
+      if (box->text() == QStringLiteral("Bez ohledu na diakritiku")) box->click();
+    Click(dialog, "Hledat");
+    EXPECT_EQ(dialog->findChild<QTreeWidget*>(QStringLiteral("FoundNotes"))->topLevelItemCount(), 1);
+    Click(dialog, "Storno");
+  });
+  Open(Qt::Key_L, Qt::AltModifier, [](QWidget* dialog) {
+    dialog->findChild<QLineEdit*>(QStringLiteral("SearchText"))->setText(QStringLiteral("hvezdarna"));
+    for (QCheckBox* box : dialog->findChildren<QCheckBox*>())
+      if (box->text() == QStringLiteral("Bez ohledu na diakritiku")) box->click();
+    Click(dialog, "Vyhledat");
+    EXPECT_EQ(dialog->findChild<QListWidget*>(QStringLiteral("FoundDays"))->count(), 1);
+    Click(dialog, "Storno");
+  });
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>{});
+}
+
+TEST_F(SearchWindowsTest, BothWindowsExportTheFoundDaysNotesToText) {
+  QTemporaryDir dir;
+  doc.SetPathName(dir.filePath(QStringLiteral("kalendar.orv")).toStdString());
+  const std::string fulltextPath = dir.filePath(QStringLiteral("fulltext")).toStdString();
+  const std::string notesPath = dir.filePath(QStringLiteral("notes.txt")).toStdString();
+  ui.fileAnswers = {fulltextPath, notesPath};
+  Open(Qt::Key_L, Qt::AltModifier, [](QWidget* dialog) {
+    dialog->findChild<QLineEdit*>(QStringLiteral("SearchText"))->setText(QStringLiteral("kometa"));
+    Click(dialog, "Vyhledat");
+    Click(dialog, "Export poznámek do txt");
+    Click(dialog, "Storno");
+  });
+  Open(Qt::Key_L, Qt::ControlModifier, [](QWidget* dialog) {
+    dialog->findChild<QLineEdit*>(QStringLiteral("SearchText"))->setText(QStringLiteral("hvězdárna"));
+    Click(dialog, "Hledat");
+    Click(dialog, "Export poznámek do txt");
+    Click(dialog, "Storno");
+  });
+  auto read = [](const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return Cp1250ToUtf8(bytes.str());
+  };
+  // A name without an extension gets ".txt".
+  EXPECT_NE(read(fulltextPath + ".txt").find("\r\n05.03.2004 : Hvězdárna\r\n"), std::string::npos);
+  EXPECT_NE(read(notesPath).find("\r\n05.03.2004 ; Hvězdárna\r\n"), std::string::npos);
+  EXPECT_EQ(Selected(), (Date{2005, 3, 15}));
+}
+
+TEST_F(SearchWindowsTest, ExportToTextAsksForThePeriodAndKeepsItOpenWhileItRunsBackwards) {
+  QTemporaryDir dir;
+  doc.SetPathName(dir.filePath(QStringLiteral("kalendar.orv")).toStdString());
+  test::CalendarBuilder(doc).Day("2004/03/31", "konec").Day("2004/04/01", "duben");
+  const std::string path = dir.filePath(QStringLiteral("obdobi.txt")).toStdString();
+  ui.fileAnswers = {path};
+  Open(Qt::Key_E, Qt::ControlModifier, [this](QWidget* dialog) {
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Export poznámek"));
+    auto* from = dialog->findChild<QDateEdit*>(QStringLiteral("ExportFrom"));
+    auto* to = dialog->findChild<QDateEdit*>(QStringLiteral("ExportTo"));
+    EXPECT_EQ(from->minimumDate(), QDate(2000, 1, 1));
+    from->setDate(QDate(2004, 3, 31));
+    to->setDate(QDate(2004, 3, 1));
+    Click(dialog, "OK");
+    ASSERT_TRUE(dialog->isVisible());
+    EXPECT_EQ(ui.Messages(), std::vector<std::string>{"Spodní hranice období nesmí být větší než horní !"});
+    to->setDate(QDate(2004, 3, 31));
+    dialog->findChild<QCheckBox*>()->setChecked(true);
+    dialog->findChild<QLineEdit*>(QStringLiteral("ExportSeparator"))->setText(QStringLiteral("-"));
+    Click(dialog, "OK");
+  });
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  EXPECT_NE(bytes.str().find("= 1  ---\r\n\r\n31.03.2004 - konec\r\n\r\n"), std::string::npos) << bytes.str();
+  EXPECT_EQ(bytes.str().find("duben"), std::string::npos);
+}
+
+TEST_F(SearchWindowsTest, FindFindNextAndReplaceAllInTheDayCommentary) {
+  auto* editor = window->Frame().findChild<CRichTextView*>(QStringLiteral("DayEditor"));
+  ASSERT_NE(editor, nullptr);
+  editor->setFocus(Qt::OtherFocusReason);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return editor->hasFocus(); }));
+  QTest::keyClicks(editor, QStringLiteral("Den a den, Dena a den"));
+  editor->moveCursor(QTextCursor::Start);
+  doc.SetModifiedFlag(false);
+
+  Open(Qt::Key_F, Qt::ControlModifier, [](QWidget* dialog) {
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Najít výraz"));
+    dialog->findChild<QLineEdit*>(QStringLiteral("FindText"))->setText(QStringLiteral("den"));
+    for (QCheckBox* box : dialog->findChildren<QCheckBox*>())
+      if (box->text() == QStringLiteral("Pouze celá slova")) box->click();
+    Click(dialog, "Najít další");
+    Click(dialog, "Storno");
+  });
+  window->Frame().activateWindow();  // the offscreen platform does not give it back by itself
+  ASSERT_TRUE(QTest::qWaitFor([&] { return editor->hasFocus(); }));
+  EXPECT_EQ(editor->textCursor().selectionStart(), 0);
+  EXPECT_EQ(editor->textCursor().selectionEnd(), 3);
+  QTest::keyClick(editor, Qt::Key_F3);
+  QTest::keyClick(editor, Qt::Key_F3);
+  EXPECT_EQ(editor->textCursor().selectionStart(), 18);  // "Dena" is not a whole "den"
+  QTest::keyClick(editor, Qt::Key_F3);
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>{"Prohledávání textu bylo dokončeno."});
+  EXPECT_FALSE(doc.IsModified());
+
+  ui.Clear();
+  Open(Qt::Key_R, Qt::ControlModifier, [](QWidget* dialog) {
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Záměna výrazů"));
+    EXPECT_EQ(dialog->findChild<QLineEdit*>(QStringLiteral("FindText"))->text(), QStringLiteral("den"));
+    dialog->findChild<QLineEdit*>(QStringLiteral("ReplacementText"))->setText(QStringLiteral("noc"));
+    for (QRadioButton* area : dialog->findChildren<QRadioButton*>())
+      if (area->text() == QStringLiteral("Celý text")) area->click();
+    Click(dialog, "Zaměnit vše");
+    Click(dialog, "Storno");
+  });
+  window->Frame().activateWindow();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return editor->hasFocus(); }));
+  EXPECT_EQ(editor->toPlainText(), QStringLiteral("noc a noc, Dena a noc"));
+  EXPECT_EQ(ui.Messages(),
+            (std::vector<std::string>{"Prohledávání textu bylo dokončeno.", "Počet záměn = 3"}));
+  EXPECT_TRUE(doc.IsModified());
+}
+
+}  // namespace
+}  // namespace orv
