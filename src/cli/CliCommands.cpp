@@ -45,7 +45,6 @@ const std::vector<CliCommand>& CliCommands() {
        "SOUBOR.orv add KATEGORIE MM/DD JMÉNO | remove KATEGORIE JMÉNO | rename KATEGORIE STARÉ NOVÉ",
        "přidá, smaže nebo přejmenuje svátek (kategorie jmenne, statni, ostatni, soukrome, vyznamne)",
        CmdHoliday},
-      {"search", "SOUBOR.orv VÝRAZ [--logical] [--mask] [--whole] [--case] [--commentaries-only] [--keys]",
       {"search",
        "SOUBOR.orv VÝRAZ [--logical] [--mask] [--whole] [--case] [--commentaries-only] [--keys] "
        "[--no-accents]",

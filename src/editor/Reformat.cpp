@@ -1,5 +1,8 @@
 #include "editor/Reformat.h"
 
+#include <utility>
+#include <vector>
+
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -73,21 +76,25 @@ int ReformatCommentaries(CTedDoc& doc, const SStyleEdits& edits, const ReformatP
   int done = 0;
   int stored = 0;
   CRichEditCtrl ctrl;
-  const auto reformat = [&](const std::string&, CEntrTxt& record) {
-    if (!record.m_Rtf.empty()) {
-      ctrl.StreamIn(record.m_Rtf);
-      if (ReformatContent(ctrl, edits)) {
-        std::string rtf = ctrl.StreamOut();
-        if (rtf != record.m_Rtf) {
-          record.m_Rtf = std::move(rtf);
-          ++stored;
+  // Records are read as views and written only when their RTF really changes, so a calendar's
+  // untouched commentaries keep their bytes (and the cost of a save stays a copy).
+  const auto reformat = [&](CRecordMap& records) {
+    std::vector<std::pair<std::string, std::string>> changed;
+    records.Visit([&](std::string_view key, const CEntrTxt& record) {
+      if (!record.m_Rtf.empty()) {
+        ctrl.StreamIn(record.m_Rtf);
+        if (ReformatContent(ctrl, edits)) {
+          std::string rtf = ctrl.StreamOut();
+          if (rtf != record.m_Rtf) changed.emplace_back(std::string(key), std::move(rtf));
         }
       }
-    }
-    if (progress) progress(++done, total);
+      if (progress) progress(++done, total);
+    });
+    for (auto& [key, rtf] : changed) records.Find(key)->m_Rtf = std::move(rtf);
+    stored += static_cast<int>(changed.size());
   };
-  doc.m_DataMesice.ForEach(reformat);
-  doc.m_DataTxt.ForEach(reformat);
+  reformat(doc.m_DataMesice);
+  reformat(doc.m_DataTxt);
   if (stored > 0) doc.SetModifiedFlag();
   return stored;
 }
