@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -102,11 +103,16 @@ TEST_F(RecoveryStoreTest, OnlyCopiesNewerThanTheirCalendarsAreOfferedNewestFirst
   CTedDoc unnamed(ui);
   ASSERT_TRUE(unnamed.OnNewDocument());
   unnamed.SetModifiedFlag(true);
-  const timespec later[2] = {{0, UTIME_OMIT}, {0, UTIME_NOW}};
   CRecoveryStore(folder).Write(unnamed);
   std::vector<SRecoveryCopy> pending = CRecoveryStore(folder).Pending();
   ASSERT_EQ(pending.size(), 2u);
-  ::utimensat(AT_FDCWD, pending[1].path.c_str(), later, 0);  // the named one, written first
+  // The named copy, written first, is made the newest; both may share one clock tick otherwise.
+  const auto named = std::find_if(pending.begin(), pending.end(), [&](const SRecoveryCopy& copy) {
+    return !copy.calendarPath.empty();
+  });
+  ASSERT_NE(named, pending.end());
+  const timespec later[2] = {{0, UTIME_OMIT}, {std::time(nullptr) + 30, 0}};
+  ::utimensat(AT_FDCWD, named->path.c_str(), later, 0);
   pending = CRecoveryStore(folder).Pending();
   ASSERT_EQ(pending.size(), 2u);
   EXPECT_EQ(pending[0].calendarPath, CRecoveryStore::CalendarKey(calendar));
