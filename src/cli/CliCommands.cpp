@@ -12,6 +12,7 @@ int InQtModule(const std::vector<std::string>& words, CliContext& ctx) {
 }
 
 constexpr char kCommentary[] = "commentary";
+constexpr char kExportRtf[] = "export-rtf";
 
 }  // namespace
 
@@ -40,6 +41,10 @@ const std::vector<CliCommand>& CliCommands() {
       {"rtf2txt", "SOUBOR.rtf", "vypíše prostý text souboru RTF", CmdRtf2Txt},
       {kCommentary, "SOUBOR.orv RRRR-MM-DD [--month] [--rtf VSTUP.rtf]",
        "vypíše výklad dne (měsíce) jako RTF, nebo jej nahradí obsahem souboru RTF", InQtModule<kCommentary>},
+      {kExportRtf,
+       "SOUBOR.orv VÝSTUP.rtf [--from RRRR-MM-DD] [--to RRRR-MM-DD] [--no-notes] [--no-day-commentaries] "
+       "[--no-month-commentaries] [--month-style STYL] [--day-style STYL] [--all]",
+       "export poznámek a výkladů do souboru RTF (--all bez omezení na 365 záznamů)", InQtModule<kExportRtf>},
   };
   return commands;
 }
