@@ -16,6 +16,7 @@
 #include "names/NamesDatabase.h"
 #include "ui/CalendarPanesBinding.h"
 #include "ui/CalendarView.h"
+#include "ui/ExportCommands.h"
 #include "ui/GoToDateDialog.h"
 #include "ui/RichTextView.h"
 #include "ui/StyleBar.h"
@@ -199,6 +200,7 @@ void CCalendarWindow::AddCalendarHandlers() {
   });
   m_Frame->SetHandler(cmd::ViewOnly, [this] { ToggleViewOnly(); });
   m_Frame->SetHandler(cmd::GoTo, [this] { GoTo(); });
+  m_Frame->SetHandler(cmd::ExportRtf, [this] { RunExport(RunRtfExport, "Export do rtf"); });
 }
 
 void CCalendarWindow::AddFocusHandlers() {
@@ -232,6 +234,16 @@ void CCalendarWindow::GoTo() {
   }
   const std::optional<Date> date = AskGoToDate(m_Frame.get(), m_Model->SelectedDate());
   if (date && m_Model->GoToDate(*date)) m_View->FocusTable();
+  m_View->Refresh();
+}
+
+void CCalendarWindow::RunExport(void (*run)(const SExportContext&), std::string_view dialog) {
+  if (NoteHeld()) {
+    m_Ui.MessageBox("Před otevřením dialogu \"" + std::string(dialog) +
+                    "\" je nejprve\r\n\r\nnutno ukončit editování poznámky !");
+    return;
+  }
+  run(SExportContext{m_Frame.get(), m_Doc, m_Ui, m_Frame->BaseFont(), [this] { m_Model->CommitDay(); }});
   m_View->Refresh();
 }
 

@@ -1,0 +1,31 @@
+#pragma once
+// The export commands of the main window, from the command to the written file: the refusals, the
+// file chooser, the period dialog, the export with a progress dialog over long walks, and the
+// calendar's modified flag as it was before (storing the editors first must not make the calendar
+// look changed).
+//
+//   SExportContext context{frame, doc, ui, baseFace, [&] { model.CommitDay(); }};
+//   RunRtfExport(context);
+
+#include <functional>
+#include <string>
+
+class QWidget;
+
+namespace orv {
+
+class CTedDoc;
+class IUiServices;
+
+struct SExportContext {
+  QWidget* parent = nullptr;
+  CTedDoc& doc;
+  IUiServices& ui;
+  std::string baseFace;                // Windows-1250
+  std::function<void()> storeEditors;  // puts what the editors hold into the calendar
+};
+
+// "Export do rtf".
+void RunRtfExport(const SExportContext& context);
+
+}  // namespace orv

@@ -1,0 +1,152 @@
+// The export commands driven through the real main window: the menu key, the file chooser, the
+// period dialog with its defaults and OK, and the file read back.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+#include <fstream>
+#include <sstream>
+
+#include "FakeUiServices.h"
+#include "app/CalendarWindow.h"
+#include "app/CommandIds.h"
+#include "app/MainFrame.h"
+#include "app/RecentFileList.h"
+#include "document/TedDoc.h"
+#include "richtext/RtfReader.h"
+#include "ui/CalendarView.h"
+#include "ui/RichTextView.h"
+
+namespace orv {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+class ExportWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
+    QCoreApplication::setApplicationName(QStringLiteral("Orvella 2 test"));
+    QSettings().clear();
+    recent = std::make_unique<CRecentFileList>();
+    ASSERT_TRUE(doc.OnNewDocument());
+    window = std::make_unique<CCalendarWindow>(
+        doc, ui, *recent, QString(), [](const std::string&) { return SaveAnswer::No; },
+        [] {
+          return Date{2005, 3, 15};
+        });
+    window->Frame().SetBaseFont("DejaVu Sans");
+    window->Start();
+    window->Frame().show();
+    window->Frame().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window->Frame()));
+    ui.Clear();
+  }
+  void TearDown() override {
+    window.reset();
+    QSettings().clear();
+  }
+
+  static void Key(int key, Qt::KeyboardModifiers modifiers = {}) {
+    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
+  }
+  static void Type(QWidget* widget, const QString& text) {
+    for (const QChar ch : text) {
+      QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+      QApplication::sendEvent(widget, &press);
+      QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+      QApplication::sendEvent(widget, &release);
+    }
+  }
+  static Lines Paragraphs(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    Lines lines;
+    for (const RichParagraph& p : ReadRtf(bytes.str()).paragraphs) {
+      std::u16string text;
+      for (const RichRun& run : p.runs) text += run.text;
+      lines.push_back(QString::fromStdU16String(text).toStdString());
+    }
+    return lines;
+  }
+
+  test::FakeUiServices ui;
+  CTedDoc doc{ui};
+  std::unique_ptr<CRecentFileList> recent;
+  std::unique_ptr<CCalendarWindow> window;
+};
+
+TEST_F(ExportWindowTest, AltEExportsASavedCalendarWithTheDialogsDefaults) {
+  QTemporaryDir dir;
+  const std::string calendar = dir.filePath(QStringLiteral("deník.orv")).toStdString();
+  const std::string out = dir.filePath(QStringLiteral("export")).toStdString();  // ".rtf" is added
+  Key(Qt::Key_F2);
+  Type(window->View().NoteField(), QStringLiteral("Narozeniny Aničky"));
+  Key(Qt::Key_W, Qt::ControlModifier);
+  Type(window->Frame().DayEditor(), QStringLiteral("Dort a svíčky"));
+  Key(Qt::Key_W, Qt::AltModifier);
+  Type(window->Frame().MonthEditor(), QStringLiteral("Jaro"));
+  ui.fileAnswers.push_back(calendar);
+  window->Frame().Action(cmd::FileSaveAs)->trigger();
+  ASSERT_FALSE(doc.IsModified());
+  window->View().FocusTable();
+  ui.Clear();
+
+  bool sawDialog = false;
+  QTimer::singleShot(0, [&] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    ASSERT_NE(dialog, nullptr);
+    sawDialog = true;
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Export do rtf"));
+    for (QRadioButton* radio : dialog->findChildren<QRadioButton*>())
+      EXPECT_EQ(radio->isChecked(), radio->text() == QStringLiteral("Celý kalendář"));
+    for (QCheckBox* box : dialog->findChildren<QCheckBox*>())
+      EXPECT_TRUE(box->isChecked()) << box->text().toStdString();
+    EXPECT_EQ(dialog->findChild<QDateEdit*>(QStringLiteral("ExportFrom"))->date(), QDate(2000, 1, 1));
+    EXPECT_EQ(dialog->findChild<QDateEdit*>(QStringLiteral("ExportTo"))->date(), QDate(2020, 12, 31));
+    for (QComboBox* list : dialog->findChildren<QComboBox*>()) {
+      EXPECT_TRUE(list->currentText().isEmpty());
+      EXPECT_GE(list->findText(QStringLiteral("Hlavička1")), 1);
+    }
+    for (QPushButton* button : dialog->findChildren<QPushButton*>())
+      if (button->text() == QStringLiteral("OK")) button->click();
+  });
+  ui.fileAnswers.push_back(out);
+  Key(Qt::Key_E, Qt::AltModifier);
+  EXPECT_TRUE(sawDialog);
+
+  EXPECT_EQ(Paragraphs(out + ".rtf"),
+            (Lines{"Březen   2005", "Jaro", "", "15.03.2005\tÚt", "Narozeniny Aničky", "Dort a svíčky", ""}));
+  ASSERT_EQ(ui.events.size(), 2u);
+  EXPECT_EQ(ui.events[0].kind, test::FakeUiServices::Kind::SaveChooser);
+  EXPECT_EQ(ui.events[0].text, "Exportovat do souboru rtf");
+  EXPECT_EQ(ui.events[1].text, "Počet exportovaných položek: 2\n\rSoubor: " + out + ".rtf ");
+  EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(ExportWindowTest, ExportIsRefusedWhileTheNoteIsEdited) {
+  Key(Qt::Key_F2);
+  Type(window->View().NoteField(), QStringLiteral("Rozepsáno"));
+  window->Frame().Action(cmd::ExportRtf)->trigger();
+  EXPECT_EQ(ui.Messages(),
+            std::vector<std::string>{"Před otevřením dialogu \"Export do rtf\" je nejprve\r\n\r\n"
+                                     "nutno ukončit editování poznámky !"});
+}
+
+}  // namespace
+}  // namespace orv
