@@ -201,6 +201,9 @@ void CCalendarWindow::AddCalendarHandlers() {
   m_Frame->SetHandler(cmd::ViewOnly, [this] { ToggleViewOnly(); });
   m_Frame->SetHandler(cmd::GoTo, [this] { GoTo(); });
   m_Frame->SetHandler(cmd::ExportRtf, [this] { RunExport(RunRtfExport, "Export do rtf"); });
+  m_Frame->SetHandler(cmd::ExportPdf, [this] { RunExport(RunPdfExport, "Export do PDF"); });
+  m_Frame->SetHandler(cmd::FilePrint, [this] { RunExport(RunPrint, "Tisk"); });
+  m_Frame->SetHandler(cmd::FilePrintPreview, [this] { RunExport(RunPrintPreview, "Náhled tisku"); });
 }
 
 void CCalendarWindow::AddFocusHandlers() {

@@ -13,6 +13,7 @@ int InQtModule(const std::vector<std::string>& words, CliContext& ctx) {
 
 constexpr char kCommentary[] = "commentary";
 constexpr char kExportRtf[] = "export-rtf";
+constexpr char kExportPdf[] = "export-pdf";
 
 }  // namespace
 
@@ -45,6 +46,11 @@ const std::vector<CliCommand>& CliCommands() {
        "SOUBOR.orv VÝSTUP.rtf [--from RRRR-MM-DD] [--to RRRR-MM-DD] [--no-notes] [--no-day-commentaries] "
        "[--no-month-commentaries] [--month-style STYL] [--day-style STYL] [--all]",
        "export poznámek a výkladů do souboru RTF (--all bez omezení na 365 záznamů)", InQtModule<kExportRtf>},
+      {kExportPdf,
+       "SOUBOR.orv VÝSTUP.pdf [--from RRRR-MM-DD] [--to RRRR-MM-DD] [--no-notes] [--no-day-commentaries] "
+       "[--no-month-commentaries] [--month-style STYL] [--day-style STYL]",
+       "export poznámek a výkladů do PDF (A4, jméno kalendáře a čísla stran v zápatí)",
+       InQtModule<kExportPdf>},
   };
   return commands;
 }

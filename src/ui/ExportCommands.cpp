@@ -1,11 +1,19 @@
 #include "ui/ExportCommands.h"
 
 #include <QCoreApplication>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QProgressDialog>
 #include <filesystem>
 
 #include "core/UiServices.h"
 #include "document/TedDoc.h"
+#include "export/PdfExport.h"
+#include "export/PrintLayout.h"
+#include "export/RtfAssembly.h"
 #include "export/RtfExport.h"
 #include "ui/RtfExportDialog.h"
 
@@ -63,6 +71,29 @@ class CExportProgress {
   QProgressDialog m_Dialog;
 };
 
+// The period dialog and the assembled content for print and preview; false when there is nothing
+// to print or the user cancelled.
+bool AssembleForPrint(const SExportContext& context, std::string_view title, CRtfAssembly& out) {
+  if (context.doc.m_DataTxt.empty() && context.doc.m_DataMesice.empty()) {
+    context.ui.MessageBox("Kalendář je prázdný");
+    return false;
+  }
+  CModifiedFlagKeeper keeper(context.doc);
+  if (context.storeEditors) context.storeEditors();
+  const auto choice = AskExportChoice(context.parent, context.doc, context.ui, {title, "Tisknout :", false});
+  if (!choice) return false;
+  CExportProgress progress(context.parent,
+                           QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
+  CWaitCursor wait(context.ui);
+  return !AssembleCalendarExport(context.doc, *choice, out, progress.Callback()).cancelled;
+}
+
+// A4 with margins unless the user picks otherwise in the print dialog.
+void SetUpPrinter(QPrinter& printer) {
+  printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                    QMarginsF(20, 15, 20, 15), QPageLayout::Millimeter));
+}
+
 }  // namespace
 
 void RunRtfExport(const SExportContext& context) {
@@ -77,6 +108,47 @@ void RunRtfExport(const SExportContext& context) {
   CExportProgress progress(context.parent, QStringLiteral("Export do rtf"));
   ExportRtf(context.doc, WithExtension(*path, ".rtf"), *choice, context.baseFace, context.ui,
             progress.Callback());
+}
+
+void RunPdfExport(const SExportContext& context) {
+  if (!CanExportRtf(context.doc, context.ui)) return;
+  const auto path =
+      context.ui.ChooseFileToSave(kPdfChooserTitle, kPdfChooserFilter, SuggestedName(context.doc, ".pdf"));
+  if (!path) return;
+  CModifiedFlagKeeper keeper(context.doc);
+  if (context.storeEditors) context.storeEditors();
+  const auto choice = AskExportChoice(context.parent, context.doc, context.ui,
+                                      {"Export do PDF", "Do souboru PDF zařadit :", false});
+  if (!choice) return;
+  CExportProgress progress(context.parent, QStringLiteral("Export do PDF"));
+  ExportPdf(context.doc, WithExtension(*path, ".pdf"), *choice, context.baseFace, context.ui,
+            progress.Callback());
+}
+
+void RunPrint(const SExportContext& context) {
+  CRtfAssembly out(context.baseFace);
+  if (!AssembleForPrint(context, "Tisk", out)) return;
+  QPrinter printer(QPrinter::HighResolution);
+  SetUpPrinter(printer);
+  QPrintDialog dialog(&printer, context.parent);
+  dialog.setWindowTitle(QStringLiteral("Tisk"));
+  if (dialog.exec() != QDialog::Accepted) return;
+  CWaitCursor wait(context.ui);
+  if (PrintExportContent(out.Content(), printer, QString::fromStdString(context.doc.GetTitle())) == 0)
+    context.ui.MessageBox("Tisk se nepodařilo spustit.");
+}
+
+void RunPrintPreview(const SExportContext& context) {
+  CRtfAssembly out(context.baseFace);
+  if (!AssembleForPrint(context, "Náhled tisku", out)) return;
+  QPrinter printer(QPrinter::HighResolution);
+  SetUpPrinter(printer);
+  QPrintPreviewDialog preview(&printer, context.parent);
+  preview.setWindowTitle(QStringLiteral("Náhled tisku"));
+  const QString name = QString::fromStdString(context.doc.GetTitle());
+  QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                   [&](QPrinter* target) { PrintExportContent(out.Content(), *target, name); });
+  preview.exec();
 }
 
 }  // namespace orv

@@ -27,5 +27,10 @@ struct SExportContext {
 
 // "Export do rtf".
 void RunRtfExport(const SExportContext& context);
+// "Export do PDF ...": the same, on A4 pages, without the limit of 365 records.
+void RunPdfExport(const SExportContext& context);
+// "Tisk ..." and "Náhled tisku": the same content on the printer's pages; an unnamed calendar prints.
+void RunPrint(const SExportContext& context);
+void RunPrintPreview(const SExportContext& context);
 
 }  // namespace orv

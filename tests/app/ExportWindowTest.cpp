@@ -9,6 +9,8 @@
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
@@ -18,6 +20,7 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "FakeUiServices.h"
@@ -85,6 +88,44 @@ class ExportWindowTest : public ::testing::Test {
     return lines;
   }
 
+  // A calendar with notes, a day commentary and a month commentary, saved under `name`.
+  std::string SavedCalendar(const QTemporaryDir& dir, const QString& name) {
+    const std::string path = dir.filePath(name).toStdString();
+    Key(Qt::Key_F2);
+    Type(window->View().NoteField(), QStringLiteral("Narozeniny Aničky"));
+    Key(Qt::Key_W, Qt::ControlModifier);
+    Type(window->Frame().DayEditor(), QStringLiteral("Dort a svíčky"));
+    Key(Qt::Key_W, Qt::AltModifier);
+    Type(window->Frame().MonthEditor(), QStringLiteral("Jaro"));
+    ui.fileAnswers.push_back(path);
+    window->Frame().Action(cmd::FileSaveAs)->trigger();
+    EXPECT_FALSE(doc.IsModified());
+    window->View().FocusTable();
+    ui.Clear();
+    return path;
+  }
+  // Presses a button of the modal dialog that is open when the event loop next runs.
+  static void PressInNextDialog(const QString& button, const std::function<void(QWidget*)>& inspect = {}) {
+    QTimer::singleShot(0, [=] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      ASSERT_NE(dialog, nullptr);
+      if (inspect) inspect(dialog);
+      for (QPushButton* b : dialog->findChildren<QPushButton*>())
+        if (b->text() == button) return b->click();
+      ADD_FAILURE() << "no button " << button.toStdString();
+    });
+  }
+
+  // The preview dialog opens after the content is assembled: polled for until it is there.
+  static void WhenPreviewOpens(std::function<void(QPrintPreviewDialog*)> then, int triesLeft = 250) {
+    QTimer::singleShot(20, [then = std::move(then), triesLeft]() mutable {
+      if (auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget()))
+        return then(preview);
+      if (triesLeft > 0) return WhenPreviewOpens(std::move(then), triesLeft - 1);
+      ADD_FAILURE() << "no preview";
+    });
+  }
+
   test::FakeUiServices ui;
   CTedDoc doc{ui};
   std::unique_ptr<CRecentFileList> recent;
@@ -93,24 +134,10 @@ class ExportWindowTest : public ::testing::Test {
 
 TEST_F(ExportWindowTest, AltEExportsASavedCalendarWithTheDialogsDefaults) {
   QTemporaryDir dir;
-  const std::string calendar = dir.filePath(QStringLiteral("deník.orv")).toStdString();
+  SavedCalendar(dir, QStringLiteral("deník.orv"));
   const std::string out = dir.filePath(QStringLiteral("export")).toStdString();  // ".rtf" is added
-  Key(Qt::Key_F2);
-  Type(window->View().NoteField(), QStringLiteral("Narozeniny Aničky"));
-  Key(Qt::Key_W, Qt::ControlModifier);
-  Type(window->Frame().DayEditor(), QStringLiteral("Dort a svíčky"));
-  Key(Qt::Key_W, Qt::AltModifier);
-  Type(window->Frame().MonthEditor(), QStringLiteral("Jaro"));
-  ui.fileAnswers.push_back(calendar);
-  window->Frame().Action(cmd::FileSaveAs)->trigger();
-  ASSERT_FALSE(doc.IsModified());
-  window->View().FocusTable();
-  ui.Clear();
-
   bool sawDialog = false;
-  QTimer::singleShot(0, [&] {
-    QWidget* dialog = QApplication::activeModalWidget();
-    ASSERT_NE(dialog, nullptr);
+  PressInNextDialog(QStringLiteral("OK"), [&](QWidget* dialog) {
     sawDialog = true;
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Export do rtf"));
     for (QRadioButton* radio : dialog->findChildren<QRadioButton*>())
@@ -123,8 +150,6 @@ TEST_F(ExportWindowTest, AltEExportsASavedCalendarWithTheDialogsDefaults) {
       EXPECT_TRUE(list->currentText().isEmpty());
       EXPECT_GE(list->findText(QStringLiteral("Hlavička1")), 1);
     }
-    for (QPushButton* button : dialog->findChildren<QPushButton*>())
-      if (button->text() == QStringLiteral("OK")) button->click();
   });
   ui.fileAnswers.push_back(out);
   Key(Qt::Key_E, Qt::AltModifier);
@@ -136,6 +161,42 @@ TEST_F(ExportWindowTest, AltEExportsASavedCalendarWithTheDialogsDefaults) {
   EXPECT_EQ(ui.events[0].kind, test::FakeUiServices::Kind::SaveChooser);
   EXPECT_EQ(ui.events[0].text, "Exportovat do souboru rtf");
   EXPECT_EQ(ui.events[1].text, "Počet exportovaných položek: 2\n\rSoubor: " + out + ".rtf ");
+  EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(ExportWindowTest, PdfExportAndPrintPreviewShowTheSameContentOnPages) {
+  QTemporaryDir dir;
+  SavedCalendar(dir, QStringLiteral("deník.orv"));
+  const std::string out = dir.filePath(QStringLiteral("deník.pdf")).toStdString();
+  PressInNextDialog(QStringLiteral("OK"), [](QWidget* dialog) {
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Export do PDF"));
+  });
+  ui.fileAnswers.push_back(out);
+  window->Frame().Action(cmd::ExportPdf)->trigger();
+  std::ifstream pdf(out, std::ios::binary);
+  std::string head(4, '\0');
+  pdf.read(head.data(), 4);
+  EXPECT_EQ(head, "%PDF");
+  EXPECT_EQ(ui.Messages(),
+            std::vector<std::string>{"Počet exportovaných položek: 2\n\rSoubor: " + out + " "});
+
+  int previewPages = 0;
+  QTimer::singleShot(0, [&] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Náhled tisku"));
+    for (QPushButton* b : dialog->findChildren<QPushButton*>())
+      if (b->text() == QStringLiteral("OK")) b->click();
+    WhenPreviewOpens([&](QPrintPreviewDialog* preview) {
+      auto* pages = preview->findChild<QPrintPreviewWidget*>();
+      ASSERT_NE(pages, nullptr);
+      pages->updatePreview();
+      previewPages = pages->pageCount();
+      preview->reject();
+    });
+  });
+  window->Frame().Action(cmd::FilePrintPreview)->trigger();
+  EXPECT_EQ(previewPages, 1);
   EXPECT_FALSE(doc.IsModified());
 }
 

@@ -86,6 +86,17 @@ TEST_F(ExportRtfCommand, WritesTheChosenPeriodAndContent) {
   EXPECT_EQ(Exported(), (Lines{"Březen   2004", "05.03.2004\tPá", "Text", ""}));
 }
 
+TEST_F(ExportRtfCommand, ExportPdfWritesPagesWithTheSameOptions) {
+  const std::string pdf = (dir / "k.pdf").string();
+  const Run run = Orv({"export-pdf", file, pdf, "--from", "2005-01-01", "--no-notes"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.messages, Messages{"Počet exportovaných položek: 0\n\rSoubor: " + pdf + " "});
+  std::ifstream in(pdf, std::ios::binary);
+  std::string head(4, '\0');
+  in.read(head.data(), 4);
+  EXPECT_EQ(head, "%PDF");
+}
+
 TEST_F(ExportRtfCommand, RefusesWhatTheDialogRefuses) {
   const Run none =
       Orv({"export-rtf", file, out, "--no-notes", "--no-day-commentaries", "--no-month-commentaries"});

@@ -11,6 +11,7 @@ namespace orv::cli {
 
 int CmdCommentary(const std::vector<std::string>& words, CliContext& ctx);
 int CmdExportRtf(const std::vector<std::string>& words, CliContext& ctx);
+int CmdExportPdf(const std::vector<std::string>& words, CliContext& ctx);
 
 // Runs the command of the module named so (a QtCommandEntry).
 int RunQtModuleCommand(const char* name, const std::vector<std::string>& words, CliContext& ctx);
