@@ -5,6 +5,7 @@
 // (orv info) and a bare start of orv (orv --version).
 //
 //   build/bench/bench_rtf_export [--benchmark_min_time=1]
+//   ORV_BENCH_KEEP=1 build/bench/bench_rtf_export   keeps the calendar for /usr/bin/time -v orv ...
 //
 // Targets: 365 days under 1 s, the whole calendar with --all under 10 s, the PDF of 365 days under 5 s.
 
@@ -158,6 +159,9 @@ int main(int argc, char** argv) {
                   target.target, static_cast<double>(sizes[target.name]) / 1e6);
   for (const char* floor : {"FloorCp", "FloorOrvInfo", "FloorOrvVersion"})
     if (t.count(floor)) std::printf("%-20s %8.3f s\n", floor, t[floor]);
-  fs::remove_all(dir);
+  if (qEnvironmentVariableIsSet("ORV_BENCH_KEEP"))
+    std::printf("calendar kept: %s\n", cal.c_str());
+  else
+    fs::remove_all(dir);
   return 0;
 }
