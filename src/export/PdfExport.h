@@ -18,5 +18,8 @@ inline constexpr std::string_view kPdfChooserFilter = "Soubory PDF (*.pdf)";
 // The footer names the calendar: its file's name.
 RtfExportStatus ExportPdf(const CTedDoc& doc, const std::string& path, const SRtfExportChoice& choice,
                           std::string_view baseFace, IUiServices& ui, const ExportProgress& progress = {});
+// A search result's days or months, all of them (CanExportResultRtf first).
+RtfExportStatus ExportResultPdf(const CTedDoc& doc, const CSortedKeyList& keys, ERtfResultArea area,
+                                const std::string& path, std::string_view baseFace, IUiServices& ui);
 
 }  // namespace orv

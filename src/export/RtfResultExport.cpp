@@ -11,10 +11,10 @@
 namespace orv {
 
 std::optional<int> AssembleResultExport(const CTedDoc& doc, const CSortedKeyList& keys, ERtfResultArea area,
-                                        CRtfAssembly& out, IUiServices& ui) {
-  if (keys.Size() > static_cast<size_t>(kRtfExportLimit))
-    ui.MessageBox("Exportovat lze nejvýše 365 záznamů !");
-  const size_t count = std::min(keys.Size(), static_cast<size_t>(kRtfExportLimit));
+                                        CRtfAssembly& out, IUiServices& ui, bool limited) {
+  const size_t limit = limited ? static_cast<size_t>(kRtfExportLimit) : keys.Size();
+  if (keys.Size() > limit) ui.MessageBox("Exportovat lze nejvýše 365 záznamů !");
+  const size_t count = std::min(keys.Size(), limit);
   const bool months = area == ERtfResultArea::Months;
   int written = 0;
   for (size_t i = 0; i < count; ++i) {

@@ -7,8 +7,9 @@
 //   CRtfAssembly out(baseFace);
 //   const auto written = AssembleResultExport(doc, dayKeys, ERtfResultArea::Days, out, ui);
 //
-// Each entry starts with an empty paragraph and its heading in the day heading format. At most 365
-// entries are taken: a longer list says "Exportovat lze nejvýše 365 záznamů !" first.
+// Each entry starts with an empty paragraph and its heading in the day heading format. With the
+// limit (RTF) at most 365 entries are taken and a longer list says "Exportovat lze nejvýše 365
+// záznamů !" first; print and PDF take them all.
 
 #include <optional>
 
@@ -29,6 +30,6 @@ enum class ERtfResultArea {
 // The number of entries written; nullopt when a key has no record ("Chyba konzistence" was shown).
 // Keys are DayKeys, for Months MonthKeys.
 std::optional<int> AssembleResultExport(const CTedDoc& doc, const CSortedKeyList& keys, ERtfResultArea area,
-                                        CRtfAssembly& out, IUiServices& ui);
+                                        CRtfAssembly& out, IUiServices& ui, bool limited = true);
 
 }  // namespace orv

@@ -8,6 +8,7 @@
 #include <QPrinter>
 #include <QProgressDialog>
 #include <filesystem>
+#include <optional>
 
 #include "core/UiServices.h"
 #include "document/TedDoc.h"
@@ -94,60 +95,72 @@ void SetUpPrinter(QPrinter& printer) {
                                     QMarginsF(20, 15, 20, 15), QPageLayout::Millimeter));
 }
 
+struct SExportRequest {
+  std::string path;
+  SRtfExportChoice choice;
+};
+
+// The refusals, the file chooser, the editors stored, the period dialog.
+std::optional<SExportRequest> AskFileAndPeriod(const SExportContext& context, std::string_view chooserTitle,
+                                               std::string_view filter, const char* extension,
+                                               const SExportDialogTexts& texts) {
+  if (!CanExportRtf(context.doc, context.ui)) return std::nullopt;
+  const auto path = context.ui.ChooseFileToSave(chooserTitle, filter, SuggestedName(context.doc, extension));
+  if (!path) return std::nullopt;
+  if (context.storeEditors) context.storeEditors();
+  const auto choice = AskExportChoice(context.parent, context.doc, context.ui, texts);
+  if (!choice) return std::nullopt;
+  return SExportRequest{WithExtension(*path, extension), *choice};
+}
+
 }  // namespace
 
 void RunRtfExport(const SExportContext& context) {
-  if (!CanExportRtf(context.doc, context.ui)) return;
-  const auto path =
-      context.ui.ChooseFileToSave(kRtfChooserTitle, kRtfChooserFilter, SuggestedName(context.doc, ".rtf"));
-  if (!path) return;
   CModifiedFlagKeeper keeper(context.doc);
-  if (context.storeEditors) context.storeEditors();
-  const auto choice = AskExportChoice(context.parent, context.doc, context.ui);
-  if (!choice) return;
+  const auto request = AskFileAndPeriod(context, kRtfChooserTitle, kRtfChooserFilter, ".rtf", {});
+  if (!request) return;
   CExportProgress progress(context.parent, QStringLiteral("Export do rtf"));
-  ExportRtf(context.doc, WithExtension(*path, ".rtf"), *choice, context.baseFace, context.ui,
-            progress.Callback());
+  ExportRtf(context.doc, request->path, request->choice, context.baseFace, context.ui, progress.Callback());
 }
 
 void RunPdfExport(const SExportContext& context) {
-  if (!CanExportRtf(context.doc, context.ui)) return;
-  const auto path =
-      context.ui.ChooseFileToSave(kPdfChooserTitle, kPdfChooserFilter, SuggestedName(context.doc, ".pdf"));
-  if (!path) return;
   CModifiedFlagKeeper keeper(context.doc);
-  if (context.storeEditors) context.storeEditors();
-  const auto choice = AskExportChoice(context.parent, context.doc, context.ui,
-                                      {"Export do PDF", "Do souboru PDF zařadit :", false});
-  if (!choice) return;
+  const auto request = AskFileAndPeriod(context, kPdfChooserTitle, kPdfChooserFilter, ".pdf",
+                                        {"Export do PDF", "Do souboru PDF zařadit :", false});
+  if (!request) return;
   CExportProgress progress(context.parent, QStringLiteral("Export do PDF"));
-  ExportPdf(context.doc, WithExtension(*path, ".pdf"), *choice, context.baseFace, context.ui,
-            progress.Callback());
+  ExportPdf(context.doc, request->path, request->choice, context.baseFace, context.ui, progress.Callback());
 }
 
 void RunPrint(const SExportContext& context) {
   CRtfAssembly out(context.baseFace);
-  if (!AssembleForPrint(context, "Tisk", out)) return;
-  QPrinter printer(QPrinter::HighResolution);
-  SetUpPrinter(printer);
-  QPrintDialog dialog(&printer, context.parent);
-  dialog.setWindowTitle(QStringLiteral("Tisk"));
-  if (dialog.exec() != QDialog::Accepted) return;
-  CWaitCursor wait(context.ui);
-  if (PrintExportContent(out.Content(), printer, QString::fromStdString(context.doc.GetTitle())) == 0)
-    context.ui.MessageBox("Tisk se nepodařilo spustit.");
+  if (AssembleForPrint(context, "Tisk", out))
+    PrintContent(context.parent, out.Content(), QString::fromStdString(context.doc.GetTitle()), context.ui);
 }
 
 void RunPrintPreview(const SExportContext& context) {
   CRtfAssembly out(context.baseFace);
-  if (!AssembleForPrint(context, "Náhled tisku", out)) return;
+  if (AssembleForPrint(context, "Náhled tisku", out))
+    PreviewContent(context.parent, out.Content(), QString::fromStdString(context.doc.GetTitle()));
+}
+
+void PrintContent(QWidget* parent, const RichContent& content, const QString& footerName, IUiServices& ui) {
   QPrinter printer(QPrinter::HighResolution);
   SetUpPrinter(printer);
-  QPrintPreviewDialog preview(&printer, context.parent);
+  QPrintDialog dialog(&printer, parent);
+  dialog.setWindowTitle(QStringLiteral("Tisk"));
+  if (dialog.exec() != QDialog::Accepted) return;
+  CWaitCursor wait(ui);
+  if (PrintExportContent(content, printer, footerName) == 0) ui.MessageBox("Tisk se nepodařilo spustit.");
+}
+
+void PreviewContent(QWidget* parent, const RichContent& content, const QString& footerName) {
+  QPrinter printer(QPrinter::HighResolution);
+  SetUpPrinter(printer);
+  QPrintPreviewDialog preview(&printer, parent);
   preview.setWindowTitle(QStringLiteral("Náhled tisku"));
-  const QString name = QString::fromStdString(context.doc.GetTitle());
   QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                   [&](QPrinter* target) { PrintExportContent(out.Content(), *target, name); });
+                   [&](QPrinter* target) { PrintExportContent(content, *target, footerName); });
   preview.exec();
 }
 

@@ -10,12 +10,14 @@
 #include <functional>
 #include <string>
 
+class QString;
 class QWidget;
 
 namespace orv {
 
 class CTedDoc;
 class IUiServices;
+struct RichContent;
 
 struct SExportContext {
   QWidget* parent = nullptr;
@@ -32,5 +34,10 @@ void RunPdfExport(const SExportContext& context);
 // "Tisk ..." and "Náhled tisku": the same content on the printer's pages; an unnamed calendar prints.
 void RunPrint(const SExportContext& context);
 void RunPrintPreview(const SExportContext& context);
+
+// For the search windows: content they assembled (AssembleResultExport, without the limit) sent to
+// the printer through the print dialog, or shown in the print preview.
+void PrintContent(QWidget* parent, const RichContent& content, const QString& footerName, IUiServices& ui);
+void PreviewContent(QWidget* parent, const RichContent& content, const QString& footerName);
 
 }  // namespace orv

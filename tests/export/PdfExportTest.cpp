@@ -18,6 +18,7 @@
 #include "export/PdfExport.h"
 #include "export/PrintLayout.h"
 #include "export/RtfAssembly.h"
+#include "search/SortedKeyList.h"
 
 namespace orv {
 namespace {
@@ -86,6 +87,17 @@ TEST(PdfExport, WritesTheWholePeriodWithoutTheLimitAndKeepsAnExistingFileOnFailu
   EXPECT_EQ(Read(out), pdf);
   ASSERT_EQ(ui.Messages().size(), 1u);
   EXPECT_NE(ui.Messages()[0].find("nelze zapsat: "), std::string::npos);
+
+  // A search result of 400 days, all of them in the PDF.
+  ui.Clear();
+  CSortedKeyList found;
+  for (const auto& [key, record] : doc.m_DataTxt) found.Insert(key);
+  const std::string result = (dir / "vysledek.pdf").string();
+  ASSERT_EQ(ExportResultPdf(doc, found, ERtfResultArea::Days, result, "DejaVu Sans", ui),
+            RtfExportStatus::Written);
+  EXPECT_EQ(ui.Messages(),
+            std::vector<std::string>{"Počet exportovaných dní: 400\n\rSoubor: " + result + " "});
+  EXPECT_GT(PdfPages(Read(result)), 5);
   fs::remove_all(dir);
 }
 
