@@ -7,10 +7,13 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDialog>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
@@ -116,13 +119,13 @@ class ExportWindowTest : public ::testing::Test {
     });
   }
 
-  // The preview dialog opens after the content is assembled: polled for until it is there.
-  static void WhenPreviewOpens(std::function<void(QPrintPreviewDialog*)> then, int triesLeft = 250) {
+  // Print and preview dialogs open after the content is assembled: polled for until one is there.
+  template <typename Dialog>
+  static void WhenOpens(std::function<void(Dialog*)> then, int triesLeft = 250) {
     QTimer::singleShot(20, [then = std::move(then), triesLeft]() mutable {
-      if (auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget()))
-        return then(preview);
-      if (triesLeft > 0) return WhenPreviewOpens(std::move(then), triesLeft - 1);
-      ADD_FAILURE() << "no preview";
+      if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) return then(dialog);
+      if (triesLeft > 0) return WhenOpens<Dialog>(std::move(then), triesLeft - 1);
+      ADD_FAILURE() << "no dialog";
     });
   }
 
@@ -187,7 +190,7 @@ TEST_F(ExportWindowTest, PdfExportAndPrintPreviewShowTheSameContentOnPages) {
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Náhled tisku"));
     for (QPushButton* b : dialog->findChildren<QPushButton*>())
       if (b->text() == QStringLiteral("OK")) b->click();
-    WhenPreviewOpens([&](QPrintPreviewDialog* preview) {
+    WhenOpens<QPrintPreviewDialog>([&](QPrintPreviewDialog* preview) {
       auto* pages = preview->findChild<QPrintPreviewWidget*>();
       ASSERT_NE(pages, nullptr);
       pages->updatePreview();
@@ -197,6 +200,30 @@ TEST_F(ExportWindowTest, PdfExportAndPrintPreviewShowTheSameContentOnPages) {
   });
   window->Frame().Action(cmd::FilePrintPreview)->trigger();
   EXPECT_EQ(previewPages, 1);
+  EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(ExportWindowTest, CtrlPPrintsTheChosenPeriod) {
+  QTemporaryDir dir;
+  SavedCalendar(dir, QStringLiteral("deník.orv"));
+  const QString printed = dir.filePath(QStringLiteral("tisk.pdf"));
+  bool sawPrintDialog = false;
+  PressInNextDialog(QStringLiteral("OK"), [&](QWidget* dialog) {
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Tisk"));
+    WhenOpens<QPrintDialog>([&](QPrintDialog* print) {
+      sawPrintDialog = true;
+      // The printer of the test machine is a file.
+      print->printer()->setOutputFormat(QPrinter::PdfFormat);
+      print->printer()->setOutputFileName(printed);
+      print->done(QDialog::Accepted);
+    });
+  });
+  Key(Qt::Key_P, Qt::ControlModifier);
+  EXPECT_TRUE(sawPrintDialog);
+  QFile file(printed);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(file.read(4) == "%PDF");
+  EXPECT_TRUE(ui.Messages().empty());
   EXPECT_FALSE(doc.IsModified());
 }
 
