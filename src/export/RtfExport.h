@@ -11,6 +11,9 @@
 // final name and renamed over it: a failed export says why and leaves an existing file as it was.
 // The calendar is only read; its modified flag is the caller's to keep (a window that stores its
 // editors first restores the flag afterwards). On success the count message is shown.
+//
+// The same content as PDF: PdfExport.h (ExportPdf, ExportResultPdf); on the printer and in the print
+// preview: ui/ExportCommands.h (PrintContent, PreviewContent).
 
 #include <string>
 #include <string_view>
