@@ -1,9 +1,12 @@
 // Saving and loading a full calendar (every day of 2000-2020 with a note and a commentary, every month
 // with a commentary) against the floor of the same run: one plain write (with fsync, as a save does)
-// and one plain read of the same bytes. Also the peak memory of a load, measured in a fresh process,
-// against the size of the file.
+// and one plain read of the same bytes. Saves are measured for the calendar as built in memory, as
+// loaded from its file, and as loaded with one day changed. Also the peak memory of a load, measured
+// in a fresh process, against the size of the file.
 //
-//   build/bench/bench_calendar_file [--benchmark_min_time=2]
+//   build/bench/bench_calendar_file [--days N] [--benchmark_min_time=2]   N first days only (500: a
+//                                                                         small calendar)
+//   build/bench/bench_calendar_file --write FILE.orv [N]                  only writes the calendar
 
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
@@ -11,6 +14,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -53,18 +57,29 @@ std::string Rtf(const std::string& plain) {
   return rtf + "\\par }";
 }
 
-void FillCalendar(orv::CTedDoc& doc) {
+// Every day from 2000-01-01 on, `days` of them at most, and the months they touch.
+void FillCalendar(orv::CTedDoc& doc, int days) {
   unsigned seed = 1;
   for (int y = orv::MinYear; y <= orv::MaxYear; ++y) {
     for (int m = 1; m <= 12; ++m) {
+      if (days <= 0) return;
       const std::string monthText = Filler(1536, ++seed);
       doc.StoreMonthCommentary(orv::MonthKey(y, m), Rtf(monthText), monthText);
-      for (int d = 1; d <= orv::DaysInMonth(y, m); ++d) {
+      for (int d = 1; d <= orv::DaysInMonth(y, m) && days-- > 0; ++d) {
         const std::string text = Filler(1536, ++seed);
         doc.StoreDay(orv::DayKey(y, m, d), Filler(60, ++seed), Rtf(text), text);
       }
     }
   }
+}
+
+constexpr int kAllDays = 1 << 30;
+
+int WriteCalendar(const char* path, int days) {
+  orv::CBatchUiServices ui{&std::cerr};
+  orv::CTedDoc doc(ui);
+  FillCalendar(doc, days);
+  return doc.OnSaveDocument(path) ? 0 : 1;
 }
 
 std::string ReadAll(const std::string& path) {
@@ -74,19 +89,21 @@ std::string ReadAll(const std::string& path) {
   return bytes;
 }
 
-// The floor of a load: the file's bytes into a buffer, nothing more.
+// The floor of a load: the file's bytes into a buffer, nothing more (in the same kind of buffer a load
+// reads into).
 std::size_t PlainRead(const std::string& path) {
   const int fd = ::open(path.c_str(), O_RDONLY);
   const std::size_t size = fs::file_size(path);
-  auto buffer = std::make_unique_for_overwrite<char[]>(size);
+  char* buffer = nullptr;
+  const orv::CArchiveBuffer owner = orv::CArchiveBuffer::Allocate(size, buffer);
   std::size_t done = 0;
   while (done < size) {
-    const ssize_t n = ::read(fd, buffer.get() + done, size - done);
+    const ssize_t n = ::read(fd, buffer + done, size - done);
     if (n <= 0) break;
     done += static_cast<std::size_t>(n);
   }
   ::close(fd);
-  benchmark::DoNotOptimize(buffer.get());
+  benchmark::DoNotOptimize(buffer);
   return done;
 }
 
@@ -156,6 +173,15 @@ class CollectingReporter : public benchmark::ConsoleReporter {
 
 int main(int argc, char** argv) {
   if (argc == 3 && std::string(argv[1]) == "--measure-load") return MeasureLoad(argv[2]);
+  if (argc >= 3 && std::string(argv[1]) == "--write")
+    return WriteCalendar(argv[2], argc > 3 ? std::atoi(argv[3]) : kAllDays);
+  int days = kAllDays;
+  if (argc >= 3 && std::string(argv[1]) == "--days") {
+    days = std::atoi(argv[2]);
+    argv[2] = argv[0];
+    argc -= 2;
+    argv += 2;
+  }
   benchmark::Initialize(&argc, argv);
 
   char pattern[] = "/tmp/orv-bench-XXXXXX";
@@ -164,8 +190,11 @@ int main(int argc, char** argv) {
   const std::string plainPath = (dir / "plain.bin").string();
   orv::CBatchUiServices ui{&std::cerr};
   orv::CTedDoc doc(ui);
-  FillCalendar(doc);
+  FillCalendar(doc, days);
   if (!doc.OnSaveDocument(calendarPath)) return 1;
+  const std::string savedPath = (dir / "ulozeny.orv").string();
+  orv::CTedDoc loadedDoc(ui);
+  if (!loadedDoc.OnOpenDocument(calendarPath)) return 1;
   const std::string bytes = ReadAll(calendarPath);
   const auto size = static_cast<std::int64_t>(bytes.size());
 
@@ -180,6 +209,28 @@ int main(int argc, char** argv) {
                                [&](benchmark::State& state) {
                                  for (auto _ : state)
                                    if (!doc.OnSaveDocument(calendarPath)) state.SkipWithError("save failed");
+                                 state.SetBytesProcessed(state.iterations() * size);
+                               })
+      ->Unit(benchmark::kMillisecond)
+      ->UseRealTime();
+  benchmark::RegisterBenchmark("SaveLoaded",
+                               [&](benchmark::State& state) {
+                                 for (auto _ : state)
+                                   if (!loadedDoc.OnSaveDocument(savedPath))
+                                     state.SkipWithError("save failed");
+                                 state.SetBytesProcessed(state.iterations() * size);
+                               })
+      ->Unit(benchmark::kMillisecond)
+      ->UseRealTime();
+  benchmark::RegisterBenchmark("SaveOneDayChanged",
+                               [&](benchmark::State& state) {
+                                 int round = 0;
+                                 for (auto _ : state) {
+                                   loadedDoc.StoreDay("2000/01/05", "zm\xecna " + std::to_string(++round), "",
+                                                      "");
+                                   if (!loadedDoc.OnSaveDocument(savedPath))
+                                     state.SkipWithError("save failed");
+                                 }
                                  state.SetBytesProcessed(state.iterations() * size);
                                })
       ->Unit(benchmark::kMillisecond)
@@ -208,11 +259,12 @@ int main(int argc, char** argv) {
   const auto mb = [](double bps) { return bps / 1e6; };
   std::printf("\ncalendar file: %.1f MB, %d day records, %zu month records\n", size / 1e6,
               doc.GetRecordCount(), doc.m_DataMesice.size());
-  if (r.count("Save") && r.count("PlainWrite"))
-    std::printf("save  %8.1f MB/s   plain write+fsync %8.1f MB/s   floor/save %.2fx (target <= 3)\n",
-                mb(r["Save"]), mb(r["PlainWrite"]), r["PlainWrite"] / r["Save"]);
+  for (const char* save : {"Save", "SaveLoaded", "SaveOneDayChanged"})
+    if (r.count(save) && r.count("PlainWrite"))
+      std::printf("%-18s %8.1f MB/s   plain write+fsync %8.1f MB/s   floor/save %.2fx (target <= 3)\n", save,
+                  mb(r[save]), mb(r["PlainWrite"]), r["PlainWrite"] / r[save]);
   if (r.count("Load") && r.count("PlainRead"))
-    std::printf("load  %8.1f MB/s   plain read        %8.1f MB/s   floor/load %.2fx (target <= 3)\n",
+    std::printf("%-18s %8.1f MB/s   plain read        %8.1f MB/s   floor/load %.2fx (target <= 3)\n", "Load",
                 mb(r["Load"]), mb(r["PlainRead"]), r["PlainRead"] / r["Load"]);
   const long peak = LoadPeakBytes(calendarPath);
   std::printf("peak memory while loading: %.1f MB = %.2fx the file (target < 3)\n", peak / 1e6,

@@ -14,6 +14,7 @@ int InQtModule(const std::vector<std::string>& words, CliContext& ctx) {
 constexpr char kCommentary[] = "commentary";
 constexpr char kExportRtf[] = "export-rtf";
 constexpr char kExportPdf[] = "export-pdf";
+constexpr char kAppend[] = "append";
 
 }  // namespace
 
@@ -32,6 +33,17 @@ const std::vector<CliCommand>& CliCommands() {
       {"convert", "VSTUP.orv VÝSTUP.orv", "uloží kalendář kterékoli verze jako kalendář současné verze",
        CmdConvert},
       {"password", "SOUBOR.orv [NOVÉ_HESLO]", "nastaví heslo kalendáře, bez hesla je odstraní", CmdPassword},
+      {"author",
+       "SOUBOR.orv [--title T] [--version V] [--author A] [--company C] [--date D] [--author-password HESLO] "
+       "[--new-author-password HESLO]",
+       "údaje o souboru; s volbami je změní (zamčené jen s heslem autora)", CmdAuthor},
+      {"delete", "SOUBOR.orv RRRR-MM-DD | --from RRRR-MM-DD --to RRRR-MM-DD",
+       "smaže poznámky a výklady dne nebo období (výklady měsíců zůstanou)", CmdDelete},
+      {"count", "SOUBOR.orv", "počet dnů se záznamem", CmdCount},
+      {"holiday",
+       "SOUBOR.orv add KATEGORIE MM/DD JMÉNO | remove KATEGORIE JMÉNO | rename KATEGORIE STARÉ NOVÉ",
+       "přidá, smaže nebo přejmenuje svátek (kategorie jmenne, statni, ostatni, soukrome, vyznamne)",
+       CmdHoliday},
       {"search", "SOUBOR.orv VÝRAZ [--logical] [--mask] [--whole] [--case] [--commentaries-only] [--keys]",
        "fulltextové vyhledávání ve výkladech a poznámkách; vypíše nalezené dny a měsíce", CmdSearch},
       {"find-notes", "SOUBOR.orv TEXT [--whole] [--case]", "vyhledávání v krátkých poznámkách", CmdFindNotes},
@@ -51,6 +63,12 @@ const std::vector<CliCommand>& CliCommands() {
        "[--no-month-commentaries] [--month-style STYL] [--day-style STYL]",
        "export poznámek a výkladů do PDF (A4, jméno kalendáře a čísla stran v zápatí)",
        InQtModule<kExportPdf>},
+      {kAppend,
+       "ZDROJ.orv CÍL.orv [--from RRRR-MM-DD] [--to RRRR-MM-DD] [--overwrite-styles] [--target-password "
+       "HESLO]",
+       "připojí poznámky, výklady a styly zdrojového kalendáře k cílovému a cíl uloží (--password je heslo "
+       "zdroje)",
+       InQtModule<kAppend>},
   };
   return commands;
 }

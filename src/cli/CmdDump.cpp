@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <ostream>
 
 #include "cli/CliCalendar.h"
@@ -12,16 +13,40 @@ CJson Text(const std::string& cp1250) {
   return CJson(Cp1250ToUtf8(cp1250));
 }
 
-CJson Records(const CArchiveMap<CEntrTxt>& records) {
-  CJson json;
-  for (const auto& [key, r] : records) {
-    CJson& entry = json[Cp1250ToUtf8(key)];
+// Records are written one by one as they are unscrambled, never all at once: a calendar may hold
+// millions of them. Keys go in the order of their UTF-8 form, as CJson orders its members.
+void WriteRecords(std::ostream& out, const CRecordMap& records) {
+  std::vector<std::uint32_t> order(records.size());
+  for (std::uint32_t i = 0; i < order.size(); ++i) order[i] = i;
+  const auto unicode = [](char c) { return Cp1250ToUnicode(static_cast<unsigned char>(c)); };
+  std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+    const std::string_view ka = records.KeyAt(a), kb = records.KeyAt(b);
+    return std::lexicographical_compare(ka.begin(), ka.end(), kb.begin(), kb.end(),
+                                        [&](char x, char y) { return unicode(x) < unicode(y); });
+  });
+  out << '{';
+  bool first = true;
+  records.Visit(order, [&](std::string_view key, const CEntrTxt& r) {
+    out << (first ? "\n    " : ",\n    ");
+    first = false;
+    WriteJsonString(out, Cp1250ToUtf8(key));
+    out << ": ";
+    CJson entry;
     entry["note"] = Text(r.m_Poznamka);
     entry["rtf"] = Text(r.m_Rtf);
     entry["text"] = Text(r.m_Text);
     entry["reserve"] = Text(r.m_Rezerva);
-  }
-  return json;
+    entry.Write(out, 4);
+  });
+  out << (first ? "}" : "\n  }");
+}
+
+// One member of the outermost object.
+void Member(std::ostream& out, const char* key, const CJson& value) {
+  out << ",\n  ";
+  WriteJsonString(out, key);
+  out << ": ";
+  value.Write(out, 2);
 }
 
 CJson::Array TextList(const std::vector<std::string>& list) {
@@ -93,26 +118,30 @@ int CmdDump(const std::vector<std::string>& words, CliContext& ctx) {
   CCliCalendar calendar(ctx);
   if (!calendar.Open((*args)[0])) return kExitError;
   const CTedDoc& doc = calendar.Doc();
-  CJson json;
-  json["magic"] = doc.m_Magic;
-  json["version"] = doc.m_Verze;
-  json["password"] = Text(doc.m_Heslo);
-  json["header_word"] = doc.m_Ochrana;
-  json["read_only"] = doc.m_bReadOnly;
-  CJson& author = json["author"];
+  CJson author;
   author["title"] = Text(doc.m_NazevKalendare);
   author["version_number"] = Text(doc.m_CisloVerze);
   author["author"] = Text(doc.m_Autor);
   author["company"] = Text(doc.m_Firma);
   author["date"] = Text(doc.m_Datum);
   author["author_password"] = Text(doc.m_HesloAutora);
-  json["days"] = Records(doc.m_DataTxt);
-  json["months"] = Records(doc.m_DataMesice);
-  json["names"] = Names(doc.m_Names);
-  json["char_styles"] = CharStyles(doc.m_Styles);
-  json["para_styles"] = ParaStyles(doc.m_StylesPar);
-  json.Write(ctx.out);
-  ctx.out << '\n';
+  // The members in the sorted order CJson gives them.
+  std::ostream& out = ctx.out;
+  out << "{\n  \"author\": ";
+  author.Write(out, 2);
+  Member(out, "char_styles", CharStyles(doc.m_Styles));
+  out << ",\n  \"days\": ";
+  WriteRecords(out, doc.m_DataTxt);
+  Member(out, "header_word", doc.m_Ochrana);
+  Member(out, "magic", doc.m_Magic);
+  out << ",\n  \"months\": ";
+  WriteRecords(out, doc.m_DataMesice);
+  Member(out, "names", Names(doc.m_Names));
+  Member(out, "para_styles", ParaStyles(doc.m_StylesPar));
+  Member(out, "password", Text(doc.m_Heslo));
+  Member(out, "read_only", doc.m_bReadOnly);
+  Member(out, "version", doc.m_Verze);
+  out << "\n}\n";
   return kExitOk;
 }
 

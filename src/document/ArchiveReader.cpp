@@ -76,12 +76,7 @@ std::uint32_t CArchiveReader::ReadStringLength(bool& utf16) {
 std::string CArchiveReader::ReadString(bool scrambled) {
   bool utf16 = false;
   const std::uint64_t length = ReadStringLength(utf16);
-  const std::uint64_t bytes = utf16 ? length * 2 : length;
-  if (Failed()) return {};
-  if (bytes > Remaining()) {
-    Fail("délka textu přesahuje konec souboru");
-    return {};
-  }
+  if (!FitsString(length, utf16)) return {};
   std::string text;
   if (utf16) {
     std::u16string units(length, u'\0');
@@ -93,6 +88,31 @@ std::string CArchiveReader::ReadString(bool scrambled) {
   }
   if (scrambled) ToggleScramble(text);
   return text;
+}
+
+bool CArchiveReader::FitsString(std::uint64_t length, bool utf16) {
+  if (Failed()) return false;
+  if ((utf16 ? length * 2 : length) <= Remaining()) return true;
+  Fail("délka textu přesahuje konec souboru");
+  return false;
+}
+
+bool CArchiveReader::SkipString() {
+  bool utf16 = false;
+  const std::uint64_t length = ReadStringLength(utf16);
+  if (!FitsString(length, utf16)) return false;
+  m_Pos += utf16 ? length * 2 : length;
+  return utf16;
+}
+
+bool CArchiveReader::Hold(std::size_t elements) {
+  if (Failed()) return false;
+  if (elements <= kMaxHeldElements - m_Held) {
+    m_Held += elements;
+    return true;
+  }
+  Fail("příliš mnoho jmen, svátků nebo stylů (nejvýše " + std::to_string(kMaxHeldElements) + ")");
+  return false;
 }
 
 std::uint32_t CArchiveReader::ReadCount(std::size_t minElementBytes) {
@@ -108,6 +128,7 @@ std::uint32_t CArchiveReader::ReadCount(std::size_t minElementBytes) {
 
 std::vector<std::string> CArchiveReader::ReadStringList() {
   const std::uint32_t count = ReadCount(1);
+  if (!Hold(count)) return {};
   std::vector<std::string> list;
   list.reserve(count);
   for (std::uint32_t i = 0; i < count && !Failed(); ++i) list.push_back(ReadString());
@@ -136,7 +157,7 @@ bool CArchiveReader::ReadNewClass(ArchiveClass& cls) {
     return false;
   }
   cls = *known;
-  m_Loaded.push_back({true, cls, 0});
+  AddIndex(true, cls, 0);
   return true;
 }
 
@@ -148,7 +169,7 @@ CArchiveReader::ObjectRef CArchiveReader::ReadObjectRef(std::initializer_list<Ar
   if (tag == kNewClassTag) {
     if (!ReadNewClass(ref.cls)) return ref;
     classReference = true;
-    index = static_cast<std::uint32_t>(m_Loaded.size() - 1);
+    index = static_cast<std::uint32_t>(m_BodyOffsets.size() - 1);
   } else if (tag == kBigObjectTag) {
     const std::uint32_t big = ReadDword();
     classReference = (big & kBigClassTag) != 0;
@@ -162,22 +183,34 @@ CArchiveReader::ObjectRef CArchiveReader::ReadObjectRef(std::initializer_list<Ar
     Fail("chybí záznam (prázdný odkaz)");
     return ref;
   }
-  if (index >= m_Loaded.size() || m_Loaded[index].isClass != classReference) {
+  if (index >= m_BodyOffsets.size() || RunOf(index).isClass != classReference) {
     Fail("chybný odkaz na záznam (index " + std::to_string(index) + ")");
     return ref;
   }
-  ref.cls = m_Loaded[index].cls;
+  ref.cls = RunOf(index).cls;
   if (std::find(accepted.begin(), accepted.end(), ref.cls) == accepted.end()) {
     Fail("záznam třídy " + std::string(ArchiveClassName(ref.cls)) + " na nepatřičném místě");
     return ref;
   }
   if (classReference) {
-    m_Loaded.push_back({false, ref.cls, m_Pos});
+    AddIndex(false, ref.cls, m_Pos);
   } else {
     ref.backReference = true;
-    ref.bodyOffset = m_Loaded[index].bodyOffset;
+    ref.bodyOffset = m_BodyOffsets[index];
   }
   return ref;
+}
+
+void CArchiveReader::AddIndex(bool isClass, ArchiveClass cls, std::size_t bodyOffset) {
+  const IndexRun& last = m_Runs.back();
+  if (last.cls != cls || last.isClass != isClass)
+    m_Runs.push_back({static_cast<std::uint32_t>(m_BodyOffsets.size()), cls, isClass});
+  m_BodyOffsets.push_back(static_cast<std::uint32_t>(bodyOffset));
+}
+
+const CArchiveReader::IndexRun& CArchiveReader::RunOf(std::uint32_t index) const {
+  return *std::prev(std::upper_bound(m_Runs.begin(), m_Runs.end(), index,
+                                     [](std::uint32_t i, const IndexRun& run) { return i < run.first; }));
 }
 
 bool CArchiveReader::AcceptBackReference(const CArchiveReader& body) {
@@ -185,11 +218,13 @@ bool CArchiveReader::AcceptBackReference(const CArchiveReader& body) {
     Fail(body.Error());
     return false;
   }
-  if (body.Position() > m_BackReferenceBudget) {
+  const std::size_t charge = std::max(body.Position(), kMinBackReferenceCharge);
+  if (charge > m_BackReferenceBudget) {
     Fail("příliš mnoho opakovaných odkazů na záznamy");
     return false;
   }
-  m_BackReferenceBudget -= body.Position();
+  m_BackReferenceBudget -= charge;
+  m_Held = body.m_Held;
   return true;
 }
 

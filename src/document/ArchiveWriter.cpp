@@ -1,8 +1,15 @@
 #include "document/ArchiveWriter.h"
 
+#include "document/RecordMap.h"
 #include "document/Scramble.h"
 
 namespace orv {
+
+void CArchiveWriter::Reserve(std::size_t bytes) {
+  if (bytes <= m_Bytes.capacity()) return;
+  m_Bytes.reserve(bytes);
+  AdviseHugePages(m_Bytes.data(), m_Bytes.capacity());
+}
 
 void CArchiveWriter::WriteWord(std::uint16_t value) {
   WriteByte(static_cast<std::uint8_t>(value));

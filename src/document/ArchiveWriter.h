@@ -25,12 +25,15 @@ class CArchiveWriter {
   void WriteString(std::string_view text, bool scrambled = false);
   void WriteCount(std::size_t count);
   void WriteStringList(const std::vector<std::string>& list);
+  // Bytes already in the archive encoding (a record body copied as it was read).
+  void WriteRaw(std::string_view bytes) { m_Bytes.append(bytes); }
   // The reference that precedes the body of a new object of class cls.
   void WriteNewObject(ArchiveClass cls);
 
   const std::string& Bytes() const { return m_Bytes; }
   std::string TakeBytes() { return std::move(m_Bytes); }
-  void Reserve(std::size_t bytes) { m_Bytes.reserve(bytes); }
+  // Room for the whole archive, in huge pages where it is large.
+  void Reserve(std::size_t bytes);
 
  private:
   std::string m_Bytes;

@@ -9,22 +9,10 @@ namespace {
 
 // A map entry is at least a one-byte key and a two-byte object reference.
 constexpr std::size_t kMinMapEntryBytes = 3;
+// An entry of a map of names or styles costs as much memory as this many strings of a list.
+constexpr std::size_t kMapEntryWeight = 4;
 
 // ---- record bodies ----
-
-void ReadBody(CArchiveReader& ar, CEntrTxt& r, bool scrambled) {
-  r.m_Poznamka = ar.ReadString(scrambled);
-  r.m_Rtf = ar.ReadString(scrambled);
-  r.m_Text = ar.ReadString(scrambled);
-  r.m_Rezerva = ar.ReadString(scrambled);
-}
-
-void WriteBody(CArchiveWriter& ar, const CEntrTxt& r, bool scrambled) {
-  ar.WriteString(r.m_Poznamka, scrambled);
-  ar.WriteString(r.m_Rtf, scrambled);
-  ar.WriteString(r.m_Text, scrambled);
-  ar.WriteString(r.m_Rezerva, scrambled);
-}
 
 void ReadBody(CArchiveReader& ar, CComment& r) {
   r.m_Str = ar.ReadString();
@@ -101,6 +89,7 @@ template <typename T, typename Read>
 void ReadMap(CArchiveReader& ar, CArchiveMap<T>& map, std::initializer_list<ArchiveClass> accepted,
              Read read) {
   const std::uint32_t count = ar.ReadCount(kMinMapEntryBytes);
+  if (!ar.Hold(std::size_t{count} * kMapEntryWeight)) return;
   for (std::uint32_t i = 0; i < count && !ar.Failed(); ++i) {
     std::string key = ar.ReadString();
     T value{};
@@ -119,14 +108,32 @@ void WriteMap(CArchiveWriter& ar, const CArchiveMap<T>& map, ArchiveClass cls, W
   }
 }
 
-void ReadRecords(CArchiveReader& ar, CArchiveMap<CEntrTxt>& map, bool scrambled) {
-  ReadMap(ar, map, {ArchiveClass::EntrTxt},
-          [scrambled](CArchiveReader& body, CEntrTxt& r) { ReadBody(body, r, scrambled); });
-}
-
-void WriteRecords(CArchiveWriter& ar, const CArchiveMap<CEntrTxt>& map) {
-  WriteMap(ar, map, ArchiveClass::EntrTxt,
-           [](CArchiveWriter& out, const CEntrTxt& r) { WriteBody(out, r, /*scrambled=*/true); });
+// Records stay views into the file's bytes: only their keys and bodies are checked here.
+void ReadRecords(CArchiveReader& ar, CRecordMap& map, const CArchiveBuffer& buffer, RecordForm form) {
+  map.BeginLoading(buffer, form);
+  const std::uint32_t count = ar.ReadCount(kMinMapEntryBytes);
+  map.Reserve(count);
+  ar.ReserveObjects(count);
+  for (std::uint32_t i = 0; i < count && !ar.Failed(); ++i) {
+    const std::size_t keyOffset = ar.FileOffset();
+    const bool utf16Key = ar.SkipString();
+    std::size_t bodyOffset = 0;
+    const auto checkBody = [&](CArchiveReader& body, ArchiveClass) {
+      bodyOffset = body.FileOffset();
+      for (int s = 0; s < (form == RecordForm::Note ? 1 : 4); ++s) body.SkipString();
+    };
+    const bool read = form == RecordForm::Note
+                          ? ar.ReadObject({ArchiveClass::Com, ArchiveClass::Comment}, checkBody)
+                          : ar.ReadObject({ArchiveClass::EntrTxt}, checkBody);
+    if (!read) return;
+    if (!utf16Key) {
+      map.AddLoaded(keyOffset, bodyOffset);
+    } else if (ar.Hold(kMapEntryWeight)) {
+      CArchiveReader key(buffer.View().substr(keyOffset));
+      map.AddLoaded(key.ReadString(), bodyOffset);
+    }
+  }
+  if (!ar.Failed()) map.EndLoading();
 }
 
 template <typename T>
@@ -157,42 +164,28 @@ void WriteNames(CArchiveWriter& ar, const CNamesDatabase& names) {
   }
 }
 
-// Version 1 kept only the notes, as one-string records. Each becomes a day record with that note;
-// an empty note makes no record, since no record may be empty.
-void ReadVersion1Days(CArchiveReader& ar, CArchiveMap<CEntrTxt>& days) {
-  CArchiveMap<CComment> notes;
-  ReadMap(ar, notes, {ArchiveClass::Com, ArchiveClass::Comment},
-          [](CArchiveReader& body, CComment& r) { ReadBody(body, r); });
-  if (ar.Failed()) return;
-  notes.ForEach([&days](const std::string& key, CComment& note) {
-    if (!note.m_Str.empty()) days.Insert(key, CEntrTxt{std::move(note.m_Str), {}, {}, {}});
-  });
-}
-
-void ReadVersion2Or3(CArchiveReader& ar, CCalendarContent& c) {
+void ReadVersion2Or3(CArchiveReader& ar, CCalendarContent& c, const CArchiveBuffer& buffer) {
   const bool scrambled = c.m_Verze >= 3;
+  const RecordForm form = scrambled ? RecordForm::Scrambled : RecordForm::Plain;
   c.m_Ochrana = ar.ReadDword();
   ReadPlainMap(ar, c.m_Styles, ArchiveClass::CharFormat);
   ReadPlainMap(ar, c.m_StylesPar, ArchiveClass::ParFormat);
   ReadNames(ar, c.m_Names);
-  ReadRecords(ar, c.m_DataTxt, scrambled);
+  ReadRecords(ar, c.m_DataTxt, buffer, form);
   c.m_NazevKalendare = ar.ReadString();
   c.m_CisloVerze = ar.ReadString();
   c.m_Autor = ar.ReadString();
   c.m_Firma = ar.ReadString();
   c.m_Datum = ar.ReadString();
   c.m_HesloAutora = ar.ReadString(scrambled);
-  ReadRecords(ar, c.m_DataMesice, scrambled);
+  ReadRecords(ar, c.m_DataMesice, buffer, form);
 }
 
 // Enough room for the whole file, so that the buffer is not copied as it grows.
 std::size_t EstimatedSize(const CCalendarContent& c) {
   constexpr std::size_t kEntryOverhead = 64;
   std::size_t size = 4096 + (c.m_Styles.size() + c.m_StylesPar.size()) * 256;
-  for (const auto* records : {&c.m_DataTxt, &c.m_DataMesice})
-    for (const auto& [key, r] : *records)
-      size += kEntryOverhead + key.size() + r.m_Poznamka.size() + r.m_Rtf.size() + r.m_Text.size() +
-              r.m_Rezerva.size();
+  size += c.m_DataTxt.EstimatedBytes() + c.m_DataMesice.EstimatedBytes();
   for (const CNameCategory& slot : c.m_Names.m_Slots)
     size += (slot.m_JmenaPodleData.size() + slot.m_DatumPodleJmena.size() + slot.m_SeznamJmen.size()) *
             kEntryOverhead;
@@ -202,7 +195,15 @@ std::size_t EstimatedSize(const CCalendarContent& c) {
 }  // namespace
 
 bool LoadCalendar(std::string_view bytes, CCalendarContent& c, IUiServices& ui, std::string& reason) {
-  CArchiveReader ar(bytes);
+  return LoadCalendar(CArchiveBuffer::Copy(bytes), c, ui, reason);
+}
+
+bool LoadCalendar(const CArchiveBuffer& buffer, CCalendarContent& c, IUiServices& ui, std::string& reason) {
+  if (buffer.View().size() > kMaxArchiveBytes) {
+    reason = "soubor je větší než 4 GB";
+    return false;
+  }
+  CArchiveReader ar(buffer.View());
   c.m_Magic = ar.ReadDword();
   c.m_Verze = ar.ReadDword();
   c.m_Heslo = ar.ReadString(/*scrambled=*/true);
@@ -214,9 +215,9 @@ bool LoadCalendar(std::string_view bytes, CCalendarContent& c, IUiServices& ui, 
       ui.MessageDialog("Neznámá verze !");
     } else if (c.m_Verze == 1) {
       ReadNames(ar, c.m_Names);
-      ReadVersion1Days(ar, c.m_DataTxt);
+      ReadRecords(ar, c.m_DataTxt, buffer, RecordForm::Note);
     } else {
-      ReadVersion2Or3(ar, c);
+      ReadVersion2Or3(ar, c, buffer);
     }
   }
   reason = ar.Error();
@@ -234,14 +235,14 @@ std::string StoreCalendar(CCalendarContent& c) {
   WritePlainMap(ar, c.m_Styles, ArchiveClass::CharFormat);
   WritePlainMap(ar, c.m_StylesPar, ArchiveClass::ParFormat);
   WriteNames(ar, c.m_Names);
-  WriteRecords(ar, c.m_DataTxt);
+  c.m_DataTxt.Write(ar);
   ar.WriteString(c.m_NazevKalendare);
   ar.WriteString(c.m_CisloVerze);
   ar.WriteString(c.m_Autor);
   ar.WriteString(c.m_Firma);
   ar.WriteString(c.m_Datum);
   ar.WriteString(c.m_HesloAutora, /*scrambled=*/true);
-  WriteRecords(ar, c.m_DataMesice);
+  c.m_DataMesice.Write(ar);
   return ar.TakeBytes();
 }
 

@@ -8,6 +8,7 @@
 
 #include "core/ArchiveMap.h"
 #include "document/EntrTxt.h"
+#include "document/RecordMap.h"
 #include "document/StyleRecords.h"
 #include "names/NamesDatabase.h"
 
@@ -27,8 +28,8 @@ struct CCalendarContent {
   std::string m_Heslo;                  // password that guards opening; empty = none
   std::uint32_t m_Ochrana = 0;          // header word, kept as read
 
-  CArchiveMap<CEntrTxt> m_DataTxt;     // DayKey -> day record
-  CArchiveMap<CEntrTxt> m_DataMesice;  // MonthKey -> month record
+  CRecordMap m_DataTxt;     // DayKey -> day record
+  CRecordMap m_DataMesice;  // MonthKey -> month record
 
   // Author data.
   std::string m_NazevKalendare;

@@ -65,8 +65,8 @@ class CTedDoc : public CCalendarContent {
   bool m_bReadOnly = false;
 
  private:
-  CArchiveMap<CEntrTxt>& RecordsOf(bool month) { return month ? m_DataMesice : m_DataTxt; }
-  bool DelEmptyRecord(CArchiveMap<CEntrTxt>& records, std::string_view key);
+  CRecordMap& RecordsOf(bool month) { return month ? m_DataMesice : m_DataTxt; }
+  bool DelEmptyRecord(CRecordMap& records, std::string_view key);
   void StoreCommentary(bool month, std::string_view key, std::string_view rtf, std::string_view text);
 
   IUiServices& m_Ui;

@@ -35,9 +35,9 @@ std::string Replace(std::string_view format, std::string_view value) {
 // The bytes of a whole file, read straight into an uninitialised buffer: calendars run to tens of
 // megabytes and are read on every open.
 struct FileBytes {
-  std::unique_ptr<char[]> data;
+  CArchiveBuffer data;
   std::size_t size = 0;
-  std::string_view View() const { return {data.get(), size}; }
+  std::string_view View() const { return data.View().substr(0, size); }
 };
 
 // The whole file, or nullopt with the errno of the failure.
@@ -55,10 +55,11 @@ std::optional<FileBytes> ReadWholeFile(const std::string& path, int& error) {
     error = EISDIR;
   } else {
     // A file that grows while it is read is read to its size at the start.
-    FileBytes bytes{std::make_unique_for_overwrite<char[]>(static_cast<std::size_t>(st.st_size)), 0};
+    char* buffer = nullptr;
+    FileBytes bytes{CArchiveBuffer::Allocate(static_cast<std::size_t>(st.st_size), buffer), 0};
     const auto capacity = static_cast<std::size_t>(st.st_size);
     while (bytes.size < capacity) {
-      const ssize_t n = ::read(fd, bytes.data.get() + bytes.size, capacity - bytes.size);
+      const ssize_t n = ::read(fd, buffer + bytes.size, capacity - bytes.size);
       if (n < 0 && errno == EINTR) continue;
       if (n < 0) error = errno;
       if (n <= 0) break;
@@ -123,7 +124,7 @@ bool CTedDoc::OnOpenDocument(const std::string& path) {
 
   CCalendarContent loaded(m_Ui);
   std::string reason;
-  if (!LoadCalendar(bytes, loaded, m_Ui, reason)) {
+  if (!LoadCalendar(file->data.Prefix(file->size), loaded, m_Ui, reason)) {
     m_Ui.MessageDialog(DamagedFileMessage(path, reason));
     return false;
   }

@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+
 #include "CalendarBuilder.h"
 #include "FakeUiServices.h"
+#include "core/ArchiveMap.h"
+#include "core/CalendarDates.h"
 #include "document/ArchiveReader.h"
 #include "document/ArchiveWriter.h"
 #include "document/CalendarArchive.h"
@@ -193,6 +198,59 @@ TEST_F(Archive, LoadThenStoreIsByteIdentical) {
   EXPECT_EQ(*loaded.m_DataTxt.Find("2020/12/31"), *content.m_DataTxt.Find("2020/12/31"));
 }
 
+// Records stay as they were read until they are changed: reading them in any way leaves the file's
+// bytes, and a change, an addition or a removal writes what the same change to content built in
+// memory writes, every other record in its place.
+TEST_F(Archive, RecordsAreWrittenAsReadUntilChanged) {
+  test::CalendarBuilder(content).EveryKindOfRecord();
+  content.m_DataTxt.InsertLoaded("2005/03/24", CEntrTxt{"x", "", "", "rezerva"});
+  const std::string bytes = StoreCalendar(content);
+  const std::function<void(CCalendarContent&)> reads[] = {
+      [](CCalendarContent&) {},
+      [](CCalendarContent& c) {
+        for (const auto& [key, record] : c.m_DataTxt) EXPECT_FALSE(key.empty() || record == CEntrTxt{});
+      },
+      [](CCalendarContent& c) {
+        EXPECT_EQ(std::as_const(c.m_DataTxt).Find("2005/03/24")->m_Rezerva, "rezerva");
+        EXPECT_EQ(std::as_const(c.m_DataMesice).Find("2005/03")->m_Text, "B\xf8\x65zen");
+      },
+      [](CCalendarContent& c) { c.m_DataMesice.Visit([](std::string_view, const CEntrTxt&) {}); },
+  };
+  for (const auto& read : reads) {
+    CCalendarContent c(ui);
+    std::string reason;
+    ASSERT_TRUE(LoadCalendar(bytes, c, ui, reason)) << reason;
+    read(c);
+    EXPECT_EQ(StoreCalendar(c), bytes);
+  }
+
+  ASSERT_EQ(Load(bytes), "");
+  for (CCalendarContent* c : {&content, &loaded}) {
+    c->m_DataTxt.Find("2005/03/08")->m_Rtf = "{zm\xecna}";
+    c->m_DataTxt.Insert("2011/11/11", CEntrTxt{"nov\xfd", "", "", ""});
+    c->m_DataTxt.Erase("2000/01/01");
+    c->m_DataMesice.InsertLoaded("2020/12", CEntrTxt{{}, "r", "t", ""});
+  }
+  const std::string changed = StoreCalendar(loaded);
+  EXPECT_EQ(changed, StoreCalendar(content));
+  EXPECT_NE(changed.find(Str(Scrambled("{zm\xecna}"))), std::string::npos);
+}
+
+// A version-1 note becomes a record as the program adds one: the last read goes first in its bucket,
+// a repeated key keeps its first place and its last note, an empty note makes no record.
+TEST_F(Archive, Version1NotesAreOrderedAsAddedRecords) {
+  std::vector<std::string> keys;  // three day keys of one bucket
+  for (int day = 1; keys.size() < 3; ++day)
+    if (ArchiveMapBucket(DayKey(2005, 1, day)) == ArchiveMapBucket(DayKey(2005, 1, 1)))
+      keys.push_back(DayKey(2005, 1, day));
+  const std::string notes = Word(5) + Str(keys[0]) + NewClass("CCom") + Str("a") + Str(keys[1]) +
+                            Word(0x8001) + Str("b") + Str(keys[2]) + Word(0x8001) + Str("c") + Str(keys[0]) +
+                            Word(0x8001) + Str("a2") + Str("2005/02/02") + Word(0x8001) + Str("");
+  ASSERT_EQ(Load(Dword(0x0026F74F) + Dword(1) + Str("") + kEmptyNames + notes), "");
+  test::CalendarBuilder(content).Day(keys[0], "a2").Day(keys[1], "b").Day(keys[2], "c");
+  EXPECT_EQ(StoreCalendar(loaded), StoreCalendar(content));
+}
+
 // Version 1: password, names, and a map of notes as one-string records.
 TEST_F(Archive, Version1FileBecomesNotesAndIsWrittenAsVersion3) {
   std::string names = Word(1) + Str("03/07") + NewClass("CNames") + Word(1) + Str("Tomáš") + Word(1) +
@@ -290,6 +348,10 @@ TEST_F(Archive, HostileInputsAreRefusedWithAReason) {
       {"back-reference to a class",
        head + Word(2) + Str("S") + NewClass("CCharFormat") + std::string(22, '\0') + Str("T") + Word(1),
        "chybný odkaz"},
+      {"names beyond the limit",
+       head + kEmptyMap + kEmptyMap + kEmptyMap + kEmptyMap + Word(0xFFFF) + Dword(kMaxHeldElements + 1) +
+           std::string(kMaxHeldElements + 1, '\0'),
+       "příliš mnoho jmen"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -309,6 +371,16 @@ TEST_F(Archive, BackReferencesCannotMultiplyTheFile) {
   const std::string file =
       Dword(0x0026F74F) + Dword(3) + Str("") + Dword(0) + kEmptyMap + kEmptyMap + Word(repeats + 1) + byDate;
   EXPECT_NE(Load(file).find("opakovaných odkazů"), std::string::npos);
+
+  // Back-references to one small record are charged as if each were a record of its own.
+  std::string days = Str("2005/01/01") + NewClass("CEntrTxt") + std::string(4, '\0');
+  for (int day = 2; day <= 20; ++day) days += Str(DayKey(2005, 1, day)) + Word(2);
+  const std::string small = Dword(0x0026F74F) + Dword(3) + Str("") + Dword(0) + kEmptyMap + kEmptyMap +
+                            kEmptyNames + Word(20) + days + std::string(6, '\0') + kEmptyMap;
+  CCalendarContent c(ui);
+  std::string reason;
+  EXPECT_FALSE(LoadCalendar(small, c, ui, reason));
+  EXPECT_NE(reason.find("opakovaných odkazů"), std::string::npos) << reason;
 }
 
 }  // namespace

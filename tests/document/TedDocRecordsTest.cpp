@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "CalendarBuilder.h"
 #include "FakeUiServices.h"
+#include "document/CalendarArchive.h"
 #include "document/TedDoc.h"
 
 namespace orv {
@@ -68,6 +70,30 @@ TEST_F(TedDocRecords, MonthCommentaryComesAndGoesWithItsText) {
   EXPECT_FALSE(Marks([&] { doc.StoreMonthCommentary("2005/03", "{m}", "březen"); }));
   EXPECT_TRUE(Marks([&] { doc.StoreMonthCommentary("2005/03", "{m2}", ""); }));
   EXPECT_EQ(doc.GetMonthRecord("2005/03"), nullptr);
+}
+
+// Records read from a file are kept as read until a store changes them: the save then writes the
+// changed ones anew and every other record as it was.
+TEST_F(TedDocRecords, StoresAfterLoadingChangeOnlyTheirRecords) {
+  CTedDoc source(ui);
+  test::CalendarBuilder(source).EveryKindOfRecord();
+  const std::string bytes = StoreCalendar(source);
+  std::string reason;
+  ASSERT_TRUE(LoadCalendar(bytes, doc, ui, reason)) << reason;
+  const CEntrTxt same = *doc.GetDayRecord("2005/03/07");
+  EXPECT_FALSE(Marks([&] { doc.StoreDay("2005/03/07", same.m_Poznamka, same.m_Rtf, same.m_Text); }));
+  EXPECT_FALSE(
+      Marks([&] { doc.StoreMonthCommentary("2005/03", doc.GetMonthRecord("2005/03")->m_Rtf, "x"); }));
+  EXPECT_EQ(StoreCalendar(doc), bytes);
+
+  for (CTedDoc* d : {&doc, &source}) {
+    d->StoreDay("2005/03/08", "zm\xecna", "", "");
+    d->StoreDayCommentary("2000/01/01", "{\\rtf1 nov\xfd}", "nov\xfd");
+    d->StoreMonthCommentary("2020/12", "", "");
+    d->StoreDay("2010/06/01", "nov\xfd den", "", "");
+  }
+  EXPECT_EQ(StoreCalendar(doc), StoreCalendar(source));
+  EXPECT_EQ(doc.GetDayRecord("2005/03/08")->m_Poznamka, "zm\xecna");
 }
 
 TEST_F(TedDocRecords, KeysAreExactBytes) {

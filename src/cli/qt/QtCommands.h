@@ -10,6 +10,7 @@
 namespace orv::cli {
 
 int CmdCommentary(const std::vector<std::string>& words, CliContext& ctx);
+int CmdAppend(const std::vector<std::string>& words, CliContext& ctx);
 int CmdExportRtf(const std::vector<std::string>& words, CliContext& ctx);
 int CmdExportPdf(const std::vector<std::string>& words, CliContext& ctx);
 

@@ -1,0 +1,376 @@
+#include "document/RecordMap.h"
+
+#include <sys/mman.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <new>
+
+#include "core/ArchiveMap.h"
+#include "document/ArchiveReader.h"
+#include "document/ArchiveWriter.h"
+
+namespace orv {
+namespace {
+
+// One string at `pos`: where its bytes start, how many bytes it takes in all, and whether its length
+// is written in the form the writer uses (and not as UTF-16). False when it does not fit.
+struct StringSpan {
+  std::size_t start = 0;
+  std::size_t end = 0;
+  bool canonical = true;
+};
+
+std::uint32_t Little(std::string_view b, std::size_t pos, int bytes) {
+  std::uint32_t v = 0;
+  for (int i = bytes - 1; i >= 0; --i)
+    v = v << 8 | static_cast<unsigned char>(b[pos + static_cast<std::size_t>(i)]);
+  return v;
+}
+
+bool SpanAt(std::string_view b, std::size_t pos, StringSpan& span) {
+  const auto need = [&](std::size_t n) { return n <= b.size() - std::min(pos, b.size()); };
+  bool utf16 = false;
+  std::uint64_t length = 0;
+  span.canonical = true;
+  for (int round = 0; round < 2; ++round) {
+    if (!need(1)) return false;
+    length = static_cast<unsigned char>(b[pos++]);
+    if (length < 0xFF) break;
+    if (!need(2)) return false;
+    length = Little(b, pos, 2);
+    pos += 2;
+    if (length == 0xFFFE && round == 0) {
+      utf16 = true;
+      continue;
+    }
+    if (length == 0xFFFF) {
+      if (!need(4)) return false;
+      length = Little(b, pos, 4);
+      pos += 4;
+      span.canonical = length >= 0xFFFE;
+    } else {
+      span.canonical = length >= 0xFF;
+    }
+    break;
+  }
+  if (utf16) {
+    span.canonical = false;
+    length *= 2;
+  }
+  if (!need(length)) return false;
+  span.start = pos;
+  span.end = pos + length;
+  return true;
+}
+
+int StringsOf(RecordForm form) {
+  return form == RecordForm::Note ? 1 : 4;
+}
+
+}  // namespace
+
+constexpr std::size_t kHugePage = std::size_t{2} << 20;
+
+void AdviseHugePages(char* data, std::size_t size) {
+  const auto start = (reinterpret_cast<std::uintptr_t>(data) + kHugePage - 1) & ~(kHugePage - 1);
+  const auto end = (reinterpret_cast<std::uintptr_t>(data) + size) & ~(kHugePage - 1);
+  if (end > start) ::madvise(reinterpret_cast<void*>(start), end - start, MADV_HUGEPAGE);
+}
+
+CArchiveBuffer CArchiveBuffer::Allocate(std::size_t size, char*& writable) {
+  if (size < 2 * kHugePage) {
+    std::shared_ptr<char[]> data = std::make_unique_for_overwrite<char[]>(std::max<std::size_t>(size, 1));
+    writable = data.get();
+    return CArchiveBuffer(std::move(data), size);
+  }
+  // Mapped on a huge-page boundary, so that every 2 MB of it can be one page.
+  const std::size_t length = size + kHugePage;
+  void* mapped = ::mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  if (mapped == MAP_FAILED) throw std::bad_alloc();
+  const auto aligned = (reinterpret_cast<std::uintptr_t>(mapped) + kHugePage - 1) & ~(kHugePage - 1);
+  writable = reinterpret_cast<char*>(aligned);
+  AdviseHugePages(writable, size);
+  std::shared_ptr<const char[]> data(writable, [mapped, length](const char*) { ::munmap(mapped, length); });
+  return CArchiveBuffer(std::move(data), size);
+}
+
+CArchiveBuffer CArchiveBuffer::Copy(std::string_view bytes) {
+  char* data = nullptr;
+  CArchiveBuffer buffer = Allocate(bytes.size(), data);
+  if (!bytes.empty()) std::memcpy(data, bytes.data(), bytes.size());
+  return buffer;
+}
+
+CRecordMap::CRecordMap() = default;
+CRecordMap::~CRecordMap() = default;
+CRecordMap::CRecordMap(CRecordMap&&) noexcept = default;
+CRecordMap& CRecordMap::operator=(CRecordMap&&) noexcept = default;
+
+CRecordMap::CRecordMap(const CRecordMap& other) {
+  *this = other;
+}
+
+CRecordMap& CRecordMap::operator=(const CRecordMap& other) {
+  if (this == &other) return *this;
+  m_Buffer = other.m_Buffer;
+  m_Form = other.m_Form;
+  m_Slots = other.m_Slots;
+  m_Nodes.clear();
+  m_FreeNodes.clear();
+  for (Slot& slot : m_Slots) {
+    if (const Entry* node = other.NodeOf(slot))
+      slot.node = NewNode(node->first, node->second) | (slot.node & kChanged);
+  }
+  m_NextLoaded = other.m_NextLoaded;
+  m_NextAdded = other.m_NextAdded;
+  return *this;
+}
+
+void CRecordMap::clear() {
+  *this = CRecordMap();
+}
+
+// ---- lookup ----
+
+std::string_view CRecordMap::KeyOf(const Slot& slot) const {
+  if (slot.key == kNone) return NodeOf(slot)->first;
+  StringSpan span;
+  const std::string_view bytes = m_Buffer.View();
+  SpanAt(bytes, slot.key, span);  // checked when it was read
+  return bytes.substr(span.start, span.end - span.start);
+}
+
+const CRecordMap::Entry* CRecordMap::NodeOf(const Slot& slot) const {
+  const std::uint32_t index = slot.node & ~kChanged;
+  return index == 0 ? nullptr : m_Nodes[index - 1].get();
+}
+
+std::vector<CRecordMap::Slot>::iterator CRecordMap::LowerBound(std::string_view key) const {
+  return std::lower_bound(m_Slots.begin(), m_Slots.end(), key,
+                          [this](const Slot& slot, std::string_view k) { return KeyOf(slot) < k; });
+}
+
+CRecordMap::Slot* CRecordMap::FindSlot(std::string_view key) const {
+  const auto it = LowerBound(key);
+  return it != m_Slots.end() && KeyOf(*it) == key ? &*it : nullptr;
+}
+
+const CEntrTxt* CRecordMap::Find(std::string_view key) const {
+  Slot* slot = FindSlot(key);
+  return slot ? &Materialize(*slot).second : nullptr;
+}
+
+CEntrTxt* CRecordMap::Find(std::string_view key) {
+  Slot* slot = FindSlot(key);
+  if (!slot) return nullptr;
+  CEntrTxt& record = Materialize(*slot).second;
+  slot->node |= kChanged;
+  return &record;
+}
+
+bool CRecordMap::Contains(std::string_view key) const {
+  return FindSlot(key) != nullptr;
+}
+
+// ---- records as views ----
+
+std::uint32_t CRecordMap::NewNode(std::string key, CEntrTxt record) const {
+  auto node = std::make_unique<Entry>(std::move(key), std::move(record));
+  if (!m_FreeNodes.empty()) {
+    const std::uint32_t index = m_FreeNodes.back();
+    m_FreeNodes.pop_back();
+    m_Nodes[index - 1] = std::move(node);
+    return index;
+  }
+  m_Nodes.push_back(std::move(node));
+  return static_cast<std::uint32_t>(m_Nodes.size());
+}
+
+void CRecordMap::FreeNode(Slot& slot) {
+  const std::uint32_t index = slot.node & ~kChanged;
+  if (index == 0) return;
+  m_Nodes[index - 1].reset();
+  m_FreeNodes.push_back(index);
+  slot.node &= kChanged;
+}
+
+void CRecordMap::DecodeBody(const Slot& slot, CEntrTxt& record) const {
+  CArchiveReader ar(m_Buffer.View().substr(slot.body));
+  const bool scrambled = m_Form == RecordForm::Scrambled;
+  record.m_Poznamka = ar.ReadString(scrambled);
+  if (m_Form == RecordForm::Note) {
+    record.m_Rtf.clear();
+    record.m_Text.clear();
+    record.m_Rezerva.clear();
+    return;
+  }
+  record.m_Rtf = ar.ReadString(scrambled);
+  record.m_Text = ar.ReadString(scrambled);
+  record.m_Rezerva = ar.ReadString(scrambled);
+}
+
+CRecordMap::Entry& CRecordMap::Materialize(Slot& slot) const {
+  if (NodeOf(slot) == nullptr) {
+    CEntrTxt record;
+    DecodeBody(slot, record);
+    slot.node |= NewNode(std::string(KeyOf(slot)), std::move(record));
+  }
+  return *m_Nodes[(slot.node & ~kChanged) - 1];
+}
+
+const CRecordMap::Entry& CRecordMap::Materialize(std::size_t index) const {
+  return Materialize(m_Slots[index]);
+}
+
+// ---- changes ----
+
+CEntrTxt& CRecordMap::Put(std::string key, CEntrTxt record, bool loaded) {
+  const auto it = LowerBound(key);
+  if (it != m_Slots.end() && KeyOf(*it) == key) {
+    CEntrTxt& existing = Materialize(*it).second;
+    existing = std::move(record);
+    it->node |= kChanged;
+    return existing;
+  }
+  const std::int32_t order = loaded ? m_NextLoaded++ : m_NextAdded--;
+  const std::uint32_t node = NewNode(std::move(key), std::move(record));
+  m_Slots.insert(it, Slot{kNone, kNone, order, node | kChanged});
+  return m_Nodes[node - 1]->second;
+}
+
+bool CRecordMap::Erase(std::string_view key) {
+  const auto it = LowerBound(key);
+  if (it == m_Slots.end() || KeyOf(*it) != key) return false;
+  FreeNode(*it);
+  m_Slots.erase(it);
+  return true;
+}
+
+// ---- reading ----
+
+std::size_t CRecordMap::BodySize(std::string_view bytes, std::size_t offset, RecordForm form) {
+  std::size_t pos = offset;
+  for (int i = 0; i < StringsOf(form); ++i) {
+    StringSpan span;
+    if (!SpanAt(bytes, pos, span)) return 0;
+    pos = span.end;
+  }
+  return pos - offset;
+}
+
+void CRecordMap::BeginLoading(CArchiveBuffer buffer, RecordForm form) {
+  *this = CRecordMap();
+  m_Buffer = std::move(buffer);
+  m_Form = form;
+}
+
+void CRecordMap::AddLoaded(std::size_t keyOffset, std::size_t bodyOffset) {
+  m_Slots.push_back(
+      Slot{static_cast<std::uint32_t>(keyOffset), static_cast<std::uint32_t>(bodyOffset), m_NextLoaded++, 0});
+}
+
+void CRecordMap::AddLoaded(std::string key, std::size_t bodyOffset) {
+  Slot slot{kNone, static_cast<std::uint32_t>(bodyOffset), m_NextLoaded++, 0};
+  CEntrTxt record;
+  DecodeBody(slot, record);
+  slot.node = NewNode(std::move(key), std::move(record));
+  m_Slots.push_back(slot);
+}
+
+void CRecordMap::EndLoading() {
+  // Sorted by key, and by the order of reading within a key.
+  std::sort(m_Slots.begin(), m_Slots.end(), [this](const Slot& a, const Slot& b) {
+    const std::string_view ka = KeyOf(a), kb = KeyOf(b);
+    return ka != kb ? ka < kb : a.order < b.order;
+  });
+  // A repeated key keeps the place of its first reading and the record of its last.
+  std::size_t kept = 0;
+  for (std::size_t i = 0; i < m_Slots.size(); ++i) {
+    if (kept > 0 && KeyOf(m_Slots[kept - 1]) == KeyOf(m_Slots[i])) {
+      Slot& first = m_Slots[kept - 1];
+      FreeNode(first);
+      const std::int32_t order = first.order;
+      first = m_Slots[i];
+      first.order = order;
+    } else {
+      m_Slots[kept++] = m_Slots[i];
+    }
+  }
+  m_Slots.resize(kept);
+  if (m_Form != RecordForm::Note) return;
+  // Version 1: each note became a record as the program adds one, the last read first in its bucket;
+  // a record without a note is no record.
+  std::erase_if(m_Slots, [this](Slot& slot) {
+    StringSpan note;
+    SpanAt(m_Buffer.View(), slot.body, note);
+    const bool empty = note.end == note.start;
+    if (empty) FreeNode(slot);
+    return empty;
+  });
+  for (Slot& slot : m_Slots) slot.order = -slot.order;
+  m_NextAdded = -m_NextLoaded;
+}
+
+// ---- writing ----
+
+bool CRecordMap::CopiesAsRead(const Slot& slot) const {
+  if ((slot.node & kChanged) != 0 || slot.body == kNone || m_Form != RecordForm::Scrambled) return false;
+  const std::string_view bytes = m_Buffer.View();
+  std::size_t pos = slot.body;
+  for (int i = 0; i < 4; ++i) {
+    StringSpan span;
+    if (!SpanAt(bytes, pos, span) || !span.canonical) return false;
+    pos = span.end;
+  }
+  return true;
+}
+
+std::size_t CRecordMap::EstimatedBytes() const {
+  constexpr std::size_t kEntryOverhead = 32;  // key length, reference, four string lengths
+  std::size_t size = 8;
+  for (const Slot& slot : m_Slots) {
+    size += kEntryOverhead + KeyOf(slot).size();
+    if (const Entry* node = NodeOf(slot); node && (slot.node & kChanged) != 0) {
+      const CEntrTxt& r = node->second;
+      size += r.m_Poznamka.size() + r.m_Rtf.size() + r.m_Text.size() + r.m_Rezerva.size();
+    } else {
+      size += BodySize(m_Buffer.View(), slot.body, m_Form);
+    }
+  }
+  return size;
+}
+
+void CRecordMap::Write(CArchiveWriter& ar) const {
+  // Write order: by bucket, then added records newest first, then read records as read.
+  std::vector<std::pair<std::uint32_t, std::uint32_t>> order;  // bucket, slot
+  order.reserve(m_Slots.size());
+  for (std::size_t i = 0; i < m_Slots.size(); ++i)
+    order.emplace_back(ArchiveMapBucket(KeyOf(m_Slots[i])), static_cast<std::uint32_t>(i));
+  std::sort(order.begin(), order.end(), [this](const auto& a, const auto& b) {
+    return a.first != b.first ? a.first < b.first : m_Slots[a.second].order < m_Slots[b.second].order;
+  });
+  ar.WriteCount(m_Slots.size());
+  CEntrTxt scratch;
+  for (const auto& [bucket, index] : order) {
+    const Slot& slot = m_Slots[index];
+    ar.WriteString(KeyOf(slot));
+    ar.WriteNewObject(ArchiveClass::EntrTxt);
+    if (CopiesAsRead(slot)) {
+      ar.WriteRaw(m_Buffer.View().substr(slot.body, BodySize(m_Buffer.View(), slot.body, m_Form)));
+      continue;
+    }
+    const CEntrTxt* record = NodeOf(slot) ? &NodeOf(slot)->second : nullptr;
+    if (!record) {
+      DecodeBody(slot, scratch);
+      record = &scratch;
+    }
+    ar.WriteString(record->m_Poznamka, /*scrambled=*/true);
+    ar.WriteString(record->m_Rtf, /*scrambled=*/true);
+    ar.WriteString(record->m_Text, /*scrambled=*/true);
+    ar.WriteString(record->m_Rezerva, /*scrambled=*/true);
+  }
+}
+
+}  // namespace orv

@@ -1,0 +1,186 @@
+#pragma once
+// CRecordMap: the day records (DayKey -> CEntrTxt) or the month records (MonthKey -> CEntrTxt) of a
+// calendar. A record read from a file stays a view into the file's bytes until it is first looked
+// up: then its strings are unscrambled into a CEntrTxt that stays for as long as the entry. Until
+// then an entry costs 16 bytes, and a record that was never changed is written back by copying its
+// original bytes. Offers what CArchiveMap<CEntrTxt> offers:
+//
+//   map.Find(key)                   the record or nullptr; the const form only reads it
+//   map.Insert(key, record)         a record added by the program (an existing key keeps its place)
+//   map.Erase(key)
+//   for (const auto& [key, record] : map)   every record, in key order (each one unscrambled)
+//   map.Visit([](std::string_view key, const CEntrTxt& record) { ... })
+//                                   every record in key order without keeping what it unscrambles
+//
+// Entries are written in the order of the program's own hash map (see ArchiveMap.h); entries read
+// from a file keep the order in which they were read within their bucket.
+
+#include <algorithm>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "document/EntrTxt.h"
+
+namespace orv {
+
+class CArchiveWriter;
+
+// Asks for huge pages for the whole 2 MB pages inside [data, data + size) of fresh memory.
+void AdviseHugePages(char* data, std::size_t size);
+
+// The bytes of a whole calendar file, shared by the records that are still views into it.
+class CArchiveBuffer {
+ public:
+  CArchiveBuffer() = default;
+  explicit CArchiveBuffer(std::shared_ptr<const char[]> data, std::size_t size)
+      : m_Data(std::move(data)), m_Size(size) {}
+  static CArchiveBuffer Copy(std::string_view bytes);
+  // Uninitialised room for `size` bytes, to be filled through `writable` before the buffer is shared.
+  // A large buffer asks for huge pages: a calendar of tens of megabytes is read into fresh memory on
+  // every open, and faulting it in page by page costs more than reading it.
+  static CArchiveBuffer Allocate(std::size_t size, char*& writable);
+  std::string_view View() const { return {m_Data.get(), m_Size}; }
+  // The same bytes, up to `size` of them (a file that shrank while it was read).
+  CArchiveBuffer Prefix(std::size_t size) const { return CArchiveBuffer(m_Data, std::min(size, m_Size)); }
+
+ private:
+  std::shared_ptr<const char[]> m_Data;
+  std::size_t m_Size = 0;
+};
+
+// How the bodies of the records read from a file are stored.
+enum class RecordForm : std::uint8_t {
+  Scrambled,  // version 3: four strings, scrambled
+  Plain,      // version 2: four strings
+  Note,       // version 1: one string, the day's note
+};
+
+class CRecordMap {
+  struct Slot;
+
+ public:
+  using Entry = std::pair<const std::string, CEntrTxt>;
+
+  class const_iterator {
+   public:
+    const Entry& operator*() const { return m_Map->Materialize(m_Index); }
+    const Entry* operator->() const { return &**this; }
+    const_iterator& operator++() {
+      ++m_Index;
+      return *this;
+    }
+    bool operator==(const const_iterator& o) const { return m_Index == o.m_Index; }
+
+   private:
+    friend class CRecordMap;
+    const_iterator(const CRecordMap* map, std::size_t index) : m_Map(map), m_Index(index) {}
+    const CRecordMap* m_Map;
+    std::size_t m_Index;
+  };
+
+  CRecordMap();
+  ~CRecordMap();
+  CRecordMap(const CRecordMap& other);
+  CRecordMap& operator=(const CRecordMap& other);
+  CRecordMap(CRecordMap&&) noexcept;
+  CRecordMap& operator=(CRecordMap&&) noexcept;
+
+  std::size_t size() const { return m_Slots.size(); }
+  bool empty() const { return m_Slots.empty(); }
+  void clear();
+
+  const CEntrTxt* Find(std::string_view key) const;
+  // The record to change: it is written from its fields from now on.
+  CEntrTxt* Find(std::string_view key);
+  bool Contains(std::string_view key) const;
+  CEntrTxt& Insert(std::string key, CEntrTxt record) { return Put(std::move(key), std::move(record), false); }
+  // A record that comes from a file: last in its bucket.
+  CEntrTxt& InsertLoaded(std::string key, CEntrTxt record) {
+    return Put(std::move(key), std::move(record), true);
+  }
+  bool Erase(std::string_view key);
+
+  const_iterator begin() const { return {this, 0}; }
+  const_iterator end() const { return {this, m_Slots.size()}; }
+
+  template <typename F>
+  void Visit(F&& visit) const {
+    CEntrTxt scratch;
+    for (std::size_t i = 0; i < m_Slots.size(); ++i) VisitAt(i, scratch, visit);
+  }
+  // The same for the entries at the given positions in key order (0 to size() - 1), in that order.
+  template <typename F>
+  void Visit(const std::vector<std::uint32_t>& positions, F&& visit) const {
+    CEntrTxt scratch;
+    for (std::uint32_t i : positions) VisitAt(i, scratch, visit);
+  }
+  std::string_view KeyAt(std::size_t position) const { return KeyOf(m_Slots[position]); }
+
+  // ---- reading and writing the calendar file (CalendarArchive) ----
+
+  // Starts filling an empty map with records whose bodies are views into `buffer`.
+  void BeginLoading(CArchiveBuffer buffer, RecordForm form);
+  // Room for the entries the file announces (a count already checked against the file's size).
+  void Reserve(std::size_t entries) { m_Slots.reserve(entries); }
+  // One entry as read: the offsets of its key (a byte string, not in the UTF-16 form) and of its
+  // checked body. A repeated key keeps its first place and takes the later body.
+  void AddLoaded(std::size_t keyOffset, std::size_t bodyOffset);
+  // An entry whose key had to be converted (the UTF-16 form).
+  void AddLoaded(std::string key, std::size_t bodyOffset);
+  // Ends filling: version-1 entries take the places of records added by the program and those with
+  // an empty note are dropped, as no record may be empty.
+  void EndLoading();
+  // The bytes a body takes from `offset`, checking each string against the end of the buffer; 0 when
+  // it does not fit.
+  static std::size_t BodySize(std::string_view bytes, std::size_t offset, RecordForm form);
+
+  // Count, then each key and record in write order; records never changed are copied as they were read.
+  void Write(CArchiveWriter& ar) const;
+  // An upper bound of the bytes Write produces.
+  std::size_t EstimatedBytes() const;
+
+ private:
+  static constexpr std::uint32_t kNone = 0xFFFFFFFF;
+  static constexpr std::uint32_t kChanged = 0x80000000;
+  struct Slot {
+    std::uint32_t key;   // offset of the key in the buffer; kNone when the node holds it
+    std::uint32_t body;  // offset of the body in the buffer; kNone for a record made by the program
+    std::int32_t order;  // within the bucket: added by the program below zero (newest lowest), read above
+    std::uint32_t node;  // 1 + index in m_Nodes, 0 while a view; kChanged: the fields decide the bytes
+  };
+
+  template <typename F>
+  void VisitAt(std::size_t i, CEntrTxt& scratch, F& visit) const {
+    if (const Entry* node = NodeOf(m_Slots[i])) {
+      visit(std::string_view(node->first), node->second);
+    } else {
+      DecodeBody(m_Slots[i], scratch);
+      visit(KeyOf(m_Slots[i]), scratch);
+    }
+  }
+  CEntrTxt& Put(std::string key, CEntrTxt record, bool loaded);
+  std::vector<Slot>::iterator LowerBound(std::string_view key) const;
+  Slot* FindSlot(std::string_view key) const;
+  std::string_view KeyOf(const Slot& slot) const;
+  const Entry* NodeOf(const Slot& slot) const;
+  const Entry& Materialize(std::size_t index) const;
+  Entry& Materialize(Slot& slot) const;
+  std::uint32_t NewNode(std::string key, CEntrTxt record) const;
+  void FreeNode(Slot& slot);
+  void DecodeBody(const Slot& slot, CEntrTxt& record) const;
+  bool CopiesAsRead(const Slot& slot) const;
+
+  CArchiveBuffer m_Buffer;
+  RecordForm m_Form = RecordForm::Scrambled;
+  mutable std::vector<Slot> m_Slots;  // sorted by key
+  mutable std::vector<std::unique_ptr<Entry>> m_Nodes;
+  mutable std::vector<std::uint32_t> m_FreeNodes;
+  std::int32_t m_NextLoaded = 1;
+  std::int32_t m_NextAdded = -1;
+};
+
+}  // namespace orv
