@@ -26,6 +26,7 @@
 #include "names/NamesDatabase.h"
 #include "ui/CalendarPanesBinding.h"
 #include "ui/CalendarView.h"
+#include "ui/ExportCommands.h"
 #include "ui/GoToDateDialog.h"
 #include "ui/RichTextView.h"
 #include "ui/StyleBar.h"
@@ -271,6 +272,10 @@ void CCalendarWindow::AddCalendarHandlers() {
   });
   m_Frame->SetHandler(cmd::ViewOnly, [this] { ToggleViewOnly(); });
   m_Frame->SetHandler(cmd::GoTo, [this] { GoTo(); });
+  m_Frame->SetHandler(cmd::ExportRtf, [this] { RunExport(RunRtfExport, "Export do rtf"); });
+  m_Frame->SetHandler(cmd::ExportPdf, [this] { RunExport(RunPdfExport, "Export do PDF"); });
+  m_Frame->SetHandler(cmd::FilePrint, [this] { RunExport(RunPrint, "Tisk"); });
+  m_Frame->SetHandler(cmd::FilePrintPreview, [this] { RunExport(RunPrintPreview, "Náhled tisku"); });
 }
 
 void CCalendarWindow::AddFocusHandlers() {
@@ -304,6 +309,16 @@ void CCalendarWindow::GoTo() {
   }
   const std::optional<Date> date = AskGoToDate(m_Frame.get(), m_Model->SelectedDate());
   if (date && m_Model->GoToDate(*date)) m_View->FocusTable();
+  m_View->Refresh();
+}
+
+void CCalendarWindow::RunExport(void (*run)(const SExportContext&), std::string_view dialog) {
+  if (NoteHeld()) {
+    m_Ui.MessageBox("Před otevřením dialogu \"" + std::string(dialog) +
+                    "\" je nejprve\r\n\r\nnutno ukončit editování poznámky !");
+    return;
+  }
+  run(SExportContext{m_Frame.get(), m_Doc, m_Ui, m_Frame->BaseFont(), [this] { m_Model->CommitDay(); }});
   m_View->Refresh();
 }
 

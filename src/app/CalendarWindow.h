@@ -16,6 +16,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <string_view>
 
 #include "app/DocumentCommands.h"
 #include "app/EditorUiServices.h"
@@ -36,6 +37,7 @@ class CSearchCommands;
 class CTedDoc;
 class CTedView;
 class IUiServices;
+struct SExportContext;
 struct SFrameState;
 
 class CCalendarWindow {
@@ -73,6 +75,8 @@ class CCalendarWindow {
   void Navigate(ECalendarCommand command, bool focusTable);
   void GoTo();
   void ToggleViewOnly();
+  // An export command, refused while the note is being edited (`dialog` names its dialog).
+  void RunExport(void (*run)(const SExportContext&), std::string_view dialog);
   // The note field holds the focus of a writable calendar: moves are refused.
   bool NoteHeld() const;
   void DescribeView(SFrameState& state) const;

@@ -14,6 +14,9 @@ inline constexpr int FilePassword = 32809;
 inline constexpr int FileAppend = 32808;
 inline constexpr int ExportTxt = 33001;
 inline constexpr int ExportRtf = 32839;
+inline constexpr int ExportPdf = 33070;
+inline constexpr int FilePrint = 33071;
+inline constexpr int FilePrintPreview = 33072;
 inline constexpr int RecentFiles = 33060;  // the submenu of recent files
 inline constexpr int AppExit = 57665;
 // Úpravy

@@ -12,6 +12,8 @@ int InQtModule(const std::vector<std::string>& words, CliContext& ctx) {
 }
 
 constexpr char kCommentary[] = "commentary";
+constexpr char kExportRtf[] = "export-rtf";
+constexpr char kExportPdf[] = "export-pdf";
 constexpr char kAppend[] = "append";
 constexpr char kStyles[] = "styles";
 constexpr char kStyle[] = "style";
@@ -58,6 +60,15 @@ const std::vector<CliCommand>& CliCommands() {
       {"rtf2txt", "SOUBOR.rtf", "vypíše prostý text souboru RTF", CmdRtf2Txt},
       {kCommentary, "SOUBOR.orv RRRR-MM-DD [--month] [--rtf VSTUP.rtf]",
        "vypíše výklad dne (měsíce) jako RTF, nebo jej nahradí obsahem souboru RTF", InQtModule<kCommentary>},
+      {kExportRtf,
+       "SOUBOR.orv VÝSTUP.rtf [--from RRRR-MM-DD] [--to RRRR-MM-DD] [--no-notes] [--no-day-commentaries] "
+       "[--no-month-commentaries] [--month-style STYL] [--day-style STYL] [--all]",
+       "export poznámek a výkladů do souboru RTF (--all bez omezení na 365 záznamů)", InQtModule<kExportRtf>},
+      {kExportPdf,
+       "SOUBOR.orv VÝSTUP.pdf [--from RRRR-MM-DD] [--to RRRR-MM-DD] [--no-notes] [--no-day-commentaries] "
+       "[--no-month-commentaries] [--month-style STYL] [--day-style STYL]",
+       "export poznámek a výkladů do PDF (A4, jméno kalendáře a čísla stran v zápatí)",
+       InQtModule<kExportPdf>},
       {kAppend,
        "ZDROJ.orv CÍL.orv [--from RRRR-MM-DD] [--to RRRR-MM-DD] [--overwrite-styles] [--target-password "
        "HESLO]",

@@ -13,7 +13,9 @@ int RunQtModuleCommand(const char* name, const std::vector<std::string>& words, 
                    {"append", CmdAppend},
                    {"styles", CmdStyles},
                    {"style", CmdStyle},
-                   {"replace", CmdReplace}};
+                   {"replace", CmdReplace},
+                   {"export-rtf", CmdExportRtf},
+                   {"export-pdf", CmdExportPdf}};
   for (const auto& command : kCommands)
     if (std::strcmp(name, command.name) == 0) return command.handler(words, ctx);
   // An orv and a module from different builds.

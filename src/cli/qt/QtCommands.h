@@ -14,6 +14,8 @@ int CmdAppend(const std::vector<std::string>& words, CliContext& ctx);
 int CmdStyles(const std::vector<std::string>& words, CliContext& ctx);
 int CmdStyle(const std::vector<std::string>& words, CliContext& ctx);
 int CmdReplace(const std::vector<std::string>& words, CliContext& ctx);
+int CmdExportRtf(const std::vector<std::string>& words, CliContext& ctx);
+int CmdExportPdf(const std::vector<std::string>& words, CliContext& ctx);
 
 // Runs the command of the module named so (a QtCommandEntry).
 int RunQtModuleCommand(const char* name, const std::vector<std::string>& words, CliContext& ctx);

@@ -1,0 +1,59 @@
+#include "cli/qt/ExportOptions.h"
+
+#include <ostream>
+
+#include "cli/CliCalendar.h"
+#include "cli/CliCommand.h"
+#include "core/Cp1250.h"
+#include "document/TedDoc.h"
+#include "export/RtfExportDialogModel.h"
+
+namespace orv::cli {
+
+std::set<std::string> ExportValueOptions() {
+  return {"--from", "--to", "--month-style", "--day-style"};
+}
+
+std::set<std::string> ExportFlagOptions() {
+  return {"--no-notes", "--no-day-commentaries", "--no-month-commentaries", "--all"};
+}
+
+std::optional<SRtfExportChoice> ExportChoiceFromArgs(const CliArgs& args, const CTedDoc& doc,
+                                                     CliContext& ctx) {
+  CRtfExportDialogModel model(doc);
+  for (const char* option : {"--from", "--to"}) {
+    const auto value = args.Value(option);
+    if (!value) continue;
+    const auto date = ParseDateArgument(*value, ctx);
+    if (!date) return std::nullopt;
+    if (option[2] == 'f')
+      model.SetFrom(*date);
+    else
+      model.SetTo(*date);
+  }
+  model.SetNotes(!args.Has("--no-notes"));
+  model.SetDayCommentaries(!args.Has("--no-day-commentaries"));
+  model.SetMonthCommentaries(!args.Has("--no-month-commentaries"));
+  model.SetLimited(!args.Has("--all"));
+  for (const char* option : {"--month-style", "--day-style"}) {
+    const auto value = args.Value(option);
+    if (!value) continue;
+    const std::string name = Cp1250FromUtf8(*value);
+    if (!doc.m_StylesPar.Find(name)) {
+      ctx.err << "Styl odstavce \"" << *value << "\" v kalendáři není.\n";
+      return std::nullopt;
+    }
+    if (option[2] == 'm')
+      model.SetMonthStyle(name);
+    else
+      model.SetDayStyle(name);
+  }
+  return model.Accept(ctx.ui);
+}
+
+std::string ExportBaseFace(const CTedDoc& doc) {
+  const CCharFormat* standard = doc.m_Styles.Find("Standard1");
+  return standard && !standard->m_FaceName.empty() ? standard->m_FaceName : "Arial";
+}
+
+}  // namespace orv::cli

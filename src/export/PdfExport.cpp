@@ -1,0 +1,72 @@
+#include "export/PdfExport.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+
+#include "core/UiServices.h"
+#include "document/TedDoc.h"
+#include "export/PrintLayout.h"
+#include "export/RtfAssembly.h"
+#include "export/RtfExportTexts.h"
+
+namespace orv {
+namespace {
+
+// The PDF of assembled content: A4 pages with margins, the calendar's name in the footer.
+QByteArray PdfOf(const CTedDoc& doc, const CRtfAssembly& out) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QPdfWriter pdf(&buffer);
+  const QString name = QString::fromStdString(doc.GetTitle());
+  pdf.setTitle(name);
+  pdf.setCreator(QStringLiteral("Orvella 2"));
+  pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 15, 20, 15),
+                                QPageLayout::Millimeter));
+  PrintExportContent(out.Content(), pdf, name);
+  return bytes;
+}
+
+bool WritePdf(const CTedDoc& doc, const std::string& path, const QByteArray& bytes, IUiServices& ui) {
+  return WriteExportFile(doc, path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
+                         ui);
+}
+
+}  // namespace
+
+RtfExportStatus ExportPdf(const CTedDoc& doc, const std::string& path, const SRtfExportChoice& choice,
+                          std::string_view baseFace, IUiServices& ui, const ExportProgress& progress) {
+  SRtfExportChoice unlimited = choice;
+  unlimited.limited = false;
+  CRtfAssembly out(baseFace);
+  QByteArray bytes;
+  SExportWalk walk;
+  {
+    CWaitCursor wait(ui);
+    walk = AssembleCalendarExport(doc, unlimited, out, progress);
+    if (walk.cancelled) return RtfExportStatus::Cancelled;
+    bytes = PdfOf(doc, out);
+  }
+  if (!WritePdf(doc, path, bytes, ui)) return RtfExportStatus::Failed;
+  ui.MessageBox(CalendarExportCountText(walk.items, ExportFullPath(path)), MessageIcon::Information);
+  return RtfExportStatus::Written;
+}
+
+RtfExportStatus ExportResultPdf(const CTedDoc& doc, const CSortedKeyList& keys, ERtfResultArea area,
+                                const std::string& path, std::string_view baseFace, IUiServices& ui) {
+  CRtfAssembly out(baseFace);
+  std::optional<int> written;
+  QByteArray bytes;
+  {
+    CWaitCursor wait(ui);
+    written = AssembleResultExport(doc, keys, area, out, ui, false);
+    if (written) bytes = PdfOf(doc, out);
+  }
+  if (!written || !WritePdf(doc, path, bytes, ui)) return RtfExportStatus::Failed;
+  ui.MessageBox(ResultExportCountText(*written, ExportFullPath(path)), MessageIcon::Information);
+  return RtfExportStatus::Written;
+}
+
+}  // namespace orv

@@ -1,0 +1,19 @@
+#pragma once
+// Laying an export out on pages: the assembled content (RtfAssembly.h) painted on a paged device
+// (a printer, a PDF writer), page after page, with the calendar's name and "Strana n z m" in the
+// footer of every page. Print, print preview and the PDF export all go through here, so they show the
+// same content in the same formats as the RTF export.
+
+#include <QString>
+
+#include "richtext/RichContent.h"
+
+class QPagedPaintDevice;
+
+namespace orv {
+
+// The number of pages painted; 0 when the device could not be painted on. Paper size and margins are
+// the device's (A4 unless the user chose otherwise).
+int PrintExportContent(const RichContent& content, QPagedPaintDevice& device, const QString& footerName);
+
+}  // namespace orv

@@ -1,0 +1,91 @@
+#include "export/RtfExport.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "core/UiServices.h"
+#include "document/AtomicFile.h"
+#include "document/TedDoc.h"
+#include "export/RtfAssembly.h"
+#include "export/RtfExportTexts.h"
+#include "search/SortedKeyList.h"
+
+namespace orv {
+namespace {
+
+bool HasFileName(const CTedDoc& doc, std::string_view refusal, IUiServices& ui) {
+  if (!doc.GetPathName().empty()) return true;
+  ui.MessageBox(refusal);
+  return false;
+}
+
+}  // namespace
+
+std::string ExportFullPath(const std::string& path) {
+  std::error_code error;
+  const std::filesystem::path full = std::filesystem::absolute(path, error);
+  return error ? path : full.lexically_normal().string();
+}
+
+bool WriteExportFile(const CTedDoc& doc, const std::string& path, std::string_view bytes, IUiServices& ui) {
+  std::error_code error;
+  if (!doc.GetPathName().empty() && std::filesystem::equivalent(path, doc.GetPathName(), error)) {
+    ui.MessageBox("Export nelze zapsat do souboru otevřeného kalendáře.");
+    return false;
+  }
+  const std::string reason = WriteFileAtomically(path, bytes);
+  if (reason.empty()) return true;
+  ui.MessageBox("Soubor \"" + ExportFullPath(path) + "\" nelze zapsat: " + reason + ".");
+  return false;
+}
+
+bool CanExportRtf(const CTedDoc& doc, IUiServices& ui) {
+  if (!HasFileName(doc, "Soubor nemá jméno, nejprve je nutno jej Uložit jako.", ui)) return false;
+  if (doc.m_DataTxt.empty() && doc.m_DataMesice.empty()) {
+    ui.MessageBox("Kalendář je prázdný");
+    return false;
+  }
+  return true;
+}
+
+RtfExportStatus ExportRtf(const CTedDoc& doc, const std::string& path, const SRtfExportChoice& choice,
+                          std::string_view baseFace, IUiServices& ui, const ExportProgress& progress) {
+  CRtfAssembly out(baseFace);
+  SExportWalk walk;
+  {
+    CWaitCursor wait(ui);
+    walk = AssembleCalendarExport(doc, choice, out, progress);
+  }
+  if (walk.cancelled) return RtfExportStatus::Cancelled;
+  if (!WriteExportFile(doc, path, out.Rtf(), ui)) return RtfExportStatus::Failed;
+  ui.MessageBox(CalendarExportCountText(walk.items, ExportFullPath(path)), MessageIcon::Information);
+  return RtfExportStatus::Written;
+}
+
+bool CanExportResultRtf(const CTedDoc& doc, const CSortedKeyList& keys, RtfResultSource source,
+                        IUiServices& ui) {
+  const std::string_view refusal = source == RtfResultSource::Fulltext
+                                       ? "Soubor nemá jméno, nejprve je nutno jej uložit."
+                                       : "Soubor nemá jméno, nejprve je nutno jej Uložit jako.";
+  if (!HasFileName(doc, refusal, ui)) return false;
+  if (keys.IsEmpty()) {
+    ui.MessageBox("Výběr je prázdný");
+    return false;
+  }
+  return true;
+}
+
+RtfExportStatus ExportResultRtf(const CTedDoc& doc, const CSortedKeyList& keys, ERtfResultArea area,
+                                const std::string& path, std::string_view baseFace, IUiServices& ui) {
+  CRtfAssembly out(baseFace);
+  std::optional<int> written;
+  {
+    CWaitCursor wait(ui);
+    written = AssembleResultExport(doc, keys, area, out, ui);
+  }
+  if (!written || !WriteExportFile(doc, path, out.Rtf(), ui)) return RtfExportStatus::Failed;
+  ui.MessageBox(ResultExportCountText(*written, ExportFullPath(path)), MessageIcon::Information);
+  return RtfExportStatus::Written;
+}
+
+}  // namespace orv

@@ -1,0 +1,167 @@
+#include "ui/ExportCommands.h"
+
+#include <QCoreApplication>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QProgressDialog>
+#include <filesystem>
+#include <optional>
+
+#include "core/UiServices.h"
+#include "document/TedDoc.h"
+#include "export/PdfExport.h"
+#include "export/PrintLayout.h"
+#include "export/RtfAssembly.h"
+#include "export/RtfExport.h"
+#include "ui/RtfExportDialog.h"
+
+namespace orv {
+namespace {
+
+// The calendar's name with the export's extension, in the calendar's folder.
+std::string SuggestedName(const CTedDoc& doc, const char* extension) {
+  std::filesystem::path path(doc.GetPathName());
+  return path.replace_extension(extension).string();
+}
+
+// A name typed without an extension gets the export's.
+std::string WithExtension(std::string path, const char* extension) {
+  if (std::filesystem::path(path).extension().empty()) path += extension;
+  return path;
+}
+
+// Keeps the modified flag as it was when the command started.
+class CModifiedFlagKeeper {
+ public:
+  explicit CModifiedFlagKeeper(CTedDoc& doc) : m_Doc(doc), m_WasModified(doc.IsModified()) {}
+  ~CModifiedFlagKeeper() {
+    if (!m_WasModified) m_Doc.SetModifiedFlag(false);
+  }
+  CModifiedFlagKeeper(const CModifiedFlagKeeper&) = delete;
+  CModifiedFlagKeeper& operator=(const CModifiedFlagKeeper&) = delete;
+
+ private:
+  CTedDoc& m_Doc;
+  bool m_WasModified;
+};
+
+// A progress dialog that shows itself when a walk takes longer than a moment.
+class CExportProgress {
+ public:
+  CExportProgress(QWidget* parent, const QString& title) : m_Dialog(parent) {
+    m_Dialog.setWindowTitle(title);
+    m_Dialog.setCancelButtonText(QStringLiteral("Storno"));
+    m_Dialog.setWindowModality(Qt::WindowModal);
+    m_Dialog.setMinimumDuration(500);
+    m_Dialog.setAutoReset(false);
+  }
+  ExportProgress Callback() {
+    return [this](int done, int total) {
+      m_Dialog.setMaximum(total);
+      m_Dialog.setLabelText(QStringLiteral("Exportováno dnů: %1 z %2").arg(done).arg(total));
+      m_Dialog.setValue(done);
+      QCoreApplication::processEvents();
+      return !m_Dialog.wasCanceled();
+    };
+  }
+
+ private:
+  QProgressDialog m_Dialog;
+};
+
+// The period dialog and the assembled content for print and preview; false when there is nothing
+// to print or the user cancelled.
+bool AssembleForPrint(const SExportContext& context, std::string_view title, CRtfAssembly& out) {
+  if (context.doc.m_DataTxt.empty() && context.doc.m_DataMesice.empty()) {
+    context.ui.MessageBox("Kalendář je prázdný");
+    return false;
+  }
+  CModifiedFlagKeeper keeper(context.doc);
+  if (context.storeEditors) context.storeEditors();
+  const auto choice = AskExportChoice(context.parent, context.doc, context.ui, {title, "Tisknout :", false});
+  if (!choice) return false;
+  CExportProgress progress(context.parent,
+                           QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
+  CWaitCursor wait(context.ui);
+  return !AssembleCalendarExport(context.doc, *choice, out, progress.Callback()).cancelled;
+}
+
+// A4 with margins unless the user picks otherwise in the print dialog.
+void SetUpPrinter(QPrinter& printer) {
+  printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                    QMarginsF(20, 15, 20, 15), QPageLayout::Millimeter));
+}
+
+struct SExportRequest {
+  std::string path;
+  SRtfExportChoice choice;
+};
+
+// The refusals, the file chooser, the editors stored, the period dialog.
+std::optional<SExportRequest> AskFileAndPeriod(const SExportContext& context, std::string_view chooserTitle,
+                                               std::string_view filter, const char* extension,
+                                               const SExportDialogTexts& texts) {
+  if (!CanExportRtf(context.doc, context.ui)) return std::nullopt;
+  const auto path = context.ui.ChooseFileToSave(chooserTitle, filter, SuggestedName(context.doc, extension));
+  if (!path) return std::nullopt;
+  if (context.storeEditors) context.storeEditors();
+  const auto choice = AskExportChoice(context.parent, context.doc, context.ui, texts);
+  if (!choice) return std::nullopt;
+  return SExportRequest{WithExtension(*path, extension), *choice};
+}
+
+}  // namespace
+
+void RunRtfExport(const SExportContext& context) {
+  CModifiedFlagKeeper keeper(context.doc);
+  const auto request = AskFileAndPeriod(context, kRtfChooserTitle, kRtfChooserFilter, ".rtf", {});
+  if (!request) return;
+  CExportProgress progress(context.parent, QStringLiteral("Export do rtf"));
+  ExportRtf(context.doc, request->path, request->choice, context.baseFace, context.ui, progress.Callback());
+}
+
+void RunPdfExport(const SExportContext& context) {
+  CModifiedFlagKeeper keeper(context.doc);
+  const auto request = AskFileAndPeriod(context, kPdfChooserTitle, kPdfChooserFilter, ".pdf",
+                                        {"Export do PDF", "Do souboru PDF zařadit :", false});
+  if (!request) return;
+  CExportProgress progress(context.parent, QStringLiteral("Export do PDF"));
+  ExportPdf(context.doc, request->path, request->choice, context.baseFace, context.ui, progress.Callback());
+}
+
+void RunPrint(const SExportContext& context) {
+  CRtfAssembly out(context.baseFace);
+  if (AssembleForPrint(context, "Tisk", out))
+    PrintContent(context.parent, out.Content(), QString::fromStdString(context.doc.GetTitle()), context.ui);
+}
+
+void RunPrintPreview(const SExportContext& context) {
+  CRtfAssembly out(context.baseFace);
+  if (AssembleForPrint(context, "Náhled tisku", out))
+    PreviewContent(context.parent, out.Content(), QString::fromStdString(context.doc.GetTitle()));
+}
+
+void PrintContent(QWidget* parent, const RichContent& content, const QString& footerName, IUiServices& ui) {
+  QPrinter printer(QPrinter::HighResolution);
+  SetUpPrinter(printer);
+  QPrintDialog dialog(&printer, parent);
+  dialog.setWindowTitle(QStringLiteral("Tisk"));
+  if (dialog.exec() != QDialog::Accepted) return;
+  CWaitCursor wait(ui);
+  if (PrintExportContent(content, printer, footerName) == 0) ui.MessageBox("Tisk se nepodařilo spustit.");
+}
+
+void PreviewContent(QWidget* parent, const RichContent& content, const QString& footerName) {
+  QPrinter printer(QPrinter::HighResolution);
+  SetUpPrinter(printer);
+  QPrintPreviewDialog preview(&printer, parent);
+  preview.setWindowTitle(QStringLiteral("Náhled tisku"));
+  QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                   [&](QPrinter* target) { PrintExportContent(content, *target, footerName); });
+  preview.exec();
+}
+
+}  // namespace orv

@@ -1,0 +1,240 @@
+// The export commands driven through the real main window: the menu key, the file chooser, the
+// period dialog with its defaults and OK, and the file read back.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDialog>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+#include <fstream>
+#include <functional>
+#include <sstream>
+
+#include "FakeUiServices.h"
+#include "app/CalendarWindow.h"
+#include "app/CommandIds.h"
+#include "app/MainFrame.h"
+#include "app/RecentFileList.h"
+#include "document/TedDoc.h"
+#include "richtext/RtfReader.h"
+#include "ui/CalendarView.h"
+#include "ui/RichTextView.h"
+
+namespace orv {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+class ExportWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
+    QCoreApplication::setApplicationName(QStringLiteral("Orvella 2 test"));
+    QSettings().clear();
+    recent = std::make_unique<CRecentFileList>();
+    ASSERT_TRUE(doc.OnNewDocument());
+    window = std::make_unique<CCalendarWindow>(
+        doc, ui, *recent, QString(), [](const std::string&) { return SaveAnswer::No; },
+        [] {
+          return Date{2005, 3, 15};
+        });
+    window->Frame().SetBaseFont("DejaVu Sans");
+    window->Start();
+    window->Frame().show();
+    window->Frame().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window->Frame()));
+    ui.Clear();
+  }
+  void TearDown() override {
+    window.reset();
+    QSettings().clear();
+  }
+
+  static void Key(int key, Qt::KeyboardModifiers modifiers = {}) {
+    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
+  }
+  static void Type(QWidget* widget, const QString& text) {
+    for (const QChar ch : text) {
+      QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+      QApplication::sendEvent(widget, &press);
+      QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+      QApplication::sendEvent(widget, &release);
+    }
+  }
+  static Lines Paragraphs(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    Lines lines;
+    for (const RichParagraph& p : ReadRtf(bytes.str()).paragraphs) {
+      std::u16string text;
+      for (const RichRun& run : p.runs) text += run.text;
+      lines.push_back(QString::fromStdU16String(text).toStdString());
+    }
+    return lines;
+  }
+
+  // A calendar with notes, a day commentary and a month commentary, saved under `name`.
+  std::string SavedCalendar(const QTemporaryDir& dir, const QString& name) {
+    const std::string path = dir.filePath(name).toStdString();
+    Key(Qt::Key_F2);
+    Type(window->View().NoteField(), QStringLiteral("Narozeniny Aničky"));
+    Key(Qt::Key_W, Qt::ControlModifier);
+    Type(window->Frame().DayEditor(), QStringLiteral("Dort a svíčky"));
+    Key(Qt::Key_W, Qt::AltModifier);
+    Type(window->Frame().MonthEditor(), QStringLiteral("Jaro"));
+    ui.fileAnswers.push_back(path);
+    window->Frame().Action(cmd::FileSaveAs)->trigger();
+    EXPECT_FALSE(doc.IsModified());
+    window->View().FocusTable();
+    ui.Clear();
+    return path;
+  }
+  // Presses a button of the modal dialog that is open when the event loop next runs.
+  static void PressInNextDialog(const QString& button, const std::function<void(QWidget*)>& inspect = {}) {
+    QTimer::singleShot(0, [=] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      ASSERT_NE(dialog, nullptr);
+      if (inspect) inspect(dialog);
+      for (QPushButton* b : dialog->findChildren<QPushButton*>())
+        if (b->text() == button) return b->click();
+      ADD_FAILURE() << "no button " << button.toStdString();
+    });
+  }
+
+  // Print and preview dialogs open after the content is assembled: polled for until one is there.
+  template <typename Dialog>
+  static void WhenOpens(std::function<void(Dialog*)> then, int triesLeft = 250) {
+    QTimer::singleShot(20, [then = std::move(then), triesLeft]() mutable {
+      if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) return then(dialog);
+      if (triesLeft > 0) return WhenOpens<Dialog>(std::move(then), triesLeft - 1);
+      ADD_FAILURE() << "no dialog";
+    });
+  }
+
+  test::FakeUiServices ui;
+  CTedDoc doc{ui};
+  std::unique_ptr<CRecentFileList> recent;
+  std::unique_ptr<CCalendarWindow> window;
+};
+
+TEST_F(ExportWindowTest, AltEExportsASavedCalendarWithTheDialogsDefaults) {
+  QTemporaryDir dir;
+  SavedCalendar(dir, QStringLiteral("deník.orv"));
+  const std::string out = dir.filePath(QStringLiteral("export")).toStdString();  // ".rtf" is added
+  bool sawDialog = false;
+  PressInNextDialog(QStringLiteral("OK"), [&](QWidget* dialog) {
+    sawDialog = true;
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Export do rtf"));
+    for (QRadioButton* radio : dialog->findChildren<QRadioButton*>())
+      EXPECT_EQ(radio->isChecked(), radio->text() == QStringLiteral("Celý kalendář"));
+    for (QCheckBox* box : dialog->findChildren<QCheckBox*>())
+      EXPECT_TRUE(box->isChecked()) << box->text().toStdString();
+    EXPECT_EQ(dialog->findChild<QDateEdit*>(QStringLiteral("ExportFrom"))->date(), QDate(2000, 1, 1));
+    EXPECT_EQ(dialog->findChild<QDateEdit*>(QStringLiteral("ExportTo"))->date(), QDate(2020, 12, 31));
+    for (QComboBox* list : dialog->findChildren<QComboBox*>()) {
+      EXPECT_TRUE(list->currentText().isEmpty());
+      EXPECT_GE(list->findText(QStringLiteral("Hlavička1")), 1);
+    }
+  });
+  ui.fileAnswers.push_back(out);
+  Key(Qt::Key_E, Qt::AltModifier);
+  EXPECT_TRUE(sawDialog);
+
+  EXPECT_EQ(Paragraphs(out + ".rtf"),
+            (Lines{"Březen   2005", "Jaro", "", "15.03.2005\tÚt", "Narozeniny Aničky", "Dort a svíčky", ""}));
+  ASSERT_EQ(ui.events.size(), 2u);
+  EXPECT_EQ(ui.events[0].kind, test::FakeUiServices::Kind::SaveChooser);
+  EXPECT_EQ(ui.events[0].text, "Exportovat do souboru rtf");
+  EXPECT_EQ(ui.events[1].text, "Počet exportovaných položek: 2\n\rSoubor: " + out + ".rtf ");
+  EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(ExportWindowTest, PdfExportAndPrintPreviewShowTheSameContentOnPages) {
+  QTemporaryDir dir;
+  SavedCalendar(dir, QStringLiteral("deník.orv"));
+  const std::string out = dir.filePath(QStringLiteral("deník.pdf")).toStdString();
+  PressInNextDialog(QStringLiteral("OK"), [](QWidget* dialog) {
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Export do PDF"));
+  });
+  ui.fileAnswers.push_back(out);
+  window->Frame().Action(cmd::ExportPdf)->trigger();
+  std::ifstream pdf(out, std::ios::binary);
+  std::string head(4, '\0');
+  pdf.read(head.data(), 4);
+  EXPECT_EQ(head, "%PDF");
+  EXPECT_EQ(ui.Messages(),
+            std::vector<std::string>{"Počet exportovaných položek: 2\n\rSoubor: " + out + " "});
+
+  int previewPages = 0;
+  QTimer::singleShot(0, [&] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Náhled tisku"));
+    for (QPushButton* b : dialog->findChildren<QPushButton*>())
+      if (b->text() == QStringLiteral("OK")) b->click();
+    WhenOpens<QPrintPreviewDialog>([&](QPrintPreviewDialog* preview) {
+      auto* pages = preview->findChild<QPrintPreviewWidget*>();
+      ASSERT_NE(pages, nullptr);
+      pages->updatePreview();
+      previewPages = pages->pageCount();
+      preview->reject();
+    });
+  });
+  window->Frame().Action(cmd::FilePrintPreview)->trigger();
+  EXPECT_EQ(previewPages, 1);
+  EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(ExportWindowTest, CtrlPPrintsTheChosenPeriod) {
+  QTemporaryDir dir;
+  SavedCalendar(dir, QStringLiteral("deník.orv"));
+  const QString printed = dir.filePath(QStringLiteral("tisk.pdf"));
+  bool sawPrintDialog = false;
+  PressInNextDialog(QStringLiteral("OK"), [&](QWidget* dialog) {
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Tisk"));
+    WhenOpens<QPrintDialog>([&](QPrintDialog* print) {
+      sawPrintDialog = true;
+      // The printer of the test machine is a file.
+      print->printer()->setOutputFormat(QPrinter::PdfFormat);
+      print->printer()->setOutputFileName(printed);
+      print->done(QDialog::Accepted);
+    });
+  });
+  Key(Qt::Key_P, Qt::ControlModifier);
+  EXPECT_TRUE(sawPrintDialog);
+  QFile file(printed);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(file.read(4) == "%PDF");
+  EXPECT_TRUE(ui.Messages().empty());
+  EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(ExportWindowTest, ExportIsRefusedWhileTheNoteIsEdited) {
+  Key(Qt::Key_F2);
+  Type(window->View().NoteField(), QStringLiteral("Rozepsáno"));
+  window->Frame().Action(cmd::ExportRtf)->trigger();
+  EXPECT_EQ(ui.Messages(),
+            std::vector<std::string>{"Před otevřením dialogu \"Export do rtf\" je nejprve\r\n\r\n"
+                                     "nutno ukončit editování poznámky !"});
+}
+
+}  // namespace
+}  // namespace orv
