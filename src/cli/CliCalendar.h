@@ -23,6 +23,7 @@ class CCountingUi : public CForwardingUiServices {
   void MessageDialog(std::string_view text) override;
   void MessageBox(std::string_view text, MessageIcon icon) override;
   bool AskYesNo(std::string_view text) override;
+  bool AskYesNoDefaultNo(std::string_view text) override;
 
  private:
   int m_Shown = 0;
