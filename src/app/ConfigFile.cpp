@@ -1,19 +1,21 @@
 #include "app/ConfigFile.h"
 
+#include <unistd.h>
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <cstdint>
 
 #include "core/Cp1250.h"
+#include "core/RegularFile.h"
+#include "document/AtomicFile.h"
 
 namespace orv {
 namespace {
 
 // No face name comes near this; a larger file is not a configuration file.
-constexpr qint64 kMaxConfigBytes = 64 * 1024;
+constexpr std::size_t kMaxConfigBytes = 64 * 1024;
 
 class CByteReader {
  public:
@@ -103,23 +105,21 @@ std::string ConfigFilePath(const std::string& programDir) {
   return QDir(own).filePath(name).toStdString();
 }
 
+// A FIFO or a device in the file's place is not waited on, nor read: it is no configuration.
 std::optional<std::string> ReadConfigFile(const std::string& path) {
-  QFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  const QByteArray bytes = file.read(kMaxConfigBytes + 1);
-  if (bytes.size() > kMaxConfigBytes) return std::nullopt;
-  return DecodeConfigString(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  const SRegularFile file = OpenRegularFile(path);
+  if (file.fd < 0) return std::nullopt;
+  std::string bytes(kMaxConfigBytes + 1, '\0');
+  int error = 0;
+  bytes.resize(ReadFully(file.fd, bytes.data(), bytes.size(), error));
+  ::close(file.fd);
+  if (error != 0 || bytes.size() > kMaxConfigBytes) return std::nullopt;
+  return DecodeConfigString(bytes);
 }
 
+// Written atomically, and only over a regular file: a link or a device in its place is left alone.
 bool WriteConfigFile(const std::string& path, std::string_view face) {
-  QSaveFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  const std::string bytes = EncodeConfigString(face);
-  if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+  return WriteFileKeepingIdentity(path, EncodeConfigString(face), {.followLinks = false}).failure.empty();
 }
 
 }  // namespace orv

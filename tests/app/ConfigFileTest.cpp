@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <string>
@@ -66,6 +69,36 @@ TEST(ConfigFile, WrittenFileHoldsExactlyTheString) {
   EXPECT_EQ(file.readAll().toStdString(), "\x0FTimes New Roman"s);
   EXPECT_EQ(ReadConfigFile(path), "Times New Roman");
   EXPECT_FALSE(WriteConfigFile(dir.filePath(QStringLiteral("missing/Orvinek.cfg")).toStdString(), "Arial"));
+}
+
+// What stands in the file's place and is not a regular file is neither waited on, read, nor replaced;
+// the writer leaves a link and the file it points to alone.
+TEST(ConfigFile, OnlyRegularFilesAreReadAndReplaced) {
+  QTemporaryDir dir;
+  const std::string fifo = dir.filePath(QStringLiteral("fifo.cfg")).toStdString();
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+  const std::string target = dir.filePath(QStringLiteral("target.cfg")).toStdString();
+  ASSERT_TRUE(WriteConfigFile(target, "Zapf"));
+  const std::string link = dir.filePath(QStringLiteral("link.cfg")).toStdString();
+  ASSERT_EQ(::symlink(target.c_str(), link.c_str()), 0);
+
+  EXPECT_EQ(ReadConfigFile(fifo), std::nullopt);
+  EXPECT_EQ(ReadConfigFile("/dev/zero"), std::nullopt);
+  EXPECT_EQ(ReadConfigFile(link), "Zapf");
+  for (const std::string& path : {fifo, link}) EXPECT_FALSE(WriteConfigFile(path, "Arial")) << path;
+  EXPECT_TRUE(QFileInfo(QString::fromStdString(fifo)).exists());
+  EXPECT_EQ(QFileInfo(QString::fromStdString(link)).symLinkTarget().toStdString(), target);
+  EXPECT_EQ(ReadConfigFile(target), "Zapf");
+  EXPECT_EQ(QDir(dir.path())
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System)
+                .size(),
+            3);
+
+  test::FakeUiServices ui;
+  EXPECT_EQ(
+      SetUpBaseFont(fifo, {"Verdana"}, ui, [](const std::vector<std::string>&) { return std::string(); }),
+      "Verdana");
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>{"fcon nelze otevřít !"});
 }
 
 TEST(ConfigFile, BesideTheProgramUnlessItCannotBeWritten) {
