@@ -1,9 +1,13 @@
 #include "app/ConfigFile.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 #include <QStandardPaths>
 #include <cstdint>
 
@@ -106,6 +110,17 @@ std::string ConfigFilePath(const std::string& programDir) {
 }
 
 // A FIFO or a device in the file's place is not waited on, nor read: it is no configuration.
+std::string GuardSettingsFile(const QString& fallback) {
+  const QString path = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' +
+                       QCoreApplication::organizationName() + u'/' + QCoreApplication::applicationName() +
+                       QStringLiteral(".conf");
+  struct stat st {};
+  if (::stat(QFile::encodeName(path).constData(), &st) != 0 || S_ISREG(st.st_mode)) return {};
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, fallback);
+  return "Soubor nastavení " + path.toStdString() +
+         " není obyčejný soubor; nastavení programu se tentokrát nenačte ani neuloží.";
+}
+
 std::optional<std::string> ReadConfigFile(const std::string& path) {
   const SRegularFile file = OpenRegularFile(path);
   if (file.fd < 0) return std::nullopt;

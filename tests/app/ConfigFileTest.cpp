@@ -2,9 +2,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <string>
@@ -99,6 +101,34 @@ TEST(ConfigFile, OnlyRegularFilesAreReadAndReplaced) {
       SetUpBaseFont(fifo, {"Verdana"}, ui, [](const std::vector<std::string>&) { return std::string(); }),
       "Verdana");
   EXPECT_EQ(ui.Messages(), std::vector<std::string>{"fcon nelze otevřít !"});
+}
+
+// Qt would wait forever on a FIFO in the settings file's place: the settings of that run are kept
+// aside and the FIFO is left as it is.
+TEST(ConfigFile, SettingsFileThatIsNotRegularIsNeitherReadNorReplaced) {
+  QStandardPaths::setTestModeEnabled(true);
+  QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
+  QCoreApplication::setApplicationName(QStringLiteral("Orvella 2 guard test"));
+  const QString configDir = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+  const QString folder = configDir + QStringLiteral("/Local AppWizard-Generated Applications");
+  const QString path = folder + QStringLiteral("/Orvella 2 guard test.conf");
+  ASSERT_TRUE(QDir().mkpath(folder));
+  QFile::remove(path);
+  ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+
+  QTemporaryDir fallback;
+  EXPECT_EQ(GuardSettingsFile(fallback.path()),
+            "Soubor nastavení " + path.toStdString() +
+                " není obyčejný soubor; nastavení programu se tentokrát nenačte ani neuloží.");
+  {
+    QSettings settings;
+    settings.setValue(QStringLiteral("MainBarState"), 1);
+    settings.sync();
+  }
+  EXPECT_TRUE(QFileInfo(path).exists() && !QFileInfo(path).isFile());
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configDir);
+  QFile::remove(path);
+  EXPECT_EQ(GuardSettingsFile(fallback.path()), "");
 }
 
 TEST(ConfigFile, BesideTheProgramUnlessItCannotBeWritten) {
