@@ -5,8 +5,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 #include "CalendarBuilder.h"
@@ -57,6 +59,7 @@ class TedDocFile : public ::testing::Test {
     char statePattern[] = "/tmp/orv-state-XXXXXX";
     state = ::mkdtemp(statePattern);
     fs::permissions(state, fs::perms::all | fs::perms::sticky_bit);
+    if (const char* before = std::getenv("XDG_STATE_HOME")) stateBefore = before;
     ::setenv("XDG_STATE_HOME", state.c_str(), 1);
     fs::permissions(dir, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
                              fs::perms::others_read | fs::perms::others_exec);
@@ -67,6 +70,10 @@ class TedDocFile : public ::testing::Test {
     fs::permissions(dir, fs::perms::owner_all);
     fs::remove_all(dir);
     fs::remove_all(state);
+    if (stateBefore)
+      ::setenv("XDG_STATE_HOME", stateBefore->c_str(), 1);
+    else
+      ::unsetenv("XDG_STATE_HOME");
   }
   // A calendar file with every kind of record, written by the program.
   std::string Calendar(const std::string& password = {}) {
@@ -83,6 +90,7 @@ class TedDocFile : public ::testing::Test {
 
   fs::path dir;
   fs::path state;
+  std::optional<std::string> stateBefore;
   test::FakeUiServices ui;
   CTedDoc doc{ui};
 };
