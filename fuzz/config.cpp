@@ -10,7 +10,8 @@
 #include "app/ConfigFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::optional<std::string> face = orv::DecodeConfigString({reinterpret_cast<const char*>(data), size});
+  const std::optional<std::string> face =
+      orv::DecodeConfigString({reinterpret_cast<const char*>(data), size});
   if (!face) return 0;
   if (orv::DecodeConfigString(orv::EncodeConfigString(*face)) != face) __builtin_trap();
   return 0;

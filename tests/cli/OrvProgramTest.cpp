@@ -104,8 +104,8 @@ TEST_F(OrvProgram, ConcurrentNotesAreBothKept) {
   const std::string orv = Quoted(BinaryDir() / "src/orv");
   for (int trial = 0; trial < 20; ++trial) {
     const std::string day = std::to_string(10 + trial % 18);
-    const ProcessRun both = Shell(orv + " note " + calendar + " 2005-03-" + day + " první & " + orv + " note " +
-                                  calendar + " 2005-04-" + day + " druhá & wait");
+    const ProcessRun both = Shell(orv + " note " + calendar + " 2005-03-" + day + " první & " + orv +
+                                  " note " + calendar + " 2005-04-" + day + " druhá & wait");
     ASSERT_EQ(both.output, "") << "trial " << trial;
     EXPECT_EQ(Orv("note " + calendar + " 2005-03-" + day).output, "první\n") << "trial " << trial;
     EXPECT_EQ(Orv("note " + calendar + " 2005-04-" + day).output, "druhá\n") << "trial " << trial;
