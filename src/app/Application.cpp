@@ -14,9 +14,12 @@
 #include "app/BaseFont.h"
 #include "app/CalendarWindow.h"
 #include "app/ConfigFile.h"
+#include "app/CrashRecovery.h"
 #include "app/MainFrame.h"
 #include "app/RecentFileList.h"
 #include "app/SingleInstance.h"
+#include "app/TerminationSignals.h"
+#include "document/RecoveryStore.h"
 #include "document/TedDoc.h"
 #include "ui/BaseFontDialog.h"
 #include "ui/QtText.h"
@@ -110,9 +113,13 @@ int RunOrvella(int argc, char** argv) {
   frame.SetBaseFont(*baseFont);
 
   window.Start();
+  CRecoveryStore recovery(CRecoveryStore::DefaultFolder());
+  window.KeepRecoveryCopies(recovery, RecoveryInterval());
+  CTerminationSignals terminationSignals([&window] { window.WriteRecoveryCopy(); });
   CFirstPaintProbe probe(clock);
   if (qEnvironmentVariableIntValue("ORV_QUIT_AFTER_SHOW") == 1) frame.installEventFilter(&probe);
   frame.show();
+  window.OfferRecovery();
   return app.exec();
 }
 

@@ -1,16 +1,23 @@
 #include "app/CalendarWindow.h"
 
+#include <unistd.h>
+
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPointer>
+#include <QStatusBar>
 #include <QToolBar>
 #include <algorithm>
 
+#include "app/AppendToCalendar.h"
 #include "app/BaseFont.h"
+#include "app/CalendarDialogCommands.h"
 #include "app/CommandIds.h"
+#include "app/CrashRecovery.h"
 #include "app/MainFrame.h"
 #include "app/RecentFileList.h"
 #include "core/UiServices.h"
+#include "document/RecoveryStore.h"
 #include "document/TedDoc.h"
 #include "editor/CommentaryEditor.h"
 #include "names/NamesDatabase.h"
@@ -105,6 +112,7 @@ CCalendarWindow::CCalendarWindow(CTedDoc& doc, IUiServices& ui, CRecentFileList&
   m_Model = std::make_unique<CCalendarViewModel>(doc, *m_Panes, std::move(today));
   m_View->Attach(*m_Model);
   m_View->SetOnNoteEdited([&doc] { doc.SetModifiedFlag(true); });
+  m_View->SetOnNoteRefused([this](const QString& message) { m_Frame->statusBar()->showMessage(message); });
   m_View->SetOnMoved([this] { m_Frame->UpdateCommandUI(); });
   std::vector<QAction*> contextMenu;
   for (int id : kContextMenu) contextMenu.push_back(id == 0 ? nullptr : m_Frame->Action(id));
@@ -112,29 +120,44 @@ CCalendarWindow::CCalendarWindow(CTedDoc& doc, IUiServices& ui, CRecentFileList&
 
   AddCalendarHandlers();
   AddFocusHandlers();
+  AddCalendarDialogCommands({doc, ui, *m_Frame, *m_View, *m_Model, *m_Panes});
   m_Frame->SetViewState([this](SFrameState& state) { DescribeView(state); });
 
-  m_Commands.SetOnReplaced([this] { Start(); });
-  m_Commands.SetOnChanged([this] { ShowDocumentState(); });
-  m_Doc.SetBeforeSave([this] {
-    m_Model->CommitDay();
-    m_View->Refresh();
+  m_Commands.SetOnReplaced([this] {
+    if (m_Recovery) m_Recovery->Store().Discard();
+    Start();
   });
+  m_Commands.SetOnChanged([this] { ShowDocumentState(); });
+  m_Commands.SetOnSaved([this](const std::string& path) {
+    if (m_Recovery) m_Recovery->Store().Saved(path);
+  });
+  m_Doc.SetBeforeSave([this] { StoreOpenTexts(); });
   m_Doc.AddModifiedObserver([frame = QPointer<CMainFrame>(m_Frame.get())](bool modified) {
     if (frame) frame->setWindowModified(modified);
   });
   m_Frame->SetHandler(cmd::FileNew, [this] { m_Commands.FileNew(); });
-  m_Frame->SetHandler(cmd::FileOpen, [this] { m_Commands.FileOpen(); });
+  m_Frame->SetHandler(cmd::FileOpen, [this] {
+    if (m_Commands.FileOpen()) OfferRecovery();
+  });
   m_Frame->SetHandler(cmd::FileSave, [this] { m_Commands.FileSave(); });
   m_Frame->SetHandler(cmd::FileSaveAs, [this] { m_Commands.FileSaveAs(); });
-  m_Frame->SetOpenFile([this](const QString& path) { m_Commands.OpenFile(path.toStdString()); });
-  m_Frame->SetCanClose([this] { return m_Commands.SaveModified(); });
+  m_Frame->SetHandler(cmd::FileAppend, [this] { AppendToCalendar(*this, m_Doc, m_Ui, m_Recent); });
+  m_Frame->SetOpenFile([this](const QString& path) {
+    if (m_Commands.OpenFile(path.toStdString())) OfferRecovery();
+  });
+  // Closing without saving leaves nothing to recover.
+  m_Frame->SetCanClose([this] {
+    if (!m_Commands.SaveModified()) return false;
+    if (m_Recovery) m_Recovery->Store().Discard();
+    return true;
+  });
   ShowDocumentState();
 }
 
 // The widgets show the model's documents: they go first. The editors lose the focus on the way,
 // when there is no frame to tell any more.
 CCalendarWindow::~CCalendarWindow() {
+  m_Recovery.reset();
   m_Doc.SetBeforeSave({});
   for (CRichTextView* editor : {m_MonthEditor, m_DayEditor}) {
     editor->SetFocusHandler({});
@@ -177,6 +200,44 @@ void CCalendarWindow::Start() {
   m_View->Refresh();
   m_View->FocusTable();
   ShowDocumentState();
+}
+
+void CCalendarWindow::StoreOpenTexts() {
+  m_Model->CommitDay();
+  m_View->Refresh();
+}
+
+void CCalendarWindow::KeepRecoveryCopies(CRecoveryStore& store, int intervalMs) {
+  m_Recovery = std::make_unique<CCrashRecovery>(
+      m_Doc, store, [this] { StoreOpenTexts(); }, intervalMs);
+  m_Recovery->SetOnFailure([this](const QString& message) { m_Frame->statusBar()->showMessage(message); });
+}
+
+void CCalendarWindow::WriteRecoveryCopy() {
+  if (m_Recovery) m_Recovery->WriteNow();
+}
+
+void CCalendarWindow::OfferRecovery() {
+  if (!m_Recovery) return;
+  CRecoveryStore& store = m_Recovery->Store();
+  const bool newCalendar = m_Doc.GetPathName().empty() && !m_Doc.IsModified();
+  const std::string key = CRecoveryStore::CalendarKey(m_Doc.GetPathName());
+  const std::vector<SRecoveryCopy> pending = store.Pending();
+  const auto copy = std::find_if(pending.begin(), pending.end(), [&](const SRecoveryCopy& c) {
+    return newCalendar || c.calendarPath == key;
+  });
+  if (copy == pending.end()) return;
+  const std::string name = copy->calendarPath.empty() ? m_Doc.GetTitle() : copy->calendarPath;
+  if (!m_Ui.AskYesNo("Kalendář " + name + " nebyl při posledním ukončení uložen. Obnovit neuložené změny?"))
+    return;
+  // A copy of a named calendar comes into that calendar, opened as usual (its password, its
+  // read-only state); one whose file is gone keeps the path to be saved under.
+  if (newCalendar && !copy->calendarPath.empty() && ::access(copy->calendarPath.c_str(), F_OK) == 0 &&
+      !m_Commands.OpenFile(copy->calendarPath))
+    return;
+  if (!store.Restore(m_Doc, *copy)) return;
+  Start();
+  m_Doc.SetModifiedFlag(true);
 }
 
 void CCalendarWindow::ShowDocumentState() {

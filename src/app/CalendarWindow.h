@@ -9,8 +9,9 @@
 //   doc.OnOpenDocument(path);  window.Start();  window.Frame().show();
 //
 // New and opened calendars start again by themselves; every save first stores the texts of the
-// selected day and the displayed month. The editors write their status texts into the frame's panes
-// 1 and 5, and are set up for every calendar in the frame's base font (CMainFrame::SetBaseFont).
+// selected day and the displayed month, and so does every recovery copy (KeepRecoveryCopies). The editors
+// write their status texts into the frame's panes 1 and 5, and are set up for every calendar in the frame's
+// base font (CMainFrame::SetBaseFont).
 
 #include <QString>
 #include <functional>
@@ -24,6 +25,8 @@
 namespace orv {
 
 class CCalendarPanesBinding;
+class CCrashRecovery;
+class CRecoveryStore;
 class CCalendarViewModel;
 class CMainFrame;
 class CRecentFileList;
@@ -50,6 +53,15 @@ class CCalendarWindow {
   // table focused, writable, every switch on, not modified.
   void Start();
 
+  // Keeps recovery copies of unsaved changes in `store` every `intervalMs` (the store outlives the
+  // window); saves and discards remove them.
+  void KeepRecoveryCopies(CRecoveryStore& store, int intervalMs);
+  // Writes the recovery copy at once, when there are unsaved changes (the program is being ended).
+  void WriteRecoveryCopy();
+  // "Kalendář %s nebyl při posledním ukončení uložen. Obnovit neuložené změny?" for the copy of the
+  // open calendar, or with a new calendar for the newest copy left; "Ano" shows its content, modified.
+  void OfferRecovery();
+
  private:
   void BindEditor(CRichTextView& editor);
   // The editors' first set-up for the calendar, then the style lists of the formatting toolbar.
@@ -63,6 +75,7 @@ class CCalendarWindow {
   bool NoteHeld() const;
   void DescribeView(SFrameState& state) const;
   void ShowDocumentState();
+  void StoreOpenTexts();
 
   CTedDoc& m_Doc;
   IUiServices& m_Ui;
@@ -75,6 +88,7 @@ class CCalendarWindow {
   std::unique_ptr<CCalendarPanesBinding> m_Panes;
   std::unique_ptr<CCalendarViewModel> m_Model;
   CDocumentCommands m_Commands;
+  std::unique_ptr<CCrashRecovery> m_Recovery;
 };
 
 }  // namespace orv

@@ -23,8 +23,10 @@ bool RuleAllows(CommandRule rule, const SFrameState& f) {
     case CommandRule::Writing:
       return true;
     case CommandRule::Copy:
-      // Cut and copy in view-only mode are allowed to run: the panes ignore them there.
+      // Copy in view-only mode is allowed to run: the commentaries ignore it there.
       return IsTextPane(f.focus) && f.hasSelection;
+    case CommandRule::Cut:
+      return IsTextPane(f.focus) && f.hasSelection && writable;
     case CommandRule::Paste:
       // A commentary editor answers a clipboard without text itself ("ve Schránce neni text").
       return IsTextPane(f.focus) && writable &&

@@ -52,7 +52,7 @@ constexpr SCommand kCommands[] = {
 
   Row(cmd::EditUndo, kEdit, "&Zpět\tCtrl+Z", "Ctrl+Z", "Vrátí poslední úpravu\nZpět", R::Undo),
   Sep(kEdit),
-  Row(cmd::EditCut, kEdit, "Vyjmout\tCtrl+X", "Ctrl+X", "Vyjme označený text do schránky\nVyjmout", R::Copy, false,
+  Row(cmd::EditCut, kEdit, "Vyjmout\tCtrl+X", "Ctrl+X", "Vyjme označený text do schránky\nVyjmout", R::Cut, false,
    "cut"),
   Row(cmd::EditCopy, kEdit, "Zkopírovat\tCtrl+C", "Ctrl+C", "Zkopíruje označený text do schránky\nZkopírovat",
    R::Copy, false, "copy"),

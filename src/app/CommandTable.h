@@ -17,6 +17,7 @@ enum class CommandRule {
   Always,       // enabled whenever the command is handled
   Writing,      // saving: hidden while the calendar is view only
   Copy,         // needs a selection in a text pane
+  Cut,          // needs a selection in a writable text pane
   Paste,        // needs a writable text pane and text on the clipboard
   Undo,         // needs a writable text pane that can undo
   EditorRead,   // needs a commentary editor (find)

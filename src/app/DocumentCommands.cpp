@@ -86,6 +86,7 @@ bool CDocumentCommands::FileSaveAs() {
 bool CDocumentCommands::SaveTo(const std::string& path) {
   const bool saved = m_Doc.OnSaveDocument(path);
   if (saved) m_Recent.Add(QString::fromStdString(path));
+  if (saved && m_OnSaved) m_OnSaved(path);
   Changed();
   return saved;
 }

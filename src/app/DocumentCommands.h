@@ -25,6 +25,8 @@ class CDocumentCommands {
   void SetOnChanged(std::function<void()> onChanged) { m_OnChanged = std::move(onChanged); }
   // Called when the document holds another calendar (new, or a file opened), before OnChanged.
   void SetOnReplaced(std::function<void()> onReplaced) { m_OnReplaced = std::move(onReplaced); }
+  // Called after every successful save, with the path written.
+  void SetOnSaved(std::function<void(const std::string& path)> onSaved) { m_OnSaved = std::move(onSaved); }
 
   bool FileNew();
   bool FileOpen();
@@ -48,6 +50,7 @@ class CDocumentCommands {
   AskSave m_AskSave;
   std::function<void()> m_OnChanged;
   std::function<void()> m_OnReplaced;
+  std::function<void(const std::string&)> m_OnSaved;
 };
 
 }  // namespace orv

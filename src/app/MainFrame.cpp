@@ -240,24 +240,28 @@ void CMainFrame::AddFrameHandlers() {
                                       "výklady dnů a měsíců, svátky a jmeniny, fáze Měsíce.")
                            .arg(QStringLiteral(ORV_VERSION)));
   });
-  AddTextPaneCommand(cmd::EditCut, "cut", [](CRichTextView& editor) { editor.Cut(); });
-  AddTextPaneCommand(cmd::EditCopy, "copy", [](CRichTextView& editor) { editor.Copy(); });
-  AddTextPaneCommand(cmd::EditPaste, "paste", [](CRichTextView& editor) { editor.Paste(); });
-  AddTextPaneCommand(cmd::EditUndo, "undo", [](CRichTextView& editor) {
+  AddTextPaneCommand(cmd::EditCut, "cut", true, [](CRichTextView& editor) { editor.Cut(); });
+  AddTextPaneCommand(cmd::EditCopy, "copy", false, [](CRichTextView& editor) { editor.Copy(); });
+  AddTextPaneCommand(cmd::EditPaste, "paste", true, [](CRichTextView& editor) { editor.Paste(); });
+  AddTextPaneCommand(cmd::EditUndo, "undo", true, [](CRichTextView& editor) {
+    if (editor.isReadOnly()) return;
     editor.undo();
     editor.Editor().AfterEdit();
   });
 }
 
 // The text panes (line edits and text editors alike) carry these as slots of the same names; a
-// commentary editor has its own rules for them.
-void CMainFrame::AddTextPaneCommand(int id, const char* slot, void (*editorCommand)(CRichTextView&)) {
-  SetHandler(id, [this, slot, editorCommand] {
+// commentary editor has its own rules for them. The cut, paste and undo slots of a line edit change
+// even a read-only text, so `writes` commands leave a read-only pane alone.
+void CMainFrame::AddTextPaneCommand(int id, const char* slot, bool writes,
+                                    void (*editorCommand)(CRichTextView&)) {
+  SetHandler(id, [this, slot, writes, editorCommand] {
     QWidget* pane = FocusedTextPane();
-    if (auto* editor = dynamic_cast<CRichTextView*>(pane))
+    if (auto* editor = dynamic_cast<CRichTextView*>(pane)) {
       editorCommand(*editor);
-    else if (pane)
+    } else if (pane && !(writes && pane->property("readOnly").toBool())) {
       QMetaObject::invokeMethod(pane, slot);
+    }
   });
 }
 

@@ -92,7 +92,7 @@ class CMainFrame : public QMainWindow {
   void CreateStatusBar();
   void CreateClient(const SPaneFactories& panes);
   void AddFrameHandlers();
-  void AddTextPaneCommand(int id, const char* slot, void (*editorCommand)(CRichTextView&));
+  void AddTextPaneCommand(int id, const char* slot, bool writes, void (*editorCommand)(CRichTextView&));
   void RefreshClock();
   void RefreshRecentMenu();
   FocusPane FocusedPane() const;

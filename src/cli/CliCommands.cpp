@@ -12,6 +12,7 @@ int InQtModule(const std::vector<std::string>& words, CliContext& ctx) {
 }
 
 constexpr char kCommentary[] = "commentary";
+constexpr char kAppend[] = "append";
 
 }  // namespace
 
@@ -30,6 +31,17 @@ const std::vector<CliCommand>& CliCommands() {
       {"convert", "VSTUP.orv VÝSTUP.orv", "uloží kalendář kterékoli verze jako kalendář současné verze",
        CmdConvert},
       {"password", "SOUBOR.orv [NOVÉ_HESLO]", "nastaví heslo kalendáře, bez hesla je odstraní", CmdPassword},
+      {"author",
+       "SOUBOR.orv [--title T] [--version V] [--author A] [--company C] [--date D] [--author-password HESLO] "
+       "[--new-author-password HESLO]",
+       "údaje o souboru; s volbami je změní (zamčené jen s heslem autora)", CmdAuthor},
+      {"delete", "SOUBOR.orv RRRR-MM-DD | --from RRRR-MM-DD --to RRRR-MM-DD",
+       "smaže poznámky a výklady dne nebo období (výklady měsíců zůstanou)", CmdDelete},
+      {"count", "SOUBOR.orv", "počet dnů se záznamem", CmdCount},
+      {"holiday",
+       "SOUBOR.orv add KATEGORIE MM/DD JMÉNO | remove KATEGORIE JMÉNO | rename KATEGORIE STARÉ NOVÉ",
+       "přidá, smaže nebo přejmenuje svátek (kategorie jmenne, statni, ostatni, soukrome, vyznamne)",
+       CmdHoliday},
       {"search", "SOUBOR.orv VÝRAZ [--logical] [--mask] [--whole] [--case] [--commentaries-only] [--keys]",
        "fulltextové vyhledávání ve výkladech a poznámkách; vypíše nalezené dny a měsíce", CmdSearch},
       {"find-notes", "SOUBOR.orv TEXT [--whole] [--case]", "vyhledávání v krátkých poznámkách", CmdFindNotes},
@@ -40,6 +52,12 @@ const std::vector<CliCommand>& CliCommands() {
       {"rtf2txt", "SOUBOR.rtf", "vypíše prostý text souboru RTF", CmdRtf2Txt},
       {kCommentary, "SOUBOR.orv RRRR-MM-DD [--month] [--rtf VSTUP.rtf]",
        "vypíše výklad dne (měsíce) jako RTF, nebo jej nahradí obsahem souboru RTF", InQtModule<kCommentary>},
+      {kAppend,
+       "ZDROJ.orv CÍL.orv [--from RRRR-MM-DD] [--to RRRR-MM-DD] [--overwrite-styles] [--target-password "
+       "HESLO]",
+       "připojí poznámky, výklady a styly zdrojového kalendáře k cílovému a cíl uloží (--password je heslo "
+       "zdroje)",
+       InQtModule<kAppend>},
   };
   return commands;
 }

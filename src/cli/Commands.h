@@ -19,5 +19,9 @@ int CmdFindNotes(const std::vector<std::string>& words, CliContext& ctx);
 int CmdExportTxt(const std::vector<std::string>& words, CliContext& ctx);
 int CmdMonth(const std::vector<std::string>& words, CliContext& ctx);
 int CmdRtf2Txt(const std::vector<std::string>& words, CliContext& ctx);
+int CmdHoliday(const std::vector<std::string>& words, CliContext& ctx);
+int CmdDelete(const std::vector<std::string>& words, CliContext& ctx);
+int CmdCount(const std::vector<std::string>& words, CliContext& ctx);
+int CmdAuthor(const std::vector<std::string>& words, CliContext& ctx);
 
 }  // namespace orv::cli

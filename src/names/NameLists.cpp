@@ -41,4 +41,14 @@ std::vector<CNameListEntry> ChronologicalNames(const CNamesDatabase& names, int 
   return out;
 }
 
+CTypedMatch FindTypedName(const std::vector<std::string>& names, std::string_view typed) {
+  const std::string wanted = Cp1250ToUpper(typed);
+  for (int i = 0; i < static_cast<int>(names.size()); ++i) {
+    const std::string name = Cp1250ToUpper(names[i]);
+    if (name == wanted) return {i, i};
+    if (name.size() > wanted.size() && name.starts_with(wanted)) return {-1, i};
+  }
+  return {};
+}
+
 }  // namespace orv

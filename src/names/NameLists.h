@@ -1,6 +1,7 @@
 #pragma once
 // The names database as the lists show it: an AnniversaryKey as "07. března", the name days in
-// alphabetical order with their dates, and any category in calendar order.
+// alphabetical order with their dates, any category in calendar order, and finding a name as the
+// user types it.
 
 #include <string>
 #include <string_view>
@@ -26,5 +27,15 @@ struct CNameListEntry {
 std::vector<CNameListEntry> AlphabeticalNames(const CNamesDatabase& names, int category);
 // The names of a category day by day through a leap year, within a day in the order added.
 std::vector<CNameListEntry> ChronologicalNames(const CNamesDatabase& names, int category);
+
+// Where typing in a list's edit field leads: the first name equal to the typed text is selected and
+// scrolled to the top; otherwise the first name the text is a proper prefix of is scrolled to the top
+// with nothing selected; otherwise nothing is selected. Upper-cased comparison, Windows-1250.
+struct CTypedMatch {
+  int selected = -1;  // line to select, -1 for none
+  int top = -1;       // line to scroll to the top, -1 to leave the list where it is
+  friend bool operator==(const CTypedMatch&, const CTypedMatch&) = default;
+};
+CTypedMatch FindTypedName(const std::vector<std::string>& names, std::string_view typed);
 
 }  // namespace orv

@@ -10,14 +10,6 @@
 namespace orv {
 namespace {
 
-// Names are trimmed of white space at both ends, as the edit fields deliver them.
-std::string_view Trimmed(std::string_view s) {
-  constexpr std::string_view kSpace = " \t\r\n\v\f";
-  const size_t first = s.find_first_not_of(kSpace);
-  if (first == std::string_view::npos) return {};
-  return s.substr(first, s.find_last_not_of(kSpace) - first + 1);
-}
-
 bool Holds(const std::vector<std::string>& list, std::string_view name) {
   return std::find(list.begin(), list.end(), name) != list.end();
 }
@@ -32,8 +24,16 @@ void CopyMap(const CArchiveMap<T>& source, CArchiveMap<T>& target) {
 
 }  // namespace
 
+// Names are trimmed of white space at both ends, as the edit fields deliver them.
+std::string_view TrimName(std::string_view s) {
+  constexpr std::string_view kSpace = " \t\r\n\v\f";
+  const size_t first = s.find_first_not_of(kSpace);
+  if (first == std::string_view::npos) return {};
+  return s.substr(first, s.find_last_not_of(kSpace) - first + 1);
+}
+
 bool CNamesDatabase::AddNameToDate(int category, std::string_view name, std::string_view anniversaryKey) {
-  const std::string_view trimmed = Trimmed(name);
+  const std::string_view trimmed = TrimName(name);
   if (trimmed.empty()) return false;
   CArchiveMap<CNames>& byDate = m_Slots[category].m_JmenaPodleData;
   if (CNames* names = byDate.Find(anniversaryKey)) {
@@ -45,7 +45,7 @@ bool CNamesDatabase::AddNameToDate(int category, std::string_view name, std::str
 }
 
 bool CNamesDatabase::SetDateOfName(int category, std::string_view name, std::string_view anniversaryKey) {
-  const std::string_view trimmed = Trimmed(name);
+  const std::string_view trimmed = TrimName(name);
   if (trimmed.empty()) return false;
   CArchiveMap<CComment>& byName = m_Slots[category].m_DatumPodleJmena;
   if (CComment* date = byName.Find(trimmed))
@@ -63,7 +63,7 @@ bool CNamesDatabase::AddName(int category, std::string_view name, std::string_vi
 }
 
 bool CNamesDatabase::InsToStrList(std::vector<std::string>& list, std::string_view name, bool categoryList) {
-  const std::string_view trimmed = Trimmed(name);
+  const std::string_view trimmed = TrimName(name);
   if (trimmed.empty() || Holds(list, trimmed)) return false;
   if (list.empty()) {
     list.emplace_back(trimmed);

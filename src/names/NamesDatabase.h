@@ -94,6 +94,9 @@ class CNamesDatabase {
   IUiServices* m_Ui;
 };
 
+// A name as the database files it: white space trimmed from both ends.
+std::string_view TrimName(std::string_view name);
+
 // Seeds the names database of a new calendar for the displayed year: FillBuiltinNameDays,
 // LoadKonstSabl, UpdateEasterMonday. False after a consistency failure.
 bool SeedNewCalendarNames(CNamesDatabase& names, int year);

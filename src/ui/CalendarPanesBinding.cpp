@@ -40,8 +40,7 @@ std::string CCalendarPanesBinding::GetNote() const {
 }
 
 void CCalendarPanesBinding::SetNote(std::string_view note) {
-  m_View.NoteField()->setText(FromCp1250(note));
-  m_View.NoteField()->setCursorPosition(0);
+  m_View.SetNote(FromCp1250(note));
 }
 
 bool CCalendarPanesBinding::IsNoteBeingEdited() const {

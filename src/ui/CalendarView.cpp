@@ -1,6 +1,7 @@
 #include "ui/CalendarView.h"
 
 #include <QContextMenuEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,10 +10,12 @@
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QVBoxLayout>
+#include <QValidator>
 #include <algorithm>
 
 #include "ui/QtText.h"
 #include "view/CalendarViewModel.h"
+#include "view/NoteInput.h"
 
 namespace orv {
 namespace {
@@ -81,24 +84,76 @@ class CMonthTable : public QTextEdit {
   void mouseMoveEvent(QMouseEvent* event) override { event->accept(); }
   void mouseReleaseEvent(QMouseEvent* event) override { event->accept(); }
   void contextMenuEvent(QContextMenuEvent* event) override { onContextMenu(event->globalPos()); }
+  // Read-only as it is, a text edit would take the text an input method commits.
+  void inputMethodEvent(QInputMethodEvent* event) override { event->ignore(); }
   void focusInEvent(QFocusEvent* event) override {
     QTextEdit::focusInEvent(event);
     if (event->reason() != Qt::PopupFocusReason) onFocus();
   }
 };
 
+// Keys that would change the text: a read-only field takes them from the window's shortcuts and
+// drops them.
+bool WritesText(const QKeyEvent& event) {
+  const Qt::KeyboardModifiers mods = event.modifiers() & ~Qt::KeypadModifier;
+  return event.matches(QKeySequence::Cut) || event.matches(QKeySequence::Paste) ||
+         event.matches(QKeySequence::Undo) || event.matches(QKeySequence::Redo) ||
+         (mods == Qt::ShiftModifier && (event.key() == Qt::Key_Delete || event.key() == Qt::Key_Insert));
+}
+
+// The note's input rule on every change the user makes (typed, pasted, dropped, from an input
+// method): a refused change is undone by the field itself, and `onRefused` says why.
+class CNoteValidator : public QValidator {
+ public:
+  std::function<void(const QString& message)> onRefused;
+
+  explicit CNoteValidator(QObject* parent) : QValidator(parent) {}
+  State validate(QString& text, int& pos) const override {
+    const SNoteInput input = CleanNoteInput(text, pos);
+    if (!input.refused.isEmpty()) {
+      if (onRefused) onRefused(RefusedNoteCharacters(input.refused));
+      return Invalid;
+    }
+    if (input.changed) {
+      text = input.text;
+      pos = input.cursor;
+    }
+    return Acceptable;
+  }
+};
+
 // The short-note field: Up and Down do nothing, Esc leaves for the table, and the caret starts at the
-// beginning whenever the field is entered.
+// beginning whenever the field is entered. What the user puts in follows CNoteValidator; a note
+// loaded from the calendar is shown as it is stored.
 class CNoteField : public QLineEdit {
  public:
   std::function<void()> onLeave;
   std::function<void(bool editing)> onEditing;
+  CNoteValidator* validator = nullptr;
 
-  explicit CNoteField(QWidget* parent) : QLineEdit(parent) { setObjectName(QStringLiteral("NoteField")); }
+  explicit CNoteField(QWidget* parent) : QLineEdit(parent), validator(new CNoteValidator(this)) {
+    setObjectName(QStringLiteral("NoteField"));
+    setValidator(validator);
+  }
+  void SetStoredText(const QString& text) {
+    setValidator(nullptr);
+    setText(text);
+    setValidator(validator);
+  }
 
  protected:
+  bool event(QEvent* event) override {
+    if (event->type() == QEvent::ShortcutOverride && isReadOnly() &&
+        WritesText(*static_cast<QKeyEvent*>(event))) {
+      event->accept();
+      return true;
+    }
+    return QLineEdit::event(event);
+  }
   void keyPressEvent(QKeyEvent* event) override {
-    if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) {
+    if (isReadOnly() && WritesText(*event)) {
+      event->accept();
+    } else if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) {
       event->accept();
     } else if (event->key() == Qt::Key_Escape) {
       event->accept();
@@ -106,6 +161,11 @@ class CNoteField : public QLineEdit {
     } else {
       QLineEdit::keyPressEvent(event);
     }
+  }
+  // A read-only line edit still takes the text an input method commits.
+  void inputMethodEvent(QInputMethodEvent* event) override {
+    if (isReadOnly()) return event->ignore();
+    QLineEdit::inputMethodEvent(event);
   }
   void focusInEvent(QFocusEvent* event) override {
     QLineEdit::focusInEvent(event);
@@ -151,6 +211,9 @@ CTedView::CTedView(QWidget* parent) : QWidget(parent) {
   QObject::connect(note, &QLineEdit::textEdited, this, [this] {
     if (m_OnNoteEdited) m_OnNoteEdited();
   });
+  note->validator->onRefused = [this](const QString& message) {
+    if (m_OnNoteRefused) m_OnNoteRefused(message);
+  };
   m_Note = note;
 
   auto* layout = new QVBoxLayout(this);
@@ -177,6 +240,11 @@ void CTedView::Refresh() {
   m_Table->setTextCursor(cursor);
   m_Table->ensureCursorVisible();
   m_Table->horizontalScrollBar()->setValue(0);
+}
+
+void CTedView::SetNote(const QString& note) {
+  static_cast<CNoteField*>(m_Note)->SetStoredText(note);
+  m_Note->setCursorPosition(0);
 }
 
 void CTedView::FocusTable() {

@@ -4,7 +4,8 @@
 // document: its keys go to the model, a click selects the day under the pointer, a double click
 // does nothing more and dragging selects nothing; a right click opens the calendar's context menu.
 // Enter and Esc in the note field return to the table, and the table commits the day whenever it
-// gains the focus.
+// gains the focus. The note field keeps what the user puts in to one line of Windows-1250 text
+// (view/NoteInput.h) and, in view-only mode, refuses the keys that would change it.
 //
 //   CTedView* view = new CTedView(parent);   view->Attach(model);
 //   model.Execute(...);  view->Refresh();    shows what the model changed
@@ -33,6 +34,8 @@ class CTedView : public QWidget {
 
   QTextEdit* Table() const { return m_Table; }
   QLineEdit* NoteField() const { return m_Note; }
+  // Shows a stored note as it is; only what the user puts in is checked.
+  void SetNote(const QString& note);
   QLabel* Caption() const { return m_Caption; }
   void FocusTable();
   void FocusNote();
@@ -45,6 +48,10 @@ class CTedView : public QWidget {
   void SetOnMoved(std::function<void()> onMoved) { m_OnMoved = std::move(onMoved); }
   // After every change the user makes to the note's text.
   void SetOnNoteEdited(std::function<void()> onEdited) { m_OnNoteEdited = std::move(onEdited); }
+  // When characters typed or pasted into the note were refused: the message for the status bar.
+  void SetOnNoteRefused(std::function<void(const QString& message)> onRefused) {
+    m_OnNoteRefused = std::move(onRefused);
+  }
 
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
@@ -64,6 +71,7 @@ class CTedView : public QWidget {
   std::vector<QAction*> m_ContextMenu;
   std::function<void()> m_OnMoved;
   std::function<void()> m_OnNoteEdited;
+  std::function<void(const QString&)> m_OnNoteRefused;
 };
 
 }  // namespace orv

@@ -104,7 +104,9 @@ void CRichTextView::keyPressEvent(QKeyEvent* event) {
   m_Editor.AfterEdit();
 }
 
+// A read-only text edit still takes the text an input method commits.
 void CRichTextView::inputMethodEvent(QInputMethodEvent* event) {
+  if (isReadOnly()) return event->ignore();
   QTextEdit::inputMethodEvent(event);
   m_Editor.AfterEdit();
 }
@@ -136,7 +138,10 @@ void CRichTextView::Paste() {
   if (canPaste()) QTextEdit::paste();
 }
 
+// Every paste and drop comes through here; QTextEdit::paste() does not ask whether the text is
+// read-only.
 void CRichTextView::insertFromMimeData(const QMimeData* source) {
+  if (isReadOnly()) return;
   QTextEdit::insertFromMimeData(source);
   m_Editor.AfterEdit();
 }

@@ -31,6 +31,13 @@ std::string TwoDigits(int value) {
   return buffer;
 }
 
+// A row is one line of the table whatever the calendar holds: a line break or another control
+// character in a note or a name (tabs are the row's own columns) shows as a space.
+void KeepOnOneLine(std::string& text) {
+  for (char& c : text)
+    if ((static_cast<unsigned char>(c) < 0x20 && c != '\t') || c == 0x7F) c = ' ';
+}
+
 }  // namespace
 
 void NaplnSvstr(const CNamesDatabase& names, std::string_view key, int category, std::string& text,
@@ -86,6 +93,8 @@ CMonthRow BuildMonthRow(const CTedDoc& doc, const CMoonMap& moons, const CDispla
                          Coloured(kNoteColour, false)});
     text += record->m_Poznamka;
   }
+
+  KeepOnOneLine(text);
 
   // An ordinary day keeps the base colour; only the weight of its number may change.
   const bool hasCommentary = record && !record->m_Text.empty();

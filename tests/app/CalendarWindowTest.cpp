@@ -10,6 +10,7 @@
 #include <QDateEdit>
 #include <QDialog>
 #include <QFile>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -545,6 +547,127 @@ TEST_F(CalendarWindowTest, ViewOnlyLocksTheTextsAndTakesSavingFromTheMenus) {
   for (int id : {cmd::FileSave, cmd::FileSaveAs, cmd::ViewStyleBar})
     EXPECT_TRUE(Frame().Action(id)->isVisible());
   EXPECT_FALSE(Frame().StyleBar()->isHidden());
+}
+
+// In view-only mode no command and no key may take text from a pane or put text into one.
+TEST_F(CalendarWindowTest, ViewOnlyRefusesCutAndPasteInTheNoteAndBothEditors) {
+  Key(Qt::Key_F2);
+  Type(Note(), QStringLiteral("poznámka"));
+  Key(Qt::Key_W, Qt::ControlModifier);
+  Type(Frame().DayEditor(), QStringLiteral("den"));
+  Key(Qt::Key_W, Qt::AltModifier);
+  Type(Frame().MonthEditor(), QStringLiteral("měsíc"));
+  Key(Qt::Key_Q, Qt::ControlModifier);
+  ASSERT_TRUE(Table()->hasFocus());
+  Frame().Action(cmd::ViewOnly)->trigger();
+  doc.SetModifiedFlag(false);
+
+  struct Attempt {
+    const char* what;
+    std::function<void()> act;
+  };
+  const Attempt attempts[] = {
+      {"Vyjmout", [&] { Frame().Action(cmd::EditCut)->trigger(); }},
+      {"Vložit", [&] { Frame().Action(cmd::EditPaste)->trigger(); }},
+      {"Zpět", [&] { Frame().Action(cmd::EditUndo)->trigger(); }},
+      {"Ctrl+X", [] { Key(Qt::Key_X, Qt::ControlModifier); }},
+      {"Shift+Del", [] { Key(Qt::Key_Delete, Qt::ShiftModifier); }},
+      {"Ctrl+V", [] { Key(Qt::Key_V, Qt::ControlModifier); }},
+      {"Shift+Ins", [] { Key(Qt::Key_Insert, Qt::ShiftModifier); }},
+      {"Ctrl+Z", [] { Key(Qt::Key_Z, Qt::ControlModifier); }},
+      {"vstupní metoda",
+       [] {
+         QInputMethodEvent composed;
+         composed.setCommitString(QStringLiteral("ž"));
+         QApplication::sendEvent(QApplication::focusWidget(), &composed);
+       }},
+  };
+  QWidget* panes[] = {Note(), Frame().DayEditor(), Frame().MonthEditor(), Table()};
+  const auto text = [](QWidget* pane) {
+    if (auto* edit = qobject_cast<QLineEdit*>(pane)) return edit->text();
+    return static_cast<QTextEdit*>(pane)->toPlainText();
+  };
+  for (QWidget* pane : panes) {
+    const QString before = text(pane);
+    for (const Attempt& attempt : attempts) {
+      Focus(pane);
+      if (auto* edit = qobject_cast<QLineEdit*>(pane))
+        edit->selectAll();
+      else
+        static_cast<QTextEdit*>(pane)->selectAll();
+      QGuiApplication::clipboard()->setText(QStringLiteral("schránka"));
+      Frame().UpdateCommandUI();
+      EXPECT_FALSE(Frame().Action(cmd::EditCut)->isEnabled()) << pane->objectName().toStdString();
+      EXPECT_FALSE(Frame().Action(cmd::EditPaste)->isEnabled()) << pane->objectName().toStdString();
+      attempt.act();
+      EXPECT_EQ(text(pane), before) << pane->objectName().toStdString() << " " << attempt.what;
+      EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("schránka")) << attempt.what;
+    }
+  }
+  Focus(Table());
+  EXPECT_FALSE(doc.IsModified());
+  EXPECT_EQ(doc.GetDayRecord("2005/03/15")->m_Poznamka, Cp1250FromUtf8("poznámka"));
+  EXPECT_EQ(doc.GetDayRecord("2005/03/15")->m_Text, Cp1250FromUtf8("den"));
+  EXPECT_EQ(doc.GetMonthRecord("2005/03")->m_Text, Cp1250FromUtf8("měsíc"));
+}
+
+TEST_F(CalendarWindowTest, PastedNoteComesAsOneLineAndTheTableKeepsItsDays) {
+  const std::function<void()> pastes[] = {[] { Key(Qt::Key_V, Qt::ControlModifier); },
+                                          [&] { Frame().Action(cmd::EditPaste)->trigger(); }};
+  for (const auto& paste : pastes) {
+    Key(Qt::Key_F2);
+    Note()->clear();
+    QGuiApplication::clipboard()->setText(QStringLiteral("první\r\ndruhý\ttřetí\n"));
+    paste();
+    EXPECT_EQ(Note()->text(), QStringLiteral("první druhý třetí "));
+    EXPECT_TRUE(doc.IsModified());
+    Key(Qt::Key_Return);
+    ASSERT_TRUE(Table()->hasFocus());
+    EXPECT_EQ(Table()->document()->blockCount(), 31);
+    EXPECT_EQ(doc.GetDayRecord("2005/03/15")->m_Poznamka, Cp1250FromUtf8("první druhý třetí "));
+    QTest::mouseClick(Table()->viewport(), Qt::LeftButton, {}, RowPoint(20));
+    EXPECT_EQ(Selected(), (Date{2005, 3, 20}));  // a click still selects the day under it
+    Key(Qt::Key_Up, Qt::ControlModifier);
+    GoTo({2005, 3, 15});
+  }
+}
+
+TEST_F(CalendarWindowTest, NoteRefusesWhatWindows1250CannotHoldAndSaysWhich) {
+  Key(Qt::Key_F2);
+  Type(Note(), QStringLiteral("Oslava"));
+  QGuiApplication::clipboard()->setText(QStringLiteral(" s Иваном"));
+  Key(Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(Note()->text(), QStringLiteral("Oslava"));
+  EXPECT_TRUE(Frame().statusBar()->currentMessage().contains(QStringLiteral("„И“ (U+0418)")))
+      << Frame().statusBar()->currentMessage().toStdString();
+
+  const QString cake = QStringLiteral("🎂");  // typed as one key: a pair of UTF-16 units
+  QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, cake);
+  QApplication::sendEvent(Note(), &press);
+  EXPECT_EQ(Note()->text(), QStringLiteral("Oslava"));
+  EXPECT_EQ(Frame().statusBar()->currentMessage(),
+            QStringLiteral("Znak „🎂“ (U+1F382) nelze do poznámky zapsat: kódování Windows-1250 jej nezná."));
+  Type(Note(), QStringLiteral("!"));
+  Key(Qt::Key_Return);
+  EXPECT_EQ(doc.GetDayRecord("2005/03/15")->m_Poznamka, Cp1250FromUtf8("Oslava!"));
+}
+
+TEST_F(CalendarWindowTest, CommentaryKeepsAndShowsCharactersOutsideWindows1250) {
+  const QString foreign = QStringLiteral("Иван 🎂 Ελένη");
+  Key(Qt::Key_W, Qt::ControlModifier);
+  QGuiApplication::clipboard()->setText(foreign);
+  Key(Qt::Key_V, Qt::ControlModifier);
+  Key(Qt::Key_Q, Qt::ControlModifier);
+  const CEntrTxt* day = doc.GetDayRecord("2005/03/15");
+  ASSERT_NE(day, nullptr);
+  EXPECT_NE(day->m_Rtf.find("\\u1048?"), std::string::npos) << day->m_Rtf;
+
+  const QTemporaryDir dir;
+  const std::string path = dir.filePath(QStringLiteral("cizi.orv")).toStdString();
+  ASSERT_TRUE(doc.OnSaveDocument(path));
+  ASSERT_TRUE(window->Commands().OpenFile(path));
+  GoTo({2005, 3, 15});
+  EXPECT_EQ(Frame().DayEditor()->toPlainText(), foreign);
 }
 
 TEST_F(CalendarWindowTest, F7HidesAndShowsAllHolidaysAndF8StillWorksFromTheTable) {

@@ -112,6 +112,7 @@ TEST(CommandState, ClipboardCommandsFollowThePane) {
   frame.hasSelection = true;
   frame.viewOnly = true;
   EXPECT_FALSE(CommandState(cmd::EditPaste, frame, true).enabled);
+  EXPECT_FALSE(CommandState(cmd::EditCut, frame, true).enabled);  // a view-only text is not cut
   EXPECT_TRUE(CommandState(cmd::EditCopy, frame, true).enabled);
   frame.focus = FocusPane::Grid;
   EXPECT_FALSE(CommandState(cmd::EditCut, frame, true).enabled);

@@ -1,10 +1,19 @@
-// The real program started as users start it: a refused file, a second start, a crashed first one.
+// The real program started as users start it: a refused file, a second start, a crashed first one,
+// and a killed one whose unsaved changes wait in a recovery copy.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
+#include <csignal>
+
+#include "FakeUiServices.h"
+#include "document/CalendarArchive.h"
+#include "document/RecoveryStore.h"
+#include "document/TedDoc.h"
 
 namespace orv {
 namespace {
@@ -12,12 +21,22 @@ namespace {
 class StartupTest : public ::testing::Test {
  protected:
   // A program with its own runtime directory (the instance lock) and its own settings.
-  std::unique_ptr<QProcess> Program(const QStringList& args, bool quitAfterShow = true) {
+  // `typed` is typed into the note field once the window is up (the test's input plugin).
+  std::unique_ptr<QProcess> Program(const QStringList& args, bool quitAfterShow = true,
+                                    const QString& typed = {}, int recoveryIntervalMs = 0) {
     auto process = std::make_unique<QProcess>();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_Runtime.path());
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_Config.path());
+    env.insert(QStringLiteral("XDG_STATE_HOME"), m_State.path());
+    if (!typed.isEmpty()) {
+      env.insert(QStringLiteral("QT_PLUGIN_PATH"),
+                 qEnvironmentVariable("ORV_BINARY_DIR") + QStringLiteral("/tests/plugins"));
+      env.insert(QStringLiteral("QT_QPA_GENERIC_PLUGINS"), QStringLiteral("orvtypist:") + typed);
+    }
+    if (recoveryIntervalMs > 0)
+      env.insert(QStringLiteral("ORV_RECOVERY_INTERVAL_MS"), QString::number(recoveryIntervalMs));
     env.insert(QStringLiteral("ORV_NONINTERACTIVE"), QStringLiteral("1"));
     if (quitAfterShow) env.insert(QStringLiteral("ORV_QUIT_AFTER_SHOW"), QStringLiteral("1"));
     process->setProcessEnvironment(env);
@@ -41,8 +60,42 @@ class StartupTest : public ::testing::Test {
             QString::fromLocal8Bit(process->readAllStandardError())};
   }
 
+  // A saved calendar with one note.
+  QString SavedCalendar() {
+    const QString path = m_Files.filePath(QStringLiteral("diar.orv"));
+    test::FakeUiServices ui;
+    CTedDoc doc(ui);
+    EXPECT_TRUE(doc.OnNewDocument());
+    doc.StoreDay("2005/03/15", "ulozena", {}, {});
+    EXPECT_TRUE(doc.OnSaveDocument(path.toStdString()));
+    return path;
+  }
+  QStringList RecoveryCopies() const {
+    return QDir(m_State.filePath(QStringLiteral("orvella/recovery")))
+        .entryList({QStringLiteral("*.orv")}, QDir::Files);
+  }
+  // The notes of the one recovery copy, or nothing.
+  std::vector<std::string> CopyNotes() const {
+    const QStringList copies = RecoveryCopies();
+    if (copies.size() != 1) return {};
+    QFile file(m_State.filePath(QStringLiteral("orvella/recovery/")) + copies[0]);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    const QByteArray bytes = file.readAll();
+    test::FakeUiServices ui;
+    CCalendarContent content(ui);
+    std::string reason;
+    if (!LoadCalendar(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), content,
+                      ui, reason))
+      return {};
+    std::vector<std::string> notes;
+    for (const auto& [key, record] : content.m_DataTxt) notes.push_back(record.m_Poznamka);
+    std::sort(notes.begin(), notes.end());
+    return notes;
+  }
+
   QTemporaryDir m_Runtime;
   QTemporaryDir m_Config;
+  QTemporaryDir m_State;
   QTemporaryDir m_Files;
 };
 
@@ -90,6 +143,45 @@ TEST_F(StartupTest, SecondStartEndsSilentlyAndACrashedFirstDoesNotBlock) {
   const Run third = RunToEnd({});
   EXPECT_EQ(third.exitCode, 0);
   EXPECT_FALSE(third.out.isEmpty());
+}
+
+// The program killed outright after writing its recovery copy: the next start offers the copy
+// (the question is answered "Ne" by an automated run, which keeps it).
+TEST_F(StartupTest, KilledProgramLeavesARecoveryCopyTheNextStartOffers) {
+  const QString calendar = SavedCalendar();
+  auto first = Program({calendar}, /*quitAfterShow=*/false, QStringLiteral("rozepsano"), 100);
+  const std::vector<std::string> notes = {"rozepsano", "ulozena"};  // typed on today's date
+  ASSERT_TRUE(QTest::qWaitFor([&] { return CopyNotes() == notes; }, 20000))
+      << first->readAllStandardError().toStdString();
+  first->kill();
+  ASSERT_TRUE(first->waitForFinished(10000));
+
+  const std::string question = "Kalendář " + CRecoveryStore::CalendarKey(calendar.toStdString()) +
+                               " nebyl při posledním ukončení uložen. Obnovit neuložené změny?";
+  for (const QStringList& args : {QStringList{calendar}, QStringList{}}) {
+    const Run second = RunToEnd(args);
+    EXPECT_EQ(second.exitCode, 0);
+    EXPECT_TRUE(second.err.contains(QString::fromStdString(question))) << second.err.toStdString();
+    EXPECT_EQ(RecoveryCopies().size(), 1);
+  }
+}
+
+// SIGTERM and SIGHUP write the copy at once, and the program still ends by the signal.
+TEST_F(StartupTest, TerminatedProgramWritesItsRecoveryCopyFirst) {
+  const QString calendar = SavedCalendar();
+  for (int signal : {SIGTERM, SIGHUP}) {
+    auto first = Program({calendar}, /*quitAfterShow=*/false, QStringLiteral("konec"), 3600000);
+    QByteArray err;
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return (err += first->readAllStandardError()).contains("typed"); }, 20000))
+        << err.toStdString();
+    EXPECT_TRUE(RecoveryCopies().isEmpty());
+    ::kill(static_cast<pid_t>(first->processId()), signal);
+    ASSERT_TRUE(first->waitForFinished(10000));
+    EXPECT_EQ(first->exitStatus(), QProcess::CrashExit) << signal;
+    EXPECT_EQ(CopyNotes(), (std::vector<std::string>{"konec", "ulozena"})) << signal;
+    QDir(m_State.filePath(QStringLiteral("orvella"))).removeRecursively();
+  }
 }
 
 }  // namespace

@@ -9,7 +9,7 @@ int RunQtModuleCommand(const char* name, const std::vector<std::string>& words, 
   static constexpr struct {
     const char* name;
     CliHandler handler;
-  } kCommands[] = {{"commentary", CmdCommentary}};
+  } kCommands[] = {{"commentary", CmdCommentary}, {"append", CmdAppend}};
   for (const auto& command : kCommands)
     if (std::strcmp(name, command.name) == 0) return command.handler(words, ctx);
   // An orv and a module from different builds.

@@ -10,6 +10,7 @@
 namespace orv::cli {
 
 int CmdCommentary(const std::vector<std::string>& words, CliContext& ctx);
+int CmdAppend(const std::vector<std::string>& words, CliContext& ctx);
 
 // Runs the command of the module named so (a QtCommandEntry).
 int RunQtModuleCommand(const char* name, const std::vector<std::string>& words, CliContext& ctx);

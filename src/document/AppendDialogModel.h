@@ -1,0 +1,32 @@
+#pragma once
+// The "Připojit" dialog without its widgets: "Celý kalendář" or "Rozsah" with the days "Od:" and
+// "Do:" (limited to the calendar's years and preset to their first and last day), and "Styly v
+// cílovém souboru přepsat". With "Celý kalendář" the pickers do not matter.
+
+#include <optional>
+
+#include "core/CalendarDates.h"
+#include "document/AppendCalendar.h"
+
+namespace orv {
+
+class IUiServices;
+
+inline constexpr char kRangeTurnedAbout[] = "Datum \"Od:\" je pozdější než datum \"Do:\".";
+
+class CAppendDialogModel {
+ public:
+  static constexpr Date kFirstDay{MinYear, 1, 1};
+  static constexpr Date kLastDay{MaxYear, 12, 31};
+
+  bool m_bWholeCalendar = true;
+  Date m_From = kFirstDay;
+  Date m_To = kLastDay;
+  bool m_bOverwriteStyles = false;
+
+  bool PickersEnabled() const { return !m_bWholeCalendar; }
+  // The options of OK; a range that ends before it starts is refused with a message (nullopt).
+  std::optional<SAppendOptions> Accept(IUiServices& ui) const;
+};
+
+}  // namespace orv

@@ -1,0 +1,20 @@
+#include "document/AppendSnapshot.h"
+
+#include "document/TedDoc.h"
+
+namespace orv {
+
+CAppendSnapshot::CAppendSnapshot(const CTedDoc& doc)
+    : m_Content(doc),
+      m_PathName(doc.GetPathName()),
+      m_bModified(doc.IsModified()),
+      m_bReadOnly(doc.m_bReadOnly) {}
+
+void CAppendSnapshot::Restore(CTedDoc& doc) {
+  static_cast<CCalendarContent&>(doc) = std::move(m_Content);
+  doc.SetPathName(m_PathName);
+  doc.m_bReadOnly = m_bReadOnly;
+  doc.SetModifiedFlag(m_bModified);
+}
+
+}  // namespace orv

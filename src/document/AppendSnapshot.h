@@ -1,0 +1,30 @@
+#pragma once
+// The source calendar while appending it to another: a copy of everything it holds, with the file
+// it came from, its modified flag and its read-only state. Restoring it makes the document the
+// source calendar again in every respect, so a later save writes the source to the source's file.
+
+#include <string>
+
+#include "document/CalendarContent.h"
+
+namespace orv {
+
+class CTedDoc;
+
+class CAppendSnapshot {
+ public:
+  explicit CAppendSnapshot(const CTedDoc& doc);
+
+  const CCalendarContent& Content() const { return m_Content; }
+  const std::string& PathName() const { return m_PathName; }
+  // Gives the snapshot back to the document; the snapshot is empty afterwards.
+  void Restore(CTedDoc& doc);
+
+ private:
+  CCalendarContent m_Content;
+  std::string m_PathName;
+  bool m_bModified;
+  bool m_bReadOnly;
+};
+
+}  // namespace orv

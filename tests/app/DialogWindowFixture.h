@@ -1,0 +1,100 @@
+#pragma once
+// The main window over a new calendar on 15 March 2005, for the tests that drive the calendar's
+// dialogs: keys where the focus is, typed Czech text, and a helper that works the next modal dialog.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "FakeUiServices.h"
+#include "app/CalendarWindow.h"
+#include "app/MainFrame.h"
+#include "app/RecentFileList.h"
+#include "document/TedDoc.h"
+#include "ui/CalendarView.h"
+#include "view/CalendarViewModel.h"
+
+namespace orv::test {
+
+class DialogWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
+    QCoreApplication::setApplicationName(QStringLiteral("Orvella 2 test"));
+    QSettings().clear();
+    recent = std::make_unique<CRecentFileList>();
+    ASSERT_TRUE(doc.OnNewDocument());
+    window = std::make_unique<CCalendarWindow>(
+        doc, ui, *recent, QString(), [](const std::string&) { return SaveAnswer::No; },
+        [] {
+          return Date{2005, 3, 15};
+        });
+    window->Frame().SetBaseFont("DejaVu Sans");
+    window->Start();
+    window->Frame().show();
+    window->Frame().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window->Frame()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Table()->hasFocus(); }));
+    ui.Clear();
+  }
+  void TearDown() override {
+    window.reset();
+    QSettings().clear();
+  }
+
+  CCalendarViewModel& Model() const { return window->Model(); }
+  QTextEdit* Table() const { return window->View().Table(); }
+  QLineEdit* Note() const { return window->View().NoteField(); }
+  QString Row(int day) const { return Table()->document()->findBlockByNumber(day - 1).text(); }
+
+  // Helpers that need no window, usable from inside a dialog's callback as well.
+ public:
+  static void Key(int key, Qt::KeyboardModifiers modifiers = {}) {
+    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
+  }
+  // Text typed character by character (QTest's own typing knows only ASCII).
+  static void Type(QWidget* widget, const QString& text) {
+    for (const QChar ch : text) {
+      QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+      QApplication::sendEvent(widget, &press);
+      QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+      QApplication::sendEvent(widget, &release);
+    }
+  }
+  // Works the next modal dialog once it is shown; `work` must close it.
+  static void WhenDialogOpens(std::function<void(QWidget*)> work) {
+    QTimer::singleShot(0, [work = std::move(work)] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      ASSERT_NE(dialog, nullptr);
+      work(dialog);
+    });
+  }
+  static void Click(QWidget* dialog, const QString& text) {
+    for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
+      if (button->text() == text) {
+        button->click();
+        return;
+      }
+    ADD_FAILURE() << "no button " << text.toStdString();
+  }
+
+ protected:
+  FakeUiServices ui;
+  CTedDoc doc{ui};
+  std::unique_ptr<CRecentFileList> recent;
+  std::unique_ptr<CCalendarWindow> window;
+};
+
+}  // namespace orv::test

@@ -1,0 +1,80 @@
+// Joining two commentaries in memory: the source follows on a new paragraph and both parts keep
+// their character and paragraph formats; the clipboard is never touched.
+
+#include <gtest/gtest.h>
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+#include "FakeUiServices.h"
+#include "document/TedDoc.h"
+#include "editor/CommentaryJoin.h"
+#include "richtext/RichEditCtrl.h"
+
+namespace orv {
+namespace {
+
+// A commentary as the editor stores it, from RTF.
+CEntrTxt Commentary(const char* rtf) {
+  CRichEditCtrl control;
+  control.StreamIn(rtf);
+  return {{}, control.StreamOut(), control.GetText(), {}};
+}
+
+TEST(CommentaryJoin, SourceStartsANewParagraphAndBothKeepTheirFormats) {
+  QGuiApplication::clipboard()->setText(QStringLiteral("uživatelova schránka"));
+  const CEntrTxt target = Commentary("{\\rtf1\\ansi\\pard\\sa200 {\\b R\\'e1no} hotovo\\par}");
+  const CEntrTxt source =
+      Commentary("{\\rtf1\\ansi\\ansicpg1250\\pard\\qc {\\i Ve\\'e8er}\\par\\pard konec\\par}");
+  CCommentaryJoin joiner;
+  CEntrTxt joined;
+  joiner.Join(target, source, joined);
+  EXPECT_EQ(joined.m_Text, "R\xe1no hotovo\rVe\xe8\x65r\rkonec");
+
+  CRichEditCtrl check;
+  check.StreamIn(joined.m_Rtf);
+  EXPECT_EQ(check.GetText(), joined.m_Text);
+  check.SetSel(0, 4);
+  EXPECT_TRUE(check.GetSelectionCharFormat().effects & CFE_BOLD);
+  EXPECT_EQ(check.GetParaFormat().spaceAfter, 200);
+  check.SetSel(13, 18);
+  const CharFormat evening = check.GetSelectionCharFormat();
+  EXPECT_TRUE(evening.effects & CFE_ITALIC);
+  EXPECT_FALSE(evening.effects & CFE_BOLD);
+  EXPECT_EQ(check.GetParaFormat().alignment, PFA_CENTER);
+  EXPECT_EQ(check.GetParaFormat().spaceAfter, 0);
+  check.SetSel(20, 20);
+  EXPECT_NE(check.GetParaFormat().alignment, PFA_CENTER);
+
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("uživatelova schránka"));
+
+  // The same joiner serves the next join from a clean control.
+  joiner.Join(source, target, joined);
+  EXPECT_EQ(joined.m_Text, "Ve\xe8\x65r\rkonec\rR\xe1no hotovo");
+}
+
+TEST(CommentaryJoin, ATargetWithoutTextGivesTheSourceAsItIs) {
+  const CEntrTxt source = Commentary("{\\rtf1\\ansi {\\b tu}\\par}");
+  CEntrTxt joined;
+  CCommentaryJoin().Join(Commentary("{\\rtf1\\ansi\\pard\\qc \\par}"), source, joined);
+  EXPECT_EQ(joined.m_Rtf, source.m_Rtf);
+  EXPECT_EQ(joined.m_Text, source.m_Text);
+}
+
+TEST(CommentaryJoin, AppendingTheSameCalendarTwiceAddsItsCommentariesOnce) {
+  test::FakeUiServices ui;
+  CTedDoc target(ui);
+  CCalendarContent source(ui);
+  const CEntrTxt morning = Commentary("{\\rtf1\\ansi {\\b r\\'e1no}\\par}");
+  const CEntrTxt evening = Commentary("{\\rtf1\\ansi {\\i ve\\'e8er}\\par ok\\par}");
+  target.StoreDayCommentary("2005/03/07", morning.m_Rtf, morning.m_Text);
+  source.m_DataTxt.Insert("2005/03/07", evening);
+  CCommentaryJoin joiner;
+  EXPECT_TRUE(AppendCalendar(target, source, {}, joiner).Changed());
+  const CEntrTxt once = *target.GetDayRecord("2005/03/07");
+  EXPECT_FALSE(AppendCalendar(target, source, {}, joiner).Changed());
+  EXPECT_EQ(*target.GetDayRecord("2005/03/07"), once);
+}
+
+}  // namespace
+}  // namespace orv
