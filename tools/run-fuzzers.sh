@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets with Clang and runs each for a bounded time over its seed corpus.
-# Any crash, leak or sanitizer report fails the run.
+# Builds the libFuzzer targets with Clang and runs each for a bounded time over its seed corpus, with
+# at most 512 MB and 5 seconds for any one input. Any crash, leak, sanitizer report, timeout or memory
+# overrun fails the run.
 set -euo pipefail
 root=$1
 seconds=$2
@@ -16,7 +17,7 @@ for target in "$build"/fuzz/fuzz_*; do
   echo "-- fuzz_$name for ${seconds}s" >&2
   corpora=("$work")
   [ -d "$seeds" ] && corpora+=("$seeds")
-  "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+  "$target" -max_total_time="$seconds" -timeout=5 -rss_limit_mb=512 -print_final_stats=1 \
     -artifact_prefix="$work/" "${corpora[@]}" >"$work/log" 2>&1 || {
       tail -n 60 "$work/log" >&2
       echo "fuzz_$name failed; artefacts in $work" >&2

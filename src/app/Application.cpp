@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <clocale>
 #include <cstdio>
@@ -75,6 +76,8 @@ int RunOrvella(int argc, char** argv) {
   std::setlocale(LC_ALL, "");
   QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
   QCoreApplication::setApplicationName(QStringLiteral("Orvella 2"));
+  QTemporaryDir settingsFallback;
+  const std::string settingsProblem = GuardSettingsFile(settingsFallback.path());
   QGuiApplication::setApplicationDisplayName(QStringLiteral("Orvella 2"));
   QGuiApplication::setDesktopFileName(QStringLiteral("orvella"));
   QApplication::setWindowIcon(AppIcon());
@@ -82,6 +85,7 @@ int RunOrvella(int argc, char** argv) {
   const QString programDir = QCoreApplication::applicationDirPath();
   CQtUiServices ui;
   ui.SetNonInteractive(qEnvironmentVariableIntValue("ORV_NONINTERACTIVE") == 1);
+  if (!settingsProblem.empty()) ui.MessageBox(settingsProblem, MessageIcon::Warning);
   CTedDoc doc(ui);
   CRecentFileList recent;
   CCalendarWindow window(doc, ui, recent, programDir, [](const std::string& question) {

@@ -1,19 +1,25 @@
 #include "app/ConfigFile.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QSettings>
 #include <QStandardPaths>
 #include <cstdint>
 
 #include "core/Cp1250.h"
+#include "core/RegularFile.h"
+#include "document/AtomicFile.h"
 
 namespace orv {
 namespace {
 
 // No face name comes near this; a larger file is not a configuration file.
-constexpr qint64 kMaxConfigBytes = 64 * 1024;
+constexpr std::size_t kMaxConfigBytes = 64 * 1024;
 
 class CByteReader {
  public:
@@ -103,23 +109,32 @@ std::string ConfigFilePath(const std::string& programDir) {
   return QDir(own).filePath(name).toStdString();
 }
 
-std::optional<std::string> ReadConfigFile(const std::string& path) {
-  QFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  const QByteArray bytes = file.read(kMaxConfigBytes + 1);
-  if (bytes.size() > kMaxConfigBytes) return std::nullopt;
-  return DecodeConfigString(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+// A FIFO or a device in the file's place is not waited on, nor read: it is no configuration.
+std::string GuardSettingsFile(const QString& fallback) {
+  const QString path = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' +
+                       QCoreApplication::organizationName() + u'/' + QCoreApplication::applicationName() +
+                       QStringLiteral(".conf");
+  struct stat st {};
+  if (::stat(QFile::encodeName(path).constData(), &st) != 0 || S_ISREG(st.st_mode)) return {};
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, fallback);
+  return "Soubor nastavení " + path.toStdString() +
+         " není obyčejný soubor; nastavení programu se tentokrát nenačte ani neuloží.";
 }
 
+std::optional<std::string> ReadConfigFile(const std::string& path) {
+  const SRegularFile file = OpenRegularFile(path);
+  if (file.fd < 0) return std::nullopt;
+  std::string bytes(kMaxConfigBytes + 1, '\0');
+  int error = 0;
+  bytes.resize(ReadFully(file.fd, bytes.data(), bytes.size(), error));
+  ::close(file.fd);
+  if (error != 0 || bytes.size() > kMaxConfigBytes) return std::nullopt;
+  return DecodeConfigString(bytes);
+}
+
+// Written atomically, and only over a regular file: a link or a device in its place is left alone.
 bool WriteConfigFile(const std::string& path, std::string_view face) {
-  QSaveFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  const std::string bytes = EncodeConfigString(face);
-  if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+  return WriteFileKeepingIdentity(path, EncodeConfigString(face), {.followLinks = false}).failure.empty();
 }
 
 }  // namespace orv

@@ -25,6 +25,11 @@ bool CCountingUi::AskYesNo(std::string_view text) {
   return Inner().AskYesNo(text);
 }
 
+bool CCountingUi::AskYesNoDefaultNo(std::string_view text) {
+  ++m_Shown;
+  return Inner().AskYesNoDefaultNo(text);
+}
+
 bool CCliCalendar::Open(const std::string& path) {
   const int shownBefore = m_Ui.Shown();
   if (m_Doc.OnOpenDocument(path)) return true;

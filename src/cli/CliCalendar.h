@@ -23,14 +23,19 @@ class CCountingUi : public CForwardingUiServices {
   void MessageDialog(std::string_view text) override;
   void MessageBox(std::string_view text, MessageIcon icon) override;
   bool AskYesNo(std::string_view text) override;
+  bool AskYesNoDefaultNo(std::string_view text) override;
 
  private:
   int m_Shown = 0;
 };
 
+// The calendar file stays locked from opening to the end of the command (or of its save), so that
+// two orv runs on one file never both read the old file and one of them lose the other's change.
 class CCliCalendar {
  public:
-  explicit CCliCalendar(CliContext& ctx) : m_Ctx(ctx), m_Ui(ctx.ui), m_Doc(m_Ui) {}
+  explicit CCliCalendar(CliContext& ctx) : m_Ctx(ctx), m_Ui(ctx.ui), m_Doc(m_Ui) {
+    m_Doc.KeepFileLocked(true);
+  }
 
   CTedDoc& Doc() { return m_Doc; }
   // False when the file was not opened; the reason has been shown.

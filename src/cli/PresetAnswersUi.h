@@ -16,6 +16,7 @@ class CPresetAnswersUi : public CForwardingUiServices {
       : CForwardingUiServices(inner), m_Password(std::move(password)), m_AnswerYes(answerYes) {}
 
   bool AskYesNo(std::string_view text) override;
+  bool AskYesNoDefaultNo(std::string_view text) override;
   std::optional<std::string> AskPassword(std::string_view prompt) override;
 
  private:

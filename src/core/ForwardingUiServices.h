@@ -16,6 +16,7 @@ class CForwardingUiServices : public IUiServices {
     m_Inner.MessageBox(text, icon);
   }
   bool AskYesNo(std::string_view text) override { return m_Inner.AskYesNo(text); }
+  bool AskYesNoDefaultNo(std::string_view text) override { return m_Inner.AskYesNoDefaultNo(text); }
   std::optional<std::string> AskPassword(std::string_view prompt) override {
     return m_Inner.AskPassword(prompt);
   }

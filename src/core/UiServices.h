@@ -24,6 +24,8 @@ class IUiServices {
   virtual void MessageBox(std::string_view text, MessageIcon icon = MessageIcon::Warning) = 0;
   // The question dialog with "Ano" and "Ne"; true for "Ano".
   virtual bool AskYesNo(std::string_view text) = 0;
+  // The same question with "Ne" as the default button, where "Ano" may cost the user data.
+  virtual bool AskYesNoDefaultNo(std::string_view text) { return AskYesNo(text); }
   // The password prompt (title "Autentizace"); nullopt when the user cancels.
   virtual std::optional<std::string> AskPassword(std::string_view prompt) = 0;
   // File choosers; paths are UTF-8 file-system paths, nullopt when cancelled.

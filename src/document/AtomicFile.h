@@ -1,17 +1,47 @@
 #pragma once
-// Writes a whole file so that a failure never costs the old one: the bytes go to a temporary file in
-// the target's folder, are flushed to disk, and the temporary file is renamed over the target. On any
-// failure the temporary file is removed and the target is as it was.
+// Writing a whole file so that a failure never costs the old one, nor the old file its identity.
+//
+// The file a symbolic link points to is the one written. Normally the bytes go to a temporary file in
+// the target's folder (unnamed where the file system allows, so that a save killed half way leaves
+// nothing behind), are flushed to disk, get the old file's owner, group (where this user may) and
+// mode, and are renamed over the target. A file with several hard links, a file whose owner this user
+// could not give to a new file, and a writable file in a folder this user cannot write are written in
+// place instead, after their old bytes have been copied aside (beside the file, or into the user's
+// state folder) so that a failure can put them back; the copy goes once the new bytes are on disk.
+// Temporary files and copies left by an earlier save of the same file that was killed are removed.
+//
+//   if (const std::string why = WriteFileAtomically(path, bytes); !why.empty()) report(why);
 
 #include <string>
 #include <string_view>
 
+#include "core/RegularFile.h"
+
 namespace orv {
+
+struct SWriteOptions {
+  // False for files the program keeps for itself (the configuration): a symbolic link there is
+  // refused rather than followed.
+  bool followLinks = true;
+};
+
+struct SFileWrite {
+  std::string failure;    // empty on success, else the reason in Czech
+  SFileIdentity written;  // on success, the file as it is now on disk
+  std::string keptCopy;   // after an in-place write that failed and could not be undone: the old bytes
+};
+
+SFileWrite WriteFileKeepingIdentity(const std::string& path, std::string_view bytes,
+                                    SWriteOptions options = {});
 
 // Empty on success, else the reason in Czech ("do složky nelze zapisovat", "disk je plný" ...).
 std::string WriteFileAtomically(const std::string& path, std::string_view bytes);
 
-// The reason of a failed file operation, in Czech, from its errno.
+// The reason of a failed file operation, in Czech, from its errno (or kNotRegularFile).
 std::string FileErrorReason(int error);
+
+// The user's state folder of the program ($XDG_STATE_HOME/orvella, by default ~/.local/state/orvella);
+// not created here. Empty when the user has no home.
+std::string StateFolder();
 
 }  // namespace orv

@@ -22,6 +22,8 @@ bool CTedDoc::OnNewDocument() {
   m_Names.FillBuiltinNameDays();
   m_Names.LoadKonstSabl();
   m_PathName.clear();
+  m_DiskFile.reset();
+  m_Lock.Close();
   SetModifiedFlag(false);
   return true;
 }

@@ -10,11 +10,14 @@
 // Opening and saving (TedDocFile.cpp) talk to the user through IUiServices only.
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/RegularFile.h"
 #include "document/CalendarContent.h"
+#include "document/LockedFile.h"
 
 namespace orv {
 
@@ -34,6 +37,10 @@ class CTedDoc : public CCalendarContent {
   void DeleteContents();
   bool OnOpenDocument(const std::string& path);
   bool OnSaveDocument(const std::string& path);
+  // orv keeps the calendar's file locked from opening to the end of its save, so that another orv
+  // cannot read the file in between and lose this one's change. Without it (the window) the file is
+  // locked only while it is read or written.
+  void KeepFileLocked(bool keep) { m_bKeepLock = keep; }
 
   void StoreDay(std::string_view dayKey, std::string_view note, std::string_view rtf, std::string_view text);
   void StoreDayCommentary(std::string_view dayKey, std::string_view rtf, std::string_view text);
@@ -55,7 +62,10 @@ class CTedDoc : public CCalendarContent {
   void SetBeforeSave(std::function<void()> beforeSave) { m_BeforeSave = std::move(beforeSave); }
 
   const std::string& GetPathName() const { return m_PathName; }
-  void SetPathName(std::string path) { m_PathName = std::move(path); }
+  void SetPathName(std::string path) {
+    if (path != m_PathName) m_DiskFile.reset();
+    m_PathName = std::move(path);
+  }
   // The file name of the path, "Nepojmenovaný" for a calendar never saved.
   std::string GetTitle() const;
 
@@ -74,6 +84,10 @@ class CTedDoc : public CCalendarContent {
   std::vector<std::function<void(bool)>> m_ModifiedObservers;
   std::function<void()> m_BeforeSave;
   std::string m_PathName;
+  // The file as it was read or last saved: a save over it when it has changed since asks first.
+  std::optional<SFileIdentity> m_DiskFile;
+  bool m_bKeepLock = false;
+  CLockedFile m_Lock;
 };
 
 }  // namespace orv

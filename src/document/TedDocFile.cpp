@@ -1,5 +1,5 @@
 // Opening and saving a calendar file: the checks and messages of opening, the password prompt, and
-// the save that never loses the old file.
+// the save that never loses the old file nor overwrites another program's changes unasked.
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -7,8 +7,10 @@
 
 #include <cctype>
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <memory>
+#include <new>
 #include <optional>
 
 #include "core/UiServices.h"
@@ -20,9 +22,20 @@
 namespace orv {
 namespace {
 
+// Magic and version: enough to refuse a file that is no calendar before the rest is read.
+constexpr std::size_t kHeaderBytes = 8;
+// Far beyond any calendar written by hand; reading one takes a few times its size in memory.
+constexpr off_t kMaxCalendarBytes = off_t{1} << 30;
+
 // On Linux a calendar is read-only when this user may not write it.
 bool IsReadOnlyForThisUser(const std::string& path) {
   return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0;
+}
+
+std::optional<SFileIdentity> IdentityOf(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return std::nullopt;
+  return SFileIdentity::Of(st);
 }
 
 std::string Replace(std::string_view format, std::string_view value) {
@@ -40,35 +53,22 @@ struct FileBytes {
   std::string_view View() const { return data.View().substr(0, size); }
 };
 
-// The whole file, or nullopt with the errno of the failure.
-std::optional<FileBytes> ReadWholeFile(const std::string& path, int& error) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    error = errno;
-    return std::nullopt;
+// The whole file: the header already read, then the rest up to the size the locked file has.
+// False with the errno (ENOMEM when it does not fit in memory).
+bool ReadRest(const CLockedFile& file, std::string_view header, FileBytes& bytes, int& error) {
+  const auto size = std::max(static_cast<std::size_t>(file.Stat().st_size), header.size());
+  char* buffer = nullptr;
+  try {
+    bytes.data = CArchiveBuffer::Allocate(size, buffer);
+  } catch (const std::bad_alloc&) {
+    error = ENOMEM;
+    return false;
   }
-  struct stat st {};
-  std::optional<FileBytes> result;
-  if (::fstat(fd, &st) != 0) {
-    error = errno;
-  } else if (S_ISDIR(st.st_mode)) {
-    error = EISDIR;
-  } else {
-    // A file that grows while it is read is read to its size at the start.
-    char* buffer = nullptr;
-    FileBytes bytes{CArchiveBuffer::Allocate(static_cast<std::size_t>(st.st_size), buffer), 0};
-    const auto capacity = static_cast<std::size_t>(st.st_size);
-    while (bytes.size < capacity) {
-      const ssize_t n = ::read(fd, buffer + bytes.size, capacity - bytes.size);
-      if (n < 0 && errno == EINTR) continue;
-      if (n < 0) error = errno;
-      if (n <= 0) break;
-      bytes.size += static_cast<std::size_t>(n);
-    }
-    if (error == 0) result = std::move(bytes);
-  }
-  ::close(fd);
-  return result;
+  std::memcpy(buffer, header.data(), header.size());
+  bytes.size = header.size();
+  if (size > header.size())
+    bytes.size += ReadFully(file.Fd(), buffer + header.size(), size - header.size(), error);
+  return error == 0;
 }
 
 // The last three characters, lower-cased, must be "orv"; a dot is not required.
@@ -83,13 +83,17 @@ std::string DamagedFileMessage(const std::string& path, const std::string& reaso
   return "Soubor " + path + " je poškozený nebo není kalendářem Orvella 2: " + reason + ".";
 }
 
+std::string CannotOpenMessage(const std::string& path, int error) {
+  if (error == ENOMEM) return "Soubor " + path + " nelze otevřít: Nedostatek paměti.";
+  return "Soubor " + path + " nelze otevřít: " + FileErrorReason(error) + ".";
+}
+
 }  // namespace
 
 bool CTedDoc::OnOpenDocument(const std::string& path) {
-  int error = 0;
-  const std::optional<FileBytes> file = ReadWholeFile(path, error);
-  if (!file) {
-    m_Ui.MessageDialog("Soubor " + path + " nelze otevřít: " + FileErrorReason(error) + ".");
+  CLockedFile file;
+  if (const int error = file.Open(path)) {
+    m_Ui.MessageDialog(CannotOpenMessage(path, error));
     return false;
   }
   const bool readOnly = IsReadOnlyForThisUser(path);
@@ -98,21 +102,39 @@ bool CTedDoc::OnOpenDocument(const std::string& path) {
     return false;
   }
 
-  const std::string_view bytes = file->View();
-  CArchiveReader header(bytes);
-  const std::uint32_t magic = header.ReadDword();
-  if (header.Failed() || magic != kOrvMagic) {
+  // The header decides before the rest is read: a large file that is no calendar costs nothing.
+  char header[kHeaderBytes];
+  int error = 0;
+  const std::size_t headerSize = ReadFully(file.Fd(), header, kHeaderBytes, error);
+  CArchiveReader headerReader({header, headerSize});
+  const std::uint32_t magic = headerReader.ReadDword();
+  if (error == 0 && (headerReader.Failed() || magic != kOrvMagic)) {
     m_Ui.MessageDialog("Nesprávný formát souboru");
     return false;
   }
-  const std::uint32_t version = header.ReadDword();
-  if (!header.Failed() && version > kOrvVersion) {
+  const std::uint32_t version = headerReader.ReadDword();
+  if (error == 0 && !headerReader.Failed() && version > kOrvVersion) {
     m_Ui.MessageDialog("Soubor vyšší verze nelze otevřít");
     return false;
   }
-  const std::string password = header.ReadString(/*scrambled=*/true);
-  if (header.Failed()) {
-    m_Ui.MessageDialog(DamagedFileMessage(path, header.Error()));
+  if (error == 0 && file.Stat().st_size > kMaxCalendarBytes) {
+    m_Ui.MessageDialog("Soubor " + path + " nelze otevřít: je příliš velký na kalendář.");
+    return false;
+  }
+  FileBytes fileBytes;
+  if (error != 0 || !ReadRest(file, {header, headerSize}, fileBytes, error)) {
+    m_Ui.MessageDialog(CannotOpenMessage(path, error));
+    return false;
+  }
+  const SFileIdentity identity = file.Identity();
+  // The window holds no lock while the user types the password.
+  if (!m_bKeepLock) file.Close();
+
+  const std::string_view bytes = fileBytes.View();
+  CArchiveReader passwordReader(bytes.substr(headerSize));
+  const std::string password = passwordReader.ReadString(/*scrambled=*/true);
+  if (passwordReader.Failed()) {
+    m_Ui.MessageDialog(DamagedFileMessage(path, passwordReader.Error()));
     return false;
   }
   if (!password.empty()) {
@@ -124,34 +146,64 @@ bool CTedDoc::OnOpenDocument(const std::string& path) {
 
   CCalendarContent loaded(m_Ui);
   std::string reason;
-  if (!LoadCalendar(file->data.Prefix(file->size), loaded, m_Ui, reason)) {
+  if (!LoadCalendar(fileBytes.data.Prefix(fileBytes.size), loaded, m_Ui, reason)) {
     m_Ui.MessageDialog(DamagedFileMessage(path, reason));
     return false;
   }
   static_cast<CCalendarContent&>(*this) = std::move(loaded);
   m_bReadOnly = readOnly;
   m_PathName = path;
+  m_DiskFile = identity;
+  m_Lock = std::move(file);
   SetModifiedFlag(false);
   return true;
 }
 
 bool CTedDoc::OnSaveDocument(const std::string& path) {
+  const std::optional<SFileIdentity> onDisk = IdentityOf(path);
+  const bool ownFile = path == m_PathName || (onDisk && m_DiskFile && onDisk->SameFile(*m_DiskFile));
   // The read-only attribute belongs to the file it was read from: saving under another name is how a
   // user keeps the changes made to a read-only calendar, so that file's own attribute decides there.
-  if (path != m_PathName) m_bReadOnly = ::access(path.c_str(), F_OK) == 0 && IsReadOnlyForThisUser(path);
-  if (m_bReadOnly) {
+  // The calendar's own flag and path change only with a save that succeeded.
+  const bool readOnly = ownFile ? m_bReadOnly : onDisk && IsReadOnlyForThisUser(path);
+  if (readOnly) {
     m_Ui.MessageBox("Soubor má nastaven atribut \"Pouze pro čtení\"");
     return false;
   }
   if (m_BeforeSave) m_BeforeSave();
-  const bool existed = ::access(path.c_str(), F_OK) == 0;
-  const std::string failure = WriteFileAtomically(path, StoreCalendar(*this));
-  if (!failure.empty()) {
-    m_Ui.MessageDialog("Kalendář nelze uložit do souboru " + path + ": " + failure + "." +
-                       (existed ? " Soubor na disku zůstal beze změny." : ""));
+
+  const auto refuse = [&](const std::string& reason) {
+    m_Ui.MessageDialog("Kalendář nelze uložit do souboru " + path + ": " + reason + "." +
+                       (onDisk ? " Soubor na disku zůstal beze změny." : ""));
+    return false;
+  };
+  // orv's own lock covers the whole command; otherwise the file is locked for the save alone, so
+  // that the check below and the write are one step to any orv running meanwhile.
+  CLockedFile lock;
+  if (onDisk && !(ownFile && m_Lock.IsOpen())) {
+    const int error = lock.Open(path);
+    if (error == EWOULDBLOCK || error == kNotRegularFile || error == EISDIR)
+      return refuse(FileErrorReason(error));
+  }
+  if (ownFile && m_DiskFile && !m_PathName.empty()) {
+    const std::optional<SFileIdentity> now = IdentityOf(path);
+    if (now && *now != *m_DiskFile &&
+        !m_Ui.AskYesNoDefaultNo(Replace("Soubor %s byl mezitím změněn jiným programem. Přepsat jej?", path)))
+      return false;
+  }
+
+  const SFileWrite written = WriteFileKeepingIdentity(path, StoreCalendar(*this));
+  if (!written.failure.empty()) {
+    if (written.keptCopy.empty()) return refuse(written.failure);
+    m_Ui.MessageDialog("Kalendář nelze uložit do souboru " + path + ": " + written.failure +
+                       ". Původní obsah souboru se nepodařilo vrátit; je uložen v souboru " +
+                       written.keptCopy + ".");
     return false;
   }
+  m_bReadOnly = false;
   m_PathName = path;
+  m_DiskFile = written.written;
+  m_Lock.Close();
   SetModifiedFlag(false);
   return true;
 }

@@ -62,12 +62,21 @@ void CQtUiServices::MessageBox(std::string_view text, MessageIcon icon) {
 }
 
 bool CQtUiServices::AskYesNo(std::string_view text) {
+  return Ask(text, true);
+}
+
+bool CQtUiServices::AskYesNoDefaultNo(std::string_view text) {
+  return Ask(text, false);
+}
+
+bool CQtUiServices::Ask(std::string_view text, bool defaultYes) {
   if (Log(text)) return false;
   QMessageBox box(QMessageBox::Question, QStringLiteral("Orvella 2"), MessageText(text),
                   QMessageBox::NoButton, m_Parent);
   QPushButton* yes = box.addButton(QStringLiteral("Ano"), QMessageBox::YesRole);
-  box.addButton(QStringLiteral("Ne"), QMessageBox::NoRole);
-  box.setDefaultButton(yes);
+  QPushButton* no = box.addButton(QStringLiteral("Ne"), QMessageBox::NoRole);
+  box.setDefaultButton(defaultYes ? yes : no);
+  box.setEscapeButton(no);
   box.exec();
   return box.clickedButton() == yes;
 }

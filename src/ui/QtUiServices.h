@@ -18,6 +18,7 @@ class CQtUiServices : public IUiServices {
   void MessageDialog(std::string_view text) override;
   void MessageBox(std::string_view text, MessageIcon icon) override;
   bool AskYesNo(std::string_view text) override;
+  bool AskYesNoDefaultNo(std::string_view text) override;
   std::optional<std::string> AskPassword(std::string_view prompt) override;
   std::optional<std::string> ChooseFileToOpen(std::string_view title, std::string_view filter) override;
   std::optional<std::string> ChooseFileToSave(std::string_view title, std::string_view filter,
@@ -27,6 +28,7 @@ class CQtUiServices : public IUiServices {
 
  private:
   bool Log(std::string_view text) const;
+  bool Ask(std::string_view text, bool defaultYes);
 
   QPointer<QWidget> m_Parent;
   bool m_NonInteractive = false;

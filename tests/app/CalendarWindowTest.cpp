@@ -9,6 +9,7 @@
 #include <QContextMenuEvent>
 #include <QDateEdit>
 #include <QDialog>
+#include <QFile>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -352,6 +353,42 @@ TEST_F(CalendarWindowTest, CommentaryTypedInTheDayEditorSurvivesMovesAndReopenin
   EXPECT_EQ(Frame().DayEditor()->toPlainText(), QStringLiteral("Vylet na hory"));
   EXPECT_FALSE(doc.IsModified());
   EXPECT_TRUE(ui.Messages().empty());
+}
+
+// Another program (orv) changes the open calendar's file: Ctrl+S asks before saving over it, "Ne" by
+// default, and "Ne" leaves the other program's change on disk and the window's changes unsaved.
+TEST_F(CalendarWindowTest, CalendarChangedOnDiskIsOverwrittenOnlyWhenTheUserSaysSo) {
+  QTemporaryDir dir;
+  const std::string path = dir.filePath(QStringLiteral("spolecny.orv")).toStdString();
+  ui.fileAnswers.push_back(path);
+  Frame().Action(cmd::FileSaveAs)->trigger();
+  test::FakeUiServices quiet;
+  CTedDoc other(quiet);
+  ASSERT_TRUE(other.OnOpenDocument(path));
+  other.StoreDay("2005/03/20", "od orv", "", "");
+  ASSERT_TRUE(other.OnSaveDocument(path));
+  const auto bytes = [&] {
+    QFile file(QString::fromStdString(path));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  };
+  const QByteArray theirs = bytes();
+
+  Key(Qt::Key_W, Qt::ControlModifier);
+  Type(Frame().DayEditor(), QStringLiteral("Z okna"));
+  ui.Clear();
+  ui.yesNoAnswers = {false};
+  Key(Qt::Key_S, Qt::ControlModifier);
+  ASSERT_EQ(ui.events.size(), 1u);
+  EXPECT_EQ(ui.events[0].text, "Soubor " + path + " byl mezitím změněn jiným programem. Přepsat jej?");
+  EXPECT_TRUE(ui.events[0].defaultNo);
+  EXPECT_EQ(bytes(), theirs);
+  EXPECT_TRUE(doc.IsModified());
+
+  ui.yesNoAnswers = {true};
+  Key(Qt::Key_S, Qt::ControlModifier);
+  EXPECT_FALSE(doc.IsModified());
+  EXPECT_NE(bytes(), theirs);
+  EXPECT_EQ(ui.Messages().size(), 2u);
 }
 
 // "Standard1" is bold, 180 twips (9 points), in the base face.

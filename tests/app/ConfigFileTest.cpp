@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <string>
@@ -66,6 +71,64 @@ TEST(ConfigFile, WrittenFileHoldsExactlyTheString) {
   EXPECT_EQ(file.readAll().toStdString(), "\x0FTimes New Roman"s);
   EXPECT_EQ(ReadConfigFile(path), "Times New Roman");
   EXPECT_FALSE(WriteConfigFile(dir.filePath(QStringLiteral("missing/Orvinek.cfg")).toStdString(), "Arial"));
+}
+
+// What stands in the file's place and is not a regular file is neither waited on, read, nor replaced;
+// the writer leaves a link and the file it points to alone.
+TEST(ConfigFile, OnlyRegularFilesAreReadAndReplaced) {
+  QTemporaryDir dir;
+  const std::string fifo = dir.filePath(QStringLiteral("fifo.cfg")).toStdString();
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+  const std::string target = dir.filePath(QStringLiteral("target.cfg")).toStdString();
+  ASSERT_TRUE(WriteConfigFile(target, "Zapf"));
+  const std::string link = dir.filePath(QStringLiteral("link.cfg")).toStdString();
+  ASSERT_EQ(::symlink(target.c_str(), link.c_str()), 0);
+
+  EXPECT_EQ(ReadConfigFile(fifo), std::nullopt);
+  EXPECT_EQ(ReadConfigFile("/dev/zero"), std::nullopt);
+  EXPECT_EQ(ReadConfigFile(link), "Zapf");
+  for (const std::string& path : {fifo, link}) EXPECT_FALSE(WriteConfigFile(path, "Arial")) << path;
+  EXPECT_TRUE(QFileInfo(QString::fromStdString(fifo)).exists());
+  EXPECT_EQ(QFileInfo(QString::fromStdString(link)).symLinkTarget().toStdString(), target);
+  EXPECT_EQ(ReadConfigFile(target), "Zapf");
+  EXPECT_EQ(QDir(dir.path())
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System)
+                .size(),
+            3);
+
+  test::FakeUiServices ui;
+  EXPECT_EQ(
+      SetUpBaseFont(fifo, {"Verdana"}, ui, [](const std::vector<std::string>&) { return std::string(); }),
+      "Verdana");
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>{"fcon nelze otevřít !"});
+}
+
+// Qt would wait forever on a FIFO in the settings file's place: the settings of that run are kept
+// aside and the FIFO is left as it is.
+TEST(ConfigFile, SettingsFileThatIsNotRegularIsNeitherReadNorReplaced) {
+  QStandardPaths::setTestModeEnabled(true);
+  QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
+  QCoreApplication::setApplicationName(QStringLiteral("Orvella 2 guard test"));
+  const QString configDir = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+  const QString folder = configDir + QStringLiteral("/Local AppWizard-Generated Applications");
+  const QString path = folder + QStringLiteral("/Orvella 2 guard test.conf");
+  ASSERT_TRUE(QDir().mkpath(folder));
+  QFile::remove(path);
+  ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+
+  QTemporaryDir fallback;
+  EXPECT_EQ(GuardSettingsFile(fallback.path()),
+            "Soubor nastavení " + path.toStdString() +
+                " není obyčejný soubor; nastavení programu se tentokrát nenačte ani neuloží.");
+  {
+    QSettings settings;
+    settings.setValue(QStringLiteral("MainBarState"), 1);
+    settings.sync();
+  }
+  EXPECT_TRUE(QFileInfo(path).exists() && !QFileInfo(path).isFile());
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configDir);
+  QFile::remove(path);
+  EXPECT_EQ(GuardSettingsFile(fallback.path()), "");
 }
 
 TEST(ConfigFile, BesideTheProgramUnlessItCannotBeWritten) {

@@ -1,6 +1,7 @@
 // The orv commands over one calendar file, end to end through RunOrv with files in a temporary folder.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -77,6 +78,18 @@ TEST_F(CalendarCommands, NewCalendarAndItsInformation) {
 
   EXPECT_EQ(Orv({"new", Path("bez-pripony.txt")}).messages,
             std::vector<std::string>{"Soubor nemá příponu .orv"});
+}
+
+// A FIFO named as the calendar is refused at once instead of waiting for a writer that never comes.
+TEST_F(CalendarCommands, FifoIsRefusedWithoutWaiting) {
+  ASSERT_EQ(::mkfifo(Path("roura.orv").c_str(), 0644), 0);
+  for (const char* command : {"info", "note"}) {
+    const OrvRun run = command == std::string("note") ? Orv({command, Path("roura.orv"), "2005-03-07", "x"})
+                                                      : Orv({command, Path("roura.orv")});
+    EXPECT_EQ(run.status, 2) << command;
+    EXPECT_EQ(run.messages, std::vector<std::string>{"Soubor " + Path("roura.orv") +
+                                                     " nelze otevřít: nejde o obyčejný soubor."});
+  }
 }
 
 TEST_F(CalendarCommands, InformationOfAFilledCalendar) {

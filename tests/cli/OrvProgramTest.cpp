@@ -107,5 +107,39 @@ TEST_F(OrvProgram, SaysSoWhenTheModuleIsMissing) {
   EXPECT_EQ(Orv("--version", dir / "orv").status, 0);
 }
 
+// Two orv runs that change one calendar at the same moment both keep their change: each holds the
+// calendar's lock from reading it to the end of its save.
+TEST_F(OrvProgram, ConcurrentNotesAreBothKept) {
+  const std::string calendar = Quoted(dir / "k.orv");
+  ASSERT_EQ(Orv("new " + calendar).status, 0);
+  const std::string orv = Quoted(BinaryDir() / "src/orv");
+  for (int trial = 0; trial < 20; ++trial) {
+    const std::string day = std::to_string(10 + trial % 18);
+    const ProcessRun both = Shell(orv + " note " + calendar + " 2005-03-" + day + " první & " + orv +
+                                  " note " + calendar + " 2005-04-" + day + " druhá & wait");
+    ASSERT_EQ(both.output, "") << "trial " << trial;
+    EXPECT_EQ(Orv("note " + calendar + " 2005-03-" + day).output, "první\n") << "trial " << trial;
+    EXPECT_EQ(Orv("note " + calendar + " 2005-04-" + day).output, "druhá\n") << "trial " << trial;
+  }
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+}
+
+// Over a file-size limit the save fails like any write error: a message, exit code 2, the old file.
+TEST_F(OrvProgram, FileSizeLimitIsAWriteErrorNotADeath) {
+  const std::string calendar = Quoted(dir / "k.orv");
+  ASSERT_EQ(Orv("new " + calendar).status, 0);
+  std::ifstream in(dir / "k.orv", std::ios::binary);
+  const std::string old{std::istreambuf_iterator<char>(in), {}};
+  const ProcessRun run = Shell("ulimit -f 4; " + Quoted(BinaryDir() / "src/orv") + " note " + calendar +
+                               " 2005-03-07 '" + std::string(3000, 'x') + "'");
+  EXPECT_EQ(run.status, 2) << run.output;
+  EXPECT_NE(run.output.find(": soubor by byl větší, než systém dovoluje. Soubor na disku zůstal beze změny."),
+            std::string::npos)
+      << run.output;
+  std::ifstream again(dir / "k.orv", std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(again), {}), old);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+}
+
 }  // namespace
 }  // namespace orv

@@ -2,84 +2,11 @@
 // damaged files, and saves that never lose the old file.
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
-#include "CalendarBuilder.h"
-#include "FakeUiServices.h"
-#include "document/CalendarArchive.h"
-#include "document/TedDoc.h"
+#include "DocFileFixture.h"
 
 namespace orv {
 namespace {
-
-namespace fs = std::filesystem;
-using Kind = test::FakeUiServices::Kind;
-
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-void WriteFile(const fs::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
-
-// Root writes anywhere; file permissions are tested as an ordinary user for the scope.
-class AsOrdinaryUser {
- public:
-  AsOrdinaryUser() : m_Root(::geteuid() == 0) {
-    if (m_Root) {
-      EXPECT_EQ(::seteuid(65534), 0);
-    }
-  }
-  ~AsOrdinaryUser() {
-    if (m_Root) {
-      EXPECT_EQ(::seteuid(0), 0);
-    }
-  }
-
- private:
-  bool m_Root;
-};
-
-class TedDocFile : public ::testing::Test {
- protected:
-  TedDocFile() {
-    char pattern[] = "/tmp/orv-doc-XXXXXX";
-    dir = ::mkdtemp(pattern);
-    fs::permissions(dir, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
-                             fs::perms::others_read | fs::perms::others_exec);
-    doc.StoreDay("2001/01/01", "open before", "", "");
-    doc.SetModifiedFlag(false);
-  }
-  ~TedDocFile() override {
-    fs::permissions(dir, fs::perms::owner_all);
-    fs::remove_all(dir);
-  }
-  // A calendar file with every kind of record, written by the program.
-  std::string Calendar(const std::string& password = {}) {
-    test::FakeUiServices quiet;
-    CCalendarContent c(quiet);
-    test::CalendarBuilder(c).EveryKindOfRecord().Passwords(password, "autor");
-    return StoreCalendar(c);
-  }
-  std::string Path(const std::string& name) const { return (dir / name).string(); }
-  bool StillAsBefore() const {
-    return doc.GetRecordCount() == 1 && doc.GetDayRecord("2001/01/01") && !doc.IsModified() &&
-           doc.GetPathName().empty();
-  }
-
-  fs::path dir;
-  test::FakeUiServices ui;
-  CTedDoc doc{ui};
-};
 
 TEST_F(TedDocFile, SavedCalendarOpensWithItsPassword) {
   test::FakeUiServices quiet;
@@ -204,10 +131,39 @@ TEST_F(TedDocFile, ReadOnlyFileRefusesEverySaveButCanBeSavedUnderAnotherName) {
   EXPECT_TRUE(doc.OnSaveDocument(Path("jinam.orv")));
 }
 
-TEST_F(TedDocFile, FailedSaveLeavesTheOldFile) {
+// The flag and the path belong to the file last read or written: a Save As that failed, or that was
+// refused, changes neither.
+TEST_F(TedDocFile, FailedOrRefusedSaveAsKeepsTheReadOnlyFlagAndThePath) {
   const std::string bytes = Calendar();
+  WriteFile(dir / "ro.orv", bytes);
+  WriteFile(dir / "ro2.orv", bytes);
   WriteFile(dir / "kal.orv", bytes);
+  for (const char* name : {"ro.orv", "ro2.orv"})
+    fs::permissions(dir / name, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
   fs::permissions(dir / "kal.orv", fs::perms::all);
+  AsOrdinaryUser user;
+
+  ASSERT_TRUE(doc.OnOpenDocument(Path("ro.orv")));
+  doc.StoreDay("2005/03/09", "nová", "", "");
+  EXPECT_FALSE(doc.OnSaveDocument(Path("chybi/jinam.orv")));
+  EXPECT_TRUE(doc.m_bReadOnly);
+  EXPECT_EQ(doc.GetPathName(), Path("ro.orv"));
+  ui.Clear();
+  EXPECT_FALSE(doc.OnSaveDocument(doc.GetPathName()));
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>{"Soubor má nastaven atribut \"Pouze pro čtení\""});
+  EXPECT_EQ(ReadFile(dir / "ro.orv"), bytes);
+
+  ASSERT_TRUE(doc.OnOpenDocument(Path("kal.orv")));
+  doc.StoreDay("2005/03/09", "nová", "", "");
+  EXPECT_FALSE(doc.OnSaveDocument(Path("ro2.orv")));
+  EXPECT_FALSE(doc.m_bReadOnly);
+  EXPECT_EQ(doc.GetPathName(), Path("kal.orv"));
+  EXPECT_TRUE(doc.OnSaveDocument(doc.GetPathName()));
+  EXPECT_NE(ReadFile(dir / "kal.orv"), bytes);
+  EXPECT_EQ(ReadFile(dir / "ro2.orv"), bytes);
+}
+
+TEST_F(TedDocFile, FailedSaveLeavesNoFileBehind) {
   fs::permissions(dir, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                   fs::perm_options::remove);
   {
@@ -216,10 +172,8 @@ TEST_F(TedDocFile, FailedSaveLeavesTheOldFile) {
     EXPECT_FALSE(doc.OnSaveDocument(Path("kal.orv")));
   }
   EXPECT_EQ(ui.Messages(), std::vector<std::string>{"Kalendář nelze uložit do souboru " + Path("kal.orv") +
-                                                    ": do složky nelze zapisovat. Soubor na disku zůstal "
-                                                    "beze změny."});
-  EXPECT_EQ(ReadFile(dir / "kal.orv"), bytes);
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+                                                    ": do složky nelze zapisovat."});
+  EXPECT_TRUE(fs::is_empty(dir));
   EXPECT_TRUE(doc.IsModified());
   EXPECT_TRUE(doc.GetPathName().empty());
 }

@@ -33,6 +33,11 @@ bool FakeUiServices::AskYesNo(std::string_view text) {
   return Pop(yesNoAnswers, false);
 }
 
+bool FakeUiServices::AskYesNoDefaultNo(std::string_view text) {
+  events.push_back({Kind::Question, std::string(text), true});
+  return Pop(yesNoAnswers, false);
+}
+
 std::optional<std::string> FakeUiServices::AskPassword(std::string_view prompt) {
   events.push_back({Kind::PasswordPrompt, std::string(prompt)});
   return Pop(passwordAnswers, std::optional<std::string>{});

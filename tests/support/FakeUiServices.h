@@ -17,6 +17,7 @@ class FakeUiServices : public IUiServices {
   struct Event {
     Kind kind;
     std::string text;
+    bool defaultNo = false;  // a question whose default button is "Ne"
   };
 
   std::vector<Event> events;
@@ -34,6 +35,7 @@ class FakeUiServices : public IUiServices {
   void MessageDialog(std::string_view text) override;
   void MessageBox(std::string_view text, MessageIcon icon) override;
   bool AskYesNo(std::string_view text) override;
+  bool AskYesNoDefaultNo(std::string_view text) override;
   std::optional<std::string> AskPassword(std::string_view prompt) override;
   std::optional<std::string> ChooseFileToOpen(std::string_view title, std::string_view filter) override;
   std::optional<std::string> ChooseFileToSave(std::string_view title, std::string_view filter,
