@@ -106,7 +106,7 @@ bool CTedDoc::OnOpenDocument(const std::string& path) {
   char header[kHeaderBytes];
   int error = 0;
   const std::size_t headerSize = ReadFully(file.Fd(), header, kHeaderBytes, error);
-  CArchiveReader headerReader({header, headerSize});
+  CArchiveReader headerReader(std::string_view(header, headerSize));
   const std::uint32_t magic = headerReader.ReadDword();
   if (error == 0 && (headerReader.Failed() || magic != kOrvMagic)) {
     m_Ui.MessageDialog("Nesprávný formát souboru");
