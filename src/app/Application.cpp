@@ -3,8 +3,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QTimer>
 #include <clocale>
 #include <cstdio>
@@ -29,16 +27,14 @@ namespace orv {
 namespace {
 
 SaveAnswer AskSaveChanges(QWidget* parent, const std::string& question) {
-  QMessageBox box(QMessageBox::Question, QStringLiteral("Orvella 2"), MessageText(question),
-                  QMessageBox::NoButton, parent);
-  QPushButton* yes = box.addButton(QStringLiteral("Ano"), QMessageBox::YesRole);
-  QPushButton* no = box.addButton(QStringLiteral("Ne"), QMessageBox::NoRole);
-  QPushButton* cancel = box.addButton(QStringLiteral("Storno"), QMessageBox::RejectRole);
-  box.setDefaultButton(yes);
-  box.setEscapeButton(cancel);
-  box.exec();
-  if (box.clickedButton() == yes) return SaveAnswer::Yes;
-  if (box.clickedButton() == no) return SaveAnswer::No;
+  switch (AskQuestion(parent, MessageText(question), true)) {
+    case QuestionAnswer::Yes:
+      return SaveAnswer::Yes;
+    case QuestionAnswer::No:
+      return SaveAnswer::No;
+    case QuestionAnswer::Cancel:
+      break;
+  }
   return SaveAnswer::Cancel;
 }
 

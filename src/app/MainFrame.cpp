@@ -80,10 +80,14 @@ CMainFrame::CMainFrame(IUiServices& ui, const QString& programDir, const SPaneFa
   setWindowTitle(QStringLiteral("Orvella 2"));
   resize(1180, 760);
 
-  m_AppConnections = {
-      QObject::connect(qApp, &QApplication::focusChanged, this, [this] { UpdateCommandUI(); }),
-      QObject::connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
-                       [this] { UpdateCommandUI(); })};
+  m_AppConnections = {QObject::connect(qApp, &QApplication::focusChanged, this,
+                                       [this](QWidget*, QWidget* now) {
+                                         if (now && centralWidget() && centralWidget()->isAncestorOf(now))
+                                           m_LastPaneFocus = now;
+                                         UpdateCommandUI();
+                                       }),
+                      QObject::connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
+                                       [this] { UpdateCommandUI(); })};
   m_Clock = new QTimer(this);
   m_Clock->setInterval(1000);
   QObject::connect(m_Clock, &QTimer::timeout, this, [this] { RefreshClock(); });
@@ -96,6 +100,7 @@ CMainFrame::CMainFrame(IUiServices& ui, const QString& programDir, const SPaneFa
 // font goes last, after every widget that may draw with it.
 CMainFrame::~CMainFrame() {
   for (const QMetaObject::Connection& connection : m_AppConnections) QObject::disconnect(connection);
+  m_Calendar = nullptr;  // the editors going may still report their selection
 }
 
 void CMainFrame::CreateActions() {
@@ -280,8 +285,16 @@ void CMainFrame::SetViewState(std::function<void(SFrameState&)> viewState) {
   UpdateCommandUI();
 }
 
-QWidget* CMainFrame::FocusedTextPane() const {
+// A menu opened from the keyboard gives the focus to the menu bar first; its commands still act on
+// the pane the user was in.
+QWidget* CMainFrame::PaneFocus() const {
   QWidget* focus = QApplication::focusWidget();
+  if (focus && (focus == menuBar() || focus->window()->windowType() == Qt::Popup)) return m_LastPaneFocus;
+  return focus;
+}
+
+QWidget* CMainFrame::FocusedTextPane() const {
+  QWidget* focus = PaneFocus();
   if (qobject_cast<QLineEdit*>(focus) && m_Calendar && m_Calendar->isAncestorOf(focus)) return focus;
   if (focus && (focus == m_MonthEditor || focus == m_DayEditor)) return focus;
   if (focus && m_MonthEditor && m_MonthEditor->isAncestorOf(focus)) return m_MonthEditor;
@@ -290,7 +303,7 @@ QWidget* CMainFrame::FocusedTextPane() const {
 }
 
 FocusPane CMainFrame::FocusedPane() const {
-  QWidget* focus = QApplication::focusWidget();
+  QWidget* focus = PaneFocus();
   if (!focus || !m_Calendar) return FocusPane::Other;
   const auto inside = [focus](QWidget* pane) { return pane == focus || pane->isAncestorOf(focus); };
   if (inside(m_MonthEditor)) return FocusPane::MonthEditor;

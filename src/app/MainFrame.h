@@ -9,6 +9,7 @@
 // whoever implements the command; a command without a handler stays disabled.
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 #include <functional>
 #include <map>
@@ -96,6 +97,7 @@ class CMainFrame : public QMainWindow {
   void RefreshClock();
   void RefreshRecentMenu();
   FocusPane FocusedPane() const;
+  QWidget* PaneFocus() const;
   QWidget* FocusedTextPane() const;
 
   IUiServices& m_Ui;
@@ -122,6 +124,7 @@ class CMainFrame : public QMainWindow {
   std::function<bool()> m_CanClose;
   std::function<void(const QString&)> m_OpenFile;
   std::vector<QMetaObject::Connection> m_AppConnections;
+  QPointer<QWidget> m_LastPaneFocus;  // where the focus was before the menu bar took it
 };
 
 }  // namespace orv

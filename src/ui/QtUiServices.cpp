@@ -61,15 +61,23 @@ void CQtUiServices::MessageBox(std::string_view text, MessageIcon icon) {
   box.exec();
 }
 
+QuestionAnswer AskQuestion(QWidget* parent, const QString& text, bool withCancel) {
+  QMessageBox box(QMessageBox::Question, QStringLiteral("Orvella 2"), text, QMessageBox::NoButton, parent);
+  QPushButton* yes = box.addButton(QStringLiteral("&Ano"), QMessageBox::YesRole);
+  QPushButton* no = box.addButton(QStringLiteral("&Ne"), QMessageBox::NoRole);
+  QPushButton* cancel =
+      withCancel ? box.addButton(QStringLiteral("&Storno"), QMessageBox::RejectRole) : nullptr;
+  box.setDefaultButton(yes);
+  box.setEscapeButton(cancel ? cancel : no);
+  box.exec();
+  if (box.clickedButton() == yes) return QuestionAnswer::Yes;
+  if (box.clickedButton() == no || !cancel) return QuestionAnswer::No;
+  return QuestionAnswer::Cancel;
+}
+
 bool CQtUiServices::AskYesNo(std::string_view text) {
   if (Log(text)) return false;
-  QMessageBox box(QMessageBox::Question, QStringLiteral("Orvella 2"), MessageText(text),
-                  QMessageBox::NoButton, m_Parent);
-  QPushButton* yes = box.addButton(QStringLiteral("Ano"), QMessageBox::YesRole);
-  box.addButton(QStringLiteral("Ne"), QMessageBox::NoRole);
-  box.setDefaultButton(yes);
-  box.exec();
-  return box.clickedButton() == yes;
+  return AskQuestion(m_Parent, MessageText(text), false) == QuestionAnswer::Yes;
 }
 
 std::optional<std::string> CQtUiServices::AskPassword(std::string_view prompt) {

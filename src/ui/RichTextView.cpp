@@ -10,6 +10,7 @@
 #include "core/UiServices.h"
 #include "editor/CommentaryEditor.h"
 #include "richtext/RichDocument.h"
+#include "ui/KeyRules.h"
 
 namespace orv {
 namespace {
@@ -95,6 +96,8 @@ void CRichTextView::keyPressEvent(QKeyEvent* event) {
   if (event == QKeySequence::Paste || (event->key() == Qt::Key_Insert && mods == Qt::ShiftModifier))
     return Paste();
 
+  if (IsCommandCharacter(*event)) return event->ignore();
+
   setOverwriteMode(m_Editor.IsOverwrite());  // a set-up may have switched overwrite off
   if (!isReadOnly()) {
     if (event->key() == Qt::Key_Delete) m_Editor.BeforeDelete();
@@ -157,7 +160,9 @@ void CRichTextView::focusInEvent(QFocusEvent* event) {
 }
 
 void CRichTextView::focusOutEvent(QFocusEvent* event) {
-  if (event->reason() != Qt::PopupFocusReason && m_bFocused) {
+  // A menu, also one opened from the keyboard through the menu bar, only borrows the focus.
+  const bool borrowed = event->reason() == Qt::PopupFocusReason || event->reason() == Qt::MenuBarFocusReason;
+  if (!borrowed && m_bFocused) {
     m_Editor.OnFocusLost(DateKey());
     m_bFocused = false;
     ShowControlSelection();

@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSettings>
@@ -189,6 +190,79 @@ TEST_F(CalendarWindowTest, HeldArrowMovesOneMonthAndTheEdgesDisableTheirCommands
   EXPECT_EQ(Selected(), (Date{2020, 1, 10}));
   Frame().Action(cmd::NextMonth)->trigger();
   EXPECT_EQ(Selected(), (Date{2020, 2, 10}));
+}
+
+// Under X11 a held key arrives as release and press pairs stamped with the same server time, often
+// without Qt's repeat flag; separate presses, however quick, are milliseconds apart.
+TEST_F(CalendarWindowTest, HeldKeyUnderX11ActsOnceAndQuickSeparatePressesEachAct) {
+  const auto send = [&](QEvent::Type type, int key, Qt::KeyboardModifiers modifiers, quint64 time) {
+    QKeyEvent event(type, key, modifiers);
+    event.setTimestamp(time);
+    QApplication::sendEvent(Table(), &event);
+  };
+  const auto hold = [&](int key, Qt::KeyboardModifiers modifiers, quint64 from) {
+    send(QEvent::KeyPress, key, modifiers, from);
+    for (quint64 t = from + 500; t < from + 1500; t += 40) {
+      send(QEvent::KeyRelease, key, modifiers, t);
+      send(QEvent::KeyPress, key, modifiers, t);
+    }
+    send(QEvent::KeyRelease, key, modifiers, from + 1520);
+  };
+  hold(Qt::Key_Left, {}, 1000);
+  EXPECT_EQ(Selected(), (Date{2005, 2, 15}));
+  hold(Qt::Key_Left, Qt::ControlModifier, 3000);
+  EXPECT_EQ(Selected(), (Date{2004, 2, 15}));
+  for (quint64 t : {5000, 5060, 5120}) {
+    send(QEvent::KeyPress, Qt::Key_Right, {}, t);
+    send(QEvent::KeyRelease, Qt::Key_Right, {}, t + 25);
+  }
+  EXPECT_EQ(Selected(), (Date{2004, 5, 15}));
+}
+
+// Alt+digit, Alt+letter and Ctrl+Alt keys of greyed or missing commands type nothing, with or
+// without a selection; Ctrl+U (the program's underline) does not clear the note.
+TEST_F(CalendarWindowTest, KeysWithAltOrCtrlNeverTypeIntoTheEditorsOrTheNote) {
+  const auto pressAll = [] {
+    for (int key : {Qt::Key_1, Qt::Key_3, Qt::Key_B, Qt::Key_M}) Key(key, Qt::AltModifier);
+    Key(Qt::Key_X, Qt::ControlModifier | Qt::AltModifier);
+  };
+  for (QTextEdit* editor : {Frame().DayEditor(), Frame().MonthEditor()}) {
+    Focus(editor);
+    Type(editor, QStringLiteral("řádek"));
+    pressAll();
+    editor->selectAll();
+    pressAll();
+    EXPECT_EQ(editor->toPlainText(), QStringLiteral("řádek"));
+  }
+  Focus(Note());
+  Type(Note(), QStringLiteral("poznámka"));
+  pressAll();
+  Note()->selectAll();
+  pressAll();
+  Key(Qt::Key_U, Qt::ControlModifier);
+  Key(Qt::Key_E, Qt::ControlModifier);
+  EXPECT_EQ(Note()->text(), QStringLiteral("poznámka"));
+}
+
+// Alt+R gives the focus to the menu bar before the menu asks for its enabling; the commands still
+// follow the day editor the user was in.
+TEST_F(CalendarWindowTest, KeyboardOpenedEditMenuFollowsThePaneThatHadTheFocus) {
+  Focus(Frame().DayEditor());
+  Type(Frame().DayEditor(), QStringLiteral("výklad"));
+  Frame().DayEditor()->selectAll();
+  bool cutEnabled = false;
+  QString title;
+  QTimer::singleShot(50, [&] {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    title = menu->title();
+    cutEnabled = Frame().Action(cmd::EditCut)->isEnabled();
+    menu->close();
+  });
+  Key(Qt::Key_R, Qt::AltModifier);
+  QTest::qWait(100);
+  EXPECT_EQ(title, QStringLiteral("Úp&ravy"));
+  EXPECT_TRUE(cutEnabled);
 }
 
 TEST_F(CalendarWindowTest, HistoryGoesBackAndForthAndANewVisitComesFirst) {
@@ -679,24 +753,48 @@ TEST_F(CalendarWindowTest, RightClickOffersTheCalendarCommandsInOrder) {
   EXPECT_EQ(Selected(), (Date{2005, 3, 15}));  // a right click selects nothing
 }
 
-TEST_F(CalendarWindowTest, GoToDialogMovesToTheChosenDayInTheRange) {
-  QDate minimum;
-  QTimer::singleShot(0, [&] {
-    QWidget* dialog = QApplication::activeModalWidget();
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Jdi na datum"));
-    auto* picker = dialog->findChild<QDateEdit*>();
-    ASSERT_NE(picker, nullptr);
-    EXPECT_EQ(picker->date(), QDate(2005, 3, 15));
-    minimum = picker->minimumDate();
-    picker->setDate(QDate(2012, 2, 29));
-    for (QPushButton* button : dialog->findChildren<QPushButton*>())
-      if (button->text() == QStringLiteral("Ano")) button->click();
-  });
-  Key(Qt::Key_G, Qt::ControlModifier);
-  EXPECT_EQ(Selected(), (Date{2012, 2, 29}));
-  EXPECT_EQ(minimum, QDate(2000, 1, 1));
-  EXPECT_EQ(window->View().Caption()->text(), QStringLiteral("Únor  2012"));
+// Typed in the usual Czech forms or ISO; what cannot be a day of the range keeps the dialog open
+// with a message.
+TEST_F(CalendarWindowTest, GoToDialogTakesTypedDatesInCzechAndIsoForms) {
+  struct Case {
+    QString typed;
+    std::optional<Date> to;
+  };
+  const Case cases[] = {
+      {QStringLiteral("15.3.2005"), Date{2005, 3, 15}},   {QStringLiteral("15. 3. 2005"), Date{2005, 3, 15}},
+      {QStringLiteral("28.08.2009"), Date{2009, 8, 28}},  {QStringLiteral("2012-02-29"), Date{2012, 2, 29}},
+      {QStringLiteral(" 1.12.2020 "), Date{2020, 12, 1}}, {QStringLiteral("30.2.2005"), std::nullopt},
+      {QStringLiteral("1.1.1999"), std::nullopt},         {QStringLiteral("15.3."), std::nullopt},
+  };
+  for (const Case& c : cases) {
+    GoTo({2006, 6, 6});
+    QString preset, error, title;
+    int titleWidth = 0, dialogWidth = 0;
+    QTimer::singleShot(0, [&] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      ASSERT_NE(dialog, nullptr);
+      title = dialog->windowTitle();
+      titleWidth = dialog->fontMetrics().horizontalAdvance(title);
+      dialogWidth = dialog->width();
+      auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("GoToDate"));
+      ASSERT_NE(field, nullptr);
+      preset = field->text();
+      field->setText(c.typed);
+      const auto button = [&](const QString& text) {
+        for (QPushButton* b : dialog->findChildren<QPushButton*>())
+          if (b->text() == text) b->click();
+      };
+      button(QStringLiteral("&Ano"));
+      error = dialog->findChild<QLabel*>(QStringLiteral("GoToDateError"))->text();
+      if (dialog->isVisible()) button(QStringLiteral("&Storno"));
+    });
+    Frame().Action(cmd::GoTo)->trigger();
+    EXPECT_EQ(preset, QStringLiteral("6. 6. 2006"));
+    EXPECT_EQ(title, QStringLiteral("Jdi na datum"));
+    EXPECT_GT(dialogWidth, titleWidth + 100);
+    EXPECT_EQ(Selected(), c.to.value_or(Date{2006, 6, 6})) << c.typed.toStdString();
+    EXPECT_EQ(error.isEmpty(), c.to.has_value()) << c.typed.toStdString();
+  }
 }
 
 }  // namespace
