@@ -13,6 +13,7 @@
 #include "app/ConfigFile.h"
 #include "app/CrashRecovery.h"
 #include "app/MainFrame.h"
+#include "app/QtCzech.h"
 #include "app/RecentFileList.h"
 #include "app/SingleInstance.h"
 #include "app/TerminationSignals.h"
@@ -69,6 +70,7 @@ int RunOrvella(int argc, char** argv) {
   CSingleInstance instance;
   if (!instance.TryAcquire()) return 0;
   std::setlocale(LC_ALL, "");
+  InstallQtCzech(app);
   QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
   QCoreApplication::setApplicationName(QStringLiteral("Orvella 2"));
   QGuiApplication::setApplicationDisplayName(QStringLiteral("Orvella 2"));

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -20,7 +21,6 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
-#include <ctime>
 
 #include "app/CommandIds.h"
 #include "app/CommandTable.h"
@@ -45,15 +45,6 @@ constexpr int kCaretPane = 1;
 constexpr int kOverwritePane = 5;
 constexpr int kDatePane = 6;
 constexpr int kTimePane = 7;
-
-QString FormatNow(const char* format) {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  char text[128];
-  const std::size_t n = std::strftime(text, sizeof text, format, &local);
-  return QString::fromLocal8Bit(text, static_cast<qsizetype>(n));
-}
 
 // The menu text of a recent file: its number as the mnemonic, then the path.
 QString RecentFileText(int index, const QString& path) {
@@ -392,9 +383,11 @@ QString CMainFrame::StatusPane(int index) const {
   return m_StatusPanes[static_cast<std::size_t>(index - 1)]->text();
 }
 
+// Czech forms whatever the locale, as every other text of the window.
 void CMainFrame::RefreshClock() {
-  SetStatusPane(kDatePane, FormatNow("%x"));
-  SetStatusPane(kTimePane, FormatNow("%X"));
+  const QDateTime now = QDateTime::currentDateTime();
+  SetStatusPane(kDatePane, now.toString(QStringLiteral("d.M.yyyy")));
+  SetStatusPane(kTimePane, now.toString(QStringLiteral("H:mm:ss")));
 }
 
 void CMainFrame::ToggleAlwaysOnTop() {

@@ -1,11 +1,14 @@
 #include "ui/CalendarView.h"
 
+#include <QClipboard>
 #include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -194,6 +197,30 @@ class CNoteField : public QLineEdit {
   void inputMethodEvent(QInputMethodEvent* event) override {
     if (isReadOnly()) return event->ignore();
     QLineEdit::inputMethodEvent(event);
+  }
+  // The field's own menu in Czech; in view-only mode only what reads the note stays enabled.
+  void contextMenuEvent(QContextMenuEvent* event) override {
+    const bool writable = !isReadOnly();
+    const bool selected = hasSelectedText();
+    const QMimeData* clip = QGuiApplication::clipboard()->mimeData();
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("NoteMenu"));
+    const auto add = [&](const QString& text, QKeySequence::StandardKey key, bool enabled, auto slot) {
+      QAction* action = menu.addAction(text, this, slot);
+      action->setShortcut(key);
+      action->setShortcutVisibleInContextMenu(true);
+      action->setEnabled(enabled);
+    };
+    add(QStringLiteral("&Zpět"), QKeySequence::Undo, writable && isUndoAvailable(), &QLineEdit::undo);
+    menu.addSeparator();
+    add(QStringLiteral("Vyj&mout"), QKeySequence::Cut, writable && selected, &QLineEdit::cut);
+    add(QStringLiteral("&Zkopírovat"), QKeySequence::Copy, selected, &QLineEdit::copy);
+    add(QStringLiteral("&Vložit"), QKeySequence::Paste, writable && clip && clip->hasText(),
+        &QLineEdit::paste);
+    add(QStringLiteral("&Odstranit"), QKeySequence::Delete, writable && selected, &QLineEdit::del);
+    menu.addSeparator();
+    add(QStringLiteral("Vybrat &vše"), QKeySequence::SelectAll, !text().isEmpty(), &QLineEdit::selectAll);
+    menu.exec(event->globalPos());
   }
   void focusInEvent(QFocusEvent* event) override {
     QLineEdit::focusInEvent(event);

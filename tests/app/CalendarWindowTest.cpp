@@ -265,6 +265,38 @@ TEST_F(CalendarWindowTest, KeyboardOpenedEditMenuFollowsThePaneThatHadTheFocus) 
   EXPECT_TRUE(cutEnabled);
 }
 
+// The note field's own menu: Czech items, and in view-only mode only copying and selecting.
+TEST_F(CalendarWindowTest, NoteMenuIsCzechAndFollowsViewOnly) {
+  Focus(Note());
+  Type(Note(), QStringLiteral("poznámka"));
+  Note()->selectAll();
+  QGuiApplication::clipboard()->setText(QStringLiteral("schránka"));
+  const auto menuItems = [&] {
+    QStringList items;
+    QTimer::singleShot(0, [&] {
+      QWidget* popup = QApplication::activePopupWidget();
+      ASSERT_NE(popup, nullptr);
+      for (QAction* action : popup->actions())
+        if (!action->isSeparator())
+          items << (action->isEnabled() ? QString() : QStringLiteral("-")) +
+                       action->text().remove(QLatin1Char('&'));
+      popup->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), Note()->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(Note(), &event);
+    return items.join(QLatin1Char('|'));
+  };
+  EXPECT_EQ(menuItems(), QStringLiteral("Zpět|Vyjmout|Zkopírovat|Vložit|Odstranit|Vybrat vše"));
+  Frame().activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
+  Focus(Table());
+  Frame().Action(cmd::ViewOnly)->trigger();
+  ASSERT_TRUE(Note()->isReadOnly());
+  Note()->selectAll();
+  EXPECT_EQ(menuItems(), QStringLiteral("-Zpět|-Vyjmout|Zkopírovat|-Vložit|-Odstranit|Vybrat vše"));
+  EXPECT_EQ(Note()->text(), QStringLiteral("poznámka"));
+}
+
 TEST_F(CalendarWindowTest, HistoryGoesBackAndForthAndANewVisitComesFirst) {
   Key(Qt::Key_Down);  // 16
   Key(Qt::Key_Down);  // 17

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDate>
 #include <QDropEvent>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -155,7 +156,7 @@ TEST_F(MainFrameTest, PanesBarsAndPrompts) {
   EXPECT_EQ(append->toolTip(), QStringLiteral("Připojit ke kalendáři"));
   EXPECT_EQ(frame->statusBar()->currentMessage(),
             QStringLiteral("Navigace kurzorovými klávesami, nápověda F1"));
-  EXPECT_FALSE(frame->StatusPane(6).isEmpty());
+  EXPECT_EQ(frame->StatusPane(6), QDate::currentDate().toString(QStringLiteral("d.M.yyyy")));
   EXPECT_FALSE(frame->StatusPane(7).isEmpty());
   EXPECT_EQ(frame->StyleBar()->SizeCombo()->count(), 21);
   EXPECT_EQ(frame->StyleBar()->ScriptCombo()->itemText(0), QStringLiteral("Cyrilika"));
