@@ -212,6 +212,8 @@ void CMainFrame::CreateClient(const SPaneFactories& panes) {
   m_Outer->setSizes({450, 730});
   m_Inner->setSizes({150, 450});
   setCentralWidget(m_Outer);
+  for (QWidget* pane : m_Outer->findChildren<QWidget*>())
+    if (pane->acceptDrops()) pane->installEventFilter(this);
 
   const int margin = static_cast<int>(m_DayEditor->document()->documentMargin());
   m_RulerBar->Ruler()->SetTarget(m_DayEditor, margin);
@@ -444,18 +446,46 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
+namespace {
+
+QString DroppedFile(const QMimeData* data) {
+  if (!data || !data->hasUrls()) return {};
+  for (const QUrl& url : data->urls())
+    if (url.isLocalFile()) return url.toLocalFile();
+  return {};
+}
+
+}  // namespace
+
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
   if (event->mimeData()->hasUrls()) event->acceptProposedAction();
 }
 
 void CMainFrame::dropEvent(QDropEvent* event) {
-  for (const QUrl& url : event->mimeData()->urls()) {
-    if (!url.isLocalFile()) continue;
-    event->acceptProposedAction();
-    activateWindow();
-    if (m_OpenFile) m_OpenFile(url.toLocalFile());
-    return;
+  const QString file = DroppedFile(event->mimeData());
+  if (file.isEmpty()) return;
+  event->acceptProposedAction();
+  activateWindow();
+  OpenFile(file);
+}
+
+// A file dropped on the note field or an editor opens as on the rest of the window, instead of
+// going into the text as its address.
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop) {
+    auto* drop = static_cast<QDropEvent*>(event);
+    const QString file = DroppedFile(drop->mimeData());
+    if (!file.isEmpty()) {
+      drop->acceptProposedAction();
+      if (type == QEvent::Drop) {
+        activateWindow();
+        OpenFile(file);
+      }
+      return true;
+    }
   }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 }  // namespace orv

@@ -54,6 +54,10 @@ class CMainFrame : public QMainWindow {
   void SetCanClose(std::function<bool()> canClose) { m_CanClose = std::move(canClose); }
   // Files dropped onto the window and chosen from the recent-file list.
   void SetOpenFile(std::function<void(const QString& path)> openFile) { m_OpenFile = std::move(openFile); }
+  // Opens a file handed to the window (dropped on it or on a pane, given by a second start).
+  void OpenFile(const QString& path) {
+    if (m_OpenFile) m_OpenFile(path);
+  }
   void SetRecentFiles(const QStringList& paths);
 
   QWidget* CalendarPane() const { return m_Calendar; }
@@ -85,6 +89,7 @@ class CMainFrame : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void CreateActions();

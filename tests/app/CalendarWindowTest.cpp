@@ -297,6 +297,30 @@ TEST_F(CalendarWindowTest, NoteMenuIsCzechAndFollowsViewOnly) {
   EXPECT_EQ(Note()->text(), QStringLiteral("poznámka"));
 }
 
+// A calendar file dropped on the note field or an editor opens as on the window; nothing goes into
+// the text.
+TEST_F(CalendarWindowTest, CalendarDroppedOnTheNoteOrAnEditorOpens) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("upustený.orv"));
+  ASSERT_TRUE(doc.OnSaveDocument(path.toStdString()));
+  ASSERT_TRUE(doc.OnNewDocument());
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(path)});
+  data.setText(path);
+  for (QWidget* target : {static_cast<QWidget*>(Note()), Frame().DayEditor()->viewport()}) {
+    Frame().Action(cmd::FileNew)->trigger();
+    ASSERT_TRUE(doc.GetPathName().empty());
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    EXPECT_EQ(QString::fromStdString(doc.GetPathName()), path);
+    EXPECT_TRUE(Note()->text().isEmpty());
+    EXPECT_TRUE(Frame().DayEditor()->toPlainText().isEmpty());
+  }
+}
+
 TEST_F(CalendarWindowTest, HistoryGoesBackAndForthAndANewVisitComesFirst) {
   Key(Qt::Key_Down);  // 16
   Key(Qt::Key_Down);  // 17
