@@ -14,6 +14,8 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
@@ -21,6 +23,7 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
+#include <cmath>
 
 #include "app/CommandIds.h"
 #include "app/CommandTable.h"
@@ -46,6 +49,26 @@ constexpr int kOverwritePane = 5;
 constexpr int kDatePane = 6;
 constexpr int kTimePane = 7;
 
+// The month table and the commentaries are paper: their colours are chosen for white, so a dark
+// theme must not darken them. The frame, the bars and the dialogs follow the theme.
+void MakePaper(QWidget* pane) {
+  QPalette palette = pane->palette();
+  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    palette.setColor(group, QPalette::Base, Qt::white);
+    palette.setColor(group, QPalette::Text,
+                     group == QPalette::Disabled ? QColor(110, 110, 110) : QColor(Qt::black));
+  }
+  pane->setPalette(palette);
+}
+
+// The size the window first opens at, within the screen's free area whatever its scale.
+QSize FirstSize(const QScreen* screen) {
+  const QSize wanted(1180, 760);
+  if (!screen) return wanted;
+  const QSize room = screen->availableGeometry().size() * 0.92;
+  return wanted.boundedTo(room);
+}
+
 // The menu text of a recent file: its number as the mnemonic, then the path.
 QString RecentFileText(int index, const QString& path) {
   QString shown = QDir::toNativeSeparators(path);
@@ -69,7 +92,7 @@ CMainFrame::CMainFrame(IUiServices& ui, const QString& programDir, const SPaneFa
   AddFrameHandlers();
   RestoreBarState();
   setWindowTitle(QStringLiteral("Orvella 2"));
-  resize(1180, 760);
+  resize(FirstSize(screen()));
 
   m_AppConnections = {QObject::connect(qApp, &QApplication::focusChanged, this,
                                        [this](QWidget*, QWidget* now) {
@@ -212,6 +235,9 @@ void CMainFrame::CreateClient(const SPaneFactories& panes) {
   m_Outer->setSizes({450, 730});
   m_Inner->setSizes({150, 450});
   setCentralWidget(m_Outer);
+  for (QTextEdit* paper :
+       {m_Calendar->findChild<QTextEdit*>(QStringLiteral("MonthTable")), m_MonthEditor, m_DayEditor})
+    if (paper) MakePaper(paper);
   for (QWidget* pane : m_Outer->findChildren<QWidget*>())
     if (pane->acceptDrops()) pane->installEventFilter(this);
 
@@ -347,6 +373,18 @@ void CMainFrame::UpdateCommandUI() {
   m_StyleBar->SetFontControlsEnabled(CommandState(cmd::FontDialog, frame, true).enabled);
 }
 
+void CMainFrame::FitCalendarPane() {
+  auto* table = m_Calendar->findChild<QTextEdit*>(QStringLiteral("MonthTable"));
+  if (!table) return;
+  const int chrome = m_Calendar->width() - table->viewport()->width();
+  const int wanted =
+      static_cast<int>(std::ceil(table->document()->idealWidth())) +
+      std::max(chrome, 2 * table->frameWidth() + table->verticalScrollBar()->sizeHint().width());
+  const int total = m_Outer->width() > 0 ? m_Outer->width() : width();
+  const int calendar = std::min(wanted, total / 2);
+  m_Outer->setSizes({calendar, total - calendar});
+}
+
 void CMainFrame::SetDocumentTitle(const QString& title) {
   setWindowTitle(title + QStringLiteral("[*] - Orvella 2"));
 }
@@ -435,6 +473,14 @@ bool CMainFrame::event(QEvent* event) {
     UpdateCommandUI();
   }
   return handled;
+}
+
+// The first layout, once the window has its size and the table its month.
+void CMainFrame::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (m_bShownOnce) return;
+  m_bShownOnce = true;
+  FitCalendarPane();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -61,6 +61,9 @@ class CMainFrame : public QMainWindow {
   void SetRecentFiles(const QStringList& paths);
 
   QWidget* CalendarPane() const { return m_Calendar; }
+  // Gives the calendar pane the width of the widest row of the shown month, within half of the
+  // window (the first layout: long holiday names are not cut).
+  void FitCalendarPane();
   QTextEdit* MonthEditor() const { return m_MonthEditor; }
   QTextEdit* DayEditor() const { return m_DayEditor; }
   CStyleBar* StyleBar() const { return m_StyleBar; }
@@ -87,6 +90,7 @@ class CMainFrame : public QMainWindow {
  protected:
   bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -125,6 +129,7 @@ class CMainFrame : public QMainWindow {
   std::string m_BaseFont;
   bool m_bAlwaysOnTop = false;
   bool m_bMaximised = false;
+  bool m_bShownOnce = false;
   std::function<void(SFrameState&)> m_ViewState;
   std::function<bool()> m_CanClose;
   std::function<void(const QString&)> m_OpenFile;

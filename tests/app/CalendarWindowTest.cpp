@@ -16,6 +16,8 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -25,6 +27,7 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <QWindow>
+#include <cmath>
 
 #include "FakeUiServices.h"
 #include "app/CalendarWindow.h"
@@ -319,6 +322,69 @@ TEST_F(CalendarWindowTest, CalendarDroppedOnTheNoteOrAnEditorOpens) {
     EXPECT_TRUE(Note()->text().isEmpty());
     EXPECT_TRUE(Frame().DayEditor()->toPlainText().isEmpty());
   }
+}
+
+double Luminance(const QColor& color) {
+  const auto channel = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+  return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF()) + 0.0722 * channel(color.blueF());
+}
+double Contrast(const QColor& a, const QColor& b) {
+  const double la = Luminance(a), lb = Luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Under a dark theme the table and the editors stay paper, so every piece of every row (day
+// numbers, holidays, notes) keeps a readable contrast; the window's shot is left beside the tests.
+TEST_F(CalendarWindowTest, DarkThemeLeavesTheTableAndEditorsReadable) {
+  const QPalette light = QApplication::palette();
+  QPalette dark(QColor(40, 40, 40), QColor(30, 30, 30));
+  dark.setColor(QPalette::Base, QColor(25, 25, 25));
+  dark.setColor(QPalette::Text, QColor(230, 230, 230));
+  dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+  QApplication::setPalette(dark);
+  GoTo({2005, 1, 1});
+  Focus(Frame().DayEditor());
+  Type(Frame().DayEditor(), QStringLiteral("Výklad dne"));
+  Focus(Table());
+  for (QTextEdit* pane : {Table(), Frame().MonthEditor(), Frame().DayEditor()})
+    EXPECT_EQ(pane->palette().color(QPalette::Base), QColor(Qt::white)) << pane->objectName().toStdString();
+  EXPECT_EQ(Frame().DayEditor()->palette().color(QPalette::Text), QColor(Qt::black));
+  double worst = 100;
+  for (QTextBlock block = Table()->document()->begin(); block.isValid(); block = block.next()) {
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+      const QTextCharFormat format = it.fragment().charFormat();
+      if (it.fragment().text().trimmed().isEmpty()) continue;
+      const QColor text = format.foreground().style() == Qt::NoBrush
+                              ? Table()->palette().color(QPalette::Text)
+                              : format.foreground().color();
+      const QColor paper = format.background().style() == Qt::NoBrush
+                               ? Table()->palette().color(QPalette::Base)
+                               : format.background().color();
+      worst = std::min(worst, Contrast(text, paper));
+    }
+  }
+  EXPECT_GE(worst, 3.0);
+  QApplication::processEvents();
+  Frame().grab().save(qEnvironmentVariable("ORV_BINARY_DIR") + QStringLiteral("/tests/dark-theme.png"));
+  QApplication::setPalette(light);
+}
+
+// The first window fits the screen's free area; the calendar pane is as wide as the widest row of
+// the month (January's long holiday names), within half of the window.
+TEST_F(CalendarWindowTest, FirstWindowFitsTheScreenAndTheCalendarPaneItsWidestRow) {
+  EXPECT_GT(Frame().CalendarPane()->width(), 200);  // March 2005 at the first show
+  const QRect room = Frame().screen()->availableGeometry();
+  EXPECT_LE(Frame().frameGeometry().width(), room.width());
+  EXPECT_LE(Frame().frameGeometry().height(), room.height());
+  Frame().resize(1400, 700);
+  GoTo({2005, 1, 1});
+  Frame().FitCalendarPane();
+  QApplication::processEvents();
+  EXPECT_EQ(Table()->horizontalScrollBar()->maximum(), 0);
+  EXPECT_LE(Frame().CalendarPane()->width(), Frame().width() / 2);
+  Frame().resize(600, 500);
+  Frame().FitCalendarPane();
+  EXPECT_LE(Frame().CalendarPane()->width(), 300);
 }
 
 TEST_F(CalendarWindowTest, HistoryGoesBackAndForthAndANewVisitComesFirst) {
