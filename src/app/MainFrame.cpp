@@ -5,10 +5,12 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QDialog>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -29,6 +31,7 @@
 #include "app/CommandTable.h"
 #include "app/MoonFont.h"
 #include "editor/CommentaryEditor.h"
+#include "ui/HelpWindow.h"
 #include "ui/RichTextView.h"
 #include "ui/RulerBar.h"
 #include "ui/StyleBar.h"
@@ -68,6 +71,48 @@ QSize FirstSize(const QScreen* screen) {
   const QSize room = screen->availableGeometry().size() * 0.92;
   return wanted.boundedTo(room);
 }
+
+// The guide's table of menu commands, straight from the command table: menu, item, keys, what it
+// does.
+QString CommandsHtml() {
+  const auto plain = [](std::string_view text) {
+    QString shown = Utf8(text).section(QLatin1Char('\t'), 0, 0);
+    shown.remove(QLatin1Char('&'));
+    return shown.toHtmlEscaped();
+  };
+  QString html = QStringLiteral(
+      "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">"
+      "<tr><th>Nabídka</th><th>Příkaz</th><th>Klávesy</th><th>Co dělá</th></tr>");
+  for (const SCommand& c : CommandTable()) {
+    if (c.id == 0) continue;
+    QString menu = plain(c.menu);
+    menu.replace(QLatin1Char('/'), QStringLiteral(" › "));
+    html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td></tr>")
+                .arg(menu, plain(c.text), Utf8(c.shortcut).toHtmlEscaped(),
+                     Utf8(c.prompt).section(QLatin1Char('\n'), 0, 0).toHtmlEscaped());
+  }
+  return html + QStringLiteral("</table>");
+}
+
+// F1 in one of the program's dialogs opens the guide at that dialog's section.
+class CDialogHelpKey : public QObject {
+ public:
+  explicit CDialogHelpKey(std::function<void(QWidget* dialog)> showHelp) : m_ShowHelp(std::move(showHelp)) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_F1)
+      return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    auto* dialog = widget ? qobject_cast<QDialog*>(widget->window()) : nullptr;
+    if (!dialog) return false;
+    m_ShowHelp(dialog);
+    return true;
+  }
+
+ private:
+  std::function<void(QWidget*)> m_ShowHelp;
+};
 
 // The menu text of a recent file: its number as the mnemonic, then the path.
 QString RecentFileText(int index, const QString& path) {
@@ -114,6 +159,7 @@ CMainFrame::CMainFrame(IUiServices& ui, const QString& programDir, const SPaneFa
 // font goes last, after every widget that may draw with it.
 CMainFrame::~CMainFrame() {
   for (const QMetaObject::Connection& connection : m_AppConnections) QObject::disconnect(connection);
+  if (m_DialogHelpKey) qApp->removeEventFilter(m_DialogHelpKey.get());
   m_Calendar = nullptr;  // the editors going may still report their selection
 }
 
@@ -264,6 +310,10 @@ void CMainFrame::AddFrameHandlers() {
                                       "výklady dnů a měsíců, svátky a jmeniny, fáze Měsíce.")
                            .arg(QStringLiteral(ORV_VERSION)));
   });
+  SetHandler(cmd::HelpTopics, [this] { ShowHelp(QStringLiteral("obsah")); });
+  m_DialogHelpKey = std::make_unique<CDialogHelpKey>(
+      [this](QWidget* dialog) { ShowHelp(HelpSectionOfDialog(dialog->windowTitle()), dialog); });
+  qApp->installEventFilter(m_DialogHelpKey.get());
   AddTextPaneCommand(cmd::EditCut, "cut", true, [](CRichTextView& editor) { editor.Cut(); });
   AddTextPaneCommand(cmd::EditCopy, "copy", false, [](CRichTextView& editor) { editor.Copy(); });
   AddTextPaneCommand(cmd::EditPaste, "paste", true, [](CRichTextView& editor) { editor.Paste(); });
@@ -383,6 +433,19 @@ void CMainFrame::FitCalendarPane() {
   const int total = m_Outer->width() > 0 ? m_Outer->width() : width();
   const int calendar = std::min(wanted, total / 2);
   m_Outer->setSizes({calendar, total - calendar});
+}
+
+// The guide of the main window stays for the next F1; one opened over a dialog belongs to it, so
+// that the dialog, modal as it is, does not block it.
+void CMainFrame::ShowHelp(const QString& section, QWidget* dialog) {
+  if (dialog) {
+    auto* help = new CHelpWindow(CommandsHtml(), dialog);
+    help->setAttribute(Qt::WA_DeleteOnClose);
+    help->ShowSection(section);
+    return;
+  }
+  if (!m_Help) m_Help = new CHelpWindow(CommandsHtml(), this);
+  m_Help->ShowSection(section);
 }
 
 void CMainFrame::SetDocumentTitle(const QString& title) {

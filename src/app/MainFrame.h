@@ -29,6 +29,7 @@ class QToolBar;
 
 namespace orv {
 
+class CHelpWindow;
 class CMoonFont;
 class CRichTextView;
 class CRulerBar;
@@ -59,6 +60,8 @@ class CMainFrame : public QMainWindow {
     if (m_OpenFile) m_OpenFile(path);
   }
   void SetRecentFiles(const QStringList& paths);
+  // The user's guide at the section with the anchor `section`; over `dialog` when F1 came from one.
+  void ShowHelp(const QString& section, QWidget* dialog = nullptr);
 
   QWidget* CalendarPane() const { return m_Calendar; }
   // Gives the calendar pane the width of the widest row of the shown month, within half of the
@@ -134,7 +137,10 @@ class CMainFrame : public QMainWindow {
   std::function<bool()> m_CanClose;
   std::function<void(const QString&)> m_OpenFile;
   std::vector<QMetaObject::Connection> m_AppConnections;
-  QPointer<QWidget> m_LastPaneFocus;  // where the focus was before the menu bar took it
+  QPointer<QWidget> m_LastPaneFocus;
+  QPointer<CHelpWindow> m_Help;
+  std::unique_ptr<QObject>
+      m_DialogHelpKey;  // F1 in the dialogs  // where the focus was before the menu bar took it
 };
 
 }  // namespace orv

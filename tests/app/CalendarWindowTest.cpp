@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
@@ -24,6 +25,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextBrowser>
 #include <QTextEdit>
 #include <QTimer>
 #include <QWindow>
@@ -38,6 +40,7 @@
 #include "document/TedDoc.h"
 #include "editor/CommentaryEditor.h"
 #include "ui/CalendarView.h"
+#include "ui/HelpWindow.h"
 #include "ui/RichTextView.h"
 #include "ui/StyleBar.h"
 #include "view/CalendarViewModel.h"
@@ -385,6 +388,38 @@ TEST_F(CalendarWindowTest, FirstWindowFitsTheScreenAndTheCalendarPaneItsWidestRo
   Frame().resize(600, 500);
   Frame().FitCalendarPane();
   EXPECT_LE(Frame().CalendarPane()->width(), 300);
+}
+
+// F1 opens the guide with its contents, the program's own command table and a search; F1 in a
+// dialog opens it at that dialog's section, usable while the dialog is open.
+TEST_F(CalendarWindowTest, F1OpensTheGuideAndF1InADialogItsSection) {
+  Key(Qt::Key_F1);
+  auto* help = static_cast<CHelpWindow*>(Frame().findChild<QWidget*>(QStringLiteral("HelpWindow")));
+  ASSERT_NE(help, nullptr);
+  EXPECT_TRUE(help->isVisible());
+  const QString text = help->Browser()->toPlainText();
+  for (const char* expected : {"Tabulka měsíce: sloupce a barvy", "Syntaxe výrazu", "Příkazový řádek: orv",
+                               "Jdi na ...", "Ctrl+G", "Připojit ke kalendáři ...", "Zablokovat zapisování"})
+    EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
+  EXPECT_GE(help->Contents()->count(), 12);
+  help->SearchField()->setText(QStringLiteral("velikonoční"));
+  QTest::keyClick(help->SearchField(), Qt::Key_Return);
+  EXPECT_EQ(help->Browser()->textCursor().selectedText(), QStringLiteral("Velikonoční"));
+  help->close();
+
+  QString section;
+  QTimer::singleShot(0, [&] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    ASSERT_NE(dialog, nullptr);
+    QTest::keyClick(dialog->focusWidget(), Qt::Key_F1);
+    auto* dialogHelp = static_cast<CHelpWindow*>(dialog->findChild<QWidget*>(QStringLiteral("HelpWindow")));
+    ASSERT_NE(dialogHelp, nullptr);
+    section = dialogHelp->Contents()->currentItem()->text().trimmed();
+    dialogHelp->close();
+    static_cast<QDialog*>(dialog)->reject();
+  });
+  Frame().Action(cmd::GoTo)->trigger();
+  EXPECT_EQ(section, QStringLiteral("Jdi na datum"));
 }
 
 TEST_F(CalendarWindowTest, HistoryGoesBackAndForthAndANewVisitComesFirst) {
