@@ -46,6 +46,7 @@ QString Utf8(std::string_view text) {
 
 constexpr char kBarStateKey[] = "MainBarState";
 constexpr char kStatusBarKey[] = "MainBarState-StatusBar";
+constexpr char kWindowSizeKey[] = "MainWindowSize";
 constexpr int kStatusPanes = 7;  // panes 1 to 7 beside the prompt line
 constexpr int kCaretPane = 1;
 constexpr int kOverwritePane = 5;
@@ -135,9 +136,9 @@ CMainFrame::CMainFrame(IUiServices& ui, const QString& programDir, const SPaneFa
   CreateStatusBar();
   CreateClient(panes);
   AddFrameHandlers();
-  RestoreBarState();
   setWindowTitle(QStringLiteral("Orvella 2"));
   resize(FirstSize(screen()));
+  RestoreBarState();
 
   m_AppConnections = {QObject::connect(qApp, &QApplication::focusChanged, this,
                                        [this](QWidget*, QWidget* now) {
@@ -516,12 +517,16 @@ void CMainFrame::SaveBarState() const {
   QSettings settings;
   settings.setValue(QString::fromLatin1(kBarStateKey), saveState());
   settings.setValue(QString::fromLatin1(kStatusBarKey), !statusBar()->isHidden());
+  if (!isMaximized() && !isFullScreen()) settings.setValue(QString::fromLatin1(kWindowSizeKey), size());
 }
 
 void CMainFrame::RestoreBarState() {
   QSettings settings;
   restoreState(settings.value(QString::fromLatin1(kBarStateKey)).toByteArray());
   statusBar()->setVisible(settings.value(QString::fromLatin1(kStatusBarKey), true).toBool());
+  // A size left on a larger screen, or at a smaller scale, is cut to this screen's free area.
+  const QSize left = settings.value(QString::fromLatin1(kWindowSizeKey)).toSize();
+  if (left.isValid() && screen()) resize(left.boundedTo(screen()->availableGeometry().size()));
 }
 
 // The maximised flag follows the window, also when it was maximised by its title bar.

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -91,7 +92,11 @@ TEST_F(MainFrameTest, BarsHideAndShowAndComeBackAsLeft) {
     frame->addToolBar(Qt::BottomToolBarArea, frame->StyleBar());  // the user moved it
     frame->close();
   }
+  QSettings().setValue(QStringLiteral("MainWindowSize"), QSize(5000, 3000));  // from a larger screen
   auto again = ShownFrame();
+  const QSize room = again->screen()->availableGeometry().size();
+  EXPECT_LE(again->width(), room.width());
+  EXPECT_LE(again->height(), room.height());
   EXPECT_TRUE(again->RulerBar()->isHidden());
   EXPECT_FALSE(again->Action(cmd::ViewRuler)->isChecked());
   EXPECT_FALSE(again->statusBar()->isHidden());
