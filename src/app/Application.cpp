@@ -16,7 +16,9 @@
 #include "app/ConfigFile.h"
 #include "app/CrashRecovery.h"
 #include "app/MainFrame.h"
+#include "app/QtCzech.h"
 #include "app/RecentFileList.h"
+#include "app/SettingsLocation.h"
 #include "app/SingleInstance.h"
 #include "app/TerminationSignals.h"
 #include "document/RecoveryStore.h"
@@ -30,16 +32,14 @@ namespace orv {
 namespace {
 
 SaveAnswer AskSaveChanges(QWidget* parent, const std::string& question) {
-  QMessageBox box(QMessageBox::Question, QStringLiteral("Orvella 2"), MessageText(question),
-                  QMessageBox::NoButton, parent);
-  QPushButton* yes = box.addButton(QStringLiteral("Ano"), QMessageBox::YesRole);
-  QPushButton* no = box.addButton(QStringLiteral("Ne"), QMessageBox::NoRole);
-  QPushButton* cancel = box.addButton(QStringLiteral("Storno"), QMessageBox::RejectRole);
-  box.setDefaultButton(yes);
-  box.setEscapeButton(cancel);
-  box.exec();
-  if (box.clickedButton() == yes) return SaveAnswer::Yes;
-  if (box.clickedButton() == no) return SaveAnswer::No;
+  switch (AskQuestion(parent, MessageText(question), true)) {
+    case QuestionAnswer::Yes:
+      return SaveAnswer::Yes;
+    case QuestionAnswer::No:
+      return SaveAnswer::No;
+    case QuestionAnswer::Cancel:
+      break;
+  }
   return SaveAnswer::Cancel;
 }
 
@@ -65,17 +65,66 @@ class CFirstPaintProbe : public QObject {
   const QElapsedTimer& m_Clock;
 };
 
+constexpr char kUsage[] =
+    "Použití: orvella [SOUBOR.orv]\n"
+    "Kalendář a deník Orvella 2: otevře zadaný kalendář, bez něj nový.\n"
+    "Běží-li už, převezme soubor spuštěná Orvella a přejde do popředí.\n"
+    "\n"
+    "  -h, --help     vypíše tuto nápovědu\n"
+    "      --version  vypíše verzi programu\n";
+
+// The command line: options answered at once, or the calendar to open (empty for a new one).
+struct SArguments {
+  std::optional<int> exitCode;
+  QString file;
+};
+
+SArguments ParseArguments(int argc, char** argv) {
+  SArguments parsed;
+  bool options = true;
+  for (int i = 1; i < argc; ++i) {
+    const QString arg = QString::fromLocal8Bit(argv[i]);
+    if (options && arg == QStringLiteral("--")) {
+      options = false;
+    } else if (options && (arg == QStringLiteral("--help") || arg == QStringLiteral("-h"))) {
+      std::fputs(kUsage, stdout);
+      return {0, {}};
+    } else if (options && arg == QStringLiteral("--version")) {
+      std::printf("orvella %s\n", ORV_VERSION);
+      return {0, {}};
+    } else if (options && arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
+      std::fprintf(stderr, "orvella: neznámá volba %s\n\n%s", argv[i], kUsage);
+      return {2, {}};
+    } else if (parsed.file.isEmpty()) {
+      parsed.file = QDir::current().absoluteFilePath(arg);
+    } else {
+      std::fprintf(stderr, "orvella: lze otevřít jen jeden kalendář\n\n%s", kUsage);
+      return {2, {}};
+    }
+  }
+  return parsed;
+}
+
+void BringToFront(QWidget& window) {
+  if (window.isMinimized()) window.showNormal();
+  window.show();
+  window.raise();
+  window.activateWindow();
+}
+
 }  // namespace
 
 int RunOrvella(int argc, char** argv) {
   QElapsedTimer clock;
   clock.start();
+  const SArguments args = ParseArguments(argc, argv);
+  if (args.exitCode) return *args.exitCode;
   QApplication app(argc, argv);
   CSingleInstance instance;
-  if (!instance.TryAcquire()) return 0;
+  if (!instance.TryAcquire()) return instance.HandOver(args.file) ? 0 : 1;
   std::setlocale(LC_ALL, "");
-  QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
-  QCoreApplication::setApplicationName(QStringLiteral("Orvella 2"));
+  InstallQtCzech(app);
+  UseXdgSettings();
   QTemporaryDir settingsFallback;
   const std::string settingsProblem = GuardSettingsFile(settingsFallback.path());
   QGuiApplication::setApplicationDisplayName(QStringLiteral("Orvella 2"));
@@ -94,10 +143,9 @@ int RunOrvella(int argc, char** argv) {
   CMainFrame& frame = window.Frame();
   ui.SetParent(&frame);
 
-  const QStringList args = QCoreApplication::arguments();
-  if (args.size() > 1) {
-    if (!doc.OnOpenDocument(args[1].toStdString())) return 0;
-    recent.Add(args[1]);
+  if (!args.file.isEmpty()) {
+    if (!doc.OnOpenDocument(args.file.toStdString())) return 0;
+    recent.Add(args.file);
   } else if (!doc.OnNewDocument()) {
     return 0;
   }
@@ -120,6 +168,10 @@ int RunOrvella(int argc, char** argv) {
   if (qEnvironmentVariableIntValue("ORV_QUIT_AFTER_SHOW") == 1) frame.installEventFilter(&probe);
   frame.show();
   window.OfferRecovery();
+  instance.SetOnHandOver([&frame](const QString& file) {
+    BringToFront(frame);
+    if (!file.isEmpty()) frame.OpenFile(file);
+  });
   return app.exec();
 }
 

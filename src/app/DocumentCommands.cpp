@@ -26,8 +26,7 @@ void CDocumentCommands::Replaced() {
 
 bool CDocumentCommands::SaveModified() {
   if (!m_Doc.IsModified()) return true;
-  const std::string name = m_Doc.GetPathName().empty() ? m_Doc.GetTitle() : m_Doc.GetPathName();
-  switch (m_AskSave("Uložit změny do " + name + "?")) {
+  switch (m_AskSave("Uložit změny do " + m_Doc.GetTitle() + "?")) {
     case SaveAnswer::Yes:
       return FileSave();
     case SaveAnswer::No:

@@ -4,15 +4,20 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDateTime>
+#include <QDialog>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
@@ -20,12 +25,13 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
-#include <ctime>
+#include <cmath>
 
 #include "app/CommandIds.h"
 #include "app/CommandTable.h"
 #include "app/MoonFont.h"
 #include "editor/CommentaryEditor.h"
+#include "ui/HelpWindow.h"
 #include "ui/RichTextView.h"
 #include "ui/RulerBar.h"
 #include "ui/StyleBar.h"
@@ -40,20 +46,74 @@ QString Utf8(std::string_view text) {
 
 constexpr char kBarStateKey[] = "MainBarState";
 constexpr char kStatusBarKey[] = "MainBarState-StatusBar";
+constexpr char kWindowSizeKey[] = "MainWindowSize";
 constexpr int kStatusPanes = 7;  // panes 1 to 7 beside the prompt line
 constexpr int kCaretPane = 1;
 constexpr int kOverwritePane = 5;
 constexpr int kDatePane = 6;
 constexpr int kTimePane = 7;
 
-QString FormatNow(const char* format) {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  char text[128];
-  const std::size_t n = std::strftime(text, sizeof text, format, &local);
-  return QString::fromLocal8Bit(text, static_cast<qsizetype>(n));
+// The month table and the commentaries are paper: their colours are chosen for white, so a dark
+// theme must not darken them. The frame, the bars and the dialogs follow the theme.
+void MakePaper(QWidget* pane) {
+  QPalette palette = pane->palette();
+  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    palette.setColor(group, QPalette::Base, Qt::white);
+    palette.setColor(group, QPalette::Text,
+                     group == QPalette::Disabled ? QColor(110, 110, 110) : QColor(Qt::black));
+  }
+  pane->setPalette(palette);
 }
+
+// The size the window first opens at, within the screen's free area whatever its scale.
+QSize FirstSize(const QScreen* screen) {
+  const QSize wanted(1180, 760);
+  if (!screen) return wanted;
+  const QSize room = screen->availableGeometry().size() * 0.92;
+  return wanted.boundedTo(room);
+}
+
+// The guide's table of menu commands, straight from the command table: menu, item, keys, what it
+// does.
+QString CommandsHtml() {
+  const auto plain = [](std::string_view text) {
+    QString shown = Utf8(text).section(QLatin1Char('\t'), 0, 0);
+    shown.remove(QLatin1Char('&'));
+    return shown.toHtmlEscaped();
+  };
+  QString html = QStringLiteral(
+      "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">"
+      "<tr><th>Nabídka</th><th>Příkaz</th><th>Klávesy</th><th>Co dělá</th></tr>");
+  for (const SCommand& c : CommandTable()) {
+    if (c.id == 0) continue;
+    QString menu = plain(c.menu);
+    menu.replace(QLatin1Char('/'), QStringLiteral(" › "));
+    html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td></tr>")
+                .arg(menu, plain(c.text), Utf8(c.shortcut).toHtmlEscaped(),
+                     Utf8(c.prompt).section(QLatin1Char('\n'), 0, 0).toHtmlEscaped());
+  }
+  return html + QStringLiteral("</table>");
+}
+
+// F1 in one of the program's dialogs opens the guide at that dialog's section.
+class CDialogHelpKey : public QObject {
+ public:
+  explicit CDialogHelpKey(std::function<void(QWidget* dialog)> showHelp) : m_ShowHelp(std::move(showHelp)) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_F1)
+      return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    auto* dialog = widget ? qobject_cast<QDialog*>(widget->window()) : nullptr;
+    if (!dialog) return false;
+    m_ShowHelp(dialog);
+    return true;
+  }
+
+ private:
+  std::function<void(QWidget*)> m_ShowHelp;
+};
 
 // The menu text of a recent file: its number as the mnemonic, then the path.
 QString RecentFileText(int index, const QString& path) {
@@ -76,14 +136,18 @@ CMainFrame::CMainFrame(IUiServices& ui, const QString& programDir, const SPaneFa
   CreateStatusBar();
   CreateClient(panes);
   AddFrameHandlers();
-  RestoreBarState();
   setWindowTitle(QStringLiteral("Orvella 2"));
-  resize(1180, 760);
+  resize(FirstSize(screen()));
+  RestoreBarState();
 
-  m_AppConnections = {
-      QObject::connect(qApp, &QApplication::focusChanged, this, [this] { UpdateCommandUI(); }),
-      QObject::connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
-                       [this] { UpdateCommandUI(); })};
+  m_AppConnections = {QObject::connect(qApp, &QApplication::focusChanged, this,
+                                       [this](QWidget*, QWidget* now) {
+                                         if (now && centralWidget() && centralWidget()->isAncestorOf(now))
+                                           m_LastPaneFocus = now;
+                                         UpdateCommandUI();
+                                       }),
+                      QObject::connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
+                                       [this] { UpdateCommandUI(); })};
   m_Clock = new QTimer(this);
   m_Clock->setInterval(1000);
   QObject::connect(m_Clock, &QTimer::timeout, this, [this] { RefreshClock(); });
@@ -98,6 +162,8 @@ CMainFrame::~CMainFrame() {
   for (const QMetaObject::Connection& connection : m_AppConnections) QObject::disconnect(connection);
   // An editor losing the focus on the way moves its selection.
   for (QTextEdit* editor : {m_MonthEditor, m_DayEditor}) QObject::disconnect(editor, nullptr, this, nullptr);
+  if (m_DialogHelpKey) qApp->removeEventFilter(m_DialogHelpKey.get());
+  m_Calendar = nullptr;  // the editors going may still report their selection
 }
 
 void CMainFrame::CreateActions() {
@@ -219,6 +285,11 @@ void CMainFrame::CreateClient(const SPaneFactories& panes) {
   m_Outer->setSizes({450, 730});
   m_Inner->setSizes({150, 450});
   setCentralWidget(m_Outer);
+  for (QTextEdit* paper :
+       {m_Calendar->findChild<QTextEdit*>(QStringLiteral("MonthTable")), m_MonthEditor, m_DayEditor})
+    if (paper) MakePaper(paper);
+  for (QWidget* pane : m_Outer->findChildren<QWidget*>())
+    if (pane->acceptDrops()) pane->installEventFilter(this);
 
   const int margin = static_cast<int>(m_DayEditor->document()->documentMargin());
   m_RulerBar->Ruler()->SetTarget(m_DayEditor, margin);
@@ -243,6 +314,10 @@ void CMainFrame::AddFrameHandlers() {
                                       "výklady dnů a měsíců, svátky a jmeniny, fáze Měsíce.")
                            .arg(QStringLiteral(ORV_VERSION)));
   });
+  SetHandler(cmd::HelpTopics, [this] { ShowHelp(QStringLiteral("obsah")); });
+  m_DialogHelpKey = std::make_unique<CDialogHelpKey>(
+      [this](QWidget* dialog) { ShowHelp(HelpSectionOfDialog(dialog->windowTitle()), dialog); });
+  qApp->installEventFilter(m_DialogHelpKey.get());
   AddTextPaneCommand(cmd::EditCut, "cut", true, [](CRichTextView& editor) { editor.Cut(); });
   AddTextPaneCommand(cmd::EditCopy, "copy", false, [](CRichTextView& editor) { editor.Copy(); });
   AddTextPaneCommand(cmd::EditPaste, "paste", true, [](CRichTextView& editor) { editor.Paste(); });
@@ -283,8 +358,16 @@ void CMainFrame::SetViewState(std::function<void(SFrameState&)> viewState) {
   UpdateCommandUI();
 }
 
-QWidget* CMainFrame::FocusedTextPane() const {
+// A menu opened from the keyboard gives the focus to the menu bar first; its commands still act on
+// the pane the user was in.
+QWidget* CMainFrame::PaneFocus() const {
   QWidget* focus = QApplication::focusWidget();
+  if (focus && (focus == menuBar() || focus->window()->windowType() == Qt::Popup)) return m_LastPaneFocus;
+  return focus;
+}
+
+QWidget* CMainFrame::FocusedTextPane() const {
+  QWidget* focus = PaneFocus();
   if (qobject_cast<QLineEdit*>(focus) && m_Calendar && m_Calendar->isAncestorOf(focus)) return focus;
   if (focus && (focus == m_MonthEditor || focus == m_DayEditor)) return focus;
   if (focus && m_MonthEditor && m_MonthEditor->isAncestorOf(focus)) return m_MonthEditor;
@@ -293,7 +376,7 @@ QWidget* CMainFrame::FocusedTextPane() const {
 }
 
 FocusPane CMainFrame::FocusedPane() const {
-  QWidget* focus = QApplication::focusWidget();
+  QWidget* focus = PaneFocus();
   if (!focus || !m_Calendar) return FocusPane::Other;
   const auto inside = [focus](QWidget* pane) { return pane == focus || pane->isAncestorOf(focus); };
   if (inside(m_MonthEditor)) return FocusPane::MonthEditor;
@@ -344,6 +427,31 @@ void CMainFrame::UpdateCommandUI() {
   m_StyleBar->SetFontControlsEnabled(CommandState(cmd::FontDialog, frame, true).enabled);
 }
 
+void CMainFrame::FitCalendarPane() {
+  auto* table = m_Calendar->findChild<QTextEdit*>(QStringLiteral("MonthTable"));
+  if (!table) return;
+  const int chrome = m_Calendar->width() - table->viewport()->width();
+  const int wanted =
+      static_cast<int>(std::ceil(table->document()->idealWidth())) +
+      std::max(chrome, 2 * table->frameWidth() + table->verticalScrollBar()->sizeHint().width());
+  const int total = m_Outer->width() > 0 ? m_Outer->width() : width();
+  const int calendar = std::min(wanted, total / 2);
+  m_Outer->setSizes({calendar, total - calendar});
+}
+
+// The guide of the main window stays for the next F1; one opened over a dialog belongs to it, so
+// that the dialog, modal as it is, does not block it.
+void CMainFrame::ShowHelp(const QString& section, QWidget* dialog) {
+  if (dialog) {
+    auto* help = new CHelpWindow(CommandsHtml(), dialog);
+    help->setAttribute(Qt::WA_DeleteOnClose);
+    help->ShowSection(section);
+    return;
+  }
+  if (!m_Help) m_Help = new CHelpWindow(CommandsHtml(), this);
+  m_Help->ShowSection(section);
+}
+
 void CMainFrame::SetDocumentTitle(const QString& title) {
   setWindowTitle(title + QStringLiteral("[*] - Orvella 2"));
 }
@@ -382,9 +490,11 @@ QString CMainFrame::StatusPane(int index) const {
   return m_StatusPanes[static_cast<std::size_t>(index - 1)]->text();
 }
 
+// Czech forms whatever the locale, as every other text of the window.
 void CMainFrame::RefreshClock() {
-  SetStatusPane(kDatePane, FormatNow("%x"));
-  SetStatusPane(kTimePane, FormatNow("%X"));
+  const QDateTime now = QDateTime::currentDateTime();
+  SetStatusPane(kDatePane, now.toString(QStringLiteral("d.M.yyyy")));
+  SetStatusPane(kTimePane, now.toString(QStringLiteral("H:mm:ss")));
 }
 
 void CMainFrame::ToggleAlwaysOnTop() {
@@ -410,12 +520,16 @@ void CMainFrame::SaveBarState() const {
   QSettings settings;
   settings.setValue(QString::fromLatin1(kBarStateKey), saveState());
   settings.setValue(QString::fromLatin1(kStatusBarKey), !statusBar()->isHidden());
+  if (!isMaximized() && !isFullScreen()) settings.setValue(QString::fromLatin1(kWindowSizeKey), size());
 }
 
 void CMainFrame::RestoreBarState() {
   QSettings settings;
   restoreState(settings.value(QString::fromLatin1(kBarStateKey)).toByteArray());
   statusBar()->setVisible(settings.value(QString::fromLatin1(kStatusBarKey), true).toBool());
+  // A size left on a larger screen, or at a smaller scale, is cut to this screen's free area.
+  const QSize left = settings.value(QString::fromLatin1(kWindowSizeKey)).toSize();
+  if (left.isValid() && screen()) resize(left.boundedTo(screen()->availableGeometry().size()));
 }
 
 // The maximised flag follows the window, also when it was maximised by its title bar.
@@ -432,6 +546,14 @@ bool CMainFrame::event(QEvent* event) {
   return handled;
 }
 
+// The first layout, once the window has its size and the table its month.
+void CMainFrame::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (m_bShownOnce) return;
+  m_bShownOnce = true;
+  FitCalendarPane();
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event) {
   SaveBarState();
   if (m_CanClose && !m_CanClose()) {
@@ -441,18 +563,46 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
+namespace {
+
+QString DroppedFile(const QMimeData* data) {
+  if (!data || !data->hasUrls()) return {};
+  for (const QUrl& url : data->urls())
+    if (url.isLocalFile()) return url.toLocalFile();
+  return {};
+}
+
+}  // namespace
+
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
   if (event->mimeData()->hasUrls()) event->acceptProposedAction();
 }
 
 void CMainFrame::dropEvent(QDropEvent* event) {
-  for (const QUrl& url : event->mimeData()->urls()) {
-    if (!url.isLocalFile()) continue;
-    event->acceptProposedAction();
-    activateWindow();
-    if (m_OpenFile) m_OpenFile(url.toLocalFile());
-    return;
+  const QString file = DroppedFile(event->mimeData());
+  if (file.isEmpty()) return;
+  event->acceptProposedAction();
+  activateWindow();
+  OpenFile(file);
+}
+
+// A file dropped on the note field or an editor opens as on the rest of the window, instead of
+// going into the text as its address.
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop) {
+    auto* drop = static_cast<QDropEvent*>(event);
+    const QString file = DroppedFile(drop->mimeData());
+    if (!file.isEmpty()) {
+      drop->acceptProposedAction();
+      if (type == QEvent::Drop) {
+        activateWindow();
+        OpenFile(file);
+      }
+      return true;
+    }
   }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 }  // namespace orv

@@ -9,6 +9,7 @@
 // whoever implements the command; a command without a handler stays disabled.
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 #include <functional>
 #include <map>
@@ -28,6 +29,7 @@ class QToolBar;
 
 namespace orv {
 
+class CHelpWindow;
 class CMoonFont;
 class CRichTextView;
 class CRulerBar;
@@ -53,9 +55,18 @@ class CMainFrame : public QMainWindow {
   void SetCanClose(std::function<bool()> canClose) { m_CanClose = std::move(canClose); }
   // Files dropped onto the window and chosen from the recent-file list.
   void SetOpenFile(std::function<void(const QString& path)> openFile) { m_OpenFile = std::move(openFile); }
+  // Opens a file handed to the window (dropped on it or on a pane, given by a second start).
+  void OpenFile(const QString& path) {
+    if (m_OpenFile) m_OpenFile(path);
+  }
   void SetRecentFiles(const QStringList& paths);
+  // The user's guide at the section with the anchor `section`; over `dialog` when F1 came from one.
+  void ShowHelp(const QString& section, QWidget* dialog = nullptr);
 
   QWidget* CalendarPane() const { return m_Calendar; }
+  // Gives the calendar pane the width of the widest row of the shown month, within half of the
+  // window (the first layout: long holiday names are not cut).
+  void FitCalendarPane();
   QTextEdit* MonthEditor() const { return m_MonthEditor; }
   QTextEdit* DayEditor() const { return m_DayEditor; }
   CStyleBar* StyleBar() const { return m_StyleBar; }
@@ -82,8 +93,10 @@ class CMainFrame : public QMainWindow {
  protected:
   bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void CreateActions();
@@ -96,6 +109,7 @@ class CMainFrame : public QMainWindow {
   void RefreshClock();
   void RefreshRecentMenu();
   FocusPane FocusedPane() const;
+  QWidget* PaneFocus() const;
   QWidget* FocusedTextPane() const;
 
   IUiServices& m_Ui;
@@ -118,10 +132,15 @@ class CMainFrame : public QMainWindow {
   std::string m_BaseFont;
   bool m_bAlwaysOnTop = false;
   bool m_bMaximised = false;
+  bool m_bShownOnce = false;
   std::function<void(SFrameState&)> m_ViewState;
   std::function<bool()> m_CanClose;
   std::function<void(const QString&)> m_OpenFile;
   std::vector<QMetaObject::Connection> m_AppConnections;
+  QPointer<QWidget> m_LastPaneFocus;
+  QPointer<CHelpWindow> m_Help;
+  std::unique_ptr<QObject>
+      m_DialogHelpKey;  // F1 in the dialogs  // where the focus was before the menu bar took it
 };
 
 }  // namespace orv

@@ -1,11 +1,14 @@
 #include "ui/CalendarView.h"
 
+#include <QClipboard>
 #include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -13,6 +16,7 @@
 #include <QValidator>
 #include <algorithm>
 
+#include "ui/KeyRules.h"
 #include "ui/QtText.h"
 #include "view/CalendarViewModel.h"
 #include "view/NoteInput.h"
@@ -67,13 +71,18 @@ class CMonthTable : public QTextEdit {
     return QTextEdit::event(event);
   }
   void keyPressEvent(QKeyEvent* event) override {
-    if (onKey(event->key(), event->modifiers(), event->isAutoRepeat())) {
+    if (onKey(event->key(), event->modifiers(), IsHeld(*event))) {
       event->accept();
     } else if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) {
       QTextEdit::keyPressEvent(event);
     } else {
       event->ignore();  // Shift-selection and typing have no place in the table
     }
+  }
+  void keyReleaseEvent(QKeyEvent* event) override {
+    m_ReleasedKey = event->key();
+    m_ReleaseTime = event->timestamp();
+    QTextEdit::keyReleaseEvent(event);
   }
   void mousePressEvent(QMouseEvent* event) override {
     if (event->button() == Qt::LeftButton)
@@ -90,6 +99,19 @@ class CMonthTable : public QTextEdit {
     QTextEdit::focusInEvent(event);
     if (event->reason() != Qt::PopupFocusReason) onFocus();
   }
+
+ private:
+  // Under X11 a held key comes as releases and presses in pairs, and Qt marks them as repeated
+  // only when the press is already queued behind its release (often not, and hardly ever with a
+  // window manager). The X server stamps both of a pair with the same time, while a finger needs
+  // tens of milliseconds between two presses.
+  bool IsHeld(const QKeyEvent& event) const {
+    if (event.isAutoRepeat()) return true;
+    return m_ReleaseTime != 0 && event.key() == m_ReleasedKey && event.timestamp() - m_ReleaseTime <= 1;
+  }
+
+  int m_ReleasedKey = 0;
+  quint64 m_ReleaseTime = 0;
 };
 
 // Keys that would change the text: a read-only field takes them from the window's shortcuts and
@@ -143,15 +165,24 @@ class CNoteField : public QLineEdit {
 
  protected:
   bool event(QEvent* event) override {
-    if (event->type() == QEvent::ShortcutOverride && isReadOnly() &&
-        WritesText(*static_cast<QKeyEvent*>(event))) {
-      event->accept();
-      return true;
+    if (event->type() == QEvent::ShortcutOverride) {
+      const auto& key = *static_cast<QKeyEvent*>(event);
+      if (isReadOnly() && WritesText(key)) {
+        event->accept();
+        return true;
+      }
+      // The line edit would keep Ctrl+U, Ctrl+K, Ctrl+E ... for itself; the program's keys win.
+      if (IsProgramShortcut(key, window())) {
+        event->ignore();
+        return true;
+      }
     }
     return QLineEdit::event(event);
   }
   void keyPressEvent(QKeyEvent* event) override {
-    if (isReadOnly() && WritesText(*event)) {
+    if (IsCommandCharacter(*event) || IsProgramShortcut(*event, window())) {
+      event->ignore();  // a greyed command's key does nothing here either
+    } else if (isReadOnly() && WritesText(*event)) {
       event->accept();
     } else if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) {
       event->accept();
@@ -167,6 +198,30 @@ class CNoteField : public QLineEdit {
     if (isReadOnly()) return event->ignore();
     QLineEdit::inputMethodEvent(event);
   }
+  // The field's own menu in Czech; in view-only mode only what reads the note stays enabled.
+  void contextMenuEvent(QContextMenuEvent* event) override {
+    const bool writable = !isReadOnly();
+    const bool selected = hasSelectedText();
+    const QMimeData* clip = QGuiApplication::clipboard()->mimeData();
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("NoteMenu"));
+    const auto add = [&](const QString& text, QKeySequence::StandardKey key, bool enabled, auto slot) {
+      QAction* action = menu.addAction(text, this, slot);
+      action->setShortcut(key);
+      action->setShortcutVisibleInContextMenu(true);
+      action->setEnabled(enabled);
+    };
+    add(QStringLiteral("&Zpět"), QKeySequence::Undo, writable && isUndoAvailable(), &QLineEdit::undo);
+    menu.addSeparator();
+    add(QStringLiteral("Vyj&mout"), QKeySequence::Cut, writable && selected, &QLineEdit::cut);
+    add(QStringLiteral("&Zkopírovat"), QKeySequence::Copy, selected, &QLineEdit::copy);
+    add(QStringLiteral("&Vložit"), QKeySequence::Paste, writable && clip && clip->hasText(),
+        &QLineEdit::paste);
+    add(QStringLiteral("&Odstranit"), QKeySequence::Delete, writable && selected, &QLineEdit::del);
+    menu.addSeparator();
+    add(QStringLiteral("Vybrat &vše"), QKeySequence::SelectAll, !text().isEmpty(), &QLineEdit::selectAll);
+    menu.exec(event->globalPos());
+  }
   void focusInEvent(QFocusEvent* event) override {
     QLineEdit::focusInEvent(event);
     deselect();
@@ -176,7 +231,8 @@ class CNoteField : public QLineEdit {
   void focusOutEvent(QFocusEvent* event) override {
     QLineEdit::focusOutEvent(event);
     // A menu or another window borrows the focus; the note is still being written.
-    if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason)
+    if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason &&
+        event->reason() != Qt::MenuBarFocusReason)
       onEditing(false);
   }
 };

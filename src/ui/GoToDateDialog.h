@@ -1,5 +1,7 @@
 #pragma once
-// "Jdi na datum": a date of 2000-2020 chosen with a date picker, preset to the selected day.
+// "Jdi na datum": a date of 2000-2020 typed in a Czech or ISO form (view/TypedDate.h) or picked in
+// the calendar below the field, preset to the selected day. A date that cannot be read keeps the
+// dialog open with a message under the calendar.
 
 #include <optional>
 

@@ -61,6 +61,20 @@ void CQtUiServices::MessageBox(std::string_view text, MessageIcon icon) {
   box.exec();
 }
 
+QuestionAnswer AskQuestion(QWidget* parent, const QString& text, bool withCancel, bool defaultYes) {
+  QMessageBox box(QMessageBox::Question, QStringLiteral("Orvella 2"), text, QMessageBox::NoButton, parent);
+  QPushButton* yes = box.addButton(QStringLiteral("&Ano"), QMessageBox::YesRole);
+  QPushButton* no = box.addButton(QStringLiteral("&Ne"), QMessageBox::NoRole);
+  QPushButton* cancel =
+      withCancel ? box.addButton(QStringLiteral("&Storno"), QMessageBox::RejectRole) : nullptr;
+  box.setDefaultButton(defaultYes ? yes : no);
+  box.setEscapeButton(cancel ? cancel : no);
+  box.exec();
+  if (box.clickedButton() == yes) return QuestionAnswer::Yes;
+  if (box.clickedButton() == no || !cancel) return QuestionAnswer::No;
+  return QuestionAnswer::Cancel;
+}
+
 bool CQtUiServices::AskYesNo(std::string_view text) {
   return Ask(text, true);
 }
@@ -71,14 +85,7 @@ bool CQtUiServices::AskYesNoDefaultNo(std::string_view text) {
 
 bool CQtUiServices::Ask(std::string_view text, bool defaultYes) {
   if (Log(text)) return false;
-  QMessageBox box(QMessageBox::Question, QStringLiteral("Orvella 2"), MessageText(text),
-                  QMessageBox::NoButton, m_Parent);
-  QPushButton* yes = box.addButton(QStringLiteral("Ano"), QMessageBox::YesRole);
-  QPushButton* no = box.addButton(QStringLiteral("Ne"), QMessageBox::NoRole);
-  box.setDefaultButton(defaultYes ? yes : no);
-  box.setEscapeButton(no);
-  box.exec();
-  return box.clickedButton() == yes;
+  return AskQuestion(m_Parent, MessageText(text), false, defaultYes) == QuestionAnswer::Yes;
 }
 
 std::optional<std::string> CQtUiServices::AskPassword(std::string_view prompt) {

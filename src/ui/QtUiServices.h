@@ -34,6 +34,11 @@ class CQtUiServices : public IUiServices {
   bool m_NonInteractive = false;
 };
 
+// A question box with "&Ano", "&Ne" (and "&Storno"): the underlined letter alone answers, Enter
+// takes "Ano" (or "Ne" when defaultYes is false), Esc "Storno" (or "Ne" without it).
+enum class QuestionAnswer { Yes, No, Cancel };
+QuestionAnswer AskQuestion(QWidget* parent, const QString& text, bool withCancel, bool defaultYes = true);
+
 // Program texts are UTF-8; the "\r\n" of the program's messages becomes a plain line break.
 QString MessageText(std::string_view utf8);
 

@@ -11,6 +11,7 @@
 #include "editor/CommentaryEditor.h"
 #include "richtext/RichDocument.h"
 #include "ui/ActionMenu.h"
+#include "ui/KeyRules.h"
 
 namespace orv {
 namespace {
@@ -96,6 +97,8 @@ void CRichTextView::keyPressEvent(QKeyEvent* event) {
   if (event == QKeySequence::Paste || (event->key() == Qt::Key_Insert && mods == Qt::ShiftModifier))
     return Paste();
 
+  if (IsCommandCharacter(*event)) return event->ignore();
+
   setOverwriteMode(m_Editor.IsOverwrite());  // a set-up may have switched overwrite off
   if (!isReadOnly()) {
     if (event->key() == Qt::Key_Delete) m_Editor.BeforeDelete();
@@ -159,7 +162,9 @@ void CRichTextView::focusInEvent(QFocusEvent* event) {
 }
 
 void CRichTextView::focusOutEvent(QFocusEvent* event) {
-  if (event->reason() != Qt::PopupFocusReason && m_bFocused) {
+  // A menu, also one opened from the keyboard through the menu bar, only borrows the focus.
+  const bool borrowed = event->reason() == Qt::PopupFocusReason || event->reason() == Qt::MenuBarFocusReason;
+  if (!borrowed && m_bFocused) {
     m_Editor.OnFocusLost(DateKey());
     m_bFocused = false;
     ShowControlSelection();

@@ -14,17 +14,23 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextBrowser>
 #include <QTextEdit>
 #include <QTimer>
 #include <QWindow>
+#include <cmath>
 
 #include "FakeUiServices.h"
 #include "app/CalendarWindow.h"
@@ -35,6 +41,7 @@
 #include "document/TedDoc.h"
 #include "editor/CommentaryEditor.h"
 #include "ui/CalendarView.h"
+#include "ui/HelpWindow.h"
 #include "ui/RichTextView.h"
 #include "ui/StyleBar.h"
 #include "view/CalendarViewModel.h"
@@ -190,6 +197,230 @@ TEST_F(CalendarWindowTest, HeldArrowMovesOneMonthAndTheEdgesDisableTheirCommands
   EXPECT_EQ(Selected(), (Date{2020, 1, 10}));
   Frame().Action(cmd::NextMonth)->trigger();
   EXPECT_EQ(Selected(), (Date{2020, 2, 10}));
+}
+
+// Under X11 a held key arrives as release and press pairs stamped with the same server time, often
+// without Qt's repeat flag; separate presses, however quick, are milliseconds apart.
+TEST_F(CalendarWindowTest, HeldKeyUnderX11ActsOnceAndQuickSeparatePressesEachAct) {
+  const auto send = [&](QEvent::Type type, int key, Qt::KeyboardModifiers modifiers, quint64 time) {
+    QKeyEvent event(type, key, modifiers);
+    event.setTimestamp(time);
+    QApplication::sendEvent(Table(), &event);
+  };
+  const auto hold = [&](int key, Qt::KeyboardModifiers modifiers, quint64 from) {
+    send(QEvent::KeyPress, key, modifiers, from);
+    for (quint64 t = from + 500; t < from + 1500; t += 40) {
+      send(QEvent::KeyRelease, key, modifiers, t);
+      send(QEvent::KeyPress, key, modifiers, t);
+    }
+    send(QEvent::KeyRelease, key, modifiers, from + 1520);
+  };
+  hold(Qt::Key_Left, {}, 1000);
+  EXPECT_EQ(Selected(), (Date{2005, 2, 15}));
+  hold(Qt::Key_Left, Qt::ControlModifier, 3000);
+  EXPECT_EQ(Selected(), (Date{2004, 2, 15}));
+  for (quint64 t : {5000, 5060, 5120}) {
+    send(QEvent::KeyPress, Qt::Key_Right, {}, t);
+    send(QEvent::KeyRelease, Qt::Key_Right, {}, t + 25);
+  }
+  EXPECT_EQ(Selected(), (Date{2004, 5, 15}));
+}
+
+// Alt+digit, Alt+letter and Ctrl+Alt keys of greyed or missing commands type nothing, with or
+// without a selection; Ctrl+U (the program's underline) does not clear the note.
+TEST_F(CalendarWindowTest, KeysWithAltOrCtrlNeverTypeIntoTheEditorsOrTheNote) {
+  const auto pressAll = [] {
+    for (int key : {Qt::Key_1, Qt::Key_3, Qt::Key_B, Qt::Key_M}) Key(key, Qt::AltModifier);
+    Key(Qt::Key_X, Qt::ControlModifier | Qt::AltModifier);
+  };
+  for (QTextEdit* editor : {Frame().DayEditor(), Frame().MonthEditor()}) {
+    Focus(editor);
+    Type(editor, QStringLiteral("řádek"));
+    pressAll();
+    editor->selectAll();
+    pressAll();
+    EXPECT_EQ(editor->toPlainText(), QStringLiteral("řádek"));
+  }
+  Focus(Note());
+  Type(Note(), QStringLiteral("poznámka"));
+  pressAll();
+  Note()->selectAll();
+  pressAll();
+  Key(Qt::Key_U, Qt::ControlModifier);
+  Key(Qt::Key_E, Qt::ControlModifier);
+  EXPECT_EQ(Note()->text(), QStringLiteral("poznámka"));
+}
+
+// Alt+R gives the focus to the menu bar before the menu asks for its enabling; the commands still
+// follow the day editor the user was in.
+TEST_F(CalendarWindowTest, KeyboardOpenedEditMenuFollowsThePaneThatHadTheFocus) {
+  Focus(Frame().DayEditor());
+  Type(Frame().DayEditor(), QStringLiteral("výklad"));
+  Frame().DayEditor()->selectAll();
+  bool cutEnabled = false;
+  QString title;
+  QTimer::singleShot(50, [&] {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    title = menu->title();
+    cutEnabled = Frame().Action(cmd::EditCut)->isEnabled();
+    menu->close();
+  });
+  Key(Qt::Key_R, Qt::AltModifier);
+  QTest::qWait(100);
+  EXPECT_EQ(title, QStringLiteral("Úp&ravy"));
+  EXPECT_TRUE(cutEnabled);
+}
+
+// The note field's own menu: Czech items, and in view-only mode only copying and selecting.
+TEST_F(CalendarWindowTest, NoteMenuIsCzechAndFollowsViewOnly) {
+  Focus(Note());
+  Type(Note(), QStringLiteral("poznámka"));
+  Note()->selectAll();
+  QGuiApplication::clipboard()->setText(QStringLiteral("schránka"));
+  const auto menuItems = [&] {
+    QStringList items;
+    QTimer::singleShot(0, [&] {
+      QWidget* popup = QApplication::activePopupWidget();
+      ASSERT_NE(popup, nullptr);
+      for (QAction* action : popup->actions())
+        if (!action->isSeparator())
+          items << (action->isEnabled() ? QString() : QStringLiteral("-")) +
+                       action->text().remove(QLatin1Char('&'));
+      popup->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), Note()->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(Note(), &event);
+    return items.join(QLatin1Char('|'));
+  };
+  EXPECT_EQ(menuItems(), QStringLiteral("Zpět|Vyjmout|Zkopírovat|Vložit|Odstranit|Vybrat vše"));
+  Frame().activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
+  Focus(Table());
+  Frame().Action(cmd::ViewOnly)->trigger();
+  ASSERT_TRUE(Note()->isReadOnly());
+  Note()->selectAll();
+  EXPECT_EQ(menuItems(), QStringLiteral("-Zpět|-Vyjmout|Zkopírovat|-Vložit|-Odstranit|Vybrat vše"));
+  EXPECT_EQ(Note()->text(), QStringLiteral("poznámka"));
+}
+
+// A calendar file dropped on the note field or an editor opens as on the window; nothing goes into
+// the text.
+TEST_F(CalendarWindowTest, CalendarDroppedOnTheNoteOrAnEditorOpens) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("upustený.orv"));
+  ASSERT_TRUE(doc.OnSaveDocument(path.toStdString()));
+  ASSERT_TRUE(doc.OnNewDocument());
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(path)});
+  data.setText(path);
+  for (QWidget* target : {static_cast<QWidget*>(Note()), Frame().DayEditor()->viewport()}) {
+    Frame().Action(cmd::FileNew)->trigger();
+    ASSERT_TRUE(doc.GetPathName().empty());
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    EXPECT_EQ(QString::fromStdString(doc.GetPathName()), path);
+    EXPECT_TRUE(Note()->text().isEmpty());
+    EXPECT_TRUE(Frame().DayEditor()->toPlainText().isEmpty());
+  }
+}
+
+double Luminance(const QColor& color) {
+  const auto channel = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+  return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF()) + 0.0722 * channel(color.blueF());
+}
+double Contrast(const QColor& a, const QColor& b) {
+  const double la = Luminance(a), lb = Luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Under a dark theme the table and the editors stay paper, so every piece of every row (day
+// numbers, holidays, notes) keeps a readable contrast; the window's shot is left beside the tests.
+TEST_F(CalendarWindowTest, DarkThemeLeavesTheTableAndEditorsReadable) {
+  const QPalette light = QApplication::palette();
+  QPalette dark(QColor(40, 40, 40), QColor(30, 30, 30));
+  dark.setColor(QPalette::Base, QColor(25, 25, 25));
+  dark.setColor(QPalette::Text, QColor(230, 230, 230));
+  dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+  QApplication::setPalette(dark);
+  GoTo({2005, 1, 1});
+  Focus(Frame().DayEditor());
+  Type(Frame().DayEditor(), QStringLiteral("Výklad dne"));
+  Focus(Table());
+  for (QTextEdit* pane : {Table(), Frame().MonthEditor(), Frame().DayEditor()})
+    EXPECT_EQ(pane->palette().color(QPalette::Base), QColor(Qt::white)) << pane->objectName().toStdString();
+  EXPECT_EQ(Frame().DayEditor()->palette().color(QPalette::Text), QColor(Qt::black));
+  double worst = 100;
+  for (QTextBlock block = Table()->document()->begin(); block.isValid(); block = block.next()) {
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+      const QTextCharFormat format = it.fragment().charFormat();
+      if (it.fragment().text().trimmed().isEmpty()) continue;
+      const QColor text = format.foreground().style() == Qt::NoBrush
+                              ? Table()->palette().color(QPalette::Text)
+                              : format.foreground().color();
+      const QColor paper = format.background().style() == Qt::NoBrush
+                               ? Table()->palette().color(QPalette::Base)
+                               : format.background().color();
+      worst = std::min(worst, Contrast(text, paper));
+    }
+  }
+  EXPECT_GE(worst, 3.0);
+  QApplication::processEvents();
+  Frame().grab().save(qEnvironmentVariable("ORV_BINARY_DIR") + QStringLiteral("/tests/dark-theme.png"));
+  QApplication::setPalette(light);
+}
+
+// The first window fits the screen's free area; the calendar pane is as wide as the widest row of
+// the month (January's long holiday names), within half of the window.
+TEST_F(CalendarWindowTest, FirstWindowFitsTheScreenAndTheCalendarPaneItsWidestRow) {
+  EXPECT_GT(Frame().CalendarPane()->width(), 200);  // March 2005 at the first show
+  const QRect room = Frame().screen()->availableGeometry();
+  EXPECT_LE(Frame().frameGeometry().width(), room.width());
+  EXPECT_LE(Frame().frameGeometry().height(), room.height());
+  Frame().resize(1400, 700);
+  GoTo({2005, 1, 1});
+  Frame().FitCalendarPane();
+  QApplication::processEvents();
+  EXPECT_EQ(Table()->horizontalScrollBar()->maximum(), 0);
+  EXPECT_LE(Frame().CalendarPane()->width(), Frame().width() / 2);
+  Frame().resize(600, 500);
+  Frame().FitCalendarPane();
+  EXPECT_LE(Frame().CalendarPane()->width(), 300);
+}
+
+// F1 opens the guide with its contents, the program's own command table and a search; F1 in a
+// dialog opens it at that dialog's section, usable while the dialog is open.
+TEST_F(CalendarWindowTest, F1OpensTheGuideAndF1InADialogItsSection) {
+  Key(Qt::Key_F1);
+  auto* help = static_cast<CHelpWindow*>(Frame().findChild<QWidget*>(QStringLiteral("HelpWindow")));
+  ASSERT_NE(help, nullptr);
+  EXPECT_TRUE(help->isVisible());
+  const QString text = help->Browser()->toPlainText();
+  for (const char* expected : {"Tabulka měsíce: sloupce a barvy", "Syntaxe výrazu", "Příkazový řádek: orv",
+                               "Jdi na ...", "Ctrl+G", "Připojit ke kalendáři ...", "Zablokovat zapisování"})
+    EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
+  EXPECT_GE(help->Contents()->count(), 12);
+  help->SearchField()->setText(QStringLiteral("velikonoční"));
+  QTest::keyClick(help->SearchField(), Qt::Key_Return);
+  EXPECT_EQ(help->Browser()->textCursor().selectedText(), QStringLiteral("Velikonoční"));
+  help->close();
+
+  QString section;
+  QTimer::singleShot(0, [&] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    ASSERT_NE(dialog, nullptr);
+    QTest::keyClick(dialog->focusWidget(), Qt::Key_F1);
+    auto* dialogHelp = static_cast<CHelpWindow*>(dialog->findChild<QWidget*>(QStringLiteral("HelpWindow")));
+    ASSERT_NE(dialogHelp, nullptr);
+    section = dialogHelp->Contents()->currentItem()->text().trimmed();
+    dialogHelp->close();
+    static_cast<QDialog*>(dialog)->reject();
+  });
+  Frame().Action(cmd::GoTo)->trigger();
+  EXPECT_EQ(section, QStringLiteral("Jdi na datum"));
 }
 
 TEST_F(CalendarWindowTest, HistoryGoesBackAndForthAndANewVisitComesFirst) {
@@ -716,24 +947,48 @@ TEST_F(CalendarWindowTest, RightClickOffersTheCalendarCommandsInOrder) {
   EXPECT_EQ(Selected(), (Date{2005, 3, 15}));  // a right click selects nothing
 }
 
-TEST_F(CalendarWindowTest, GoToDialogMovesToTheChosenDayInTheRange) {
-  QDate minimum;
-  QTimer::singleShot(0, [&] {
-    QWidget* dialog = QApplication::activeModalWidget();
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Jdi na datum"));
-    auto* picker = dialog->findChild<QDateEdit*>();
-    ASSERT_NE(picker, nullptr);
-    EXPECT_EQ(picker->date(), QDate(2005, 3, 15));
-    minimum = picker->minimumDate();
-    picker->setDate(QDate(2012, 2, 29));
-    for (QPushButton* button : dialog->findChildren<QPushButton*>())
-      if (button->text() == QStringLiteral("Ano")) button->click();
-  });
-  Key(Qt::Key_G, Qt::ControlModifier);
-  EXPECT_EQ(Selected(), (Date{2012, 2, 29}));
-  EXPECT_EQ(minimum, QDate(2000, 1, 1));
-  EXPECT_EQ(window->View().Caption()->text(), QStringLiteral("Únor  2012"));
+// Typed in the usual Czech forms or ISO; what cannot be a day of the range keeps the dialog open
+// with a message.
+TEST_F(CalendarWindowTest, GoToDialogTakesTypedDatesInCzechAndIsoForms) {
+  struct Case {
+    QString typed;
+    std::optional<Date> to;
+  };
+  const Case cases[] = {
+      {QStringLiteral("15.3.2005"), Date{2005, 3, 15}},   {QStringLiteral("15. 3. 2005"), Date{2005, 3, 15}},
+      {QStringLiteral("28.08.2009"), Date{2009, 8, 28}},  {QStringLiteral("2012-02-29"), Date{2012, 2, 29}},
+      {QStringLiteral(" 1.12.2020 "), Date{2020, 12, 1}}, {QStringLiteral("30.2.2005"), std::nullopt},
+      {QStringLiteral("1.1.1999"), std::nullopt},         {QStringLiteral("15.3."), std::nullopt},
+  };
+  for (const Case& c : cases) {
+    GoTo({2006, 6, 6});
+    QString preset, error, title;
+    int titleWidth = 0, dialogWidth = 0;
+    QTimer::singleShot(0, [&] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      ASSERT_NE(dialog, nullptr);
+      title = dialog->windowTitle();
+      titleWidth = dialog->fontMetrics().horizontalAdvance(title);
+      dialogWidth = dialog->width();
+      auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("GoToDate"));
+      ASSERT_NE(field, nullptr);
+      preset = field->text();
+      field->setText(c.typed);
+      const auto button = [&](const QString& text) {
+        for (QPushButton* b : dialog->findChildren<QPushButton*>())
+          if (b->text() == text) b->click();
+      };
+      button(QStringLiteral("&Ano"));
+      error = dialog->findChild<QLabel*>(QStringLiteral("GoToDateError"))->text();
+      if (dialog->isVisible()) button(QStringLiteral("&Storno"));
+    });
+    Frame().Action(cmd::GoTo)->trigger();
+    EXPECT_EQ(preset, QStringLiteral("6. 6. 2006"));
+    EXPECT_EQ(title, QStringLiteral("Jdi na datum"));
+    EXPECT_GT(dialogWidth, titleWidth + 100);
+    EXPECT_EQ(Selected(), c.to.value_or(Date{2006, 6, 6})) << c.typed.toStdString();
+    EXPECT_EQ(error.isEmpty(), c.to.has_value()) << c.typed.toStdString();
+  }
 }
 
 }  // namespace

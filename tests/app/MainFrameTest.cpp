@@ -3,10 +3,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDate>
 #include <QDropEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -90,7 +92,11 @@ TEST_F(MainFrameTest, BarsHideAndShowAndComeBackAsLeft) {
     frame->addToolBar(Qt::BottomToolBarArea, frame->StyleBar());  // the user moved it
     frame->close();
   }
+  QSettings().setValue(QStringLiteral("MainWindowSize"), QSize(5000, 3000));  // from a larger screen
   auto again = ShownFrame();
+  const QSize room = again->screen()->availableGeometry().size();
+  EXPECT_LE(again->width(), room.width());
+  EXPECT_LE(again->height(), room.height());
   EXPECT_TRUE(again->RulerBar()->isHidden());
   EXPECT_FALSE(again->Action(cmd::ViewRuler)->isChecked());
   EXPECT_FALSE(again->statusBar()->isHidden());
@@ -155,7 +161,7 @@ TEST_F(MainFrameTest, PanesBarsAndPrompts) {
   EXPECT_EQ(append->toolTip(), QStringLiteral("Připojit ke kalendáři"));
   EXPECT_EQ(frame->statusBar()->currentMessage(),
             QStringLiteral("Navigace kurzorovými klávesami, nápověda F1"));
-  EXPECT_FALSE(frame->StatusPane(6).isEmpty());
+  EXPECT_EQ(frame->StatusPane(6), QDate::currentDate().toString(QStringLiteral("d.M.yyyy")));
   EXPECT_FALSE(frame->StatusPane(7).isEmpty());
   EXPECT_EQ(frame->StyleBar()->SizeCombo()->count(), 21);
   EXPECT_EQ(frame->StyleBar()->ScriptCombo()->itemText(0), QStringLiteral("Cyrilika"));

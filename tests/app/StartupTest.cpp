@@ -145,6 +145,42 @@ TEST_F(StartupTest, SecondStartEndsSilentlyAndACrashedFirstDoesNotBlock) {
   EXPECT_FALSE(third.out.isEmpty());
 }
 
+// A second start hands its file to the running program, which opens it (and so lists it among the
+// recent files in its settings); without a file it only brings the running window forward.
+TEST_F(StartupTest, SecondStartWithAFileHandsItToTheRunningProgram) {
+  const QString calendar = SavedCalendar();
+  auto first = Program({}, /*quitAfterShow=*/false);
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] { return QFile::exists(m_Runtime.filePath(QStringLiteral("orvella2.socket"))); }, 20000));
+  const Run show = RunToEnd({});
+  EXPECT_EQ(show.exitCode, 0);
+  const QString settings = m_Config.filePath(QStringLiteral("orvella/orvella.conf"));
+  const Run second = RunToEnd({calendar});
+  EXPECT_EQ(second.exitCode, 0);
+  EXPECT_TRUE(second.out.isEmpty());  // no window of its own
+  EXPECT_TRUE(QTest::qWaitFor(
+      [&] {
+        QFile file(settings);
+        return file.open(QIODevice::ReadOnly) && file.readAll().contains(calendar.toUtf8());
+      },
+      20000));
+  EXPECT_EQ(first->state(), QProcess::Running);
+  first->kill();
+  first->waitForFinished();
+}
+
+TEST_F(StartupTest, HelpAndVersionAnswerWithoutAWindow) {
+  const Run help = RunToEnd({QStringLiteral("--help")});
+  EXPECT_EQ(help.exitCode, 0);
+  EXPECT_TRUE(help.out.startsWith(QStringLiteral("Použití: orvella [SOUBOR.orv]"))) << help.out.toStdString();
+  const Run version = RunToEnd({QStringLiteral("--version")});
+  EXPECT_EQ(version.exitCode, 0);
+  EXPECT_EQ(version.out, QStringLiteral("orvella " ORV_VERSION));
+  const Run unknown = RunToEnd({QStringLiteral("--bogus")});
+  EXPECT_EQ(unknown.exitCode, 2);
+  EXPECT_TRUE(unknown.err.contains(QStringLiteral("neznámá volba --bogus")));
+}
+
 // The program killed outright after writing its recovery copy: the next start offers the copy
 // (the question is answered "Ne" by an automated run, which keeps it).
 TEST_F(StartupTest, KilledProgramLeavesARecoveryCopyTheNextStartOffers) {

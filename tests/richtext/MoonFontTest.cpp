@@ -81,23 +81,24 @@ TEST_F(MoonFontTest, LoadsAsFamilyMoonWithThePhaseCharacters) {
   EXPECT_EQ(metrics.horizontalAdvance(QLatin1Char('U')), metrics.horizontalAdvance(QLatin1Char(' ')));
 }
 
-TEST_F(MoonFontTest, GlyphsDrawTheLitPartOfTheMoon) {
+// As Czech printed calendars draw them: the dark part filled, the lit part empty.
+TEST_F(MoonFontTest, GlyphsFillTheDarkPartOfTheMoon) {
   ASSERT_GE(s_FontId, 0);
   const Ink newMoon = Draw('U'), firstQuarter = Draw('D'), fullMoon = Draw('N'), lastQuarter = Draw('C');
-  // New moon: a bare ring, even on both sides, hollow in the middle.
-  EXPECT_GT(newMoon.Total(), 0);
-  EXPECT_FALSE(newMoon.centre);
-  EXPECT_NEAR(newMoon.left, newMoon.right, newMoon.Total() / 20);
-  // Full moon: the ring with a lit disc, filled in the middle.
-  EXPECT_TRUE(fullMoon.centre);
-  EXPECT_GT(fullMoon.Total(), newMoon.Total() * 3 / 2);
+  // Full moon: a bare ring, even on both sides, hollow in the middle.
+  EXPECT_GT(fullMoon.Total(), 0);
+  EXPECT_FALSE(fullMoon.centre);
   EXPECT_NEAR(fullMoon.left, fullMoon.right, fullMoon.Total() / 20);
-  // Quarters: the ring plus the lit right (first) or left (last) half.
-  EXPECT_GT(firstQuarter.right, firstQuarter.left * 3 / 2);
-  EXPECT_GT(lastQuarter.left, lastQuarter.right * 3 / 2);
+  // New moon: a filled disc.
+  EXPECT_TRUE(newMoon.centre);
+  EXPECT_GT(newMoon.Total(), fullMoon.Total() * 3 / 2);
+  EXPECT_NEAR(newMoon.left, newMoon.right, newMoon.Total() / 20);
+  // Quarters: the ring plus the dark left (first) or right (last) half.
+  EXPECT_GT(firstQuarter.left, firstQuarter.right * 3 / 2);
+  EXPECT_GT(lastQuarter.right, lastQuarter.left * 3 / 2);
   EXPECT_NEAR(firstQuarter.Total(), lastQuarter.Total(), firstQuarter.Total() / 20);
-  EXPECT_GT(firstQuarter.Total(), newMoon.Total());
-  EXPECT_LT(firstQuarter.Total(), fullMoon.Total());
+  EXPECT_GT(firstQuarter.Total(), fullMoon.Total());
+  EXPECT_LT(firstQuarter.Total(), newMoon.Total());
 }
 
 TEST_F(MoonFontTest, SpaceDrawsNothing) {

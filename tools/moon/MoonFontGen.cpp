@@ -1,15 +1,17 @@
 // Writes Moon.ttf, the TrueType font the month table draws its moon column with: family "Moon",
-// one glyph per principal phase, each a ring (the moon's outline) with its lit part filled.
+// one glyph per principal phase, drawn as Czech printed calendars draw them: the dark part of the
+// moon filled, the lit part left empty inside the outline.
 //
 //   moon_font_gen OUT.ttf
 //
-//   "U" new moon        the ring alone
-//   "D" first quarter   the ring with its right half lit
-//   "N" full moon       the ring with a lit disc inside
-//   "C" last quarter    the ring with its left half lit
+//   "U" new moon        a filled disc
+//   "D" first quarter   the ring with its left (dark) half filled
+//   "N" full moon       the empty ring
+//   "C" last quarter    the ring with its right (dark) half filled
 //
-// Besides those the font has .notdef (a hollow box) and the space. Only the tables a TrueType
-// font cannot do without are written; the output is the same on every run.
+// The glyphs stand on the baseline and fill the ascent. Besides them the font has .notdef (a
+// hollow box) and the space. Only the tables a TrueType font cannot do without are written; the
+// output is the same on every run.
 
 #include <algorithm>
 #include <cmath>
@@ -25,14 +27,14 @@ namespace {
 
 // Font units; at 12 pt on a 96 dpi screen one unit is 0.016 px, so the ring is about 1.5 px wide.
 constexpr int kUnitsPerEm = 1000;
-constexpr int kAscender = 800;
+constexpr int kAscender = 820;
 constexpr int kDescender = -200;
 constexpr int kAdvance = 900;
 constexpr int kCenterX = kAdvance / 2;
-constexpr int kCenterY = 340;
-constexpr int kRingOuter = 390;
-constexpr int kRingInner = 300;
-constexpr int kLitRadius = 230;  // the gap between ring and lit part keeps them apart at small sizes
+constexpr int kRingOuter = 410;
+constexpr int kCenterY = kRingOuter;  // on the baseline
+constexpr int kRingInner = 320;
+constexpr int kDarkRadius = kRingInner + 20;  // overlaps the ring, so no hairline shows between
 // 2024-01-01 in seconds since 1904-01-01: fixed, so that every build writes the same bytes.
 constexpr std::int64_t kTimestamp = 3786912000;
 
@@ -74,10 +76,10 @@ Contour Circle(int radius, bool clockwise) {
   return c;
 }
 
-// The half of the lit disc right or left of the vertical diameter, closed by the diameter itself.
+// The half of the dark disc right or left of the vertical diameter, closed by the diameter itself.
 Contour HalfDisc(bool right) {
   Contour c;
-  AddArc(c, right ? 90 : 270, right ? -90 : 90, kLitRadius);  // clockwise over the lit side
+  AddArc(c, right ? 90 : 270, right ? -90 : 90, kDarkRadius);  // clockwise over the dark side
   return c;
 }
 
@@ -96,9 +98,9 @@ Glyph MakeGlyph(std::vector<Contour> contours) {
   return g;
 }
 
-Glyph MoonGlyph(std::vector<Contour> lit) {
+Glyph MoonGlyph(std::vector<Contour> dark) {
   std::vector<Contour> contours = {Circle(kRingOuter, true), Circle(kRingInner, false)};
-  for (Contour& c : lit) contours.push_back(std::move(c));
+  for (Contour& c : dark) contours.push_back(std::move(c));
   return MakeGlyph(std::move(contours));
 }
 
@@ -119,10 +121,10 @@ std::vector<FontGlyph> Glyphs() {
   return {
       {0, NotDefGlyph()},
       {u' ', Glyph{}},
-      {u'C', MoonGlyph({HalfDisc(false)})},
-      {u'D', MoonGlyph({HalfDisc(true)})},
-      {u'N', MoonGlyph({Circle(kLitRadius, true)})},
-      {u'U', MoonGlyph({})},
+      {u'C', MoonGlyph({HalfDisc(true)})},
+      {u'D', MoonGlyph({HalfDisc(false)})},
+      {u'N', MoonGlyph({})},
+      {u'U', MakeGlyph({Circle(kRingOuter, true)})},
   };
 }
 
