@@ -26,10 +26,10 @@ TEST(QtUiServicesTest, EnterAnswersTheDefaultOfEachQuestion) {
   };
   pressEnter();
   EXPECT_FALSE(ui.AskYesNoDefaultNo("Přepsat jej?"));
-  EXPECT_EQ(defaultButton, QStringLiteral("Ne"));
+  EXPECT_EQ(defaultButton, QStringLiteral("&Ne"));
   pressEnter();
   EXPECT_TRUE(ui.AskYesNo("Uložit?"));
-  EXPECT_EQ(defaultButton, QStringLiteral("Ano"));
+  EXPECT_EQ(defaultButton, QStringLiteral("&Ano"));
 }
 
 }  // namespace
