@@ -44,9 +44,11 @@ void CCommentaryEditor::SetStatusHandler(std::function<void(int, std::string)> h
   m_StatusHandler = std::move(handler);
 }
 
-void CCommentaryEditor::StreamInFromText(std::string_view rtf) {
-  if (!m_Ctrl.StreamIn(rtf.substr(0, rtf.find('\0')))) m_Ui.MessageBox("Výklad je příliš velký");
+bool CCommentaryEditor::StreamInFromText(std::string_view rtf) {
+  const bool loaded = m_Ctrl.StreamIn(rtf.substr(0, rtf.find('\0')));
+  if (!loaded) m_Ui.MessageBox("Výklad je příliš velký");
   NotifySelection();
+  return loaded;
 }
 
 CCommentaryText CCommentaryEditor::StoreCommentary() const {

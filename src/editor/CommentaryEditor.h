@@ -53,8 +53,9 @@ class CCommentaryEditor {
   void SetSelectionHandler(std::function<void()> handler) { m_SelectionHandler = std::move(handler); }
 
   // Loads a commentary ("" leaves the editor empty); the caret goes to 0, nothing counts as changed.
-  // One the control refuses (too large for memory or over its bound) leaves it empty, with a message.
-  void StreamInFromText(std::string_view rtf);
+  // One the control refuses (too large for memory or over its bound) leaves it empty, with a message,
+  // and gives false.
+  bool StreamInFromText(std::string_view rtf);
   // The commentary as the document stores it, the selection untouched. An editor without text gives
   // "" for the RTF as well, so an empty commentary never differs from a missing one.
   CCommentaryText StoreCommentary() const;

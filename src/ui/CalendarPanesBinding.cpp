@@ -17,6 +17,7 @@ CCalendarPanesBinding::CCommentaryPane::CCommentaryPane(CRichTextView& view) : m
 }
 
 CCommentaryText CCalendarPanesBinding::CCommentaryPane::Store() const {
+  if (m_Refused) return {{}, {}, /*kept=*/true};
   if (m_Edited || m_LoadedRtf.empty()) return m_View.Editor().StoreCommentary();
   CCommentaryText commentary{m_LoadedRtf, m_View.Editor().Control().GetText()};
   if (commentary.text.empty()) commentary.rtf.clear();
@@ -25,10 +26,21 @@ CCommentaryText CCalendarPanesBinding::CCommentaryPane::Store() const {
 
 void CCalendarPanesBinding::CCommentaryPane::Load(std::string_view rtf) {
   m_Loading = true;
-  m_View.Editor().StreamInFromText(rtf);
+  m_Refused = !m_View.Editor().StreamInFromText(rtf);
   m_Loading = false;
-  m_LoadedRtf = rtf;
+  m_LoadedRtf = m_Refused ? std::string() : std::string(rtf);
   m_Edited = false;
+  ApplyReadOnly();
+}
+
+void CCalendarPanesBinding::CCommentaryPane::SetReadOnly(bool viewOnly) {
+  m_ViewOnly = viewOnly;
+  ApplyReadOnly();
+}
+
+// An editor left empty by a refused commentary takes no typing, which would replace the stored one.
+void CCalendarPanesBinding::CCommentaryPane::ApplyReadOnly() {
+  m_View.setReadOnly(m_ViewOnly || m_Refused);
 }
 
 CCalendarPanesBinding::CCalendarPanesBinding(CTedView& view, CRichTextView& monthEditor,
@@ -49,8 +61,8 @@ bool CCalendarPanesBinding::IsNoteBeingEdited() const {
 
 bool CCalendarPanesBinding::SetReadOnly(bool readOnly) {
   m_View.NoteField()->setReadOnly(readOnly);
-  m_Month.View().setReadOnly(readOnly);
-  m_Day.View().setReadOnly(readOnly);
+  m_Month.SetReadOnly(readOnly);
+  m_Day.SetReadOnly(readOnly);
   return true;
 }
 

@@ -41,13 +41,18 @@ class CCalendarPanesBinding : public ICalendarPanes {
     explicit CCommentaryPane(CRichTextView& view);
     CCommentaryText Store() const;
     void Load(std::string_view rtf);
+    void SetReadOnly(bool viewOnly);
     CRichTextView& View() const { return m_View; }
 
    private:
+    void ApplyReadOnly();
+
     CRichTextView& m_View;
     std::string m_LoadedRtf;
     bool m_Loading = false;
-    bool m_Edited = false;  // the text or a format changed since the load
+    bool m_Edited = false;    // the text or a format changed since the load
+    bool m_Refused = false;   // the editor could not take the stored commentary: it stays locked
+    bool m_ViewOnly = false;  // the calendar is view only
   };
 
   CTedView& m_View;

@@ -11,9 +11,12 @@
 namespace orv {
 
 // A commentary as the document keeps it: the editor's RTF and the same text without formatting.
+// `kept`: the pane could not show the stored commentary (too large), so it holds nothing to store
+// and the calendar keeps what it has.
 struct CCommentaryText {
   std::string rtf;
   std::string text;
+  bool kept = false;
 };
 
 class ICalendarPanes {

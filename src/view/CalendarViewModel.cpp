@@ -131,7 +131,7 @@ void CCalendarViewModel::LoadSelectedDay() {
 
 void CCalendarViewModel::CommitMonth() {
   const CCommentaryText month = m_Panes.StoreMonthCommentary();
-  m_Doc.StoreMonthCommentary(MonthKey(m_Year, m_Month), month.rtf, month.text);
+  if (!month.kept) m_Doc.StoreMonthCommentary(MonthKey(m_Year, m_Month), month.rtf, month.text);
 }
 
 void CCalendarViewModel::CommitDay() {
@@ -139,7 +139,11 @@ void CCalendarViewModel::CommitDay() {
   CommitMonth();
   const std::string key = DayKey(SelectedDate());
   const bool hadRecord = m_Doc.GetDayRecord(key) != nullptr;
-  const CCommentaryText day = m_Panes.StoreDayCommentary();
+  CCommentaryText day = m_Panes.StoreDayCommentary();
+  if (const CEntrTxt* record = m_Doc.GetDayRecord(key); day.kept && record) {
+    day.rtf = record->m_Rtf;
+    day.text = record->m_Text;
+  }
   m_Doc.StoreDay(key, m_Panes.GetNote(), day.rtf, day.text);
   if (!hadRecord && !m_Doc.GetDayRecord(key)) return;
   RebuildRow(m_Line);

@@ -8,8 +8,8 @@
 namespace orv {
 
 bool DeleteSelectedDay(CCalendarViewModel& view, ICalendarPanes& panes, CTedDoc& doc) {
-  const std::string text = panes.StoreDayCommentary().text;
-  if (text.empty() && panes.GetNote().empty()) return false;
+  const CCommentaryText commentary = panes.StoreDayCommentary();
+  if (!commentary.kept && commentary.text.empty() && panes.GetNote().empty()) return false;
   if (!doc.Ui().AskYesNo(kDeleteDayQuestion)) return false;
   panes.SetNote({});
   panes.LoadDayCommentary({});

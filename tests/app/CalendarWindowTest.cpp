@@ -32,6 +32,7 @@
 #include <QWindow>
 #include <cmath>
 
+#include "CalendarBuilder.h"
 #include "FakeUiServices.h"
 #include "app/CalendarWindow.h"
 #include "app/CommandIds.h"
@@ -224,6 +225,27 @@ TEST_F(CalendarWindowTest, HeldKeyUnderX11ActsOnceAndQuickSeparatePressesEachAct
     send(QEvent::KeyRelease, Qt::Key_Right, {}, t + 25);
   }
   EXPECT_EQ(Selected(), (Date{2004, 5, 15}));
+}
+
+// A stored commentary the editor cannot hold (far more paragraphs than its bound) is refused with a
+// message; its pane stays empty and locked, and leaving the day keeps the commentary as it was.
+TEST_F(CalendarWindowTest, CommentaryTheEditorRefusesStaysInTheCalendar) {
+  std::string rtf = "{\\rtf1 ";
+  for (int i = 0; i < 120000; ++i) rtf += "\\par";
+  rtf += " konec}";
+  test::CalendarBuilder(doc).Day("2005/03/16", "den", "konec", rtf);
+  GoTo({2005, 3, 16});
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>{"Výklad je příliš velký"});
+  EXPECT_TRUE(Frame().DayEditor()->isReadOnly());
+  Frame().DayEditor()->insertPlainText(QStringLiteral("přepsáno"));  // refused by the lock
+
+  GoTo({2005, 3, 17});
+  EXPECT_FALSE(Frame().DayEditor()->isReadOnly());
+  const CEntrTxt* record = doc.GetDayRecord("2005/03/16");
+  ASSERT_NE(record, nullptr);
+  EXPECT_EQ(record->m_Rtf, rtf);
+  EXPECT_EQ(record->m_Text, "konec");
+  EXPECT_FALSE(doc.IsModified());
 }
 
 // Alt+digit (the paragraph styles), Alt+letter and Ctrl+Alt keys, of commands or of none, type

@@ -21,7 +21,9 @@ TEST(FormatDialogModels, TabStopsInCentimetresWithCommaOrDot) {
     ui.Clear();
     EXPECT_EQ(tabs.Set(c.typed, ui, clear), c.accepted) << c.typed;
     EXPECT_EQ(ui.Messages().empty(), c.accepted) << c.typed;
-    if (!c.accepted) EXPECT_EQ(ui.Messages(), std::vector<std::string>{"Neplatné zadání zarážky"});
+    if (!c.accepted) {
+      EXPECT_EQ(ui.Messages(), std::vector<std::string>{"Neplatné zadání zarážky"});
+    }
   }
   EXPECT_EQ(tabs.Positions(), (std::vector<int32_t>{56, 1417, 28350}));  // 2,5 cm is 1417 twips, truncated
   EXPECT_EQ(tabs.Texts(), (std::vector<std::string>{"0,10", "2,50", "50,00"}));
