@@ -130,7 +130,8 @@ void CRecoveryStore::Remove(const std::string& copyPath) {
 }
 
 void CRecoveryStore::Discard() {
-  while (!m_Written.empty()) Remove(*m_Written.begin());
+  // A copy of the name: Remove erases the set's own element.
+  while (!m_Written.empty()) Remove(std::string(*m_Written.begin()));
 }
 
 void CRecoveryStore::Saved(const std::string& calendarPath) {

@@ -109,7 +109,7 @@ class FormattingWindowTest : public ::testing::Test {
     Poll();
   }
   void Poll() {
-    QTimer::singleShot(10, [this] {
+    QTimer::singleShot(10, &m_Timers, [this] {
       if (m_Step >= m_Steps.size()) return;
       Poll();  // a step may wait in the dialog it opens
       auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
@@ -127,6 +127,7 @@ class FormattingWindowTest : public ::testing::Test {
   }
   std::vector<SDialogStep> m_Steps;
   size_t m_Step = 0;
+  QObject m_Timers;  // the dialog polls die with the test that started them
 
   test::FakeUiServices ui;
   CTedDoc doc{ui};
