@@ -50,9 +50,9 @@ class CTypistPlugin : public QGenericPlugin {
   Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "typist.json")
 
  public:
-  QObject* create(const QString& key, const QString& specification) override {
+  QObject* create(const QString& key, const QString& parameters) override {
     if (key.compare(QStringLiteral("orvtypist"), Qt::CaseInsensitive) != 0) return nullptr;
-    return new CTypist(specification);
+    return new CTypist(parameters);
   }
 };
 
