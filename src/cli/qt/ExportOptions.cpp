@@ -4,6 +4,7 @@
 
 #include "cli/CliCalendar.h"
 #include "cli/CliCommand.h"
+#include "cli/qt/GuiApplication.h"
 #include "core/Cp1250.h"
 #include "document/TedDoc.h"
 #include "export/RtfExportDialogModel.h"
@@ -49,6 +50,26 @@ std::optional<SRtfExportChoice> ExportChoiceFromArgs(const CliArgs& args, const 
       model.SetDayStyle(name);
   }
   return model.Accept(ctx.ui);
+}
+
+int RunCalendarExport(const std::vector<std::string>& words, CliContext& ctx, std::string_view usage,
+                      CalendarExportWriter write) {
+  std::string error;
+  const auto args = CliArgs::Parse(words, ExportValueOptions(), ExportFlagOptions(), error);
+  if (args && args->Positional().size() != 2) error = "Zadejte soubor kalendáře a soubor exportu.";
+  if (!args || !error.empty()) {
+    ctx.err << error << "\nPoužití: " << usage << "\n";
+    return kExitError;
+  }
+  CCliCalendar calendar(ctx);
+  if (!calendar.Open(args->Positional()[0])) return kExitError;
+  const auto choice = ExportChoiceFromArgs(*args, calendar.Doc(), ctx);
+  if (!choice) return kExitError;
+  if (!CanExportRtf(calendar.Doc(), ctx.ui)) return kExitNotFound;
+  EnsureGuiApplication();
+  const RtfExportStatus status =
+      write(calendar.Doc(), args->Positional()[1], *choice, ExportBaseFace(calendar.Doc()), ctx.ui, {});
+  return status == RtfExportStatus::Written ? kExitOk : kExitError;
 }
 
 std::string ExportBaseFace(const CTedDoc& doc) {
