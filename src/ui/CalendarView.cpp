@@ -16,6 +16,7 @@
 #include <QValidator>
 #include <algorithm>
 
+#include "ui/ActionMenu.h"
 #include "ui/KeyRules.h"
 #include "ui/QtText.h"
 #include "view/CalendarViewModel.h"
@@ -340,15 +341,7 @@ void CTedView::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void CTedView::ShowContextMenu(const QPoint& globalPos) {
-  if (m_ContextMenu.empty()) return;
-  QMenu menu(this);
-  for (QAction* action : m_ContextMenu) {
-    if (action)
-      menu.addAction(action);
-    else
-      menu.addSeparator();
-  }
-  menu.exec(globalPos);
+  ExecActionMenu(this, m_ContextMenu, globalPos);
 }
 
 }  // namespace orv

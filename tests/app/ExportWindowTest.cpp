@@ -26,6 +26,7 @@
 #include <functional>
 #include <sstream>
 
+#include "DialogWindowFixture.h"
 #include "FakeUiServices.h"
 #include "app/CalendarWindow.h"
 #include "app/CommandIds.h"
@@ -41,43 +42,8 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-class ExportWindowTest : public ::testing::Test {
+class ExportWindowTest : public test::DialogWindowTest {
  protected:
-  void SetUp() override {
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
-    QCoreApplication::setApplicationName(QStringLiteral("Orvella 2 test"));
-    QSettings().clear();
-    recent = std::make_unique<CRecentFileList>();
-    ASSERT_TRUE(doc.OnNewDocument());
-    window = std::make_unique<CCalendarWindow>(
-        doc, ui, *recent, QString(), [](const std::string&) { return SaveAnswer::No; },
-        [] {
-          return Date{2005, 3, 15};
-        });
-    window->Frame().SetBaseFont("DejaVu Sans");
-    window->Start();
-    window->Frame().show();
-    window->Frame().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window->Frame()));
-    ui.Clear();
-  }
-  void TearDown() override {
-    window.reset();
-    QSettings().clear();
-  }
-
-  static void Key(int key, Qt::KeyboardModifiers modifiers = {}) {
-    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
-  }
-  static void Type(QWidget* widget, const QString& text) {
-    for (const QChar ch : text) {
-      QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
-      QApplication::sendEvent(widget, &press);
-      QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
-      QApplication::sendEvent(widget, &release);
-    }
-  }
   static Lines Paragraphs(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream bytes;
@@ -128,11 +94,6 @@ class ExportWindowTest : public ::testing::Test {
       ADD_FAILURE() << "no dialog";
     });
   }
-
-  test::FakeUiServices ui;
-  CTedDoc doc{ui};
-  std::unique_ptr<CRecentFileList> recent;
-  std::unique_ptr<CCalendarWindow> window;
 };
 
 TEST_F(ExportWindowTest, AltEExportsASavedCalendarWithTheDialogsDefaults) {
