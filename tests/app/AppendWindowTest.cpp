@@ -21,6 +21,7 @@
 
 #include "CalendarBuilder.h"
 #include "FakeUiServices.h"
+#include "TestWindow.h"
 #include "app/CalendarWindow.h"
 #include "app/CommandIds.h"
 #include "app/MainFrame.h"
@@ -42,10 +43,7 @@ std::string Bytes(const QString& path) {
 class AppendWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
-    QCoreApplication::setApplicationName(QStringLiteral("Orvella 2 test"));
-    QSettings().clear();
+    test::UseEmptyTestSettings();
     source = dir.filePath(QStringLiteral("domov.orv"));
     target = dir.filePath(QStringLiteral("prace.orv"));
     SaveCalendar(target, [](test::CalendarBuilder& b) {
@@ -55,16 +53,7 @@ class AppendWindowTest : public ::testing::Test {
                  [](test::CalendarBuilder& b) { b.Day("2005/03/15", "b;c").Day("2005/03/01", "doma"); });
     ASSERT_TRUE(doc.OnOpenDocument(source.toStdString()));
     recent = std::make_unique<CRecentFileList>();
-    window = std::make_unique<CCalendarWindow>(
-        doc, ui, *recent, QString(), [](const std::string&) { return SaveAnswer::No; },
-        [] {
-          return Date{2005, 3, 15};
-        });
-    window->Frame().SetBaseFont("DejaVu Sans");
-    window->Start();
-    window->Frame().show();
-    window->Frame().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window->Frame()));
+    window = test::OpenTestWindow(doc, ui, *recent);
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->View().Table()->hasFocus(); }));
     ui.Clear();
   }

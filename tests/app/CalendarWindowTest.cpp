@@ -34,6 +34,7 @@
 
 #include "CalendarBuilder.h"
 #include "FakeUiServices.h"
+#include "TestWindow.h"
 #include "app/CalendarWindow.h"
 #include "app/CommandIds.h"
 #include "app/MainFrame.h"
@@ -55,27 +56,15 @@ void PrintTo(const Date& date, std::ostream* out) {
 
 namespace {
 
-constexpr char kBaseFace[] = "DejaVu Sans";
+constexpr const char* kBaseFace = test::kTestBaseFace;
 
 class CalendarWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
-    QCoreApplication::setApplicationName(QStringLiteral("Orvella 2 test"));
-    QSettings().clear();
+    test::UseEmptyTestSettings();
     recent = std::make_unique<CRecentFileList>();
     ASSERT_TRUE(doc.OnNewDocument());
-    window = std::make_unique<CCalendarWindow>(
-        doc, ui, *recent, QString(), [](const std::string&) { return SaveAnswer::No; },
-        [] {
-          return Date{2005, 3, 15};
-        });
-    Frame().SetBaseFont(kBaseFace);
-    window->Start();
-    Frame().show();
-    Frame().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
+    window = test::OpenTestWindow(doc, ui, *recent);
     ASSERT_TRUE(QTest::qWaitFor([&] { return Table()->hasFocus(); }));
     ui.Clear();
   }

@@ -18,6 +18,7 @@
 #include <memory>
 
 #include "FakeUiServices.h"
+#include "TestWindow.h"
 #include "app/CalendarWindow.h"
 #include "app/MainFrame.h"
 #include "app/RecentFileList.h"
@@ -30,22 +31,10 @@ namespace orv::test {
 class DialogWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
-    QCoreApplication::setApplicationName(QStringLiteral("Orvella 2 test"));
-    QSettings().clear();
+    UseEmptyTestSettings();
     recent = std::make_unique<CRecentFileList>();
     ASSERT_TRUE(doc.OnNewDocument());
-    window = std::make_unique<CCalendarWindow>(
-        doc, ui, *recent, QString(), [](const std::string&) { return SaveAnswer::No; },
-        [] {
-          return Date{2005, 3, 15};
-        });
-    window->Frame().SetBaseFont("DejaVu Sans");
-    window->Start();
-    window->Frame().show();
-    window->Frame().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window->Frame()));
+    window = OpenTestWindow(doc, ui, *recent);
     ASSERT_TRUE(QTest::qWaitFor([&] { return Table()->hasFocus(); }));
     ui.Clear();
   }

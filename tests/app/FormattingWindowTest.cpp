@@ -21,6 +21,7 @@
 #include <QTimer>
 
 #include "FakeUiServices.h"
+#include "TestWindow.h"
 #include "app/CalendarWindow.h"
 #include "app/CommandIds.h"
 #include "app/MainFrame.h"
@@ -35,26 +36,14 @@
 namespace orv {
 namespace {
 
-constexpr char kBaseFace[] = "DejaVu Sans";
+constexpr const char* kBaseFace = test::kTestBaseFace;
 
 class FormattingWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
-    QCoreApplication::setApplicationName(QStringLiteral("Orvella 2 test"));
-    QSettings().clear();
+    test::UseEmptyTestSettings();
     ASSERT_TRUE(doc.OnNewDocument());
-    window = std::make_unique<CCalendarWindow>(
-        doc, ui, recent, QString(), [](const std::string&) { return SaveAnswer::No; },
-        [] {
-          return Date{2005, 3, 15};
-        });
-    Frame().SetBaseFont(kBaseFace);
-    window->Start();
-    Frame().show();
-    Frame().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
+    window = test::OpenTestWindow(doc, ui, recent);
     ui.Clear();
   }
   void TearDown() override {
