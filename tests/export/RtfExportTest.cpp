@@ -361,8 +361,9 @@ TEST_F(RtfExport, AWordProcessorReadsTheSameText) {
     GTEST_SKIP() << "soffice (LibreOffice) is not installed: the conversion check is skipped";
   const std::string out = Path("export.rtf");
   const Lines expected = Paragraphs(Export({}));
-  const std::string command = "cd '" + dir.string() + "' && HOME='" + dir.string() +
-                              "' soffice --headless --convert-to 'txt:Text (encoded):UTF8' export.rtf >/dev/null 2>&1";
+  const std::string command =
+      "cd '" + dir.string() + "' && HOME='" + dir.string() +
+      "' soffice --headless --convert-to 'txt:Text (encoded):UTF8' export.rtf >/dev/null 2>&1";
   ASSERT_EQ(std::system(command.c_str()), 0);
   std::istringstream text(Read(Path("export.txt")));
   Lines converted;
