@@ -8,10 +8,10 @@
 #include <QMenu>
 #include <QTextBlock>
 #include <QTextLayout>
-#include <cstdlib>
 #include <filesystem>
 
 #include "DialogWindowFixture.h"
+#include "SpellTestFolder.h"
 #include "app/CommandIds.h"
 #include "core/Cp1250.h"
 #include "editor/CommentaryEditor.h"
@@ -29,24 +29,9 @@ class SpellingWindowTest : public test::DialogWindowTest {
  protected:
   explicit SpellingWindowTest(bool dictionary = true) : m_bDictionary(dictionary) {}
   void SetUp() override {
-    char pattern[] = "/tmp/orv-spelling-XXXXXX";
-    m_Dir = ::mkdtemp(pattern);
-    Keep("XDG_DATA_HOME", (m_Dir / "data").string());
-    if (!m_bDictionary) Keep("ORV_SPELL_DICTIONARY_DIR", (m_Dir / "none").string());
+    if (!m_bDictionary) m_Folder.HideDictionary();
     if (const auto why = CSpellChecker::Unavailable(); why && m_bDictionary) GTEST_SKIP() << *why;
     DialogWindowTest::SetUp();
-  }
-  void TearDown() override {
-    DialogWindowTest::TearDown();
-    for (auto kept = m_Kept.rbegin(); kept != m_Kept.rend(); ++kept)
-      kept->second ? ::setenv(kept->first.c_str(), kept->second->c_str(), 1)
-                   : ::unsetenv(kept->first.c_str());
-    fs::remove_all(m_Dir);
-  }
-  void Keep(const char* name, const std::string& value) {
-    const char* before = std::getenv(name);
-    m_Kept.emplace_back(name, before ? std::optional<std::string>(before) : std::nullopt);
-    ::setenv(name, value.c_str(), 1);
   }
 
   QTextEdit* Day() const { return window->Frame().DayEditor(); }
@@ -101,8 +86,7 @@ class SpellingWindowTest : public test::DialogWindowTest {
   }
 
   bool m_bDictionary;
-  fs::path m_Dir;
-  std::vector<std::pair<std::string, std::optional<std::string>>> m_Kept;
+  test::SpellTestFolder m_Folder;
 };
 
 TEST_F(SpellingWindowTest, MisspeltWordIsUnderlinedAndTheMenuReplacesIt) {
@@ -140,7 +124,7 @@ TEST_F(SpellingWindowTest, AddedAndIgnoredWordsLoseTheirUnderline) {
   ASSERT_TRUE(QTest::qWaitFor([this] { return Underlined(0, 9) && Underlined(12, 9); }, 5000));
   ContextMenuAt(3, [](QMenu* menu) { Choose(menu, QStringLiteral("Přidat do slovníku")); });
   EXPECT_FALSE(Underlined(0, 9));
-  EXPECT_TRUE(fs::exists(m_Dir / "data/orvella/slovnik.txt"));
+  EXPECT_TRUE(fs::exists(m_Folder.PersonalList()));
   ContextMenuAt(14, [](QMenu* menu) { Choose(menu, QStringLiteral("Ignorovat")); });
   EXPECT_FALSE(AnyUnderline());
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "SpellTestFolder.h"
 #include "core/Cp1250.h"
 #include "spell/DictionaryCodec.h"
 #include "spell/SpellChecker.h"
@@ -63,34 +64,9 @@ TEST(DictionaryCodec, ConvertsOnceAndDropsWhatWindows1250Lacks) {
   EXPECT_FALSE(CDictionaryCodec("no-such-encoding").IsUsable());
 }
 
-// A folder of its own for the dictionary and the user's data, for the length of a test.
 class SpellFolders : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/orv-spell-XXXXXX";
-    m_Dir = ::mkdtemp(pattern);
-    Keep("XDG_DATA_HOME", (m_Dir / "data").string());
-  }
-  void TearDown() override {
-    for (auto kept = m_Kept.rbegin(); kept != m_Kept.rend(); ++kept) {
-      const auto& [name, value] = *kept;
-      value ? ::setenv(name.c_str(), value->c_str(), 1) : ::unsetenv(name.c_str());
-    }
-    fs::remove_all(m_Dir);
-  }
-  void Keep(const std::string& name, const std::string& value) {
-    const char* before = std::getenv(name.c_str());
-    m_Kept.emplace_back(name, before ? std::optional<std::string>(before) : std::nullopt);
-    ::setenv(name.c_str(), value.c_str(), 1);
-  }
-  // A small dictionary in ISO8859-2 whose words may hold a hyphen, found instead of the installed one.
-  void UseSmallDictionary() {
-    const fs::path dir = m_Dir / "dict";
-    fs::create_directories(dir);
-    std::ofstream(dir / "cs_CZ.aff") << "SET ISO8859-2\nWORDCHARS -\nTRY \xB9\xBB\xE1vaj\n";
-    std::ofstream(dir / "cs_CZ.dic") << "4\n\xB9\xBB\xE1va\n\xE8\x61j\nFr\xFD\x64\x65k-M\xEDstek\nna\n";
-    Keep("ORV_SPELL_DICTIONARY_DIR", dir.string());
-  }
+  void UseSmallDictionary() { m_Folder.UseSmallDictionary(); }
   std::unique_ptr<CSpellChecker> Open() {
     std::string why;
     auto checker = CSpellChecker::OpenInstalled(why);
@@ -98,8 +74,8 @@ class SpellFolders : public ::testing::Test {
     return checker;
   }
 
-  fs::path m_Dir;
-  std::vector<std::pair<std::string, std::optional<std::string>>> m_Kept;
+  test::SpellTestFolder m_Folder;
+  const fs::path& m_Dir = m_Folder.Dir();
 };
 
 TEST_F(SpellFolders, DictionaryIsFoundWithItsEncodingOrNamedAsMissing) {
@@ -111,7 +87,7 @@ TEST_F(SpellFolders, DictionaryIsFoundWithItsEncodingOrNamedAsMissing) {
   EXPECT_EQ(DictionaryEncoding((m_Dir / "plain.aff").string()), "ISO8859-1");
   EXPECT_EQ(PersonalWordListPath(), (m_Dir / "data/orvella/slovnik.txt").string());
 
-  Keep("ORV_SPELL_DICTIONARY_DIR", (m_Dir / "none").string());
+  m_Folder.HideDictionary();
   EXPECT_FALSE(FindCzechDictionary());
   std::string why;
   EXPECT_EQ(CSpellChecker::OpenInstalled(why), nullptr);
@@ -158,7 +134,6 @@ TEST_F(SpellFolders, UnknownWordsAreListedMostFrequentFirstWithTheirPlaces) {
 class CzechDictionary : public SpellFolders {
  protected:
   void SetUp() override {
-    SpellFolders::SetUp();
     if (const auto why = CSpellChecker::Unavailable()) GTEST_SKIP() << *why;
   }
 };
