@@ -20,6 +20,7 @@ namespace orv {
 namespace {
 
 constexpr char kSettingsKey[] = "SpellCheck";
+constexpr int kLoadDelayMs = 300;
 
 CSpellChecker* SharedChecker() {
   return CSpellService::Instance().Checker();
@@ -47,9 +48,12 @@ CSpellingBinding::CSpellingBinding(CMainFrame& frame, CRichTextView& month, CRic
   }
   frame.SetHandler(cmd::SpellCheck, [this] {
     SetOn(!m_bOn);
+    if (m_bOn) LoadDictionary(0);
     QSettings().setValue(QString::fromLatin1(kSettingsKey), m_bOn);
   });
   SetOn(QSettings().value(QString::fromLatin1(kSettingsKey), true).toBool());
+  // Reading the dictionary takes a processor for a tenth of a second: not before the window is up.
+  if (m_bOn) LoadDictionary(kLoadDelayMs);
 }
 
 void CSpellingBinding::Describe(SFrameState& state) const {
@@ -57,15 +61,20 @@ void CSpellingBinding::Describe(SFrameState& state) const {
   state.spellingOn = m_bOn;
 }
 
-// The dictionary is read the first time it is wanted.
 void CSpellingBinding::SetOn(bool on) {
   m_bOn = on;
-  if (on)
-    CSpellService::Instance().Load(this, [this] {
-      for (CSpellHighlighter* highlighter : m_Highlighters) highlighter->rehighlight();
-    });
   for (CSpellHighlighter* highlighter : m_Highlighters) highlighter->SetOn(on);
   m_Frame.UpdateCommandUI();
+}
+
+// The commentaries are checked again once the checker is there.
+void CSpellingBinding::LoadDictionary(int delayMs) {
+  CSpellService::Instance().Load(
+      this,
+      [this] {
+        for (CSpellHighlighter* highlighter : m_Highlighters) highlighter->rehighlight();
+      },
+      delayMs);
 }
 
 std::vector<QAction*> CSpellingBinding::MenuHead(CRichTextView& view, int position, QObject& owner) {

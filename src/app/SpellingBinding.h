@@ -27,6 +27,7 @@ class CSpellingBinding : public QObject {
 
  private:
   void SetOn(bool on);
+  void LoadDictionary(int delayMs);
   std::vector<QAction*> MenuHead(CRichTextView& view, int position, QObject& owner);
   void WordBecameKnown(const std::string& word);
 

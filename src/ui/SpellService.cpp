@@ -1,6 +1,7 @@
 #include "ui/SpellService.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 #include <mutex>
 #include <thread>
 
@@ -36,7 +37,7 @@ std::optional<std::string> CSpellService::Unavailable() const {
   return CSpellChecker::Unavailable();
 }
 
-void CSpellService::Load(QObject* context, std::function<void()> ready) {
+void CSpellService::Load(QObject* context, std::function<void()> ready, int delayMs) {
   const std::optional<SDictionaryFiles> files = FindCzechDictionary();
   if (!files) return;
   const std::string personalList = PersonalWordListPath();
@@ -47,6 +48,7 @@ void CSpellService::Load(QObject* context, std::function<void()> ready) {
       m_Waiting.emplace_back(context, std::move(ready));
     return;
   }
+  // Another dictionary or word list (the user's data moved): the old checker goes at once.
   if (m_Load) {
     std::lock_guard lock(m_Load->mutex);
     m_Load->wanted = false;
@@ -58,14 +60,17 @@ void CSpellService::Load(QObject* context, std::function<void()> ready) {
   load->files = *files;
   load->personalList = personalList;
   m_Load = load;
-  std::thread([this, load] {
-    std::string failure;
-    std::shared_ptr<CSpellChecker> checker = CSpellChecker::Open(load->files, load->personalList, failure);
-    std::lock_guard lock(load->mutex);
-    if (load->wanted && checker)
-      QMetaObject::invokeMethod(
-          this, [this, load, checker] { Loaded(load, checker); }, Qt::QueuedConnection);
-  }).detach();
+  QTimer::singleShot(delayMs, this, [this, load] {
+    if (load != m_Load) return;
+    std::thread([this, load] {
+      std::string failure;
+      std::shared_ptr<CSpellChecker> checker = CSpellChecker::Open(load->files, load->personalList, failure);
+      std::lock_guard lock(load->mutex);
+      if (load->wanted && checker)
+        QMetaObject::invokeMethod(
+            this, [this, load, checker] { Loaded(load, checker); }, Qt::QueuedConnection);
+    }).detach();
+  });
 }
 
 void CSpellService::Loaded(const std::shared_ptr<SLoad>& load, std::shared_ptr<CSpellChecker> checker) {

@@ -4,7 +4,7 @@
 // waiting; until it is there nothing is underlined.
 //
 //   CSpellService& spelling = CSpellService::Instance();
-//   if (!spelling.Unavailable()) spelling.Load(window, [] { /* highlight again */ });
+//   if (!spelling.Unavailable()) spelling.Load(window, [] { /* highlight again */ }, 300);
 //   if (CSpellChecker* checker = spelling.Checker()) ...
 
 #include <QObject>
@@ -31,9 +31,10 @@ class CSpellService : public QObject {
   std::optional<std::string> Unavailable() const;
   // Null until the dictionary has been read, or when it could not be.
   CSpellChecker* Checker() const { return m_Checker.get(); }
-  // Reads the dictionary unless it is read (or being read) for the same dictionary and personal word
-  // list already; `ready` runs on this thread once the checker is there, unless `context` is gone.
-  void Load(QObject* context, std::function<void()> ready);
+  // Reads the dictionary, `delayMs` from now, unless it is read (or being read) for the same dictionary
+  // and personal word list already; `ready` runs on this thread once the checker is there, unless
+  // `context` is gone.
+  void Load(QObject* context, std::function<void()> ready, int delayMs = 0);
 
  private:
   struct SLoad;
