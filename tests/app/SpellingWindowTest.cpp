@@ -136,6 +136,16 @@ TEST_F(SpellingWindowTest, UnderlinesChangeNeitherTheRtfNorTheCalendar) {
   ASSERT_TRUE(QTest::qWaitFor([this] { return AnyUnderline(); }, 5000));
   const std::string underlined = DayEditor().Control().StreamOut();
   const std::string plain = DayEditor().Control().GetText();
+  // Copied and pasted, the words come without the underline.
+  Day()->selectAll();
+  window->Frame().Action(cmd::EditCopy)->trigger();
+  Day()->moveCursor(QTextCursor::End);
+  window->Frame().Action(cmd::EditPaste)->trigger();
+  EXPECT_EQ(Day()->toPlainText().count(QStringLiteral("kalendrářě")), 2);
+  for (QTextBlock block = Day()->document()->begin(); block.isValid(); block = block.next())
+    for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment)
+      EXPECT_NE(fragment.fragment().charFormat().underlineStyle(), QTextCharFormat::WaveUnderline);
+  Day()->undo();
   SpellItem()->trigger();
   EXPECT_FALSE(SpellItem()->isChecked());
   EXPECT_FALSE(AnyUnderline());
