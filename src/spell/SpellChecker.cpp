@@ -18,7 +18,14 @@ namespace orv {
 namespace {
 
 constexpr char kNotBuilt[] =
-    "Program byl sestaven bez knihovny Hunspell (balíček libhunspell-dev), kontrola pravopisu chybí.";
+    "Program byl sestaven bez knihovny Hunspell, kontrola pravopisu chybí (balíčky libhunspell-dev a "
+    "hunspell-cs, pak program sestavit znovu).";
+
+}  // namespace
+
+#ifdef ORV_HAVE_HUNSPELL
+
+namespace {
 
 std::string MissingDictionary() {
   return std::string("Není nainstalován český slovník pro kontrolu pravopisu (balíček ") +
@@ -37,8 +44,6 @@ std::vector<std::string> ReadWordList(const std::string& path) {
 }
 
 }  // namespace
-
-#ifdef ORV_HAVE_HUNSPELL
 
 struct CSpellChecker::SEngine {
   SEngine(const SDictionaryFiles& files, std::string encoding)

@@ -12,6 +12,7 @@
 #include "SpellTestFolder.h"
 #include "core/Cp1250.h"
 #include "document/CalendarArchive.h"
+#include "spell/SpellChecker.h"
 
 namespace orv {
 namespace {
@@ -22,6 +23,9 @@ std::string W(const char* utf8) {
 
 class SpellCommand : public ::testing::Test {
  protected:
+  void SetUp() override {
+    if (const auto why = CSpellChecker::Unavailable()) GTEST_SKIP() << *why;
+  }
   SpellCommand() {
     folder.UseSmallDictionary();
     test::FakeUiServices quiet;

@@ -66,7 +66,6 @@ TEST(DictionaryCodec, ConvertsOnceAndDropsWhatWindows1250Lacks) {
 
 class SpellFolders : public ::testing::Test {
  protected:
-  void UseSmallDictionary() { m_Folder.UseSmallDictionary(); }
   std::unique_ptr<CSpellChecker> Open() {
     std::string why;
     auto checker = CSpellChecker::OpenInstalled(why);
@@ -78,8 +77,17 @@ class SpellFolders : public ::testing::Test {
   const fs::path& m_Dir = m_Folder.Dir();
 };
 
+// The small dictionary of SpellTestFolder; without the library these tests are skipped.
+class SmallDictionary : public SpellFolders {
+ protected:
+  void SetUp() override {
+    m_Folder.UseSmallDictionary();
+    if (const auto why = CSpellChecker::Unavailable()) GTEST_SKIP() << *why;
+  }
+};
+
 TEST_F(SpellFolders, DictionaryIsFoundWithItsEncodingOrNamedAsMissing) {
-  UseSmallDictionary();
+  m_Folder.UseSmallDictionary();
   const auto files = FindCzechDictionary();
   ASSERT_TRUE(files);
   EXPECT_EQ(DictionaryEncoding(files->aff), "ISO8859-2");
@@ -94,8 +102,7 @@ TEST_F(SpellFolders, DictionaryIsFoundWithItsEncodingOrNamedAsMissing) {
   EXPECT_NE(why.find("hunspell-cs"), std::string::npos) << why;
 }
 
-TEST_F(SpellFolders, WordsGoToTheDictionaryInItsOwnEncoding) {
-  UseSmallDictionary();
+TEST_F(SmallDictionary, WordsGoToTheDictionaryInItsOwnEncoding) {
   auto checker = Open();
   ASSERT_TRUE(checker);
   EXPECT_TRUE(checker->IsKnown(W("šťáva")));
@@ -112,8 +119,7 @@ TEST_F(SpellFolders, WordsGoToTheDictionaryInItsOwnEncoding) {
   EXPECT_FALSE(Open()->IsKnown(W("čajík")));  // ignored for this session only
 }
 
-TEST_F(SpellFolders, UnknownWordsAreListedMostFrequentFirstWithTheirPlaces) {
-  UseSmallDictionary();
+TEST_F(SmallDictionary, UnknownWordsAreListedMostFrequentFirstWithTheirPlaces) {
   auto checker = Open();
   ASSERT_TRUE(checker);
   CUnknownWords unknown(*checker);
