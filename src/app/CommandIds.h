@@ -42,6 +42,7 @@ inline constexpr int ShowAllHolidays = 33015;
 inline constexpr int ViewOnly = 32890;
 inline constexpr int AlwaysOnTop = 32845;
 inline constexpr int Maximise = 32848;
+inline constexpr int SpellCheck = 33090;
 // Navigace
 inline constexpr int NextMonth = 33020;
 inline constexpr int PrevMonth = 33021;

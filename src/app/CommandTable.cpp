@@ -98,6 +98,8 @@ constexpr SCommand kCommands[] = {
   Sep(kView),
   Row(cmd::ViewOnly, kView, "Pouze prohlížení", "",
    "Zablokuje nebo povolí zapisování do kalendáře\nPouze prohlížení", R::Grid),
+  Row(cmd::SpellCheck, kView, "Kontrola pravopisu", "", "Podtrhne ve výkladech neznámá slova\nKontrola pravopisu",
+   R::Spelling, true),
   Sep(kView),
   Row(cmd::AlwaysOnTop, kView, "Navrchu\tF8", "F8", "Ponechá okno nad ostatními okny\nNavrchu", R::Always, true),
   Row(cmd::Maximise, kView, "Maximalizovat / Obnovit\tF9", "F9", "Zvětší okno na celou obrazovku nebo je obnoví\n"
