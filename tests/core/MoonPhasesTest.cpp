@@ -86,7 +86,7 @@ TEST_F(MoonPhasesTest, PhasesFollowTheLunarCycle) {
   const std::string cycle = "UDNC";
   std::string lastGlyph;
   int gap = 0;
-  for (int year = MinYear; year <= MaxYear; ++year)
+  for (int year = MinYear(); year <= MaxYear(); ++year)
     for (int month = 1; month <= 12; ++month)
       for (int day = 1; day <= DaysInMonth(year, month); ++day, ++gap) {
         const std::string g = Glyph(year, month, day);
