@@ -1,6 +1,7 @@
 #include "core/MoonPhases.h"
 
 #include <array>
+#include <cstdlib>
 
 #include "core/CalendarDates.h"
 
@@ -12,8 +13,19 @@ const std::string& MoonPhaseGlyph(MoonPhase phase) {
 }
 
 void BuildMoonMap(CMoonMap& moons) {
-  for (MoonPhase phase : {MoonPhase::New, MoonPhase::FirstQuarter, MoonPhase::Full, MoonPhase::LastQuarter})
-    for (const char* key : MoonPhaseKeys(phase)) moons.insert_or_assign(key, MoonPhaseGlyph(phase));
+  moons.clear();
+  const auto keyYear = [](const char* key) { return std::atoi(key + 6); };
+  const std::span<const char* const> table = MoonPhaseKeys(MoonPhase::New);
+  const int tableFirst = keyYear(table.front()), tableLast = keyYear(table.back());
+  for (MoonPhase phase : {MoonPhase::New, MoonPhase::FirstQuarter, MoonPhase::Full, MoonPhase::LastQuarter}) {
+    for (const char* key : MoonPhaseKeys(phase))
+      if (IsYearInRange(keyYear(key))) moons.insert_or_assign(key, MoonPhaseGlyph(phase));
+    for (int date : MoonPhaseDates(phase)) {
+      const int year = date / 10000;
+      if (IsYearInRange(year) && (year < tableFirst || year > tableLast))
+        moons.insert_or_assign(MoonKey(date / 100 % 100, date % 100, year), MoonPhaseGlyph(phase));
+    }
+  }
 }
 
 std::string MoonGlyph(const CMoonMap& moons, int year, int month, int day) {

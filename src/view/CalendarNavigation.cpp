@@ -84,6 +84,18 @@ bool CCalendarViewModel::EdgeRecord(int direction) {
   return found && MoveTo(*found);
 }
 
+void CCalendarViewModel::ApplyYearRange() {
+  BuildMoonMap(m_Moons);
+  const Date shown = SelectedDate();
+  if (IsYearInRange(shown.year)) {
+    RebuildMonthKeepingPanes();
+    return;
+  }
+  const Date nearest = shown.year < MinYear() ? Date{MinYear(), 1, 1} : Date{MaxYear(), 12, 31};
+  CommitDay();
+  DoMonth(nearest.day, nearest.month, nearest.year);
+}
+
 // The history commands store a note being typed and go on, instead of refusing like the other moves:
 // the note field is about to show another day, and what was typed must not be lost.
 bool CCalendarViewModel::HistoryMove(bool back) {

@@ -89,6 +89,9 @@ class CCalendarViewModel {
   bool IsEnabled(ECalendarCommand command) const;
   // Goes to a day of the year range; false for any other year.
   bool GoToDate(const Date& date);
+  // After the year range changed: the moon column follows it, a shown day outside it gives way to
+  // the nearest day inside (the day being left is stored first), and the month is drawn again.
+  void ApplyYearRange();
   // Keys of the month table; true when the key was the table's.
   bool HandleTableKey(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat);
 
