@@ -2,6 +2,7 @@
 
 #include "core/CalendarDates.h"
 #include "core/YearRange.h"
+#include "core/YearRangeSetting.h"
 
 namespace orv {
 namespace {
@@ -48,6 +49,28 @@ TEST(YearRange, TheProcessRangeIsSetOnlyToAGoodRangeAndScopesPutItBack) {
   }
   EXPECT_EQ(YearRange(), (SYearRange{2000, 2020}));
   EXPECT_FALSE(IsYearInRange(2026));
+}
+
+// The settings file as the program writes it (QSettings, ini form); only a whole, usable range of
+// the group counts.
+TEST(YearRange, SettingsTextGivesTheRememberedRange) {
+  struct Case {
+    const char* text;
+    std::optional<SYearRange> range;
+  };
+  for (const Case& c : {
+           Case{"[General]\nx=1\n\n[Years]\nfrom=1990\nto=2040\n", SYearRange{1990, 2040}},
+           Case{"[Years]\r\nto = 2030\r\nfrom = 2000\r\n[Recent]\nfrom=1\n", SYearRange{2000, 2030}},
+           Case{"[Recent]\nfrom=1990\nto=2040\n", std::nullopt},
+           Case{"[Years]\nfrom=1990\n", std::nullopt},
+           Case{"[Years]\nfrom=2040\nto=1990\n", std::nullopt},
+           Case{"[Years]\nfrom=1800\nto=1990\n", std::nullopt},
+           Case{"[Years]\nfrom=19x0\nto=2040\n", std::nullopt},
+           Case{"", std::nullopt},
+       })
+    EXPECT_EQ(YearRangeFromSettingsText(c.text), c.range) << c.text;
+  EXPECT_EQ(ReadYearRangeSetting("/nonexistent/orvella.conf"), std::nullopt);
+  EXPECT_EQ(ReadYearRangeSetting("/dev/null"), std::nullopt);  // not a regular file: not read
 }
 
 }  // namespace
