@@ -2,12 +2,19 @@
 
 #include <atomic>
 #include <charconv>
+#include <cstdint>
 
 namespace orv {
 namespace {
 
-// Searches running beside the window read the range while the dialog may change it.
-std::atomic<SYearRange> g_Range{SYearRange{}};
+// Searches running beside the window read the range while the dialog may change it: both years
+// travel in one word, so a reader never sees the first of one range with the last of another.
+constexpr std::uint64_t Packed(const SYearRange& range) {
+  return static_cast<std::uint64_t>(static_cast<std::uint32_t>(range.first)) << 32 |
+         static_cast<std::uint32_t>(range.last);
+}
+
+std::atomic<std::uint64_t> g_Range{Packed(SYearRange{})};
 
 std::string_view Trimmed(std::string_view text) {
   while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
@@ -54,12 +61,13 @@ std::string YearRangeText(const SYearRange& range) {
 }
 
 SYearRange YearRange() {
-  return g_Range.load(std::memory_order_relaxed);
+  const std::uint64_t packed = g_Range.load(std::memory_order_relaxed);
+  return {static_cast<std::int32_t>(packed >> 32), static_cast<std::int32_t>(packed & 0xffffffffu)};
 }
 
 bool SetYearRange(const SYearRange& range) {
   if (!YearRangeProblem(range).empty()) return false;
-  g_Range.store(range, std::memory_order_relaxed);
+  g_Range.store(Packed(range), std::memory_order_relaxed);
   return true;
 }
 
