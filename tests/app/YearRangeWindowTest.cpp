@@ -69,6 +69,17 @@ TEST_F(YearRangeWindowTest, TheDialogSetsRemembersAndAppliesTheRange) {
   EXPECT_EQ(Selected(), (Date{2021, 1, 10}));
   EXPECT_TRUE(Row(10).contains(QStringLiteral("Břetislav")));
 
+  // "Jdi na datum" takes a day of the new years.
+  WhenDialogOpens([](QWidget* dialog) {
+    auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("GoToDate"));
+    field->selectAll();
+    QTest::keyClicks(field, QStringLiteral("10.12.2026"));
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_FALSE(dialog->isVisible());
+  });
+  window->Frame().Action(cmd::GoTo)->trigger();
+  EXPECT_EQ(Selected(), (Date{2026, 12, 10}));
+
   // A narrower range moves the shown day to the nearest day inside it.
   ASSERT_TRUE(Model().GoToDate({2028, 5, 5}));
   ChooseYears("2000", "2025");
