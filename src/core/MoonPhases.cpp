@@ -1,5 +1,6 @@
 #include "core/MoonPhases.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 
@@ -17,13 +18,18 @@ void BuildMoonMap(CMoonMap& moons) {
   const auto keyYear = [](const char* key) { return std::atoi(key + 6); };
   const std::span<const char* const> table = MoonPhaseKeys(MoonPhase::New);
   const int tableFirst = keyYear(table.front()), tableLast = keyYear(table.back());
+  const SYearRange range = YearRange();
   for (MoonPhase phase : {MoonPhase::New, MoonPhase::FirstQuarter, MoonPhase::Full, MoonPhase::LastQuarter}) {
     for (const char* key : MoonPhaseKeys(phase))
       if (IsYearInRange(keyYear(key))) moons.insert_or_assign(key, MoonPhaseGlyph(phase));
-    for (int date : MoonPhaseDates(phase)) {
-      const int year = date / 10000;
-      if (IsYearInRange(year) && (year < tableFirst || year > tableLast))
-        moons.insert_or_assign(MoonKey(date / 100 % 100, date % 100, year), MoonPhaseGlyph(phase));
+    // Only the years of the range outside the calendar's own table: none for the default range.
+    const std::span<const int> dates = MoonPhaseDates(phase);
+    const auto first = std::lower_bound(dates.begin(), dates.end(), range.first * 10000);
+    const auto last = std::upper_bound(first, dates.end(), range.last * 10000 + 9999);
+    for (auto it = first; it != last; ++it) {
+      const int year = *it / 10000;
+      if (year < tableFirst || year > tableLast)
+        moons.insert_or_assign(MoonKey(*it / 100 % 100, *it % 100, year), MoonPhaseGlyph(phase));
     }
   }
 }
