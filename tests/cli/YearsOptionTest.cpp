@@ -47,6 +47,10 @@ TEST_F(YearsOption, ANoteOf2026IsWrittenWithTheRangeAndFoundWithoutIt) {
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find("10. prosince 2026"), std::string::npos) << run.out;
   }
+  // ... and saved along with a change made without the range.
+  ASSERT_EQ(test::RunOrvCaptured({"note", file, "2005-03-15", "jaro"}).status, 0);
+  run = test::RunOrvCaptured({"--years", "2000-2030", "note", file, "2026-12-10"});
+  EXPECT_NE(run.out.find("Dnešní zápis"), std::string::npos) << run.out;
 }
 
 TEST_F(YearsOption, ABadRangeIsAUsageError) {
