@@ -74,6 +74,7 @@ inline constexpr int RecordCount = 33041;
 inline constexpr int HolidayLists = 32804;
 inline constexpr int ChangeHolidays = 32803;
 inline constexpr int AuthorData = 33042;
+inline constexpr int YearRange = 33085;
 // Písmo
 inline constexpr int StyleStandard1 = 32824;
 inline constexpr int StyleStandard2 = 32825;

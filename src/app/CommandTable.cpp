@@ -161,6 +161,7 @@ constexpr SCommand kCommands[] = {
    "Změnit svátky", R::Always, false, "changeholidays"),
   Sep(kFunc),
   Row(cmd::AuthorData, kFunc, "Změna údajů o souboru ...", "", "Změnit informace o souboru\nZměna údajů o souboru"),
+  Row(cmd::YearRange, kFunc, "Rozsah let ...", "", "Nastaví roky, které kalendář ukazuje\nRozsah let"),
 
   Row(cmd::StyleStandard1, kFont, "Standard 1", "Ctrl+1", "Použije styl písma Standard1\nStandard 1", R::EditorWrite),
   Row(cmd::StyleStandard2, kFont, "Standard 2", "Ctrl+2", "Použije styl písma Standard2\nStandard 2", R::EditorWrite),
