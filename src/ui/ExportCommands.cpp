@@ -12,10 +12,12 @@
 
 #include "core/UiServices.h"
 #include "document/TedDoc.h"
+#include "export/ExportChooser.h"
 #include "export/PdfExport.h"
 #include "export/PrintLayout.h"
 #include "export/RtfAssembly.h"
 #include "export/RtfExport.h"
+#include "search/SortedKeyList.h"
 #include "ui/RtfExportDialog.h"
 
 namespace orv {
@@ -25,12 +27,6 @@ namespace {
 std::string SuggestedName(const CTedDoc& doc, const char* extension) {
   std::filesystem::path path(doc.GetPathName());
   return path.replace_extension(extension).string();
-}
-
-// A name typed without an extension gets the export's.
-std::string WithExtension(std::string path, const char* extension) {
-  if (std::filesystem::path(path).extension().empty()) path += extension;
-  return path;
 }
 
 // Keeps the modified flag as it was when the command started.
@@ -105,12 +101,13 @@ std::optional<SExportRequest> AskFileAndPeriod(const SExportContext& context, st
                                                std::string_view filter, const char* extension,
                                                const SExportDialogTexts& texts) {
   if (!CanExportRtf(context.doc, context.ui)) return std::nullopt;
-  const auto path = context.ui.ChooseFileToSave(chooserTitle, filter, SuggestedName(context.doc, extension));
+  const auto path =
+      ChooseExportFile(context.ui, chooserTitle, filter, extension, SuggestedName(context.doc, extension));
   if (!path) return std::nullopt;
   if (context.storeEditors) context.storeEditors();
   const auto choice = AskExportChoice(context.parent, context.doc, context.ui, texts);
   if (!choice) return std::nullopt;
-  return SExportRequest{WithExtension(*path, extension), *choice};
+  return SExportRequest{*path, *choice};
 }
 
 }  // namespace
@@ -162,6 +159,20 @@ void PreviewContent(QWidget* parent, const RichContent& content, const QString& 
   QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                    [&](QPrinter* target) { PrintExportContent(content, *target, footerName); });
   preview.exec();
+}
+
+void PrintResult(QWidget* parent, const CTedDoc& doc, const CSortedKeyList& keys, ERtfResultArea area,
+                 std::string_view baseFace, IUiServices& ui) {
+  if (keys.IsEmpty()) {
+    ui.MessageBox("Výběr je prázdný");
+    return;
+  }
+  CRtfAssembly out(baseFace);
+  {
+    CWaitCursor wait(ui);
+    if (!AssembleResultExport(doc, keys, area, out, ui, false)) return;
+  }
+  PrintContent(parent, out.Content(), QString::fromStdString(doc.GetTitle()), ui);
 }
 
 }  // namespace orv

@@ -1,5 +1,6 @@
 #include "ui/FulltextSearchDialog.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -18,6 +19,7 @@
 
 #include "export/TxtExportCommands.h"
 #include "ui/QtText.h"
+#include "ui/ResultExportButtons.h"
 
 namespace orv {
 namespace {
@@ -74,8 +76,14 @@ void SaveFulltextSettings(const FulltextSettings& s) {
 }
 
 CFulltextSearchDialog::CFulltextSearchDialog(QWidget* parent, const CTedDoc& doc, CFulltextSearch& search,
-                                             FulltextSettings& settings, IUiServices& ui)
-    : QDialog(parent), m_Doc(doc), m_Search(search), m_Model(doc, search, settings), m_Ui(ui) {
+                                             FulltextSettings& settings, std::string baseFace,
+                                             IUiServices& ui)
+    : QDialog(parent),
+      m_Doc(doc),
+      m_Search(search),
+      m_Model(doc, search, settings),
+      m_BaseFace(std::move(baseFace)),
+      m_Ui(ui) {
   setWindowTitle(QStringLiteral("Vyhledávání ve výkladech"));
   setObjectName(QStringLiteral("FulltextSearchDialog"));
   // "Pouze výklady" and the export area start afresh with every opening.
@@ -120,12 +128,15 @@ void CFulltextSearchDialog::BuildControls() {
 
   auto* rtfBox = new QGroupBox(QStringLiteral("Export do rtf"), this);
   auto* rtfLayout = new QVBoxLayout(rtfBox);
-  for (const char* text : {"poznámky a výklady dní", "pouze výklady dní", "pouze výklady měsíců"})
-    rtfLayout->addWidget(new QRadioButton(QString::fromUtf8(text), rtfBox));
-  rtfBox->findChildren<QRadioButton*>().front()->setChecked(true);
-  auto* rtfButton = new QPushButton(QStringLiteral("Export do rtf"), rtfBox);
-  rtfButton->setEnabled(false);  // the RTF export is not there yet
-  rtfLayout->addWidget(rtfButton);
+  m_ExportArea = new QButtonGroup(this);
+  int area = 0;
+  for (const char* text : {"poznámky a výklady dní", "pouze výklady dní", "pouze výklady měsíců"}) {
+    auto* radio = new QRadioButton(QString::fromUtf8(text), rtfBox);
+    m_ExportArea->addButton(radio, area++);
+    rtfLayout->addWidget(radio);
+  }
+  m_ExportArea->button(0)->setChecked(true);
+  AddExportButtons(*rtfLayout);
   auto* txtButton = new QPushButton(QStringLiteral("Export poznámek do txt"), this);
   txtButton->setAutoDefault(false);
 
@@ -238,6 +249,15 @@ void CFulltextSearchDialog::ShowPreview() {
                                                      m_CommentaryPreview->cursorRect().top());
 }
 
+// The days of the result, or its months for "pouze výklady měsíců".
+void CFulltextSearchDialog::AddExportButtons(QBoxLayout& layout) {
+  AddResultExportButtons(layout, this, {m_Doc, RtfResultSource::Fulltext, m_BaseFace, m_Ui}, [this] {
+    const auto area = static_cast<ERtfResultArea>(m_ExportArea->checkedId());
+    return SResultToExport{area == ERtfResultArea::Months ? &m_Search.FoundMonths() : &m_Search.FoundDays(),
+                           area};
+  });
+}
+
 void CFulltextSearchDialog::OnExportTxt() {
   OnExportResultTxt(m_Doc, m_Search.FoundDays(), TxtResultSource::Fulltext, m_Ui);
 }
@@ -247,8 +267,9 @@ std::optional<Date> CFulltextSearchDialog::Result() const {
 }
 
 std::optional<Date> RunFulltextSearchDialog(QWidget* parent, const CTedDoc& doc, CFulltextSearch& search,
-                                            FulltextSettings& settings, IUiServices& ui) {
-  CFulltextSearchDialog dialog(parent, doc, search, settings, ui);
+                                            FulltextSettings& settings, std::string baseFace,
+                                            IUiServices& ui) {
+  CFulltextSearchDialog dialog(parent, doc, search, settings, std::move(baseFace), ui);
   dialog.exec();
   return dialog.Result();
 }

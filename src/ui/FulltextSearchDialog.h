@@ -5,12 +5,15 @@
 
 #include <QDialog>
 #include <optional>
+#include <string>
 
 #include "core/CalendarDates.h"
 #include "richtext/RichEditCtrl.h"
 #include "search/FulltextDialog.h"
 
 class QAbstractButton;
+class QBoxLayout;
+class QButtonGroup;
 class QCheckBox;
 class QLineEdit;
 class QListWidget;
@@ -24,8 +27,9 @@ void SaveFulltextSettings(const FulltextSettings& settings);
 
 class CFulltextSearchDialog : public QDialog {
  public:
+  // `baseFace` (Windows-1250): the face of the headings and notes of the result exports.
   CFulltextSearchDialog(QWidget* parent, const CTedDoc& doc, CFulltextSearch& search,
-                        FulltextSettings& settings, IUiServices& ui);
+                        FulltextSettings& settings, std::string baseFace, IUiServices& ui);
 
   // The date of the entry selected on OK; nothing on Storno or without a showable selection.
   std::optional<Date> Result() const;
@@ -37,10 +41,12 @@ class CFulltextSearchDialog : public QDialog {
   void ShowLists();
   void ShowPreview();
   void OnExportTxt();
+  void AddExportButtons(QBoxLayout& layout);
 
   const CTedDoc& m_Doc;
   CFulltextSearch& m_Search;
   CFulltextDialog m_Model;
+  std::string m_BaseFace;
   IUiServices& m_Ui;
   CRichEditCtrl m_PreviewText;
   QLineEdit* m_Text = nullptr;
@@ -51,6 +57,7 @@ class CFulltextSearchDialog : public QDialog {
   QCheckBox* m_PreviousResult = nullptr;
   QCheckBox* m_CommentariesOnly = nullptr;
   QCheckBox* m_IgnoreAccents = nullptr;
+  QButtonGroup* m_ExportArea = nullptr;  // exportArea 0, 1, 2
   QListWidget* m_Days = nullptr;
   QListWidget* m_Months = nullptr;
   QTextEdit* m_NotePreview = nullptr;
@@ -61,6 +68,7 @@ class CFulltextSearchDialog : public QDialog {
 
 // Opens the window; the date chosen on OK.
 std::optional<Date> RunFulltextSearchDialog(QWidget* parent, const CTedDoc& doc, CFulltextSearch& search,
-                                            FulltextSettings& settings, IUiServices& ui);
+                                            FulltextSettings& settings, std::string baseFace,
+                                            IUiServices& ui);
 
 }  // namespace orv

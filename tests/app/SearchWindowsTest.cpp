@@ -27,6 +27,7 @@
 #include "core/Cp1250.h"
 #include "document/TedDoc.h"
 #include "editor/CommentaryEditor.h"
+#include "richtext/RtfReader.h"
 #include "ui/CalendarView.h"
 #include "ui/RichTextView.h"
 #include "view/CalendarViewModel.h"
@@ -211,6 +212,78 @@ TEST_F(SearchWindowsTest, BothWindowsExportTheFoundDaysNotesToText) {
   EXPECT_NE(read(fulltextPath + ".txt").find("\r\n05.03.2004 : Hvězdárna\r\n"), std::string::npos);
   EXPECT_NE(read(notesPath).find("\r\n05.03.2004 ; Hvězdárna\r\n"), std::string::npos);
   EXPECT_EQ(Selected(), (Date{2005, 3, 15}));
+}
+
+// The paragraphs of a written RTF file, as the program's reader sees them.
+std::vector<std::string> RtfParagraphs(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  std::vector<std::string> lines;
+  for (const RichParagraph& p : ReadRtf(bytes.str()).paragraphs) {
+    std::u16string text;
+    for (const RichRun& run : p.runs) text += run.text;
+    lines.push_back(QString::fromStdU16String(text).toStdString());
+  }
+  return lines;
+}
+
+TEST_F(SearchWindowsTest, BothWindowsExportTheirResultToRtfAndPdf) {
+  QTemporaryDir dir;
+  doc.SetPathName(dir.filePath(QStringLiteral("kalendar.orv")).toStdString());
+  const std::string days = dir.filePath(QStringLiteral("dny")).toStdString();  // ".rtf" is added
+  const std::string months = dir.filePath(QStringLiteral("mesice.rtf")).toStdString();
+  const std::string notes = dir.filePath(QStringLiteral("poznamky.rtf")).toStdString();
+  const std::string pdf = dir.filePath(QStringLiteral("poznamky.pdf")).toStdString();
+  ui.fileAnswers = {days, months, notes, pdf};
+  Open(Qt::Key_L, Qt::AltModifier, [](QWidget* dialog) {
+    dialog->findChild<QLineEdit*>(QStringLiteral("SearchText"))->setText(QStringLiteral("kometa"));
+    Click(dialog, "Vyhledat");
+    Click(dialog, "Export do rtf");
+    for (QRadioButton* area : dialog->findChildren<QRadioButton*>())
+      if (area->text() == QStringLiteral("pouze výklady měsíců")) area->click();
+    Click(dialog, "Export do rtf");
+    Click(dialog, "Storno");
+  });
+  Open(Qt::Key_L, Qt::ControlModifier, [](QWidget* dialog) {
+    dialog->findChild<QLineEdit*>(QStringLiteral("SearchText"))->setText(QStringLiteral("hvězdárna"));
+    Click(dialog, "Hledat");
+    Click(dialog, "Export do rtf");
+    Click(dialog, "Export do PDF ...");
+    Click(dialog, "Storno");
+  });
+  using Lines = std::vector<std::string>;
+  const Lines day{"", "05.03.2004\tPá", "Hvězdárna", "Vecer kometa nad lesem"};
+  EXPECT_EQ(RtfParagraphs(days + ".rtf"), day);
+  EXPECT_EQ(RtfParagraphs(months), (Lines{"", "Červenec 2006", "planeta a kometa"}));
+  EXPECT_EQ(RtfParagraphs(notes), day);
+  std::ifstream written(pdf, std::ios::binary);
+  std::string head(4, '\0');
+  written.read(head.data(), 4);
+  EXPECT_EQ(head, "%PDF");
+  ASSERT_EQ(ui.events.size(), 8u);
+  EXPECT_EQ(ui.events[0].kind, test::FakeUiServices::Kind::SaveChooser);
+  EXPECT_EQ(ui.events[0].text, "Exportovat do souboru rtf");
+  EXPECT_EQ(ui.events[6].text, "Exportovat do souboru PDF");
+  EXPECT_EQ(ui.Messages(), (Lines{"Počet exportovaných dní: 1\n\rSoubor: " + days + ".rtf ",
+                                  "Počet exportovaných dní: 1\n\rSoubor: " + months + " ",
+                                  "Počet exportovaných dní: 1\n\rSoubor: " + notes + " ",
+                                  "Počet exportovaných dní: 1\n\rSoubor: " + pdf + " "}));
+}
+
+TEST_F(SearchWindowsTest, ResultExportsRefuseAnUnnamedCalendarInEachWindowsWords) {
+  Open(Qt::Key_L, Qt::AltModifier, [](QWidget* dialog) {
+    dialog->findChild<QLineEdit*>(QStringLiteral("SearchText"))->setText(QStringLiteral("kometa"));
+    Click(dialog, "Vyhledat");
+    Click(dialog, "Export do rtf");
+    Click(dialog, "Storno");
+  });
+  Open(Qt::Key_L, Qt::ControlModifier, [](QWidget* dialog) {
+    Click(dialog, "Export do rtf");  // nothing searched: the name is refused first
+    Click(dialog, "Storno");
+  });
+  EXPECT_EQ(ui.Messages(), (std::vector<std::string>{"Soubor nemá jméno, nejprve je nutno jej uložit.",
+                                                     "Soubor nemá jméno, nejprve je nutno jej Uložit jako."}));
 }
 
 TEST_F(SearchWindowsTest, ExportToTextAsksForThePeriodAndKeepsItOpenWhileItRunsBackwards) {
