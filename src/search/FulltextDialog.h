@@ -63,6 +63,14 @@ class CFulltextDialog {
   // "Vyhledat": empties the lists and the previews, searches, fills the lists and selects the first
   // day found (else the first month). False when nothing is listed; every message has been shown.
   bool Search(IUiServices& ui);
+  // The same in steps (CFulltextSearch::Begin), so that the window keeps painting: BeginSearch empties
+  // the lists and checks the input (false: refused, the search is over); StepSearch until it says
+  // done, then FinishSearch, which answers as Search. CancelSearch ends it with empty lists and the
+  // last result kept for "Předchozí výsledek vyhledávání" and the exports.
+  bool BeginSearch(IUiServices& ui);
+  bool StepSearch(std::size_t records, IUiServices& ui) { return m_Search.Step(m_Doc, records, ui); }
+  bool FinishSearch(IUiServices& ui);
+  void CancelSearch() { m_Search.Cancel(); }
 
   const std::vector<std::string>& DayEntries() const { return m_DayEntries; }
   const std::vector<std::string>& MonthEntries() const { return m_MonthEntries; }

@@ -24,10 +24,13 @@
 #include "app/CalendarWindow.h"
 #include "app/MainFrame.h"
 #include "app/RecentFileList.h"
+#include "core/CalendarDates.h"
 #include "core/Cp1250.h"
 #include "document/TedDoc.h"
 #include "editor/CommentaryEditor.h"
 #include "richtext/RtfReader.h"
+#include "search/FulltextSearch.h"
+#include "search/ResultListTexts.h"
 #include "ui/CalendarView.h"
 #include "ui/RichTextView.h"
 #include "view/CalendarViewModel.h"
@@ -138,6 +141,62 @@ TEST_F(SearchWindowsTest, FulltextSearchShowsTheFirstDayFoundAndOkMovesThere) {
     Click(dialog, "OK");
   });
   EXPECT_EQ(Selected(), (Date{2006, 7, 1}));
+}
+
+TEST_F(SearchWindowsTest, ALongSearchLetsTheWindowsPaintAndFindsWhatOneSearchFinds) {
+  test::CalendarBuilder fill(doc);
+  for (int year = 2000; year <= 2020; ++year)
+    for (int month = 1; month <= 12; ++month)
+      for (int day = 1; day <= DaysInMonth(year, month); ++day)
+        fill.Day(DayKey(year, month, day), "", Cp1250FromUtf8(day % 9 == 0 ? "Večer hvězdárna" : "Ráno les"));
+  const QString expression = QStringLiteral("hvězd* OR kometa");
+  QStringList listed;
+  Open(Qt::Key_L, Qt::AltModifier, [&](QWidget* dialog) {
+    dialog->findChild<QLineEdit*>(QStringLiteral("SearchText"))->setText(expression);
+    for (QCheckBox* box : dialog->findChildren<QCheckBox*>())
+      if (box->text().startsWith(QStringLiteral("Maska")) ||
+          box->text().startsWith(QStringLiteral("Logické")))
+        box->click();
+    QPushButton* cancel = nullptr;
+    for (QPushButton* button : dialog->findChildren<QPushButton*>())
+      if (button->text() == QStringLiteral("Přerušit")) cancel = button;
+    ASSERT_NE(cancel, nullptr);
+    auto* days = dialog->findChild<QListWidget*>(QStringLiteral("FoundDays"));
+
+    Click(dialog, "Vyhledat");
+    ASSERT_TRUE(cancel->isEnabled());  // the search goes on after the click
+    EXPECT_FALSE(days->isEnabled());
+    bool firedWhileSearching = false;
+    QTimer::singleShot(0, [&] { firedWhileSearching = cancel->isEnabled(); });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !cancel->isEnabled(); }));
+    EXPECT_TRUE(firedWhileSearching);
+    for (int row = 0; row < days->count(); ++row) listed << days->item(row)->text();
+
+    // Esc ends a running search, not the window; the last result stays for the exports.
+    Click(dialog, "Vyhledat");
+    ASSERT_TRUE(cancel->isEnabled());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(cancel->isEnabled());
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(days->count(), 0);
+    EXPECT_TRUE(days->isEnabled());
+    Click(dialog, "Storno");
+  });
+
+  test::FakeUiServices quiet;
+  CFulltextSearch oneShot;
+  FulltextRequest request;
+  request.input = Cp1250FromUtf8(expression.toStdString());
+  request.options.logical = request.options.useMask = request.options.wholeWords = true;
+  ASSERT_EQ(oneShot.OnButHledat(doc, request, quiet).status, FulltextStatus::Found);
+  QStringList expected;
+  for (std::size_t i = 0; i < 50; ++i)
+    expected << QString::fromStdString(Cp1250ToUtf8(FoundDayText(oneShot.FoundDays()[i])));
+  EXPECT_EQ(listed, expected);
+  EXPECT_EQ(ui.Messages(),
+            std::vector<std::string>{"Počet vyhledaných dnů : " + std::to_string(oneShot.FoundDays().Size()) +
+                                     "\r\nZobrazeno: 50"});
+  EXPECT_EQ(ui.waitDepth, 0);
 }
 
 TEST_F(SearchWindowsTest, NoteSearchListsDaysWithTheirNotesAndOkMovesToTheChosenOne) {
@@ -282,8 +341,9 @@ TEST_F(SearchWindowsTest, ResultExportsRefuseAnUnnamedCalendarInEachWindowsWords
     Click(dialog, "Export do rtf");  // nothing searched: the name is refused first
     Click(dialog, "Storno");
   });
-  EXPECT_EQ(ui.Messages(), (std::vector<std::string>{"Soubor nemá jméno, nejprve je nutno jej uložit.",
-                                                     "Soubor nemá jméno, nejprve je nutno jej Uložit jako."}));
+  EXPECT_EQ(ui.Messages(),
+            (std::vector<std::string>{"Soubor nemá jméno, nejprve je nutno jej uložit.",
+                                      "Soubor nemá jméno, nejprve je nutno jej Uložit jako."}));
 }
 
 TEST_F(SearchWindowsTest, ExportToTextAsksForThePeriodAndKeepsItOpenWhileItRunsBackwards) {
