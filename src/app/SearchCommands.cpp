@@ -89,8 +89,9 @@ CRichTextView* CSearchCommands::FocusedEditor() const {
 void CSearchCommands::FindOrReplace(bool replacing) {
   CRichTextView* view = FocusedEditor();
   if (!view) return;
-  CFindReplaceDialog dialog(&m_Frame, replacing, m_Find[view], view->Editor(),
-                            [view] { view->Editor().AfterEdit(); });
+  CFindReplaceDialog dialog(
+      &m_Frame, replacing, m_Find[view], view->Editor(), [this] { m_Model.CommitDay(); },
+      [view] { view->Editor().AfterEdit(); });
   dialog.exec();
   view->setFocus(Qt::OtherFocusReason);
   ShowControlSelection(*view);

@@ -8,6 +8,7 @@
 #include "cli/Commands.h"
 #include "core/Cp1250.h"
 #include "search/FulltextSearch.h"
+#include "search/MaskWholeWords.h"
 #include "search/ResultListTexts.h"
 
 namespace orv::cli {
@@ -27,12 +28,16 @@ int CmdSearch(const std::vector<std::string>& words, CliContext& ctx) {
   FulltextRequest request;
   request.input = Cp1250FromUtf8(args->Positional()[1]);
   request.options.logical = args->Has("--logical");
-  request.options.useMask = args->Has("--mask");
+
   request.options.matchCase = args->Has("--case");
   request.options.ignoreAccents = args->Has("--no-accents");
-  request.userWholeWords = args->Has("--whole");
   // "Celá slova" is ticked while the mask is, as the dialog does it.
-  request.options.wholeWords = request.userWholeWords || request.options.useMask;
+  MaskWholeWords boxes;
+  boxes.SetWholeWords(args->Has("--whole"));
+  boxes.SetMask(args->Has("--mask"));
+  request.options.useMask = boxes.useMask;
+  request.options.wholeWords = boxes.wholeWords;
+  request.userWholeWords = boxes.userWholeWords;
   request.commentariesOnly = args->Has("--commentaries-only");
 
   CCliCalendar calendar(ctx);

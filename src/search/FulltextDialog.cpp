@@ -9,16 +9,6 @@
 
 namespace orv {
 
-void CFulltextDialog::SetUseMask(bool on) {
-  m_Settings.useMask = on;
-  m_Settings.wholeWords = on || m_Settings.userWholeWords;
-}
-
-void CFulltextDialog::SetWholeWords(bool on) {
-  if (m_Settings.useMask) return;
-  m_Settings.wholeWords = m_Settings.userWholeWords = on;
-}
-
 bool CFulltextDialog::Search(IUiServices& ui) {
   if (!BeginSearch(ui)) return false;
   {

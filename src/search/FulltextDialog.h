@@ -18,19 +18,18 @@
 
 #include "core/CalendarDates.h"
 #include "search/FulltextSearch.h"
+#include "search/MaskWholeWords.h"
 
 namespace orv {
 
-struct FulltextSettings {
+// The mask and "Celá slova" follow the rule of MaskWholeWords.
+struct FulltextSettings : MaskWholeWords {
   std::string text;  // Windows-1250
-  bool wholeWords = false;
   bool matchCase = false;
-  bool useMask = false;
   bool logical = false;
   bool previousResult = false;
   bool commentariesOnly = false;
-  bool ignoreAccents = false;   // "Bez ohledu na diakritiku"
-  bool userWholeWords = false;  // "Celá slova" as the user ticked it, behind the mask's tick
+  bool ignoreAccents = false;  // "Bez ohledu na diakritiku"
 };
 
 // What the two previews show for the selected entry: the note as plain text (empty for a month),
@@ -51,9 +50,9 @@ class CFulltextDialog {
   const FulltextSettings& Settings() const { return m_Settings; }
   void SetText(std::string text) { m_Settings.text = std::move(text); }
   // Ticking the mask ticks "Celá slova" and locks it; clearing it gives back the user's own choice.
-  void SetUseMask(bool on);
-  void SetWholeWords(bool on);
-  bool WholeWordsEnabled() const { return !m_Settings.useMask; }
+  void SetUseMask(bool on) { m_Settings.SetMask(on); }
+  void SetWholeWords(bool on) { m_Settings.SetWholeWords(on); }
+  bool WholeWordsEnabled() const { return m_Settings.WholeWordsEnabled(); }
   void SetMatchCase(bool on) { m_Settings.matchCase = on; }
   void SetLogical(bool on) { m_Settings.logical = on; }
   void SetPreviousResult(bool on) { m_Settings.previousResult = on; }

@@ -4,6 +4,7 @@
 
 #include "core/UiServices.h"
 #include "document/TedDoc.h"
+#include "search/MaskWholeWords.h"
 
 namespace orv {
 namespace {
@@ -46,8 +47,10 @@ FulltextOutcome CFulltextSearch::Begin(const FulltextRequest& request, IUiServic
     out.logicalSwitchedOff = true;
   }
   if (out.options.useMask && request.input.find_first_of("*?") == std::string::npos) {
-    out.options.useMask = false;
-    out.options.wholeWords = request.userWholeWords;
+    MaskWholeWords boxes{true, out.options.wholeWords, request.userWholeWords};
+    boxes.SetMask(false);
+    out.options.useMask = boxes.useMask;
+    out.options.wholeWords = boxes.wholeWords;
     out.maskSwitchedOff = true;
     ui.MessageBox("Výraz neobsahuje ani jeden zástupný znak.");
   }

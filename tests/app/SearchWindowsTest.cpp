@@ -381,7 +381,7 @@ TEST_F(SearchWindowsTest, FindFindNextAndReplaceAllInTheDayCommentary) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return editor->hasFocus(); }));
   QTest::keyClicks(editor, QStringLiteral("Den a den, Dena a den"));
   editor->moveCursor(QTextCursor::Start);
-  doc.SetModifiedFlag(false);
+  ASSERT_EQ(doc.GetDayRecord("2005/03/15"), nullptr);  // typed, not stored yet
 
   Open(Qt::Key_F, Qt::ControlModifier, [](QWidget* dialog) {
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Najít výraz"));
@@ -393,6 +393,10 @@ TEST_F(SearchWindowsTest, FindFindNextAndReplaceAllInTheDayCommentary) {
   });
   window->Frame().activateWindow();  // the offscreen platform does not give it back by itself
   ASSERT_TRUE(QTest::qWaitFor([&] { return editor->hasFocus(); }));
+  // The search stored what was typed, as every command that reads the calendar does.
+  ASSERT_NE(doc.GetDayRecord("2005/03/15"), nullptr);
+  EXPECT_EQ(doc.GetDayRecord("2005/03/15")->m_Text, "Den a den, Dena a den");
+  doc.SetModifiedFlag(false);
   EXPECT_EQ(editor->textCursor().selectionStart(), 0);
   EXPECT_EQ(editor->textCursor().selectionEnd(), 3);
   QTest::keyClick(editor, Qt::Key_F3);
