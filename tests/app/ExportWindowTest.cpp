@@ -28,12 +28,12 @@
 
 #include "DialogWindowFixture.h"
 #include "FakeUiServices.h"
+#include "RtfParagraphs.h"
 #include "app/CalendarWindow.h"
 #include "app/CommandIds.h"
 #include "app/MainFrame.h"
 #include "app/RecentFileList.h"
 #include "document/TedDoc.h"
-#include "richtext/RtfReader.h"
 #include "ui/CalendarView.h"
 #include "ui/RichTextView.h"
 
@@ -44,18 +44,7 @@ using Lines = std::vector<std::string>;
 
 class ExportWindowTest : public test::DialogWindowTest {
  protected:
-  static Lines Paragraphs(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    Lines lines;
-    for (const RichParagraph& p : ReadRtf(bytes.str()).paragraphs) {
-      std::u16string text;
-      for (const RichRun& run : p.runs) text += run.text;
-      lines.push_back(QString::fromStdU16String(text).toStdString());
-    }
-    return lines;
-  }
+  static Lines Paragraphs(const std::string& path) { return test::RtfFileParagraphs(path); }
 
   // A calendar with notes, a day commentary and a month commentary, saved under `name`.
   std::string SavedCalendar(const QTemporaryDir& dir, const QString& name) {

@@ -21,6 +21,7 @@
 
 #include "CalendarBuilder.h"
 #include "FakeUiServices.h"
+#include "RtfParagraphs.h"
 #include "app/CalendarWindow.h"
 #include "app/MainFrame.h"
 #include "app/RecentFileList.h"
@@ -28,7 +29,6 @@
 #include "core/Cp1250.h"
 #include "document/TedDoc.h"
 #include "editor/CommentaryEditor.h"
-#include "richtext/RtfReader.h"
 #include "search/FulltextSearch.h"
 #include "search/ResultListTexts.h"
 #include "ui/CalendarView.h"
@@ -273,20 +273,6 @@ TEST_F(SearchWindowsTest, BothWindowsExportTheFoundDaysNotesToText) {
   EXPECT_EQ(Selected(), (Date{2005, 3, 15}));
 }
 
-// The paragraphs of a written RTF file, as the program's reader sees them.
-std::vector<std::string> RtfParagraphs(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  std::vector<std::string> lines;
-  for (const RichParagraph& p : ReadRtf(bytes.str()).paragraphs) {
-    std::u16string text;
-    for (const RichRun& run : p.runs) text += run.text;
-    lines.push_back(QString::fromStdU16String(text).toStdString());
-  }
-  return lines;
-}
-
 TEST_F(SearchWindowsTest, BothWindowsExportTheirResultToRtfAndPdf) {
   QTemporaryDir dir;
   doc.SetPathName(dir.filePath(QStringLiteral("kalendar.orv")).toStdString());
@@ -313,9 +299,9 @@ TEST_F(SearchWindowsTest, BothWindowsExportTheirResultToRtfAndPdf) {
   });
   using Lines = std::vector<std::string>;
   const Lines day{"", "05.03.2004\tPá", "Hvězdárna", "Vecer kometa nad lesem"};
-  EXPECT_EQ(RtfParagraphs(days + ".rtf"), day);
-  EXPECT_EQ(RtfParagraphs(months), (Lines{"", "Červenec 2006", "planeta a kometa"}));
-  EXPECT_EQ(RtfParagraphs(notes), day);
+  EXPECT_EQ(test::RtfFileParagraphs(days + ".rtf"), day);
+  EXPECT_EQ(test::RtfFileParagraphs(months), (Lines{"", "Červenec 2006", "planeta a kometa"}));
+  EXPECT_EQ(test::RtfFileParagraphs(notes), day);
   std::ifstream written(pdf, std::ios::binary);
   std::string head(4, '\0');
   written.read(head.data(), 4);

@@ -11,6 +11,7 @@
 
 #include "CalendarBuilder.h"
 #include "FakeUiServices.h"
+#include "RtfParagraphs.h"
 #include "cli/CliCommand.h"
 #include "core/Cp1250.h"
 #include "document/CalendarArchive.h"
@@ -100,20 +101,6 @@ TEST_F(SearchCommands, FindNotesListsDateTabNote) {
   EXPECT_EQ(run.messages, Messages{"Hledaný text nebyl nalezen !"});
 }
 
-// The paragraphs of a written RTF file, as the program's reader sees them.
-std::vector<std::string> RtfParagraphs(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  std::vector<std::string> lines;
-  for (const RichParagraph& p : ReadRtf(bytes.str()).paragraphs) {
-    std::u16string text;
-    for (const RichRun& run : p.runs) text += run.text;
-    lines.push_back(QString::fromStdU16String(text).toStdString());
-  }
-  return lines;
-}
-
 TEST_F(SearchCommands, SearchesWriteTheirResultToRtfWithTheChosenArea) {
   using Lines = std::vector<std::string>;
   const std::string out = (dir / "vysledek.rtf").string();
@@ -157,7 +144,7 @@ TEST_F(SearchCommands, SearchesWriteTheirResultToRtfWithTheChosenArea) {
     EXPECT_EQ(run.status, c.status) << name;
     if (c.status == 0) EXPECT_EQ(run.messages, c.messages) << name;
     if (c.status == 1) EXPECT_EQ(run.messages, c.messages) << name;
-    EXPECT_EQ(std::filesystem::exists(out) ? RtfParagraphs(out) : Lines{}, c.paragraphs) << name;
+    EXPECT_EQ(std::filesystem::exists(out) ? test::RtfFileParagraphs(out) : Lines{}, c.paragraphs) << name;
   }
   // The search's own list is printed as without the export.
   EXPECT_EQ(Orv({"find-notes", file, "koč", "--export-rtf", out}).out, "05. března 2004\tNávštěva u Kočků\n");
