@@ -14,6 +14,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
@@ -22,10 +23,12 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <sstream>
 
+#include "CalendarBuilder.h"
 #include "DialogWindowFixture.h"
 #include "FakeUiServices.h"
 #include "RtfParagraphs.h"
@@ -33,6 +36,8 @@
 #include "app/CommandIds.h"
 #include "app/MainFrame.h"
 #include "app/RecentFileList.h"
+#include "core/CalendarDates.h"
+#include "core/Cp1250.h"
 #include "document/TedDoc.h"
 #include "ui/CalendarView.h"
 #include "ui/RichTextView.h"
@@ -175,6 +180,44 @@ TEST_F(ExportWindowTest, CtrlPPrintsTheChosenPeriod) {
   EXPECT_TRUE(file.read(4) == "%PDF");
   EXPECT_TRUE(ui.Messages().empty());
   EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(ExportWindowTest, ALongExportShowsTheDaysDoneAndCanBeCancelled) {
+  QTemporaryDir dir;
+  doc.SetPathName(dir.filePath(QStringLiteral("deník.orv")).toStdString());
+  test::CalendarBuilder fill(doc);
+  std::string text;
+  for (int sentence = 0; sentence < 40; ++sentence)
+    text += Cp1250FromUtf8("Ráno mlha, odpoledne slunce nad lesem a večer déšť. ");
+  for (int year = 2000; year <= 2020; ++year)
+    for (int month = 1; month <= 12; ++month)
+      for (int day = 1; day <= DaysInMonth(year, month); ++day)
+        fill.Day(DayKey(year, month, day), "Den", text);
+  const std::string out = dir.filePath(QStringLiteral("celý.pdf")).toStdString();
+  ui.fileAnswers.push_back(out);
+  PressInNextDialog(QStringLiteral("OK"));
+  QString label;
+  int done = 0;
+  int maximum = 0;
+  // The progress dialog comes after a moment of work; it is looked for until it shows.
+  std::function<void()> lookForProgress = [&] {
+    for (QWidget* top : QApplication::topLevelWidgets())
+      if (auto* progress = qobject_cast<QProgressDialog*>(top); progress && progress->isVisible()) {
+        label = progress->labelText();
+        done = progress->value();
+        maximum = progress->maximum();
+        return progress->cancel();
+      }
+    QTimer::singleShot(20, lookForProgress);
+  };
+  QTimer::singleShot(20, lookForProgress);
+  window->Frame().Action(cmd::ExportPdf)->trigger();
+  EXPECT_TRUE(label.startsWith(QStringLiteral("Exportováno dnů: %1 z ").arg(done))) << label.toStdString();
+  EXPECT_GT(done, 0);
+  EXPECT_LT(done, maximum);
+  EXPECT_EQ(maximum, 7671);
+  EXPECT_FALSE(std::filesystem::exists(out));  // cancelled: nothing written
+  EXPECT_TRUE(ui.Messages().empty());
 }
 
 TEST_F(ExportWindowTest, ExportIsRefusedWhileTheNoteIsEdited) {

@@ -39,6 +39,27 @@ int PdfPages(const std::string& pdf) {
       std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page), std::sregex_iterator()));
 }
 
+// Laid out at the device's resolution, content this tall passes the range of the text layout's
+// coordinates and came out as one page.
+TEST(PrintLayout, ContentTallerThanTheLayoutsRangeStillFlowsOverItsPages) {
+  CRtfAssembly out("DejaVu Sans");
+  for (int i = 0; i < 15000; ++i) {
+    out.AppendText("01.01.2004\tPo", out.DayHeadingFormat());
+    out.AppendText("Porada", out.NoteFormat());
+  }
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  int pages = 0;
+  {
+    QPdfWriter pdf(&buffer);
+    pdf.setResolution(9600);
+    pages = PrintExportContent(out.Content(), pdf, QStringLiteral("deník.orv"));
+  }
+  EXPECT_GT(pages, 300);
+  EXPECT_EQ(PdfPages(bytes.toStdString()), pages);
+}
+
 TEST(PrintLayout, LongContentFlowsOverPagesAndEveryPageIsPainted) {
   for (const int days : {1, 300}) {
     CRtfAssembly out("DejaVu Sans");
