@@ -186,36 +186,33 @@ TEST_F(ExportWindowTest, ALongExportShowsTheDaysDoneAndCanBeCancelled) {
   QTemporaryDir dir;
   doc.SetPathName(dir.filePath(QStringLiteral("deník.orv")).toStdString());
   test::CalendarBuilder fill(doc);
-  std::string text;
-  for (int sentence = 0; sentence < 40; ++sentence)
-    text += Cp1250FromUtf8("Ráno mlha, odpoledne slunce nad lesem a večer déšť. ");
-  for (int year = 2000; year <= 2020; ++year)
-    for (int month = 1; month <= 12; ++month)
-      for (int day = 1; day <= DaysInMonth(year, month); ++day)
-        fill.Day(DayKey(year, month, day), "Den", text);
+  for (int month = 1; month <= 12; ++month)
+    for (int day = 1; day <= DaysInMonth(2000, month); ++day)
+      fill.Day(DayKey(2000, month, day), "Den", Cp1250FromUtf8("Ráno mlha, večer déšť."));
   const std::string out = dir.filePath(QStringLiteral("celý.pdf")).toStdString();
   ui.fileAnswers.push_back(out);
   PressInNextDialog(QStringLiteral("OK"));
   QString label;
   int done = 0;
-  int maximum = 0;
-  // The progress dialog comes after a moment of work; it is looked for until it shows.
+  int total = 0;
+  // Until the progress dialog shows, every turn of the event loop the export gives is made slow, as
+  // on a slow machine; then the dialog is read and its "Storno" pressed.
   std::function<void()> lookForProgress = [&] {
     for (QWidget* top : QApplication::topLevelWidgets())
       if (auto* progress = qobject_cast<QProgressDialog*>(top); progress && progress->isVisible()) {
         label = progress->labelText();
         done = progress->value();
-        maximum = progress->maximum();
+        total = progress->maximum();
         return progress->cancel();
       }
-    QTimer::singleShot(20, lookForProgress);
+    QTest::qSleep(40);
+    QTimer::singleShot(0, lookForProgress);
   };
-  QTimer::singleShot(20, lookForProgress);
+  QTimer::singleShot(0, lookForProgress);
   window->Frame().Action(cmd::ExportPdf)->trigger();
-  EXPECT_TRUE(label.startsWith(QStringLiteral("Exportováno dnů: %1 z ").arg(done))) << label.toStdString();
+  EXPECT_EQ(label, QStringLiteral("Exportováno dnů: %1 z %2").arg(done).arg(total));
   EXPECT_GT(done, 0);
-  EXPECT_LT(done, maximum);
-  EXPECT_EQ(maximum, 7671);
+  EXPECT_EQ(total, 7671);                      // every day of the whole calendar is walked
   EXPECT_FALSE(std::filesystem::exists(out));  // cancelled: nothing written
   EXPECT_TRUE(ui.Messages().empty());
 }
