@@ -22,7 +22,8 @@ constexpr int kLayoutDpi = 96;
 
 }  // namespace
 
-int PrintExportContent(const RichContent& content, QPagedPaintDevice& device, const QString& footerName) {
+int PrintExportContent(const RichContent& content, QPagedPaintDevice& device, const QString& footerName,
+                       const PageProgress& progress) {
   CRichEditCtrl ctrl;
   ctrl.InsertAtCaret(content);
   QTextDocument& document = *ctrl.Document();
@@ -64,6 +65,10 @@ int PrintExportContent(const RichContent& content, QPagedPaintDevice& device, co
     painter.drawText(footer, Qt::AlignLeft | Qt::AlignVCenter, footerName);
     painter.drawText(footer, Qt::AlignRight | Qt::AlignVCenter,
                      QStringLiteral("Strana %1 z %2").arg(page + 1).arg(pages));
+    if (progress && !progress(page + 1, pages)) {
+      painter.end();
+      return -1;
+    }
   }
   painter.end();
   return pages;

@@ -63,6 +63,16 @@ class CExportProgress {
       return !m_Dialog.wasCanceled();
     };
   }
+  // Laying the content out on pages comes after the walk.
+  PageProgress PageCallback() {
+    return [this](int painted, int pages) {
+      m_Dialog.setMaximum(pages);
+      m_Dialog.setLabelText(QStringLiteral("Zpracováno stran: %1 z %2").arg(painted).arg(pages));
+      m_Dialog.setValue(painted);
+      QCoreApplication::processEvents();
+      return !m_Dialog.wasCanceled();
+    };
+  }
 
  private:
   QProgressDialog m_Dialog;
@@ -126,7 +136,8 @@ void RunPdfExport(const SExportContext& context) {
                                         {"Export do PDF", "Do souboru PDF zařadit :", false});
   if (!request) return;
   CExportProgress progress(context.parent, QStringLiteral("Export do PDF"));
-  ExportPdf(context.doc, request->path, request->choice, context.baseFace, context.ui, progress.Callback());
+  ExportPdf(context.doc, request->path, request->choice, context.baseFace, context.ui, progress.Callback(),
+            progress.PageCallback());
 }
 
 void RunPrint(const SExportContext& context) {
@@ -147,8 +158,10 @@ void PrintContent(QWidget* parent, const RichContent& content, const QString& fo
   QPrintDialog dialog(&printer, parent);
   dialog.setWindowTitle(QStringLiteral("Tisk"));
   if (dialog.exec() != QDialog::Accepted) return;
+  CExportProgress progress(parent, QStringLiteral("Tisk"));
   CWaitCursor wait(ui);
-  if (PrintExportContent(content, printer, footerName) == 0) ui.MessageBox("Tisk se nepodařilo spustit.");
+  if (PrintExportContent(content, printer, footerName, progress.PageCallback()) == 0)
+    ui.MessageBox("Tisk se nepodařilo spustit.");
 }
 
 void PreviewContent(QWidget* parent, const RichContent& content, const QString& footerName) {

@@ -182,7 +182,7 @@ TEST_F(ExportWindowTest, CtrlPPrintsTheChosenPeriod) {
   EXPECT_FALSE(doc.IsModified());
 }
 
-TEST_F(ExportWindowTest, ALongExportShowsTheDaysDoneAndCanBeCancelled) {
+TEST_F(ExportWindowTest, ALongExportShowsTheDaysWalkedThenThePagesAndCanBeCancelled) {
   QTemporaryDir dir;
   doc.SetPathName(dir.filePath(QStringLiteral("deník.orv")).toStdString());
   test::CalendarBuilder fill(doc);
@@ -192,27 +192,35 @@ TEST_F(ExportWindowTest, ALongExportShowsTheDaysDoneAndCanBeCancelled) {
   const std::string out = dir.filePath(QStringLiteral("celý.pdf")).toStdString();
   ui.fileAnswers.push_back(out);
   PressInNextDialog(QStringLiteral("OK"));
-  QString label;
+  QString daysLabel;
+  QString pagesLabel;
   int done = 0;
   int total = 0;
   // Until the progress dialog shows, every turn of the event loop the export gives is made slow, as
-  // on a slow machine; then the dialog is read and its "Storno" pressed.
+  // on a slow machine. The dialog is read while the days are walked, then again while the pages are
+  // painted, and there its "Storno" is pressed.
   std::function<void()> lookForProgress = [&] {
     for (QWidget* top : QApplication::topLevelWidgets())
       if (auto* progress = qobject_cast<QProgressDialog*>(top); progress && progress->isVisible()) {
-        label = progress->labelText();
-        done = progress->value();
-        total = progress->maximum();
-        return progress->cancel();
+        if (daysLabel.isEmpty()) {
+          daysLabel = progress->labelText();
+          done = progress->value();
+          total = progress->maximum();
+        } else if (progress->labelText().startsWith(QStringLiteral("Zpracováno stran"))) {
+          pagesLabel = progress->labelText();
+          return progress->cancel();
+        }
+        return QTimer::singleShot(0, lookForProgress);
       }
     QTest::qSleep(40);
     QTimer::singleShot(0, lookForProgress);
   };
   QTimer::singleShot(0, lookForProgress);
   window->Frame().Action(cmd::ExportPdf)->trigger();
-  EXPECT_EQ(label, QStringLiteral("Exportováno dnů: %1 z %2").arg(done).arg(total));
+  EXPECT_EQ(daysLabel, QStringLiteral("Exportováno dnů: %1 z %2").arg(done).arg(total));
   EXPECT_GT(done, 0);
-  EXPECT_EQ(total, 7671);                      // every day of the whole calendar is walked
+  EXPECT_EQ(total, 7671);  // every day of the whole calendar is walked
+  EXPECT_TRUE(pagesLabel.startsWith(QStringLiteral("Zpracováno stran: 1 z "))) << pagesLabel.toStdString();
   EXPECT_FALSE(std::filesystem::exists(out));  // cancelled: nothing written
   EXPECT_TRUE(ui.Messages().empty());
 }

@@ -103,6 +103,15 @@ TEST(PdfExport, WritesTheWholePeriodWithoutTheLimitAndKeepsAnExistingFileOnFailu
   ui.Clear();
   EXPECT_EQ(ExportPdf(doc, out, {}, "DejaVu Sans", ui, [](int, int) { return false; }),
             RtfExportStatus::Cancelled);
+  // Stopped while its pages are painted, after the second one.
+  int painted = 0;
+  EXPECT_EQ(ExportPdf(doc, out, {}, "DejaVu Sans", ui, {},
+                      [&painted](int page, int) {
+                        painted = page;
+                        return page < 2;
+                      }),
+            RtfExportStatus::Cancelled);
+  EXPECT_EQ(painted, 2);
   EXPECT_EQ(ExportPdf(doc, (dir / "chybi" / "x.pdf").string(), {}, "DejaVu Sans", ui),
             RtfExportStatus::Failed);
   EXPECT_EQ(Read(out), pdf);
