@@ -55,26 +55,26 @@ class CExportProgress {
     m_Dialog.setAutoReset(false);
   }
   ExportProgress Callback() {
-    return [this](int done, int total) {
-      m_Dialog.setMaximum(total);
-      m_Dialog.setLabelText(QStringLiteral("Exportováno dnů: %1 z %2").arg(done).arg(total));
-      m_Dialog.setValue(done);
-      QCoreApplication::processEvents();
-      return !m_Dialog.wasCanceled();
-    };
+    return
+        [this](int done, int total) { return Show(QStringLiteral("Exportováno dnů: %1 z %2"), done, total); };
   }
   // Laying the content out on pages comes after the walk.
   PageProgress PageCallback() {
     return [this](int painted, int pages) {
-      m_Dialog.setMaximum(pages);
-      m_Dialog.setLabelText(QStringLiteral("Zpracováno stran: %1 z %2").arg(painted).arg(pages));
-      m_Dialog.setValue(painted);
-      QCoreApplication::processEvents();
-      return !m_Dialog.wasCanceled();
+      return Show(QStringLiteral("Zpracováno stran: %1 z %2"), painted, pages);
     };
   }
 
  private:
+  // The count in the label; false once "Storno" was pressed.
+  bool Show(const QString& label, int done, int total) {
+    m_Dialog.setMaximum(total);
+    m_Dialog.setLabelText(label.arg(done).arg(total));
+    m_Dialog.setValue(done);
+    QCoreApplication::processEvents();
+    return !m_Dialog.wasCanceled();
+  }
+
   QProgressDialog m_Dialog;
 };
 
