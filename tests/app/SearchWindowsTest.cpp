@@ -6,6 +6,8 @@
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
@@ -314,6 +316,33 @@ TEST_F(SearchWindowsTest, BothWindowsExportTheirResultToRtfAndPdf) {
                                   "Počet exportovaných dní: 1\n\rSoubor: " + months + " ",
                                   "Počet exportovaných dní: 1\n\rSoubor: " + notes + " ",
                                   "Počet exportovaných dní: 1\n\rSoubor: " + pdf + " "}));
+}
+
+TEST_F(SearchWindowsTest, TiskPrintsTheFoundDaysThroughThePrintDialog) {
+  QTemporaryDir dir;
+  const QString printed = dir.filePath(QStringLiteral("tisk.pdf"));
+  bool sawPrintDialog = false;
+  Open(Qt::Key_L, Qt::ControlModifier, [&](QWidget* dialog) {
+    dialog->findChild<QLineEdit*>(QStringLiteral("SearchText"))->setText(QStringLiteral("hvězdárna"));
+    Click(dialog, "Hledat");
+    QTimer::singleShot(0, [&] {
+      auto* print = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+      ASSERT_NE(print, nullptr);
+      sawPrintDialog = true;
+      // The printer of the test machine is a file.
+      print->printer()->setOutputFormat(QPrinter::PdfFormat);
+      print->printer()->setOutputFileName(printed);
+      print->done(QDialog::Accepted);
+    });
+    Click(dialog, "Tisk ...");
+    Click(dialog, "Storno");
+  });
+  EXPECT_TRUE(sawPrintDialog);
+  std::ifstream in(printed.toStdString(), std::ios::binary);
+  std::string head(4, '\0');
+  in.read(head.data(), 4);
+  EXPECT_EQ(head, "%PDF");
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>{});
 }
 
 TEST_F(SearchWindowsTest, ResultExportsRefuseAnUnnamedCalendarInEachWindowsWords) {
