@@ -66,14 +66,19 @@ RtfExportStatus ExportPdf(const CTedDoc& doc, const std::string& path, const SRt
 }
 
 RtfExportStatus ExportResultPdf(const CTedDoc& doc, const CSortedKeyList& keys, ERtfResultArea area,
-                                const std::string& path, std::string_view baseFace, IUiServices& ui) {
+                                const std::string& path, std::string_view baseFace, IUiServices& ui,
+                                const PageProgress& pageProgress) {
   CRtfAssembly out(baseFace);
   std::optional<int> written;
   QByteArray bytes;
   {
     CWaitCursor wait(ui);
     written = AssembleResultExport(doc, keys, area, out, ui, false);
-    if (written) bytes = *PdfOf(doc, out);
+    if (written) {
+      std::optional<QByteArray> pdf = PdfOf(doc, out, pageProgress);
+      if (!pdf) return RtfExportStatus::Cancelled;
+      bytes = std::move(*pdf);
+    }
   }
   if (!written || !WritePdf(doc, path, bytes, ui)) return RtfExportStatus::Failed;
   ui.MessageBox(ResultExportCountText(*written, ExportFullPath(path)), MessageIcon::Information);

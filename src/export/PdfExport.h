@@ -25,6 +25,7 @@ RtfExportStatus ExportPdf(const CTedDoc& doc, const std::string& path, const SRt
                           const PageProgress& pageProgress);
 // A search result's days or months, all of them (CanExportResultRtf first).
 RtfExportStatus ExportResultPdf(const CTedDoc& doc, const CSortedKeyList& keys, ERtfResultArea area,
-                                const std::string& path, std::string_view baseFace, IUiServices& ui);
+                                const std::string& path, std::string_view baseFace, IUiServices& ui,
+                                const PageProgress& pageProgress = {});
 
 }  // namespace orv

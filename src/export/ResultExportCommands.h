@@ -11,13 +11,16 @@
 
 #include <string_view>
 
+#include "export/PrintLayout.h"
 #include "export/RtfExport.h"
 
 namespace orv {
 
 void OnExportResultRtf(const CTedDoc& doc, const CSortedKeyList& keys, ERtfResultArea area,
                        RtfResultSource source, std::string_view baseFace, IUiServices& ui);
+// `pageProgress` is told the pages painted and may stop the export (nothing is written then).
 void OnExportResultPdf(const CTedDoc& doc, const CSortedKeyList& keys, ERtfResultArea area,
-                       RtfResultSource source, std::string_view baseFace, IUiServices& ui);
+                       RtfResultSource source, std::string_view baseFace, IUiServices& ui,
+                       const PageProgress& pageProgress = {});
 
 }  // namespace orv

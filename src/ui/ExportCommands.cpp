@@ -1,12 +1,10 @@
 #include "ui/ExportCommands.h"
 
-#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QProgressDialog>
 #include <filesystem>
 #include <optional>
 
@@ -18,6 +16,7 @@
 #include "export/RtfAssembly.h"
 #include "export/RtfExport.h"
 #include "search/SortedKeyList.h"
+#include "ui/ExportProgress.h"
 #include "ui/RtfExportDialog.h"
 
 namespace orv {
@@ -42,40 +41,6 @@ class CModifiedFlagKeeper {
  private:
   CTedDoc& m_Doc;
   bool m_WasModified;
-};
-
-// A progress dialog that shows itself when a walk takes longer than a moment.
-class CExportProgress {
- public:
-  CExportProgress(QWidget* parent, const QString& title) : m_Dialog(parent) {
-    m_Dialog.setWindowTitle(title);
-    m_Dialog.setCancelButtonText(QStringLiteral("Storno"));
-    m_Dialog.setWindowModality(Qt::WindowModal);
-    m_Dialog.setMinimumDuration(500);
-    m_Dialog.setAutoReset(false);
-  }
-  ExportProgress Callback() {
-    return
-        [this](int done, int total) { return Show(QStringLiteral("Exportováno dnů: %1 z %2"), done, total); };
-  }
-  // Laying the content out on pages comes after the walk.
-  PageProgress PageCallback() {
-    return [this](int painted, int pages) {
-      return Show(QStringLiteral("Zpracováno stran: %1 z %2"), painted, pages);
-    };
-  }
-
- private:
-  // The count in the label; false once "Storno" was pressed.
-  bool Show(const QString& label, int done, int total) {
-    m_Dialog.setMaximum(total);
-    m_Dialog.setLabelText(label.arg(done).arg(total));
-    m_Dialog.setValue(done);
-    QCoreApplication::processEvents();
-    return !m_Dialog.wasCanceled();
-  }
-
-  QProgressDialog m_Dialog;
 };
 
 // The period dialog and the assembled content for print and preview; false when there is nothing

@@ -5,6 +5,7 @@
 
 #include "export/ResultExportCommands.h"
 #include "ui/ExportCommands.h"
+#include "ui/ExportProgress.h"
 
 namespace orv {
 
@@ -21,8 +22,9 @@ std::vector<QPushButton*> AddResultExportButtons(QBoxLayout& layout, QWidget* wi
          OnExportResultRtf(c.doc, *r.keys, r.area, c.source, c.baseFace, c.ui);
        }},
       {"Export do PDF ...",
-       [](QWidget*, const SResultExportContext& c, const SResultToExport& r) {
-         OnExportResultPdf(c.doc, *r.keys, r.area, c.source, c.baseFace, c.ui);
+       [](QWidget* w, const SResultExportContext& c, const SResultToExport& r) {
+         CExportProgress progress(w, QStringLiteral("Export do PDF"));
+         OnExportResultPdf(c.doc, *r.keys, r.area, c.source, c.baseFace, c.ui, progress.PageCallback());
        }},
       {"Tisk ...",
        [](QWidget* w, const SResultExportContext& c, const SResultToExport& r) {

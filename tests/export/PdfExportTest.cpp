@@ -128,6 +128,12 @@ TEST(PdfExport, WritesTheWholePeriodWithoutTheLimitAndKeepsAnExistingFileOnFailu
   EXPECT_EQ(ui.Messages(),
             std::vector<std::string>{"Počet exportovaných dní: 400\n\rSoubor: " + result + " "});
   EXPECT_GT(PdfPages(Read(result)), 5);
+  // Stopped while its pages are painted: the file is left as it was.
+  const std::string before = Read(result);
+  EXPECT_EQ(ExportResultPdf(doc, found, ERtfResultArea::Days, result, "DejaVu Sans", ui,
+                            [](int, int) { return false; }),
+            RtfExportStatus::Cancelled);
+  EXPECT_EQ(Read(result), before);
   fs::remove_all(dir);
 }
 
