@@ -79,7 +79,7 @@ std::string RtfOf(const std::string& text) {
 
 void FillFullCalendar(orv::CTedDoc& doc) {
   unsigned seed = 7;
-  for (int y = orv::MinYear; y <= orv::MaxYear; ++y)
+  for (int y = orv::MinYear(); y <= orv::MaxYear(); ++y)
     for (int m = 1; m <= 12; ++m) {
       const std::string month = Prose(1536, seed);
       doc.StoreMonthCommentary(orv::MonthKey(y, m), RtfOf(month), month);
@@ -93,7 +93,7 @@ void FillFullCalendar(orv::CTedDoc& doc) {
 // One day commentary per month (the 10th) differs from the source's.
 void ChangeOneCommentaryPerMonth(orv::CTedDoc& doc) {
   unsigned seed = 99;
-  for (int y = orv::MinYear; y <= orv::MaxYear; ++y)
+  for (int y = orv::MinYear(); y <= orv::MaxYear(); ++y)
     for (int m = 1; m <= 12; ++m) {
       const std::string text = Prose(800, seed);
       doc.StoreDayCommentary(orv::DayKey(y, m, 10), RtfOf(text), text);

@@ -60,7 +60,7 @@ std::string Rtf(const std::string& plain) {
 // Every day from 2000-01-01 on, `days` of them at most, and the months they touch.
 void FillCalendar(orv::CTedDoc& doc, int days) {
   unsigned seed = 1;
-  for (int y = orv::MinYear; y <= orv::MaxYear; ++y) {
+  for (int y = orv::MinYear(); y <= orv::MaxYear(); ++y) {
     for (int m = 1; m <= 12; ++m) {
       if (days <= 0) return;
       const std::string monthText = Filler(1536, ++seed);

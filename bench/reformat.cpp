@@ -64,7 +64,7 @@ orv::CTedDoc& FullCalendar() {
       ctrl.StreamIn(rtf);
       return std::pair{rtf, ctrl.GetText()};
     };
-    for (int y = orv::MinYear; y <= orv::MaxYear; ++y)
+    for (int y = orv::MinYear(); y <= orv::MaxYear(); ++y)
       for (int m = 1; m <= 12; ++m) {
         auto [rtf, text] = store(Commentary(++seed));
         d.StoreMonthCommentary(orv::MonthKey(y, m), rtf, text);

@@ -83,7 +83,7 @@ void WriteCalendar(const fs::path& path) {
   std::vector<std::pair<std::string, std::string>> commentaries;
   for (int i = 0; i < 397; ++i) commentaries.push_back(Commentary(ctrl, seed));
   std::size_t n = 0;
-  for (int y = orv::MinYear; y <= orv::MaxYear; ++y)
+  for (int y = orv::MinYear(); y <= orv::MaxYear(); ++y)
     for (int m = 1; m <= 12; ++m) {
       const auto& month = commentaries[n++ % commentaries.size()];
       doc.StoreMonthCommentary(orv::MonthKey(y, m), month.first, month.second);

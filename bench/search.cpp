@@ -78,7 +78,7 @@ void FillCalendar(orv::CTedDoc& doc) {
   CProse prose;
   const std::string rare[] = {orv::Cp1250FromUtf8(" hvězdárna"), orv::Cp1250FromUtf8(" Dalekohled"),
                               orv::Cp1250FromUtf8(" kometa")};
-  for (int y = orv::MinYear; y <= orv::MaxYear; ++y) {
+  for (int y = orv::MinYear(); y <= orv::MaxYear(); ++y) {
     for (int m = 1; m <= 12; ++m) {
       const std::string monthText = prose.Text(1536);
       doc.StoreMonthCommentary(orv::MonthKey(y, m), "{\\rtf1 }", monthText);

@@ -62,7 +62,7 @@ struct FullCalendar {
     bold.effects = CFE_BOLD;
     editor.SetSelectionCharFormat(bold);
     const CEntrTxt record{std::string(60, 'p'), editor.StreamOut(), editor.GetText(), {}};
-    for (int year = MinYear; year <= MaxYear; ++year)
+    for (int year = MinYear(); year <= MaxYear(); ++year)
       for (int month = 1; month <= 12; ++month) {
         for (int day = 1; day <= DaysInMonth(year, month); ++day)
           doc.m_DataTxt.Insert(DayKey(year, month, day), record);

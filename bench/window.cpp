@@ -70,7 +70,7 @@ const std::string& FullCalendarFile() {
     doc.OnNewDocument();
     const auto [rtf, text] = Commentary();
     const std::string note(60, 'p');
-    for (int year = MinYear; year <= MaxYear; ++year)
+    for (int year = MinYear(); year <= MaxYear(); ++year)
       for (int month = 1; month <= 12; ++month) {
         for (int day = 1; day <= DaysInMonth(year, month); ++day)
           doc.StoreDay(DayKey(year, month, day), note, rtf, text);

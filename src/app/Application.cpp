@@ -21,6 +21,7 @@
 #include "app/SettingsLocation.h"
 #include "app/SingleInstance.h"
 #include "app/TerminationSignals.h"
+#include "app/YearRangeSetting.h"
 #include "document/RecoveryStore.h"
 #include "document/TedDoc.h"
 #include "ui/BaseFontDialog.h"
@@ -127,6 +128,7 @@ int RunOrvella(int argc, char** argv) {
   UseXdgSettings();
   QTemporaryDir settingsFallback;
   const std::string settingsProblem = GuardSettingsFile(settingsFallback.path());
+  SetYearRange(LoadYearRangeSetting());
   QGuiApplication::setApplicationDisplayName(QStringLiteral("Orvella 2"));
   QGuiApplication::setDesktopFileName(QStringLiteral("orvella"));
   QApplication::setWindowIcon(AppIcon());

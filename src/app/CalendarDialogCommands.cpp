@@ -4,6 +4,7 @@
 
 #include "app/CommandIds.h"
 #include "app/MainFrame.h"
+#include "app/YearRangeSetting.h"
 #include "core/UiServices.h"
 #include "document/FileProtection.h"
 #include "document/TedDoc.h"
@@ -15,6 +16,7 @@
 #include "ui/FileInfoDialog.h"
 #include "ui/HolidayListsDialog.h"
 #include "ui/SetPasswordDialog.h"
+#include "ui/YearRangeDialog.h"
 #include "view/CalendarCommands.h"
 #include "view/CalendarViewModel.h"
 #include "view/DayDeletion.h"
@@ -76,6 +78,17 @@ class CDialogCommands {
 
   void FileInfo() { ShowFileInfo(&m_Ctx.frame, m_Ctx.doc); }
 
+  // The range takes effect at once and is remembered for the next start; the calendar shows a day
+  // inside it.
+  void YearRange() {
+    if (RefuseForDialog("Rozsah let")) return;
+    const std::optional<SYearRange> range = AskYearRange(&m_Ctx.frame, m_Ctx.ui);
+    if (!range || !SetYearRange(*range)) return;
+    SaveYearRangeSetting(*range);
+    m_Ctx.model.ApplyYearRange();
+    Shown();
+  }
+
  private:
   // The note field holds the focus of a writable calendar.
   bool NoteHeld() const { return !m_Ctx.model.IsViewOnly() && m_Ctx.view.IsNoteBeingEdited(); }
@@ -105,6 +118,7 @@ void AddCalendarDialogCommands(const SCalendarDialogContext& context) {
   context.frame.SetHandler(cmd::FilePassword, [commands] { commands->SetPassword(); });
   context.frame.SetHandler(cmd::AuthorData, [commands] { commands->AuthorData(); });
   context.frame.SetHandler(cmd::FileInfo, [commands] { commands->FileInfo(); });
+  context.frame.SetHandler(cmd::YearRange, [commands] { commands->YearRange(); });
 }
 
 }  // namespace orv

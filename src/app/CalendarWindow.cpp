@@ -19,6 +19,7 @@
 #include "app/MainFrame.h"
 #include "app/RecentFileList.h"
 #include "app/SearchCommands.h"
+#include "app/SpellingBinding.h"
 #include "core/UiServices.h"
 #include "document/RecoveryStore.h"
 #include "document/TedDoc.h"
@@ -112,6 +113,7 @@ CCalendarWindow::CCalendarWindow(CTedDoc& doc, IUiServices& ui, CRecentFileList&
   BindEditor(*m_MonthEditor);
   BindEditor(*m_DayEditor);
   m_Formatting = new CFormattingBinding(*m_Frame, doc, m_EditorUi, *m_MonthEditor, *m_DayEditor);
+  m_Spelling = new CSpellingBinding(*m_Frame, *m_MonthEditor, *m_DayEditor);
 
   m_Panes = std::make_unique<CCalendarPanesBinding>(*m_View, *m_MonthEditor, *m_DayEditor);
   m_Model = std::make_unique<CCalendarViewModel>(doc, *m_Panes, std::move(today));
@@ -332,6 +334,7 @@ void CCalendarWindow::DescribeView(SFrameState& state) const {
   state.viewOnly = m_Model->IsViewOnly();
   state.categoriesShown = m_Model->Switches().categories;
   m_Formatting->Describe(state);
+  m_Spelling->Describe(state);
   for (const SCalendarMove& move : kMoves)
     if (!m_Model->IsEnabled(move.command)) state.viewDisabled.push_back(move.id);
 }

@@ -34,6 +34,7 @@ class CMainFrame;
 class CRecentFileList;
 class CRichTextView;
 class CSearchCommands;
+class CSpellingBinding;
 class CTedDoc;
 class CTedView;
 class IUiServices;
@@ -96,6 +97,7 @@ class CCalendarWindow {
   std::unique_ptr<CCalendarPanesBinding> m_Panes;
   std::unique_ptr<CCalendarViewModel> m_Model;
   CFormattingBinding* m_Formatting = nullptr;  // owned by the frame
+  CSpellingBinding* m_Spelling = nullptr;      // owned by the frame
   CDocumentCommands m_Commands;
   std::unique_ptr<CCrashRecovery> m_Recovery;
   std::unique_ptr<CSearchCommands> m_Search;

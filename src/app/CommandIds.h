@@ -42,6 +42,7 @@ inline constexpr int ShowAllHolidays = 33015;
 inline constexpr int ViewOnly = 32890;
 inline constexpr int AlwaysOnTop = 32845;
 inline constexpr int Maximise = 32848;
+inline constexpr int SpellCheck = 33090;
 // Navigace
 inline constexpr int NextMonth = 33020;
 inline constexpr int PrevMonth = 33021;
@@ -73,6 +74,7 @@ inline constexpr int RecordCount = 33041;
 inline constexpr int HolidayLists = 32804;
 inline constexpr int ChangeHolidays = 32803;
 inline constexpr int AuthorData = 33042;
+inline constexpr int YearRange = 33085;
 // Písmo
 inline constexpr int StyleStandard1 = 32824;
 inline constexpr int StyleStandard2 = 32825;

@@ -41,6 +41,8 @@ bool RuleAllows(CommandRule rule, const SFrameState& f) {
       return f.focus == FocusPane::Grid;
     case CommandRule::NoteWrite:
       return f.focus == FocusPane::Note && writable;
+    case CommandRule::Spelling:
+      return f.spellingMissing.empty();
   }
   return false;
 }
@@ -59,6 +61,8 @@ bool Checked(int id, const SFrameState& f) {
       return f.alwaysOnTop;
     case cmd::Maximise:
       return f.maximised;
+    case cmd::SpellCheck:
+      return f.spellingOn;
     case cmd::ShowNameDays:
       return f.categoriesShown[0];
     case cmd::ShowStateHolidays:
@@ -100,6 +104,7 @@ SCommandState CommandState(int id, const SFrameState& frame, bool handled) {
       std::find(frame.viewDisabled.begin(), frame.viewDisabled.end(), id) == frame.viewDisabled.end();
   state.checked = command->checkable && Checked(id, frame);
   if (id == cmd::ViewOnly) state.text = frame.viewOnly ? "Povolit zapisování" : "Zablokovat zapisování";
+  if (command->rule == CommandRule::Spelling) state.prompt = frame.spellingMissing;
   return state;
 }
 

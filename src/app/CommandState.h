@@ -4,6 +4,7 @@
 // describes itself in SFrameState and applies the result to its actions; tests need no window.
 
 #include <array>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -31,6 +32,9 @@ struct SFrameState {
   std::array<int, 3> effects{};
   int alignment = 0;
   int colourId = 0;
+  // Why spell checking cannot be had (empty when it can), and whether it is on.
+  std::string spellingMissing;
+  bool spellingOn = false;
   // Commands the calendar view cannot carry out where it stands (next month in December 2020 ...).
   std::vector<int> viewDisabled;
 };
@@ -39,7 +43,8 @@ struct SCommandState {
   bool enabled = false;
   bool checked = false;
   bool visible = true;
-  std::string_view text;  // replaces the table's text when not empty
+  std::string_view text;    // replaces the table's text when not empty
+  std::string_view prompt;  // replaces the table's status-bar prompt when not empty
 };
 
 // `handled`: some part of the program carries out the command. Commands nobody handles yet stay

@@ -98,6 +98,8 @@ constexpr SCommand kCommands[] = {
   Sep(kView),
   Row(cmd::ViewOnly, kView, "Pouze prohlížení", "",
    "Zablokuje nebo povolí zapisování do kalendáře\nPouze prohlížení", R::Grid),
+  Row(cmd::SpellCheck, kView, "Kontrola pravopisu", "", "Podtrhne ve výkladech neznámá slova\nKontrola pravopisu",
+   R::Spelling, true),
   Sep(kView),
   Row(cmd::AlwaysOnTop, kView, "Navrchu\tF8", "F8", "Ponechá okno nad ostatními okny\nNavrchu", R::Always, true),
   Row(cmd::Maximise, kView, "Maximalizovat / Obnovit\tF9", "F9", "Zvětší okno na celou obrazovku nebo je obnoví\n"
@@ -159,6 +161,7 @@ constexpr SCommand kCommands[] = {
    "Změnit svátky", R::Always, false, "changeholidays"),
   Sep(kFunc),
   Row(cmd::AuthorData, kFunc, "Změna údajů o souboru ...", "", "Změnit informace o souboru\nZměna údajů o souboru"),
+  Row(cmd::YearRange, kFunc, "Rozsah let ...", "", "Nastaví roky, které kalendář ukazuje\nRozsah let"),
 
   Row(cmd::StyleStandard1, kFont, "Standard 1", "Ctrl+1", "Použije styl písma Standard1\nStandard 1", R::EditorWrite),
   Row(cmd::StyleStandard2, kFont, "Standard 2", "Ctrl+2", "Použije styl písma Standard2\nStandard 2", R::EditorWrite),

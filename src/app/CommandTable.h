@@ -24,6 +24,7 @@ enum class CommandRule {
   EditorWrite,  // needs a writable commentary editor (formatting, styles, replace, symbols)
   Grid,         // needs the focus in the calendar's month table (view only)
   NoteWrite,    // needs the focus in a writable note field
+  Spelling,     // needs the Czech dictionary
 };
 
 struct SCommand {

@@ -423,6 +423,7 @@ void CMainFrame::UpdateCommandUI() {
     action->setVisible(state.visible);
     if (action->isCheckable()) action->setChecked(state.checked);
     if (!state.text.empty()) action->setText(Utf8(state.text));
+    if (!state.prompt.empty()) action->setStatusTip(Utf8(state.prompt));
   }
   m_StyleBar->SetFontControlsEnabled(CommandState(cmd::FontDialog, frame, true).enabled);
 }

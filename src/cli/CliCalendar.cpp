@@ -79,8 +79,8 @@ std::optional<Date> ParseDateArgument(const std::string& text, CliContext& ctx) 
         date.day <= DaysInMonth(date.year, date.month))
       return date;
   }
-  ctx.err << "Neplatné datum \"" << text << "\": zadejte den ve tvaru RRRR-MM-DD v letech " << MinYear
-          << " až " << MaxYear << ".\n";
+  ctx.err << "Neplatné datum \"" << text << "\": zadejte den ve tvaru RRRR-MM-DD v letech " << MinYear()
+          << " až " << MaxYear() << ".\n";
   return std::nullopt;
 }
 

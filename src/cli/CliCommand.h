@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "core/YearRange.h"
+
 namespace orv {
 class IUiServices;
 }
@@ -21,6 +23,9 @@ struct CliContext {
   std::ostream& out;
   std::ostream& err;
   IUiServices& ui;
+  // The year range of the run, as it stands when the context is made: the module orv-qt.so has a
+  // calendar core of its own and takes the range from here.
+  SYearRange years = YearRange();
 };
 
 using CliHandler = int (*)(const std::vector<std::string>& words, CliContext& ctx);

@@ -23,7 +23,7 @@ int CmdDelete(const std::vector<std::string>& words, CliContext& ctx) {
     return kExitError;
   }
   // An open end of the period is the end of the calendar's years.
-  Date from{MinYear, 1, 1}, to{MaxYear, 12, 31};
+  Date from{MinYear(), 1, 1}, to{MaxYear(), 12, 31};
   const std::pair<const char*, Date*> ends[] = {{"--from", &from}, {"--to", &to}};
   for (const auto& [option, date] : ends) {
     const std::optional<std::string> value = period ? args->Value(option) : args->Positional()[1];

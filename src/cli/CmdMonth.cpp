@@ -101,8 +101,8 @@ int CmdMonth(const std::vector<std::string>& words, CliContext& ctx) {
   const std::optional<std::pair<int, int>> month =
       positional.empty() ? std::optional(std::pair{start.year, start.month}) : ParseYearMonth(positional[0]);
   if (!month || !IsYearInRange(month->first)) {
-    ctx.err << "Neplatný měsíc \"" << positional[0] << "\": zadejte RRRR-MM z let " << MinYear << "–"
-            << MaxYear << ".\n";
+    ctx.err << "Neplatný měsíc \"" << positional[0] << "\": zadejte RRRR-MM z let " << MinYear() << "–"
+            << MaxYear() << ".\n";
     return kExitError;
   }
   CDisplaySwitches switches;

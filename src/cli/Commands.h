@@ -23,5 +23,6 @@ int CmdHoliday(const std::vector<std::string>& words, CliContext& ctx);
 int CmdDelete(const std::vector<std::string>& words, CliContext& ctx);
 int CmdCount(const std::vector<std::string>& words, CliContext& ctx);
 int CmdAuthor(const std::vector<std::string>& words, CliContext& ctx);
+int CmdSpell(const std::vector<std::string>& words, CliContext& ctx);
 
 }  // namespace orv::cli

@@ -4,6 +4,7 @@
 #include "cli/CliCommand.h"
 #include "cli/PresetAnswersUi.h"
 #include "core/Cp1250.h"
+#include "core/YearRange.h"
 
 namespace orv::cli {
 namespace {
@@ -17,13 +18,18 @@ void PrintHelp(std::ostream& out) {
   out << "\n  orv --help       tento přehled\n  orv --version    verze programu\n"
       << "\nVolby kteréhokoli příkazu:\n"
       << "  --password HESLO   heslo chráněného kalendáře (jinak se na terminálu zeptá)\n"
-      << "  --yes              na otázky odpovídá \"Ano\" (například přepsání souboru)\n";
+      << "  --yes              na otázky odpovídá \"Ano\" (například přepsání souboru)\n"
+      << "  --years OD-DO      roky kalendáře pro tento běh, " << kEarliestYear << " až " << kLatestYear
+      << " (jinak rozsah let\n"
+      << "                     nastavený v programu Orvella 2, bez nastavení " << YearRangeText(SYearRange{})
+      << ")\n";
 }
 
 struct GlobalOptions {
   std::vector<std::string> rest;  // the arguments without the global options
   std::optional<std::string> password;
   bool yes = false;
+  std::optional<SYearRange> years;
 };
 
 std::optional<GlobalOptions> TakeGlobalOptions(const std::vector<std::string>& args, std::ostream& err) {
@@ -37,6 +43,17 @@ std::optional<GlobalOptions> TakeGlobalOptions(const std::vector<std::string>& a
         return std::nullopt;
       }
       options.password = Cp1250FromUtf8(args[++i]);
+    } else if (args[i] == "--years") {
+      if (i + 1 == args.size()) {
+        err << "Volba --years potřebuje rozsah let OD-DO.\n";
+        return std::nullopt;
+      }
+      std::string problem;
+      options.years = ParseYearRange(args[++i], problem);
+      if (!options.years) {
+        err << "Neplatný rozsah let \"" << args[i] << "\": " << problem << '\n';
+        return std::nullopt;
+      }
     } else {
       options.rest.push_back(args[i]);
     }
@@ -50,6 +67,7 @@ int RunOrv(const std::vector<std::string>& allArgs, CliContext& outerCtx) {
   const std::optional<GlobalOptions> options = TakeGlobalOptions(allArgs, outerCtx.err);
   if (!options) return kExitError;
   const std::vector<std::string>& args = options->rest;
+  const CYearRangeScope years(options->years.value_or(YearRange()));
   CPresetAnswersUi ui(outerCtx.ui, options->password, options->yes);
   CliContext ctx{outerCtx.out, outerCtx.err, ui};
   if (args.empty()) {

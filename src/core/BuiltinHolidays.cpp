@@ -166,8 +166,10 @@ constexpr BuiltinEntryUtf8 kSignificantDays[] = {
     {"", ""},
 };
 
-// Easter Sunday of the Gregorian calendar, MinYear..MaxYear.
-constexpr std::array<const char*, MaxYear - MinYear + 1> kEasterSundays = {
+// Easter Sunday of the Gregorian calendar, 2000-2020: the dates the calendar has always shown for
+// these years (the computus agrees with them).
+constexpr int kEasterTableFirstYear = 2000;
+constexpr std::array<const char*, 21> kEasterSundays = {
     "04/23", "04/15", "03/31", "04/20", "04/11", "03/27", "04/16", "04/08", "03/23", "04/12", "04/04",
     "04/24", "04/08", "03/31", "04/20", "04/05", "03/27", "04/16", "04/01", "04/21", "04/12",
 };
@@ -213,9 +215,26 @@ const std::string& EasterMondayName() {
   return name;
 }
 
+MonthDay GregorianEasterSunday(int year) {
+  // The anonymous Gregorian algorithm (Meeus, Astronomical Algorithms, chapter 8).
+  const int a = year % 19, b = year / 100, c = year % 100;
+  const int d = b / 4, e = b % 4;
+  const int f = (b + 8) / 25;
+  const int g = (b - f + 1) / 3;
+  const int h = (19 * a + b - d - g + 15) % 30;
+  const int i = c / 4, k = c % 4;
+  const int l = (32 + 2 * e + 2 * i - h - k) % 7;
+  const int m = (a + 11 * h + 22 * l) / 451;
+  const int n = h + l - 7 * m + 114;
+  return {n / 31, n % 31 + 1};
+}
+
 std::string EasterSunday(int year) {
   if (!IsYearInRange(year)) return {};
-  return kEasterSundays[year - MinYear];
+  const int index = year - kEasterTableFirstYear;
+  if (index >= 0 && index < static_cast<int>(kEasterSundays.size())) return kEasterSundays[index];
+  const MonthDay sunday = GregorianEasterSunday(year);
+  return AnniversaryKey(sunday.month, sunday.day);
 }
 
 std::string EasterMonday(int year) {

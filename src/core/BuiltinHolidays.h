@@ -7,6 +7,8 @@
 #include <span>
 #include <string>
 
+#include "core/CalendarDates.h"
+
 namespace orv {
 
 struct BuiltinHoliday {
@@ -26,9 +28,11 @@ std::span<const BuiltinHoliday> BuiltinSignificantDays();
 // "Velikonoční pondělí" in Windows-1250: the one holiday that moves from year to year.
 const std::string& EasterMondayName();
 
-// The AnniversaryKey of Easter Sunday, and of the Monday after it, for a year in MinYear..MaxYear;
-// an empty string for any other year.
+// The AnniversaryKey of Easter Sunday, and of the Monday after it, for a year of the year range;
+// an empty string for any other year. 2000-2020 come from a table, other years from the computus.
 std::string EasterSunday(int year);
 std::string EasterMonday(int year);
+// Easter Sunday of any Gregorian year by the computus.
+MonthDay GregorianEasterSunday(int year);
 
 }  // namespace orv

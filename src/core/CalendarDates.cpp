@@ -52,7 +52,8 @@ bool IsLeapYear(int year) {
 }
 
 bool IsYearInRange(int year) {
-  return year >= MinYear && year <= MaxYear;
+  const SYearRange range = YearRange();
+  return year >= range.first && year <= range.last;
 }
 
 int DaysInMonth(int year, int month) {
@@ -87,7 +88,7 @@ Date Today() {
 
 Date StartDateFor(const Date& date) {
   if (IsYearInRange(date.year)) return date;
-  const int year = std::clamp(date.year, MinYear, MaxYear);
+  const int year = std::clamp(date.year, MinYear(), MaxYear());
   return {year, date.month, std::min(date.day, DaysInMonth(year, date.month))};
 }
 

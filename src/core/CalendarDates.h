@@ -1,6 +1,7 @@
 #pragma once
 // Dates as the calendar files and shows them: the four key forms, the Gregorian tables, weekday and
-// the program's own week number, the accepted year range, and the Czech month and weekday names.
+// the program's own week number, the test against the accepted year range (core/YearRange.h), and
+// the Czech month and weekday names.
 //
 //   DayKey "2005/03/07"   files a day's note and commentary; byte order is date order
 //   MonthKey "2005/03"    files a month's commentary
@@ -12,12 +13,11 @@
 #include <string>
 #include <string_view>
 
+#include "core/YearRange.h"
+
 namespace orv {
 
 class IUiServices;
-
-inline constexpr int MinYear = 2000;
-inline constexpr int MaxYear = 2020;
 
 struct Date {
   int year = 0;
@@ -33,6 +33,7 @@ struct MonthDay {
 };
 
 bool IsLeapYear(int year);
+// MinYear() <= year <= MaxYear().
 bool IsYearInRange(int year);
 int DaysInMonth(int year, int month);
 int DaysBeforeMonth(int year, int month);
@@ -43,7 +44,7 @@ int WeekNumber(int year, int month, int day);
 
 // Today's date on this computer.
 Date Today();
-// The date the calendar starts on: the date itself inside MinYear..MaxYear, otherwise the same day
+// The date the calendar starts on: the date itself inside the year range, otherwise the same day
 // and month of the nearest year of the range (29 February becomes the 28th in a common year).
 Date StartDateFor(const Date& date);
 

@@ -1,6 +1,8 @@
 #include "core/MoonPhases.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdlib>
 
 #include "core/CalendarDates.h"
 
@@ -12,8 +14,24 @@ const std::string& MoonPhaseGlyph(MoonPhase phase) {
 }
 
 void BuildMoonMap(CMoonMap& moons) {
-  for (MoonPhase phase : {MoonPhase::New, MoonPhase::FirstQuarter, MoonPhase::Full, MoonPhase::LastQuarter})
-    for (const char* key : MoonPhaseKeys(phase)) moons.insert_or_assign(key, MoonPhaseGlyph(phase));
+  moons.clear();
+  const auto keyYear = [](const char* key) { return std::atoi(key + 6); };
+  const std::span<const char* const> table = MoonPhaseKeys(MoonPhase::New);
+  const int tableFirst = keyYear(table.front()), tableLast = keyYear(table.back());
+  const SYearRange range = YearRange();
+  for (MoonPhase phase : {MoonPhase::New, MoonPhase::FirstQuarter, MoonPhase::Full, MoonPhase::LastQuarter}) {
+    for (const char* key : MoonPhaseKeys(phase))
+      if (IsYearInRange(keyYear(key))) moons.insert_or_assign(key, MoonPhaseGlyph(phase));
+    // Only the years of the range outside the calendar's own table: none for the default range.
+    const std::span<const int> dates = MoonPhaseDates(phase);
+    const auto first = std::lower_bound(dates.begin(), dates.end(), range.first * 10000);
+    const auto last = std::upper_bound(first, dates.end(), range.last * 10000 + 9999);
+    for (auto it = first; it != last; ++it) {
+      const int year = *it / 10000;
+      if (year < tableFirst || year > tableLast)
+        moons.insert_or_assign(MoonKey(*it / 100 % 100, *it % 100, year), MoonPhaseGlyph(phase));
+    }
+  }
 }
 
 std::string MoonGlyph(const CMoonMap& moons, int year, int month, int day) {

@@ -25,8 +25,8 @@ class CTedDoc;
 
 struct SAppendOptions {
   bool wholeCalendar = true;     // "Celý kalendář"; otherwise "Rozsah"
-  Date from{MinYear, 1, 1};      // "Od:", both days included
-  Date to{MaxYear, 12, 31};      // "Do:"
+  Date from{MinYear(), 1, 1};    // "Od:", both days included
+  Date to{MaxYear(), 12, 31};    // "Do:"
   bool overwriteStyles = false;  // "Styly v cílovém souboru přepsat"
 };
 

@@ -16,12 +16,13 @@ inline constexpr char kRangeTurnedAbout[] = "Datum \"Od:\" je pozdější než d
 
 class CAppendDialogModel {
  public:
-  static constexpr Date kFirstDay{MinYear, 1, 1};
-  static constexpr Date kLastDay{MaxYear, 12, 31};
+  // The first and last day of the year range as it stands when the dialog opens.
+  static Date FirstDay() { return {MinYear(), 1, 1}; }
+  static Date LastDay() { return {MaxYear(), 12, 31}; }
 
   bool m_bWholeCalendar = true;
-  Date m_From = kFirstDay;
-  Date m_To = kLastDay;
+  Date m_From = FirstDay();
+  Date m_To = LastDay();
   bool m_bOverwriteStyles = false;
 
   bool PickersEnabled() const { return !m_bWholeCalendar; }

@@ -51,7 +51,7 @@ Date NextDate(Date date) {
 }
 
 Date LastWalkedDate(const SRtfExportChoice& choice) {
-  const Date end{MaxYear, 12, 31};
+  const Date end{MaxYear(), 12, 31};
   return DayKey(choice.to) < DayKey(end) ? choice.to : end;
 }
 
@@ -133,7 +133,7 @@ class CCalendarWalk {
 int ExportWalkLength(const SRtfExportChoice& choice) {
   const auto ordinal = [](const Date& d) {
     int days = d.day + DaysBeforeMonth(d.year, d.month);
-    for (int year = MinYear; year < d.year; ++year) days += IsLeapYear(year) ? 366 : 365;
+    for (int year = MinYear(); year < d.year; ++year) days += IsLeapYear(year) ? 366 : 365;
     return days;
   };
   return std::max(0, ordinal(LastWalkedDate(choice)) - ordinal(choice.from) + 1);

@@ -22,8 +22,8 @@ class CRtfAssembly;
 class CTedDoc;
 
 struct SRtfExportChoice {
-  Date from{MinYear, 1, 1};
-  Date to{MaxYear, 12, 31};
+  Date from{MinYear(), 1, 1};
+  Date to{MaxYear(), 12, 31};
   bool notes = true;              // "Poznámky"
   bool dayCommentaries = true;    // "Výklady dní"
   bool monthCommentaries = true;  // "Výklady měsíců"

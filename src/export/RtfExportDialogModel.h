@@ -28,8 +28,8 @@ class CRtfExportDialogModel {
   bool IsWholeCalendar() const { return m_WholeCalendar; }
   void SetWholeCalendar(bool whole) { m_WholeCalendar = whole; }
   // Both pickers keep to 1 January of the first year ... 31 December of the last.
-  static Date FirstDate() { return {MinYear, 1, 1}; }
-  static Date LastDate() { return {MaxYear, 12, 31}; }
+  static Date FirstDate() { return {MinYear(), 1, 1}; }
+  static Date LastDate() { return {MaxYear(), 12, 31}; }
   const Date& From() const { return m_Choice.from; }
   const Date& To() const { return m_Choice.to; }
   void SetFrom(const Date& date);

@@ -22,8 +22,8 @@ class IUiServices;
 
 // An inclusive period; the default is the whole calendar ("Celý kalendář").
 struct TxtExportPeriod {
-  Date from{MinYear, 1, 1};
-  Date to{MaxYear, 12, 31};
+  Date from{MinYear(), 1, 1};
+  Date to{MaxYear(), 12, 31};
 };
 
 enum class TxtExportStatus {

@@ -85,7 +85,7 @@ class CNamesDatabase {
   void FillBuiltinNameDays();
   bool LoadKonstSabl();
   // Re-enters "Velikonoční pondělí" in category 2 on the Easter Monday of the year; none for a
-  // year outside MinYear..MaxYear. Called whenever the displayed year may have changed.
+  // year outside the year range. Called whenever the displayed year may have changed.
   void UpdateEasterMonday(int year);
 
   IUiServices& Ui() const { return *m_Ui; }

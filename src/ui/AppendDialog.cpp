@@ -25,7 +25,7 @@ Date FromQDate(const QDate& date) {
 QDateEdit* Picker(const Date& preset, const char* name, QWidget* parent) {
   auto* picker = new QDateEdit(ToQDate(preset), parent);
   picker->setObjectName(QString::fromLatin1(name));
-  picker->setDateRange(ToQDate(CAppendDialogModel::kFirstDay), ToQDate(CAppendDialogModel::kLastDay));
+  picker->setDateRange(ToQDate(CAppendDialogModel::FirstDay()), ToQDate(CAppendDialogModel::LastDay()));
   picker->setDisplayFormat(QStringLiteral("d. M. yyyy"));
   picker->setCalendarPopup(true);
   return picker;

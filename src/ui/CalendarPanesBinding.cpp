@@ -11,9 +11,12 @@
 namespace orv {
 
 CCalendarPanesBinding::CCommentaryPane::CCommentaryPane(CRichTextView& view) : m_View(view) {
-  QObject::connect(view.Editor().Control().Document(), &QTextDocument::contentsChanged, &view, [this] {
-    if (!m_Loading) m_Edited = true;
-  });
+  // Edits of the text and its formats; the spelling underlines, which only tell the layout to draw
+  // again, announce themselves as contentsChanged alone and so do not count.
+  QObject::connect(view.Editor().Control().Document(), &QTextDocument::contentsChange, &view,
+                   [this](int, int, int) {
+                     if (!m_Loading) m_Edited = true;
+                   });
 }
 
 CCommentaryText CCalendarPanesBinding::CCommentaryPane::Store() const {

@@ -15,7 +15,7 @@ namespace {
 QDateEdit* Picker(QDialog& dialog, const QDate& preset, const QString& name) {
   auto* picker = new QDateEdit(preset, &dialog);
   picker->setObjectName(name);
-  picker->setDateRange(QDate(MinYear, 1, 1), QDate(MaxYear, 12, 31));
+  picker->setDateRange(QDate(MinYear(), 1, 1), QDate(MaxYear(), 12, 31));
   picker->setDisplayFormat(QStringLiteral("d. M. yyyy"));
   picker->setCalendarPopup(true);
   return picker;
@@ -30,8 +30,8 @@ Date ToDate(const QDate& date) {
 std::optional<SPeriod> AskDeletePeriod(QWidget* parent, IUiServices& ui) {
   QDialog dialog(parent);
   dialog.setWindowTitle(QStringLiteral("Smazat poznámky dní v období"));
-  QDateEdit* from = Picker(dialog, QDate(MinYear, 1, 1), QStringLiteral("From"));
-  QDateEdit* to = Picker(dialog, QDate(MaxYear, 12, 31), QStringLiteral("To"));
+  QDateEdit* from = Picker(dialog, QDate(MinYear(), 1, 1), QStringLiteral("From"));
+  QDateEdit* to = Picker(dialog, QDate(MaxYear(), 12, 31), QStringLiteral("To"));
   auto* buttons = new QDialogButtonBox(&dialog);
   buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
   buttons->addButton(QStringLiteral("Storno"), QDialogButtonBox::RejectRole);

@@ -1,5 +1,5 @@
 #pragma once
-// "Smazat poznámky dní v období": two date pickers "Od:" and "Do:" limited to 2000-2020 and preset
+// "Smazat poznámky dní v období": two date pickers "Od:" and "Do:" limited to the year range and preset
 // to its ends. OK with "Do:" before "Od:" tells the user so and keeps the dialog open.
 
 #include <optional>

@@ -23,7 +23,7 @@ std::optional<Date> AskGoToDate(QWidget* parent, const Date& preset) {
   prompt->setBuddy(field);
   auto* calendar = new QCalendarWidget(&dialog);
   calendar->setObjectName(QStringLiteral("GoToCalendar"));
-  calendar->setDateRange(QDate(MinYear, 1, 1), QDate(MaxYear, 12, 31));
+  calendar->setDateRange(QDate(MinYear(), 1, 1), QDate(MaxYear(), 12, 31));
   calendar->setSelectedDate(QDate(preset.year, preset.month, preset.day));
   calendar->setGridVisible(true);
   calendar->setFocusPolicy(Qt::ClickFocus);

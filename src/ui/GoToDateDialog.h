@@ -1,5 +1,5 @@
 #pragma once
-// "Jdi na datum": a date of 2000-2020 typed in a Czech or ISO form (view/TypedDate.h) or picked in
+// "Jdi na datum": a date of the year range typed in a Czech or ISO form (view/TypedDate.h) or picked in
 // the calendar below the field, preset to the selected day. A date that cannot be read keeps the
 // dialog open with a message under the calendar.
 

@@ -117,7 +117,15 @@ void CRichTextView::inputMethodEvent(QInputMethodEvent* event) {
 
 // The editor's own menu in place of the text edit's stock one; its commands act on this editor.
 void CRichTextView::contextMenuEvent(QContextMenuEvent* event) {
-  ExecActionMenu(this, m_ContextMenu, event->globalPos());
+  QObject owner;
+  std::vector<QAction*> actions;
+  if (m_MenuHead) {
+    const bool fromKeyboard = event->reason() == QContextMenuEvent::Keyboard;
+    actions = m_MenuHead(fromKeyboard ? textCursor().position() : cursorForPosition(event->pos()).position(),
+                         owner);
+  }
+  actions.insert(actions.end(), m_ContextMenu.begin(), m_ContextMenu.end());
+  ExecActionMenu(this, actions, event->globalPos());
   m_Editor.AfterEdit();
 }
 

@@ -40,6 +40,10 @@ class CRichTextView : public QTextEdit {
 
   // The editor's own context menu: the window's actions in order, nullptr for a separator.
   void SetContextMenu(std::vector<QAction*> actions) { m_ContextMenu = std::move(actions); }
+  // Items put before that menu for the document position under the mouse (or the caret, from the
+  // keyboard); they belong to `owner`, which lives while the menu is shown.
+  using MenuHead = std::function<std::vector<QAction*>(int position, QObject& owner)>;
+  void SetContextMenuHead(MenuHead head) { m_MenuHead = std::move(head); }
 
   // The clipboard commands with the editor's rules; in view-only mode (read-only) cut and copy do
   // nothing.
@@ -68,6 +72,7 @@ class CRichTextView : public QTextEdit {
   std::function<void(bool)> m_FocusHandler;
   std::function<void()> m_SelectionShown;
   std::vector<QAction*> m_ContextMenu;
+  MenuHead m_MenuHead;
   bool m_bFocused = false;
   bool m_bShowing = false;  // the view's cursor is being set from the control
 };

@@ -17,7 +17,7 @@ namespace {
 QDateEdit* Picker(QDialog* dialog, const Date& date, const char* name) {
   auto* picker = new QDateEdit(QDate(date.year, date.month, date.day), dialog);
   picker->setObjectName(QString::fromLatin1(name));
-  picker->setDateRange(QDate(MinYear, 1, 1), QDate(MaxYear, 12, 31));
+  picker->setDateRange(QDate(MinYear(), 1, 1), QDate(MaxYear(), 12, 31));
   picker->setDisplayFormat(QStringLiteral("d. M. yyyy"));
   picker->setCalendarPopup(true);
   return picker;

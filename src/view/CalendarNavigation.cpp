@@ -10,7 +10,7 @@
 namespace orv {
 namespace {
 
-// The day before (direction -1) or after (+1), nullopt beyond 2000-2020.
+// The day before (direction -1) or after (+1), nullopt beyond the year range.
 std::optional<Date> StepDay(Date date, int direction) {
   date.day += direction;
   if (date.day < 1) {
@@ -79,9 +79,21 @@ bool CCalendarViewModel::StepRecord(int direction) {
 
 bool CCalendarViewModel::EdgeRecord(int direction) {
   CommitDay();
-  const Date start = direction > 0 ? Date{MinYear, 1, 1} : Date{MaxYear, 12, 31};
+  const Date start = direction > 0 ? Date{MinYear(), 1, 1} : Date{MaxYear(), 12, 31};
   const std::optional<Date> found = FindRecord(m_Doc, start, direction);
   return found && MoveTo(*found);
+}
+
+void CCalendarViewModel::ApplyYearRange() {
+  BuildMoonMap(m_Moons);
+  const Date shown = SelectedDate();
+  if (IsYearInRange(shown.year)) {
+    RebuildMonthKeepingPanes();
+    return;
+  }
+  const Date nearest = shown.year < MinYear() ? Date{MinYear(), 1, 1} : Date{MaxYear(), 12, 31};
+  CommitDay();
+  DoMonth(nearest.day, nearest.month, nearest.year);
 }
 
 // The history commands store a note being typed and go on, instead of refusing like the other moves:
@@ -138,13 +150,13 @@ bool CCalendarViewModel::IsEnabled(ECalendarCommand command) const {
   using enum ECalendarCommand;
   switch (command) {
     case NextMonth:
-      return m_Year < MaxYear || m_Month < 12;
+      return m_Year < MaxYear() || m_Month < 12;
     case PrevMonth:
-      return m_Year > MinYear || m_Month > 1;
+      return m_Year > MinYear() || m_Month > 1;
     case NextYear:
-      return m_Year < MaxYear;
+      return m_Year < MaxYear();
     case PrevYear:
-      return m_Year > MinYear;
+      return m_Year > MinYear();
     case Today:
       return IsYearInRange(m_Today().year);
     case HistoryBack:

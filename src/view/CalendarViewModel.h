@@ -87,8 +87,11 @@ class CCalendarViewModel {
   // Navigation. Execute is false when the command did nothing (refused, or no such day).
   bool Execute(ECalendarCommand command);
   bool IsEnabled(ECalendarCommand command) const;
-  // Goes to a day of 2000-2020; false for any other year.
+  // Goes to a day of the year range; false for any other year.
   bool GoToDate(const Date& date);
+  // After the year range changed: the moon column follows it, a shown day outside it gives way to
+  // the nearest day inside (the day being left is stored first), and the month is drawn again.
+  void ApplyYearRange();
   // Keys of the month table; true when the key was the table's.
   bool HandleTableKey(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat);
 
@@ -97,7 +100,7 @@ class CCalendarViewModel {
  private:
   bool NoteBeingEdited() const;
   bool RefuseWhileNoteEdited();
-  // Commits the day being left and shows `date`; false outside 2000-2020.
+  // Commits the day being left and shows `date`; false outside the year range.
   bool MoveTo(const Date& date);
   bool MoveToMonth(int year, int month);
   bool StepRecord(int direction);
@@ -120,7 +123,7 @@ class CCalendarViewModel {
   CharFormat m_BaseFormat;
   std::string m_Caption;
   std::vector<CMonthRow> m_Rows;
-  int m_Year = MinYear;
+  int m_Year = MinYear();
   int m_Month = 1;
   int m_Line = 0;
   CDisplaySwitches m_Switches;

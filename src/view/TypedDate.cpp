@@ -22,8 +22,8 @@ STypedDate ParseTypedDate(const QString& text) {
   }
   if (month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month))
     return {std::nullopt, QStringLiteral("Takové datum neexistuje.")};
-  if (year < MinYear || year > MaxYear)
-    return {std::nullopt, QStringLiteral("Kalendář zná jen roky %1 až %2.").arg(MinYear).arg(MaxYear)};
+  if (year < MinYear() || year > MaxYear())
+    return {std::nullopt, QStringLiteral("Kalendář zná jen roky %1 až %2.").arg(MinYear()).arg(MaxYear())};
   return {Date{year, month, day}, {}};
 }
 

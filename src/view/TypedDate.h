@@ -1,6 +1,6 @@
 #pragma once
 // A date the user types: the Czech forms "15.3.2005", "15. 3. 2005", "15.03.2005" and ISO
-// "2005-03-15", with spaces around the parts allowed. Either a day of MinYear..MaxYear or the
+// "2005-03-15", with spaces around the parts allowed. Either a day of the year range or the
 // Czech message that says what is wrong.
 //
 //   const STypedDate typed = ParseTypedDate(u"15. 3. 2005");   typed.date == Date{2005, 3, 15}

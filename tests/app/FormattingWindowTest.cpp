@@ -224,7 +224,7 @@ TEST_F(FormattingWindowTest, ToolbarListsActOnTheActiveEditor) {
 }
 
 TEST_F(FormattingWindowTest, RightClickInAnEditorOffersItsOwnMenu) {
-  TypeIntoDay(QStringLiteral("abc"), 0);
+  TypeIntoDay(QStringLiteral("den"), 0);  // a known word: no spelling items
   QStringList items;
   OnPopup([&items](QMenu* popup) {
     for (QAction* action : popup->actions())

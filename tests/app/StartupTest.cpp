@@ -9,8 +9,10 @@
 #include <QTest>
 #include <algorithm>
 #include <csignal>
+#include <map>
 
 #include "FakeUiServices.h"
+#include "core/CalendarDates.h"
 #include "document/CalendarArchive.h"
 #include "document/RecoveryStore.h"
 #include "document/TedDoc.h"
@@ -76,6 +78,13 @@ class StartupTest : public ::testing::Test {
   }
   // The notes of the one recovery copy, or nothing.
   std::vector<std::string> CopyNotes() const {
+    std::vector<std::string> notes;
+    for (const auto& [key, note] : CopyRecords()) notes.push_back(note);
+    std::sort(notes.begin(), notes.end());
+    return notes;
+  }
+  // The day keys and notes of the one recovery copy, or nothing.
+  std::map<std::string, std::string> CopyRecords() const {
     const QStringList copies = RecoveryCopies();
     if (copies.size() != 1) return {};
     QFile file(m_State.filePath(QStringLiteral("orvella/recovery/")) + copies[0]);
@@ -87,10 +96,9 @@ class StartupTest : public ::testing::Test {
     if (!LoadCalendar(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), content,
                       ui, reason))
       return {};
-    std::vector<std::string> notes;
-    for (const auto& [key, record] : content.m_DataTxt) notes.push_back(record.m_Poznamka);
-    std::sort(notes.begin(), notes.end());
-    return notes;
+    std::map<std::string, std::string> records;
+    for (const auto& [key, record] : content.m_DataTxt) records[key] = record.m_Poznamka;
+    return records;
   }
 
   QTemporaryDir m_Runtime;
@@ -200,6 +208,25 @@ TEST_F(StartupTest, KilledProgramLeavesARecoveryCopyTheNextStartOffers) {
     EXPECT_TRUE(second.err.contains(QString::fromStdString(question))) << second.err.toStdString();
     EXPECT_EQ(RecoveryCopies().size(), 1);
   }
+}
+
+// The year range remembered in the settings is the one the program starts with: with 2000-2030 the
+// calendar opens on today, where the note is typed.
+TEST_F(StartupTest, TheRememberedYearRangeLetsTheCalendarOpenOnToday) {
+  const Date today = Today();
+  if (today.year < 2000 || today.year > 2030) GTEST_SKIP() << "the machine's date lies outside 2000-2030";
+  QDir().mkpath(m_Config.filePath(QStringLiteral("orvella")));
+  QFile settings(m_Config.filePath(QStringLiteral("orvella/orvella.conf")));
+  ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+  settings.write("[Years]\nfrom=2000\nto=2030\n");
+  settings.close();
+  const QString calendar = SavedCalendar();
+  auto first = Program({calendar}, /*quitAfterShow=*/false, QStringLiteral("dnes"), 100);
+  const std::map<std::string, std::string> expected = {{"2005/03/15", "ulozena"}, {DayKey(today), "dnes"}};
+  EXPECT_TRUE(QTest::qWaitFor([&] { return CopyRecords() == expected; }, 20000))
+      << first->readAllStandardError().toStdString();
+  first->kill();
+  ASSERT_TRUE(first->waitForFinished(10000));
 }
 
 // SIGTERM and SIGHUP write the copy at once, and the program still ends by the signal.

@@ -103,6 +103,27 @@ TEST_F(OrvProgram, SearchesHandTheirRtfExportToTheModule) {
   }
 }
 
+// The year range the user chose in the program is orv's too, in the module's commands as well.
+TEST_F(OrvProgram, TheYearRangeComesFromTheProgramsSettings) {
+  const std::string calendar = Quoted(dir / "k.orv");
+  std::ofstream(dir / "in.rtf") << "{\\rtf1 Zima\\par}";
+  ASSERT_EQ(Orv("new " + calendar).status, 0);
+  const std::string note = "note " + calendar + " 2026-12-10 dnes";
+  const std::string commentary = "commentary " + calendar + " 2026-12-10 --rtf " + Quoted(dir / "in.rtf");
+  const std::string config = "XDG_CONFIG_HOME=" + Quoted(dir) + " ";
+  EXPECT_EQ(Shell(config + Quoted(BinaryDir() / "src/orv") + " " + note).status, 2);
+
+  fs::create_directories(dir / "orvella");
+  std::ofstream(dir / "orvella/orvella.conf") << "[Years]\nfrom=2000\nto=2030\n";
+  for (const std::string& args : {note, commentary}) {
+    const ProcessRun run = Shell(config + Quoted(BinaryDir() / "src/orv") + " " + args);
+    EXPECT_EQ(run.status, 0) << args << '\n' << run.output;
+  }
+  const ProcessRun day = Orv("--years 2000-2030 day " + calendar + " 2026-12-10");
+  EXPECT_NE(day.output.find("dnes"), std::string::npos) << day.output;
+  EXPECT_NE(day.output.find("Zima"), std::string::npos) << day.output;
+}
+
 // The text goes out as it is read, from a file or from a pipe alike.
 TEST_F(OrvProgram, Rtf2TxtReadsFilesAndPipes) {
   std::ofstream(dir / "in.rtf") << "{\\rtf1 Slunce\\par sv\\'edt\\'ed\\line dnes}";

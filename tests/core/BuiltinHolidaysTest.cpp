@@ -73,7 +73,7 @@ std::string ComputusEasterSunday(int y) {
 }
 
 TEST(BuiltinHolidays, EasterSundayMatchesTheComputus) {
-  for (int year = MinYear; year <= MaxYear; ++year)
+  for (int year = MinYear(); year <= MaxYear(); ++year)
     EXPECT_EQ(EasterSunday(year), ComputusEasterSunday(year)) << year;
   EXPECT_EQ(EasterSunday(1999), "");
   EXPECT_EQ(EasterSunday(2021), "");
@@ -93,6 +93,31 @@ TEST(BuiltinHolidays, EasterMondayFollowsSundayAcrossMonthEnd) {
   }
   EXPECT_EQ(EasterMonday(1999), "");
   EXPECT_EQ(EasterMonday(2021), "");
+}
+
+// The program's computus answers for the years outside its table; on the table's years it agrees.
+TEST(BuiltinHolidays, ComputusAgreesWithTheTableAndKnownYears) {
+  for (int year = 2000; year <= 2020; ++year) {
+    const MonthDay sunday = GregorianEasterSunday(year);
+    EXPECT_EQ(AnniversaryKey(sunday.month, sunday.day), EasterSunday(year)) << year;
+  }
+  struct Known {
+    int year;
+    MonthDay sunday;
+  };
+  for (const Known& k :
+       {Known{1900, {4, 15}}, Known{1913, {3, 23}}, Known{1943, {4, 25}}, Known{1961, {4, 2}},
+        Known{2024, {3, 31}}, Known{2038, {4, 25}}, Known{2100, {3, 28}}})
+    EXPECT_EQ(GregorianEasterSunday(k.year), k.sunday) << k.year;
+}
+
+TEST(BuiltinHolidays, EasterFollowsTheYearRange) {
+  const CYearRangeScope range({1990, 2040});
+  EXPECT_EQ(EasterMonday(2024), "04/01");
+  EXPECT_EQ(EasterMonday(1990), "04/16");
+  EXPECT_EQ(EasterMonday(2011), "04/25");  // from the table, as before
+  EXPECT_EQ(EasterMonday(1989), "");
+  EXPECT_EQ(EasterMonday(2041), "");
 }
 
 }  // namespace

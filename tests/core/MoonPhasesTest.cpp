@@ -2,6 +2,7 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 #include "core/CalendarDates.h"
 #include "core/MoonPhases.h"
@@ -86,7 +87,7 @@ TEST_F(MoonPhasesTest, PhasesFollowTheLunarCycle) {
   const std::string cycle = "UDNC";
   std::string lastGlyph;
   int gap = 0;
-  for (int year = MinYear; year <= MaxYear; ++year)
+  for (int year = MinYear(); year <= MaxYear(); ++year)
     for (int month = 1; month <= 12; ++month)
       for (int day = 1; day <= DaysInMonth(year, month); ++day, ++gap) {
         const std::string g = Glyph(year, month, day);
@@ -98,6 +99,55 @@ TEST_F(MoonPhasesTest, PhasesFollowTheLunarCycle) {
         lastGlyph = g;
         gap = 0;
       }
+}
+
+// Published phase dates of 2025 in UTC+1; the first quarter of 7 January and the full moon of
+// 5 December fall before midnight UTC and after it in UTC+1.
+TEST_F(MoonPhasesTest, AWiderRangeShowsThePhasesOfItsYears) {
+  const CYearRangeScope range({1990, 2040});
+  BuildMoonMap(m_Moons);
+  struct Case {
+    int month, day;
+    const char* glyph;
+  };
+  for (const Case& c :
+       {Case{1, 29, "U"}, Case{2, 28, "U"}, Case{3, 29, "U"}, Case{1, 7, "D"}, Case{1, 6, " "},
+        Case{1, 13, "N"}, Case{3, 14, "N"}, Case{12, 5, "N"}, Case{12, 4, " "}, Case{3, 22, "C"}})
+    EXPECT_EQ(Glyph(2025, c.month, c.day), c.glyph) << "2025-" << c.month << '-' << c.day;
+  EXPECT_EQ(Glyph(2016, 7, 26), "C");  // the calendar's own table still answers for its years
+  EXPECT_EQ(Glyph(2041, 1, 1) + Glyph(1989, 12, 31), "  ");
+}
+
+// The table of 1900-2100 is the same method: it agrees with the calendar's table on 2000-2020, and
+// over the whole span the phases keep their order and spacing.
+TEST_F(MoonPhasesTest, CenturyTableAgreesWithTheCalendarsTable) {
+  for (MoonPhase phase : {MoonPhase::New, MoonPhase::FirstQuarter, MoonPhase::Full, MoonPhase::LastQuarter}) {
+    std::vector<std::string> keys;
+    for (int date : MoonPhaseDates(phase))
+      if (date / 10000 >= 2000 && date / 10000 <= 2020)
+        keys.push_back(MoonKey(date / 100 % 100, date % 100, date / 10000));
+    const auto table = MoonPhaseKeys(phase);
+    EXPECT_EQ(keys, std::vector<std::string>(table.begin(), table.end()));
+  }
+  const CYearRangeScope range({kEarliestYear, kLatestYear});
+  BuildMoonMap(m_Moons);
+  int previous = -1, day = 0;
+  std::string lastGlyph;
+  for (int year = kEarliestYear; year <= kLatestYear; ++year)
+    for (int month = 1; month <= 12; ++month)
+      for (int d = 1; d <= DaysInMonth(year, month); ++d, ++day) {
+        const std::string g = Glyph(year, month, d);
+        if (g == " ") continue;
+        if (previous >= 0) {
+          ASSERT_EQ(std::string("UDNC")[(std::string("UDNC").find(lastGlyph) + 1) % 4], g[0])
+              << year << '-' << month;
+          ASSERT_TRUE(day - previous >= 6 && day - previous <= 9) << year << '-' << month << '-' << d;
+        }
+        previous = day;
+        lastGlyph = g;
+      }
+  EXPECT_EQ(Glyph(1900, 1, 1), "U");
+  EXPECT_EQ(Glyph(2100, 12, 31), "U");
 }
 
 TEST_F(MoonPhasesTest, BuildingAgainKeepsOneEntryPerDay) {

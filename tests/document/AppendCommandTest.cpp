@@ -216,7 +216,7 @@ TEST(AppendDialogModel, WholeCalendarIgnoresThePickersAndARangeMustNotBeTurnedAb
   const auto whole = model.Accept(ui);
   ASSERT_TRUE(whole);
   EXPECT_TRUE(whole->wholeCalendar);
-  EXPECT_EQ(whole->from, (Date{MinYear, 1, 1}));
+  EXPECT_EQ(whole->from, (Date{MinYear(), 1, 1}));
 
   model.m_bWholeCalendar = false;
   EXPECT_FALSE(model.Accept(ui));

@@ -22,8 +22,8 @@ TEST(RtfExportDialogModel, DefaultsGiveTheWholeCalendarWithEverything) {
   EXPECT_EQ(model.StyleNames(), (std::vector<std::string>{Cp1250FromUtf8("Hlavička1"), "Normal1"}));
   const auto choice = model.Accept(ui);
   ASSERT_TRUE(choice);
-  EXPECT_EQ(choice->from, (Date{MinYear, 1, 1}));
-  EXPECT_EQ(choice->to, (Date{MaxYear, 12, 31}));
+  EXPECT_EQ(choice->from, (Date{MinYear(), 1, 1}));
+  EXPECT_EQ(choice->to, (Date{MaxYear(), 12, 31}));
   EXPECT_TRUE(choice->notes && choice->dayCommentaries && choice->monthCommentaries && choice->limited);
   EXPECT_EQ(choice->monthStyle, "");
   EXPECT_TRUE(ui.Messages().empty());

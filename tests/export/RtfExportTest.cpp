@@ -361,14 +361,17 @@ TEST_F(RtfExport, AWordProcessorReadsTheSameText) {
     GTEST_SKIP() << "soffice (LibreOffice) is not installed: the conversion check is skipped";
   const std::string out = Path("export.rtf");
   const Lines expected = Paragraphs(Export({}));
-  const std::string command = "cd '" + dir.string() + "' && HOME='" + dir.string() +
-                              "' soffice --headless --convert-to txt:Text:76 export.rtf >/dev/null 2>&1";
+  const std::string command =
+      "cd '" + dir.string() + "' && HOME='" + dir.string() +
+      "' soffice --headless --convert-to 'txt:Text (encoded):UTF8' export.rtf >/dev/null 2>&1";
   ASSERT_EQ(std::system(command.c_str()), 0);
   std::istringstream text(Read(Path("export.txt")));
   Lines converted;
   for (std::string line; std::getline(text, line);) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (converted.empty() && line.rfind("\xef\xbb\xbf", 0) == 0) line.erase(0, 3);
+    // Its text output writes every space of a run of spaces as a six-per-em space and a space.
+    for (std::size_t at; (at = line.find("\xe2\x80\x86 ")) != std::string::npos;) line.erase(at, 3);
     converted.push_back(line);
   }
   EXPECT_EQ(converted, expected);

@@ -235,5 +235,71 @@ TEST_F(CalendarViewModelTest, DisplaySwitchKeepsTheNoteBeingTyped) {
   EXPECT_EQ(f.doc.GetDayRecord("2005/03/15"), nullptr);
 }
 
+// The calendar over the range 1990-2040, set before it is shown, as the program does at start-up.
+class WideRangeTest : public ::testing::Test {
+ protected:
+  // The moon column of a day's row: the fourth tab-separated field.
+  char Moon(int day) const {
+    return f.view.Rows()[day - 1].text[f.view.Rows()[day - 1].text.find('\t', 6) + 1];
+  }
+  void StartOn(Date day) {
+    f.m_Today = day;
+    f.view.Start();
+  }
+  CYearRangeScope m_Range{{1990, 2040}};
+  ViewFixture f{{2026, 12, 10}};
+};
+
+TEST_F(WideRangeTest, NavigationRecordsEasterAndMoonFollowTheRange) {
+  StartOn({2026, 12, 10});
+  EXPECT_EQ(f.Selected(), (Date{2026, 12, 10}));
+  StartOn({2020, 12, 10});
+  f.view.HandleTableKey(Qt::Key_Right, {}, false);
+  EXPECT_EQ(f.Selected(), (Date{2021, 1, 10}));
+  EXPECT_TRUE(f.view.GoToDate({2026, 12, 10}));
+  EXPECT_FALSE(f.view.GoToDate({2041, 1, 1}));
+  EXPECT_TRUE(f.view.GoToDate({2040, 12, 31}));
+  EXPECT_FALSE(f.view.IsEnabled(NextMonth));
+  EXPECT_TRUE(f.view.GoToDate({1990, 1, 1}));
+  EXPECT_FALSE(f.view.IsEnabled(PrevYear));
+
+  CalendarBuilder(f.doc)
+      .Day("1990/03/01", "a")
+      .Day("2020/06/01", "b")
+      .Day("2021/01/05", "c")
+      .Day("2040/12/31", "d");
+  EXPECT_TRUE(f.view.GoToDate({2020, 12, 20}));
+  f.view.Execute(NextRecord);
+  EXPECT_EQ(f.Selected(), (Date{2021, 1, 5}));
+  f.view.Execute(PrevRecord);
+  EXPECT_EQ(f.Selected(), (Date{2020, 6, 1}));
+  f.view.Execute(LastRecord);
+  EXPECT_EQ(f.Selected(), (Date{2040, 12, 31}));
+  f.view.Execute(FirstRecord);
+  EXPECT_EQ(f.Selected(), (Date{1990, 3, 1}));
+
+  EXPECT_TRUE(f.view.GoToDate({2024, 4, 1}));
+  EXPECT_NE(f.RowText(1).find(Cz("Velikonoční pondělí")), std::string::npos);
+  EXPECT_TRUE(f.view.GoToDate({2025, 1, 29}));
+  EXPECT_EQ(Moon(29), 'U');
+}
+
+// Narrowing the range while a day outside it is shown: what was typed is kept, the view moves to the
+// nearest day inside and the moon column follows.
+TEST_F(WideRangeTest, ANarrowerRangeMovesTheShownDayInside) {
+  StartOn({2030, 6, 15});
+  f.panes.note = "rozepsano";
+  {
+    const CYearRangeScope narrower({2000, 2020});
+    f.view.ApplyYearRange();
+    EXPECT_EQ(f.Selected(), (Date{2020, 12, 31}));
+    EXPECT_EQ(f.doc.GetDayRecord("2030/06/15")->m_Poznamka, "rozepsano");
+    EXPECT_EQ(Moon(30), 'N');  // full moon 30 December 2020
+  }
+  f.view.ApplyYearRange();
+  EXPECT_EQ(f.Selected(), (Date{2020, 12, 31}));
+  EXPECT_TRUE(f.view.GoToDate({2025, 1, 29}));
+}
+
 }  // namespace
 }  // namespace orv::test

@@ -1,9 +1,11 @@
-// Writes src/core/MoonPhaseTables.cpp: the dates of the four principal moon phases of 2000-2020 in
-// Central European standard time (UTC+1 all year, no summer time).
+// Writes the tables of the moon column: the dates of the four principal moon phases in Central
+// European standard time (UTC+1 all year, no summer time).
 //
-//   moon_tables_gen                 prints the table source on standard output
-//   moon_tables_gen --check FILE    exit 0 when FILE holds exactly what would be printed, else 1
-//   moon_tables_gen --instants      lists every phase instant (UTC+1, to the second) for review
+//   moon_tables_gen                      prints src/core/MoonPhaseTables.cpp (2000-2020, as keys)
+//   moon_tables_gen --century            prints src/core/MoonPhaseDates.cpp (1900-2100, as numbers)
+//   moon_tables_gen --check FILE         exit 0 when FILE holds exactly the first, else 1
+//   moon_tables_gen --check-century FILE exit 0 when FILE holds exactly the second, else 1
+//   moon_tables_gen --instants           lists every phase instant of 2000-2020 (UTC+1, to the second)
 //
 // The instants come from the lunar-phase method of Meeus, Astronomical Algorithms (2nd ed.),
 // chapter 49: the mean phase, its periodic terms, the quarter correction W and the fourteen
@@ -21,8 +23,11 @@
 
 namespace {
 
-constexpr int kFirstYear = 2000;
-constexpr int kLastYear = 2020;
+// The years of the calendar's own table, and the years any range of the calendar may span.
+constexpr int kTableFirstYear = 2000;
+constexpr int kTableLastYear = 2020;
+constexpr int kCenturyFirstYear = 1900;
+constexpr int kCenturyLastYear = 2100;
 constexpr double kUtcOffsetDays = 1.0 / 24.0;
 
 enum Phase { kNewMoon, kFirstQuarter, kFullMoon, kLastQuarter };
@@ -111,10 +116,31 @@ CalendarDate FromJulianDay(double jd) {
   return {year, month, day, fraction};
 }
 
-// TT - UT in seconds, Espenak and Meeus's polynomials for 1986-2005 and 2005-2050.
+// TT - UT in seconds, Espenak and Meeus's polynomials for 1900-2150.
 double DeltaTSeconds(double decimalYear) {
-  const double t = decimalYear - 2000;
-  if (decimalYear < 2005)
+  const double y = decimalYear;
+  if (y < 1920) {
+    const double t = y - 1900;
+    return -2.79 + 1.494119 * t - 0.0598939 * t * t + 0.0061966 * t * t * t - 0.000197 * t * t * t * t;
+  }
+  if (y < 1941) {
+    const double t = y - 1920;
+    return 21.20 + 0.84493 * t - 0.076100 * t * t + 0.0020936 * t * t * t;
+  }
+  if (y < 1961) {
+    const double t = y - 1950;
+    return 29.07 + 0.407 * t - t * t / 233 + t * t * t / 2547;
+  }
+  if (y < 1986) {
+    const double t = y - 1975;
+    return 45.45 + 1.067 * t - t * t / 260 - t * t * t / 718;
+  }
+  if (y >= 2050) {
+    const double u = (y - 1820) / 100;
+    return -20 + 32 * u * u - 0.5628 * (2150 - y);
+  }
+  const double t = y - 2000;
+  if (y < 2005)
     return 63.86 + 0.3345 * t - 0.060374 * t * t + 0.0017275 * t * t * t + 0.000651814 * t * t * t * t +
            0.00002373599 * t * t * t * t * t;
   return 62.92 + 0.32217 * t + 0.005589 * t * t;
@@ -140,13 +166,13 @@ PhaseDate ListedDate(double localJd) {
   return {d.year, d.month, d.day};
 }
 
-std::vector<PhaseDate> PhaseDates(Phase phase) {
+std::vector<PhaseDate> PhaseDates(Phase phase, int firstYear, int lastYear) {
   std::vector<PhaseDate> dates;
-  const int firstLunation = static_cast<int>(std::floor((kFirstYear - 2000) * 12.3685)) - 2;
-  const int lastLunation = static_cast<int>(std::ceil((kLastYear + 1 - 2000) * 12.3685)) + 2;
+  const int firstLunation = static_cast<int>(std::floor((firstYear - 2000) * 12.3685)) - 2;
+  const int lastLunation = static_cast<int>(std::ceil((lastYear + 1 - 2000) * 12.3685)) + 2;
   for (int k = firstLunation; k <= lastLunation; ++k) {
     const PhaseDate d = ListedDate(PhaseLocalJd(k, phase));
-    if (d.year >= kFirstYear && d.year <= kLastYear) dates.push_back(d);
+    if (d.year >= firstYear && d.year <= lastYear) dates.push_back(d);
   }
   return dates;
 }
@@ -161,7 +187,7 @@ std::string TableSource() {
          "namespace orv {\n"
          "namespace {\n";
   for (int p = kNewMoon; p <= kLastQuarter; ++p) {
-    const std::vector<PhaseDate> dates = PhaseDates(static_cast<Phase>(p));
+    const std::vector<PhaseDate> dates = PhaseDates(static_cast<Phase>(p), kTableFirstYear, kTableLastYear);
     out << "\nconstexpr const char* " << kNames[p] << "[" << dates.size() << "] = {";
     for (size_t i = 0; i < dates.size(); ++i) {
       char key[16];
@@ -182,6 +208,47 @@ std::string TableSource() {
   return out.str();
 }
 
+// The same method over 1900-2100, each date a number YYYYMMDD: compact, and cheap to turn into keys
+// for the years a range asks for.
+std::string CenturySource() {
+  static constexpr const char* kNames[] = {"kNewMoon", "kFirstQuarter", "kFullMoon", "kLastQuarter"};
+  static constexpr const char* kEnums[] = {"New", "FirstQuarter", "Full", "LastQuarter"};
+  std::ostringstream out;
+  out << "// Generated by tools/moon/MoonTablesGen.cpp (moon_tables_gen --century); do not edit.\n"
+         "// Dates of the principal moon phases 1900-2100 in UTC+1, as numbers YYYYMMDD.\n\n"
+         "#include \"core/MoonPhases.h\"\n\n"
+         "namespace orv {\n"
+         "namespace {\n";
+  for (int p = kNewMoon; p <= kLastQuarter; ++p) {
+    const std::vector<PhaseDate> dates =
+        PhaseDates(static_cast<Phase>(p), kCenturyFirstYear, kCenturyLastYear);
+    out << "\nconstexpr int " << kNames[p] << "[" << dates.size() << "] = {";
+    for (size_t i = 0; i < dates.size(); ++i)
+      out << (i % 10 == 0 ? "\n    " : " ") << dates[i].year * 10000 + dates[i].month * 100 + dates[i].day
+          << ',';
+    out << "\n};\n";
+  }
+  out << "\n}  // namespace\n\n"
+         "std::span<const int> MoonPhaseDates(MoonPhase phase) {\n"
+         "  switch (phase) {\n";
+  for (int p = kNewMoon; p <= kLastQuarter; ++p)
+    out << "    case MoonPhase::" << kEnums[p] << ":\n      return " << kNames[p] << ";\n";
+  out << "  }\n"
+         "  return {};\n"
+         "}\n\n"
+         "}  // namespace orv\n";
+  return out.str();
+}
+
+// Exit 0 when the file holds exactly `source`.
+int Check(const char* path, const std::string& source) {
+  std::ifstream in(path, std::ios::binary);
+  const std::string committed{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  if (committed == source) return 0;
+  std::cerr << path << " differs from the generated tables; regenerate it with moon_tables_gen\n";
+  return 1;
+}
+
 void PrintInstants() {
   static constexpr const char* kGlyphs = "UDNC";
   for (int p = kNewMoon; p <= kLastQuarter; ++p)
@@ -196,22 +263,21 @@ void PrintInstants() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::string source = TableSource();
-  if (argc == 3 && std::string(argv[1]) == "--check") {
-    std::ifstream in(argv[2], std::ios::binary);
-    const std::string committed{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (committed == source) return 0;
-    std::cerr << argv[2] << " differs from the generated tables; regenerate it with moon_tables_gen\n";
-    return 1;
-  }
-  if (argc == 2 && std::string(argv[1]) == "--instants") {
+  const std::string option = argc > 1 ? argv[1] : "";
+  if (argc == 3 && option == "--check") return Check(argv[2], TableSource());
+  if (argc == 3 && option == "--check-century") return Check(argv[2], CenturySource());
+  if (argc == 2 && option == "--instants") {
     PrintInstants();
     return 0;
   }
+  if (argc == 2 && option == "--century") {
+    std::cout << CenturySource();
+    return 0;
+  }
   if (argc != 1) {
-    std::cerr << "usage: moon_tables_gen [--check FILE | --instants]\n";
+    std::cerr << "usage: moon_tables_gen [--century | --check FILE | --check-century FILE | --instants]\n";
     return 2;
   }
-  std::cout << source;
+  std::cout << TableSource();
   return 0;
 }

@@ -7,6 +7,7 @@
 
 extern "C" int orv_qt_command(const char* name, const std::vector<std::string>& words,
                               orv::cli::CliContext& ctx) {
+  const orv::CYearRangeScope years(ctx.years);
   return orv::cli::RunQtModuleCommand(name, words, ctx);
 }
 

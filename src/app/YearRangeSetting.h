@@ -1,0 +1,15 @@
+#pragma once
+// The year range the user chose in "Rozsah let", kept in the per-user settings (QSettings) so that
+// the next start of the program, and orv, use it too.
+//
+//   SetYearRange(LoadYearRangeSetting());   at start-up, before the calendar is shown
+
+#include "core/YearRange.h"
+
+namespace orv {
+
+// The remembered range; the default range when none is remembered or the one kept is unusable.
+SYearRange LoadYearRangeSetting();
+void SaveYearRangeSetting(const SYearRange& range);
+
+}  // namespace orv
