@@ -142,8 +142,9 @@ TEST_F(SearchCommands, SearchesWriteTheirResultToRtfWithTheChosenArea) {
     const OrvRun run = Orv(c.args);
     const std::string name = c.args[0] + " " + c.args[2] + " " + c.args.back();
     EXPECT_EQ(run.status, c.status) << name;
-    if (c.status == 0) EXPECT_EQ(run.messages, c.messages) << name;
-    if (c.status == 1) EXPECT_EQ(run.messages, c.messages) << name;
+    if (c.status != 2) {
+      EXPECT_EQ(run.messages, c.messages) << name;
+    }
     EXPECT_EQ(std::filesystem::exists(out) ? test::RtfFileParagraphs(out) : Lines{}, c.paragraphs) << name;
   }
   // The search's own list is printed as without the export.
