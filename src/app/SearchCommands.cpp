@@ -50,13 +50,13 @@ void CSearchCommands::MoveTo(const std::optional<Date>& date) {
 void CSearchCommands::FullTextSearch() {
   if (RefuseWhileNoteHeld()) return;
   m_Model.CommitDay();  // the search reads what the editors show
-  MoveTo(RunFulltextSearchDialog(&m_Frame, m_Doc, m_Fulltext, m_FulltextSettings, m_Ui));
+  MoveTo(RunFulltextSearchDialog(&m_Frame, m_Doc, m_Fulltext, m_FulltextSettings, m_Frame.BaseFont(), m_Ui));
 }
 
 void CSearchCommands::NoteSearch() {
   if (RefuseWhileNoteHeld()) return;
   m_Model.CommitDay();
-  MoveTo(RunNoteSearchDialog(&m_Frame, m_Doc, m_Ui));
+  MoveTo(RunNoteSearchDialog(&m_Frame, m_Doc, m_Frame.BaseFont(), m_Ui));
 }
 
 void CSearchCommands::ExportTxt() {
@@ -89,8 +89,9 @@ CRichTextView* CSearchCommands::FocusedEditor() const {
 void CSearchCommands::FindOrReplace(bool replacing) {
   CRichTextView* view = FocusedEditor();
   if (!view) return;
-  CFindReplaceDialog dialog(&m_Frame, replacing, m_Find[view], view->Editor(),
-                            [view] { view->Editor().AfterEdit(); });
+  CFindReplaceDialog dialog(
+      &m_Frame, replacing, m_Find[view], view->Editor(), [this] { m_Model.CommitDay(); },
+      [view] { view->Editor().AfterEdit(); });
   dialog.exec();
   view->setFocus(Qt::OtherFocusReason);
   ShowControlSelection(*view);

@@ -49,10 +49,12 @@ const std::vector<CliCommand>& CliCommands() {
        CmdHoliday},
       {"search",
        "SOUBOR.orv VÝRAZ [--logical] [--mask] [--whole] [--case] [--commentaries-only] [--keys] "
-       "[--no-accents]",
-       "fulltextové vyhledávání ve výkladech a poznámkách; vypíše nalezené dny a měsíce", CmdSearch},
-      {"find-notes", "SOUBOR.orv TEXT [--whole] [--case] [--no-accents]", "vyhledávání v krátkých poznámkách",
-       CmdFindNotes},
+       "[--no-accents] [--export-rtf VÝSTUP.rtf [--area days|day-commentaries|months]]",
+       "fulltextové vyhledávání ve výkladech a poznámkách; vypíše nalezené dny a měsíce (s --export-rtf je "
+       "zapíše do RTF, nejvýše 365)",
+       CmdSearch},
+      {"find-notes", "SOUBOR.orv TEXT [--whole] [--case] [--no-accents] [--export-rtf VÝSTUP.rtf]",
+       "vyhledávání v krátkých poznámkách (s --export-rtf zapíše nalezené dny do RTF)", CmdFindNotes},
       {"export-txt", "SOUBOR.orv VÝSTUP.txt [--from RRRR-MM-DD] [--to RRRR-MM-DD] [--sep TEXT] [--blank]",
        "export poznámek do textového souboru (Windows-1250, CR LF)", CmdExportTxt},
       {"month", "[SOUBOR.orv] [RRRR-MM] [--no-moon] [--hide KATEGORIE] [--no-notes] [--color]",

@@ -1,38 +1,62 @@
 // orv search FILE EXPR: the full-text search over a calendar's commentaries and notes, as the search
-// dialog runs it, with every day and month found rather than the dialog's fifty.
+// dialog runs it, with every day and month found rather than the dialog's fifty; with --export-rtf
+// also the dialog's "Export do rtf" of the days (or, with --area, of the day commentaries or months).
 
+#include <algorithm>
 #include <ostream>
 
 #include "cli/CliArgs.h"
 #include "cli/CliCalendar.h"
 #include "cli/Commands.h"
+#include "cli/QtCommandModule.h"
+#include "cli/SearchCommands.h"
 #include "core/Cp1250.h"
 #include "search/FulltextSearch.h"
+#include "search/MaskWholeWords.h"
 #include "search/ResultListTexts.h"
 
 namespace orv::cli {
 
-int CmdSearch(const std::vector<std::string>& words, CliContext& ctx) {
+bool WantsRtfExport(const std::vector<std::string>& words) {
+  return std::find(words.begin(), words.end(), "--export-rtf") != words.end();
+}
+
+std::optional<ERtfResultArea> ExportAreaFromArgs(const CliArgs& args) {
+  const std::optional<std::string> area = args.Value("--area");
+  if (!area || *area == "days") return ERtfResultArea::Days;
+  if (*area == "day-commentaries") return ERtfResultArea::DayCommentaries;
+  if (*area == "months") return ERtfResultArea::Months;
+  return std::nullopt;
+}
+
+int RunFulltextSearchCommand(const std::vector<std::string>& words, CliContext& ctx,
+                             ResultRtfWriter writeRtf) {
   std::string error;
   const auto args = CliArgs::Parse(
-      words, {},
+      words, {"--export-rtf", "--area"},
       {"--logical", "--mask", "--whole", "--case", "--commentaries-only", "--keys", "--no-accents"}, error);
   if (args && args->Positional().size() != 2) error = "Zadejte soubor kalendáře a hledaný výraz.";
+  if (args && error.empty() && !ExportAreaFromArgs(*args))
+    error = "Oblast exportu --area je days, day-commentaries nebo months.";
   if (!args || !error.empty()) {
     ctx.err << error
             << "\nPoužití: orv search SOUBOR.orv VÝRAZ [--logical] [--mask] [--whole] [--case] "
-               "[--commentaries-only] [--keys] [--no-accents]\n";
+               "[--commentaries-only] [--keys] [--no-accents] [--export-rtf VÝSTUP.rtf [--area "
+               "days|day-commentaries|months]]\n";
     return kExitError;
   }
   FulltextRequest request;
   request.input = Cp1250FromUtf8(args->Positional()[1]);
   request.options.logical = args->Has("--logical");
-  request.options.useMask = args->Has("--mask");
   request.options.matchCase = args->Has("--case");
   request.options.ignoreAccents = args->Has("--no-accents");
-  request.userWholeWords = args->Has("--whole");
   // "Celá slova" is ticked while the mask is, as the dialog does it.
-  request.options.wholeWords = request.userWholeWords || request.options.useMask;
+  MaskWholeWords boxes;
+  boxes.SetWholeWords(args->Has("--whole"));
+  boxes.SetMask(args->Has("--mask"));
+  request.options.useMask = boxes.useMask;
+  request.options.wholeWords = boxes.wholeWords;
+  request.userWholeWords = boxes.userWholeWords;
   request.commentariesOnly = args->Has("--commentaries-only");
 
   CCliCalendar calendar(ctx);
@@ -46,7 +70,16 @@ int CmdSearch(const std::vector<std::string>& words, CliContext& ctx) {
     ctx.out << (keys ? key : Cp1250ToUtf8(FoundDayText(key))) << '\n';
   for (const std::string& key : search.FoundMonths())
     ctx.out << (keys ? key : Cp1250ToUtf8(FoundMonthText(key))) << '\n';
-  return kExitOk;
+  const std::optional<std::string> path = args->Value("--export-rtf");
+  if (!path || !writeRtf) return kExitOk;
+  const ERtfResultArea area = *ExportAreaFromArgs(*args);
+  return writeRtf(calendar.Doc(), area == ERtfResultArea::Months ? search.FoundMonths() : search.FoundDays(),
+                  area, RtfResultSource::Fulltext, *path, ctx);
+}
+
+int CmdSearch(const std::vector<std::string>& words, CliContext& ctx) {
+  if (WantsRtfExport(words)) return RunQtCommand("search", words, ctx);
+  return RunFulltextSearchCommand(words, ctx, nullptr);
 }
 
 }  // namespace orv::cli

@@ -49,18 +49,9 @@ void Select(CRichEditCtrl& ctrl, const SearchHit& hit) {
 
 }  // namespace
 
-void SetFindMask(FindSettings& find, bool on) {
-  find.useMask = on;
-  find.wholeWords = on || find.userWholeWords;
-}
-
-void SetFindWholeWords(FindSettings& find, bool on) {
-  if (!find.useMask) find.wholeWords = find.userWholeWords = on;
-}
-
 void DropMaskWithoutWildcard(FindSettings& find, IUiServices& ui) {
   if (!find.useMask || find.text.find_first_of("*?") != std::string::npos) return;
-  SetFindMask(find, false);
+  find.SetMask(false);
   ui.MessageBox("maska nepoužita");
 }
 

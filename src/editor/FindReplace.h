@@ -15,6 +15,7 @@
 #include <string>
 #include <string_view>
 
+#include "search/MaskWholeWords.h"
 #include "search/SearchTerm.h"
 
 namespace orv {
@@ -24,20 +25,14 @@ class IUiServices;
 
 enum class FindArea { Down = 1, Up = 2, Whole = 3 };
 
-struct FindSettings {
+// The mask and "Pouze celá slova" follow the rule of MaskWholeWords.
+struct FindSettings : MaskWholeWords {
   std::string text;  // Windows-1250
   bool matchCase = false;
-  bool wholeWords = false;
-  bool useMask = false;
   bool ignoreAccents = false;
   FindArea area = FindArea::Down;
-  bool userWholeWords = false;  // "Pouze celá slova" as the user ticked it, behind the mask's tick
 };
 
-// Ticking the mask ticks "Pouze celá slova" (the box is locked meanwhile); clearing it gives back the
-// user's own choice.
-void SetFindMask(FindSettings& find, bool on);
-void SetFindWholeWords(FindSettings& find, bool on);
 // The replace dialog's rule: a mask without '*' and '?' is dropped with "maska nepoužita".
 void DropMaskWithoutWildcard(FindSettings& find, IUiServices& ui);
 

@@ -4,6 +4,7 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <optional>
 
 #include "core/UiServices.h"
 #include "document/TedDoc.h"
@@ -14,8 +15,10 @@
 namespace orv {
 namespace {
 
-// The PDF of assembled content: A4 pages with margins, the calendar's name in the footer.
-QByteArray PdfOf(const CTedDoc& doc, const CRtfAssembly& out) {
+// The PDF of assembled content: A4 pages with margins, the calendar's name in the footer; nothing when
+// `progress` stopped it.
+std::optional<QByteArray> PdfOf(const CTedDoc& doc, const CRtfAssembly& out,
+                                const PageProgress& progress = {}) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
@@ -25,7 +28,7 @@ QByteArray PdfOf(const CTedDoc& doc, const CRtfAssembly& out) {
   pdf.setCreator(QStringLiteral("Orvella 2"));
   pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 15, 20, 15),
                                 QPageLayout::Millimeter));
-  PrintExportContent(out.Content(), pdf, name);
+  if (PrintExportContent(out.Content(), pdf, name, progress) < 0) return std::nullopt;
   return bytes;
 }
 
@@ -38,6 +41,12 @@ bool WritePdf(const CTedDoc& doc, const std::string& path, const QByteArray& byt
 
 RtfExportStatus ExportPdf(const CTedDoc& doc, const std::string& path, const SRtfExportChoice& choice,
                           std::string_view baseFace, IUiServices& ui, const ExportProgress& progress) {
+  return ExportPdf(doc, path, choice, baseFace, ui, progress, {});
+}
+
+RtfExportStatus ExportPdf(const CTedDoc& doc, const std::string& path, const SRtfExportChoice& choice,
+                          std::string_view baseFace, IUiServices& ui, const ExportProgress& progress,
+                          const PageProgress& pageProgress) {
   SRtfExportChoice unlimited = choice;
   unlimited.limited = false;
   CRtfAssembly out(baseFace);
@@ -47,7 +56,9 @@ RtfExportStatus ExportPdf(const CTedDoc& doc, const std::string& path, const SRt
     CWaitCursor wait(ui);
     walk = AssembleCalendarExport(doc, unlimited, out, progress);
     if (walk.cancelled) return RtfExportStatus::Cancelled;
-    bytes = PdfOf(doc, out);
+    std::optional<QByteArray> pdf = PdfOf(doc, out, pageProgress);
+    if (!pdf) return RtfExportStatus::Cancelled;
+    bytes = std::move(*pdf);
   }
   if (!WritePdf(doc, path, bytes, ui)) return RtfExportStatus::Failed;
   ui.MessageBox(CalendarExportCountText(walk.items, ExportFullPath(path)), MessageIcon::Information);
@@ -55,14 +66,19 @@ RtfExportStatus ExportPdf(const CTedDoc& doc, const std::string& path, const SRt
 }
 
 RtfExportStatus ExportResultPdf(const CTedDoc& doc, const CSortedKeyList& keys, ERtfResultArea area,
-                                const std::string& path, std::string_view baseFace, IUiServices& ui) {
+                                const std::string& path, std::string_view baseFace, IUiServices& ui,
+                                const PageProgress& pageProgress) {
   CRtfAssembly out(baseFace);
   std::optional<int> written;
   QByteArray bytes;
   {
     CWaitCursor wait(ui);
     written = AssembleResultExport(doc, keys, area, out, ui, false);
-    if (written) bytes = PdfOf(doc, out);
+    if (written) {
+      std::optional<QByteArray> pdf = PdfOf(doc, out, pageProgress);
+      if (!pdf) return RtfExportStatus::Cancelled;
+      bytes = std::move(*pdf);
+    }
   }
   if (!written || !WritePdf(doc, path, bytes, ui)) return RtfExportStatus::Failed;
   ui.MessageBox(ResultExportCountText(*written, ExportFullPath(path)), MessageIcon::Information);

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "export/PrintLayout.h"
 #include "export/RtfExport.h"
 
 namespace orv {
@@ -18,8 +19,13 @@ inline constexpr std::string_view kPdfChooserFilter = "Soubory PDF (*.pdf)";
 // The footer names the calendar: its file's name.
 RtfExportStatus ExportPdf(const CTedDoc& doc, const std::string& path, const SRtfExportChoice& choice,
                           std::string_view baseFace, IUiServices& ui, const ExportProgress& progress = {});
+// The same telling the pages painted as well (the walk's days come first).
+RtfExportStatus ExportPdf(const CTedDoc& doc, const std::string& path, const SRtfExportChoice& choice,
+                          std::string_view baseFace, IUiServices& ui, const ExportProgress& progress,
+                          const PageProgress& pageProgress);
 // A search result's days or months, all of them (CanExportResultRtf first).
 RtfExportStatus ExportResultPdf(const CTedDoc& doc, const CSortedKeyList& keys, ERtfResultArea area,
-                                const std::string& path, std::string_view baseFace, IUiServices& ui);
+                                const std::string& path, std::string_view baseFace, IUiServices& ui,
+                                const PageProgress& pageProgress = {});
 
 }  // namespace orv

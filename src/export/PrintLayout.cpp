@@ -3,6 +3,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QTextDocument>
@@ -12,7 +13,17 @@
 
 namespace orv {
 
-int PrintExportContent(const RichContent& content, QPagedPaintDevice& device, const QString& footerName) {
+namespace {
+
+// The content is laid out at screen resolution in design metrics and painted scaled to the device's
+// own: laid out at a printer's 1200 dpi, a whole calendar (thousands of pages) is taller than the text
+// layout's fixed-point coordinates reach, and it came out as a single page.
+constexpr int kLayoutDpi = 96;
+
+}  // namespace
+
+int PrintExportContent(const RichContent& content, QPagedPaintDevice& device, const QString& footerName,
+                       const PageProgress& progress) {
   CRichEditCtrl ctrl;
   ctrl.InsertAtCaret(content);
   QTextDocument& document = *ctrl.Document();
@@ -24,9 +35,14 @@ int PrintExportContent(const RichContent& content, QPagedPaintDevice& device, co
   QFont footerFont(QStringLiteral("DejaVu Sans"));
   footerFont.setPointSizeF(8);
   const double footerHeight = 2.5 * QFontMetricsF(footerFont, &device).height();
-  const QSizeF body(area.width(), std::max(1.0, area.height() - footerHeight));
 
-  document.documentLayout()->setPaintDevice(&device);
+  QImage layoutDevice(1, 1, QImage::Format_RGB32);
+  layoutDevice.setDotsPerMeterX(qRound(kLayoutDpi / 0.0254));
+  layoutDevice.setDotsPerMeterY(qRound(kLayoutDpi / 0.0254));
+  const double scale = double(device.logicalDpiY()) / layoutDevice.logicalDpiY();
+  const QSizeF body(area.width() / scale, std::max(1.0, (area.height() - footerHeight) / scale));
+  document.setUseDesignMetrics(true);
+  document.documentLayout()->setPaintDevice(&layoutDevice);
   document.setDocumentMargin(0);
   document.setPageSize(body);
   const int pages = std::max(1, document.pageCount());
@@ -34,6 +50,7 @@ int PrintExportContent(const RichContent& content, QPagedPaintDevice& device, co
     if (page > 0) device.newPage();
     const QRectF view(0, page * body.height(), body.width(), body.height());
     painter.save();
+    painter.scale(scale, scale);
     painter.translate(0, -view.top());
     painter.setClipRect(view);
     QAbstractTextDocumentLayout::PaintContext context;
@@ -48,6 +65,10 @@ int PrintExportContent(const RichContent& content, QPagedPaintDevice& device, co
     painter.drawText(footer, Qt::AlignLeft | Qt::AlignVCenter, footerName);
     painter.drawText(footer, Qt::AlignRight | Qt::AlignVCenter,
                      QStringLiteral("Strana %1 z %2").arg(page + 1).arg(pages));
+    if (progress && !progress(page + 1, pages)) {
+      painter.end();
+      return -1;
+    }
   }
   painter.end();
   return pages;

@@ -5,6 +5,7 @@
 // same content in the same formats as the RTF export.
 
 #include <QString>
+#include <functional>
 
 #include "richtext/RichContent.h"
 
@@ -12,8 +13,13 @@ class QPagedPaintDevice;
 
 namespace orv {
 
-// The number of pages painted; 0 when the device could not be painted on. Paper size and margins are
-// the device's (A4 unless the user chose otherwise).
-int PrintExportContent(const RichContent& content, QPagedPaintDevice& device, const QString& footerName);
+// Told after each page painted (pages painted, pages in all); false stops the painting. Painting a
+// whole calendar takes seconds: a window shows this and keeps painting itself meanwhile.
+using PageProgress = std::function<bool(int painted, int pages)>;
+
+// The number of pages painted; 0 when the device could not be painted on, -1 when `progress` stopped
+// it. Paper size and margins are the device's (A4 unless the user chose otherwise).
+int PrintExportContent(const RichContent& content, QPagedPaintDevice& device, const QString& footerName,
+                       const PageProgress& progress = {});
 
 }  // namespace orv

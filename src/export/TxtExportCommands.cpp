@@ -1,15 +1,11 @@
 #include "export/TxtExportCommands.h"
 
-#include <filesystem>
-
-#include "core/UiServices.h"
+#include "export/ExportChooser.h"
 
 namespace orv {
 
 std::optional<std::string> ChooseTxtExportFile(IUiServices& ui) {
-  std::optional<std::string> path = ui.ChooseFileToSave("Exportovat do souboru txt", "(*.txt)", "*.txt");
-  if (path && !std::filesystem::path(*path).has_extension()) *path += ".txt";
-  return path;
+  return ChooseExportFile(ui, "Exportovat do souboru txt", "(*.txt)", ".txt");
 }
 
 std::optional<TxtExportPeriod> ChosenPeriod(const TxtExportChoice& choice, IUiServices& ui) {

@@ -1,23 +1,25 @@
 #include "search/FulltextDialog.h"
 
 #include <charconv>
+#include <limits>
 
+#include "core/UiServices.h"
 #include "document/TedDoc.h"
 #include "search/ResultListTexts.h"
 
 namespace orv {
 
-void CFulltextDialog::SetUseMask(bool on) {
-  m_Settings.useMask = on;
-  m_Settings.wholeWords = on || m_Settings.userWholeWords;
-}
-
-void CFulltextDialog::SetWholeWords(bool on) {
-  if (m_Settings.useMask) return;
-  m_Settings.wholeWords = m_Settings.userWholeWords = on;
-}
-
 bool CFulltextDialog::Search(IUiServices& ui) {
+  if (!BeginSearch(ui)) return false;
+  {
+    CWaitCursor wait(ui);
+    while (!StepSearch(std::numeric_limits<std::size_t>::max(), ui)) {
+    }
+  }
+  return FinishSearch(ui);
+}
+
+bool CFulltextDialog::BeginSearch(IUiServices& ui) {
   m_DayEntries.clear();
   m_MonthEntries.clear();
   m_SelectedDay.reset();
@@ -35,13 +37,16 @@ bool CFulltextDialog::Search(IUiServices& ui) {
   request.userWholeWords = m_Settings.userWholeWords;
   request.previousResult = m_Settings.previousResult;
   request.commentariesOnly = m_Settings.commentariesOnly;
-  const FulltextOutcome outcome = m_Search.OnButHledat(m_Doc, request, ui);
+  const FulltextOutcome outcome = m_Search.Begin(request, ui);
   // The check boxes the search switched off stay off.
   m_Settings.logical = outcome.options.logical;
   m_Settings.useMask = outcome.options.useMask;
   m_Settings.wholeWords = outcome.options.wholeWords;
-  if (outcome.status != FulltextStatus::Found) return false;
+  return outcome.status == FulltextStatus::Searching;
+}
 
+bool CFulltextDialog::FinishSearch(IUiServices& ui) {
+  if (m_Search.Finish(ui).status != FulltextStatus::Found) return false;
   m_MonthEntries = NaplnitFulltextMonth(m_Search.FoundMonths(), ui);
   m_DayEntries = NaplnitFulltext(m_Search.FoundDays(), ui);
   if (!m_DayEntries.empty())

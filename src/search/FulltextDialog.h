@@ -18,19 +18,18 @@
 
 #include "core/CalendarDates.h"
 #include "search/FulltextSearch.h"
+#include "search/MaskWholeWords.h"
 
 namespace orv {
 
-struct FulltextSettings {
+// The mask and "Celá slova" follow the rule of MaskWholeWords.
+struct FulltextSettings : MaskWholeWords {
   std::string text;  // Windows-1250
-  bool wholeWords = false;
   bool matchCase = false;
-  bool useMask = false;
   bool logical = false;
   bool previousResult = false;
   bool commentariesOnly = false;
-  bool ignoreAccents = false;   // "Bez ohledu na diakritiku"
-  bool userWholeWords = false;  // "Celá slova" as the user ticked it, behind the mask's tick
+  bool ignoreAccents = false;  // "Bez ohledu na diakritiku"
 };
 
 // What the two previews show for the selected entry: the note as plain text (empty for a month),
@@ -51,9 +50,9 @@ class CFulltextDialog {
   const FulltextSettings& Settings() const { return m_Settings; }
   void SetText(std::string text) { m_Settings.text = std::move(text); }
   // Ticking the mask ticks "Celá slova" and locks it; clearing it gives back the user's own choice.
-  void SetUseMask(bool on);
-  void SetWholeWords(bool on);
-  bool WholeWordsEnabled() const { return !m_Settings.useMask; }
+  void SetUseMask(bool on) { m_Settings.SetMask(on); }
+  void SetWholeWords(bool on) { m_Settings.SetWholeWords(on); }
+  bool WholeWordsEnabled() const { return m_Settings.WholeWordsEnabled(); }
   void SetMatchCase(bool on) { m_Settings.matchCase = on; }
   void SetLogical(bool on) { m_Settings.logical = on; }
   void SetPreviousResult(bool on) { m_Settings.previousResult = on; }
@@ -63,6 +62,14 @@ class CFulltextDialog {
   // "Vyhledat": empties the lists and the previews, searches, fills the lists and selects the first
   // day found (else the first month). False when nothing is listed; every message has been shown.
   bool Search(IUiServices& ui);
+  // The same in steps (CFulltextSearch::Begin), so that the window keeps painting: BeginSearch empties
+  // the lists and checks the input (false: refused, the search is over); StepSearch until it says
+  // done, then FinishSearch, which answers as Search. CancelSearch ends it with empty lists and the
+  // last result kept for "Předchozí výsledek vyhledávání" and the exports.
+  bool BeginSearch(IUiServices& ui);
+  bool StepSearch(std::size_t records, IUiServices& ui) { return m_Search.Step(m_Doc, records, ui); }
+  bool FinishSearch(IUiServices& ui);
+  void CancelSearch() { m_Search.Cancel(); }
 
   const std::vector<std::string>& DayEntries() const { return m_DayEntries; }
   const std::vector<std::string>& MonthEntries() const { return m_MonthEntries; }

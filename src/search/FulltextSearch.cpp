@@ -1,7 +1,10 @@
 #include "search/FulltextSearch.h"
 
+#include <limits>
+
 #include "core/UiServices.h"
 #include "document/TedDoc.h"
+#include "search/MaskWholeWords.h"
 
 namespace orv {
 namespace {
@@ -11,11 +14,28 @@ bool HasLogicalOperator(std::string_view input) {
          input.find("NOT ") != std::string_view::npos;
 }
 
+std::vector<std::string> AllKeys(const CRecordMap& records) {
+  std::vector<std::string> keys;
+  keys.reserve(records.size());
+  for (std::size_t i = 0; i < records.size(); ++i) keys.emplace_back(records.KeyAt(i));
+  return keys;
+}
+
 }  // namespace
 
 FulltextOutcome CFulltextSearch::OnButHledat(const CTedDoc& doc, const FulltextRequest& request,
                                              IUiServices& ui) {
-  FulltextOutcome out;
+  if (Begin(request, ui).status != FulltextStatus::Searching) return m_Walk.outcome;
+  {
+    CWaitCursor wait(ui);
+    Step(doc, std::numeric_limits<std::size_t>::max(), ui);
+  }
+  return Finish(ui);
+}
+
+FulltextOutcome CFulltextSearch::Begin(const FulltextRequest& request, IUiServices& ui) {
+  m_Walk = {};
+  FulltextOutcome& out = m_Walk.outcome;
   out.options = request.options;
   if (request.input.empty()) {
     ui.MessageBox("Zadejte hledaný výraz.");
@@ -27,23 +47,38 @@ FulltextOutcome CFulltextSearch::OnButHledat(const CTedDoc& doc, const FulltextR
     out.logicalSwitchedOff = true;
   }
   if (out.options.useMask && request.input.find_first_of("*?") == std::string::npos) {
-    out.options.useMask = false;
-    out.options.wholeWords = request.userWholeWords;
+    MaskWholeWords boxes{true, out.options.wholeWords, request.userWholeWords};
+    boxes.SetMask(false);
+    out.options.useMask = boxes.useMask;
+    out.options.wholeWords = boxes.wholeWords;
     out.maskSwitchedOff = true;
     ui.MessageBox("Výraz neobsahuje ani jeden zástupný znak.");
   }
   m_Input = request.input;
   if (!m_Engine.Prepare(request.input, out.options, ui)) return out;
-
-  bool found = false;
-  {
-    CWaitCursor wait(ui);
-    found = request.previousResult ? FultxtCursearch(doc, request.commentariesOnly, ui)
-                                   : SearchAll(doc, request.commentariesOnly, ui);
-  }
-  if (!found) ui.MessageBox("Nebyl nenalezen žádný výskyt hledaného textu !");
-  out.status = found ? FulltextStatus::Found : FulltextStatus::NotFound;
+  m_Walk.previousResult = request.previousResult;
+  m_Walk.commentariesOnly = request.commentariesOnly;
+  out.status = FulltextStatus::Searching;
   return out;
+}
+
+bool CFulltextSearch::StartWalk(const CTedDoc& doc, IUiServices& ui) {
+  m_Walk.started = true;
+  if (m_Walk.previousResult) {
+    if (m_Days.IsEmpty()) {
+      ui.MessageBox("Současný výběr je prázdný");
+      return false;
+    }
+    m_Walk.dayKeys = m_Days.Keys();
+    return true;
+  }
+  if (doc.m_DataTxt.empty() && doc.m_DataMesice.empty()) {
+    ui.MessageBox("Kalendář je prázdný !");
+    return false;
+  }
+  m_Walk.dayKeys = AllKeys(doc.m_DataTxt);
+  m_Walk.monthKeys = AllKeys(doc.m_DataMesice);
+  return true;
 }
 
 // The expression must hold within one text: the commentary, or else the note.
@@ -53,41 +88,49 @@ bool CFulltextSearch::MatchesDay(const CEntrTxt& record, bool commentariesOnly, 
   return m_Engine.Matches(record.m_Text, ui) || m_Engine.Matches(record.m_Poznamka, ui);
 }
 
-bool CFulltextSearch::SearchAll(const CTedDoc& doc, bool commentariesOnly, IUiServices& ui) {
-  if (doc.m_DataTxt.empty() && doc.m_DataMesice.empty()) {
-    ui.MessageBox("Kalendář je prázdný !");
-    return false;
+bool CFulltextSearch::Step(const CTedDoc& doc, std::size_t records, IUiServices& ui) {
+  SWalk& w = m_Walk;
+  if (w.outcome.status != FulltextStatus::Searching || w.nothingToSearch) return true;
+  if (!w.started && !StartWalk(doc, ui)) {
+    w.nothingToSearch = true;
+    return true;
   }
-  std::vector<std::string> days;
-  for (const auto& [key, record] : doc.m_DataTxt)
-    if (MatchesDay(record, commentariesOnly, ui)) days.push_back(key);
-  std::vector<std::string> months;
-  for (const auto& [key, record] : doc.m_DataMesice)
-    if (!record.m_Text.empty() && m_Engine.Matches(record.m_Text, ui)) months.push_back(key);
-  m_Days.Assign(std::move(days));
-  m_Months.Assign(std::move(months));
-  return !m_Days.IsEmpty() || !m_Months.IsEmpty();
-}
-
-bool CFulltextSearch::FultxtCursearch(const CTedDoc& doc, bool commentariesOnly, IUiServices& ui) {
-  if (m_Days.IsEmpty()) {
-    ui.MessageBox("Současný výběr je prázdný");
-    return false;
-  }
-  const CSortedKeyList previous = std::move(m_Days);
-  m_Days.Clear();
-  std::vector<std::string> days;
-  for (const std::string& key : previous) {
-    const CEntrTxt* record = doc.GetDayRecord(key);
-    if (!record) {
-      ui.MessageBox(m_Engine.Options().logical ? "FultxtCursearch - chyba konzistence 2."
-                                               : "FultxtCursearch - chyba konzistence 1.");
+  const std::size_t days = w.dayKeys.size();
+  const std::size_t total = days + w.monthKeys.size();
+  const std::size_t end = total - w.next > records ? w.next + records : total;
+  for (; w.next < end; ++w.next) {
+    if (w.next >= days) {
+      const std::string& key = w.monthKeys[w.next - days];
+      const CEntrTxt* record = doc.GetMonthRecord(key);
+      if (record && !record->m_Text.empty() && m_Engine.Matches(record->m_Text, ui)) w.months.push_back(key);
       continue;
     }
-    if (MatchesDay(*record, commentariesOnly, ui)) days.push_back(key);
+    const std::string& key = w.dayKeys[w.next];
+    const CEntrTxt* record = doc.GetDayRecord(key);
+    if (!record) {
+      if (w.previousResult)
+        ui.MessageBox(m_Engine.Options().logical ? "FultxtCursearch - chyba konzistence 2."
+                                                 : "FultxtCursearch - chyba konzistence 1.");
+      continue;
+    }
+    if (MatchesDay(*record, w.commentariesOnly, ui)) w.days.push_back(key);
   }
-  m_Days.Assign(std::move(days));
-  return !m_Days.IsEmpty();
+  return w.next == total;
+}
+
+FulltextOutcome CFulltextSearch::Finish(IUiServices& ui) {
+  FulltextOutcome out = m_Walk.outcome;
+  if (out.status != FulltextStatus::Searching) return out;
+  bool found = false;
+  if (!m_Walk.nothingToSearch) {
+    m_Days.Assign(std::move(m_Walk.days));
+    if (!m_Walk.previousResult) m_Months.Assign(std::move(m_Walk.months));
+    found = !m_Days.IsEmpty() || (!m_Walk.previousResult && !m_Months.IsEmpty());
+  }
+  m_Walk = {};
+  if (!found) ui.MessageBox("Nebyl nenalezen žádný výskyt hledaného textu !");
+  out.status = found ? FulltextStatus::Found : FulltextStatus::NotFound;
+  return out;
 }
 
 std::string CFulltextSearch::SelectedDayKey(std::size_t entry) const {

@@ -9,12 +9,22 @@
 //   months = NaplnitFulltextMonth(search.FoundMonths(), ui); days = NaplnitFulltext(search.FoundDays(), ui);
 //   search.Highlights(previewText, ui)                        // what the previews colour
 //
+// The same search in steps, for a window that keeps painting while a long search runs:
+//
+//   FulltextOutcome out = search.Begin(request, ui);         // the input checks: Searching or Refused
+//   while (!search.Step(doc, 64, ui)) { ...the window paints, the user may cancel... }
+//   out = search.Finish(ui);                                  // Found or NotFound, as OnButHledat
+//
+// Cancel() instead of Finish leaves both result lists as they were before Begin. Records that go
+// away between steps are passed over; the lists come out in date order whatever the steps were.
+//
 // The result lists live from one search to the next: "Předchozí výsledek vyhledávání" narrows the
 // last days list, and the exports read them.
 
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "search/PreviewHighlights.h"
 #include "search/SearchEngine.h"
@@ -37,6 +47,7 @@ enum class FulltextStatus {
   Refused,   // the input was refused; nothing was searched
   NotFound,  // searched, nothing found (or nothing to search)
   Found,
+  Searching,  // begun: Step until it says done, then Finish
 };
 
 struct FulltextOutcome {
@@ -53,11 +64,13 @@ class CFulltextSearch {
   // Every message has been shown when it returns.
   FulltextOutcome OnButHledat(const CTedDoc& doc, const FulltextRequest& request, IUiServices& ui);
 
-  // The walks over a prepared input (OnButHledat prepares it). SearchAll searches every day and month
-  // record and fills both lists; FultxtCursearch searches the days of the last result again and
-  // leaves the months as they were. True when a list it fills is not empty.
-  bool SearchAll(const CTedDoc& doc, bool commentariesOnly, IUiServices& ui);
-  bool FultxtCursearch(const CTedDoc& doc, bool commentariesOnly, IUiServices& ui);
+  // The button in steps. The walk searches every day and month record (SearchAll), or with
+  // "Předchozí výsledek vyhledávání" the days of the last result again and leaves the months as they
+  // were (FultxtCursearch). Step tests up to `records` more records and says whether the walk is done.
+  FulltextOutcome Begin(const FulltextRequest& request, IUiServices& ui);
+  bool Step(const CTedDoc& doc, std::size_t records, IUiServices& ui);
+  FulltextOutcome Finish(IUiServices& ui);
+  void Cancel() { m_Walk = {}; }
 
   const CSortedKeyList& FoundDays() const { return m_Days; }
   const CSortedKeyList& FoundMonths() const { return m_Months; }
@@ -69,9 +82,27 @@ class CFulltextSearch {
   PreviewHighlights Highlights(std::string_view text, IUiServices& ui) const;
 
  private:
+  // A search between Begin and Finish: the keys to test (a snapshot, so that steps resume where they
+  // stopped) and what was found so far.
+  struct SWalk {
+    FulltextOutcome outcome;
+    bool previousResult = false;
+    bool commentariesOnly = false;
+    bool started = false;
+    bool nothingToSearch = false;
+    std::vector<std::string> dayKeys;
+    std::vector<std::string> monthKeys;
+    std::size_t next = 0;  // into dayKeys, then on into monthKeys
+    std::vector<std::string> days;
+    std::vector<std::string> months;
+  };
+
+  // The keys the walk tests; false, with the message, when there is nothing to search.
+  bool StartWalk(const CTedDoc& doc, IUiServices& ui);
   bool MatchesDay(const CEntrTxt& record, bool commentariesOnly, IUiServices& ui) const;
 
   CSearchEngine m_Engine;
+  SWalk m_Walk;
   std::string m_Input;  // the input the engine was last prepared with
   CSortedKeyList m_Days;
   CSortedKeyList m_Months;

@@ -1,21 +1,22 @@
 #include "ui/ExportCommands.h"
 
-#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QProgressDialog>
 #include <filesystem>
 #include <optional>
 
 #include "core/UiServices.h"
 #include "document/TedDoc.h"
+#include "export/ExportChooser.h"
 #include "export/PdfExport.h"
 #include "export/PrintLayout.h"
 #include "export/RtfAssembly.h"
 #include "export/RtfExport.h"
+#include "search/SortedKeyList.h"
+#include "ui/ExportProgress.h"
 #include "ui/RtfExportDialog.h"
 
 namespace orv {
@@ -25,12 +26,6 @@ namespace {
 std::string SuggestedName(const CTedDoc& doc, const char* extension) {
   std::filesystem::path path(doc.GetPathName());
   return path.replace_extension(extension).string();
-}
-
-// A name typed without an extension gets the export's.
-std::string WithExtension(std::string path, const char* extension) {
-  if (std::filesystem::path(path).extension().empty()) path += extension;
-  return path;
 }
 
 // Keeps the modified flag as it was when the command started.
@@ -46,30 +41,6 @@ class CModifiedFlagKeeper {
  private:
   CTedDoc& m_Doc;
   bool m_WasModified;
-};
-
-// A progress dialog that shows itself when a walk takes longer than a moment.
-class CExportProgress {
- public:
-  CExportProgress(QWidget* parent, const QString& title) : m_Dialog(parent) {
-    m_Dialog.setWindowTitle(title);
-    m_Dialog.setCancelButtonText(QStringLiteral("Storno"));
-    m_Dialog.setWindowModality(Qt::WindowModal);
-    m_Dialog.setMinimumDuration(500);
-    m_Dialog.setAutoReset(false);
-  }
-  ExportProgress Callback() {
-    return [this](int done, int total) {
-      m_Dialog.setMaximum(total);
-      m_Dialog.setLabelText(QStringLiteral("Exportováno dnů: %1 z %2").arg(done).arg(total));
-      m_Dialog.setValue(done);
-      QCoreApplication::processEvents();
-      return !m_Dialog.wasCanceled();
-    };
-  }
-
- private:
-  QProgressDialog m_Dialog;
 };
 
 // The period dialog and the assembled content for print and preview; false when there is nothing
@@ -105,12 +76,13 @@ std::optional<SExportRequest> AskFileAndPeriod(const SExportContext& context, st
                                                std::string_view filter, const char* extension,
                                                const SExportDialogTexts& texts) {
   if (!CanExportRtf(context.doc, context.ui)) return std::nullopt;
-  const auto path = context.ui.ChooseFileToSave(chooserTitle, filter, SuggestedName(context.doc, extension));
+  const auto path =
+      ChooseExportFile(context.ui, chooserTitle, filter, extension, SuggestedName(context.doc, extension));
   if (!path) return std::nullopt;
   if (context.storeEditors) context.storeEditors();
   const auto choice = AskExportChoice(context.parent, context.doc, context.ui, texts);
   if (!choice) return std::nullopt;
-  return SExportRequest{WithExtension(*path, extension), *choice};
+  return SExportRequest{*path, *choice};
 }
 
 }  // namespace
@@ -129,7 +101,8 @@ void RunPdfExport(const SExportContext& context) {
                                         {"Export do PDF", "Do souboru PDF zařadit :", false});
   if (!request) return;
   CExportProgress progress(context.parent, QStringLiteral("Export do PDF"));
-  ExportPdf(context.doc, request->path, request->choice, context.baseFace, context.ui, progress.Callback());
+  ExportPdf(context.doc, request->path, request->choice, context.baseFace, context.ui, progress.Callback(),
+            progress.PageCallback());
 }
 
 void RunPrint(const SExportContext& context) {
@@ -150,8 +123,10 @@ void PrintContent(QWidget* parent, const RichContent& content, const QString& fo
   QPrintDialog dialog(&printer, parent);
   dialog.setWindowTitle(QStringLiteral("Tisk"));
   if (dialog.exec() != QDialog::Accepted) return;
+  CExportProgress progress(parent, QStringLiteral("Tisk"));
   CWaitCursor wait(ui);
-  if (PrintExportContent(content, printer, footerName) == 0) ui.MessageBox("Tisk se nepodařilo spustit.");
+  if (PrintExportContent(content, printer, footerName, progress.PageCallback()) == 0)
+    ui.MessageBox("Tisk se nepodařilo spustit.");
 }
 
 void PreviewContent(QWidget* parent, const RichContent& content, const QString& footerName) {
@@ -162,6 +137,20 @@ void PreviewContent(QWidget* parent, const RichContent& content, const QString& 
   QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                    [&](QPrinter* target) { PrintExportContent(content, *target, footerName); });
   preview.exec();
+}
+
+void PrintResult(QWidget* parent, const CTedDoc& doc, const CSortedKeyList& keys, ERtfResultArea area,
+                 std::string_view baseFace, IUiServices& ui) {
+  if (keys.IsEmpty()) {
+    ui.MessageBox("Výběr je prázdný");
+    return;
+  }
+  CRtfAssembly out(baseFace);
+  {
+    CWaitCursor wait(ui);
+    if (!AssembleResultExport(doc, keys, area, out, ui, false)) return;
+  }
+  PrintContent(parent, out.Content(), QString::fromStdString(doc.GetTitle()), ui);
 }
 
 }  // namespace orv

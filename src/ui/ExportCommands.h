@@ -9,12 +9,16 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
+
+#include "export/RtfResultExport.h"
 
 class QString;
 class QWidget;
 
 namespace orv {
 
+class CSortedKeyList;
 class CTedDoc;
 class IUiServices;
 struct RichContent;
@@ -39,5 +43,9 @@ void RunPrintPreview(const SExportContext& context);
 // the printer through the print dialog, or shown in the print preview.
 void PrintContent(QWidget* parent, const RichContent& content, const QString& footerName, IUiServices& ui);
 void PreviewContent(QWidget* parent, const RichContent& content, const QString& footerName);
+// "Tisk ..." of a search window: every entry of the result (days, or months), through the print
+// dialog; an empty result says "Výběr je prázdný".
+void PrintResult(QWidget* parent, const CTedDoc& doc, const CSortedKeyList& keys, ERtfResultArea area,
+                 std::string_view baseFace, IUiServices& ui);
 
 }  // namespace orv

@@ -16,11 +16,13 @@
 namespace orv {
 
 CFindReplaceDialog::CFindReplaceDialog(QWidget* parent, bool replacing, FindSettings& settings,
-                                       CCommentaryEditor& editor, std::function<void()> changed)
+                                       CCommentaryEditor& editor, std::function<void()> store,
+                                       std::function<void()> changed)
     : QDialog(parent),
       m_Replacing(replacing),
       m_Settings(settings),
       m_Editor(editor),
+      m_Store(std::move(store)),
       m_Changed(std::move(changed)) {
   setWindowTitle(replacing ? QStringLiteral("Záměna výrazů") : QStringLiteral("Najít výraz"));
   m_Find = new QLineEdit(this);
@@ -73,17 +75,17 @@ CFindReplaceDialog::CFindReplaceDialog(QWidget* parent, bool replacing, FindSett
   layout->addLayout(buttons);
 
   connect(m_UseMask, &QCheckBox::clicked, this, [this](bool on) {
-    SetFindMask(m_Settings, on);
+    m_Settings.SetMask(on);
     ShowSettings();
   });
-  connect(m_WholeWords, &QCheckBox::clicked, this, [this](bool on) { SetFindWholeWords(m_Settings, on); });
+  connect(m_WholeWords, &QCheckBox::clicked, this, [this](bool on) { m_Settings.SetWholeWords(on); });
   ShowSettings();
 }
 
 void CFindReplaceDialog::ShowSettings() {
   m_Find->setText(FromCp1250(m_Settings.text));
   m_WholeWords->setChecked(m_Settings.wholeWords);
-  m_WholeWords->setEnabled(!m_Settings.useMask);
+  m_WholeWords->setEnabled(m_Settings.WholeWordsEnabled());
   m_MatchCase->setChecked(m_Settings.matchCase);
   m_UseMask->setChecked(m_Settings.useMask);
   m_IgnoreAccents->setChecked(m_Settings.ignoreAccents);
@@ -99,9 +101,12 @@ bool CFindReplaceDialog::ReadSettings() {
   IUiServices& ui = m_Editor.Ui();
   if (m_Replacing && !m_Settings.text.empty()) DropMaskWithoutWildcard(m_Settings, ui);
   ShowSettings();
-  if (CheckFindText(m_Settings, ui)) return true;
-  m_Find->setFocus(Qt::OtherFocusReason);
-  return false;
+  if (!CheckFindText(m_Settings, ui)) {
+    m_Find->setFocus(Qt::OtherFocusReason);
+    return false;
+  }
+  m_Store();
+  return true;
 }
 
 void CFindReplaceDialog::OnFindNext() {

@@ -2,7 +2,8 @@
 // "Najít výraz" and "Záměna výrazů": the find and the replace dialog of a commentary editor, over
 // the editor's find and replace (editor/FindReplace.h). Both act on the editor they were opened for
 // and leave their text, check boxes and area in the settings, where "Najít další" (F3) finds them
-// after the dialog is closed.
+// after the dialog is closed. Before each search the editors' texts are stored into the calendar, as
+// every command that reads the calendar does, so that a replacement starts from what was typed.
 
 #include <QDialog>
 #include <functional>
@@ -19,13 +20,15 @@ class CCommentaryEditor;
 
 class CFindReplaceDialog : public QDialog {
  public:
-  // `replacing` makes the replace dialog; `changed` runs after a replacement changed the text.
+  // `replacing` makes the replace dialog; `store` puts the editors' texts into the calendar; `changed`
+  // runs after a replacement changed the text.
   CFindReplaceDialog(QWidget* parent, bool replacing, FindSettings& settings, CCommentaryEditor& editor,
-                     std::function<void()> changed);
+                     std::function<void()> store, std::function<void()> changed);
 
  private:
   void ShowSettings();
-  // The controls into the settings, then their checks; false when the search cannot start.
+  // The controls into the settings, then their checks; false when the search cannot start. When it
+  // can, the editors' texts are stored first.
   bool ReadSettings();
   void OnFindNext();
   void OnReplace();
@@ -34,6 +37,7 @@ class CFindReplaceDialog : public QDialog {
   bool m_Replacing;
   FindSettings& m_Settings;
   CCommentaryEditor& m_Editor;
+  std::function<void()> m_Store;
   std::function<void()> m_Changed;
   QLineEdit* m_Find = nullptr;
   QLineEdit* m_Replacement = nullptr;

@@ -1,7 +1,9 @@
 #include "ui/FulltextSearchDialog.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -16,13 +18,21 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include "core/UiServices.h"
 #include "export/TxtExportCommands.h"
 #include "ui/QtText.h"
+#include "ui/ResultExportButtons.h"
 
 namespace orv {
 namespace {
 
 const QString kSettingsGroup = QStringLiteral("FulltextSearch");
+
+// A turn of a running search tests records in steps until it has spent kTurnMs or tested
+// kRecordsPerTurn: the windows paint between turns.
+constexpr std::size_t kRecordsPerStep = 64;
+constexpr std::size_t kRecordsPerTurn = 512;
+constexpr qint64 kTurnMs = 25;
 
 QTextEdit* Preview(QWidget* parent, int lines) {
   auto* edit = new QTextEdit(parent);
@@ -74,14 +84,26 @@ void SaveFulltextSettings(const FulltextSettings& s) {
 }
 
 CFulltextSearchDialog::CFulltextSearchDialog(QWidget* parent, const CTedDoc& doc, CFulltextSearch& search,
-                                             FulltextSettings& settings, IUiServices& ui)
-    : QDialog(parent), m_Doc(doc), m_Search(search), m_Model(doc, search, settings), m_Ui(ui) {
+                                             FulltextSettings& settings, std::string baseFace,
+                                             IUiServices& ui)
+    : QDialog(parent),
+      m_Doc(doc),
+      m_Search(search),
+      m_Model(doc, search, settings),
+      m_BaseFace(std::move(baseFace)),
+      m_Ui(ui) {
   setWindowTitle(QStringLiteral("Vyhledávání ve výkladech"));
   setObjectName(QStringLiteral("FulltextSearchDialog"));
   // "Pouze výklady" and the export area start afresh with every opening.
   m_Model.SetCommentariesOnly(false);
   BuildControls();
+  // The text only here: what the user types stays when a check box changes the others.
+  m_Text->setText(FromCp1250(m_Model.Settings().text));
   ShowSettings();
+}
+
+CFulltextSearchDialog::~CFulltextSearchDialog() {
+  CancelSearch();
 }
 
 void CFulltextSearchDialog::BuildControls() {
@@ -97,6 +119,9 @@ void CFulltextSearchDialog::BuildControls() {
   m_IgnoreAccents = new QCheckBox(QStringLiteral("Bez ohledu na diakritiku"), textBox);
   auto* searchButton = new QPushButton(QStringLiteral("Vyhledat"), textBox);
   searchButton->setDefault(true);
+  m_Cancel = new QPushButton(QStringLiteral("Přerušit"), textBox);
+  m_Cancel->setAutoDefault(false);
+  m_Cancel->setEnabled(false);
   auto* textLayout = new QGridLayout(textBox);
   textLayout->addWidget(m_Text, 0, 0, 1, 2);
   textLayout->addWidget(searchButton, 0, 2);
@@ -107,6 +132,7 @@ void CFulltextSearchDialog::BuildControls() {
   textLayout->addWidget(m_PreviousResult, 3, 0);
   textLayout->addWidget(m_CommentariesOnly, 3, 1);
   textLayout->addWidget(m_IgnoreAccents, 4, 0);
+  textLayout->addWidget(m_Cancel, 1, 2);
 
   m_Days = new QListWidget(this);
   m_Days->setObjectName(QStringLiteral("FoundDays"));
@@ -120,17 +146,21 @@ void CFulltextSearchDialog::BuildControls() {
 
   auto* rtfBox = new QGroupBox(QStringLiteral("Export do rtf"), this);
   auto* rtfLayout = new QVBoxLayout(rtfBox);
-  for (const char* text : {"poznámky a výklady dní", "pouze výklady dní", "pouze výklady měsíců"})
-    rtfLayout->addWidget(new QRadioButton(QString::fromUtf8(text), rtfBox));
-  rtfBox->findChildren<QRadioButton*>().front()->setChecked(true);
-  auto* rtfButton = new QPushButton(QStringLiteral("Export do rtf"), rtfBox);
-  rtfButton->setEnabled(false);  // the RTF export is not there yet
-  rtfLayout->addWidget(rtfButton);
+  m_ExportArea = new QButtonGroup(this);
+  int area = 0;
+  for (const char* text : {"poznámky a výklady dní", "pouze výklady dní", "pouze výklady měsíců"}) {
+    auto* radio = new QRadioButton(QString::fromUtf8(text), rtfBox);
+    m_ExportArea->addButton(radio, area++);
+    rtfLayout->addWidget(radio);
+  }
+  m_ExportArea->button(0)->setChecked(true);
+  AddExportButtons(*rtfLayout);
   auto* txtButton = new QPushButton(QStringLiteral("Export poznámek do txt"), this);
   txtButton->setAutoDefault(false);
 
   auto* buttons = new QDialogButtonBox(this);
-  buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setAutoDefault(false);
+  QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+  ok->setAutoDefault(false);
   buttons->addButton(QStringLiteral("Storno"), QDialogButtonBox::RejectRole)->setAutoDefault(false);
 
   auto* lists = new QHBoxLayout;
@@ -148,6 +178,13 @@ void CFulltextSearchDialog::BuildControls() {
   layout->addWidget(m_CommentaryPreview, 3, 0);
   layout->addLayout(side, 0, 1, 4, 1);
 
+  for (QWidget* control : textBox->findChildren<QWidget*>())
+    if (control != m_Cancel) m_Locked.push_back(control);
+  m_Locked.insert(m_Locked.end(), {m_Days, m_Months, rtfBox, txtButton, ok});
+  m_Turns.setSingleShot(true);
+  m_Turns.setInterval(0);
+  connect(&m_Turns, &QTimer::timeout, this, [this] { ContinueSearch(); });
+  connect(m_Cancel, &QPushButton::clicked, this, [this] { CancelSearch(); });
   connect(searchButton, &QPushButton::clicked, this, [this] { OnSearch(); });
   connect(txtButton, &QPushButton::clicked, this, [this] { OnExportTxt(); });
   connect(buttons, &QDialogButtonBox::accepted, this, [this] {
@@ -184,7 +221,6 @@ void CFulltextSearchDialog::BuildControls() {
 
 void CFulltextSearchDialog::ShowSettings() {
   const FulltextSettings& s = m_Model.Settings();
-  if (m_Text->text() != FromCp1250(s.text)) m_Text->setText(FromCp1250(s.text));
   m_WholeWords->setChecked(s.wholeWords);
   m_WholeWords->setEnabled(m_Model.WholeWordsEnabled());
   m_MatchCase->setChecked(s.matchCase);
@@ -196,10 +232,45 @@ void CFulltextSearchDialog::ShowSettings() {
 }
 
 void CFulltextSearchDialog::OnSearch() {
+  if (m_Searching) return;
   m_Model.SetText(ToCp1250(m_Text->text()));
-  const bool found = m_Model.Search(m_Ui);
-  SaveFulltextSettings(m_Model.Settings());
+  const bool begun = m_Model.BeginSearch(m_Ui);
   ShowSettings();
+  ShowLists();
+  ShowPreview();
+  if (!begun) {
+    SaveFulltextSettings(m_Model.Settings());
+    m_Text->setFocus(Qt::OtherFocusReason);
+    return;
+  }
+  // A short search ends in its first turn, without locking the window.
+  if (SearchTurn()) return EndSearch();
+  m_Ui.BeginWait();
+  ShowSearching(true);
+  m_Turns.start();
+}
+
+bool CFulltextSearchDialog::SearchTurn() {
+  QElapsedTimer clock;
+  clock.start();
+  for (std::size_t tested = 0; tested < kRecordsPerTurn; tested += kRecordsPerStep) {
+    if (m_Model.StepSearch(kRecordsPerStep, m_Ui)) return true;
+    if (clock.hasExpired(kTurnMs)) break;
+  }
+  return false;
+}
+
+void CFulltextSearchDialog::ContinueSearch() {
+  if (!m_Searching) return;
+  if (!SearchTurn()) return m_Turns.start();
+  m_Ui.EndWait();
+  ShowSearching(false);
+  EndSearch();
+}
+
+void CFulltextSearchDialog::EndSearch() {
+  const bool found = m_Model.FinishSearch(m_Ui);
+  SaveFulltextSettings(m_Model.Settings());
   ShowLists();
   ShowPreview();
   if (!found) {
@@ -207,6 +278,28 @@ void CFulltextSearchDialog::OnSearch() {
     return;
   }
   (m_Model.SelectedDay() ? m_Days : m_Months)->setFocus(Qt::OtherFocusReason);
+}
+
+void CFulltextSearchDialog::CancelSearch() {
+  if (!m_Searching) return;
+  m_Turns.stop();
+  m_Model.CancelSearch();
+  m_Ui.EndWait();
+  ShowSearching(false);
+  m_Text->setFocus(Qt::OtherFocusReason);
+}
+
+void CFulltextSearchDialog::ShowSearching(bool searching) {
+  m_Searching = searching;
+  for (QWidget* control : m_Locked) control->setEnabled(!searching);
+  if (!searching) ShowSettings();  // "Celá slova" stays locked under the mask
+  m_Cancel->setEnabled(searching);
+  if (searching) m_Cancel->setFocus(Qt::OtherFocusReason);
+}
+
+void CFulltextSearchDialog::reject() {
+  if (m_Searching) return CancelSearch();
+  QDialog::reject();
 }
 
 void CFulltextSearchDialog::ShowLists() {
@@ -238,6 +331,15 @@ void CFulltextSearchDialog::ShowPreview() {
                                                      m_CommentaryPreview->cursorRect().top());
 }
 
+// The days of the result, or its months for "pouze výklady měsíců".
+void CFulltextSearchDialog::AddExportButtons(QBoxLayout& layout) {
+  AddResultExportButtons(layout, this, {m_Doc, RtfResultSource::Fulltext, m_BaseFace, m_Ui}, [this] {
+    const auto area = static_cast<ERtfResultArea>(m_ExportArea->checkedId());
+    return SResultToExport{area == ERtfResultArea::Months ? &m_Search.FoundMonths() : &m_Search.FoundDays(),
+                           area};
+  });
+}
+
 void CFulltextSearchDialog::OnExportTxt() {
   OnExportResultTxt(m_Doc, m_Search.FoundDays(), TxtResultSource::Fulltext, m_Ui);
 }
@@ -247,8 +349,9 @@ std::optional<Date> CFulltextSearchDialog::Result() const {
 }
 
 std::optional<Date> RunFulltextSearchDialog(QWidget* parent, const CTedDoc& doc, CFulltextSearch& search,
-                                            FulltextSettings& settings, IUiServices& ui) {
-  CFulltextSearchDialog dialog(parent, doc, search, settings, ui);
+                                            FulltextSettings& settings, std::string baseFace,
+                                            IUiServices& ui) {
+  CFulltextSearchDialog dialog(parent, doc, search, settings, std::move(baseFace), ui);
   dialog.exec();
   return dialog.Result();
 }

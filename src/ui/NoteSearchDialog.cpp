@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,10 +13,12 @@
 #include "export/TxtExportCommands.h"
 #include "search/FulltextDialog.h"
 #include "ui/QtText.h"
+#include "ui/ResultExportButtons.h"
 
 namespace orv {
 
-CNoteSearchDialog::CNoteSearchDialog(QWidget* parent, const CTedDoc& doc, IUiServices& ui)
+CNoteSearchDialog::CNoteSearchDialog(QWidget* parent, const CTedDoc& doc, std::string baseFace,
+                                     IUiServices& ui)
     : QDialog(parent), m_Doc(doc), m_Ui(ui) {
   setWindowTitle(QStringLiteral("Vyhledávání v poznámkách"));
   setObjectName(QStringLiteral("NoteSearchDialog"));
@@ -33,10 +36,13 @@ CNoteSearchDialog::CNoteSearchDialog(QWidget* parent, const CTedDoc& doc, IUiSer
   m_Found->setHeaderHidden(true);
   m_Found->setRootIsDecorated(false);
   m_Found->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-  auto* rtfButton = new QPushButton(QStringLiteral("Export do rtf"), this);
-  rtfButton->setEnabled(false);  // the RTF export is not there yet
+  auto* exports = new QHBoxLayout;
+  AddResultExportButtons(*exports, this, {doc, RtfResultSource::NoteSearch, std::move(baseFace), ui}, [this] {
+    return SResultToExport{&m_Search.FoundKeys(), ERtfResultArea::Days};
+  });
   auto* txtButton = new QPushButton(QStringLiteral("Export poznámek do txt"), this);
   txtButton->setAutoDefault(false);
+  exports->addWidget(txtButton);
   auto* buttons = new QDialogButtonBox(this);
   buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setAutoDefault(false);
   buttons->addButton(QStringLiteral("Storno"), QDialogButtonBox::RejectRole)->setAutoDefault(false);
@@ -49,8 +55,7 @@ CNoteSearchDialog::CNoteSearchDialog(QWidget* parent, const CTedDoc& doc, IUiSer
   layout->addWidget(m_MatchCase, 2, 1);
   layout->addWidget(m_IgnoreAccents, 3, 1);
   layout->addWidget(m_Found, 4, 0, 1, 3);
-  layout->addWidget(rtfButton, 5, 0);
-  layout->addWidget(txtButton, 5, 1);
+  layout->addLayout(exports, 5, 0, 1, 3);
   layout->addWidget(buttons, 6, 0, 1, 3);
 
   connect(searchButton, &QPushButton::clicked, this, [this] { OnSearch(); });
@@ -83,8 +88,9 @@ void CNoteSearchDialog::OnOk() {
   accept();
 }
 
-std::optional<Date> RunNoteSearchDialog(QWidget* parent, const CTedDoc& doc, IUiServices& ui) {
-  CNoteSearchDialog dialog(parent, doc, ui);
+std::optional<Date> RunNoteSearchDialog(QWidget* parent, const CTedDoc& doc, std::string baseFace,
+                                        IUiServices& ui) {
+  CNoteSearchDialog dialog(parent, doc, std::move(baseFace), ui);
   dialog.exec();
   return dialog.Result();
 }

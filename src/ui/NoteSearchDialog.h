@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <optional>
+#include <string>
 
 #include "core/CalendarDates.h"
 #include "search/NoteSearch.h"
@@ -16,7 +17,8 @@ namespace orv {
 
 class CNoteSearchDialog : public QDialog {
  public:
-  CNoteSearchDialog(QWidget* parent, const CTedDoc& doc, IUiServices& ui);
+  // `baseFace` (Windows-1250): the face of the headings and notes of the result exports.
+  CNoteSearchDialog(QWidget* parent, const CTedDoc& doc, std::string baseFace, IUiServices& ui);
 
   // The date of the entry selected on OK; nothing on Storno or without a showable selection.
   std::optional<Date> Result() const { return result() == QDialog::Accepted ? m_Result : std::nullopt; }
@@ -36,6 +38,7 @@ class CNoteSearchDialog : public QDialog {
   std::optional<Date> m_Result;
 };
 
-std::optional<Date> RunNoteSearchDialog(QWidget* parent, const CTedDoc& doc, IUiServices& ui);
+std::optional<Date> RunNoteSearchDialog(QWidget* parent, const CTedDoc& doc, std::string baseFace,
+                                        IUiServices& ui);
 
 }  // namespace orv

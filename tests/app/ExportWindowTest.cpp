@@ -14,6 +14,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
@@ -22,18 +23,22 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <sstream>
 
+#include "CalendarBuilder.h"
 #include "DialogWindowFixture.h"
 #include "FakeUiServices.h"
+#include "RtfParagraphs.h"
 #include "app/CalendarWindow.h"
 #include "app/CommandIds.h"
 #include "app/MainFrame.h"
 #include "app/RecentFileList.h"
+#include "core/CalendarDates.h"
+#include "core/Cp1250.h"
 #include "document/TedDoc.h"
-#include "richtext/RtfReader.h"
 #include "ui/CalendarView.h"
 #include "ui/RichTextView.h"
 
@@ -44,18 +49,7 @@ using Lines = std::vector<std::string>;
 
 class ExportWindowTest : public test::DialogWindowTest {
  protected:
-  static Lines Paragraphs(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    Lines lines;
-    for (const RichParagraph& p : ReadRtf(bytes.str()).paragraphs) {
-      std::u16string text;
-      for (const RichRun& run : p.runs) text += run.text;
-      lines.push_back(QString::fromStdU16String(text).toStdString());
-    }
-    return lines;
-  }
+  static Lines Paragraphs(const std::string& path) { return test::RtfFileParagraphs(path); }
 
   // A calendar with notes, a day commentary and a month commentary, saved under `name`.
   std::string SavedCalendar(const QTemporaryDir& dir, const QString& name) {
@@ -186,6 +180,49 @@ TEST_F(ExportWindowTest, CtrlPPrintsTheChosenPeriod) {
   EXPECT_TRUE(file.read(4) == "%PDF");
   EXPECT_TRUE(ui.Messages().empty());
   EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(ExportWindowTest, ALongExportShowsTheDaysWalkedThenThePagesAndCanBeCancelled) {
+  QTemporaryDir dir;
+  doc.SetPathName(dir.filePath(QStringLiteral("deník.orv")).toStdString());
+  test::CalendarBuilder fill(doc);
+  for (int month = 1; month <= 12; ++month)
+    for (int day = 1; day <= DaysInMonth(2000, month); ++day)
+      fill.Day(DayKey(2000, month, day), "Den", Cp1250FromUtf8("Ráno mlha, večer déšť."));
+  const std::string out = dir.filePath(QStringLiteral("celý.pdf")).toStdString();
+  ui.fileAnswers.push_back(out);
+  PressInNextDialog(QStringLiteral("OK"));
+  QString daysLabel;
+  QString pagesLabel;
+  int done = 0;
+  int total = 0;
+  // Until the progress dialog shows, every turn of the event loop the export gives is made slow, as
+  // on a slow machine. The dialog is read while the days are walked, then again while the pages are
+  // painted, and there its "Storno" is pressed.
+  std::function<void()> lookForProgress = [&] {
+    for (QWidget* top : QApplication::topLevelWidgets())
+      if (auto* progress = qobject_cast<QProgressDialog*>(top); progress && progress->isVisible()) {
+        if (daysLabel.isEmpty()) {
+          daysLabel = progress->labelText();
+          done = progress->value();
+          total = progress->maximum();
+        } else if (progress->labelText().startsWith(QStringLiteral("Zpracováno stran"))) {
+          pagesLabel = progress->labelText();
+          return progress->cancel();
+        }
+        return QTimer::singleShot(0, lookForProgress);
+      }
+    QTest::qSleep(40);
+    QTimer::singleShot(0, lookForProgress);
+  };
+  QTimer::singleShot(0, lookForProgress);
+  window->Frame().Action(cmd::ExportPdf)->trigger();
+  EXPECT_EQ(daysLabel, QStringLiteral("Exportováno dnů: %1 z %2").arg(done).arg(total));
+  EXPECT_GT(done, 0);
+  EXPECT_EQ(total, 7671);  // every day of the whole calendar is walked
+  EXPECT_TRUE(pagesLabel.startsWith(QStringLiteral("Zpracováno stran: 1 z "))) << pagesLabel.toStdString();
+  EXPECT_FALSE(std::filesystem::exists(out));  // cancelled: nothing written
+  EXPECT_TRUE(ui.Messages().empty());
 }
 
 TEST_F(ExportWindowTest, ExportIsRefusedWhileTheNoteIsEdited) {

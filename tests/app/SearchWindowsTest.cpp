@@ -6,6 +6,8 @@
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
@@ -21,12 +23,16 @@
 
 #include "CalendarBuilder.h"
 #include "FakeUiServices.h"
+#include "RtfParagraphs.h"
 #include "app/CalendarWindow.h"
 #include "app/MainFrame.h"
 #include "app/RecentFileList.h"
+#include "core/CalendarDates.h"
 #include "core/Cp1250.h"
 #include "document/TedDoc.h"
 #include "editor/CommentaryEditor.h"
+#include "search/FulltextSearch.h"
+#include "search/ResultListTexts.h"
 #include "ui/CalendarView.h"
 #include "ui/RichTextView.h"
 #include "view/CalendarViewModel.h"
@@ -139,6 +145,62 @@ TEST_F(SearchWindowsTest, FulltextSearchShowsTheFirstDayFoundAndOkMovesThere) {
   EXPECT_EQ(Selected(), (Date{2006, 7, 1}));
 }
 
+TEST_F(SearchWindowsTest, ALongSearchLetsTheWindowsPaintAndFindsWhatOneSearchFinds) {
+  test::CalendarBuilder fill(doc);
+  for (int year = 2000; year <= 2020; ++year)
+    for (int month = 1; month <= 12; ++month)
+      for (int day = 1; day <= DaysInMonth(year, month); ++day)
+        fill.Day(DayKey(year, month, day), "", Cp1250FromUtf8(day % 9 == 0 ? "Večer hvězdárna" : "Ráno les"));
+  const QString expression = QStringLiteral("hvězd* OR kometa");
+  QStringList listed;
+  Open(Qt::Key_L, Qt::AltModifier, [&](QWidget* dialog) {
+    dialog->findChild<QLineEdit*>(QStringLiteral("SearchText"))->setText(expression);
+    for (QCheckBox* box : dialog->findChildren<QCheckBox*>())
+      if (box->text().startsWith(QStringLiteral("Maska")) ||
+          box->text().startsWith(QStringLiteral("Logické")))
+        box->click();
+    QPushButton* cancel = nullptr;
+    for (QPushButton* button : dialog->findChildren<QPushButton*>())
+      if (button->text() == QStringLiteral("Přerušit")) cancel = button;
+    ASSERT_NE(cancel, nullptr);
+    auto* days = dialog->findChild<QListWidget*>(QStringLiteral("FoundDays"));
+
+    Click(dialog, "Vyhledat");
+    ASSERT_TRUE(cancel->isEnabled());  // the search goes on after the click
+    EXPECT_FALSE(days->isEnabled());
+    bool firedWhileSearching = false;
+    QTimer::singleShot(0, [&] { firedWhileSearching = cancel->isEnabled(); });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !cancel->isEnabled(); }));
+    EXPECT_TRUE(firedWhileSearching);
+    for (int row = 0; row < days->count(); ++row) listed << days->item(row)->text();
+
+    // Esc ends a running search, not the window; the last result stays for the exports.
+    Click(dialog, "Vyhledat");
+    ASSERT_TRUE(cancel->isEnabled());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(cancel->isEnabled());
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(days->count(), 0);
+    EXPECT_TRUE(days->isEnabled());
+    Click(dialog, "Storno");
+  });
+
+  test::FakeUiServices quiet;
+  CFulltextSearch oneShot;
+  FulltextRequest request;
+  request.input = Cp1250FromUtf8(expression.toStdString());
+  request.options.logical = request.options.useMask = request.options.wholeWords = true;
+  ASSERT_EQ(oneShot.OnButHledat(doc, request, quiet).status, FulltextStatus::Found);
+  QStringList expected;
+  for (std::size_t i = 0; i < 50; ++i)
+    expected << QString::fromStdString(Cp1250ToUtf8(FoundDayText(oneShot.FoundDays()[i])));
+  EXPECT_EQ(listed, expected);
+  EXPECT_EQ(ui.Messages(),
+            std::vector<std::string>{"Počet vyhledaných dnů : " + std::to_string(oneShot.FoundDays().Size()) +
+                                     "\r\nZobrazeno: 50"});
+  EXPECT_EQ(ui.waitDepth, 0);
+}
+
 TEST_F(SearchWindowsTest, NoteSearchListsDaysWithTheirNotesAndOkMovesToTheChosenOne) {
   test::CalendarBuilder(doc).Day("2004/01/10", Cp1250FromUtf8("hvězdárna zavřena"));
   Open(Qt::Key_L, Qt::ControlModifier, [](QWidget* dialog) {
@@ -213,6 +275,92 @@ TEST_F(SearchWindowsTest, BothWindowsExportTheFoundDaysNotesToText) {
   EXPECT_EQ(Selected(), (Date{2005, 3, 15}));
 }
 
+TEST_F(SearchWindowsTest, BothWindowsExportTheirResultToRtfAndPdf) {
+  QTemporaryDir dir;
+  doc.SetPathName(dir.filePath(QStringLiteral("kalendar.orv")).toStdString());
+  const std::string days = dir.filePath(QStringLiteral("dny")).toStdString();  // ".rtf" is added
+  const std::string months = dir.filePath(QStringLiteral("mesice.rtf")).toStdString();
+  const std::string notes = dir.filePath(QStringLiteral("poznamky.rtf")).toStdString();
+  const std::string pdf = dir.filePath(QStringLiteral("poznamky.pdf")).toStdString();
+  ui.fileAnswers = {days, months, notes, pdf};
+  Open(Qt::Key_L, Qt::AltModifier, [](QWidget* dialog) {
+    dialog->findChild<QLineEdit*>(QStringLiteral("SearchText"))->setText(QStringLiteral("kometa"));
+    Click(dialog, "Vyhledat");
+    Click(dialog, "Export do rtf");
+    for (QRadioButton* area : dialog->findChildren<QRadioButton*>())
+      if (area->text() == QStringLiteral("pouze výklady měsíců")) area->click();
+    Click(dialog, "Export do rtf");
+    Click(dialog, "Storno");
+  });
+  Open(Qt::Key_L, Qt::ControlModifier, [](QWidget* dialog) {
+    dialog->findChild<QLineEdit*>(QStringLiteral("SearchText"))->setText(QStringLiteral("hvězdárna"));
+    Click(dialog, "Hledat");
+    Click(dialog, "Export do rtf");
+    Click(dialog, "Export do PDF ...");
+    Click(dialog, "Storno");
+  });
+  using Lines = std::vector<std::string>;
+  const Lines day{"", "05.03.2004\tPá", "Hvězdárna", "Vecer kometa nad lesem"};
+  EXPECT_EQ(test::RtfFileParagraphs(days + ".rtf"), day);
+  EXPECT_EQ(test::RtfFileParagraphs(months), (Lines{"", "Červenec 2006", "planeta a kometa"}));
+  EXPECT_EQ(test::RtfFileParagraphs(notes), day);
+  std::ifstream written(pdf, std::ios::binary);
+  std::string head(4, '\0');
+  written.read(head.data(), 4);
+  EXPECT_EQ(head, "%PDF");
+  ASSERT_EQ(ui.events.size(), 8u);
+  EXPECT_EQ(ui.events[0].kind, test::FakeUiServices::Kind::SaveChooser);
+  EXPECT_EQ(ui.events[0].text, "Exportovat do souboru rtf");
+  EXPECT_EQ(ui.events[6].text, "Exportovat do souboru PDF");
+  EXPECT_EQ(ui.Messages(), (Lines{"Počet exportovaných dní: 1\n\rSoubor: " + days + ".rtf ",
+                                  "Počet exportovaných dní: 1\n\rSoubor: " + months + " ",
+                                  "Počet exportovaných dní: 1\n\rSoubor: " + notes + " ",
+                                  "Počet exportovaných dní: 1\n\rSoubor: " + pdf + " "}));
+}
+
+TEST_F(SearchWindowsTest, TiskPrintsTheFoundDaysThroughThePrintDialog) {
+  QTemporaryDir dir;
+  const QString printed = dir.filePath(QStringLiteral("tisk.pdf"));
+  bool sawPrintDialog = false;
+  Open(Qt::Key_L, Qt::ControlModifier, [&](QWidget* dialog) {
+    dialog->findChild<QLineEdit*>(QStringLiteral("SearchText"))->setText(QStringLiteral("hvězdárna"));
+    Click(dialog, "Hledat");
+    QTimer::singleShot(0, [&] {
+      auto* print = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+      ASSERT_NE(print, nullptr);
+      sawPrintDialog = true;
+      // The printer of the test machine is a file.
+      print->printer()->setOutputFormat(QPrinter::PdfFormat);
+      print->printer()->setOutputFileName(printed);
+      print->done(QDialog::Accepted);
+    });
+    Click(dialog, "Tisk ...");
+    Click(dialog, "Storno");
+  });
+  EXPECT_TRUE(sawPrintDialog);
+  std::ifstream in(printed.toStdString(), std::ios::binary);
+  std::string head(4, '\0');
+  in.read(head.data(), 4);
+  EXPECT_EQ(head, "%PDF");
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>{});
+}
+
+TEST_F(SearchWindowsTest, ResultExportsRefuseAnUnnamedCalendarInEachWindowsWords) {
+  Open(Qt::Key_L, Qt::AltModifier, [](QWidget* dialog) {
+    dialog->findChild<QLineEdit*>(QStringLiteral("SearchText"))->setText(QStringLiteral("kometa"));
+    Click(dialog, "Vyhledat");
+    Click(dialog, "Export do rtf");
+    Click(dialog, "Storno");
+  });
+  Open(Qt::Key_L, Qt::ControlModifier, [](QWidget* dialog) {
+    Click(dialog, "Export do rtf");  // nothing searched: the name is refused first
+    Click(dialog, "Storno");
+  });
+  EXPECT_EQ(ui.Messages(),
+            (std::vector<std::string>{"Soubor nemá jméno, nejprve je nutno jej uložit.",
+                                      "Soubor nemá jméno, nejprve je nutno jej Uložit jako."}));
+}
+
 TEST_F(SearchWindowsTest, ExportToTextAsksForThePeriodAndKeepsItOpenWhileItRunsBackwards) {
   QTemporaryDir dir;
   doc.SetPathName(dir.filePath(QStringLiteral("kalendar.orv")).toStdString());
@@ -248,7 +396,7 @@ TEST_F(SearchWindowsTest, FindFindNextAndReplaceAllInTheDayCommentary) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return editor->hasFocus(); }));
   QTest::keyClicks(editor, QStringLiteral("Den a den, Dena a den"));
   editor->moveCursor(QTextCursor::Start);
-  doc.SetModifiedFlag(false);
+  ASSERT_EQ(doc.GetDayRecord("2005/03/15"), nullptr);  // typed, not stored yet
 
   Open(Qt::Key_F, Qt::ControlModifier, [](QWidget* dialog) {
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Najít výraz"));
@@ -260,6 +408,10 @@ TEST_F(SearchWindowsTest, FindFindNextAndReplaceAllInTheDayCommentary) {
   });
   window->Frame().activateWindow();  // the offscreen platform does not give it back by itself
   ASSERT_TRUE(QTest::qWaitFor([&] { return editor->hasFocus(); }));
+  // The search stored what was typed, as every command that reads the calendar does.
+  ASSERT_NE(doc.GetDayRecord("2005/03/15"), nullptr);
+  EXPECT_EQ(doc.GetDayRecord("2005/03/15")->m_Text, "Den a den, Dena a den");
+  doc.SetModifiedFlag(false);
   EXPECT_EQ(editor->textCursor().selectionStart(), 0);
   EXPECT_EQ(editor->textCursor().selectionEnd(), 3);
   QTest::keyClick(editor, Qt::Key_F3);

@@ -11,10 +11,10 @@
 
 #include "CalendarBuilder.h"
 #include "FakeUiServices.h"
+#include "RtfParagraphs.h"
 #include "cli/CliCommand.h"
 #include "core/Cp1250.h"
 #include "document/CalendarArchive.h"
-#include "richtext/RtfReader.h"
 
 namespace orv {
 namespace {
@@ -55,18 +55,7 @@ class ExportRtfCommand : public ::testing::Test {
     const int status = cli::RunOrv(args, ctx);
     return {status, err.str(), ui.Messages()};
   }
-  Lines Exported() const {
-    std::ifstream in(out, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    Lines lines;
-    for (const RichParagraph& p : ReadRtf(bytes.str()).paragraphs) {
-      std::u16string text;
-      for (const RichRun& run : p.runs) text += run.text;
-      lines.push_back(QString::fromStdU16String(text).toStdString());
-    }
-    return lines;
-  }
+  Lines Exported() const { return test::RtfFileParagraphs(out); }
 
   fs::path dir;
   std::string file;

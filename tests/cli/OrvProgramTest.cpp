@@ -85,6 +85,24 @@ TEST_F(OrvProgram, CommandsOfTheModuleAndOfItsOwn) {
   EXPECT_EQ(print.output.rfind("{\\rtf1", 0), 0u) << print.output;
 }
 
+// orv finds without Qt; the module writes the RTF of what it found.
+TEST_F(OrvProgram, SearchesHandTheirRtfExportToTheModule) {
+  const std::string calendar = Quoted(dir / "k.orv");
+  ASSERT_EQ(Orv("new " + calendar).status, 0);
+  ASSERT_EQ(Orv("note " + calendar + " 2005-01-03 'Slunce svítí'").status, 0);
+  for (const std::string command : {"search", "find-notes"}) {
+    const ProcessRun run = Orv(command + " " + calendar + " slunce --export-rtf " + Quoted(dir / "v.rtf"));
+    EXPECT_EQ(run.status, 0) << run.output;
+    EXPECT_NE(run.output.find("03. ledna 2005"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("Počet exportovaných dní: 1"), std::string::npos) << run.output;
+    std::ifstream in(dir / "v.rtf");
+    std::string head(6, '\0');
+    in.read(head.data(), 6);
+    EXPECT_EQ(head, "{\\rtf1");
+    fs::remove(dir / "v.rtf");
+  }
+}
+
 // The year range the user chose in the program is orv's too, in the module's commands as well.
 TEST_F(OrvProgram, TheYearRangeComesFromTheProgramsSettings) {
   const std::string calendar = Quoted(dir / "k.orv");

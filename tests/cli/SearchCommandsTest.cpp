@@ -4,15 +4,18 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <QString>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "CalendarBuilder.h"
 #include "FakeUiServices.h"
+#include "RtfParagraphs.h"
 #include "cli/CliCommand.h"
 #include "core/Cp1250.h"
 #include "document/CalendarArchive.h"
+#include "richtext/RtfReader.h"
 
 namespace orv {
 namespace {
@@ -96,6 +99,56 @@ TEST_F(SearchCommands, FindNotesListsDateTabNote) {
   run = Orv({"find-notes", file, "KOČ", "--case"});
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.messages, Messages{"Hledaný text nebyl nalezen !"});
+}
+
+TEST_F(SearchCommands, SearchesWriteTheirResultToRtfWithTheChosenArea) {
+  using Lines = std::vector<std::string>;
+  const std::string out = (dir / "vysledek.rtf").string();
+  struct Case {
+    std::vector<std::string> args;
+    int status;
+    Lines paragraphs;
+    Messages messages;
+  };
+  const Lines both{
+      "", "20.01.2004\tÚt", "oběd", "Kočka spí.", "", "05.03.2004\tPá", "Návštěva u Kočků", "Pes a kočka."};
+  for (const Case& c : {
+           Case{{"search", file, "kočka", "--export-rtf", out},
+                0,
+                both,
+                {"Počet exportovaných dní: 2\n\rSoubor: " + out + " "}},
+           Case{{"search", file, "kočka", "--export-rtf", out, "--area", "months"},
+                0,
+                {"", "Březen 2004", "Březen: kočka."},
+                {"Počet exportovaných dní: 1\n\rSoubor: " + out + " "}},
+           // Found by its note alone, 1 March has no commentary to export.
+           Case{{"search", file, "porada OR spí", "--logical", "--export-rtf", out, "--area",
+                 "day-commentaries"},
+                0,
+                {"", "20.01.2004\tÚt", "Kočka spí."},
+                {"Počet exportovaných dní: 1\n\rSoubor: " + out + " "}},
+           Case{{"find-notes", file, "koč", "--export-rtf", out},
+                0,
+                {"", "05.03.2004\tPá", "Návštěva u Kočků", "Pes a kočka."},
+                {"Počet exportovaných dní: 1\n\rSoubor: " + out + " "}},
+           Case{{"search", file, "oběd", "--export-rtf", out, "--area", "months"},
+                1,
+                {},
+                {"Výběr je prázdný"}},
+           Case{{"search", file, "kočka", "--export-rtf", (dir / "není" / "x.rtf").string()}, 2, {}, {}},
+           Case{{"search", file, "kočka", "--export-rtf", out, "--area", "roky"}, 2, {}, {}},
+       }) {
+    std::filesystem::remove(out);
+    const OrvRun run = Orv(c.args);
+    const std::string name = c.args[0] + " " + c.args[2] + " " + c.args.back();
+    EXPECT_EQ(run.status, c.status) << name;
+    if (c.status != 2) {
+      EXPECT_EQ(run.messages, c.messages) << name;
+    }
+    EXPECT_EQ(std::filesystem::exists(out) ? test::RtfFileParagraphs(out) : Lines{}, c.paragraphs) << name;
+  }
+  // The search's own list is printed as without the export.
+  EXPECT_EQ(Orv({"find-notes", file, "koč", "--export-rtf", out}).out, "05. března 2004\tNávštěva u Kočků\n");
 }
 
 TEST_F(SearchCommands, ExportTxtWritesThePeriod) {

@@ -39,6 +39,27 @@ int PdfPages(const std::string& pdf) {
       std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page), std::sregex_iterator()));
 }
 
+// Laid out at the device's resolution, content this tall passes the range of the text layout's
+// coordinates and came out as one page.
+TEST(PrintLayout, ContentTallerThanTheLayoutsRangeStillFlowsOverItsPages) {
+  CRtfAssembly out("DejaVu Sans");
+  for (int i = 0; i < 15000; ++i) {
+    out.AppendText("01.01.2004\tPo", out.DayHeadingFormat());
+    out.AppendText("Porada", out.NoteFormat());
+  }
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  int pages = 0;
+  {
+    QPdfWriter pdf(&buffer);
+    pdf.setResolution(9600);
+    pages = PrintExportContent(out.Content(), pdf, QStringLiteral("deník.orv"));
+  }
+  EXPECT_GT(pages, 300);
+  EXPECT_EQ(PdfPages(bytes.toStdString()), pages);
+}
+
 TEST(PrintLayout, LongContentFlowsOverPagesAndEveryPageIsPainted) {
   for (const int days : {1, 300}) {
     CRtfAssembly out("DejaVu Sans");
@@ -82,6 +103,15 @@ TEST(PdfExport, WritesTheWholePeriodWithoutTheLimitAndKeepsAnExistingFileOnFailu
   ui.Clear();
   EXPECT_EQ(ExportPdf(doc, out, {}, "DejaVu Sans", ui, [](int, int) { return false; }),
             RtfExportStatus::Cancelled);
+  // Stopped while its pages are painted, after the second one.
+  int painted = 0;
+  EXPECT_EQ(ExportPdf(doc, out, {}, "DejaVu Sans", ui, {},
+                      [&painted](int page, int) {
+                        painted = page;
+                        return page < 2;
+                      }),
+            RtfExportStatus::Cancelled);
+  EXPECT_EQ(painted, 2);
   EXPECT_EQ(ExportPdf(doc, (dir / "chybi" / "x.pdf").string(), {}, "DejaVu Sans", ui),
             RtfExportStatus::Failed);
   EXPECT_EQ(Read(out), pdf);
@@ -98,6 +128,12 @@ TEST(PdfExport, WritesTheWholePeriodWithoutTheLimitAndKeepsAnExistingFileOnFailu
   EXPECT_EQ(ui.Messages(),
             std::vector<std::string>{"Počet exportovaných dní: 400\n\rSoubor: " + result + " "});
   EXPECT_GT(PdfPages(Read(result)), 5);
+  // Stopped while its pages are painted: the file is left as it was.
+  const std::string before = Read(result);
+  EXPECT_EQ(ExportResultPdf(doc, found, ERtfResultArea::Days, result, "DejaVu Sans", ui,
+                            [](int, int) { return false; }),
+            RtfExportStatus::Cancelled);
+  EXPECT_EQ(Read(result), before);
   fs::remove_all(dir);
 }
 

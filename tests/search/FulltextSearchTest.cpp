@@ -156,6 +156,43 @@ TEST_F(FulltextSearch, PreviousResultCanOnlyNarrowTheDays) {
             (Messages{"Současný výběr je prázdný", "Nebyl nenalezen žádný výskyt hledaného textu !"}));
 }
 
+TEST_F(FulltextSearch, InStepsItFindsWhatOneSearchFindsAndCancellingKeepsTheLastResult) {
+  Run("pes OR kočka", Logical());
+  const Keys days = search.FoundDays().Keys();
+  const Keys months = search.FoundMonths().Keys();
+
+  FulltextRequest request;
+  request.input = W("pes OR kočka");
+  request.options = Logical();
+  CFulltextSearch stepped;
+  ASSERT_EQ(stepped.Begin(request, ui).status, FulltextStatus::Searching);
+  int steps = 1;
+  while (!stepped.Step(doc, 1, ui)) ++steps;
+  EXPECT_EQ(steps, 7);  // five days and two months, one at a time
+  EXPECT_EQ(stepped.Finish(ui).status, FulltextStatus::Found);
+  EXPECT_EQ(stepped.FoundDays().Keys(), days);
+  EXPECT_EQ(stepped.FoundMonths().Keys(), months);
+
+  request.input = W("kapr");
+  request.options = {};
+  ASSERT_EQ(stepped.Begin(request, ui).status, FulltextStatus::Searching);
+  stepped.Step(doc, 3, ui);
+  stepped.Cancel();
+  EXPECT_EQ(stepped.FoundDays().Keys(), days);
+  EXPECT_EQ(stepped.FoundMonths().Keys(), months);
+
+  // A day removed between two steps is passed over without a word.
+  request.input = W("pes");
+  ASSERT_EQ(stepped.Begin(request, ui).status, FulltextStatus::Searching);
+  stepped.Step(doc, 1, ui);
+  doc.StoreDay("2005/01/02", "", "", "");
+  while (!stepped.Step(doc, 2, ui)) {
+  }
+  stepped.Finish(ui);
+  EXPECT_EQ(stepped.FoundDays().Keys(), (Keys{"2004/03/01", "2004/03/05"}));
+  EXPECT_EQ(ui.Messages(), Messages{});
+}
+
 TEST_F(FulltextSearch, AnEmptyCalendarAnswersEverySearch) {
   test::FakeUiServices emptyUi;
   CTedDoc empty(emptyUi);

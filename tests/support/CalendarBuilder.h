@@ -86,7 +86,8 @@ class CalendarBuilder {
         .Passwords("Tajn\xe9\xa7", "autor");
   }
 
-  static std::string Rtf(const std::string& text) { return "{\\rtf1\\ansi " + text + "\\par }"; }
+  // Windows-1250 text, as the program writes it.
+  static std::string Rtf(const std::string& text) { return "{\\rtf1\\ansi\\ansicpg1250 " + text + "\\par }"; }
 
  private:
   CCalendarContent& m_C;

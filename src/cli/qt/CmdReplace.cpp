@@ -30,8 +30,8 @@ int CmdReplace(const std::vector<std::string>& words, CliContext& ctx) {
   if (!date) return kExitError;
   FindSettings find;
   find.text = Cp1250FromUtf8(args->Positional()[2]);
-  find.useMask = args->Has("--mask");
-  find.wholeWords = args->Has("--whole") || find.useMask;
+  find.SetWholeWords(args->Has("--whole"));
+  find.SetMask(args->Has("--mask"));
   find.matchCase = args->Has("--case");
   find.ignoreAccents = args->Has("--no-accents");
   if (!CheckFindText(find, ctx.ui)) return kExitError;

@@ -9,13 +9,10 @@ int RunQtModuleCommand(const char* name, const std::vector<std::string>& words, 
   static constexpr struct {
     const char* name;
     CliHandler handler;
-  } kCommands[] = {{"commentary", CmdCommentary},
-                   {"append", CmdAppend},
-                   {"styles", CmdStyles},
-                   {"style", CmdStyle},
-                   {"replace", CmdReplace},
-                   {"export-rtf", CmdExportRtf},
-                   {"export-pdf", CmdExportPdf}};
+  } kCommands[] = {
+      {"commentary", CmdCommentary}, {"append", CmdAppend},          {"styles", CmdStyles},
+      {"style", CmdStyle},           {"replace", CmdReplace},        {"export-rtf", CmdExportRtf},
+      {"export-pdf", CmdExportPdf},  {"search", CmdSearchExportRtf}, {"find-notes", CmdFindNotesExportRtf}};
   for (const auto& command : kCommands)
     if (std::strcmp(name, command.name) == 0) return command.handler(words, ctx);
   // An orv and a module from different builds.
