@@ -30,6 +30,11 @@ std::optional<Date> StepDay(Date date, int direction) {
   return date;
 }
 
+// A day of the history the calendar can show now: the year range may have narrowed since the visit.
+bool IsShowable(std::string_view dayKey) {
+  return IsYearInRange(ParseDayKey(dayKey).year);
+}
+
 // The first day with a record from `date` on in `direction`, the start day included.
 std::optional<Date> FindRecord(const CTedDoc& doc, std::optional<Date> date, int direction) {
   for (; date; date = StepDay(*date, direction))
@@ -99,7 +104,7 @@ void CCalendarViewModel::ApplyYearRange() {
 // The history commands store a note being typed and go on, instead of refusing like the other moves:
 // the note field is about to show another day, and what was typed must not be lost.
 bool CCalendarViewModel::HistoryMove(bool back) {
-  const std::optional<std::string> key = back ? m_History.Back() : m_History.Forward();
+  const std::optional<std::string> key = back ? m_History.Back(IsShowable) : m_History.Forward(IsShowable);
   if (!key) return false;
   m_MovingInHistory = true;
   const bool moved = MoveTo(ParseDayKey(*key));
@@ -160,9 +165,9 @@ bool CCalendarViewModel::IsEnabled(ECalendarCommand command) const {
     case Today:
       return IsYearInRange(m_Today().year);
     case HistoryBack:
-      return m_History.CanGoBack();
+      return m_History.CanGoBack(IsShowable);
     case HistoryForward:
-      return m_History.CanGoForward();
+      return m_History.CanGoForward(IsShowable);
     case MonthStart:
     case MonthEnd:
     case January:

@@ -12,14 +12,25 @@ void CDateHistory::Record(std::string_view dayKey) {
   m_Position = 0;
 }
 
-std::optional<std::string> CDateHistory::Back() {
-  if (!CanGoBack()) return std::nullopt;
-  return m_Keys[++m_Position];
+std::optional<int> CDateHistory::Step(int direction, const Showable& showable) const {
+  for (int i = m_Position + direction; i >= 0 && i < static_cast<int>(m_Keys.size()); i += direction)
+    if (!showable || showable(m_Keys[i])) return i;
+  return std::nullopt;
 }
 
-std::optional<std::string> CDateHistory::Forward() {
-  if (!CanGoForward()) return std::nullopt;
-  return m_Keys[--m_Position];
+std::optional<std::string> CDateHistory::MoveBy(int direction, const Showable& showable) {
+  const std::optional<int> next = Step(direction, showable);
+  if (!next) return std::nullopt;
+  m_Position = *next;
+  return m_Keys[m_Position];
+}
+
+std::optional<std::string> CDateHistory::Back(const Showable& showable) {
+  return MoveBy(+1, showable);
+}
+
+std::optional<std::string> CDateHistory::Forward(const Showable& showable) {
+  return MoveBy(-1, showable);
 }
 
 void CDateHistory::Clear() {

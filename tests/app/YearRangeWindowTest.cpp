@@ -88,6 +88,21 @@ TEST_F(YearRangeWindowTest, TheDialogSetsRemembersAndAppliesTheRange) {
   EXPECT_TRUE(Row(31).contains(QStringLiteral("Silvestr")));
 }
 
+// Alt+Left and Alt+Right pass over the days of the history the narrowed range no longer shows.
+TEST_F(YearRangeWindowTest, HistoryPassesOverDaysOutsideANarrowedRange) {
+  ChooseYears("2000", "2030");
+  ASSERT_TRUE(Model().GoToDate({2028, 5, 5}));
+  ASSERT_TRUE(Model().GoToDate({2006, 1, 1}));
+  ChooseYears("2000", "2020");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Table()->hasFocus(); }));
+  Key(Qt::Key_Left, Qt::AltModifier);
+  EXPECT_EQ(Selected(), (Date{2005, 3, 15}));
+  EXPECT_FALSE(window->Frame().Action(cmd::HistoryBack)->isEnabled());
+  Key(Qt::Key_Right, Qt::AltModifier);
+  EXPECT_EQ(Selected(), (Date{2006, 1, 1}));
+  EXPECT_FALSE(window->Frame().Action(cmd::HistoryForward)->isEnabled());
+}
+
 // The range 2000-2030 remembered in the settings, read as the program reads it at start-up: the
 // calendar opens on today and a note typed there is saved under today's date.
 TEST(YearRangeStartTest, ACalendarPast2020StartsOnTodayAndSavesItsNote) {

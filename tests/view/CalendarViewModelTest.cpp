@@ -301,5 +301,36 @@ TEST_F(WideRangeTest, ANarrowerRangeMovesTheShownDayInside) {
   EXPECT_TRUE(f.view.GoToDate({2025, 1, 29}));
 }
 
+// Days visited before the range narrowed stay in the history; stepping passes over them to the
+// nearest day it can show, and with none left the position stays and the command is greyed.
+TEST_F(WideRangeTest, HistoryPassesOverDaysOutsideANarrowedRange) {
+  StartOn({2005, 3, 1});
+  f.view.GoToDate({2030, 1, 1});
+  f.view.GoToDate({2006, 1, 1});
+  f.view.GoToDate({2035, 1, 1});
+  f.view.GoToDate({2007, 1, 1});
+  const CYearRangeScope narrower({2000, 2020});
+  f.view.ApplyYearRange();
+  EXPECT_TRUE(f.view.Execute(HistoryBack));
+  EXPECT_EQ(f.Selected(), (Date{2006, 1, 1}));
+  EXPECT_EQ(f.view.History().Position(), 2);
+  EXPECT_TRUE(f.view.Execute(HistoryBack));
+  EXPECT_EQ(f.Selected(), (Date{2005, 3, 1}));
+  EXPECT_EQ(f.view.History().Position(), 4);
+  EXPECT_TRUE(f.view.Execute(HistoryForward));
+  EXPECT_EQ(f.Selected(), (Date{2006, 1, 1}));
+  EXPECT_EQ(f.view.History().Position(), 2);
+
+  f.view.GoToDate({2008, 1, 1});  // history: 2008, 2007, 2035, 2006, 2030, 2005
+  f.view.Execute(HistoryBack);
+  f.view.Execute(HistoryBack);
+  EXPECT_EQ(f.Selected(), (Date{2006, 1, 1}));
+  EXPECT_TRUE(f.view.Execute(HistoryBack));
+  EXPECT_EQ(f.Selected(), (Date{2005, 3, 1}));
+  EXPECT_FALSE(f.view.IsEnabled(HistoryBack));
+  EXPECT_FALSE(f.view.Execute(HistoryBack));
+  EXPECT_EQ(f.view.History().Position(), 5);
+}
+
 }  // namespace
 }  // namespace orv::test
