@@ -58,6 +58,19 @@ TEST_F(SpellCommand, ListsUnknownWordsMostFrequentFirstWithTheirDaysAndMonths) {
   EXPECT_EQ(run.out, "");
 }
 
+TEST_F(SpellCommand, ListsAWordWrittenInDifferentCasesOnceWithAllItsDays) {
+  test::FakeUiServices quiet;
+  CCalendarContent c(quiet);
+  test::CalendarBuilder(c)
+      .Day("2004/02/01", W("a"), W("Kalendrář na čaj"))
+      .Day("2004/02/02", W("b"), W("kalendrář"))
+      .Month("2004/02", W("kalendrář"));
+  std::ofstream(file, std::ios::binary | std::ios::trunc) << StoreCalendar(c);
+  const test::OrvRun run = test::RunOrvCaptured({"spell", file});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "kalendrář\t3\t2004-02 2004-02-01 2004-02-02\n");
+}
+
 TEST_F(SpellCommand, RefusesWithoutDictionaryOrWithABadPeriod) {
   test::OrvRun run = test::RunOrvCaptured({"spell", file, "--from", "2004-05-01", "--to", "2004-04-01"});
   EXPECT_EQ(run.status, 2);

@@ -136,6 +136,27 @@ TEST_F(SmallDictionary, UnknownWordsAreListedMostFrequentFirstWithTheirPlaces) {
   EXPECT_EQ(words[2].keys, (std::vector<std::string>{"2005/03/01"}));
 }
 
+// Spellings that differ only in case are one word, listed as most often written (lower case on a
+// tie) with the count and the places of all of them.
+TEST_F(SmallDictionary, UnknownWordsDifferingOnlyInCaseAreOneWord) {
+  auto checker = Open();
+  ASSERT_TRUE(checker);
+  CUnknownWords unknown(*checker);
+  unknown.AddCommentary("2005/03", W("Kalendrář na kalendrář, KALENDRÁŘ"));
+  unknown.AddCommentary("2005/03/01", W("Ďábel na ďábel? Ďábel. Xyz xyz"));
+  unknown.AddCommentary("2005/03/02", W("kalendrář"));
+  const std::vector<SUnknownWord> words = unknown.MostFrequentFirst();
+  ASSERT_EQ(words.size(), 3u);
+  EXPECT_EQ(words[0].word, W("kalendrář"));
+  EXPECT_EQ(words[0].count, 4);
+  EXPECT_EQ(words[0].keys, (std::vector<std::string>{"2005/03", "2005/03/02"}));
+  EXPECT_EQ(words[1].word, W("Ďábel"));
+  EXPECT_EQ(words[1].count, 3);
+  EXPECT_EQ(words[2].word, "xyz");
+  EXPECT_EQ(words[2].count, 2);
+  EXPECT_EQ(words[2].keys, (std::vector<std::string>{"2005/03/01"}));
+}
+
 // The installed Czech dictionary; CI installs it, elsewhere these tests are skipped.
 class CzechDictionary : public SpellFolders {
  protected:
