@@ -4,7 +4,8 @@
 // kept in the settings between openings and, through QSettings, between runs of the program.
 //
 // A long search runs in turns of the event loop, so that the windows keep painting: meanwhile the
-// window's controls are locked, the wait cursor shows, and "Přerušit" or Esc ends the search.
+// window's controls are locked, the wait cursor shows (the arrow over "Přerušit"), and "Přerušit" or
+// Esc ends the search.
 
 #include <QDialog>
 #include <QTimer>
@@ -43,6 +44,10 @@ class CFulltextSearchDialog : public QDialog {
   // Esc and Storno while a search runs end the search, not the window.
   void reject() override;
 
+ protected:
+  // The arrow over "Přerušit" while a search runs.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void BuildControls();
   void ShowSettings();
@@ -54,6 +59,10 @@ class CFulltextSearchDialog : public QDialog {
   void CancelSearch();
   // Locks the window's controls while a search runs, and shows "Přerušit".
   void ShowSearching(bool searching);
+  // The wait cursor of a running search is the application's override cursor, which every widget
+  // shows, a widget's own cursor included; over "Přerušit" the override itself becomes the arrow
+  // while the mouse is there, so the one control that works does not look busy.
+  void ShowCancelCursor(bool overCancel);
   void ShowLists();
   void ShowPreview();
   void OnExportTxt();

@@ -3,7 +3,9 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCursor>
 #include <QDateEdit>
+#include <QEnterEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPrintDialog>
@@ -168,6 +170,15 @@ TEST_F(SearchWindowsTest, ALongSearchLetsTheWindowsPaintAndFindsWhatOneSearchFin
     Click(dialog, "Vyhledat");
     ASSERT_TRUE(cancel->isEnabled());  // the search goes on after the click
     EXPECT_FALSE(days->isEnabled());
+    // The wait cursor, pushed here as the program's services push it, is the arrow over "Přerušit".
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+    QApplication::sendEvent(cancel, &enter);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::ArrowCursor);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(cancel, &leave);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    QGuiApplication::restoreOverrideCursor();
     bool firedWhileSearching = false;
     QTimer::singleShot(0, [&] { firedWhileSearching = cancel->isEnabled(); });
     ASSERT_TRUE(QTest::qWaitFor([&] { return !cancel->isEnabled(); }));
