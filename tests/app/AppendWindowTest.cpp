@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QDateEdit>
 #include <QDialog>
-#include <QKeyEvent>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
@@ -22,6 +21,7 @@
 #include "CalendarBuilder.h"
 #include "FakeUiServices.h"
 #include "TestWindow.h"
+#include "WindowKeys.h"
 #include "app/CalendarWindow.h"
 #include "app/CommandIds.h"
 #include "app/MainFrame.h"
@@ -80,7 +80,7 @@ class AppendWindowTest : public ::testing::Test {
         if (b->text() == button) b->click();
     });
   }
-  void AltJ() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_J, Qt::AltModifier); }
+  void AltJ() { test::Key(Qt::Key_J, Qt::AltModifier); }
 
   QTemporaryDir dir;
   QString source, target;

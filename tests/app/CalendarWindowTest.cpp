@@ -35,6 +35,7 @@
 #include "CalendarBuilder.h"
 #include "FakeUiServices.h"
 #include "TestWindow.h"
+#include "WindowKeys.h"
 #include "app/CalendarWindow.h"
 #include "app/CommandIds.h"
 #include "app/MainFrame.h"
@@ -57,6 +58,8 @@ void PrintTo(const Date& date, std::ostream* out) {
 namespace {
 
 constexpr const char* kBaseFace = test::kTestBaseFace;
+using test::Key;
+using test::Type;
 
 class CalendarWindowTest : public ::testing::Test {
  protected:
@@ -87,19 +90,6 @@ class CalendarWindowTest : public ::testing::Test {
   static void Focus(QWidget* widget) {
     widget->setFocus(Qt::OtherFocusReason);
     ASSERT_TRUE(QTest::qWaitFor([&] { return widget->hasFocus(); }));
-  }
-  // Keys typed where the focus is, as the user types them.
-  static void Key(int key, Qt::KeyboardModifiers modifiers = {}) {
-    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
-  }
-  // Text typed into a widget character by character (QTest's own typing knows only ASCII).
-  static void Type(QWidget* widget, const QString& text) {
-    for (const QChar ch : text) {
-      QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
-      QApplication::sendEvent(widget, &press);
-      QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
-      QApplication::sendEvent(widget, &release);
-    }
   }
   QString Row(int day) const { return Table()->document()->findBlockByNumber(day - 1).text(); }
   QPoint RowPoint(int day) const {

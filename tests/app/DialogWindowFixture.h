@@ -6,7 +6,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QSettings>
 #include <QStandardPaths>
@@ -19,6 +18,7 @@
 
 #include "FakeUiServices.h"
 #include "TestWindow.h"
+#include "WindowKeys.h"
 #include "app/CalendarWindow.h"
 #include "app/MainFrame.h"
 #include "app/RecentFileList.h"
@@ -48,20 +48,9 @@ class DialogWindowTest : public ::testing::Test {
   QLineEdit* Note() const { return window->View().NoteField(); }
   QString Row(int day) const { return Table()->document()->findBlockByNumber(day - 1).text(); }
 
-  // Helpers that need no window, usable from inside a dialog's callback as well.
+  // Helpers that need no window, usable from inside a dialog's callback as well (keys and typed
+  // text: WindowKeys.h).
  public:
-  static void Key(int key, Qt::KeyboardModifiers modifiers = {}) {
-    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
-  }
-  // Text typed character by character (QTest's own typing knows only ASCII).
-  static void Type(QWidget* widget, const QString& text) {
-    for (const QChar ch : text) {
-      QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
-      QApplication::sendEvent(widget, &press);
-      QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
-      QApplication::sendEvent(widget, &release);
-    }
-  }
   // Works the next modal dialog once it is shown; `work` must close it.
   static void WhenDialogOpens(std::function<void(QWidget*)> work) {
     QTimer::singleShot(0, [work = std::move(work)] {

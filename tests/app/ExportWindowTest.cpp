@@ -46,6 +46,8 @@ namespace orv {
 namespace {
 
 using Lines = std::vector<std::string>;
+using test::Key;
+using test::Type;
 
 class ExportWindowTest : public test::DialogWindowTest {
  protected:

@@ -22,6 +22,7 @@
 
 #include "FakeUiServices.h"
 #include "TestWindow.h"
+#include "WindowKeys.h"
 #include "app/CalendarWindow.h"
 #include "app/CommandIds.h"
 #include "app/MainFrame.h"
@@ -35,6 +36,8 @@
 
 namespace orv {
 namespace {
+
+using test::Key;
 
 constexpr const char* kBaseFace = test::kTestBaseFace;
 
@@ -54,9 +57,6 @@ class FormattingWindowTest : public ::testing::Test {
   CMainFrame& Frame() const { return window->Frame(); }
   QTextEdit* Day() const { return Frame().DayEditor(); }
   CCommentaryEditor& DayEditor() const { return static_cast<CRichTextView*>(Day())->Editor(); }
-  static void Key(int key, Qt::KeyboardModifiers modifiers = {}) {
-    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
-  }
   // Types a text into the day commentary and selects its last `selected` characters.
   void TypeIntoDay(const QString& text, int selected) {
     Key(Qt::Key_W, Qt::ControlModifier);

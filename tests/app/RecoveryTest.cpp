@@ -5,7 +5,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QSettings>
 #include <QStandardPaths>
@@ -16,6 +15,7 @@
 #include <filesystem>
 
 #include "FakeUiServices.h"
+#include "WindowKeys.h"
 #include "app/CalendarWindow.h"
 #include "app/CommandIds.h"
 #include "app/MainFrame.h"
@@ -73,10 +73,7 @@ class RecoveryTest : public ::testing::Test {
     note->setFocus(Qt::OtherFocusReason);
     ASSERT_TRUE(QTest::qWaitFor([&] { return note->hasFocus(); }));
     note->selectAll();
-    for (const QChar ch : text) {
-      QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
-      QApplication::sendEvent(note, &press);
-    }
+    test::Type(note, text);
   }
   QStringList Copies() const {
     return QDir(QString::fromStdString(folder)).entryList({QStringLiteral("*.orv")}, QDir::Files);

@@ -22,6 +22,8 @@ namespace orv {
 namespace {
 
 namespace fs = std::filesystem;
+using test::Key;
+using test::Type;
 
 // The window with the user's data (the personal word list) in a folder of the test's own;
 // `dictionary` chooses the installed Czech dictionary (skipped where it is missing) or none at all.

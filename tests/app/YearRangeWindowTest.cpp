@@ -128,9 +128,9 @@ TEST(YearRangeStartTest, ACalendarPast2020StartsOnTodayAndSavesItsNote) {
 
   QTemporaryDir dir;
   const std::string path = dir.filePath(QStringLiteral("dnes.orv")).toStdString();
-  DialogWindowTest::Key(Qt::Key_F2);
+  Key(Qt::Key_F2);
   ASSERT_TRUE(window->View().NoteField()->hasFocus());
-  DialogWindowTest::Type(window->View().NoteField(), QStringLiteral("Dnešní zápis"));
+  Type(window->View().NoteField(), QStringLiteral("Dnešní zápis"));
   ui.fileAnswers.push_back(path);
   window->Frame().Action(cmd::FileSaveAs)->trigger();
   EXPECT_FALSE(doc.IsModified());
