@@ -33,6 +33,7 @@
 #include <cmath>
 
 #include "CalendarBuilder.h"
+#include "DialogWindowFixture.h"
 #include "FakeUiServices.h"
 #include "TestWindow.h"
 #include "WindowKeys.h"
@@ -61,25 +62,9 @@ constexpr const char* kBaseFace = test::kTestBaseFace;
 using test::Key;
 using test::Type;
 
-class CalendarWindowTest : public ::testing::Test {
+class CalendarWindowTest : public test::DialogWindowTest {
  protected:
-  void SetUp() override {
-    test::UseEmptyTestSettings();
-    recent = std::make_unique<CRecentFileList>();
-    ASSERT_TRUE(doc.OnNewDocument());
-    window = test::OpenTestWindow(doc, ui, *recent);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return Table()->hasFocus(); }));
-    ui.Clear();
-  }
-  void TearDown() override {
-    window.reset();
-    QSettings().clear();
-  }
-
   CMainFrame& Frame() const { return window->Frame(); }
-  CCalendarViewModel& Model() const { return window->Model(); }
-  QTextEdit* Table() const { return window->View().Table(); }
-  QLineEdit* Note() const { return window->View().NoteField(); }
   Date Selected() const { return Model().SelectedDate(); }
 
   void GoTo(const Date& date) {
@@ -91,7 +76,6 @@ class CalendarWindowTest : public ::testing::Test {
     widget->setFocus(Qt::OtherFocusReason);
     ASSERT_TRUE(QTest::qWaitFor([&] { return widget->hasFocus(); }));
   }
-  QString Row(int day) const { return Table()->document()->findBlockByNumber(day - 1).text(); }
   QPoint RowPoint(int day) const {
     QTextCursor cursor(Table()->document()->findBlockByNumber(day - 1));
     cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::MoveAnchor, 4);
@@ -104,11 +88,6 @@ class CalendarWindowTest : public ::testing::Test {
     EXPECT_EQ(cursor.selectionStart(), cursor.block().position());
     EXPECT_EQ(cursor.selectionEnd() - cursor.selectionStart(), 8);
   }
-
-  test::FakeUiServices ui;
-  CTedDoc doc{ui};
-  std::unique_ptr<CRecentFileList> recent;
-  std::unique_ptr<CCalendarWindow> window;
 };
 
 TEST_F(CalendarWindowTest, StartsOnTodayWithTheTableFocusedAndTheDocumentUnmodified) {

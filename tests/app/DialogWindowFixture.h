@@ -1,5 +1,5 @@
 #pragma once
-// The main window over a new calendar on 15 March 2005, for the tests that drive the calendar's
+// The main window over a new calendar on 15 March 2005, for the tests that drive the window and its
 // dialogs: keys where the focus is, typed Czech text, and a helper that works the next modal dialog.
 
 #include <gtest/gtest.h>
