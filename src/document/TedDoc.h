@@ -66,6 +66,12 @@ class CTedDoc : public CCalendarContent {
     if (path != m_PathName) m_DiskFile.reset();
     m_PathName = std::move(path);
   }
+  // The file as it was read or last saved, which a save compares with the file on disk now.
+  const std::optional<SFileIdentity>& GetDiskFile() const { return m_DiskFile; }
+  // Makes the calendar again the one of `path` as it was remembered, after the document held another
+  // calendar for a while (append): the file it came from and that file's state on disk, so that
+  // another program's change made meanwhile is still noticed; a lock on the other file is dropped.
+  void RestoreFile(std::string path, std::optional<SFileIdentity> diskFile);
   // The file name of the path, "Nepojmenovaný" for a calendar never saved.
   std::string GetTitle() const;
 
