@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPointer>
 #include <QStatusBar>
@@ -14,6 +15,7 @@
 #include "app/BaseFont.h"
 #include "app/CalendarDialogCommands.h"
 #include "app/CommandIds.h"
+#include "app/CommandTable.h"
 #include "app/CrashRecovery.h"
 #include "app/FormattingBinding.h"
 #include "app/MainFrame.h"
@@ -143,6 +145,13 @@ CCalendarWindow::CCalendarWindow(CTedDoc& doc, IUiServices& ui, CRecentFileList&
     if (m_Recovery) m_Recovery->Store().Saved(path);
   });
   m_Doc.SetBeforeSave([this] { StoreOpenTexts(); });
+  // While orv holds the calendar's file, the window says so and keeps painting; what the user types
+  // or clicks waits for the open or save to end.
+  m_Doc.SetOnLockWait([this](std::string_view text) {
+    const std::string_view shown = text.empty() ? kIdlePrompt : text;
+    m_Frame->statusBar()->showMessage(QString::fromUtf8(shown.data(), static_cast<qsizetype>(shown.size())));
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::ExcludeSocketNotifiers);
+  });
   m_Doc.AddModifiedObserver([frame = QPointer<CMainFrame>(m_Frame.get())](bool modified) {
     if (frame) frame->setWindowModified(modified);
   });
@@ -170,6 +179,7 @@ CCalendarWindow::CCalendarWindow(CTedDoc& doc, IUiServices& ui, CRecentFileList&
 CCalendarWindow::~CCalendarWindow() {
   m_Recovery.reset();
   m_Doc.SetBeforeSave({});
+  m_Doc.SetOnLockWait({});
   for (CRichTextView* editor : {m_MonthEditor, m_DayEditor}) {
     editor->SetFocusHandler({});
     editor->SetSelectionShownHandler({});

@@ -7,12 +7,13 @@ namespace orv {
 CAppendSnapshot::CAppendSnapshot(const CTedDoc& doc)
     : m_Content(doc),
       m_PathName(doc.GetPathName()),
+      m_DiskFile(doc.GetDiskFile()),
       m_bModified(doc.IsModified()),
       m_bReadOnly(doc.m_bReadOnly) {}
 
 void CAppendSnapshot::Restore(CTedDoc& doc) {
   static_cast<CCalendarContent&>(doc) = std::move(m_Content);
-  doc.SetPathName(m_PathName);
+  doc.RestoreFile(std::move(m_PathName), m_DiskFile);
   doc.m_bReadOnly = m_bReadOnly;
   doc.SetModifiedFlag(m_bModified);
 }

@@ -1,10 +1,13 @@
 #pragma once
 // The source calendar while appending it to another: a copy of everything it holds, with the file
-// it came from, its modified flag and its read-only state. Restoring it makes the document the
-// source calendar again in every respect, so a later save writes the source to the source's file.
+// it came from (and what that file was on disk), its modified flag and its read-only state. Restoring it
+// makes the document the source calendar again in every respect, so a later save writes the source to the
+// source's file.
 
+#include <optional>
 #include <string>
 
+#include "core/RegularFile.h"
 #include "document/CalendarContent.h"
 
 namespace orv {
@@ -23,6 +26,7 @@ class CAppendSnapshot {
  private:
   CCalendarContent m_Content;
   std::string m_PathName;
+  std::optional<SFileIdentity> m_DiskFile;
   bool m_bModified;
   bool m_bReadOnly;
 };

@@ -142,7 +142,9 @@ Outcome ReplaceViaTemporary(const STarget& t, std::string_view bytes, SFileWrite
       if (!tempPath.empty()) ::unlink(tempPath.c_str());
       return attributes;
     }
-    if (attributes != Outcome::Done || !WriteAll(fd, bytes) || ::fsync(fd) != 0) return fail(errno);
+    if (attributes != Outcome::Done) return fail(errno);
+    CopyExtendedAttributes(t, fd);
+    if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) return fail(errno);
     if (unnamed && LinkUnnamed(fd, t, tempPath) != 0) {
       tempPath.clear();
       ::close(fd);

@@ -41,6 +41,10 @@ bool WriteAll(int fd, std::string_view bytes);
 bool WriteAllAt(int fd, std::string_view bytes, off_t offset);
 void SyncFolder(const std::string& folder);
 
+// Gives the new file `to` the extended attributes (ACLs included) of the existing target; those that
+// cannot be set are left out.
+void CopyExtendedAttributes(const STarget& target, int to);
+
 Outcome ReplaceViaTemporary(const STarget& target, std::string_view bytes, SFileWrite& result);
 Outcome WriteInPlace(const STarget& target, std::string_view bytes, SFileWrite& result);
 // Removes the copies an earlier in-place write of the target left when it was killed.

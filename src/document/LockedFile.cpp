@@ -12,13 +12,16 @@ namespace {
 
 enum class LockResult { Locked, Busy, Unsupported };
 
-LockResult LockWithin(int fd, std::chrono::milliseconds wait) {
-  const auto deadline = std::chrono::steady_clock::now() + wait;
+LockResult LockWithin(int fd, std::chrono::milliseconds wait, const LockWaitRound& onWait) {
+  const auto start = std::chrono::steady_clock::now();
   for (;;) {
     if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return LockResult::Locked;
     if (errno == EINTR) continue;
     if (errno != EWOULDBLOCK) return LockResult::Unsupported;
-    if (std::chrono::steady_clock::now() >= deadline) return LockResult::Busy;
+    const auto waited =
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
+    if (waited >= wait) return LockResult::Busy;
+    if (onWait) onWait(waited);
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
 }
@@ -42,14 +45,14 @@ void CLockedFile::Close() {
   m_Fd = -1;
 }
 
-int CLockedFile::Open(const std::string& path, std::chrono::milliseconds wait) {
+int CLockedFile::Open(const std::string& path, std::chrono::milliseconds wait, const LockWaitRound& onWait) {
   Close();
   // Each round waits for the save that holds the lock; a save that replaced the file sends us round
   // again to the new one. Saves are rare, so a few rounds always suffice.
   for (int round = 0; round < 100; ++round) {
     SRegularFile file = OpenRegularFile(path);
     if (file.fd < 0) return file.error;
-    const LockResult lock = LockWithin(file.fd, wait);
+    const LockResult lock = LockWithin(file.fd, wait, onWait);
     if (lock == LockResult::Busy) {
       ::close(file.fd);
       return EWOULDBLOCK;

@@ -11,6 +11,7 @@
 #include <sys/stat.h>
 
 #include <chrono>
+#include <functional>
 #include <string>
 
 #include "core/RegularFile.h"
@@ -19,6 +20,9 @@ namespace orv {
 
 // How long a reader or a save waits for another program's save to end.
 inline constexpr std::chrono::milliseconds kLockWait{10000};
+
+// Told at every pause while another program holds the lock, with how long the wait has lasted.
+using LockWaitRound = std::function<void(std::chrono::milliseconds waited)>;
 
 class CLockedFile {
  public:
@@ -31,8 +35,10 @@ class CLockedFile {
 
   // Opens a regular file (never waiting on a FIFO or device) and locks it, waiting up to `wait`.
   // 0 on success, else an errno for FileErrorReason: kNotRegularFile, or EWOULDBLOCK when another
-  // program kept its lock all that time. A file system without locks is read unlocked.
-  int Open(const std::string& path, std::chrono::milliseconds wait = kLockWait);
+  // program kept its lock all that time. A file system without locks is read unlocked. `onWait` hears
+  // about every pause of the wait (about 10 ms each).
+  int Open(const std::string& path, std::chrono::milliseconds wait = kLockWait,
+           const LockWaitRound& onWait = {});
   void Close();
 
   bool IsOpen() const { return m_Fd >= 0; }

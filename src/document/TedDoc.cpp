@@ -48,6 +48,12 @@ void CTedDoc::AddModifiedObserver(std::function<void(bool)> observer) {
   m_ModifiedObservers.push_back(std::move(observer));
 }
 
+void CTedDoc::RestoreFile(std::string path, std::optional<SFileIdentity> diskFile) {
+  m_PathName = std::move(path);
+  m_DiskFile = diskFile;
+  m_Lock.Close();
+}
+
 std::string CTedDoc::GetTitle() const {
   if (m_PathName.empty()) return "Nepojmenovaný";
   return std::filesystem::path(m_PathName).filename().string();

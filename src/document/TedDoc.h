@@ -17,6 +17,7 @@
 
 #include "core/RegularFile.h"
 #include "document/CalendarContent.h"
+#include "document/LockWait.h"
 #include "document/LockedFile.h"
 
 namespace orv {
@@ -41,6 +42,9 @@ class CTedDoc : public CCalendarContent {
   // cannot read the file in between and lose this one's change. Without it (the window) the file is
   // locked only while it is read or written.
   void KeepFileLocked(bool keep) { m_bKeepLock = keep; }
+  // While opening or saving waits for another program to release the file, the wait cursor is shown
+  // and, after a moment, this hears the status text at every pause (and an empty text at the end).
+  void SetOnLockWait(LockWaitStatus onLockWait) { m_OnLockWait = std::move(onLockWait); }
 
   void StoreDay(std::string_view dayKey, std::string_view note, std::string_view rtf, std::string_view text);
   void StoreDayCommentary(std::string_view dayKey, std::string_view rtf, std::string_view text);
@@ -66,6 +70,12 @@ class CTedDoc : public CCalendarContent {
     if (path != m_PathName) m_DiskFile.reset();
     m_PathName = std::move(path);
   }
+  // The file as it was read or last saved, which a save compares with the file on disk now.
+  const std::optional<SFileIdentity>& GetDiskFile() const { return m_DiskFile; }
+  // Makes the calendar again the one of `path` as it was remembered, after the document held another
+  // calendar for a while (append): the file it came from and that file's state on disk, so that
+  // another program's change made meanwhile is still noticed; a lock on the other file is dropped.
+  void RestoreFile(std::string path, std::optional<SFileIdentity> diskFile);
   // The file name of the path, "Nepojmenovaný" for a calendar never saved.
   std::string GetTitle() const;
 
@@ -77,6 +87,8 @@ class CTedDoc : public CCalendarContent {
  private:
   CRecordMap& RecordsOf(bool month) { return month ? m_DataMesice : m_DataTxt; }
   bool DelEmptyRecord(CRecordMap& records, std::string_view key);
+  // Opens and locks the file, showing the user any wait for another program's lock.
+  int LockFile(CLockedFile& file, const std::string& path) const;
   void StoreCommentary(bool month, std::string_view key, std::string_view rtf, std::string_view text);
 
   IUiServices& m_Ui;
@@ -87,6 +99,7 @@ class CTedDoc : public CCalendarContent {
   // The file as it was read or last saved: a save over it when it has changed since asks first.
   std::optional<SFileIdentity> m_DiskFile;
   bool m_bKeepLock = false;
+  LockWaitStatus m_OnLockWait;
   CLockedFile m_Lock;
 };
 

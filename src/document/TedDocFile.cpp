@@ -90,9 +90,14 @@ std::string CannotOpenMessage(const std::string& path, int error) {
 
 }  // namespace
 
+int CTedDoc::LockFile(CLockedFile& file, const std::string& path) const {
+  CLockWaitFeedback feedback(m_Ui, m_OnLockWait);
+  return file.Open(path, kLockWait, feedback.Round());
+}
+
 bool CTedDoc::OnOpenDocument(const std::string& path) {
   CLockedFile file;
-  if (const int error = file.Open(path)) {
+  if (const int error = LockFile(file, path)) {
     m_Ui.MessageDialog(CannotOpenMessage(path, error));
     return false;
   }
@@ -181,7 +186,7 @@ bool CTedDoc::OnSaveDocument(const std::string& path) {
   // that the check below and the write are one step to any orv running meanwhile.
   CLockedFile lock;
   if (onDisk && !(ownFile && m_Lock.IsOpen())) {
-    const int error = lock.Open(path);
+    const int error = LockFile(lock, path);
     if (error == EWOULDBLOCK || error == kNotRegularFile || error == EISDIR)
       return refuse(FileErrorReason(error));
   }

@@ -169,6 +169,30 @@ TEST_F(AppendCommand, StornoGivesBackTheSourceInEveryRespectAndLeavesTheTargetFi
   EXPECT_EQ(ui.Messages(), std::vector<std::string>{"Chcete soubor uložit?"});
 }
 
+TEST_F(AppendCommand, AfterStornoAChangeMadeMeanwhileByAnotherProgramIsNotOverwrittenUnasked) {
+  doc.StoreDay("2007/07/07", "okno", "", "");
+  ui.yesNoAnswers = {false};
+  ui.fileAnswers = {targetPath};
+  ui.passwordAnswers = {"heslo"};
+  host.options.reset();
+  EXPECT_FALSE(Run());
+  {
+    test::FakeUiServices otherUi;
+    CTedDoc other(otherUi);  // another program, as orv note
+    ASSERT_TRUE(other.OnOpenDocument(sourcePath));
+    other.StoreDay("2008/08/08", "jiný program", "", "");
+    ASSERT_TRUE(other.OnSaveDocument(sourcePath));
+  }
+  const std::string changed = ReadFile(sourcePath);
+  ui.Clear();
+  EXPECT_FALSE(doc.OnSaveDocument(doc.GetPathName()));  // the question answered "Ne"
+  ASSERT_EQ(ui.events.size(), 1u);
+  EXPECT_EQ(ui.events[0].kind, Kind::Question);
+  EXPECT_TRUE(ui.events[0].defaultNo);
+  EXPECT_EQ(ui.events[0].text, "Soubor " + sourcePath + " byl mezitím změněn jiným programem. Přepsat jej?");
+  EXPECT_EQ(ReadFile(sourcePath), changed);
+}
+
 TEST_F(AppendCommand, ATargetThatCannotBeOpenedLeavesTheSourceUnchanged) {
   ui.fileAnswers = {targetPath};
   ui.passwordAnswers = {"spatne"};  // a wrong password is refused without a message

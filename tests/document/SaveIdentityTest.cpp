@@ -7,8 +7,10 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <sys/xattr.h>
 
 #include <chrono>
+#include <cstdint>
 #include <set>
 #include <thread>
 
@@ -31,6 +33,37 @@ void FillTo(CTedDoc& doc, int megabytes) {
     const std::string key = "2006/01/" + std::string(day < 10 ? "0" : "") + std::to_string(day);
     doc.StoreDay(key, "den", "", std::string(1 << 20, static_cast<char>('a' + day % 26)));
   }
+}
+
+constexpr char kAccessAcl[] = "system.posix_acl_access";
+constexpr char kDefaultAcl[] = "system.posix_acl_default";
+
+// A POSIX ACL as the kernel keeps it in an attribute: entries of tag, permissions and id, in order.
+struct AclEntry {
+  std::uint16_t tag;  // 1 owner, 2 named user, 4 group, 16 mask, 32 others
+  std::uint16_t perm;
+  std::uint32_t id = ~0u;
+};
+std::string Acl(std::initializer_list<AclEntry> entries) {
+  std::string bytes("\x02\0\0\0", 4);
+  for (const AclEntry& e : entries) {
+    bytes.append(reinterpret_cast<const char*>(&e.tag), 2);
+    bytes.append(reinterpret_cast<const char*>(&e.perm), 2);
+    bytes.append(reinterpret_cast<const char*>(&e.id), 4);
+  }
+  return bytes;
+}
+
+bool SetAttribute(const std::string& path, const char* name, const std::string& value) {
+  return ::setxattr(path.c_str(), name, value.data(), value.size(), 0) == 0;
+}
+
+std::optional<std::string> Attribute(const std::string& path, const char* name) {
+  std::string value(4096, '\0');
+  const ssize_t n = ::getxattr(path.c_str(), name, value.data(), value.size());
+  if (n < 0) return std::nullopt;
+  value.resize(static_cast<std::size_t>(n));
+  return value;
 }
 
 class SaveIdentity : public TedDocFile {
@@ -98,6 +131,48 @@ TEST_F(SaveIdentity, OwnerGroupAndModeAreKept) {
   EXPECT_EQ(st.st_mode & 07777, 0646u);
   EXPECT_EQ(ReadFile(dir / "kal.orv"), Saved());
   EXPECT_EQ(Names(dir), std::set<std::string>{"kal.orv"});
+}
+
+TEST_F(SaveIdentity, ExtendedAttributesAndAclsGoWithTheNewFile) {
+  OpenChanged();
+  const std::string file = Path("kal.orv");
+  if (!SetAttribute(file, "user.orvella.barva", "modrá"))
+    GTEST_SKIP() << "the file system refuses user attributes";
+  // Read for one more user; a file system without ACLs still keeps the user attribute.
+  const bool acls = SetAttribute(file, kAccessAcl, Acl({{1, 6}, {2, 4, 65534}, {4, 4}, {16, 4}, {32, 0}}));
+  const std::optional<std::string> acl = Attribute(file, kAccessAcl);
+  struct stat before {};
+  ::stat(file.c_str(), &before);
+
+  ASSERT_TRUE(doc.OnSaveDocument(file));
+  struct stat after {};
+  ::stat(file.c_str(), &after);
+  EXPECT_NE(after.st_ino, before.st_ino);  // a new file took the old one's place
+  EXPECT_EQ(Attribute(file, "user.orvella.barva"), "modrá");
+  if (acls) {
+    EXPECT_EQ(Attribute(file, kAccessAcl), acl);
+  }
+  EXPECT_EQ(after.st_mode & 07777, before.st_mode & 07777);
+  EXPECT_EQ(ReadFile(file), Saved());
+  EXPECT_TRUE(ui.Messages().empty());
+}
+
+TEST_F(SaveIdentity, AFoldersDefaultAclGivesTheSavedFileNoRightsItDidNotHave) {
+  fs::create_directory(dir / "sdilena");
+  if (!SetAttribute((dir / "sdilena").string(), kDefaultAcl,
+                    Acl({{1, 7}, {2, 6, 65534}, {4, 5}, {16, 7}, {32, 0}})))
+    GTEST_SKIP() << "the file system has no ACLs";
+  OpenChanged("sdilena/kal.orv");
+  const std::string file = Path("sdilena/kal.orv");
+  ASSERT_EQ(::removexattr(file.c_str(), kAccessAcl), 0);  // made private after it was created
+  ASSERT_EQ(::chmod(file.c_str(), 0600), 0);
+
+  ASSERT_TRUE(doc.OnSaveDocument(file));
+  EXPECT_EQ(Attribute(file, kAccessAcl), std::nullopt);
+  struct stat st {};
+  ::stat(file.c_str(), &st);
+  EXPECT_EQ(st.st_mode & 07777, 0600u);
+  EXPECT_EQ(ReadFile(file), Saved());
 }
 
 TEST_F(SaveIdentity, WritableCalendarInAFolderThatIsNotWritableIsSavedInPlace) {
