@@ -226,10 +226,14 @@ class CNoteField : public QLineEdit {
               &QLineEdit::selectAll)};
     ExecActionMenu(this, entries, event->globalPos());
   }
+  // Gaining the focus puts the caret at the start. A menu only lends the focus: back from one (its
+  // own one included, whose entries act on the selection) the note is as it was left.
   void focusInEvent(QFocusEvent* event) override {
     QLineEdit::focusInEvent(event);
-    deselect();
-    setCursorPosition(0);
+    if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::MenuBarFocusReason) {
+      deselect();
+      setCursorPosition(0);
+    }
     onEditing(true);
   }
   void focusOutEvent(QFocusEvent* event) override {
