@@ -1,5 +1,6 @@
 #include "spell/SpellChecker.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -48,8 +49,15 @@ std::vector<std::string> ReadWordList(const std::string& path) {
 struct CSpellChecker::SEngine {
   SEngine(const SDictionaryFiles& files, std::string encoding)
       : hunspell(files.aff.c_str(), files.dic.c_str()), codec(std::move(encoding)) {}
+  // The word as the dictionary writes it: one that knows only the ASCII apostrophe is asked with it.
+  std::string Ask(std::string_view word) const {
+    std::string asked(word);
+    if (asciiApostrophe) std::replace(asked.begin(), asked.end(), kCp1250Apostrophe, '\'');
+    return codec.ToDictionary(asked);
+  }
   Hunspell hunspell;
   CDictionaryCodec codec;
+  bool asciiApostrophe = false;    // ' among the word characters, ’ not
   std::set<std::string> personal;  // Windows-1250
   std::set<std::string> ignored;
   std::unordered_map<std::string, bool> answers;
@@ -62,12 +70,14 @@ std::unique_ptr<CSpellChecker> CSpellChecker::Open(const SDictionaryFiles& files
     failure = MissingDictionary();
     return nullptr;
   }
-  auto engine = std::make_unique<SEngine>(files, encoding);
-  for (const std::string& word : ReadWordList(personalList)) {
-    engine->hunspell.add(engine->codec.ToDictionary(word));
-    engine->personal.insert(word);
+  std::unique_ptr<CSpellChecker> checker(
+      new CSpellChecker(std::make_unique<SEngine>(files, encoding), std::move(personalList)));
+  SEngine& engine = *checker->m_Engine;  // knows its word characters by now
+  for (const std::string& word : ReadWordList(checker->m_PersonalList)) {
+    engine.hunspell.add(engine.Ask(word));
+    engine.personal.insert(word);
   }
-  return std::unique_ptr<CSpellChecker>(new CSpellChecker(std::move(engine), std::move(personalList)));
+  return checker;
 }
 
 CSpellChecker::CSpellChecker(std::unique_ptr<SEngine> engine, std::string personalList)
@@ -77,22 +87,29 @@ CSpellChecker::CSpellChecker(std::unique_ptr<SEngine> engine, std::string person
       m_Engine->codec.FromDictionary(m_Engine->hunspell.get_wordchars_cpp());
   for (const char c : chars.value_or(std::string()))
     if (!IsWordLetter(c) && m_InnerChars.find(c) == std::string::npos) m_InnerChars.push_back(c);
+  m_Engine->asciiApostrophe = m_InnerChars.find('\'') != std::string::npos &&
+                              m_InnerChars.find(kCp1250Apostrophe) == std::string::npos;
 }
 
 bool CSpellChecker::IsKnown(std::string_view word) {
   const std::string key(word);
   if (const auto found = m_Engine->answers.find(key); found != m_Engine->answers.end()) return found->second;
-  const bool known =
-      m_Engine->ignored.count(key) || m_Engine->hunspell.spell(m_Engine->codec.ToDictionary(word));
+  const bool known = m_Engine->ignored.count(key) || m_Engine->hunspell.spell(m_Engine->Ask(word));
   m_Engine->answers.emplace(key, known);
   return known;
 }
 
 std::vector<std::string> CSpellChecker::Suggest(std::string_view word, std::size_t max) {
   std::vector<std::string> suggestions;
-  for (const std::string& s : m_Engine->hunspell.suggest(m_Engine->codec.ToDictionary(word))) {
+  // A word written with ’ gets its suggestions written so too.
+  const bool typographic =
+      m_Engine->asciiApostrophe && word.find(kCp1250Apostrophe) != std::string_view::npos;
+  for (const std::string& s : m_Engine->hunspell.suggest(m_Engine->Ask(word))) {
     if (suggestions.size() == max) break;
-    if (std::optional<std::string> cp1250 = m_Engine->codec.FromDictionary(s)) suggestions.push_back(*cp1250);
+    std::optional<std::string> cp1250 = m_Engine->codec.FromDictionary(s);
+    if (!cp1250) continue;
+    if (typographic) std::replace(cp1250->begin(), cp1250->end(), '\'', kCp1250Apostrophe);
+    suggestions.push_back(*cp1250);
   }
   return suggestions;
 }
@@ -157,7 +174,7 @@ std::string CSpellChecker::AddToPersonal(std::string_view word) {
   if (std::string why = WriteFileAtomically(m_PersonalList, text); !why.empty())
     return "Slovo nelze uložit do vlastního slovníku " + m_PersonalList + ": " + why;
   m_Engine->personal = std::move(words);
-  m_Engine->hunspell.add(m_Engine->codec.ToDictionary(word));
+  m_Engine->hunspell.add(m_Engine->Ask(word));
   m_Engine->answers[std::string(word)] = true;
   return {};
 #else

@@ -9,6 +9,12 @@ bool IsDigit(unsigned char c) {
   return c >= '0' && c <= '9';
 }
 
+// The typographic apostrophe (’, which word processors put for ') joins as the ASCII one does.
+bool IsInnerChar(char c, std::string_view innerChars) {
+  if (innerChars.find(c) != std::string_view::npos) return true;
+  return c == kCp1250Apostrophe && innerChars.find('\'') != std::string_view::npos;
+}
+
 }  // namespace
 
 // Every letter of the code page has a case partner, except the sharp s.
@@ -28,7 +34,7 @@ std::vector<SWordSpan> FindWords(std::string_view text, std::string_view innerCh
     const std::size_t start = i;
     while (true) {
       while (letter(i)) ++i;
-      if (i < text.size() && innerChars.find(text[i]) != std::string_view::npos && letter(i + 1)) {
+      if (i < text.size() && IsInnerChar(text[i], innerChars) && letter(i + 1)) {
         ++i;
         continue;
       }

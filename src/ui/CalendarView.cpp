@@ -1,5 +1,6 @@
 #include "ui/CalendarView.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -7,7 +8,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -204,29 +204,36 @@ class CNoteField : public QLineEdit {
     const bool writable = !isReadOnly();
     const bool selected = hasSelectedText();
     const QMimeData* clip = QGuiApplication::clipboard()->mimeData();
-    QMenu menu(this);
-    menu.setObjectName(QStringLiteral("NoteMenu"));
-    const auto add = [&](const QString& text, QKeySequence::StandardKey key, bool enabled, auto slot) {
-      QAction* action = menu.addAction(text, this, slot);
+    QObject owner;
+    const auto entry = [&](const QString& text, QKeySequence::StandardKey key, bool enabled, auto slot) {
+      auto* action = new QAction(text, &owner);
       action->setShortcut(key);
       action->setShortcutVisibleInContextMenu(true);
       action->setEnabled(enabled);
+      QObject::connect(action, &QAction::triggered, this, slot);
+      return action;
     };
-    add(QStringLiteral("&Zpět"), QKeySequence::Undo, writable && isUndoAvailable(), &QLineEdit::undo);
-    menu.addSeparator();
-    add(QStringLiteral("Vyj&mout"), QKeySequence::Cut, writable && selected, &QLineEdit::cut);
-    add(QStringLiteral("&Zkopírovat"), QKeySequence::Copy, selected, &QLineEdit::copy);
-    add(QStringLiteral("&Vložit"), QKeySequence::Paste, writable && clip && clip->hasText(),
-        &QLineEdit::paste);
-    add(QStringLiteral("&Odstranit"), QKeySequence::Delete, writable && selected, &QLineEdit::del);
-    menu.addSeparator();
-    add(QStringLiteral("Vybrat &vše"), QKeySequence::SelectAll, !text().isEmpty(), &QLineEdit::selectAll);
-    menu.exec(event->globalPos());
+    const std::vector<QAction*> entries{
+        entry(QStringLiteral("&Zpět"), QKeySequence::Undo, writable && isUndoAvailable(), &QLineEdit::undo),
+        nullptr,
+        entry(QStringLiteral("Vyj&mout"), QKeySequence::Cut, writable && selected, &QLineEdit::cut),
+        entry(QStringLiteral("&Zkopírovat"), QKeySequence::Copy, selected, &QLineEdit::copy),
+        entry(QStringLiteral("&Vložit"), QKeySequence::Paste, writable && clip && clip->hasText(),
+              &QLineEdit::paste),
+        entry(QStringLiteral("&Odstranit"), QKeySequence::Delete, writable && selected, &QLineEdit::del),
+        nullptr,
+        entry(QStringLiteral("Vybrat &vše"), QKeySequence::SelectAll, !text().isEmpty(),
+              &QLineEdit::selectAll)};
+    ExecActionMenu(this, entries, event->globalPos());
   }
+  // Gaining the focus puts the caret at the start. A menu only lends the focus: back from one (its
+  // own one included, whose entries act on the selection) the note is as it was left.
   void focusInEvent(QFocusEvent* event) override {
     QLineEdit::focusInEvent(event);
-    deselect();
-    setCursorPosition(0);
+    if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::MenuBarFocusReason) {
+      deselect();
+      setCursorPosition(0);
+    }
     onEditing(true);
   }
   void focusOutEvent(QFocusEvent* event) override {

@@ -2,6 +2,9 @@
 
 #include <QCoreApplication>
 #include <QProgressDialog>
+#include <QPushButton>
+
+#include "ui/ArrowOverButton.h"
 
 namespace orv {
 
@@ -26,7 +29,9 @@ bool CExportProgress::Show(const QString& label, int done, int total) {
     // Made here rather than up front: a file chooser may still come before the work starts.
     m_Dialog = std::make_unique<QProgressDialog>(m_Parent);
     m_Dialog->setWindowTitle(m_Title);
-    m_Dialog->setCancelButtonText(QStringLiteral("Storno"));
+    auto* cancel = new QPushButton(QStringLiteral("Storno"));
+    new CArrowOverButton(cancel);
+    m_Dialog->setCancelButton(cancel);
     m_Dialog->setWindowModality(Qt::WindowModal);
     m_Dialog->setMinimumDuration(500);
     m_Dialog->setAutoReset(false);

@@ -1,7 +1,8 @@
 #pragma once
 // The progress dialog of long exports and print: the days walked ("Exportováno dnů: n z m"), then the
 // pages painted ("Zpracováno stran: n z m"), with "Storno". It comes into being at the first count and
-// shows itself only when the work takes longer than a moment; each count lets the windows paint.
+// shows itself only when the work takes longer than a moment; each count lets the windows paint. Over
+// "Storno" the wait cursor of the work is the arrow.
 //
 //   CExportProgress progress(parent, QStringLiteral("Export do PDF"));
 //   ExportPdf(doc, path, choice, face, ui, progress.Callback(), progress.PageCallback());

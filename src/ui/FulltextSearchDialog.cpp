@@ -4,10 +4,8 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
-#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,6 +20,7 @@
 
 #include "core/UiServices.h"
 #include "export/TxtExportCommands.h"
+#include "ui/ArrowOverButton.h"
 #include "ui/QtText.h"
 #include "ui/ResultExportButtons.h"
 
@@ -124,7 +123,7 @@ void CFulltextSearchDialog::BuildControls() {
   m_Cancel = new QPushButton(QStringLiteral("Přerušit"), textBox);
   m_Cancel->setAutoDefault(false);
   m_Cancel->setEnabled(false);
-  m_Cancel->installEventFilter(this);
+  new CArrowOverButton(m_Cancel);
   auto* textLayout = new QGridLayout(textBox);
   textLayout->addWidget(m_Text, 0, 0, 1, 2);
   textLayout->addWidget(searchButton, 0, 2);
@@ -298,19 +297,6 @@ void CFulltextSearchDialog::ShowSearching(bool searching) {
   if (!searching) ShowSettings();  // "Celá slova" stays locked under the mask
   m_Cancel->setEnabled(searching);
   if (searching) m_Cancel->setFocus(Qt::OtherFocusReason);
-  if (searching && m_Cancel->underMouse()) ShowCancelCursor(true);
-}
-
-void CFulltextSearchDialog::ShowCancelCursor(bool overCancel) {
-  // Without an override (no wait shown) this changes nothing.
-  QGuiApplication::changeOverrideCursor(overCancel ? Qt::ArrowCursor : Qt::WaitCursor);
-}
-
-bool CFulltextSearchDialog::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == m_Cancel && m_Searching &&
-      (event->type() == QEvent::Enter || event->type() == QEvent::Leave))
-    ShowCancelCursor(event->type() == QEvent::Enter);
-  return QDialog::eventFilter(watched, event);
 }
 
 void CFulltextSearchDialog::reject() {

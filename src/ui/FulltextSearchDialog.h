@@ -44,10 +44,6 @@ class CFulltextSearchDialog : public QDialog {
   // Esc and Storno while a search runs end the search, not the window.
   void reject() override;
 
- protected:
-  // The arrow over "Přerušit" while a search runs.
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
   void BuildControls();
   void ShowSettings();
@@ -59,10 +55,6 @@ class CFulltextSearchDialog : public QDialog {
   void CancelSearch();
   // Locks the window's controls while a search runs, and shows "Přerušit".
   void ShowSearching(bool searching);
-  // The wait cursor of a running search is the application's override cursor, which every widget
-  // shows, a widget's own cursor included; over "Přerušit" the override itself becomes the arrow
-  // while the mouse is there, so the one control that works does not look busy.
-  void ShowCancelCursor(bool overCancel);
   void ShowLists();
   void ShowPreview();
   void OnExportTxt();

@@ -253,22 +253,31 @@ TEST_F(CalendarWindowTest, KeyboardOpenedEditMenuFollowsThePaneThatHadTheFocus) 
   EXPECT_TRUE(cutEnabled);
 }
 
-// The note field's own menu: Czech items, and in view-only mode only copying and selecting.
+// The note field's own menu: Czech items, and in view-only mode only copying and selecting, which copies.
 TEST_F(CalendarWindowTest, NoteMenuIsCzechAndFollowsViewOnly) {
   Focus(Note());
   Type(Note(), QStringLiteral("poznámka"));
   Note()->selectAll();
   QGuiApplication::clipboard()->setText(QStringLiteral("schránka"));
-  const auto menuItems = [&] {
+  // The items as listed ("-" before a greyed one); `choose` is then chosen.
+  const auto menuItems = [&](const QString& choose = {}) {
     QStringList items;
     QTimer::singleShot(0, [&] {
       QWidget* popup = QApplication::activePopupWidget();
       ASSERT_NE(popup, nullptr);
+      QAction* chosen = nullptr;
       for (QAction* action : popup->actions())
-        if (!action->isSeparator())
-          items << (action->isEnabled() ? QString() : QStringLiteral("-")) +
-                       action->text().remove(QLatin1Char('&'));
-      popup->close();
+        if (!action->isSeparator()) {
+          const QString item = action->text().remove(QLatin1Char('&'));
+          items << (action->isEnabled() ? QString() : QStringLiteral("-")) + item;
+          if (item == choose) chosen = action;
+        }
+      if (!chosen) {
+        popup->close();
+        return;
+      }
+      auto* menu = qobject_cast<QMenu*>(popup);
+      QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(chosen).center());
     });
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), Note()->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(Note(), &event);
@@ -280,9 +289,12 @@ TEST_F(CalendarWindowTest, NoteMenuIsCzechAndFollowsViewOnly) {
   Focus(Table());
   Frame().Action(cmd::ViewOnly)->trigger();
   ASSERT_TRUE(Note()->isReadOnly());
-  Note()->selectAll();
-  EXPECT_EQ(menuItems(), QStringLiteral("-Zpět|-Vyjmout|Zkopírovat|-Vložit|-Odstranit|Vybrat vše"));
+  Focus(Note());
+  Note()->selectAll();  // kept when the menu gives the focus back, for the entry chosen
+  EXPECT_EQ(menuItems(QStringLiteral("Zkopírovat")),
+            QStringLiteral("-Zpět|-Vyjmout|Zkopírovat|-Vložit|-Odstranit|Vybrat vše"));
   EXPECT_EQ(Note()->text(), QStringLiteral("poznámka"));
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("poznámka"));
 }
 
 // A calendar file dropped on the note field or an editor opens as on the window; nothing goes into

@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -198,6 +199,8 @@ TEST_F(ExportWindowTest, ALongExportShowsTheDaysWalkedThenThePagesAndCanBeCancel
   QString pagesLabel;
   int done = 0;
   int total = 0;
+  bool arrowOverStorno = false;
+  bool waitBeside = false;
   // Until the progress dialog shows, every turn of the event loop the export gives is made slow, as
   // on a slow machine. The dialog is read while the days are walked, then again while the pages are
   // painted, and there its "Storno" is pressed.
@@ -208,6 +211,14 @@ TEST_F(ExportWindowTest, ALongExportShowsTheDaysWalkedThenThePagesAndCanBeCancel
           daysLabel = progress->labelText();
           done = progress->value();
           total = progress->maximum();
+          // The wait cursor, pushed as the program's services push it, is the arrow over "Storno".
+          QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+          for (QPushButton* button : progress->findChildren<QPushButton*>())
+            if (button->text() == QStringLiteral("Storno")) test::MoveMouseTo(button);
+          arrowOverStorno = QGuiApplication::overrideCursor()->shape() == Qt::ArrowCursor;
+          test::MoveMouseTo(progress->findChild<QLabel*>());
+          waitBeside = QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
+          QGuiApplication::restoreOverrideCursor();
         } else if (progress->labelText().startsWith(QStringLiteral("Zpracováno stran"))) {
           pagesLabel = progress->labelText();
           return progress->cancel();
@@ -222,6 +233,8 @@ TEST_F(ExportWindowTest, ALongExportShowsTheDaysWalkedThenThePagesAndCanBeCancel
   EXPECT_EQ(daysLabel, QStringLiteral("Exportováno dnů: %1 z %2").arg(done).arg(total));
   EXPECT_GT(done, 0);
   EXPECT_EQ(total, 7671);  // every day of the whole calendar is walked
+  EXPECT_TRUE(arrowOverStorno);
+  EXPECT_TRUE(waitBeside);
   EXPECT_TRUE(pagesLabel.startsWith(QStringLiteral("Zpracováno stran: 1 z "))) << pagesLabel.toStdString();
   EXPECT_FALSE(std::filesystem::exists(out));  // cancelled: nothing written
   EXPECT_TRUE(ui.Messages().empty());

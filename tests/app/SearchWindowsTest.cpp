@@ -5,7 +5,6 @@
 #include <QCheckBox>
 #include <QCursor>
 #include <QDateEdit>
-#include <QEnterEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPrintDialog>
@@ -26,6 +25,7 @@
 #include "CalendarBuilder.h"
 #include "FakeUiServices.h"
 #include "RtfParagraphs.h"
+#include "WindowKeys.h"
 #include "app/CalendarWindow.h"
 #include "app/MainFrame.h"
 #include "app/RecentFileList.h"
@@ -171,13 +171,14 @@ TEST_F(SearchWindowsTest, ALongSearchLetsTheWindowsPaintAndFindsWhatOneSearchFin
     ASSERT_TRUE(cancel->isEnabled());  // the search goes on after the click
     EXPECT_FALSE(days->isEnabled());
     // The wait cursor, pushed here as the program's services push it, is the arrow over "Přerušit".
+    const auto shown = [] { return QGuiApplication::overrideCursor()->shape(); };
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
-    QApplication::sendEvent(cancel, &enter);
-    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::ArrowCursor);
-    QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(cancel, &leave);
-    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    test::MoveMouseTo(cancel);
+    EXPECT_EQ(shown(), Qt::ArrowCursor);
+    test::MoveMouseTo(days);
+    EXPECT_EQ(shown(), Qt::WaitCursor);
+    test::MoveMouseTo(cancel);
+    EXPECT_EQ(shown(), Qt::ArrowCursor);
     QGuiApplication::restoreOverrideCursor();
     bool firedWhileSearching = false;
     QTimer::singleShot(0, [&] { firedWhileSearching = cancel->isEnabled(); });
@@ -185,11 +186,18 @@ TEST_F(SearchWindowsTest, ALongSearchLetsTheWindowsPaintAndFindsWhatOneSearchFin
     EXPECT_TRUE(firedWhileSearching);
     for (int row = 0; row < days->count(); ++row) listed << days->item(row)->text();
 
-    // Esc ends a running search, not the window; the last result stays for the exports.
+    // Esc ends a running search, not the window; the last result stays for the exports. The mouse
+    // rests on "Přerušit" meanwhile: the arrow there only while the search can be stopped.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    test::MoveMouseTo(cancel);
+    EXPECT_EQ(shown(), Qt::WaitCursor);
     Click(dialog, "Vyhledat");
     ASSERT_TRUE(cancel->isEnabled());
+    EXPECT_EQ(shown(), Qt::ArrowCursor);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     EXPECT_FALSE(cancel->isEnabled());
+    EXPECT_EQ(shown(), Qt::WaitCursor);
+    QGuiApplication::restoreOverrideCursor();
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(days->count(), 0);
     EXPECT_TRUE(days->isEnabled());

@@ -40,6 +40,8 @@ TEST(SpellWords, CzechLettersMakeWordsAndInnerCharactersJoinOnlyBetweenLetters) 
       {"Frýdek-Místek", "", {"Frýdek", "Místek"}},
       {"Frýdek-Místek, -a- konec-", "-", {"Frýdek-Místek", "a", "konec"}},
       {"rock'n'roll", "'", {"rock'n'roll"}},
+      {"rock’n’roll, d’Artagnan, ’uvozovky’ l’", "'", {"rock’n’roll", "d’Artagnan", "uvozovky", "l"}},
+      {"rock’n’roll", "-", {"rock", "n", "roll"}},
       {"3D tisk 2x, Wałęsa Größe", "", {"tisk", "Wałęsa", "Größe"}},
       {"\t\r(závorka)\"uvozovky\"", "", {"závorka", "uvozovky"}},
   };
@@ -155,6 +157,44 @@ TEST_F(SmallDictionary, UnknownWordsDifferingOnlyInCaseAreOneWord) {
   EXPECT_EQ(words[2].word, "xyz");
   EXPECT_EQ(words[2].count, 2);
   EXPECT_EQ(words[2].keys, (std::vector<std::string>{"2005/03/01"}));
+}
+
+// A dictionary that has only the ASCII apostrophe among its word characters is asked with it for a
+// word written with the typographic one, and answers in the word's own way; one that has ’ of its
+// own is asked with ’.
+TEST_F(SpellFolders, TypographicApostropheIsAskedAsTheDictionaryWritesIt) {
+  struct Case {
+    const char* aff;
+    const char* dic;
+    const char* word;  // UTF-8
+    bool known;
+  } cases[] = {
+      {"SET ISO8859-2\nWORDCHARS '\n", "1\nrock'n'roll\n", "rock’n’roll", true},
+      {"SET ISO8859-2\nWORDCHARS '\n", "1\nrock'n'roll\n", "rock'n'roll", true},
+      {"SET ISO8859-2\nWORDCHARS '\n", "1\nrock'n'roll\n", "rock’n’rol", false},
+      {"SET UTF-8\nWORDCHARS '’\n", "1\nl’eau\n", "l’eau", true},
+  };
+  const fs::path dir = m_Dir / "dict";
+  fs::create_directories(dir);
+  m_Folder.SetEnv("ORV_SPELL_DICTIONARY_DIR", dir.string());
+  for (const Case& c : cases) {
+    std::ofstream(dir / "cs_CZ.aff") << c.aff;
+    std::ofstream(dir / "cs_CZ.dic") << c.dic;
+    if (const auto why = CSpellChecker::Unavailable()) GTEST_SKIP() << *why;
+    auto checker = Open();
+    ASSERT_TRUE(checker);
+    EXPECT_EQ(checker->Words(W(c.word)).size(), 1u) << c.word;
+    EXPECT_EQ(checker->IsKnown(W(c.word)), c.known) << c.word;
+  }
+  // The first dictionary again: suggestions and the user's own words.
+  std::ofstream(dir / "cs_CZ.aff") << cases[0].aff << "TRY ol\n";
+  std::ofstream(dir / "cs_CZ.dic") << cases[0].dic;
+  auto checker = Open();
+  ASSERT_TRUE(checker);
+  const std::vector<std::string> suggestions = checker->Suggest(W("rock’n’rol"));
+  EXPECT_NE(std::find(suggestions.begin(), suggestions.end(), W("rock’n’roll")), suggestions.end());
+  EXPECT_EQ(checker->AddToPersonal(W("d’Artagnan")), "");
+  EXPECT_TRUE(Open()->IsKnown(W("d'Artagnan")));  // after a restart, from the list as written
 }
 
 // The installed Czech dictionary; CI installs it, elsewhere these tests are skipped.
