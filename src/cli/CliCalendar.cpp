@@ -30,6 +30,18 @@ bool CCountingUi::AskYesNoDefaultNo(std::string_view text) {
   return Inner().AskYesNoDefaultNo(text);
 }
 
+CCliCalendar::CCliCalendar(CliContext& ctx) : m_Ctx(ctx), m_Ui(ctx.ui), m_Doc(m_Ui) {
+  m_Doc.KeepFileLocked(true);
+  m_Doc.SetOnLockWait([this](std::string_view text) {
+    if (text.empty()) {
+      m_bWaitTold = false;
+    } else if (!m_bWaitTold) {
+      m_Ctx.err << text << '\n';
+      m_bWaitTold = true;
+    }
+  });
+}
+
 bool CCliCalendar::Open(const std::string& path) {
   const int shownBefore = m_Ui.Shown();
   if (m_Doc.OnOpenDocument(path)) return true;

@@ -31,11 +31,10 @@ class CCountingUi : public CForwardingUiServices {
 
 // The calendar file stays locked from opening to the end of the command (or of its save), so that
 // two orv runs on one file never both read the old file and one of them lose the other's change.
+// While another program holds it, the wait is told once on the error output.
 class CCliCalendar {
  public:
-  explicit CCliCalendar(CliContext& ctx) : m_Ctx(ctx), m_Ui(ctx.ui), m_Doc(m_Ui) {
-    m_Doc.KeepFileLocked(true);
-  }
+  explicit CCliCalendar(CliContext& ctx);
 
   CTedDoc& Doc() { return m_Doc; }
   // False when the file was not opened; the reason has been shown.
@@ -50,6 +49,7 @@ class CCliCalendar {
   CliContext& m_Ctx;
   CCountingUi m_Ui;
   CTedDoc m_Doc;
+  bool m_bWaitTold = false;
 };
 
 // The positional arguments of a command that takes from `min` to `max` of them and no options;

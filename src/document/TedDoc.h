@@ -7,7 +7,8 @@
 //   StoreDayCommentary(key, rtf, text)     the day commentary alone
 //   StoreMonthCommentary(key, rtf, text)   the month commentary
 //
-// Opening and saving (TedDocFile.cpp) talk to the user through IUiServices only.
+// Opening and saving (TedDocFile.cpp) talk to the user through IUiServices, and tell a wait for
+// another program's lock through SetOnLockWait (the status bar of the window, stderr of orv).
 
 #include <functional>
 #include <optional>

@@ -1,17 +1,21 @@
 // The orv commands over one calendar file, end to end through RunOrv with files in a temporary folder.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 #include "CalendarBuilder.h"
 #include "FakeUiServices.h"
 #include "cli/CliCommand.h"
 #include "document/CalendarArchive.h"
+#include "document/LockWait.h"
 
 namespace orv {
 namespace {
@@ -90,6 +94,21 @@ TEST_F(CalendarCommands, FifoIsRefusedWithoutWaiting) {
     EXPECT_EQ(run.messages, std::vector<std::string>{"Soubor " + Path("roura.orv") +
                                                      " nelze otevřít: nejde o obyčejný soubor."});
   }
+}
+
+TEST_F(CalendarCommands, WaitingForAnotherProgramIsToldOnceAndTheChangeStillLands) {
+  const std::string file = WriteCalendar("k.orv", [](test::CalendarBuilder& b) { b.Day("2005/03/07", "a"); });
+  const int holder = ::open(file.c_str(), O_RDONLY);
+  ASSERT_EQ(::flock(holder, LOCK_EX), 0);
+  std::thread otherProgram([holder] {
+    std::this_thread::sleep_for(3 * kLockWaitNotice);
+    ::close(holder);
+  });
+  const OrvRun run = Orv({"note", file, "2005-03-07", "b"});
+  otherProgram.join();
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err, std::string(kLockWaitText) + "\n");
+  EXPECT_EQ(Orv({"note", file, "2005-03-07"}).out, "b\n");
 }
 
 TEST_F(CalendarCommands, InformationOfAFilledCalendar) {
