@@ -112,7 +112,9 @@ Outcome TakeOverAttributes(int fd, const STarget& t) {
     ::umask(mask);
     mode = 0666 & ~mask;
   }
-  return ::fchmod(fd, mode) == 0 ? Outcome::Done : Outcome::Failed;
+  if (::fchmod(fd, mode) != 0) return Outcome::Failed;
+  if (t.exists) CopyExtendedAttributes(t, fd);
+  return Outcome::Done;
 }
 
 }  // namespace
@@ -142,9 +144,7 @@ Outcome ReplaceViaTemporary(const STarget& t, std::string_view bytes, SFileWrite
       if (!tempPath.empty()) ::unlink(tempPath.c_str());
       return attributes;
     }
-    if (attributes != Outcome::Done) return fail(errno);
-    CopyExtendedAttributes(t, fd);
-    if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) return fail(errno);
+    if (attributes != Outcome::Done || !WriteAll(fd, bytes) || ::fsync(fd) != 0) return fail(errno);
     if (unnamed && LinkUnnamed(fd, t, tempPath) != 0) {
       tempPath.clear();
       ::close(fd);

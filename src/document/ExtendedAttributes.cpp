@@ -4,9 +4,7 @@
 // place; one that cannot be set (not supported, not permitted) is left out, and never fails the
 // save.
 
-#include <fcntl.h>
 #include <sys/xattr.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -38,11 +36,11 @@ std::optional<std::string> ReadSized(Read read) {
   return std::nullopt;
 }
 
-std::vector<std::string> AttributeNames(int fd) {
+std::optional<std::vector<std::string>> AttributeNames(const std::string& path) {
   const std::optional<std::string> list =
-      ReadSized([fd](char* buffer, std::size_t size) { return ::flistxattr(fd, buffer, size); });
+      ReadSized([&](char* buffer, std::size_t size) { return ::llistxattr(path.c_str(), buffer, size); });
+  if (!list) return std::nullopt;
   std::vector<std::string> names;
-  if (!list) return names;
   for (std::size_t start = 0; start < list->size();) {
     const std::size_t end = std::min(list->find('\0', start), list->size());
     if (end > start) names.push_back(list->substr(start, end - start));
@@ -54,19 +52,17 @@ std::vector<std::string> AttributeNames(int fd) {
 }  // namespace
 
 void CopyExtendedAttributes(const STarget& t, int to) {
-  if (!t.exists) return;
-  const int from = ::open(t.path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-  if (from < 0) return;
-  const std::vector<std::string> names = AttributeNames(from);
+  const std::optional<std::vector<std::string>> listed = AttributeNames(t.path);
+  if (!listed) return;
+  const std::vector<std::string>& names = *listed;
   for (const std::string& name : names) {
     const std::optional<std::string> value = ReadSized(
-        [&](char* buffer, std::size_t size) { return ::fgetxattr(from, name.c_str(), buffer, size); });
+        [&](char* buffer, std::size_t size) { return ::lgetxattr(t.path.c_str(), name.c_str(), buffer, size); });
     if (value) (void)::fsetxattr(to, name.c_str(), value->data(), value->size(), 0);
   }
   // A folder's default ACL gives every new file an access ACL: the old file had none, so neither
   // does the new one, and its mode alone says again who may read and write it.
   if (std::find(names.begin(), names.end(), kAccessAcl) == names.end()) (void)::fremovexattr(to, kAccessAcl);
-  ::close(from);
 }
 
 }  // namespace orv::filewrite

@@ -41,8 +41,8 @@ bool WriteAll(int fd, std::string_view bytes);
 bool WriteAllAt(int fd, std::string_view bytes, off_t offset);
 void SyncFolder(const std::string& folder);
 
-// Gives the new file `to` the extended attributes (ACLs included) of the existing target; those that
-// cannot be set are left out.
+// Gives the new file `to` the extended attributes (ACLs included) of the target, which exists; those
+// that cannot be set are left out.
 void CopyExtendedAttributes(const STarget& target, int to);
 
 Outcome ReplaceViaTemporary(const STarget& target, std::string_view bytes, SFileWrite& result);
