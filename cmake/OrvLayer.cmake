@@ -29,7 +29,21 @@ function(orv_add_layer_tests layer)
   endif()
   add_executable(test_${layer} ${sources})
   target_link_libraries(test_${layer} PRIVATE orv_${layer} orv_testsupport ${ARG_MAIN} ${ARG_DEPS})
-  add_test(NAME ${layer} COMMAND test_${layer})
-  set_tests_properties(${layer} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ORV_SOURCE_DIR=${PROJECT_SOURCE_DIR};ORV_SHARED_DIR=${PROJECT_SOURCE_DIR}/../shared;ORV_BINARY_DIR=${PROJECT_BINARY_DIR}")
+  set(env "ORV_SOURCE_DIR=${PROJECT_SOURCE_DIR};ORV_SHARED_DIR=${PROJECT_SOURCE_DIR}/../shared;ORV_BINARY_DIR=${PROJECT_BINARY_DIR}")
+  # Suites named *UnderWm need a real X server with a window manager: they run in an entry of their
+  # own (see orv_add_window_manager_tests) and are left out of the offscreen one.
+  add_test(NAME ${layer} COMMAND test_${layer} --gtest_filter=-*UnderWm.*)
+  set_tests_properties(${layer} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${env}")
+endfunction()
+
+# The *UnderWm suites of a layer's tests, in Xvfb with openbox (tools/with-window-manager.sh) on the
+# xcb platform: the faults that only a real window manager shows (frames, placement, focus, sizes).
+function(orv_add_window_manager_tests layer)
+  if(NOT TARGET test_${layer})
+    return()
+  endif()
+  add_test(NAME ${layer}_wm COMMAND ${PROJECT_SOURCE_DIR}/tools/with-window-manager.sh
+    $<TARGET_FILE:test_${layer}> --gtest_filter=*UnderWm.*)
+  set_tests_properties(${layer}_wm PROPERTIES RESOURCE_LOCK x_server
+    ENVIRONMENT "QT_QPA_PLATFORM=xcb;ORV_TEST_PLATFORM=xcb;ORV_SOURCE_DIR=${PROJECT_SOURCE_DIR};ORV_SHARED_DIR=${PROJECT_SOURCE_DIR}/../shared;ORV_BINARY_DIR=${PROJECT_BINARY_DIR}")
 endfunction()
