@@ -30,9 +30,10 @@ function(orv_add_layer_tests layer)
   add_executable(test_${layer} ${sources})
   target_link_libraries(test_${layer} PRIVATE orv_${layer} orv_testsupport ${ARG_MAIN} ${ARG_DEPS})
   set(env "ORV_SOURCE_DIR=${PROJECT_SOURCE_DIR};ORV_SHARED_DIR=${PROJECT_SOURCE_DIR}/../shared;ORV_BINARY_DIR=${PROJECT_BINARY_DIR}")
-  # Suites named *UnderWm need a real X server with a window manager: they run in an entry of their
-  # own (see orv_add_window_manager_tests) and are left out of the offscreen one.
-  add_test(NAME ${layer} COMMAND test_${layer} --gtest_filter=-*UnderWm.*)
+  # Suites named *UnderWm need a real X server with a window manager, suites named *UnderWayland a
+  # Wayland compositor: they run in entries of their own (orv_add_window_manager_tests,
+  # orv_add_wayland_tests) and are left out of the offscreen one.
+  add_test(NAME ${layer} COMMAND test_${layer} --gtest_filter=-*UnderWm.*:*UnderWayland.*)
   set_tests_properties(${layer} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${env}")
 endfunction()
 
@@ -46,4 +47,20 @@ function(orv_add_window_manager_tests layer)
     $<TARGET_FILE:test_${layer}> --gtest_filter=*UnderWm.*)
   set_tests_properties(${layer}_wm PROPERTIES RESOURCE_LOCK x_server
     ENVIRONMENT "QT_QPA_PLATFORM=xcb;ORV_TEST_PLATFORM=xcb;ORV_SOURCE_DIR=${PROJECT_SOURCE_DIR};ORV_SHARED_DIR=${PROJECT_SOURCE_DIR}/../shared;ORV_BINARY_DIR=${PROJECT_BINARY_DIR}")
+endfunction()
+
+# The *UnderWayland suites of a layer's tests on the wayland platform, in a headless weston of their
+# own (tools/with-weston.sh). Left out where weston or Qt's Wayland platform is not installed.
+function(orv_add_wayland_tests layer)
+  find_program(WESTON weston)
+  find_file(QT_WAYLAND_PLUGIN libqwayland-generic.so PATHS ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}/platforms
+    /usr/lib/x86_64-linux-gnu/qt6/plugins/platforms NO_DEFAULT_PATH)
+  if(NOT TARGET test_${layer} OR NOT WESTON OR NOT QT_WAYLAND_PLUGIN)
+    message(STATUS "weston or qt6-wayland missing: the Wayland window tests are left out")
+    return()
+  endif()
+  add_test(NAME ${layer}_wayland COMMAND ${PROJECT_SOURCE_DIR}/tools/with-weston.sh
+    $<TARGET_FILE:test_${layer}> --gtest_filter=*UnderWayland.*)
+  set_tests_properties(${layer}_wayland PROPERTIES TIMEOUT 300
+    ENVIRONMENT "QT_QPA_PLATFORM=wayland;ORV_TEST_PLATFORM=wayland;ORV_SOURCE_DIR=${PROJECT_SOURCE_DIR};ORV_SHARED_DIR=${PROJECT_SOURCE_DIR}/../shared;ORV_BINARY_DIR=${PROJECT_BINARY_DIR}")
 endfunction()

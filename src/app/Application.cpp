@@ -16,6 +16,7 @@
 #include "app/ConfigFile.h"
 #include "app/CrashRecovery.h"
 #include "app/MainFrame.h"
+#include "app/ProgramOptions.h"
 #include "app/QtCzech.h"
 #include "app/RecentFileList.h"
 #include "app/SettingsLocation.h"
@@ -66,14 +67,6 @@ class CFirstPaintProbe : public QObject {
   const QElapsedTimer& m_Clock;
 };
 
-constexpr char kUsage[] =
-    "Použití: orvella [SOUBOR.orv]\n"
-    "Kalendář a deník Orvella 2: otevře zadaný kalendář, bez něj nový.\n"
-    "Běží-li už, převezme soubor spuštěná Orvella a přejde do popředí.\n"
-    "\n"
-    "  -h, --help     vypíše tuto nápovědu\n"
-    "      --version  vypíše verzi programu\n";
-
 // The command line: options answered at once, or the calendar to open (empty for a new one).
 struct SArguments {
   std::optional<int> exitCode;
@@ -88,18 +81,18 @@ SArguments ParseArguments(int argc, char** argv) {
     if (options && arg == QStringLiteral("--")) {
       options = false;
     } else if (options && (arg == QStringLiteral("--help") || arg == QStringLiteral("-h"))) {
-      std::fputs(kUsage, stdout);
+      std::fputs(ProgramUsage().c_str(), stdout);
       return {0, {}};
     } else if (options && arg == QStringLiteral("--version")) {
       std::printf("orvella %s\n", ORV_VERSION);
       return {0, {}};
     } else if (options && arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
-      std::fprintf(stderr, "orvella: neznámá volba %s\n\n%s", argv[i], kUsage);
+      std::fprintf(stderr, "orvella: neznámá volba %s\n\n%s", argv[i], ProgramUsage().c_str());
       return {2, {}};
     } else if (parsed.file.isEmpty()) {
       parsed.file = QDir::current().absoluteFilePath(arg);
     } else {
-      std::fprintf(stderr, "orvella: lze otevřít jen jeden kalendář\n\n%s", kUsage);
+      std::fprintf(stderr, "orvella: lze otevřít jen jeden kalendář\n\n%s", ProgramUsage().c_str());
       return {2, {}};
     }
   }

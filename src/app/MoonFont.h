@@ -1,5 +1,6 @@
 #pragma once
-// The moon font of the calendar's moon column: "Moon.ttf" beside the executable, made known to the
+// The moon font of the calendar's moon column: "Moon.ttf" beside the executable (or in
+// ../share/orvella/ of an installed program), made known to the
 // program for as long as the main window lives. When it is missing the program runs on and the moon
 // symbols show in a substitute font.
 

@@ -40,6 +40,19 @@ struct CliCommand {
 // The table of commands, in the order --help lists them.
 const std::vector<CliCommand>& CliCommands();
 
+// An option every command takes (taken out before the command sees its words).
+struct CliOption {
+  std::string name;      // "--years"
+  std::string argument;  // "OD-DO", empty for a switch
+  std::string summary;   // one line of Czech
+};
+
+// The options of every command, in the order --help lists them.
+const std::vector<CliOption>& CliGlobalOptions();
+
+// The overview orv --help prints: every command and option of the tables above.
+void PrintHelp(std::ostream& out);
+
 // Runs orv with its arguments (without the program name).
 int RunOrv(const std::vector<std::string>& args, CliContext& ctx);
 

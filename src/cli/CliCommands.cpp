@@ -1,6 +1,7 @@
 #include "cli/CliCommand.h"
 #include "cli/Commands.h"
 #include "cli/QtCommandModule.h"
+#include "core/YearRange.h"
 
 namespace orv::cli {
 namespace {
@@ -94,6 +95,18 @@ const std::vector<CliCommand>& CliCommands() {
        "zamění každý výskyt ve výkladu dne (měsíce) a vypíše počet záměn", InQtModule<kReplace>},
   };
   return commands;
+}
+
+const std::vector<CliOption>& CliGlobalOptions() {
+  static const std::vector<CliOption> options = {
+      {"--password", "HESLO", "heslo chráněného kalendáře (jinak se na terminálu zeptá)"},
+      {"--yes", "", "na otázky odpovídá \"Ano\" (například přepsání souboru)"},
+      {"--years", "OD-DO",
+       "roky kalendáře pro tento běh, " + std::to_string(kEarliestYear) + " až " + std::to_string(kLatestYear) +
+           " (jinak rozsah let nastavený v programu Orvella 2, bez nastavení " + YearRangeText(SYearRange{}) +
+           ")"},
+  };
+  return options;
 }
 
 }  // namespace orv::cli

@@ -9,22 +9,6 @@
 namespace orv::cli {
 namespace {
 
-void PrintHelp(std::ostream& out) {
-  out << "orv " ORV_VERSION " – příkazový řádek kalendáře Orvella 2\n\n"
-      << "Použití: orv PŘÍKAZ [ARGUMENTY]\n\n"
-      << "Příkazy:\n";
-  for (const CliCommand& c : CliCommands())
-    out << "  orv " << c.name << ' ' << c.synopsis << "\n      " << c.summary << '\n';
-  out << "\n  orv --help       tento přehled\n  orv --version    verze programu\n"
-      << "\nVolby kteréhokoli příkazu:\n"
-      << "  --password HESLO   heslo chráněného kalendáře (jinak se na terminálu zeptá)\n"
-      << "  --yes              na otázky odpovídá \"Ano\" (například přepsání souboru)\n"
-      << "  --years OD-DO      roky kalendáře pro tento běh, " << kEarliestYear << " až " << kLatestYear
-      << " (jinak rozsah let\n"
-      << "                     nastavený v programu Orvella 2, bez nastavení " << YearRangeText(SYearRange{})
-      << ")\n";
-}
-
 struct GlobalOptions {
   std::vector<std::string> rest;  // the arguments without the global options
   std::optional<std::string> password;
@@ -62,6 +46,20 @@ std::optional<GlobalOptions> TakeGlobalOptions(const std::vector<std::string>& a
 }
 
 }  // namespace
+
+void PrintHelp(std::ostream& out) {
+  out << "orv " ORV_VERSION " – příkazový řádek kalendáře Orvella 2\n\n"
+      << "Použití: orv PŘÍKAZ [ARGUMENTY]\n\n"
+      << "Příkazy:\n";
+  for (const CliCommand& c : CliCommands())
+    out << "  orv " << c.name << ' ' << c.synopsis << "\n      " << c.summary << '\n';
+  out << "\n  orv --help       tento přehled\n  orv --version    verze programu\n"
+      << "\nVolby kteréhokoli příkazu:\n";
+  for (const CliOption& o : CliGlobalOptions()) {
+    const std::string term = o.argument.empty() ? o.name : o.name + ' ' + o.argument;
+    out << "  " << term << std::string(term.size() < 19 ? 19 - term.size() : 1, ' ') << o.summary << '\n';
+  }
+}
 
 int RunOrv(const std::vector<std::string>& allArgs, CliContext& outerCtx) {
   const std::optional<GlobalOptions> options = TakeGlobalOptions(allArgs, outerCtx.err);
