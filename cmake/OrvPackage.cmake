@@ -11,12 +11,12 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Czech calendar and diary with a note for every day")
 set(CPACK_PACKAGE_DESCRIPTION
-  "Orvella 2 keeps a short note and a formatted commentary for every day, a commentary
-for every month, Czech name days and holidays, and character and paragraph styles
-in one calendar file. It searches with boolean expressions and masks, exports to
-text, RTF, PDF and Markdown, and encrypts a calendar on request. The package also
-holds orv, the command-line tool over the same calendar files.")
-
+  "Orvella 2 keeps a short note and a formatted commentary for every day,
+a commentary for every month, Czech name days and holidays, and
+character and paragraph styles in one calendar file. It searches with
+boolean expressions and masks, exports to text, RTF and PDF, and
+encrypts a calendar on request. The package also holds orv, the
+command-line tool over the same calendar files.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
@@ -27,9 +27,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${CMAKE_BINARY_DIR}/src)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hunspell-cs, qt6-translations-l10n, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
-# Debian's own documents of the package: the machine-readable copyright and the changelog,
-# compressed as Debian's tools compress it (no name or time in the gzip header).
-set(changelog_gz ${CMAKE_BINARY_DIR}/packaging/changelog.Debian.gz)
+# Debian's own documents of the package: the machine-readable copyright and the changelog (of a
+# native package: no Debian revision), compressed as Debian's tools do (no name or time in it).
+set(changelog_gz ${CMAKE_BINARY_DIR}/packaging/changelog.gz)
 add_custom_command(OUTPUT ${changelog_gz}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/packaging
   COMMAND gzip -9nc ${PROJECT_SOURCE_DIR}/packaging/changelog > ${changelog_gz}

@@ -16,7 +16,7 @@ for f in usr/bin/orv usr/bin/orvella usr/lib/orvella/orv-qt.so usr/share/orvella
   usr/share/icons/hicolor/48x48/apps/orvella.png usr/share/icons/hicolor/256x256/apps/orvella.png \
   usr/share/man/man1/orv.1.gz usr/share/man/man1/orvella.1.gz \
   usr/share/bash-completion/completions/orv usr/share/zsh/vendor-completions/_orv \
-  usr/share/doc/orvella/copyright usr/share/doc/orvella/changelog.Debian.gz; do
+  usr/share/doc/orvella/copyright usr/share/doc/orvella/changelog.gz; do
   [ -e "$root/$f" ] || fail "$f is missing"
 done
 

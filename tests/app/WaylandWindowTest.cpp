@@ -1,32 +1,53 @@
 // The window on a Wayland desktop, natively (the wayland platform under a headless weston; CTest's
-// app_wayland entry): the main paths a user takes every day.
+// app_wayland entry): the main paths a user takes every day. The headless compositor has no seat
+// to give the window the keyboard, so the test makes it the active window itself.
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
+#include <QLineEdit>
+#include <QSettings>
+#include <QTextEdit>
 #include <QTemporaryDir>
 
-#include "DialogWindowFixture.h"
+#include "FakeUiServices.h"
+#include "TestWindow.h"
+#include "WindowKeys.h"
 #include "app/CommandIds.h"
+#include "app/RecentFileList.h"
 #include "core/Cp1250.h"
+#include "document/TedDoc.h"
+#include "ui/CalendarView.h"
+#include "view/CalendarViewModel.h"
 
 namespace orv::test {
 namespace {
 
-using WindowUnderWayland = DialogWindowTest;
-
-TEST_F(WindowUnderWayland, MovesADayTypesANoteSavesAndCloses) {
+TEST(WindowUnderWayland, MovesADayTypesANoteSavesAndCloses) {
   ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("wayland"));
+  UseEmptyTestSettings();
+  FakeUiServices ui;
+  CTedDoc doc(ui);
+  CRecentFileList recent;
+  ASSERT_TRUE(doc.OnNewDocument());
+  CCalendarWindow window(doc, ui, recent, QString(), [](const std::string&) { return SaveAnswer::No; },
+                         [] { return Date{2005, 3, 15}; });
+  window.Frame().SetBaseFont(kTestBaseFace);
+  window.Start();
+  window.Frame().show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window.Frame()));
+  QApplication::setActiveWindow(&window.Frame());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window.View().Table()->hasFocus(); }));
+
   QTemporaryDir dir;
   const std::string path = dir.filePath(QStringLiteral("deník.orv")).toStdString();
-
   Key(Qt::Key_Down);
-  EXPECT_EQ(Model().SelectedDate(), (Date{2005, 3, 16}));
+  EXPECT_EQ(window.Model().SelectedDate(), (Date{2005, 3, 16}));
   Key(Qt::Key_F2);
-  Type(Note(), QStringLiteral("Výlet na Sněžku"));
+  Type(window.View().NoteField(), QStringLiteral("Výlet na Sněžku"));
   ui.fileAnswers.push_back(path);
-  window->Frame().Action(cmd::FileSaveAs)->trigger();
+  window.Frame().Action(cmd::FileSaveAs)->trigger();
   EXPECT_FALSE(doc.IsModified());
-  EXPECT_TRUE(window->Frame().close());
+  EXPECT_TRUE(window.Frame().close());
 
   FakeUiServices readerUi;
   CTedDoc reader(readerUi);
@@ -34,6 +55,7 @@ TEST_F(WindowUnderWayland, MovesADayTypesANoteSavesAndCloses) {
   const CEntrTxt* record = reader.GetDayRecord("2005/03/16");
   ASSERT_NE(record, nullptr);
   EXPECT_EQ(Cp1250ToUtf8(record->m_Poznamka), "Výlet na Sněžku");
+  QSettings().clear();
 }
 
 }  // namespace
