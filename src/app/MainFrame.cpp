@@ -10,6 +10,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -52,6 +53,8 @@ constexpr int kCaretPane = 1;
 constexpr int kOverwritePane = 5;
 constexpr int kDatePane = 6;
 constexpr int kTimePane = 7;
+constexpr std::string_view kOnTopNotOnWayland =
+    "Na Waylandu o oknech nad ostatními rozhoduje správce oken; okno Orvelly tam zůstane, kam je umístí.";
 
 // The month table and the commentaries are paper: their colours are chosen for white, so a dark
 // theme must not darken them. The frame, the bars and the dialogs follow the theme.
@@ -507,6 +510,9 @@ void CMainFrame::ToggleAlwaysOnTop() {
     setGeometry(place);
     show();
   }
+  // Wayland leaves stacking and placement to the compositor: the user hears why nothing changed.
+  if (m_bAlwaysOnTop && QGuiApplication::platformName().startsWith(QStringLiteral("wayland")))
+    statusBar()->showMessage(Utf8(kOnTopNotOnWayland));
   UpdateCommandUI();
 }
 

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTextEdit>
 #include <QTemporaryDir>
 
@@ -13,6 +14,7 @@
 #include "TestWindow.h"
 #include "WindowKeys.h"
 #include "app/CommandIds.h"
+#include "app/MainFrame.h"
 #include "app/RecentFileList.h"
 #include "core/Cp1250.h"
 #include "document/TedDoc.h"
@@ -47,6 +49,9 @@ TEST(WindowUnderWayland, MovesADayTypesANoteSavesAndCloses) {
   ui.fileAnswers.push_back(path);
   window.Frame().Action(cmd::FileSaveAs)->trigger();
   EXPECT_FALSE(doc.IsModified());
+  // Always on top is the compositor's to decide: the status bar says so.
+  QTest::keyClick(&window.Frame(), Qt::Key_F8);
+  EXPECT_TRUE(window.Frame().statusBar()->currentMessage().contains(QStringLiteral("Waylandu")));
   EXPECT_TRUE(window.Frame().close());
 
   FakeUiServices readerUi;
