@@ -11,9 +11,7 @@
 #include <cstdio>
 #include <optional>
 
-#include "app/BaseFont.h"
 #include "app/CalendarWindow.h"
-#include "app/ConfigFile.h"
 #include "app/CrashRecovery.h"
 #include "app/MainFrame.h"
 #include "app/ProgramOptions.h"
@@ -25,6 +23,8 @@
 #include "app/YearRangeSetting.h"
 #include "document/RecoveryStore.h"
 #include "document/TedDoc.h"
+#include "editor/BaseFont.h"
+#include "editor/ConfigFile.h"
 #include "ui/BaseFontDialog.h"
 #include "ui/QtText.h"
 #include "ui/QtUiServices.h"

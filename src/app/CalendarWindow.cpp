@@ -12,7 +12,6 @@
 #include <utility>
 
 #include "app/AppendToCalendar.h"
-#include "app/BaseFont.h"
 #include "app/CalendarDialogCommands.h"
 #include "app/CommandIds.h"
 #include "app/CommandTable.h"
@@ -25,6 +24,7 @@
 #include "core/UiServices.h"
 #include "document/RecoveryStore.h"
 #include "document/TedDoc.h"
+#include "editor/BaseFont.h"
 #include "editor/CommentaryEditor.h"
 #include "names/NamesDatabase.h"
 #include "ui/CalendarPanesBinding.h"

@@ -6,13 +6,13 @@
 #include <QPalette>
 #include <QProgressDialog>
 
-#include "app/BaseFont.h"
 #include "app/CommandIds.h"
 #include "app/CommandState.h"
 #include "app/MainFrame.h"
 #include "core/UiServices.h"
 #include "document/StyleSets.h"
 #include "document/TedDoc.h"
+#include "editor/BaseFont.h"
 #include "editor/CommentaryEditor.h"
 #include "editor/FormatCommands.h"
 #include "editor/FormatDialogModels.h"
@@ -134,13 +134,15 @@ void CFormattingBinding::AddStyleCommands() {
       m_Active->Editor().ApplyParStyleByName(name);
     });
   }
-  // A user style item applies the style its text names.
+  // A user style item applies the style its data names (its text doubles each '&').
   for (int i = 0; i < cmd::UserStyleSlots; ++i) {
     m_Frame.SetHandler(cmd::UserCharStyle + i, [this, i] {
-      m_Active->Editor().ApplyStyleByName(ToCp1250(m_Frame.Action(cmd::UserCharStyle + i)->text()));
+      m_Active->Editor().ApplyStyleByName(
+          ToCp1250(m_Frame.Action(cmd::UserCharStyle + i)->data().toString()));
     });
     m_Frame.SetHandler(cmd::UserParStyle + i, [this, i] {
-      m_Active->Editor().ApplyParStyleByName(ToCp1250(m_Frame.Action(cmd::UserParStyle + i)->text()));
+      m_Active->Editor().ApplyParStyleByName(
+          ToCp1250(m_Frame.Action(cmd::UserParStyle + i)->data().toString()));
     });
   }
 }
@@ -162,7 +164,9 @@ void CFormattingBinding::RebuildUserStyleItems(int firstId, int afterId,
   const int count = std::min(static_cast<int>(names.size()), cmd::UserStyleSlots);
   for (int i = 0; i < count; ++i) {
     QAction* item = m_Frame.Action(firstId + i);
-    item->setText(FromCp1250(names[static_cast<size_t>(i)]).replace(QLatin1Char('&'), QStringLiteral("&&")));
+    const QString name = FromCp1250(names[static_cast<size_t>(i)]);
+    item->setData(name);
+    item->setText(QString(name).replace(QLatin1Char('&'), QStringLiteral("&&")));
     menu->addAction(item);
   }
 }

@@ -65,20 +65,6 @@ void CSearchCommands::ExportTxt() {
   OnExportNotesTxt(m_Doc, m_Ui, [this] { return AskTxtExportChoice(&m_Frame, m_Ui); });
 }
 
-namespace {
-
-// The focused view shows its own cursor: the control's new selection is given to it.
-void ShowControlSelection(CRichTextView& view) {
-  const CharRange sel = view.Editor().Control().GetSel();
-  QTextCursor cursor(view.document());
-  cursor.setPosition(sel.min);
-  cursor.setPosition(sel.max, QTextCursor::KeepAnchor);
-  view.setTextCursor(cursor);
-  view.ensureCursorVisible();
-}
-
-}  // namespace
-
 CRichTextView* CSearchCommands::FocusedEditor() const {
   QWidget* focus = QApplication::focusWidget();
   for (CRichTextView* editor : m_Editors)
@@ -91,10 +77,9 @@ void CSearchCommands::FindOrReplace(bool replacing) {
   if (!view) return;
   CFindReplaceDialog dialog(
       &m_Frame, replacing, m_Find[view], view->Editor(), [this] { m_Model.CommitDay(); },
-      [view] { view->Editor().AfterEdit(); });
+      [view] { view->Editor().AfterEdit(); }, [view] { view->ShowFound(); });
   dialog.exec();
   view->setFocus(Qt::OtherFocusReason);
-  ShowControlSelection(*view);
 }
 
 void CSearchCommands::FindNextAgain() {
@@ -102,7 +87,7 @@ void CSearchCommands::FindNextAgain() {
   if (!view) return;
   const FindSettings& find = m_Find[view];
   if (find.text.empty()) return FindOrReplace(false);
-  if (FindNext(view->Editor().Control(), find, view->Editor().Ui())) ShowControlSelection(*view);
+  if (FindNext(view->Editor().Control(), find, view->Editor().Ui())) view->ShowFound();
 }
 
 }  // namespace orv

@@ -1,5 +1,7 @@
 #include "app/SettingsLocation.h"
 
+#include <sys/stat.h>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -23,6 +25,18 @@ void UseXdgSettings() {
     QFile::remove(old);
     QDir().rmdir(oldDir);  // only when it is empty
   }
+}
+
+// A FIFO or a device in the file's place is not waited on, nor read: it is no configuration.
+std::string GuardSettingsFile(const QString& fallback) {
+  const QString path = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' +
+                       QCoreApplication::organizationName() + u'/' + QCoreApplication::applicationName() +
+                       QStringLiteral(".conf");
+  struct stat st {};
+  if (::stat(QFile::encodeName(path).constData(), &st) != 0 || S_ISREG(st.st_mode)) return {};
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, fallback);
+  return "Soubor nastavení " + path.toStdString() +
+         " není obyčejný soubor; nastavení programu se tentokrát nenačte ani neuloží.";
 }
 
 }  // namespace orv

@@ -81,8 +81,8 @@ const std::vector<CliCommand>& CliCommands() {
        "připojí poznámky, výklady a styly zdrojového kalendáře k cílovému a cíl uloží (--password je heslo "
        "zdroje)",
        InQtModule<kAppend>},
-      {kStyles, "SOUBOR.orv [--json]", "styly písma a styly odstavce kalendáře se všemi údaji",
-       InQtModule<kStyles>},
+      {kStyles, "SOUBOR.orv [--json] [--base-font PÍSMO]",
+       "styly písma a styly odstavce kalendáře se všemi údaji", InQtModule<kStyles>},
       {kStyle,
        "SOUBOR.orv NÁZEV [--para] [--new | --delete] [--face PÍSMO] [--charset N] [--size PT] "
        "[--bold|--no-bold] "

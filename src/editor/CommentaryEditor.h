@@ -70,6 +70,9 @@ class CCommentaryEditor {
   // The calendar's current date key at the moment the editor gains or loses the focus.
   void OnFocusGained(std::string_view currentDateKey);
   void OnFocusLost(std::string_view currentDateKey);
+  // A find dialog moved the selection while it held the focus: the editor gets that selection back
+  // with the focus, not the one it had when the dialog opened.
+  void KeepSelection() { m_SavedSel = m_Ctrl.GetSel(); }
   // The formatting toolbar sets this before giving the focus back, so that a format chosen for an
   // empty commentary survives the next focus gain.
   void SetSkipEmptyStyle(bool skip) { m_bSkipEmptyStyle = skip; }

@@ -19,6 +19,12 @@ constexpr std::array<const char*, 5> kPromptNouns = {"nové jméno", "nový stá
 
 constexpr const char* kProtectedMessage = "Jména Adam a Eva, Petr a Pavel nelze přejmenovat ani vymazat.";
 
+// The single names beside "Petr a Pavel" and "Adam a Eva": the month rows and the day's entries leave
+// them out, so an entry of that name would be neither shown nor removable.
+bool IsHiddenName(std::string_view name) {
+  return name == "Pavel" || name == "Eva";
+}
+
 bool IsPairName(std::string_view name) {
   return name == "Adam a Eva" || name == "Eva" || name == "Petr a Pavel" || name == "Pavel";
 }
@@ -104,8 +110,17 @@ std::string CChangeHolidaysModel::SelectedKey() const {
 std::vector<std::string> CChangeHolidaysModel::Entries() const {
   std::vector<std::string> entries;
   for (const std::string& name : m_Copy.NamesOn(m_Category, SelectedKey()))
-    if (name != "Pavel" && name != "Eva") entries.push_back(name);
+    if (!IsHiddenName(name)) entries.push_back(name);
   return entries;
+}
+
+bool CChangeHolidaysModel::RefuseNew(std::string_view name) const {
+  if (RefuseTaken(name)) return true;
+  if (!IsHiddenName(name)) return false;
+  m_Copy.Ui().MessageDialog(
+      "Jména Eva a Pavel kalendář samostatně nezobrazuje, nelze je proto přidat.\r\n"
+      "Zadejte jiný název.");
+  return true;
 }
 
 bool CChangeHolidaysModel::RefuseTaken(std::string_view name) const {
@@ -140,7 +155,7 @@ bool CChangeHolidaysModel::Add(std::string_view typed) {
     m_Copy.Ui().MessageDialog("Nový název nemůže být tvořen mezerami.");
     return false;
   }
-  if (RefuseTaken(name)) return false;
+  if (RefuseNew(name)) return false;
   return AddToDay(name);
 }
 
@@ -194,7 +209,7 @@ bool CChangeHolidaysModel::Rename(const std::string& oldName, std::string_view t
     ui.MessageDialog("Zadejte nový název do editačního pole");
     return false;
   }
-  if (RefuseTaken(newName)) return false;
+  if (RefuseNew(newName)) return false;
   if (!m_Copy.RemoveName(m_Category, oldName)) {
     ui.MessageDialog("OnBuRename - Chyba konzistence 2");
     return false;

@@ -66,6 +66,8 @@ class CChangeHolidaysModel {
   std::optional<std::string> Chosen(std::optional<int> selected, const char* chooseMessage) const;
   // The refusal for a name the category holds already, with its date; false when it is free.
   bool RefuseTaken(std::string_view name) const;
+  // The refusals of a name to be added: taken, or one the calendar never shows alone.
+  bool RefuseNew(std::string_view name) const;
   bool AddToDay(std::string_view name);
 
   CNamesDatabase m_Copy;

@@ -128,7 +128,7 @@ FulltextOutcome CFulltextSearch::Finish(IUiServices& ui) {
     found = !m_Days.IsEmpty() || (!m_Walk.previousResult && !m_Months.IsEmpty());
   }
   m_Walk = {};
-  if (!found) ui.MessageBox("Nebyl nenalezen žádný výskyt hledaného textu !");
+  if (!found) ui.MessageBox("Nebyl nalezen žádný výskyt hledaného textu !");
   out.status = found ? FulltextStatus::Found : FulltextStatus::NotFound;
   return out;
 }

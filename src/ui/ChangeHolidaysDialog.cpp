@@ -92,9 +92,12 @@ class CChangeHolidaysDialog : public QDialog {
       ShowDay();
     });
     connect(m_NewEntry, &QLineEdit::textEdited, this, [this](const QString& text) { Typed(text); });
-    connect(m_Entries, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-      m_NewEntry->setText(item->text());
-      SetDefault(m_Remove);
+    // An entry the user chooses, by a click or by the keys, goes into the field; one the program
+    // selects while showing what is typed does not.
+    connect(m_Entries, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { Chosen(item); });
+    connect(m_Entries, &QListWidget::itemSelectionChanged, this, [this] {
+      const QList<QListWidgetItem*> selected = m_Entries->selectedItems();
+      if (!m_ShowingEntries && !selected.isEmpty()) Chosen(selected.front());
     });
 
     auto* layout = new QGridLayout(this);
@@ -112,6 +115,7 @@ class CChangeHolidaysDialog : public QDialog {
     m_Prompt->setText(QString::fromUtf8(m_Model.Prompt()));
     ShowMonth();
     SetDefault(m_Ok);
+    m_NewEntry->setFocus();  // what the user comes to type
   }
 
  protected:
@@ -151,10 +155,16 @@ class CChangeHolidaysDialog : public QDialog {
   }
   // The entries of the chosen day; the new-entry field starts empty.
   void ShowDay() {
+    m_ShowingEntries = true;
     m_Entries->clear();
     for (const std::string& name : m_Model.Entries()) m_Entries->addItem(FromCp1250(name));
+    m_ShowingEntries = false;
     m_NewEntry->clear();
     SetDefault(m_Ok);
+  }
+  void Chosen(const QListWidgetItem* item) {
+    m_NewEntry->setText(item->text());
+    SetDefault(m_Remove);
   }
   std::optional<int> Selected() const {
     const int row = m_Entries->currentRow();
@@ -162,7 +172,9 @@ class CChangeHolidaysDialog : public QDialog {
   }
   void Typed(const QString& text) {
     SetDefault(text.isEmpty() ? m_Ok : m_Add);
+    m_ShowingEntries = true;
     ShowTypedMatch(m_Entries, m_Model.Type(ToCp1250(text)));
+    m_ShowingEntries = false;
   }
   void Changed() {
     ShowDay();
@@ -179,7 +191,11 @@ class CChangeHolidaysDialog : public QDialog {
     const std::optional<std::string> old = m_Model.RenameCandidate(Selected());
     if (!old) return;
     const std::optional<QString> name = AskNewName(this, FromCp1250(*old));
-    if (name && m_Model.Rename(*old, ToCp1250(*name))) Changed();
+    if (!name) return;
+    if (m_Model.Rename(*old, ToCp1250(*name)))
+      Changed();
+    else if (TrimName(ToCp1250(*name)).empty())
+      m_NewEntry->clear();  // "Nový název je prázdný."
   }
 
   CChangeHolidaysModel& m_Model;
@@ -193,6 +209,7 @@ class CChangeHolidaysDialog : public QDialog {
   QPushButton* m_Remove;
   QPushButton* m_Ok;
   bool m_FillingDays = false;
+  bool m_ShowingEntries = false;  // the program fills or selects in the entry list
 };
 
 }  // namespace

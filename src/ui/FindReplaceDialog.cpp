@@ -17,13 +17,14 @@ namespace orv {
 
 CFindReplaceDialog::CFindReplaceDialog(QWidget* parent, bool replacing, FindSettings& settings,
                                        CCommentaryEditor& editor, std::function<void()> store,
-                                       std::function<void()> changed)
+                                       std::function<void()> changed, std::function<void()> shown)
     : QDialog(parent),
       m_Replacing(replacing),
       m_Settings(settings),
       m_Editor(editor),
       m_Store(std::move(store)),
-      m_Changed(std::move(changed)) {
+      m_Changed(std::move(changed)),
+      m_Shown(std::move(shown)) {
   setWindowTitle(replacing ? QStringLiteral("Záměna výrazů") : QStringLiteral("Najít výraz"));
   m_Find = new QLineEdit(this);
   m_Find->setObjectName(QStringLiteral("FindText"));
@@ -110,18 +111,20 @@ bool CFindReplaceDialog::ReadSettings() {
 }
 
 void CFindReplaceDialog::OnFindNext() {
-  if (ReadSettings()) FindNext(m_Editor.Control(), m_Settings, m_Editor.Ui());
+  if (ReadSettings() && FindNext(m_Editor.Control(), m_Settings, m_Editor.Ui())) m_Shown();
 }
 
 void CFindReplaceDialog::OnReplace() {
   if (!ReadSettings()) return;
   if (Replace(m_Editor.Control(), m_Settings, ToCp1250(m_Replacement->text()), m_Editor.Ui())) m_Changed();
+  m_Shown();
 }
 
 void CFindReplaceDialog::OnReplaceAll() {
   if (!ReadSettings()) return;
   if (ReplaceAll(m_Editor.Control(), m_Settings, ToCp1250(m_Replacement->text()), m_Editor.Ui()) > 0)
     m_Changed();
+  m_Shown();
 }
 
 }  // namespace orv

@@ -21,9 +21,10 @@ class CCommentaryEditor;
 class CFindReplaceDialog : public QDialog {
  public:
   // `replacing` makes the replace dialog; `store` puts the editors' texts into the calendar; `changed`
-  // runs after a replacement changed the text.
+  // runs after a replacement changed the text; `shown` after every search, for the editor's window to
+  // show the selection while the dialog stays open.
   CFindReplaceDialog(QWidget* parent, bool replacing, FindSettings& settings, CCommentaryEditor& editor,
-                     std::function<void()> store, std::function<void()> changed);
+                     std::function<void()> store, std::function<void()> changed, std::function<void()> shown);
 
  private:
   void ShowSettings();
@@ -39,6 +40,7 @@ class CFindReplaceDialog : public QDialog {
   CCommentaryEditor& m_Editor;
   std::function<void()> m_Store;
   std::function<void()> m_Changed;
+  std::function<void()> m_Shown;
   QLineEdit* m_Find = nullptr;
   QLineEdit* m_Replacement = nullptr;
   QCheckBox* m_WholeWords = nullptr;

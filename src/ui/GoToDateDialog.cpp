@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -27,6 +28,11 @@ std::optional<Date> AskGoToDate(QWidget* parent, const Date& preset) {
   calendar->setSelectedDate(QDate(preset.year, preset.month, preset.day));
   calendar->setGridVisible(true);
   calendar->setFocusPolicy(Qt::ClickFocus);
+  // Czech whatever the system's locale; the table numbers its weeks in its own way, so the picker
+  // shows no week numbers that would contradict it.
+  calendar->setLocale(QLocale(QLocale::Czech, QLocale::CzechRepublic));
+  calendar->setFirstDayOfWeek(Qt::Monday);
+  calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
   auto* error = new QLabel(&dialog);
   error->setObjectName(QStringLiteral("GoToDateError"));
   error->setStyleSheet(QStringLiteral("color: #b00000"));
@@ -40,6 +46,11 @@ std::optional<Date> AskGoToDate(QWidget* parent, const Date& preset) {
     field->setText(CzechDateText(Date{date.year(), date.month(), date.day()}));
   });
   QObject::connect(field, &QLineEdit::textEdited, error, &QLabel::clear);
+  // The calendar follows a date as soon as it can be read from the field.
+  QObject::connect(field, &QLineEdit::textEdited, calendar, [calendar](const QString& text) {
+    if (const std::optional<Date> typed = ParseTypedDate(text).date)
+      calendar->setSelectedDate(QDate(typed->year, typed->month, typed->day));
+  });
   const auto accept = [&] {
     const STypedDate typed = ParseTypedDate(field->text());
     if (!typed.date) {

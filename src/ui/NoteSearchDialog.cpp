@@ -27,8 +27,8 @@ CNoteSearchDialog::CNoteSearchDialog(QWidget* parent, const CTedDoc& doc, std::s
   m_WholeWords = new QCheckBox(QStringLiteral("Pouze celá slova"), this);
   m_MatchCase = new QCheckBox(QStringLiteral("Rozlišovat malá a velká písmena"), this);
   m_IgnoreAccents = new QCheckBox(QStringLiteral("Bez ohledu na diakritiku"), this);
-  auto* searchButton = new QPushButton(QStringLiteral("Hledat"), this);
-  searchButton->setDefault(true);
+  m_SearchButton = new QPushButton(QStringLiteral("Hledat"), this);
+  m_SearchButton->setAutoDefault(false);
   // Date and note in two columns, so that the notes line up.
   m_Found = new QTreeWidget(this);
   m_Found->setObjectName(QStringLiteral("FoundNotes"));
@@ -44,13 +44,14 @@ CNoteSearchDialog::CNoteSearchDialog(QWidget* parent, const CTedDoc& doc, std::s
   txtButton->setAutoDefault(false);
   exports->addWidget(txtButton);
   auto* buttons = new QDialogButtonBox(this);
-  buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setAutoDefault(false);
+  m_Ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+  m_Ok->setAutoDefault(false);
   buttons->addButton(QStringLiteral("Storno"), QDialogButtonBox::RejectRole)->setAutoDefault(false);
 
   auto* layout = new QGridLayout(this);
   layout->addWidget(new QLabel(QStringLiteral("Hledat: "), this), 0, 0);
   layout->addWidget(m_Text, 0, 1);
-  layout->addWidget(searchButton, 0, 2);
+  layout->addWidget(m_SearchButton, 0, 2);
   layout->addWidget(m_WholeWords, 1, 1);
   layout->addWidget(m_MatchCase, 2, 1);
   layout->addWidget(m_IgnoreAccents, 3, 1);
@@ -58,15 +59,20 @@ CNoteSearchDialog::CNoteSearchDialog(QWidget* parent, const CTedDoc& doc, std::s
   layout->addLayout(exports, 5, 0, 1, 3);
   layout->addWidget(buttons, 6, 0, 1, 3);
 
-  connect(searchButton, &QPushButton::clicked, this, [this] { OnSearch(); });
+  connect(m_SearchButton, &QPushButton::clicked, this, [this] { OnSearch(); });
+  // A changed text is searched first; a double click chooses a day as OK does.
+  connect(m_Text, &QLineEdit::textEdited, this, [this] { SetDefault(m_SearchButton); });
+  connect(m_Found, &QTreeWidget::itemDoubleClicked, this, [this] { OnOk(); });
   connect(txtButton, &QPushButton::clicked, this,
           [this] { OnExportResultTxt(m_Doc, m_Search.FoundKeys(), TxtResultSource::NoteSearch, m_Ui); });
   connect(buttons, &QDialogButtonBox::accepted, this, [this] { OnOk(); });
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  SetDefault(m_SearchButton);
 }
 
 void CNoteSearchDialog::OnSearch() {
   m_Found->clear();
+  SetDefault(m_SearchButton);
   m_Search.SetIgnoreAccents(m_IgnoreAccents->isChecked());
   const NoteSearchStatus status = m_Search.Search(m_Doc, ToCp1250(m_Text->text()), m_WholeWords->isChecked(),
                                                   m_MatchCase->isChecked(), m_Ui);
@@ -78,6 +84,12 @@ void CNoteSearchDialog::OnSearch() {
     m_Found->addTopLevelItem(new QTreeWidgetItem(FromCp1250(entry).split(QLatin1Char('\t'))));
   m_Found->setFocus(Qt::OtherFocusReason);
   m_Found->setCurrentItem(m_Found->topLevelItem(0));
+  SetDefault(m_Ok);
+}
+
+void CNoteSearchDialog::SetDefault(QPushButton* button) {
+  m_SearchButton->setDefault(button == m_SearchButton);
+  m_Ok->setDefault(button == m_Ok);
 }
 
 void CNoteSearchDialog::OnOk() {

@@ -11,6 +11,7 @@
 
 class QCheckBox;
 class QLineEdit;
+class QPushButton;
 class QTreeWidget;
 
 namespace orv {
@@ -26,6 +27,8 @@ class CNoteSearchDialog : public QDialog {
  private:
   void OnSearch();
   void OnOk();
+  // Enter presses "Hledat" while a search is being set up, OK once its days are listed.
+  void SetDefault(QPushButton* button);
 
   const CTedDoc& m_Doc;
   IUiServices& m_Ui;
@@ -35,6 +38,8 @@ class CNoteSearchDialog : public QDialog {
   QCheckBox* m_MatchCase = nullptr;
   QCheckBox* m_IgnoreAccents = nullptr;
   QTreeWidget* m_Found = nullptr;
+  QPushButton* m_SearchButton = nullptr;
+  QPushButton* m_Ok = nullptr;
   std::optional<Date> m_Result;
 };
 

@@ -10,6 +10,7 @@
 #include <cstdio>
 
 #include "ui/MessageDialog.h"
+#include "ui/OpenFileDialog.h"
 #include "ui/PasswordDialog.h"
 
 namespace orv {
@@ -97,9 +98,9 @@ std::optional<std::string> CQtUiServices::AskPassword(std::string_view prompt) {
 
 std::optional<std::string> CQtUiServices::ChooseFileToOpen(std::string_view title, std::string_view filter) {
   if (m_NonInteractive) return std::nullopt;
-  const QString path = QFileDialog::getOpenFileName(m_Parent, Utf8(title), {}, Utf8(filter));
-  if (path.isEmpty()) return std::nullopt;
-  return path.toStdString();
+  const std::optional<QString> path = orv::ChooseFileToOpen(m_Parent, Utf8(title), Utf8(filter));
+  if (!path || path->isEmpty()) return std::nullopt;
+  return path->toStdString();
 }
 
 std::optional<std::string> CQtUiServices::ChooseFileToSave(std::string_view title, std::string_view filter,

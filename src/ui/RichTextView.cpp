@@ -68,6 +68,20 @@ void CRichTextView::ShowControlSelection() {
   TellSelectionShown();
 }
 
+void CRichTextView::ShowFound() {
+  m_Editor.KeepSelection();
+  const CharRange sel = m_Editor.Control().GetSel();
+  QTextCursor cursor(document());
+  cursor.setPosition(sel.min);
+  cursor.setPosition(sel.max, QTextCursor::KeepAnchor);
+  m_bShowing = true;
+  setTextCursor(cursor);
+  m_bShowing = false;
+  ensureCursorVisible();
+  m_Editor.UpdateCaretStatus(sel.max);
+  TellSelectionShown();
+}
+
 void CRichTextView::OnCursorMoved() {
   if (m_bShowing || !m_bFocused) return;
   const QTextCursor cursor = textCursor();

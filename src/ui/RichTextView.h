@@ -45,6 +45,11 @@ class CRichTextView : public QTextEdit {
   using MenuHead = std::function<std::vector<QAction*>(int position, QObject& owner)>;
   void SetContextMenuHead(MenuHead head) { m_MenuHead = std::move(head); }
 
+  // A search selected an occurrence in the control, also while its dialog holds the focus: it is
+  // shown selected and scrolled into view, the status bar gives its line and column, and it stays
+  // selected when the focus comes back.
+  void ShowFound();
+
   // The clipboard commands with the editor's rules; in view-only mode (read-only) cut and copy do
   // nothing.
   void Cut();

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
@@ -29,6 +31,7 @@
 #include <QTextBrowser>
 #include <QTextEdit>
 #include <QTimer>
+#include <QToolButton>
 #include <QWindow>
 #include <cmath>
 
@@ -982,6 +985,32 @@ TEST_F(CalendarWindowTest, GoToDialogTakesTypedDatesInCzechAndIsoForms) {
     EXPECT_EQ(Selected(), c.to.value_or(Date{2006, 6, 6})) << c.typed.toStdString();
     EXPECT_EQ(error.isEmpty(), c.to.has_value()) << c.typed.toStdString();
   }
+}
+
+// The date picker speaks Czech whatever the system's language, shows no week numbers of its own
+// (the table numbers its weeks otherwise) and follows the date being typed.
+TEST_F(CalendarWindowTest, GoToPickerIsCzechWithoutWeekNumbersAndFollowsTheTypedDate) {
+  const QLocale system;
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  QString month;
+  QCalendarWidget::VerticalHeaderFormat weeks = QCalendarWidget::ISOWeekNumbers;
+  QDate followed;
+  QTimer::singleShot(0, [&] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    ASSERT_NE(dialog, nullptr);
+    auto* calendar = dialog->findChild<QCalendarWidget*>(QStringLiteral("GoToCalendar"));
+    month = calendar->findChild<QToolButton*>(QStringLiteral("qt_calendar_monthbutton"))->text();
+    weeks = calendar->verticalHeaderFormat();
+    Type(dialog->findChild<QLineEdit*>(QStringLiteral("GoToDate")), QStringLiteral("4.1.2010"));
+    followed = calendar->selectedDate();
+    for (QPushButton* b : dialog->findChildren<QPushButton*>())
+      if (b->text() == QStringLiteral("&Storno")) b->click();
+  });
+  Frame().Action(cmd::GoTo)->trigger();
+  QLocale::setDefault(system);
+  EXPECT_EQ(month, QStringLiteral("březen"));
+  EXPECT_EQ(weeks, QCalendarWidget::NoVerticalHeader);
+  EXPECT_EQ(followed, QDate(2010, 1, 4));
 }
 
 }  // namespace

@@ -12,8 +12,9 @@
 #include <string>
 
 #include "FakeUiServices.h"
-#include "app/BaseFont.h"
-#include "app/ConfigFile.h"
+#include "app/SettingsLocation.h"
+#include "editor/BaseFont.h"
+#include "editor/ConfigFile.h"
 
 namespace orv {
 namespace {

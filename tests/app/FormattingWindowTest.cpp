@@ -30,6 +30,7 @@
 #include "core/Cp1250.h"
 #include "document/TedDoc.h"
 #include "editor/CommentaryEditor.h"
+#include "editor/StyleFormats.h"
 #include "ui/CalendarView.h"
 #include "ui/RichTextView.h"
 #include "ui/StyleBar.h"
@@ -301,6 +302,20 @@ TEST_F(FormattingWindowTest, EditedStyleReformatsTheStoredCommentaries) {
   Key(Qt::Key_A, Qt::ControlModifier);
   ASSERT_TRUE(mine->isEnabled());
   mine->trigger();
+  EXPECT_TRUE(DayFormatAt(1).fontItalic());
+}
+
+// A user style named with "&" is applied from its menu item, whose text shows the "&" doubled.
+TEST_F(FormattingWindowTest, AUserStyleWithAnAmpersandAppliesFromItsMenu) {
+  CCharFormat italic = FactoryCharStyle(0, kBaseFace);
+  italic.m_Effects |= kEffectItalic;
+  doc.m_Styles.Insert(Cp1250FromUtf8("Tučné & šikmé"), italic);
+  window->Start();
+  QAction* mine = Frame().Action(cmd::UserCharStyle);
+  ASSERT_FALSE(mine->associatedObjects().isEmpty());
+  TypeIntoDay(QStringLiteral("slovo"), 5);
+  mine->trigger();
+  EXPECT_TRUE(ui.Messages().empty());
   EXPECT_TRUE(DayFormatAt(1).fontItalic());
 }
 

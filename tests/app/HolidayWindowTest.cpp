@@ -143,5 +143,48 @@ TEST_F(HolidayWindowTest, NamesDialogsWaitForTheNoteToBeFinished) {
           "Před otevřením dialogu \"Změna svátků\" je nejprve\r\n\r\nnutno ukončit editování poznámky !"}));
 }
 
+// An entry chosen with the keys goes into the new-entry field as a clicked one does; a rename to an
+// empty name empties the field again.
+TEST_F(HolidayWindowTest, F12KeysChooseAnEntryAndAnEmptyRenameEmptiesTheField) {
+  ASSERT_TRUE(Model().GoToDate({2005, 3, 16}));
+  WhenDialogOpens([](QWidget* dialog) {
+    auto* entries = dialog->findChild<QListWidget*>(QStringLiteral("Entries"));
+    auto* entry = dialog->findChild<QLineEdit*>(QStringLiteral("NewEntry"));
+    entries->setFocus();
+    QTest::keyClick(entries, Qt::Key_Home);
+    EXPECT_EQ(entry->text(), QStringLiteral("Elena"));
+    QTest::keyClick(entries, Qt::Key_Down);
+    EXPECT_EQ(entry->text(), QStringLiteral("Herbert"));
+    QTest::keyClick(entries, Qt::Key_Up);
+    EXPECT_EQ(entry->text(), QStringLiteral("Elena"));
+    WhenDialogOpens([](QWidget* rename) {
+      rename->findChild<QLineEdit*>(QStringLiteral("NewName"))->setText(QStringLiteral("  "));
+      Click(rename, QStringLiteral("OK"));
+    });
+    Click(dialog, QStringLiteral("Přejmenovat"));
+    EXPECT_EQ(entry->text(), QString());
+    EXPECT_EQ(entries->count(), 2);
+    // Typing selects the equal entry without writing over what is typed.
+    Type(entry, QStringLiteral("elena"));
+    EXPECT_EQ(entry->text(), QStringLiteral("elena"));
+    Click(dialog, QStringLiteral("Storno"));
+  });
+  Key(Qt::Key_F12);
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>{"Nový název je prázdný."});
+}
+
+// The dialogs in a real window, where the window manager gives the focus to the dialog that opens.
+using HolidaysUnderWm = HolidayWindowTest;
+
+TEST_F(HolidaysUnderWm, F12OpensWithTheFocusInTheNewEntryField) {
+  WhenDialogOpens([](QWidget* dialog) {
+    ASSERT_TRUE(QTest::qWaitFor([dialog] { return dialog->isAncestorOf(QApplication::focusWidget()); }));
+    EXPECT_EQ(QApplication::focusWidget(), dialog->findChild<QLineEdit*>(QStringLiteral("NewEntry")))
+        << QApplication::focusWidget()->metaObject()->className();
+    Click(dialog, QStringLiteral("Storno"));
+  });
+  Key(Qt::Key_F12);
+}
+
 }  // namespace
 }  // namespace orv::test

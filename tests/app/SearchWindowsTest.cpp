@@ -460,3 +460,83 @@ TEST_F(SearchWindowsTest, FindFindNextAndReplaceAllInTheDayCommentary) {
 
 }  // namespace
 }  // namespace orv
+
+namespace orv {
+namespace {
+
+// "Vyhledávání v poznámkách" finished from the keyboard: after a search Enter takes the first day
+// found; a double click takes the day clicked. A changed text is searched again by Enter.
+TEST_F(SearchWindowsTest, NoteSearchEnterOrADoubleClickTakesTheDayFound) {
+  test::CalendarBuilder(doc).Day("2004/01/10", Cp1250FromUtf8("hvězdárna zavřena"));
+  Open(Qt::Key_L, Qt::ControlModifier, [](QWidget* dialog) {
+    auto* text = dialog->findChild<QLineEdit*>(QStringLiteral("SearchText"));
+    test::Type(text, QStringLiteral("hvězdárna"));
+    QTest::keyClick(text, Qt::Key_Return);
+    auto* found = dialog->findChild<QTreeWidget*>(QStringLiteral("FoundNotes"));
+    ASSERT_EQ(found->topLevelItemCount(), 2);
+    QTest::keyClick(found, Qt::Key_Return);  // where the search put the focus
+    EXPECT_FALSE(dialog->isVisible());
+  });
+  EXPECT_EQ(Selected(), (Date{2004, 1, 10}));
+
+  Open(Qt::Key_L, Qt::ControlModifier, [](QWidget* dialog) {
+    auto* text = dialog->findChild<QLineEdit*>(QStringLiteral("SearchText"));
+    test::Type(text, QStringLiteral("zavřena"));
+    QTest::keyClick(text, Qt::Key_Return);
+    auto* found = dialog->findChild<QTreeWidget*>(QStringLiteral("FoundNotes"));
+    ASSERT_EQ(found->topLevelItemCount(), 1);
+    text->setFocus();
+    text->selectAll();
+    test::Type(text, QStringLiteral("hvězdárna"));
+    QTest::keyClick(text, Qt::Key_Return);  // the new text is searched, the window stays
+    ASSERT_TRUE(dialog->isVisible());
+    ASSERT_EQ(found->topLevelItemCount(), 2);
+    const QPoint second = found->visualItemRect(found->topLevelItem(1)).center();
+    QTest::mouseClick(found->viewport(), Qt::LeftButton, {}, second);
+    QTest::mouseDClick(found->viewport(), Qt::LeftButton, {}, second);
+    EXPECT_FALSE(dialog->isVisible());
+  });
+  EXPECT_EQ(Selected(), (Date{2004, 3, 5}));
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>{});
+}
+
+// Find and replace in a real window: the window loses its focus to the dialog and gets it back when
+// the dialog closes.
+using FindUnderWm = SearchWindowsTest;
+
+// The occurrence found is shown selected in the editor and scrolled into view while the dialog is
+// open, the status bar gives its line and column, it stays selected when the dialog closes, and F3
+// goes on behind it.
+TEST_F(FindUnderWm, TheOccurrenceFoundIsSelectedInViewAndF3GoesOn) {
+  auto* editor = window->Frame().findChild<CRichTextView*>(QStringLiteral("DayEditor"));
+  ASSERT_NE(editor, nullptr);
+  editor->setFocus(Qt::OtherFocusReason);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return editor->hasFocus(); }));
+  QString text;
+  for (int line = 1; line <= 80; ++line) text += QStringLiteral("řádek %1\n").arg(line);
+  text += QStringLiteral("tady je cíl\na další cíl");
+  editor->insertPlainText(text);
+  editor->moveCursor(QTextCursor::Start);
+  const int first = static_cast<int>(text.indexOf(QStringLiteral("cíl")));
+  const int second = static_cast<int>(text.lastIndexOf(QStringLiteral("cíl")));
+
+  Open(Qt::Key_F, Qt::ControlModifier, [&](QWidget* dialog) {
+    test::Type(dialog->findChild<QLineEdit*>(QStringLiteral("FindText")), QStringLiteral("cíl"));
+    Click(dialog, "Najít další");
+    EXPECT_EQ(editor->textCursor().selectionStart(), first);
+    EXPECT_EQ(editor->textCursor().selectedText(), QStringLiteral("cíl"));
+    EXPECT_TRUE(editor->viewport()->rect().contains(editor->cursorRect().center()));
+    EXPECT_EQ(window->Frame().StatusPane(1), QStringLiteral("ř 81,  s 12"));
+    Click(dialog, "Storno");
+  });
+  ASSERT_TRUE(QTest::qWaitFor([&] { return editor->hasFocus(); }));
+  EXPECT_EQ(editor->textCursor().selectionStart(), first);
+  EXPECT_EQ(editor->textCursor().selectionEnd(), first + 3);
+  QTest::keyClick(editor, Qt::Key_F3);
+  EXPECT_EQ(editor->textCursor().selectionStart(), second);
+  EXPECT_EQ(window->Frame().StatusPane(1), QStringLiteral("ř 82,  s 12"));
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>{});
+}
+
+}  // namespace
+}  // namespace orv

@@ -80,7 +80,7 @@ TEST_F(SearchCommands, SearchThatFindsNothingOrIsRefused) {
   OrvRun run = Orv({"search", file, "žirafa"});
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.out, "");
-  EXPECT_EQ(run.messages, Messages{"Nebyl nenalezen žádný výskyt hledaného textu !"});
+  EXPECT_EQ(run.messages, Messages{"Nebyl nalezen žádný výskyt hledaného textu !"});
 
   run = Orv({"search", file, "a AND ", "--logical"});
   EXPECT_EQ(run.status, 2);
@@ -202,6 +202,24 @@ TEST_F(SearchCommands, ReplaceChangesEveryOccurrenceOfACommentaryAndSaves) {
   EXPECT_EQ(none.status, 1);
   EXPECT_EQ(none.out, "0\n");
   EXPECT_EQ(Orv({"replace", made, "2005-03-07", "", "pes"}).messages, Messages{"Zadejte hledaný výraz."});
+}
+
+// A mask without '*' or '?' is no mask: it is dropped with a word, and the search is as plain as the
+// whole-words choice the user made.
+TEST_F(SearchCommands, ReplaceWithAMaskWithoutWildcardsSearchesPlainly) {
+  const std::string made = (dir / "maska.orv").string();
+  ASSERT_EQ(Orv({"new", made}).status, 0);
+  const std::string rtf = (dir / "in.rtf").string();
+  std::ofstream(rtf, std::ios::binary) << "{\\rtf1\\ansi denik a den\\par denik a den}";
+  ASSERT_EQ(Orv({"commentary", made, "2005-03-11", "--rtf", rtf}).status, 0);
+
+  const OrvRun plain = Orv({"replace", made, "2005-03-11", "den", "X", "--mask"});
+  EXPECT_EQ(plain.out, "4\n");
+  EXPECT_EQ(plain.messages, Messages{"maska nepoužita"});
+  const OrvRun whole = Orv({"replace", made, "2005-03-11", "Xik", "den", "--mask", "--whole"});
+  EXPECT_EQ(whole.out, "2\n");
+  const std::string day = Orv({"day", made, "2005-03-11"}).out;
+  EXPECT_TRUE(day.starts_with("Výklad dne:\nden a X\nden a X\n")) << day;
 }
 
 }  // namespace

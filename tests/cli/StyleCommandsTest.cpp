@@ -79,5 +79,25 @@ TEST_F(StyleCommands, EditListRefuseAndReformat) {
   EXPECT_NE(json.out.find("\"colour\": \"#000080\""), std::string::npos);
 }
 
+// A calendar made by orv new gets its predefined styles when an editor is set up: orv styles lists
+// them as the window shows them, in the base font named or else in the one the window configured
+// beside the programs. Listing saves nothing.
+TEST_F(StyleCommands, StylesListsTheStylesOfANewCalendarInTheBaseFont) {
+  ASSERT_EQ(Orv({"new", file}).status, 0);
+  const Run given = Orv({"styles", file, "--base-font", "DejaVu Serif"});
+  EXPECT_EQ(given.status, 0);
+  EXPECT_NE(given.out.find("Standard1: DejaVu Serif, sada 238"), std::string::npos) << given.out;
+  EXPECT_NE(given.out.find("Hlavička2: písmo Nadpis2"), std::string::npos) << given.out;
+
+  const fs::path config = fs::read_symlink("/proc/self/exe").parent_path() / "Orvinek.cfg";
+  ASSERT_FALSE(fs::exists(config));
+  std::ofstream(config, std::ios::binary) << '\x0c' << "DejaVu Serif";
+  const Run configured = Orv({"styles", file});
+  fs::remove(config);
+  EXPECT_NE(configured.out.find("Nadpis1: DejaVu Serif"), std::string::npos) << configured.out;
+  // Nothing was saved: without the configuration the styles come out in another face.
+  EXPECT_EQ(Orv({"styles", file}).out.find("DejaVu Serif"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace orv

@@ -140,6 +140,20 @@ TEST_F(ChangeHolidaysTest, AddTrimsAndRefusesBlankAndTakenNames) {
   EXPECT_EQ(db.NamesOn(kNameDays, "03/16").size(), 3u);
 }
 
+// The day's entries and the month rows leave "Eva" and "Pavel" out, so such an entry could be neither
+// seen nor removed: neither adding nor renaming makes one, in any category.
+TEST_F(ChangeHolidaysTest, NamesTheCalendarNeverShowsAloneAreRefused) {
+  const std::string refusal =
+      "Jména Eva a Pavel kalendář samostatně nezobrazuje, nelze je proto přidat.\r\nZadejte jiný název.";
+  CChangeHolidaysModel change(db, 3, 16);
+  change.SetCategory(kPrivateHolidays);
+  EXPECT_FALSE(change.Add(" Eva "));
+  EXPECT_TRUE(change.Add("Teta"));
+  EXPECT_FALSE(change.Rename("Teta", "Pavel"));
+  EXPECT_EQ(ui.Messages(), (std::vector<std::string>{refusal, refusal}));
+  EXPECT_EQ(change.Names().NamesOn(kPrivateHolidays, "03/16"), std::vector<std::string>{"Teta"});
+}
+
 TEST_F(ChangeHolidaysTest, RemoveChoosesTheEntryAndRefusesTheProtectedOnes) {
   CChangeHolidaysModel change(db, 3, 16);
   EXPECT_FALSE(change.Remove(std::nullopt));  // two entries, none chosen

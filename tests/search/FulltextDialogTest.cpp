@@ -90,7 +90,7 @@ TEST_F(FulltextDialog, NothingFoundEmptiesListsAndSelection) {
   EXPECT_FALSE(dialog.Search(ui));
   EXPECT_TRUE(dialog.DayEntries().empty());
   EXPECT_EQ(dialog.SelectedKey(), "");
-  EXPECT_EQ(ui.Messages(), Messages{"Nebyl nenalezen žádný výskyt hledaného textu !"});
+  EXPECT_EQ(ui.Messages(), Messages{"Nebyl nalezen žádný výskyt hledaného textu !"});
 }
 
 TEST(FoundKeyDate, OnlyDaysTheCalendarCanShow) {

@@ -112,7 +112,7 @@ TEST_F(FulltextSearch, TheButtonChecksTheInputInOrderAndSaysWhatItSwitchedOff) {
                 logicalMask,
                 FulltextStatus::Refused,
                 {"Platný výraz může obsahovat\r\npouze jednu hvězdičku."}},
-           Case{"žirafa", {}, FulltextStatus::NotFound, {"Nebyl nenalezen žádný výskyt hledaného textu !"}},
+           Case{"žirafa", {}, FulltextStatus::NotFound, {"Nebyl nalezen žádný výskyt hledaného textu !"}},
        }) {
     const FulltextOutcome out = Run(c.input, c.options);
     EXPECT_EQ(out.status, c.status) << c.input;
@@ -153,7 +153,7 @@ TEST_F(FulltextSearch, PreviousResultCanOnlyNarrowTheDays) {
   EXPECT_EQ(search.FoundMonths().Keys(), (Keys{"2004/03"}));
   Run("pes", {}, false, true);
   EXPECT_EQ(ui.Messages(),
-            (Messages{"Současný výběr je prázdný", "Nebyl nenalezen žádný výskyt hledaného textu !"}));
+            (Messages{"Současný výběr je prázdný", "Nebyl nalezen žádný výskyt hledaného textu !"}));
 }
 
 TEST_F(FulltextSearch, InStepsItFindsWhatOneSearchFindsAndCancellingKeepsTheLastResult) {
@@ -200,7 +200,7 @@ TEST_F(FulltextSearch, AnEmptyCalendarAnswersEverySearch) {
   request.input = "a";
   EXPECT_EQ(search.OnButHledat(empty, request, emptyUi).status, FulltextStatus::NotFound);
   EXPECT_EQ(emptyUi.Messages(),
-            (Messages{"Kalendář je prázdný !", "Nebyl nenalezen žádný výskyt hledaného textu !"}));
+            (Messages{"Kalendář je prázdný !", "Nebyl nalezen žádný výskyt hledaného textu !"}));
   EXPECT_EQ(emptyUi.waitCount, 1);
   EXPECT_EQ(emptyUi.waitDepth, 0);
 }

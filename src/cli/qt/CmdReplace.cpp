@@ -34,6 +34,7 @@ int CmdReplace(const std::vector<std::string>& words, CliContext& ctx) {
   find.SetMask(args->Has("--mask"));
   find.matchCase = args->Has("--case");
   find.ignoreAccents = args->Has("--no-accents");
+  if (!find.text.empty()) DropMaskWithoutWildcard(find, ctx.ui);  // as "Záměna výrazů" does
   if (!CheckFindText(find, ctx.ui)) return kExitError;
 
   CCliCalendar calendar(ctx);

@@ -1,8 +1,10 @@
-// orv styles FILE.orv [--json]: the character styles, then the paragraph styles, with every field
-// (sizes and spacing in points, indents and tab stops in centimetres, colours as #RRGGBB).
+// orv styles FILE.orv [--json] [--base-font FACE]: the character styles, then the paragraph styles,
+// with every field (sizes and spacing in points, indents and tab stops in centimetres, colours as
+// #RRGGBB), as the window shows them.
 // orv style FILE.orv NAME [--para] [--new | --delete] [format options]: creates, edits or deletes one
 // style with the style dialogs' checks and messages, re-formats the stored commentaries after an
 // edit as the dialog's OK does, and saves the calendar.
+#include <QCoreApplication>
 #include <cstdio>
 #include <ostream>
 #include <sstream>
@@ -15,7 +17,9 @@
 #include "cli/qt/QtCommands.h"
 #include "core/Cp1250.h"
 #include "document/StyleSets.h"
+#include "editor/BaseFont.h"
 #include "editor/CommentaryEditor.h"
+#include "editor/ConfigFile.h"
 #include "editor/FormatDialogModels.h"
 #include "editor/Reformat.h"
 #include "editor/StyleFormats.h"
@@ -208,6 +212,21 @@ SParStyleChoice ParChoice(const CliArgs& args, SParStyleChoice c, CliContext& ct
   return c;
 }
 
+// The editor's set-up as the window does it on opening a calendar: predefined styles missing or still
+// without a face get their factory formats in the base font, the one --base-font names or else the
+// one the window program has configured beside orv.
+void SetUpPredefinedStyles(CTedDoc& doc, const CliArgs& args, CliContext& ctx) {
+  EnsureGuiApplication();
+  const std::optional<std::string> given = args.Value("--base-font");
+  const std::string face =
+      given ? Cp1250FromUtf8(*given)
+            : ConfiguredBaseFont(ConfigFilePath(QCoreApplication::applicationDirPath().toStdString()),
+                                 InstalledFaces());
+  if (face.empty()) return;  // no face to set them up in: they stay as the calendar has them
+  CCommentaryEditor editor(doc, ctx.ui);
+  editor.DoInitialUpdate(face, [](std::string_view) { return true; });
+}
+
 template <typename Model, typename MakeChoice>
 int EditStyle(CTedDoc& doc, const CliArgs& args, const std::string& name, typename Model::Choice fresh,
               MakeChoice makeChoice, CliContext& ctx) {
@@ -229,14 +248,15 @@ int EditStyle(CTedDoc& doc, const CliArgs& args, const std::string& name, typena
 
 int CmdStyles(const std::vector<std::string>& words, CliContext& ctx) {
   std::string error;
-  const auto args = CliArgs::Parse(words, {}, {"--json"}, error);
+  const auto args = CliArgs::Parse(words, {"--base-font"}, {"--json"}, error);
   if (!args || args->Positional().size() != 1) {
-    ctx.err << (args ? "Použití: orv styles SOUBOR.orv [--json]" : error) << '\n';
+    ctx.err << (args ? "Použití: orv styles SOUBOR.orv [--json] [--base-font PÍSMO]" : error) << '\n';
     return kExitError;
   }
   CCliCalendar calendar(ctx);
   if (!calendar.Open(args->Positional()[0])) return kExitError;
-  const CTedDoc& doc = calendar.Doc();
+  CTedDoc& doc = calendar.Doc();
+  SetUpPredefinedStyles(doc, *args, ctx);  // listed as the window shows them; nothing is saved
   if (args->Has("--json")) {
     CJson::Array chars, pars;
     for (const std::string& name : AllCharStyleNames(doc))
@@ -271,12 +291,7 @@ int CmdStyle(const std::vector<std::string>& words, CliContext& ctx) {
   CCliCalendar calendar(ctx);
   if (!calendar.Open(args->Positional()[0])) return kExitError;
   CTedDoc& doc = calendar.Doc();
-  EnsureGuiApplication();
-  if (const auto baseFont = args->Value("--base-font")) {
-    // The editor's set-up: predefined styles still without a face get their factory formats.
-    CCommentaryEditor editor(doc, ctx.ui);
-    editor.DoInitialUpdate(Cp1250FromUtf8(*baseFont), [](std::string_view) { return true; });
-  }
+  SetUpPredefinedStyles(doc, *args, ctx);
   const std::string name = Cp1250FromUtf8(args->Positional()[1]);
   int status = kExitError;
   try {

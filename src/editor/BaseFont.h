@@ -32,6 +32,10 @@ struct SBaseFontChoice {
 SBaseFontChoice ChooseBaseFont(const std::optional<std::string>& configured,
                                const std::vector<std::string>& installed);
 
+// The face the window program sets up the styles in, read without asking or writing anything: the
+// configured face when it is installed, else the first preferred one; empty when there is none.
+std::string ConfiguredBaseFont(const std::string& configPath, const std::vector<std::string>& installed);
+
 // Asks the user for a face among the installed ones (the dialog "Základní písmo").
 using AskBaseFont = std::function<std::string(const std::vector<std::string>& installed)>;
 

@@ -1,13 +1,10 @@
-#include "app/ConfigFile.h"
+#include "editor/ConfigFile.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
 #include <QStandardPaths>
 #include <cstdint>
 
@@ -104,21 +101,11 @@ std::string ConfigFilePath(const std::string& programDir) {
   const QString name =
       QString::fromLatin1(kConfigFileName.data(), static_cast<qsizetype>(kConfigFileName.size()));
   if (dir.exists(name) || QFileInfo(dir.path()).isWritable()) return dir.filePath(name).toStdString();
-  const QString own = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+  // The window program's own folder (organisation and application "orvella"), whoever asks.
+  const QString own = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                      QStringLiteral("/orvella/orvella");
   QDir().mkpath(own);
   return QDir(own).filePath(name).toStdString();
-}
-
-// A FIFO or a device in the file's place is not waited on, nor read: it is no configuration.
-std::string GuardSettingsFile(const QString& fallback) {
-  const QString path = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' +
-                       QCoreApplication::organizationName() + u'/' + QCoreApplication::applicationName() +
-                       QStringLiteral(".conf");
-  struct stat st {};
-  if (::stat(QFile::encodeName(path).constData(), &st) != 0 || S_ISREG(st.st_mode)) return {};
-  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, fallback);
-  return "Soubor nastavení " + path.toStdString() +
-         " není obyčejný soubor; nastavení programu se tentokrát nenačte ani neuloží.";
 }
 
 std::optional<std::string> ReadConfigFile(const std::string& path) {

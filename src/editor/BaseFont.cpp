@@ -1,19 +1,20 @@
-#include "app/BaseFont.h"
+#include "editor/BaseFont.h"
 
 #include <QFontDatabase>
 #include <QStringList>
 #include <algorithm>
 
-#include "app/ConfigFile.h"
+#include "core/Cp1250.h"
 #include "core/UiServices.h"
-#include "ui/QtText.h"
+#include "editor/ConfigFile.h"
 
 namespace orv {
 
 std::vector<std::string> InstalledFaces() {
   std::vector<std::string> faces;
   for (const QString& family : QFontDatabase::families(QFontDatabase::Latin)) {
-    std::string face = ToCp1250(family);
+    std::string face = Cp1250FromUtf16(std::u16string_view(reinterpret_cast<const char16_t*>(family.utf16()),
+                                                           static_cast<size_t>(family.size())));
     if (std::find(faces.begin(), faces.end(), face) == faces.end()) faces.push_back(std::move(face));
   }
   return faces;
@@ -43,6 +44,10 @@ SBaseFontChoice ChooseBaseFont(const std::optional<std::string>& configured,
       break;
     }
   return choice;
+}
+
+std::string ConfiguredBaseFont(const std::string& configPath, const std::vector<std::string>& installed) {
+  return ChooseBaseFont(ReadConfigFile(configPath), installed).face;
 }
 
 std::optional<std::string> SetUpBaseFont(const std::string& configPath,
