@@ -6,6 +6,7 @@
 
 #include "app/ConfigFile.h"
 #include "core/UiServices.h"
+#include "richtext/FontFamily.h"
 #include "ui/QtText.h"
 
 namespace orv {
@@ -13,7 +14,7 @@ namespace orv {
 std::vector<std::string> InstalledFaces() {
   std::vector<std::string> faces;
   for (const QString& family : QFontDatabase::families(QFontDatabase::Latin)) {
-    std::string face = ToCp1250(family);
+    std::string face = FontFamily(ToCp1250(family));
     if (std::find(faces.begin(), faces.end(), face) == faces.end()) faces.push_back(std::move(face));
   }
   return faces;
