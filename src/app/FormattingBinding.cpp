@@ -60,12 +60,6 @@ constexpr int kCharStyleCommands[] = {cmd::StyleStandard1, cmd::StyleStandard2, 
 constexpr int kParStyleCommands[] = {cmd::StyleNormal1, cmd::StyleNormal2, cmd::StyleHlavicka1,
                                      cmd::StyleHlavicka2};
 
-uint32_t WindowTextColour() {
-  const QColor c = QApplication::palette().color(QPalette::Active, QPalette::WindowText);
-  return static_cast<uint32_t>(c.red()) | (static_cast<uint32_t>(c.green()) << 8) |
-         (static_cast<uint32_t>(c.blue()) << 16);
-}
-
 // The menu that holds an action.
 QMenu* MenuOf(QAction* action) {
   for (QObject* owner : action->associatedObjects())
@@ -113,7 +107,7 @@ void CFormattingBinding::AddEffectCommands() {
   for (const STextColour& colour : TextColours()) {
     if (!colour.automatic) m_Frame.Action(colour.id)->setIcon(ColourSwatch(colour.colour));
     m_Frame.SetHandler(colour.id,
-                       [this, id = colour.id] { SetTextColour(m_Active->Editor(), id, WindowTextColour()); });
+                       [this, id = colour.id] { SetTextColour(m_Active->Editor(), id); });
   }
   // The colour popup opens at the editor's top left corner.
   m_Frame.SetHandler(cmd::Colours, [this] {
@@ -233,8 +227,11 @@ void CFormattingBinding::CharStylesDialog() {
     format.mask = change.mask;
     if (change.mask & CFM_FACE) format.face = change.face, format.charset = change.charset;
     if (change.mask & CFM_SIZE) format.height = change.height;
-    if (change.mask & CFM_COLOR) format.colour = change.colour;
     format.effects = (base.effects & ~CFM_EFFECTS) | (change.effects & CFM_EFFECTS);
+    if (change.mask & CFM_COLOR) {  // a chosen colour replaces the automatic one
+      format.colour = change.colour;
+      format.effects &= ~CFE_AUTOCOLOR;
+    }
     return format;
   };
   SStylesDialogActions actions;

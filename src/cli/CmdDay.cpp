@@ -3,13 +3,15 @@
 #include "cli/CliCalendar.h"
 #include "cli/Commands.h"
 #include "core/Cp1250.h"
+#include "richtext/CommentaryText.h"
 
 namespace orv::cli {
 namespace {
 
-// Commentary paragraphs are separated by "\r"; a terminal wants lines.
-std::string AsLines(const std::string& text) {
-  std::string lines = Cp1250ToUtf8(text);
+// Commentary paragraphs are separated by "\r"; a terminal wants lines. Characters the stored plain
+// text lacks come from the commentary's RTF.
+std::string AsLines(const CEntrTxt& record) {
+  std::string lines = CommentaryTextUtf8(record.m_Text, record.m_Rtf);
   for (char& c : lines)
     if (c == '\r') c = '\n';
   return lines;
@@ -32,8 +34,8 @@ int CmdDay(const std::vector<std::string>& words, CliContext& ctx) {
     return kExitNotFound;
   }
   if (day && !day->m_Poznamka.empty()) ctx.out << "Poznámka: " << Cp1250ToUtf8(day->m_Poznamka) << '\n';
-  if (day && !day->m_Text.empty()) ctx.out << "Výklad dne:\n" << AsLines(day->m_Text) << '\n';
-  if (month && !month->m_Text.empty()) ctx.out << "Výklad měsíce:\n" << AsLines(month->m_Text) << '\n';
+  if (day && !day->m_Text.empty()) ctx.out << "Výklad dne:\n" << AsLines(*day) << '\n';
+  if (month && !month->m_Text.empty()) ctx.out << "Výklad měsíce:\n" << AsLines(*month) << '\n';
   return kExitOk;
 }
 

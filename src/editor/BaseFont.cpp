@@ -7,14 +7,15 @@
 #include "core/Cp1250.h"
 #include "core/UiServices.h"
 #include "editor/ConfigFile.h"
+#include "richtext/FontFamily.h"
 
 namespace orv {
 
 std::vector<std::string> InstalledFaces() {
   std::vector<std::string> faces;
   for (const QString& family : QFontDatabase::families(QFontDatabase::Latin)) {
-    std::string face = Cp1250FromUtf16(std::u16string_view(reinterpret_cast<const char16_t*>(family.utf16()),
-                                                           static_cast<size_t>(family.size())));
+    std::string face = FontFamily(Cp1250FromUtf16(std::u16string_view(
+        reinterpret_cast<const char16_t*>(family.utf16()), static_cast<size_t>(family.size()))));
     if (std::find(faces.begin(), faces.end(), face) == faces.end()) faces.push_back(std::move(face));
   }
   return faces;

@@ -60,7 +60,7 @@ void SetPlain(CCommentaryEditor& editor) {
   editor.ApplyCharFormat(change);
 }
 
-bool SetTextColour(CCommentaryEditor& editor, int colourId, uint32_t windowText) {
+bool SetTextColour(CCommentaryEditor& editor, int colourId) {
   const STextColour* colour = FindTextColour(colourId);
   if (!colour) {
     editor.Ui().MessageBox("OnBarvaTextu - chyba");
@@ -68,8 +68,8 @@ bool SetTextColour(CCommentaryEditor& editor, int colourId, uint32_t windowText)
   }
   CharFormat change;
   change.mask = CFM_COLOR;
-  change.effects = 0;  // an explicit colour, also for the automatic one
-  change.colour = colour->automatic ? windowText : colour->colour;
+  change.effects = colour->automatic ? CFE_AUTOCOLOR : 0;
+  change.colour = colour->automatic ? 0 : colour->colour;
   editor.SetLastColourId(colourId);
   editor.ApplyCharFormat(change);
   return true;

@@ -28,9 +28,10 @@ SFormatState FormatStateOf(const CCommentaryEditor& editor);
 void ToggleEffect(CCommentaryEditor& editor, uint32_t effect);
 // Bold, italic, underline and strikeout off.
 void SetPlain(CCommentaryEditor& editor);
-// A colour of the colour menu by its command number; the automatic one is `windowText` (0x00BBGGRR).
-// False (and "OnBarvaTextu - chyba") for an unknown number.
-bool SetTextColour(CCommentaryEditor& editor, int colourId, uint32_t windowText);
+// A colour of the colour menu by its command number; the automatic one is the automatic-colour
+// effect, drawn in the paper's text colour whatever the desktop's theme. False (and "OnBarvaTextu -
+// chyba") for an unknown number.
+bool SetTextColour(CCommentaryEditor& editor, int colourId);
 void SetAlignment(CCommentaryEditor& editor, uint16_t alignment);
 
 // Whether a face (Windows-1250) exists in a character set.

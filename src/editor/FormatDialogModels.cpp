@@ -13,8 +13,9 @@ namespace {
 constexpr int kTwipsPerCm = 567;
 constexpr int kSupportedCharsets[] = {0, 2, 161, 204, 238};
 
-// A number with a decimal comma or dot; nullopt for anything else.
-std::optional<double> ParseDecimal(std::string_view text) {
+}  // namespace
+
+std::optional<double> DecimalValue(std::string_view text) {
   std::string s(text);
   s.erase(0, s.find_first_not_of(' '));
   s.erase(s.find_last_not_of(' ') + 1);
@@ -25,6 +26,13 @@ std::optional<double> ParseDecimal(std::string_view text) {
   if (end != s.c_str() + s.size() || !std::isfinite(value)) return std::nullopt;
   return value;
 }
+
+bool IsSupportedCharset(int charset) {
+  return std::find(std::begin(kSupportedCharsets), std::end(kSupportedCharsets), charset) !=
+         std::end(kSupportedCharsets);
+}
+
+namespace {
 
 // Two decimals, as the field holds them, so that 2,5 is 2.50 cm and no float residue counts.
 double Hundredths(double cm) {
@@ -52,7 +60,7 @@ SFontChoice FontPreset(const CharFormat& sel) {
     c.effectsKnown = true;
     c.underline = sel.effects & CFE_UNDERLINE;
     c.strikeout = sel.effects & CFE_STRIKEOUT;
-    c.colour = sel.colour;
+    c.colour = (sel.effects & CFE_AUTOCOLOR) ? kNoColour : sel.colour;
   }
   return c;
 }
@@ -63,8 +71,7 @@ SFontResult FontResult(const SFontChoice& choice, IUiServices& ui) {
   f.mask = CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT;
   if (!choice.face.empty()) {
     int charset = choice.charset < 0 ? kCharsetEastEurope : choice.charset;
-    if (std::find(std::begin(kSupportedCharsets), std::end(kSupportedCharsets), charset) ==
-        std::end(kSupportedCharsets)) {
+    if (!IsSupportedCharset(charset)) {
       ui.MessageDialog(
           "2 Zadaná znaková sada není podporována, a byla nahrazena sadou ANSI (západní jazyky)");
       charset = kCharsetAnsi;
@@ -91,7 +98,7 @@ SFontResult FontResult(const SFontChoice& choice, IUiServices& ui) {
 }
 
 std::optional<int> CentimetresToTwips(std::string_view text) {
-  const std::optional<double> cm = ParseDecimal(text);
+  const std::optional<double> cm = DecimalValue(text);
   if (!cm) return std::nullopt;
   return ToTwips(*cm);
 }
@@ -116,8 +123,25 @@ const std::vector<int>& SpaceBeforeAfterPoints() {
   return points;
 }
 
+std::optional<int> PointsToTwips(std::string_view text) {
+  const std::optional<double> points = DecimalValue(text);
+  if (!points) return std::nullopt;
+  return static_cast<int>(std::lround(Hundredths(*points) * 20));
+}
+
+std::string TwipsToPoints(int twips) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.2f", twips / 20.0);
+  std::string shown(text);
+  while (shown.back() == '0') shown.pop_back();
+  if (shown.back() == '.') shown.pop_back();
+  std::replace(shown.begin(), shown.end(), '.', ',');
+  return shown;
+}
+
 SParagraphFields ParagraphPreset(const ParaFormat& sel) {
   SParagraphFields p;
+  p.base = sel;
   const bool indentsKnown = (sel.mask & (PFM_STARTINDENT | PFM_OFFSET)) == (PFM_STARTINDENT | PFM_OFFSET);
   p.left = TwipsToCentimetres(indentsKnown ? sel.startIndent + sel.offset : 0);
   p.firstLine = TwipsToCentimetres(indentsKnown ? -sel.offset : 0);
@@ -134,46 +158,97 @@ SParagraphFields ParagraphPreset(const ParaFormat& sel) {
     p.spacing = 1;
   else if (sel.lineSpacingRule == kSpacingAtLeast || sel.lineSpacingRule == kSpacingExactly)
     p.spacing = 2;
-  if (p.spacing == 2 && sel.lineSpacing > 0) p.exactPoints = sel.lineSpacing / 20;
-  p.beforePoints = sel.spaceBefore / 20;
-  p.afterPoints = sel.spaceAfter / 20;
+  if (p.spacing == 2 && sel.lineSpacing > 0) p.exactPoints = TwipsToPoints(sel.lineSpacing);
+  if (sel.mask & PFM_SPACEBEFORE) p.beforePoints = TwipsToPoints(sel.spaceBefore);
+  if (sel.mask & PFM_SPACEAFTER) p.afterPoints = TwipsToPoints(sel.spaceAfter);
   p.tabCount = sel.tabCount;
   p.tabs = sel.tabs;
   return p;
 }
 
+namespace {
+
+// A spacing field the user changed, in twips; nullopt after the message when it is no spacing.
+std::optional<int> ChangedSpacing(std::string_view typed, IUiServices& ui) {
+  const std::optional<double> points = DecimalValue(typed);
+  if (!points || *points < 0 || *points > kMaxSpacingPoints) {
+    ui.MessageDialog("Hodnota mezery musí být v intervalu 0 až 1584 bodů !");
+    return std::nullopt;
+  }
+  return PointsToTwips(typed);
+}
+
+bool SameText(std::string_view a, std::string_view b) {
+  const auto trim = [](std::string_view s) {
+    s.remove_prefix(std::min(s.find_first_not_of(' '), s.size()));
+    s.remove_suffix(s.size() - std::min(s.find_last_not_of(' ') + 1, s.size()));
+    return s;
+  };
+  return trim(a) == trim(b);
+}
+
+}  // namespace
+
 std::optional<ParaFormat> ParagraphResult(const SParagraphFields& fields, IUiServices& ui) {
-  const std::optional<double> left = ParseDecimal(fields.left);
-  const std::optional<double> right = ParseDecimal(fields.right);
-  const std::optional<double> first = ParseDecimal(fields.firstLine);
+  const std::optional<double> left = DecimalValue(fields.left);
+  const std::optional<double> right = DecimalValue(fields.right);
+  const std::optional<double> first = DecimalValue(fields.firstLine);
   // The first line may hang to the left of the others, by no more than the same 50 cm.
-  if (!left || !right || !first || *left < 0 || *left > 50 || *right < 0 || *right > 50 || *first < -50 ||
-      *first > 50) {
+  if (!left || !right || !first || *left < 0 || *left > kMaxIndentCm || *right < 0 || *right > kMaxIndentCm ||
+      *first < -kMaxIndentCm || *first > kMaxIndentCm) {
     ui.MessageDialog("Hodnota odsazení zleva musí být v intervalu 0 až +50 !");
     return std::nullopt;
   }
-  ParaFormat f;
-  f.mask = (PFM_ALL | PFM_OFFSETINDENT) & ~PFM_TABSTOPS;
-  f.rightIndent = ToTwips(*right);
-  f.offset = -ToTwips(*first);
-  f.startIndent = ToTwips(*left) + ToTwips(*first);
-  if (*first < 0 && *left < -*first) {
-    f.offset = ToTwips(*left);
-    f.startIndent = 0;
+  const SParagraphFields shown = ParagraphPreset(fields.base);
+  ParaFormat f = fields.base;
+  f.mask = 0;
+  if (!SameText(fields.left, shown.left) || !SameText(fields.firstLine, shown.firstLine)) {
+    f.mask |= PFM_STARTINDENT | PFM_OFFSET | PFM_OFFSETINDENT;
+    f.offset = -ToTwips(*first);
+    f.startIndent = ToTwips(*left) + ToTwips(*first);
+    if (*first < 0 && *left < -*first) {
+      f.offset = ToTwips(*left);
+      f.startIndent = 0;
+    }
+  }
+  if (!SameText(fields.right, shown.right)) {
+    f.mask |= PFM_RIGHTINDENT;
+    f.rightIndent = ToTwips(*right);
   }
   static constexpr uint16_t kAlignments[] = {PFA_LEFT, PFA_RIGHT, PFA_CENTER};
-  if (fields.alignment >= 0 && fields.alignment <= 2)
+  if (fields.alignment != shown.alignment && fields.alignment >= 0 && fields.alignment <= 2) {
+    f.mask |= PFM_ALIGNMENT;
     f.alignment = kAlignments[fields.alignment];
-  else
-    f.mask &= ~PFM_ALIGNMENT;
-  static constexpr uint8_t kRules[] = {kSpacingSingle, kSpacingOneAndHalf, kSpacingAtLeast};
-  f.lineSpacingRule = kRules[std::clamp(fields.spacing, 0, 2)];
-  f.lineSpacing = fields.spacing == 2 ? fields.exactPoints * 20 : 0;
-  f.spaceBefore = fields.beforePoints * 20;
-  f.spaceAfter = fields.afterPoints * 20;
-  f.tabCount = fields.tabCount;
-  f.tabs = fields.tabs;
-  if (fields.tabsChanged) f.mask |= PFM_TABSTOPS;
+  }
+  const int spacing = std::clamp(fields.spacing, 0, 2);
+  if (spacing != shown.spacing || (spacing == 2 && !SameText(fields.exactPoints, shown.exactPoints))) {
+    static constexpr uint8_t kRules[] = {kSpacingSingle, kSpacingOneAndHalf, kSpacingAtLeast};
+    f.mask |= PFM_LINESPACING;
+    f.lineSpacingRule = kRules[spacing];
+    f.lineSpacing = 0;
+    if (spacing == 2) {
+      const std::optional<int> exact = ChangedSpacing(fields.exactPoints, ui);
+      if (!exact) return std::nullopt;
+      f.lineSpacing = *exact;
+    }
+  }
+  if (!SameText(fields.beforePoints, shown.beforePoints)) {
+    const std::optional<int> before = ChangedSpacing(fields.beforePoints, ui);
+    if (!before) return std::nullopt;
+    f.mask |= PFM_SPACEBEFORE;
+    f.spaceBefore = *before;
+  }
+  if (!SameText(fields.afterPoints, shown.afterPoints)) {
+    const std::optional<int> after = ChangedSpacing(fields.afterPoints, ui);
+    if (!after) return std::nullopt;
+    f.mask |= PFM_SPACEAFTER;
+    f.spaceAfter = *after;
+  }
+  if (fields.tabsChanged) {
+    f.mask |= PFM_TABSTOPS;
+    f.tabCount = fields.tabCount;
+    f.tabs = fields.tabs;
+  }
   return f;
 }
 
@@ -182,7 +257,7 @@ CTabStopsModel::CTabStopsModel(int16_t count, const std::array<int32_t, kMaxTabS
 
 bool CTabStopsModel::Set(std::string_view field, IUiServices& ui, bool& clearField) {
   clearField = false;
-  const std::optional<double> cm = ParseDecimal(field);
+  const std::optional<double> cm = DecimalValue(field);
   if (!cm || Hundredths(*cm) < 0.1 || Hundredths(*cm) > 50.0) {
     ui.MessageDialog("Neplatné zadání zarážky");
     return false;

@@ -41,24 +41,40 @@ struct SFontResult {
 };
 SFontResult FontResult(const SFontChoice& choice, IUiServices& ui);
 
+// The ranges the dialogs accept: indents in centimetres, spacing and font sizes in points.
+inline constexpr double kMaxIndentCm = 50;
+inline constexpr double kMaxSpacingPoints = 1584;
+inline constexpr double kMaxFontPoints = 1638;
+// The character sets the font dialog sets; any other is replaced by Western.
+bool IsSupportedCharset(int charset);
+
+// A number with a decimal comma or dot, surrounding spaces allowed; nullopt for anything else.
+std::optional<double> DecimalValue(std::string_view text);
 // Centimetres with two decimals ("2,5", "2.50") to twips, truncated; nullopt when not a number.
 std::optional<int> CentimetresToTwips(std::string_view text);
 std::string TwipsToCentimetres(int twips);  // "2,50"
 
-// The paragraph dialog.
+// Points with up to two decimals ("3", "2,5"); nullopt when not a number.
+std::optional<int> PointsToTwips(std::string_view text);
+std::string TwipsToPoints(int twips);
+
+// The paragraph dialog. OK changes only what the user changed: everything else, numbering included,
+// stays as the selection has it, and so do values the lists do not offer.
 struct SParagraphFields {
+  ParaFormat base;                     // the selection's own format, as the dialog was preset from it
   std::string left, right, firstLine;  // centimetres as shown
   int alignment = -1;                  // 0 left, 1 right, 2 centre; -1 none (mixed)
   int spacing = 0;                     // 0 single, 1 one and a half, 2 exactly
-  int exactPoints = 12;
-  int beforePoints = 0;
-  int afterPoints = 0;
+  std::string exactPoints = "12";      // points as shown; empty where the selection is mixed
+  std::string beforePoints, afterPoints;
   bool tabsChanged = false;
   int16_t tabCount = 0;
   std::array<int32_t, kMaxTabStops> tabs{};
 };
 SParagraphFields ParagraphPreset(const ParaFormat& selection);
-// nullopt (and the message; the dialog stays open) when an indent is out of range or not a number.
+// The selection's format with the user's changes; the mask holds only what was changed. nullopt
+// (and the message; the dialog stays open) when an indent or a spacing is out of range or not a
+// number.
 std::optional<ParaFormat> ParagraphResult(const SParagraphFields& fields, IUiServices& ui);
 // The point lists of the spacing fields.
 const std::vector<int>& ExactSpacingPoints();

@@ -1,8 +1,7 @@
 #pragma once
 // The seventeen text colours of the colour menu: command number and colour (their names are the
-// menu's). Sixteen are
-// entries of the system's default palette; the last, "Automatická", is the window text colour of the
-// moment it is chosen (an explicit colour, not the automatic-colour effect).
+// menu's). Sixteen are entries of the system's default palette; the last, "Automatická", is the
+// automatic-colour effect: the text takes the paper's text colour and the file holds no colour.
 
 #include <cstdint>
 #include <span>

@@ -14,7 +14,7 @@ std::optional<std::string> ChooseResultFile(const CTedDoc& doc, const CSortedKey
                                             RtfResultSource source, IUiServices& ui, std::string_view title,
                                             std::string_view filter, std::string_view extension) {
   if (!CanExportResultRtf(doc, keys, source, ui)) return std::nullopt;
-  return ChooseExportFile(ui, title, filter, extension);
+  return ChooseExportFile(ui, title, filter, extension, doc);
 }
 
 }  // namespace

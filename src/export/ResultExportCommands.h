@@ -1,7 +1,7 @@
 #pragma once
 // "Export do rtf" and "Export do PDF ..." of the search windows, from the button to the written file:
-// the refusals (no file name, an empty result), the file chooser ("Exportovat do souboru rtf",
-// "*.rtf"; the PDF's likewise), then the export with its count message. The RTF takes at most 365
+// the refusals (no file name, an empty result), the file chooser ("Exportovat do souboru rtf", the
+// calendar's name with ".rtf"; the PDF's likewise), then the export with its count message. The RTF takes at most 365
 // entries, the PDF all of them.
 //
 //   OnExportResultRtf(doc, search.FoundDays(), ERtfResultArea::Days, RtfResultSource::NoteSearch,

@@ -48,6 +48,11 @@ void CRtfAssembly::AppendText(std::string_view text, const SPieceFormat& format)
   paragraph.runs.push_back(RichRun{format.run, Cp1250ToUtf16(text)});
 }
 
+void CRtfAssembly::AppendHeading(std::string_view text, const SPieceFormat& format) {
+  AppendText(text, format);
+  m_Content.paragraphs.back().keepWithNext = true;
+}
+
 void CRtfAssembly::AppendBreak() {
   RichParagraph& paragraph = m_Content.paragraphs.emplace_back();
   paragraph.mark = CRichEditCtrl::DefaultRunFormat();

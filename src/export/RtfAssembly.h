@@ -44,6 +44,8 @@ class CRtfAssembly {
 
   // One paragraph of Windows-1250 text ("\t" a tab).
   void AppendText(std::string_view text, const SPieceFormat& format);
+  // The same for a heading: on paper it stays with the first line of what follows it.
+  void AppendHeading(std::string_view text, const SPieceFormat& format);
   // An empty paragraph between blocks.
   void AppendBreak();
   // The paragraphs of a stored commentary with their own formats; nothing for an empty one.

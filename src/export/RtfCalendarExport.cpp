@@ -72,7 +72,7 @@ class CCalendarWalk {
     const bool monthCommentary = m_Choice.monthCommentaries && hasRecord;
     if (monthCommentary || (m_Choice.notes && m_Months.withNote.count(key)) ||
         (m_Choice.dayCommentaries && m_Months.withDayCommentary.count(key)))
-      m_Out.AppendText(CalendarMonthHeading(date.year, date.month), m_MonthHeading);
+      m_Out.AppendHeading(CalendarMonthHeading(date.year, date.month), m_MonthHeading);
     if (!monthCommentary) return;
     if (const CEntrTxt* record = m_Doc.GetMonthRecord(key)) m_Out.AppendCommentary(record->m_Rtf);
     m_Out.AppendBreak();
@@ -85,12 +85,12 @@ class CCalendarWalk {
     if (!record) return false;
     bool written = false;
     if (m_Choice.notes && !record->m_Poznamka.empty()) {
-      m_Out.AppendText(CalendarDayHeading(date), m_DayHeading);
+      m_Out.AppendHeading(CalendarDayHeading(date), m_DayHeading);
       m_Out.AppendText(record->m_Poznamka, m_Out.NoteFormat());
       written = true;
     }
     if (m_Choice.dayCommentaries && !record->m_Text.empty()) {
-      if (!written) m_Out.AppendText(CalendarDayHeading(date), m_DayHeading);
+      if (!written) m_Out.AppendHeading(CalendarDayHeading(date), m_DayHeading);
       m_Out.AppendCommentary(record->m_Rtf);
       written = true;
     }

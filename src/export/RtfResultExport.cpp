@@ -26,7 +26,7 @@ std::optional<int> AssembleResultExport(const CTedDoc& doc, const CSortedKeyList
     }
     if (area == ERtfResultArea::DayCommentaries && record->m_Text.empty()) continue;
     out.AppendBreak();
-    out.AppendText(months ? ResultMonthHeading(key) : ResultDayHeading(key), out.DayHeadingFormat());
+    out.AppendHeading(months ? ResultMonthHeading(key) : ResultDayHeading(key), out.DayHeadingFormat());
     if (area == ERtfResultArea::Days && !record->m_Poznamka.empty())
       out.AppendText(record->m_Poznamka, out.NoteFormat());
     out.AppendCommentary(record->m_Rtf);

@@ -4,8 +4,8 @@
 
 namespace orv {
 
-std::optional<std::string> ChooseTxtExportFile(IUiServices& ui) {
-  return ChooseExportFile(ui, "Exportovat do souboru txt", "(*.txt)", ".txt");
+std::optional<std::string> ChooseTxtExportFile(const CTedDoc& doc, IUiServices& ui) {
+  return ChooseExportFile(ui, "Exportovat do souboru txt", "(*.txt)", ".txt", doc);
 }
 
 std::optional<TxtExportPeriod> ChosenPeriod(const TxtExportChoice& choice, IUiServices& ui) {
@@ -17,7 +17,7 @@ std::optional<TxtExportPeriod> ChosenPeriod(const TxtExportChoice& choice, IUiSe
 void OnExportNotesTxt(const CTedDoc& doc, IUiServices& ui,
                       const std::function<std::optional<TxtExportChoice>()>& askPeriod) {
   if (!CanExportNotesTxt(doc, ui)) return;
-  const std::optional<std::string> path = ChooseTxtExportFile(ui);
+  const std::optional<std::string> path = ChooseTxtExportFile(doc, ui);
   if (!path) return;
   const std::optional<TxtExportChoice> choice = askPeriod();
   if (!choice) return;
@@ -28,7 +28,7 @@ void OnExportNotesTxt(const CTedDoc& doc, IUiServices& ui,
 void OnExportResultTxt(const CTedDoc& doc, const CSortedKeyList& dayKeys, TxtResultSource source,
                        IUiServices& ui) {
   if (!CanExportResultTxt(doc, dayKeys, source, ui)) return;
-  if (const std::optional<std::string> path = ChooseTxtExportFile(ui))
+  if (const std::optional<std::string> path = ChooseTxtExportFile(doc, ui))
     ExportResultTxt(doc, dayKeys, source, *path, ui);
 }
 

@@ -25,7 +25,7 @@ struct TxtExportChoice {
 std::optional<TxtExportPeriod> ChosenPeriod(const TxtExportChoice& choice, IUiServices& ui);
 
 // The chooser of the export file; nothing when cancelled.
-std::optional<std::string> ChooseTxtExportFile(IUiServices& ui);
+std::optional<std::string> ChooseTxtExportFile(const CTedDoc& doc, IUiServices& ui);
 
 // "Export do txt" of the calendar: the checks, the file, then the period dialog (askPeriod answers
 // the choice on OK, nothing on Storno), then the export.

@@ -37,6 +37,9 @@ struct RichParagraph {
   // The format of the paragraph mark: what an empty paragraph is typed in.
   RunFormat mark;
   std::vector<RichRun> runs;
+  // On paper the paragraph stays on the page of the next one's first line (a heading with what it
+  // heads); the editor and RTF leave it alone.
+  bool keepWithNext = false;
 };
 
 struct RichContent {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "richtext/CodePages.h"
+#include "richtext/FontFamily.h"
 #include "richtext/RtfParaProps.h"
 
 namespace orv {
@@ -152,7 +153,7 @@ void CRtfWriter::WriteHeader() {
     m_Out += ' ';
     m_NeedDelimiter = false;
     std::u16string name;
-    for (char16_t c : font.face)
+    for (char16_t c : FontFamily(font.face))
       if (c != u';') name.push_back(c);
     WriteText(name, CodePageOfCharset(font.charset, kDocumentCodePage));
     m_Out += ";}";

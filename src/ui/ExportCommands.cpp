@@ -5,7 +5,6 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <filesystem>
 #include <optional>
 
 #include "core/UiServices.h"
@@ -21,12 +20,6 @@
 
 namespace orv {
 namespace {
-
-// The calendar's name with the export's extension, in the calendar's folder.
-std::string SuggestedName(const CTedDoc& doc, const char* extension) {
-  std::filesystem::path path(doc.GetPathName());
-  return path.replace_extension(extension).string();
-}
 
 // Keeps the modified flag as it was when the command started.
 class CModifiedFlagKeeper {
@@ -77,7 +70,7 @@ std::optional<SExportRequest> AskFileAndPeriod(const SExportContext& context, st
                                                const SExportDialogTexts& texts) {
   if (!CanExportRtf(context.doc, context.ui)) return std::nullopt;
   const auto path =
-      ChooseExportFile(context.ui, chooserTitle, filter, extension, SuggestedName(context.doc, extension));
+      ChooseExportFile(context.ui, chooserTitle, filter, extension, context.doc);
   if (!path) return std::nullopt;
   if (context.storeEditors) context.storeEditors();
   const auto choice = AskExportChoice(context.parent, context.doc, context.ui, texts);

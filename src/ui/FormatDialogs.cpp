@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,12 +30,24 @@ QDialogButtonBox* OkCancel(QDialog& dialog) {
   return buttons;
 }
 
-QComboBox* PointsCombo(QWidget* parent, const std::vector<int>& points, int current, const char* name) {
+// A list of points that also takes any other value: the selection's own, or one the user types.
+QComboBox* PointsCombo(QWidget* parent, const std::vector<int>& points, const std::string& current,
+                       const char* name) {
   auto* combo = new QComboBox(parent);
   combo->setObjectName(QString::fromLatin1(name));
-  for (int p : points) combo->addItem(QString::number(p), p);
-  combo->setCurrentIndex(combo->findData(current));
+  combo->setEditable(true);
+  combo->setInsertPolicy(QComboBox::NoInsert);
+  for (int p : points) combo->addItem(QString::number(p));
+  combo->setCurrentText(FromCp1250(current));
   return combo;
+}
+
+// A field with its unit after it.
+QHBoxLayout* WithUnit(QWidget* field, const QString& unit) {
+  auto* row = new QHBoxLayout;
+  row->addWidget(field, 1);
+  row->addWidget(new QLabel(unit, field->parentWidget()));
+  return row;
 }
 
 // The dialog's colour names are those of the colour menu.
@@ -74,7 +87,8 @@ std::optional<SFontChoice> AskFont(QWidget* parent, const SFontChoice& preset,
     if (!c.automatic)
       colour->addItem(ColourSwatch(c.colour), QString::fromUtf8(kColourNames[c.id - kFirstColourId]),
                       c.colour);
-  colour->setCurrentIndex(colour->findData(preset.colour));
+  // "No colour" shares its value with white: it selects nothing.
+  colour->setCurrentIndex(preset.colour == kNoColour ? -1 : colour->findData(preset.colour));
   auto* script = new QComboBox(&dialog);
   script->setObjectName(QStringLiteral("Script"));
   for (const SScript& s : StyleBarScripts()) script->addItem(QString::fromUtf8(s.name), s.charset);
@@ -87,8 +101,44 @@ std::optional<SFontChoice> AskFont(QWidget* parent, const SFontChoice& preset,
   form->addRow(strikeout);
   form->addRow(QStringLiteral("Barva:"), colour);
   form->addRow(QStringLiteral("Skript:"), script);
+  // A line of text in what the dialog holds, following every change.
+  auto* preview = new QLabel(QStringLiteral("Příliš žluťoučký kůň AaBbYyZz"), &dialog);
+  preview->setObjectName(QStringLiteral("Preview"));
+  preview->setFrameShape(QFrame::StyledPanel);
+  preview->setAlignment(Qt::AlignCenter);
+  preview->setMinimumHeight(preview->fontMetrics().height() * 3);
+  preview->setAutoFillBackground(true);
+  QPalette paper = preview->palette();  // the editors' paper
+  paper.setColor(QPalette::Window, Qt::white);
+  preview->setPalette(paper);
+  const auto showPreview = [=] {
+    QFont font = preview->font();
+    if (face->currentIndex() >= 0) font.setFamilies({face->currentText()});
+    bool isNumber = false;
+    const double points = size->currentText().replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&isNumber);
+    if (isNumber && points > 0 && points <= kMaxFontPoints) font.setPointSizeF(std::min(points, 72.0));
+    font.setBold(style->currentIndex() >= 2);
+    font.setItalic(style->currentIndex() % 2 == 1);
+    font.setUnderline(underline->isChecked());
+    font.setStrikeOut(strikeout->isChecked());
+    preview->setFont(font);
+    QPalette colours = preview->palette();
+    const uint32_t c = colour->currentIndex() >= 0 ? colour->currentData().toUInt() : 0;
+    colours.setColor(QPalette::WindowText,
+                     QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
+                            static_cast<int>((c >> 16) & 0xFF)));
+    preview->setPalette(colours);
+  };
+  showPreview();
+  QObject::connect(face, &QComboBox::currentIndexChanged, preview, showPreview);
+  QObject::connect(style, &QComboBox::currentIndexChanged, preview, showPreview);
+  QObject::connect(size, &QComboBox::currentTextChanged, preview, showPreview);
+  QObject::connect(colour, &QComboBox::currentIndexChanged, preview, showPreview);
+  QObject::connect(underline, &QCheckBox::toggled, preview, showPreview);
+  QObject::connect(strikeout, &QCheckBox::toggled, preview, showPreview);
   auto* layout = new QVBoxLayout(&dialog);
   layout->addLayout(form);
+  layout->addWidget(preview);
   QDialogButtonBox* buttons = OkCancel(dialog);
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   layout->addWidget(buttons);
@@ -131,9 +181,10 @@ std::optional<ParaFormat> AskParagraph(QWidget* parent, const SParagraphFields& 
   QLineEdit* left = field(fields.left, "Left");
   QLineEdit* right = field(fields.right, "Right");
   QLineEdit* first = field(fields.firstLine, "FirstLine");
-  form->addRow(QStringLiteral("Zleva:"), left);
-  form->addRow(QStringLiteral("Zprava:"), right);
-  form->addRow(QStringLiteral("První řádek:"), first);
+  const QString cm = QStringLiteral("cm"), pt = QStringLiteral("pt");
+  form->addRow(QStringLiteral("Zleva:"), WithUnit(left, cm));
+  form->addRow(QStringLiteral("Zprava:"), WithUnit(right, cm));
+  form->addRow(QStringLiteral("První řádek:"), WithUnit(first, cm));
   auto* alignment = new QComboBox(&dialog);
   alignment->setObjectName(QStringLiteral("Alignment"));
   alignment->addItems({QStringLiteral("Vlevo"), QStringLiteral("Vpravo"), QStringLiteral("Na střed")});
@@ -148,12 +199,12 @@ std::optional<ParaFormat> AskParagraph(QWidget* parent, const SParagraphFields& 
   QObject::connect(rules[2], &QRadioButton::toggled, exact, &QWidget::setEnabled);
   auto* spacing = new QHBoxLayout;
   for (QRadioButton* rule : rules) spacing->addWidget(rule);
-  spacing->addWidget(exact);
+  spacing->addLayout(WithUnit(exact, pt));
   form->addRow(QStringLiteral("Řádkování:"), spacing);
   QComboBox* before = PointsCombo(&dialog, SpaceBeforeAfterPoints(), fields.beforePoints, "Before");
   QComboBox* after = PointsCombo(&dialog, SpaceBeforeAfterPoints(), fields.afterPoints, "After");
-  form->addRow(QStringLiteral("Mezera před:"), before);
-  form->addRow(QStringLiteral("Mezera za:"), after);
+  form->addRow(QStringLiteral("Mezera před:"), WithUnit(before, pt));
+  form->addRow(QStringLiteral("Mezera za:"), WithUnit(after, pt));
   auto* tabs = new QPushButton(QStringLiteral("Tabulátory ..."), &dialog);
   QObject::connect(tabs, &QPushButton::clicked, &dialog, [&] {
     if (AskTabStops(&dialog, fields.tabCount, fields.tabs, ui)) fields.tabsChanged = true;
@@ -170,9 +221,9 @@ std::optional<ParaFormat> AskParagraph(QWidget* parent, const SParagraphFields& 
     fields.firstLine = ToCp1250(first->text());
     fields.alignment = alignment->currentIndex();
     fields.spacing = rules[1]->isChecked() ? 1 : rules[2]->isChecked() ? 2 : 0;
-    fields.exactPoints = exact->currentData().toInt();
-    fields.beforePoints = before->currentData().toInt();
-    fields.afterPoints = after->currentData().toInt();
+    fields.exactPoints = ToCp1250(exact->currentText());
+    fields.beforePoints = ToCp1250(before->currentText());
+    fields.afterPoints = ToCp1250(after->currentText());
     result = ParagraphResult(fields, ui);
     if (result) dialog.accept();
   });

@@ -9,6 +9,8 @@
 #include <QContextMenuEvent>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -31,6 +33,7 @@
 #include "document/TedDoc.h"
 #include "editor/CommentaryEditor.h"
 #include "editor/StyleFormats.h"
+#include "editor/TextColours.h"
 #include "ui/CalendarView.h"
 #include "ui/RichTextView.h"
 #include "ui/StyleBar.h"
@@ -360,6 +363,116 @@ TEST_F(FormattingWindowTest, ParagraphTabStopAndSymbolDialogs) {
   Key(Qt::Key_C, Qt::AltModifier);
   EXPECT_EQ(Day()->toPlainText(), QStringLiteral("odstavec˙"));
   EXPECT_TRUE(doc.IsModified());
+}
+
+// A bulleted paragraph with spacings the lists do not offer: the dialog shows them with their units,
+// and OK without a change leaves the paragraph as it was, bullet included.
+TEST_F(FormattingWindowTest, ParagraphDialogKeepsWhatTheUserDidNotChange) {
+  Key(Qt::Key_W, Qt::ControlModifier);
+  ASSERT_TRUE(DayEditor().StreamInFromText("{\\rtf1\\ansi{\\*\\pn\\pnlvlblt}\\sb60\\sa60\\sl600 bod\\par}"));
+  const ParaFormat before = DayEditor().Control().GetParaFormat();
+  ASSERT_EQ(before.numbering, PFN_BULLET);
+  QStringList units;
+  QString spaceBefore, exactly;
+  OnDialogs({{"ParagraphDialog", [&](QDialog* d) {
+                for (QLabel* label : d->findChildren<QLabel*>()) units << label->text();
+                spaceBefore = d->findChild<QComboBox*>(QStringLiteral("Before"))->currentText();
+                exactly = d->findChild<QComboBox*>(QStringLiteral("Exactly"))->currentText();
+                QTest::keyClick(d, Qt::Key_Return);
+              }}});
+  Frame().Action(cmd::ParagraphDialog)->trigger();
+  EXPECT_EQ(spaceBefore, QStringLiteral("3"));
+  EXPECT_EQ(exactly, QStringLiteral("30"));
+  EXPECT_EQ(units.count(QStringLiteral("cm")), 3);
+  EXPECT_EQ(units.count(QStringLiteral("pt")), 3);
+  ParaFormat after = DayEditor().Control().GetParaFormat();
+  after.mask = before.mask;
+  EXPECT_EQ(after, before);
+
+  // A value typed into a list is taken as typed; the rest stays.
+  FocusDay();
+  OnDialogs({{"ParagraphDialog", [](QDialog* d) {
+                d->findChild<QComboBox*>(QStringLiteral("After"))->setCurrentText(QStringLiteral("7,5"));
+                Click(d, QStringLiteral("OK"));
+              }}});
+  Frame().Action(cmd::ParagraphDialog)->trigger();
+  after = DayEditor().Control().GetParaFormat();
+  EXPECT_EQ(after.spaceAfter, 150);
+  EXPECT_EQ(after.spaceBefore, 60);
+  EXPECT_EQ(after.lineSpacing, 600);
+  EXPECT_EQ(after.numbering, PFN_BULLET);
+  EXPECT_TRUE(ui.Messages().empty());
+}
+
+// Under a dark desktop theme "Automatická" is still the paper's dark text, stored as no colour at all;
+// a style defined from such text takes the colour then chosen in the font dialog.
+TEST_F(FormattingWindowTest, AutomaticColourIsThePapersTextColourUnderADarkTheme) {
+  const QPalette light = QApplication::palette();
+  QPalette dark = light;
+  dark.setColor(QPalette::WindowText, QColor(240, 240, 240));
+  dark.setColor(QPalette::Text, QColor(240, 240, 240));
+  dark.setColor(QPalette::Window, QColor(40, 40, 40));
+  QApplication::setPalette(dark);
+  TypeIntoDay(QStringLiteral("tma"), 3);
+  Frame().Action(cmd::ColourFirst + 9)->trigger();  // "Červená" first, then back to automatic
+  Frame().Action(kAutomaticColourId)->trigger();
+  const CharFormat automatic = DayEditor().Control().GetSelectionCharFormat();
+  EXPECT_TRUE(automatic.effects & CFE_AUTOCOLOR);
+  const std::string rtf = DayEditor().Control().StreamOut();
+  EXPECT_EQ(rtf.find("\\red240"), std::string::npos) << rtf;
+  Key(Qt::Key_End);  // no selection over the text
+  const QImage shot = Day()->viewport()->grab().toImage();
+  int darkest = 255;
+  for (int y = 0; y < shot.height(); ++y)
+    for (int x = 0; x < shot.width(); ++x) darkest = std::min(darkest, qGray(shot.pixel(x, y)));
+  EXPECT_LT(darkest, 100);  // dark text on the white paper
+
+  DayEditor().Control().SetSel(0, 3);
+  OnDialogs({{"StylesDialog",
+              [](QDialog* d) {
+                d->findChild<QLineEdit*>(QStringLiteral("Name"))->setText(QStringLiteral("Rudý"));
+                Click(d, QStringLiteral("Nový"));
+                Click(d, QStringLiteral("OK"));
+              }},
+             {"FontDialog", [](QDialog* d) {
+                auto* colour = d->findChild<QComboBox*>(QStringLiteral("Colour"));
+                EXPECT_EQ(colour->currentIndex(), -1);  // automatic: no colour of the list
+                colour->setCurrentIndex(colour->findText(QStringLiteral("Červená")));
+                Click(d, QStringLiteral("OK"));
+              }}});
+  Key(Qt::Key_T, Qt::ControlModifier);
+  QApplication::setPalette(light);
+  const CCharFormat* style = doc.m_Styles.Find(Cp1250FromUtf8("Rudý"));
+  ASSERT_NE(style, nullptr);
+  EXPECT_EQ(style->m_Color, 0x0000FFu);
+  EXPECT_EQ(style->m_Effects & CFE_AUTOCOLOR, 0u);
+  EXPECT_TRUE(ui.Messages().empty());
+}
+
+// The face lists hold each family once, without the foundry; the font dialog previews its choice.
+TEST_F(FormattingWindowTest, FaceListsHoldFamiliesAndTheFontDialogPreviews) {
+  QStringList faces;
+  QComboBox* bar = Frame().StyleBar()->FaceCombo();
+  for (int i = 0; i < bar->count(); ++i) faces << bar->itemText(i);
+  EXPECT_FALSE(faces.isEmpty());
+  EXPECT_EQ(faces.size(), QSet<QString>(faces.begin(), faces.end()).size());
+  for (const QString& face : faces) EXPECT_FALSE(face.contains(QLatin1Char('['))) << face.toStdString();
+
+  TypeIntoDay(QStringLiteral("ukazka"), 6);
+  QFont shown, changed;
+  OnDialogs({{"FontDialog", [&](QDialog* d) {
+                auto* preview = d->findChild<QLabel*>(QStringLiteral("Preview"));
+                ASSERT_NE(preview, nullptr);
+                shown = preview->font();
+                d->findChild<QComboBox*>(QStringLiteral("Style"))->setCurrentIndex(3);
+                d->findChild<QComboBox*>(QStringLiteral("Size"))->setCurrentText(QStringLiteral("20"));
+                changed = preview->font();
+                Click(d, QStringLiteral("Storno"));
+              }}});
+  Frame().Action(cmd::FontDialog)->trigger();
+  EXPECT_EQ(shown.families().value(0), QString::fromLatin1(kBaseFace));
+  EXPECT_TRUE(changed.bold() && changed.italic());
+  EXPECT_EQ(changed.pointSizeF(), 20.0);
 }
 
 }  // namespace

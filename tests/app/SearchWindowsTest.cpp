@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QCursor>
 #include <QDateEdit>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPrintDialog>
@@ -456,6 +457,30 @@ TEST_F(SearchWindowsTest, FindFindNextAndReplaceAllInTheDayCommentary) {
   EXPECT_EQ(ui.Messages(),
             (std::vector<std::string>{"Prohledávání textu bylo dokončeno.", "Počet záměn = 3"}));
   EXPECT_TRUE(doc.IsModified());
+}
+
+// The export proposes the calendar's name with ".txt"; a name with a wildcard is refused and the
+// chooser asked again, so no file named "*.txt" is ever written.
+TEST_F(SearchWindowsTest, NoteExportProposesTheCalendarsNameAndRefusesWildcards) {
+  QTemporaryDir dir;
+  doc.SetPathName(dir.filePath(QStringLiteral("deník.orv")).toStdString());
+  const std::string wildcard = dir.filePath(QStringLiteral("*.txt")).toStdString();
+  const std::string chosen = dir.filePath(QStringLiteral("poznámky")).toStdString();
+  ui.fileAnswers = {wildcard, chosen};
+  Open(Qt::Key_L, Qt::ControlModifier, [](QWidget* dialog) {
+    auto* text = dialog->findChild<QLineEdit*>(QStringLiteral("SearchText"));
+    text->setText(QStringLiteral("hvězdárna"));
+    QTest::keyClick(text, Qt::Key_Return);
+    Click(dialog, "Export poznámek do txt");
+    Click(dialog, "Storno");
+  });
+  EXPECT_EQ(ui.suggestedNames,
+            (std::vector<std::string>{dir.filePath(QStringLiteral("deník.txt")).toStdString(),
+                                      dir.filePath(QStringLiteral("deník.txt")).toStdString()}));
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(wildcard)));
+  EXPECT_TRUE(QFile::exists(QString::fromStdString(chosen + ".txt")));
+  ASSERT_FALSE(ui.Messages().empty());
+  EXPECT_EQ(ui.Messages().front(), "Název souboru nesmí obsahovat znaky * a ?");
 }
 
 }  // namespace

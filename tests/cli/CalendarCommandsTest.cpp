@@ -280,5 +280,16 @@ TEST_F(CalendarCommands, CommentariesComeInFromRtfFilesAndGoOutAsTheWriterProduc
   EXPECT_EQ(Orv({"commentary", file, "2005-03-07"}).out, stored.out);
 }
 
+// The stored plain text has "?" for what Windows-1250 lacks; orv day shows the commentary's own text.
+TEST_F(CalendarCommands, DayShowsCharactersOutsideTheCodePageFromTheCommentary) {
+  const std::string file = Path("u.orv");
+  ASSERT_EQ(Orv({"new", file}).status, 0);
+  const std::string rtf =
+      WriteText(dir / "u.rtf", "{\\rtf1\\ansi Ma\\u241?ana \\u-10179?\\u-8704? \\u26085?\\u26412??}");
+  ASSERT_EQ(Orv({"commentary", file, "2005-03-07", "--rtf", rtf}).status, 0);
+  EXPECT_EQ(Orv({"day", file, "2005-03-07"}).out, "Výklad dne:\nMañana 😀 日本?\n");
+  EXPECT_NE(Orv({"dump", file}).out.find("Ma?ana ?? ???"), std::string::npos);  // stored as it was
+}
+
 }  // namespace
 }  // namespace orv

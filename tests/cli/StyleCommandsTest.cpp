@@ -99,5 +99,48 @@ TEST_F(StyleCommands, StylesListsTheStylesOfANewCalendarInTheBaseFont) {
   EXPECT_EQ(Orv({"styles", file}).out.find("DejaVu Serif"), std::string::npos);
 }
 
+std::string Bytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// What the dialogs refuse, the command refuses too, with exit status 2 and the calendar untouched;
+// huge numbers are refused before they are converted.
+TEST_F(StyleCommands, ValuesTheDialogsRefuseLeaveTheCalendarAsItWas) {
+  ASSERT_EQ(Orv({"new", file}).status, 0);
+  const std::string before = Bytes(file);
+  const std::vector<std::vector<std::string>> refused = {
+      {"Standard2", "--size", "-5"},
+      {"Standard2", "--size", "0"},
+      {"Standard2", "--size", "99999999999"},
+      {"Standard2", "--size", "1639"},
+      {"Standard2", "--charset", "999"},
+      {"Standard2", "--charset", "186"},
+      {"Normal1", "--para", "--indent", "-3", "--offset", "200"},
+      {"Normal1", "--para", "--indent", "1e308"},
+      {"Normal1", "--para", "--right-indent", "51"},
+      {"Normal1", "--para", "--before", "99999999"},
+      {"Normal1", "--para", "--after", "-1"},
+      {"Normal1", "--para", "--line", "-1"},
+      {"Normal1", "--para", "--char-style", "Neexistuje"},
+  };
+  for (std::vector<std::string> args : refused) {
+    const std::string shown = args[1] + " " + args.back();
+    args.insert(args.begin(), {"style", file});
+    args.insert(args.end(), {"--base-font", "DejaVu Sans"});
+    const Run run = Orv(args);
+    EXPECT_EQ(run.status, 2) << shown;
+    EXPECT_FALSE(run.out.empty()) << shown;
+    EXPECT_EQ(Bytes(file), before) << shown;
+  }
+  // The edges the dialogs take.
+  EXPECT_EQ(Orv({"style", file, "Normal1", "--para", "--indent", "0", "--offset", "50", "--line", "1584",
+                 "--char-style", "Nadpis2", "--base-font", "DejaVu Sans"})
+                .status,
+            0);
+  const Run json = Orv({"styles", file, "--json"});
+  EXPECT_NE(json.out.find("Nadpis2"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace orv

@@ -77,21 +77,20 @@ TEST_F(FormatCommandsTest, EachCommandIsOneUndoStep) {
 
 TEST_F(FormatCommandsTest, ColoursAndTheAutomaticOne) {
   Select(0, 5);
-  ASSERT_TRUE(SetTextColour(editor, 32911, 0x123456));  // "Červená"
+  ASSERT_TRUE(SetTextColour(editor, 32911));  // "Červená"
   EXPECT_EQ(FormatOf(0, 5).colour, 0x0000FFu);
   EXPECT_EQ(FormatStateOf(editor).colourId, 32911);
   Select(6, 9);
-  ASSERT_TRUE(SetTextColour(editor, 32906, 0x123456));  // "Námořnická"
+  ASSERT_TRUE(SetTextColour(editor, 32906));  // "Námořnická"
   EXPECT_EQ(FormatOf(6, 9).colour, 0x800000u);
   Select(0, 13);
-  ASSERT_TRUE(SetTextColour(editor, kAutomaticColourId, 0x123456));
+  ASSERT_TRUE(SetTextColour(editor, kAutomaticColourId));
   const CharFormat automatic = FormatOf(0, 13);
-  EXPECT_EQ(automatic.colour, 0x123456u);  // the window text colour, as an explicit colour
-  EXPECT_EQ(automatic.effects & CFE_AUTOCOLOR, 0u);
+  EXPECT_EQ(automatic.effects & CFE_AUTOCOLOR, CFE_AUTOCOLOR);  // no colour of its own
   EXPECT_TRUE(automatic.mask & CFM_COLOR);
   EXPECT_EQ(FormatStateOf(editor).colourId, kAutomaticColourId);
 
-  EXPECT_FALSE(SetTextColour(editor, 32901, 0));
+  EXPECT_FALSE(SetTextColour(editor, 32901));
   EXPECT_EQ(ui.Messages(), std::vector<std::string>{"OnBarvaTextu - chyba"});
   EXPECT_EQ(TextColours().size(), 17u);
 }

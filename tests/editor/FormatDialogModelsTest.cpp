@@ -58,8 +58,8 @@ TEST(FormatDialogModels, ParagraphIndentsAndSpacing) {
   EXPECT_EQ(fields.firstLine, "-0,50");
   EXPECT_EQ(fields.alignment, 2);
   EXPECT_EQ(fields.spacing, 2);
-  EXPECT_EQ(fields.exactPoints, 12);
-  EXPECT_EQ(fields.afterPoints, 4);
+  EXPECT_EQ(fields.exactPoints, "12");
+  EXPECT_EQ(fields.afterPoints, "4");
   sel.mask &= ~PFM_OFFSET;
   EXPECT_EQ(ParagraphPreset(sel).left, "0,00");  // mixed
 
@@ -85,6 +85,61 @@ TEST(FormatDialogModels, ParagraphIndentsAndSpacing) {
   }
   EXPECT_EQ(ui.Messages().size(), 3u);
   EXPECT_EQ(ui.Messages().front(), "Hodnota odsazení zleva musí být v intervalu 0 až +50 !");
+}
+
+// A bulleted paragraph with spacings the lists do not offer (3 pt before and after, at least 30 pt
+// between lines): OK without a change keeps all of it; a change touches only its own part.
+TEST(FormatDialogModels, ParagraphOkChangesOnlyWhatTheUserChanged) {
+  test::FakeUiServices ui;
+  ParaFormat sel;
+  sel.mask = PFM_ALL;
+  sel.numbering = PFN_BULLET;
+  sel.numberingTab = 360;
+  sel.alignment = PFA_JUSTIFY;
+  sel.spaceBefore = 60;
+  sel.spaceAfter = 60;
+  sel.lineSpacing = 600;
+  sel.lineSpacingRule = kSpacingAtLeast;
+  const SParagraphFields shown = ParagraphPreset(sel);
+  EXPECT_EQ(shown.beforePoints, "3");
+  EXPECT_EQ(shown.exactPoints, "30");
+
+  const std::optional<ParaFormat> untouched = ParagraphResult(shown, ui);
+  ASSERT_TRUE(untouched);
+  EXPECT_EQ(untouched->mask, 0u);
+  ParaFormat kept = *untouched;
+  kept.mask = sel.mask;
+  EXPECT_EQ(kept, sel);
+
+  SParagraphFields typed = shown;
+  typed.afterPoints = "2,5";
+  typed.firstLine = "1";
+  const std::optional<ParaFormat> changed = ParagraphResult(typed, ui);
+  ASSERT_TRUE(changed);
+  EXPECT_EQ(changed->mask, PFM_SPACEAFTER | PFM_STARTINDENT | PFM_OFFSET | PFM_OFFSETINDENT);
+  EXPECT_EQ(changed->spaceAfter, 50);
+  EXPECT_EQ(changed->startIndent, 567);
+  EXPECT_EQ(changed->numbering, PFN_BULLET);
+  EXPECT_EQ(changed->lineSpacing, 600);
+  EXPECT_TRUE(ui.Messages().empty());
+
+  // A mixed selection leaves the boxes empty; only a box the user fills is applied.
+  sel.mask = PFM_ALL & ~(PFM_SPACEBEFORE | PFM_ALIGNMENT);
+  SParagraphFields mixed = ParagraphPreset(sel);
+  EXPECT_EQ(mixed.beforePoints, "");
+  EXPECT_EQ(mixed.alignment, -1);
+  EXPECT_EQ(ParagraphResult(mixed, ui)->mask, 0u);
+  mixed.beforePoints = "7";
+  EXPECT_EQ(ParagraphResult(mixed, ui)->mask, PFM_SPACEBEFORE);
+
+  for (const char* bad : {"-1", "x", "", "1585"}) {
+    ui.Clear();
+    typed = shown;
+    typed.beforePoints = bad;
+    EXPECT_FALSE(ParagraphResult(typed, ui)) << bad;
+    EXPECT_EQ(ui.Messages(),
+              std::vector<std::string>{"Hodnota mezery musí být v intervalu 0 až 1584 bodů !"});
+  }
 }
 
 TEST(FormatDialogModels, FontPresetLeavesMixedPartsOpenAndOkKeepsSupportedSets) {

@@ -5,9 +5,13 @@
 #include <unistd.h>
 
 #include <QBuffer>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPdfWriter>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <regex>
 #include <sstream>
 
@@ -78,6 +82,71 @@ TEST(PrintLayout, LongContentFlowsOverPagesAndEveryPageIsPainted) {
     EXPECT_EQ(pages > 1, days > 1) << days;
     EXPECT_EQ(PdfPages(bytes.toStdString()), pages);
   }
+}
+
+// The text layer of a PDF page by page, as a PDF viewer's search reads it.
+std::vector<std::string> PdfTextPages(const QByteArray& pdf) {
+  char pattern[] = "/tmp/orv-pages-XXXXXX";
+  const int fd = ::mkstemp(pattern);
+  EXPECT_GE(fd, 0);
+  ::close(fd);
+  std::ofstream(pattern, std::ios::binary).write(pdf.constData(), pdf.size());
+  std::string text;
+  if (FILE* pipe =
+          ::popen((std::string("pdftotext -enc UTF-8 ") + pattern + " - 2>/dev/null").c_str(), "r")) {
+    char block[4096];
+    for (size_t n; (n = std::fread(block, 1, sizeof block, pipe)) > 0;) text.append(block, n);
+    ::pclose(pipe);
+  }
+  fs::remove(pattern);
+  std::vector<std::string> pages;
+  std::stringstream split(text);
+  for (std::string page; std::getline(split, page, '\f');) pages.push_back(page);
+  return pages;
+}
+
+// Days with a heading, a note and a paragraph long enough to wrap over several lines: no line is on
+// two pages, and no page ends with a heading.
+TEST(PrintLayout, NoLineOnTwoPagesAndHeadingsStayWithTheirText) {
+  CRtfAssembly out("DejaVu Sans");
+  for (int i = 0; i < 150; ++i) {
+    out.AppendHeading("Den " + std::to_string(i), out.DayHeadingFormat());
+    out.AppendText("note" + std::to_string(i), out.NoteFormat());
+    std::string words;
+    for (int w = 0; w < 3 * (i % 7); ++w)
+      words += "w" + std::to_string(i) + "x" + std::to_string(w) + " lorem ipsum ";
+    if (!words.empty()) out.AppendText(words, out.NoteFormat());
+  }
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  int pages = 0;
+  {
+    QPdfWriter pdf(&buffer);
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 15, 20, 15),
+                                  QPageLayout::Millimeter));
+    pages = PrintExportContent(out.Content(), pdf, QStringLiteral("deník.orv"));
+  }
+  ASSERT_GT(pages, 3);
+  const std::vector<std::string> texts = PdfTextPages(bytes);
+  ASSERT_EQ(static_cast<int>(texts.size()), pages) << "pdftotext (poppler-utils) reads the PDF";
+  std::map<std::string, int> seen;
+  for (size_t page = 0; page < texts.size(); ++page) {
+    std::stringstream words(texts[page]);
+    for (std::string word; words >> word;)
+      if (word.rfind("note", 0) == 0 || (word[0] == 'w' && word.find('x') != std::string::npos)) ++seen[word];
+    // The last line of the text (the footer follows it) is no heading.
+    std::vector<std::string> lines;
+    std::stringstream split(texts[page]);
+    for (std::string line; std::getline(split, line);)
+      if (!line.empty() && line.find("Strana") == std::string::npos &&
+          line.find("deník") == std::string::npos)
+        lines.push_back(line);
+    ASSERT_FALSE(lines.empty()) << page;
+    EXPECT_NE(lines.back().rfind("Den ", 0), 0u) << "page " << page + 1 << " ends with " << lines.back();
+  }
+  for (const auto& [word, count] : seen) EXPECT_EQ(count, 1) << word;
+  EXPECT_EQ(seen.count("note149"), 1u);
 }
 
 TEST(PdfExport, WritesTheWholePeriodWithoutTheLimitAndKeepsAnExistingFileOnFailure) {

@@ -49,8 +49,9 @@ std::optional<std::string> FakeUiServices::ChooseFileToOpen(std::string_view tit
 }
 
 std::optional<std::string> FakeUiServices::ChooseFileToSave(std::string_view title, std::string_view,
-                                                            std::string_view) {
+                                                            std::string_view suggestedName) {
   events.push_back({Kind::SaveChooser, std::string(title)});
+  suggestedNames.emplace_back(suggestedName);
   return Pop(fileAnswers, std::optional<std::string>{});
 }
 

@@ -24,6 +24,7 @@ class FakeUiServices : public IUiServices {
   std::deque<bool> yesNoAnswers;
   std::deque<std::optional<std::string>> passwordAnswers;
   std::deque<std::optional<std::string>> fileAnswers;
+  std::vector<std::string> suggestedNames;  // what each save chooser proposed
   int waitDepth = 0;
   int waitCount = 0;
 

@@ -125,28 +125,69 @@ const std::set<std::string> kStyleFlags = {"--para",         "--new",    "--dele
                                            "--no-bold",      "--italic", "--no-italic", "--underline",
                                            "--no-underline", "--strike", "--no-strike"};
 
-std::optional<int> Number(const CliArgs& args, const char* option, CliContext& ctx) {
-  const std::optional<std::string> text = args.Value(option);
-  if (!text) return std::nullopt;
-  try {
-    return std::stoi(*text);
-  } catch (...) {
-    ctx.err << "Neplatná hodnota " << option << ": " << *text << '\n';
-    throw;
-  }
+// Refuses the command: the message has been written.
+[[noreturn]] void Refuse(const char* option) {
+  throw std::invalid_argument(option);
 }
 
-// Points or centimetres ("2,5" or "2.5") given to an option, in twips.
-std::optional<int> Twips(const CliArgs& args, const char* option, bool centimetres, CliContext& ctx) {
+// A number given to an option, checked against the range the dialogs accept before it is converted.
+double Decimal(const std::string& text, const char* option, double low, double high, CliContext& ctx) {
+  const std::optional<double> value = DecimalValue(text);
+  if (!value) {
+    ctx.err << "Neplatná hodnota " << option << ": " << text << '\n';
+    Refuse(option);
+  }
+  if (*value < low || *value > high) {
+    ctx.err << "Hodnota " << option << " musí být v intervalu " << low << " až " << high << ": " << text
+            << '\n';
+    Refuse(option);
+  }
+  return *value;
+}
+
+std::optional<int> Charset(const CliArgs& args, CliContext& ctx) {
+  const std::optional<std::string> text = args.Value("--charset");
+  if (!text) return std::nullopt;
+  const double value = Decimal(*text, "--charset", 0, 255, ctx);
+  const int charset = static_cast<int>(value);
+  if (charset != value || !IsSupportedCharset(charset)) {
+    ctx.err << "Zadaná znaková sada není podporována: " << *text << " (podporované: 0, 2, 161, 204, 238)\n";
+    Refuse("--charset");
+  }
+  return charset;
+}
+
+// Points given to an option, in twips: a font size from above 0 to 1638, a spacing from 0 to 1584.
+std::optional<int> PointsOption(const CliArgs& args, const char* option, CliContext& ctx) {
   const std::optional<std::string> text = args.Value(option);
   if (!text) return std::nullopt;
-  const std::optional<int> cmTwips = CentimetresToTwips(*text);  // centimetres × 567
-  if (!cmTwips) {
-    ctx.err << "Neplatná hodnota " << option << ": " << *text << '\n';
-    throw std::invalid_argument(option);
+  const bool size = std::string_view(option) == "--size";
+  const double points = Decimal(*text, option, 0, size ? kMaxFontPoints : kMaxSpacingPoints, ctx);
+  if (size && points * 10 < 0.5) {  // the font dialog takes tenths of a point
+    ctx.err << "Hodnota --size musí být větší než 0: " << *text << '\n';
+    Refuse(option);
   }
-  if (centimetres) return cmTwips;
-  return static_cast<int>(static_cast<double>(*cmTwips) / 567.0 * 20.0 + 0.5);
+  return PointsToTwips(*text);
+}
+
+// Centimetres given to an option, in twips; the indents as a whole are checked by CheckIndents.
+std::optional<int> CentimetresOption(const CliArgs& args, const char* option, CliContext& ctx) {
+  const std::optional<std::string> text = args.Value(option);
+  if (!text) return std::nullopt;
+  Decimal(*text, option, -2 * kMaxIndentCm, 2 * kMaxIndentCm, ctx);
+  return CentimetresToTwips(*text);
+}
+
+// The paragraph dialog's indents: left (first line plus offset) and right from 0 to 50 cm, the first
+// line within 50 cm of the left indent.
+void CheckIndents(const ParaFormat& f, CliContext& ctx) {
+  const double maxTwips = kMaxIndentCm * 567;
+  const double left = static_cast<double>(f.startIndent) + f.offset;
+  if (left < 0 || left > maxTwips || f.startIndent < 0 || f.rightIndent < 0 || f.rightIndent > maxTwips ||
+      f.offset < -maxTwips || f.offset > maxTwips) {
+    ctx.err << "Hodnota odsazení zleva musí být v intervalu 0 až +50 !\n";
+    Refuse("--indent");
+  }
 }
 
 void ApplyEffect(const CliArgs& args, const char* on, const char* off, uint32_t bit, uint32_t& effects) {
@@ -157,8 +198,8 @@ void ApplyEffect(const CliArgs& args, const char* on, const char* off, uint32_t 
 CharFormat CharChoice(const CliArgs& args, CharFormat f, CliContext& ctx) {
   f.mask = kCharStyleMask;
   if (auto face = args.Value("--face")) f.face = Cp1250FromUtf8(*face);
-  if (auto charset = Number(args, "--charset", ctx)) f.charset = static_cast<uint8_t>(*charset);
-  if (auto height = Twips(args, "--size", false, ctx)) f.height = *height;
+  if (auto charset = Charset(args, ctx)) f.charset = static_cast<uint8_t>(*charset);
+  if (auto height = PointsOption(args, "--size", ctx)) f.height = *height;
   ApplyEffect(args, "--bold", "--no-bold", CFE_BOLD, f.effects);
   ApplyEffect(args, "--italic", "--no-italic", CFE_ITALIC, f.effects);
   ApplyEffect(args, "--underline", "--no-underline", CFE_UNDERLINE, f.effects);
@@ -176,9 +217,15 @@ CharFormat CharChoice(const CliArgs& args, CharFormat f, CliContext& ctx) {
   return f;
 }
 
-SParStyleChoice ParChoice(const CliArgs& args, SParStyleChoice c, CliContext& ctx) {
+SParStyleChoice ParChoice(const CTedDoc& doc, const CliArgs& args, SParStyleChoice c, CliContext& ctx) {
   ParaFormat& f = c.format;
-  if (auto style = args.Value("--char-style")) c.charStyle = Cp1250FromUtf8(*style);
+  if (auto style = args.Value("--char-style")) {
+    c.charStyle = Cp1250FromUtf8(*style);
+    if (!doc.m_Styles.Contains(c.charStyle)) {
+      ctx.err << "Zadaný styl písma neexistuje: " << *style << '\n';
+      Refuse("--char-style");
+    }
+  }
   if (auto align = args.Value("--align")) {
     if (*align == "left")
       f.alignment = PFA_LEFT;
@@ -191,12 +238,13 @@ SParStyleChoice ParChoice(const CliArgs& args, SParStyleChoice c, CliContext& ct
       throw std::invalid_argument("--align");
     }
   }
-  if (auto v = Twips(args, "--indent", true, ctx)) f.startIndent = *v;
-  if (auto v = Twips(args, "--right-indent", true, ctx)) f.rightIndent = *v;
-  if (auto v = Twips(args, "--offset", true, ctx)) f.offset = *v;
-  if (auto v = Twips(args, "--before", false, ctx)) f.spaceBefore = *v;
-  if (auto v = Twips(args, "--after", false, ctx)) f.spaceAfter = *v;
-  if (auto v = Twips(args, "--line", false, ctx)) {
+  if (auto v = CentimetresOption(args, "--indent", ctx)) f.startIndent = *v;
+  if (auto v = CentimetresOption(args, "--right-indent", ctx)) f.rightIndent = *v;
+  if (auto v = CentimetresOption(args, "--offset", ctx)) f.offset = *v;
+  if (args.Value("--indent") || args.Value("--right-indent") || args.Value("--offset")) CheckIndents(f, ctx);
+  if (auto v = PointsOption(args, "--before", ctx)) f.spaceBefore = *v;
+  if (auto v = PointsOption(args, "--after", ctx)) f.spaceAfter = *v;
+  if (auto v = PointsOption(args, "--line", ctx)) {
     f.lineSpacing = *v;
     f.lineSpacingRule = kSpacingAtLeast;
   }
@@ -299,14 +347,14 @@ int CmdStyle(const std::vector<std::string>& words, CliContext& ctx) {
       SParStyleChoice fresh{ToParaFormat(CParFormat{}), "Standard2"};
       fresh.format.alignment = PFA_LEFT;
       status = EditStyle<CParStylesModel>(
-          doc, *args, name, fresh, [&](SParStyleChoice c) { return ParChoice(*args, c, ctx); }, ctx);
+          doc, *args, name, fresh, [&](SParStyleChoice c) { return ParChoice(doc, *args, c, ctx); }, ctx);
     } else {
       CharFormat fresh = ToCharFormat(CCharFormat{});
       status = EditStyle<CCharStylesModel>(
           doc, *args, name, fresh, [&](CharFormat c) { return CharChoice(*args, c, ctx); }, ctx);
     }
   } catch (const std::exception&) {
-    return kExitError;  // a value that is no number: said above
+    return kExitError;  // a value the dialogs refuse: said above
   }
   if (status != kExitOk) return status;
   return calendar.SaveIfModified() ? kExitOk : kExitError;
