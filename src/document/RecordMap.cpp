@@ -8,6 +8,7 @@
 #include <new>
 
 #include "core/ArchiveMap.h"
+#include "core/CalendarDates.h"
 #include "document/ArchiveReader.h"
 #include "document/ArchiveWriter.h"
 
@@ -116,16 +117,23 @@ CRecordMap& CRecordMap::operator=(const CRecordMap& other) {
   if (this == &other) return *this;
   m_Buffer = other.m_Buffer;
   m_Form = other.m_Form;
+  m_Keys = other.m_Keys;
   m_Slots = other.m_Slots;
+  m_Aside = other.m_Aside;
   m_Nodes.clear();
   m_FreeNodes.clear();
-  for (Slot& slot : m_Slots) {
-    if (const Entry* node = other.NodeOf(slot))
-      slot.node = NewNode(node->first, node->second) | (slot.node & kChanged);
-  }
+  CopyNodes(m_Slots, other);
+  CopyNodes(m_Aside, other);
   m_NextLoaded = other.m_NextLoaded;
   m_NextAdded = other.m_NextAdded;
   return *this;
+}
+
+void CRecordMap::CopyNodes(std::vector<Slot>& slots, const CRecordMap& other) {
+  for (Slot& slot : slots) {
+    if (const Entry* node = other.NodeOf(slot))
+      slot.node = NewNode(node->first, node->second) | (slot.node & kChanged);
+  }
 }
 
 void CRecordMap::clear() {
@@ -172,6 +180,12 @@ CEntrTxt* CRecordMap::Find(std::string_view key) {
 
 bool CRecordMap::Contains(std::string_view key) const {
   return FindSlot(key) != nullptr;
+}
+
+std::optional<std::pair<int, int>> CRecordMap::Years() const {
+  if (m_Slots.empty()) return std::nullopt;
+  const auto year = [](std::string_view key) { return std::stoi(std::string(key.substr(0, 4))); };
+  return std::pair{year(KeyOf(m_Slots.front())), year(KeyOf(m_Slots.back()))};
 }
 
 // ---- records as views ----
@@ -260,10 +274,11 @@ std::size_t CRecordMap::BodySize(std::string_view bytes, std::size_t offset, Rec
   return pos - offset;
 }
 
-void CRecordMap::BeginLoading(CArchiveBuffer buffer, RecordForm form) {
+void CRecordMap::BeginLoading(CArchiveBuffer buffer, RecordForm form, RecordKeys keys) {
   *this = CRecordMap();
   m_Buffer = std::move(buffer);
   m_Form = form;
+  m_Keys = keys;
 }
 
 void CRecordMap::AddLoaded(std::size_t keyOffset, std::size_t bodyOffset) {
@@ -299,18 +314,29 @@ void CRecordMap::EndLoading() {
     }
   }
   m_Slots.resize(kept);
-  if (m_Form != RecordForm::Note) return;
-  // Version 1: each note became a record as the program adds one, the last read first in its bucket;
-  // a record without a note is no record.
-  std::erase_if(m_Slots, [this](Slot& slot) {
-    StringSpan note;
-    SpanAt(m_Buffer.View(), slot.body, note);
-    const bool empty = note.end == note.start;
-    if (empty) FreeNode(slot);
-    return empty;
-  });
-  for (Slot& slot : m_Slots) slot.order = -slot.order;
-  m_NextAdded = -m_NextLoaded;
+  if (m_Form == RecordForm::Note) {
+    // Version 1: each note became a record as the program adds one, the last read first in its
+    // bucket; a record without a note is no record.
+    std::erase_if(m_Slots, [this](Slot& slot) {
+      StringSpan note;
+      SpanAt(m_Buffer.View(), slot.body, note);
+      const bool empty = note.end == note.start;
+      if (empty) FreeNode(slot);
+      return empty;
+    });
+    for (Slot& slot : m_Slots) slot.order = -slot.order;
+    m_NextAdded = -m_NextLoaded;
+  }
+  SetAsideInvalidKeys();
+}
+
+void CRecordMap::SetAsideInvalidKeys() {
+  const auto valid = [this](const Slot& slot) {
+    return m_Keys == RecordKeys::Day ? IsValidDayKey(KeyOf(slot)) : IsValidMonthKey(KeyOf(slot));
+  };
+  const auto aside = std::stable_partition(m_Slots.begin(), m_Slots.end(), valid);
+  m_Aside.assign(aside, m_Slots.end());
+  m_Slots.erase(aside, m_Slots.end());
 }
 
 // ---- writing ----
@@ -330,7 +356,7 @@ bool CRecordMap::CopiesAsRead(const Slot& slot) const {
 std::size_t CRecordMap::EstimatedBytes() const {
   constexpr std::size_t kEntryOverhead = 32;  // key length, reference, four string lengths
   std::size_t size = 8;
-  for (const Slot& slot : m_Slots) {
+  const auto add = [&](const Slot& slot) {
     size += kEntryOverhead + KeyOf(slot).size();
     if (const Entry* node = NodeOf(slot); node && (slot.node & kChanged) != 0) {
       const CEntrTxt& r = node->second;
@@ -338,23 +364,29 @@ std::size_t CRecordMap::EstimatedBytes() const {
     } else {
       size += BodySize(m_Buffer.View(), slot.body, m_Form);
     }
-  }
+  };
+  for (const Slot& slot : m_Slots) add(slot);
+  for (const Slot& slot : m_Aside) add(slot);
   return size;
 }
 
 void CRecordMap::Write(CArchiveWriter& ar) const {
-  // Write order: by bucket, then added records newest first, then read records as read.
-  std::vector<std::pair<std::uint32_t, std::uint32_t>> order;  // bucket, slot
-  order.reserve(m_Slots.size());
-  for (std::size_t i = 0; i < m_Slots.size(); ++i)
-    order.emplace_back(ArchiveMapBucket(KeyOf(m_Slots[i])), static_cast<std::uint32_t>(i));
-  std::sort(order.begin(), order.end(), [this](const auto& a, const auto& b) {
-    return a.first != b.first ? a.first < b.first : m_Slots[a.second].order < m_Slots[b.second].order;
+  // Write order: by bucket, then added records newest first, then read records as read. The records
+  // kept aside take their places among the others: their positions follow those of m_Slots.
+  const auto slotAt = [this](std::uint32_t i) -> const Slot& {
+    return i < m_Slots.size() ? m_Slots[i] : m_Aside[i - m_Slots.size()];
+  };
+  const std::size_t total = m_Slots.size() + m_Aside.size();
+  std::vector<std::pair<std::uint32_t, std::uint32_t>> order;  // bucket, position
+  order.reserve(total);
+  for (std::uint32_t i = 0; i < total; ++i) order.emplace_back(ArchiveMapBucket(KeyOf(slotAt(i))), i);
+  std::sort(order.begin(), order.end(), [&](const auto& a, const auto& b) {
+    return a.first != b.first ? a.first < b.first : slotAt(a.second).order < slotAt(b.second).order;
   });
-  ar.WriteCount(m_Slots.size());
+  ar.WriteCount(total);
   CEntrTxt scratch;
-  for (const auto& [bucket, index] : order) {
-    const Slot& slot = m_Slots[index];
+  for (const auto& [bucket, position] : order) {
+    const Slot& slot = slotAt(position);
     ar.WriteString(KeyOf(slot));
     ar.WriteNewObject(ArchiveClass::EntrTxt);
     if (CopiesAsRead(slot)) {
