@@ -119,21 +119,16 @@ CRecordMap& CRecordMap::operator=(const CRecordMap& other) {
   m_Form = other.m_Form;
   m_Keys = other.m_Keys;
   m_Slots = other.m_Slots;
-  m_Aside = other.m_Aside;
+  m_Dated = other.m_Dated;
   m_Nodes.clear();
   m_FreeNodes.clear();
-  CopyNodes(m_Slots, other);
-  CopyNodes(m_Aside, other);
-  m_NextLoaded = other.m_NextLoaded;
-  m_NextAdded = other.m_NextAdded;
-  return *this;
-}
-
-void CRecordMap::CopyNodes(std::vector<Slot>& slots, const CRecordMap& other) {
-  for (Slot& slot : slots) {
+  for (Slot& slot : m_Slots) {
     if (const Entry* node = other.NodeOf(slot))
       slot.node = NewNode(node->first, node->second) | (slot.node & kChanged);
   }
+  m_NextLoaded = other.m_NextLoaded;
+  m_NextAdded = other.m_NextAdded;
+  return *this;
 }
 
 void CRecordMap::clear() {
@@ -156,13 +151,13 @@ const CRecordMap::Entry* CRecordMap::NodeOf(const Slot& slot) const {
 }
 
 std::vector<CRecordMap::Slot>::iterator CRecordMap::LowerBound(std::string_view key) const {
-  return std::lower_bound(m_Slots.begin(), m_Slots.end(), key,
+  return std::lower_bound(m_Slots.begin(), m_Slots.begin() + static_cast<std::ptrdiff_t>(m_Dated), key,
                           [this](const Slot& slot, std::string_view k) { return KeyOf(slot) < k; });
 }
 
 CRecordMap::Slot* CRecordMap::FindSlot(std::string_view key) const {
   const auto it = LowerBound(key);
-  return it != m_Slots.end() && KeyOf(*it) == key ? &*it : nullptr;
+  return it != m_Slots.begin() + static_cast<std::ptrdiff_t>(m_Dated) && KeyOf(*it) == key ? &*it : nullptr;
 }
 
 const CEntrTxt* CRecordMap::Find(std::string_view key) const {
@@ -183,9 +178,9 @@ bool CRecordMap::Contains(std::string_view key) const {
 }
 
 std::optional<std::pair<int, int>> CRecordMap::Years() const {
-  if (m_Slots.empty()) return std::nullopt;
+  if (m_Dated == 0) return std::nullopt;
   const auto year = [](std::string_view key) { return std::stoi(std::string(key.substr(0, 4))); };
-  return std::pair{year(KeyOf(m_Slots.front())), year(KeyOf(m_Slots.back()))};
+  return std::pair{year(KeyOf(m_Slots.front())), year(KeyOf(m_Slots[m_Dated - 1]))};
 }
 
 // ---- records as views ----
@@ -242,7 +237,7 @@ const CRecordMap::Entry& CRecordMap::Materialize(std::size_t index) const {
 
 CEntrTxt& CRecordMap::Put(std::string key, CEntrTxt record, bool loaded) {
   const auto it = LowerBound(key);
-  if (it != m_Slots.end() && KeyOf(*it) == key) {
+  if (it != m_Slots.begin() + static_cast<std::ptrdiff_t>(m_Dated) && KeyOf(*it) == key) {
     CEntrTxt& existing = Materialize(*it).second;
     existing = std::move(record);
     it->node |= kChanged;
@@ -251,14 +246,16 @@ CEntrTxt& CRecordMap::Put(std::string key, CEntrTxt record, bool loaded) {
   const std::int32_t order = loaded ? m_NextLoaded++ : m_NextAdded--;
   const std::uint32_t node = NewNode(std::move(key), std::move(record));
   m_Slots.insert(it, Slot{kNone, kNone, order, node | kChanged});
+  ++m_Dated;
   return m_Nodes[node - 1]->second;
 }
 
 bool CRecordMap::Erase(std::string_view key) {
-  const auto it = LowerBound(key);
-  if (it == m_Slots.end() || KeyOf(*it) != key) return false;
-  FreeNode(*it);
-  m_Slots.erase(it);
+  Slot* slot = FindSlot(key);
+  if (!slot) return false;
+  FreeNode(*slot);
+  m_Slots.erase(m_Slots.begin() + (slot - m_Slots.data()));
+  --m_Dated;
   return true;
 }
 
@@ -330,13 +327,15 @@ void CRecordMap::EndLoading() {
   SetAsideInvalidKeys();
 }
 
+// In place: a stable partition would take a second copy of every entry.
 void CRecordMap::SetAsideInvalidKeys() {
-  const auto valid = [this](const Slot& slot) {
+  const auto dated = [this](const Slot& slot) {
     return m_Keys == RecordKeys::Day ? IsValidDayKey(KeyOf(slot)) : IsValidMonthKey(KeyOf(slot));
   };
-  const auto aside = std::stable_partition(m_Slots.begin(), m_Slots.end(), valid);
-  m_Aside.assign(aside, m_Slots.end());
-  m_Slots.erase(aside, m_Slots.end());
+  const auto aside = std::partition(m_Slots.begin(), m_Slots.end(), dated);
+  m_Dated = static_cast<std::size_t>(aside - m_Slots.begin());
+  if (aside != m_Slots.end())
+    std::sort(m_Slots.begin(), aside, [this](const Slot& a, const Slot& b) { return KeyOf(a) < KeyOf(b); });
 }
 
 // ---- writing ----
@@ -356,7 +355,7 @@ bool CRecordMap::CopiesAsRead(const Slot& slot) const {
 std::size_t CRecordMap::EstimatedBytes() const {
   constexpr std::size_t kEntryOverhead = 32;  // key length, reference, four string lengths
   std::size_t size = 8;
-  const auto add = [&](const Slot& slot) {
+  for (const Slot& slot : m_Slots) {
     size += kEntryOverhead + KeyOf(slot).size();
     if (const Entry* node = NodeOf(slot); node && (slot.node & kChanged) != 0) {
       const CEntrTxt& r = node->second;
@@ -364,29 +363,23 @@ std::size_t CRecordMap::EstimatedBytes() const {
     } else {
       size += BodySize(m_Buffer.View(), slot.body, m_Form);
     }
-  };
-  for (const Slot& slot : m_Slots) add(slot);
-  for (const Slot& slot : m_Aside) add(slot);
+  }
   return size;
 }
 
 void CRecordMap::Write(CArchiveWriter& ar) const {
-  // Write order: by bucket, then added records newest first, then read records as read. The records
-  // kept aside take their places among the others: their positions follow those of m_Slots.
-  const auto slotAt = [this](std::uint32_t i) -> const Slot& {
-    return i < m_Slots.size() ? m_Slots[i] : m_Aside[i - m_Slots.size()];
-  };
-  const std::size_t total = m_Slots.size() + m_Aside.size();
-  std::vector<std::pair<std::uint32_t, std::uint32_t>> order;  // bucket, position
-  order.reserve(total);
-  for (std::uint32_t i = 0; i < total; ++i) order.emplace_back(ArchiveMapBucket(KeyOf(slotAt(i))), i);
-  std::sort(order.begin(), order.end(), [&](const auto& a, const auto& b) {
-    return a.first != b.first ? a.first < b.first : slotAt(a.second).order < slotAt(b.second).order;
+  // Write order: by bucket, then added records newest first, then read records as read.
+  std::vector<std::pair<std::uint32_t, std::uint32_t>> order;  // bucket, slot
+  order.reserve(m_Slots.size());
+  for (std::size_t i = 0; i < m_Slots.size(); ++i)
+    order.emplace_back(ArchiveMapBucket(KeyOf(m_Slots[i])), static_cast<std::uint32_t>(i));
+  std::sort(order.begin(), order.end(), [this](const auto& a, const auto& b) {
+    return a.first != b.first ? a.first < b.first : m_Slots[a.second].order < m_Slots[b.second].order;
   });
-  ar.WriteCount(total);
+  ar.WriteCount(m_Slots.size());
   CEntrTxt scratch;
-  for (const auto& [bucket, position] : order) {
-    const Slot& slot = slotAt(position);
+  for (const auto& [bucket, index] : order) {
+    const Slot& slot = m_Slots[index];
     ar.WriteString(KeyOf(slot));
     ar.WriteNewObject(ArchiveClass::EntrTxt);
     if (CopiesAsRead(slot)) {

@@ -97,8 +97,8 @@ class CRecordMap {
   CRecordMap(CRecordMap&&) noexcept;
   CRecordMap& operator=(CRecordMap&&) noexcept;
 
-  std::size_t size() const { return m_Slots.size(); }
-  bool empty() const { return m_Slots.empty(); }
+  std::size_t size() const { return m_Dated; }
+  bool empty() const { return m_Dated == 0; }
   void clear();
 
   const CEntrTxt* Find(std::string_view key) const;
@@ -113,12 +113,12 @@ class CRecordMap {
   bool Erase(std::string_view key);
 
   const_iterator begin() const { return {this, 0}; }
-  const_iterator end() const { return {this, m_Slots.size()}; }
+  const_iterator end() const { return {this, m_Dated}; }
 
   template <typename F>
   void Visit(F&& visit) const {
     CEntrTxt scratch;
-    for (std::size_t i = 0; i < m_Slots.size(); ++i) VisitAt(i, scratch, visit);
+    for (std::size_t i = 0; i < m_Dated; ++i) VisitAt(i, scratch, visit);
   }
   // The same for the entries at the given positions in key order (0 to size() - 1), in that order.
   template <typename F>
@@ -130,7 +130,7 @@ class CRecordMap {
   // The years of the first and the last record (keys sort by date); nullopt when there is none.
   std::optional<std::pair<int, int>> Years() const;
   // Records read under a key that is no date of the map's kind, kept aside (see above).
-  std::size_t InvalidKeyCount() const { return m_Aside.size(); }
+  std::size_t InvalidKeyCount() const { return m_Slots.size() - m_Dated; }
 
   // ---- reading and writing the calendar file (CalendarArchive) ----
 
@@ -186,14 +186,15 @@ class CRecordMap {
   void FreeNode(Slot& slot);
   void DecodeBody(const Slot& slot, CEntrTxt& record) const;
   bool CopiesAsRead(const Slot& slot) const;
-  void CopyNodes(std::vector<Slot>& slots, const CRecordMap& other);
   void SetAsideInvalidKeys();
 
   CArchiveBuffer m_Buffer;
   RecordForm m_Form = RecordForm::Scrambled;
   RecordKeys m_Keys = RecordKeys::Day;
-  mutable std::vector<Slot> m_Slots;  // sorted by key
-  std::vector<Slot> m_Aside;          // keys of no date, in key order; only written
+  // The records of dates sorted by key, then those kept aside (in no particular order): one vector,
+  // as a damaged file may hold millions of them.
+  mutable std::vector<Slot> m_Slots;
+  std::size_t m_Dated = 0;  // how many of m_Slots are records of dates
   mutable std::vector<std::unique_ptr<Entry>> m_Nodes;
   mutable std::vector<std::uint32_t> m_FreeNodes;
   std::int32_t m_NextLoaded = 1;
