@@ -94,6 +94,24 @@ TEST_F(CalendarData, RecordsUnderKeysOfNoDateAreCountedApartAndOtherwiseUntouche
   EXPECT_EQ(afterDelete, StoreCalendar(expected));
 }
 
+// Appending carries the records of dates only; the target's own records of no date stay.
+TEST_F(CalendarData, AppendingMergesOnlyRecordsOfDates) {
+  Write(WithKeysOfNoDate);
+  const std::string target = Path("cil.orv");
+  fs::copy_file(file, target);
+  const std::string source = Path("zdroj.orv");
+  test::FakeUiServices quiet;
+  CCalendarContent c(quiet);
+  test::CalendarBuilder(c).Day("2006/01/02", "nov\xfd");
+  c.m_DataTxt.Insert("2006/02/30", CEntrTxt{"ciz\xed", "", "", ""});
+  std::ofstream(source, std::ios::binary) << StoreCalendar(c);
+  const OrvRun append = Orv({"append", source, target});
+  EXPECT_EQ(append.status, 0) << append.err;
+  const std::string info = Orv({"info", target}).out;
+  EXPECT_NE(info.find("Počet záznamů v kalendáři: 2\n"), std::string::npos) << info;
+  EXPECT_NE(info.find("Neplatné klíče záznamů: 6\n"), std::string::npos) << info;
+}
+
 // The attribute is "no write permission for anyone"; root, who may write anything, respects it too.
 TEST_F(CalendarData, AReadOnlyCalendarIsNotChanged) {
   const std::string bytes = Write([](CCalendarContent& c) { test::CalendarBuilder(c).Day("2005/03/07", "a"); });
