@@ -26,6 +26,8 @@ struct CliContext {
   // The year range of the run, as it stands when the context is made: the module orv-qt.so has a
   // calendar core of its own and takes the range from here.
   SYearRange years = YearRange();
+  // Whether `out` is a terminal: calendar text is then shown with its control characters escaped.
+  bool outIsTerminal = false;
 };
 
 using CliHandler = int (*)(const std::vector<std::string>& words, CliContext& ctx);

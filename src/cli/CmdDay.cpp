@@ -2,6 +2,7 @@
 
 #include "cli/CliCalendar.h"
 #include "cli/Commands.h"
+#include "cli/TerminalText.h"
 #include "core/Cp1250.h"
 #include "richtext/CommentaryText.h"
 
@@ -33,9 +34,10 @@ int CmdDay(const std::vector<std::string>& words, CliContext& ctx) {
     ctx.err << "Pro den " << (*args)[1] << " není v kalendáři nic zapsáno.\n";
     return kExitNotFound;
   }
-  if (day && !day->m_Poznamka.empty()) ctx.out << "Poznámka: " << Cp1250ToUtf8(day->m_Poznamka) << '\n';
-  if (day && !day->m_Text.empty()) ctx.out << "Výklad dne:\n" << AsLines(*day) << '\n';
-  if (month && !month->m_Text.empty()) ctx.out << "Výklad měsíce:\n" << AsLines(*month) << '\n';
+  if (day && !day->m_Poznamka.empty())
+    ctx.out << "Poznámka: " << ShownText(Cp1250ToUtf8(day->m_Poznamka), ctx) << '\n';
+  if (day && !day->m_Text.empty()) ctx.out << "Výklad dne:\n" << ShownText(AsLines(*day), ctx) << '\n';
+  if (month && !month->m_Text.empty()) ctx.out << "Výklad měsíce:\n" << ShownText(AsLines(*month), ctx) << '\n';
   return kExitOk;
 }
 

@@ -13,22 +13,23 @@ namespace orv::cli {
 int CmdDelete(const std::vector<std::string>& words, CliContext& ctx) {
   std::string error;
   const auto args = CliArgs::Parse(words, {"--from", "--to"}, {}, error);
+  // A period needs both its ends: one left out must not turn into the end of the calendar's years
+  // and delete far more than the user named.
   const bool period = args && (args->Value("--from") || args->Value("--to"));
-  if (args && args->Positional().size() != (period ? 1u : 2u))
+  const bool wholePeriod = args && args->Value("--from") && args->Value("--to");
+  if (args && (args->Positional().size() != (period ? 1u : 2u) || period != wholePeriod))
     error = "Zadejte soubor kalendáře a den, nebo období volbami --from a --to.";
   if (!args || !error.empty()) {
     ctx.err << error
             << "\nPoužití: orv delete SOUBOR.orv RRRR-MM-DD\n"
-               "        orv delete SOUBOR.orv [--from RRRR-MM-DD] [--to RRRR-MM-DD]\n";
+               "        orv delete SOUBOR.orv --from RRRR-MM-DD --to RRRR-MM-DD\n";
     return kExitError;
   }
-  // An open end of the period is the end of the calendar's years.
-  Date from{MinYear(), 1, 1}, to{MaxYear(), 12, 31};
+  Date from, to;
   const std::pair<const char*, Date*> ends[] = {{"--from", &from}, {"--to", &to}};
   for (const auto& [option, date] : ends) {
-    const std::optional<std::string> value = period ? args->Value(option) : args->Positional()[1];
-    if (!value) continue;
-    const std::optional<Date> parsed = ParseDateArgument(*value, ctx);
+    const std::string value = period ? *args->Value(option) : args->Positional()[1];
+    const std::optional<Date> parsed = ParseDateArgument(value, ctx);
     if (!parsed) return kExitError;
     *date = *parsed;
   }

@@ -8,6 +8,7 @@
 #include "cli/Commands.h"
 #include "cli/QtCommandModule.h"
 #include "cli/SearchCommands.h"
+#include "cli/TerminalText.h"
 #include "core/Cp1250.h"
 #include "search/NoteSearch.h"
 
@@ -31,7 +32,7 @@ int RunNoteSearchCommand(const std::vector<std::string>& words, CliContext& ctx,
                                                 args->Has("--whole"), args->Has("--case"), ctx.ui);
   if (status == NoteSearchStatus::Refused) return kExitError;
   if (status == NoteSearchStatus::NotFound) return kExitNotFound;
-  for (const std::string& entry : search.Entries()) ctx.out << Cp1250ToUtf8(entry) << '\n';
+  for (const std::string& entry : search.Entries()) ctx.out << ShownText(Cp1250ToUtf8(entry), ctx) << '\n';
   const std::optional<std::string> path = args->Value("--export-rtf");
   if (!path || !writeRtf) return kExitOk;
   return writeRtf(calendar.Doc(), search.FoundKeys(), ERtfResultArea::Days, RtfResultSource::NoteSearch,

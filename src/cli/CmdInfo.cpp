@@ -40,6 +40,8 @@ int CmdInfo(const std::vector<std::string>& words, CliContext& ctx) {
       << "Heslo autora: " << YesNo(!doc.m_HesloAutora.empty()) << '\n'
       << "Počet záznamů v kalendáři: " << doc.GetRecordCount() << '\n'
       << "Počet výkladů měsíců: " << doc.m_DataMesice.size() << '\n'
+      << "Neplatné klíče záznamů: " << doc.m_DataTxt.InvalidKeyCount() + doc.m_DataMesice.InvalidKeyCount()
+      << '\n'
       << "Styly písma: " << doc.m_Styles.size() << '\n'
       << "Styly odstavce: " << doc.m_StylesPar.size() << '\n';
   for (std::size_t k = 0; k < kCategoryNames.size(); ++k)

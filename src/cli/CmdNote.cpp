@@ -2,7 +2,9 @@
 
 #include "cli/CliCalendar.h"
 #include "cli/Commands.h"
+#include "cli/TerminalText.h"
 #include "core/Cp1250.h"
+#include "core/RefusedCharacters.h"
 
 namespace orv::cli {
 
@@ -24,8 +26,17 @@ int CmdNote(const std::vector<std::string>& words, CliContext& ctx) {
       ctx.err << "Den " << (*args)[1] << " nemá poznámku.\n";
       return kExitNotFound;
     }
-    ctx.out << Cp1250ToUtf8(record->m_Poznamka) << '\n';
+    ctx.out << ShownText(Cp1250ToUtf8(record->m_Poznamka), ctx) << '\n';
     return kExitOk;
+  }
+  const std::optional<std::u32string> refused = Cp1250Unencodable((*args)[2]);
+  if (!refused) {
+    ctx.err << "Text poznámky není platný text v kódování UTF-8.\n";
+    return kExitError;
+  }
+  if (!refused->empty()) {
+    ctx.err << RefusedNoteCharactersText(*refused) << '\n';
+    return kExitError;
   }
   const std::string note = Cp1250FromUtf8((*args)[2]);
   if (note.find_first_of("\r\n") != std::string::npos) {

@@ -10,6 +10,7 @@
 #include "cli/Commands.h"
 #include "cli/QtCommandModule.h"
 #include "cli/SearchCommands.h"
+#include "cli/TerminalText.h"
 #include "core/Cp1250.h"
 #include "search/FulltextSearch.h"
 #include "search/MaskWholeWords.h"
@@ -67,9 +68,9 @@ int RunFulltextSearchCommand(const std::vector<std::string>& words, CliContext& 
   if (outcome.status == FulltextStatus::NotFound) return kExitNotFound;
   const bool keys = args->Has("--keys");
   for (const std::string& key : search.FoundDays())
-    ctx.out << (keys ? key : Cp1250ToUtf8(FoundDayText(key))) << '\n';
+    ctx.out << ShownText(keys ? key : Cp1250ToUtf8(FoundDayText(key)), ctx) << '\n';
   for (const std::string& key : search.FoundMonths())
-    ctx.out << (keys ? key : Cp1250ToUtf8(FoundMonthText(key))) << '\n';
+    ctx.out << ShownText(keys ? key : Cp1250ToUtf8(FoundMonthText(key)), ctx) << '\n';
   const std::optional<std::string> path = args->Value("--export-rtf");
   if (!path || !writeRtf) return kExitOk;
   const ERtfResultArea area = *ExportAreaFromArgs(*args);

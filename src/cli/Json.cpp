@@ -1,7 +1,8 @@
 #include "cli/Json.h"
 
 #include <algorithm>
-#include <cstdio>
+
+#include "cli/TerminalText.h"
 
 namespace orv::cli {
 
@@ -27,9 +28,7 @@ void WriteJsonString(std::ostream& out, const std::string& utf8) {
         break;
       default:
         if (u < 0x20 || u == 0x7F) {
-          char escaped[8];
-          std::snprintf(escaped, sizeof escaped, "\\u%04x", u);
-          out << escaped;
+          WriteEscapedCode(out, u);
         } else {
           out << c;
         }

@@ -68,6 +68,7 @@ int RunOrv(const std::vector<std::string>& allArgs, CliContext& outerCtx) {
   const CYearRangeScope years(options->years.value_or(YearRange()));
   CPresetAnswersUi ui(outerCtx.ui, options->password, options->yes);
   CliContext ctx{outerCtx.out, outerCtx.err, ui};
+  ctx.outIsTerminal = outerCtx.outIsTerminal;
   if (args.empty()) {
     PrintHelp(ctx.err);
     return kExitError;

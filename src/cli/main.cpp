@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <csignal>
 #include <iostream>
 
@@ -13,5 +15,6 @@ int main(int argc, char** argv) {
   if (const auto years = orv::ReadYearRangeSetting(orv::UserSettingsPath())) orv::SetYearRange(*years);
   orv::cli::TerminalUiServices ui(std::cin, std::cerr);
   orv::cli::CliContext ctx{std::cout, std::cerr, ui};
+  ctx.outIsTerminal = isatty(STDOUT_FILENO) == 1;
   return orv::cli::RunOrv({argv + 1, argv + argc}, ctx);
 }

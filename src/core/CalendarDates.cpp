@@ -45,6 +45,20 @@ int ParseNumber(std::string_view digits) {
   return std::atoi(std::string(digits).c_str());
 }
 
+bool IsMonth(int month) {
+  return month >= 1 && month <= 12;
+}
+
+// "2005" or "03": only digits, nothing around them.
+bool AllDigits(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// "RRRR/MM" as MonthKey writes it.
+bool HasMonthKeyForm(std::string_view key) {
+  return key.size() >= 7 && AllDigits(key.substr(0, 4)) && key[4] == '/' && AllDigits(key.substr(5, 2));
+}
+
 }  // namespace
 
 bool IsLeapYear(int year) {
@@ -57,14 +71,15 @@ bool IsYearInRange(int year) {
 }
 
 int DaysInMonth(int year, int month) {
-  return kDaysInMonth[LeapIndex(year)][month - 1];
+  return IsMonth(month) ? kDaysInMonth[LeapIndex(year)][month - 1] : 0;
 }
 
 int DaysBeforeMonth(int year, int month) {
-  return kDaysBeforeMonth[LeapIndex(year)][month - 1];
+  return IsMonth(month) ? kDaysBeforeMonth[LeapIndex(year)][month - 1] : 0;
 }
 
 int WeekdayIndex(int year, int month, int day) {
+  if (!IsValidDate({year, month, day})) return 0;
   // Sakamoto's method gives 0 = Sunday; the program counts Monday first.
   static constexpr int kOffsets[] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
   const int y = month < 3 ? year - 1 : year;
@@ -124,6 +139,20 @@ Date ParseDayKey(std::string_view key) {
   if (key.size() < 5) return {};
   return {ParseNumber(key.substr(0, 4)), ParseNumber(key.substr(key.size() - 5, 2)),
           ParseNumber(key.substr(key.size() - 2))};
+}
+
+bool IsValidDate(const Date& date) {
+  return date.year >= 1 && date.year <= 9999 && IsMonth(date.month) && date.day >= 1 &&
+         date.day <= DaysInMonth(date.year, date.month);
+}
+
+bool IsValidDayKey(std::string_view key) {
+  return key.size() == 10 && HasMonthKeyForm(key) && key[7] == '/' && AllDigits(key.substr(8)) &&
+         IsValidDate(ParseDayKey(key));
+}
+
+bool IsValidMonthKey(std::string_view key) {
+  return key.size() == 7 && HasMonthKeyForm(key) && IsValidDate({ParseNumber(key.substr(0, 4)), ParseNumber(key.substr(5)), 1});
 }
 
 MonthDay ParseAnniversaryKey(std::string_view key) {

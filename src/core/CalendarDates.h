@@ -35,9 +35,10 @@ struct MonthDay {
 bool IsLeapYear(int year);
 // MinYear() <= year <= MaxYear().
 bool IsYearInRange(int year);
+// The month must be 1 to 12; any other month counts as a month of 0 days starting the year.
 int DaysInMonth(int year, int month);
 int DaysBeforeMonth(int year, int month);
-// 0 = Monday ... 6 = Sunday.
+// 0 = Monday ... 6 = Sunday, for a valid date; 0 for any other.
 int WeekdayIndex(int year, int month, int day);
 // Week 1 is the week of 1 January whatever its weekday; weeks change on Mondays. Not ISO 8601.
 int WeekNumber(int year, int month, int day);
@@ -57,6 +58,11 @@ std::string MoonKey(int month, int day, int year);
 // Parsing follows the program: year = first 4 characters, day = last 2, month = the 2 before the
 // last 3. Keys are not validated; callers form keys from valid dates.
 Date ParseDayKey(std::string_view key);
+// A key read from a file may be anything: these accept exactly the form the program writes, of a
+// date that exists (years 1 to 9999). A damaged or foreign file's other keys are no date at all.
+bool IsValidDate(const Date& date);
+bool IsValidDayKey(std::string_view key);
+bool IsValidMonthKey(std::string_view key);
 MonthDay ParseAnniversaryKey(std::string_view key);
 
 // The day of `year` on which an anniversary falls; 02/29 in a common year tells the user

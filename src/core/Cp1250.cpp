@@ -147,6 +147,18 @@ std::string Cp1250FromUtf8(std::string_view utf8) {
   return out;
 }
 
+std::optional<std::u32string> Cp1250Unencodable(std::string_view utf8) {
+  static constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";
+  std::u32string refused;
+  for (size_t i = 0; i < utf8.size();) {
+    const size_t start = i;
+    const char32_t c = NextUtf8(utf8, i);
+    if (c == 0xFFFD && utf8.substr(start, i - start) != kReplacementCharacter) return std::nullopt;
+    if (!IsCp1250Encodable(c) && refused.find(c) == std::u32string::npos) refused += c;
+  }
+  return refused;
+}
+
 std::u16string Cp1250ToUtf16(std::string_view cp1250) {
   std::u16string out(cp1250.size(), u'\0');
   for (size_t i = 0; i < cp1250.size(); ++i) out[i] = Cp1250ToUnicode(static_cast<unsigned char>(cp1250[i]));

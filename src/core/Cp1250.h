@@ -8,6 +8,7 @@
 //   Cp1250ToUtf16 / Cp1250FromUtf16     whole strings, for QString::fromUtf16 and QString::utf16
 //   Cp1250ToUpper / Cp1250ToLower       the code page's case partners (Ř/ř, Š/š, Ľ/ľ, Ą/ą ...)
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,9 @@ bool IsCp1250Encodable(char32_t codePoint);
 std::string Cp1250ToUtf8(std::string_view cp1250);
 // Malformed UTF-8 sequences decode as U+FFFD and so become '?'.
 std::string Cp1250FromUtf8(std::string_view utf8);
+// The characters of UTF-8 text that the code page cannot hold, each once, in order of appearance;
+// nullopt when the text is not valid UTF-8.
+std::optional<std::u32string> Cp1250Unencodable(std::string_view utf8);
 std::u16string Cp1250ToUtf16(std::string_view cp1250);
 // Surrogate pairs decode to one code point (never encodable, so one '?').
 std::string Cp1250FromUtf16(std::u16string_view utf16);

@@ -107,11 +107,11 @@ bool CArchiveReader::SkipString() {
 
 bool CArchiveReader::Hold(std::size_t elements) {
   if (Failed()) return false;
-  if (elements <= kMaxHeldElements - m_Held) {
+  if (elements <= m_HeldLimit - std::min(m_Held, m_HeldLimit)) {
     m_Held += elements;
     return true;
   }
-  Fail("příliš mnoho jmen, svátků nebo stylů (nejvýše " + std::to_string(kMaxHeldElements) + ")");
+  Fail("příliš mnoho jmen, svátků nebo stylů na velikost souboru");
   return false;
 }
 

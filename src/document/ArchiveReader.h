@@ -10,8 +10,10 @@
 // cannot multiply itself in memory; each back-reference is charged at least kMinBackReferenceCharge,
 // so that references to one small record cannot outnumber the bytes of the file either.
 //
-// Strings, names and styles that are kept as separate objects are limited to kMaxHeldElements in all
-// (a calendar holds a few thousand): each costs tens of bytes of memory, where the file may spend one.
+// Strings, names and styles that are kept as separate objects cost kHeldElementBytes of memory each
+// (map entries several times that), where the file may spend one byte on one. Together they may take
+// twice the file's size plus kHeldSlackBytes, so that a calendar read into memory with its own bytes
+// stays within three times its size plus that, however its bytes are spent.
 
 #include <cstdint>
 #include <initializer_list>
@@ -24,12 +26,16 @@
 namespace orv {
 
 inline constexpr std::size_t kMinBackReferenceCharge = 32;
-inline constexpr std::size_t kMaxHeldElements = 200'000;
+inline constexpr std::size_t kHeldElementBytes = 32;
+inline constexpr std::size_t kHeldSlackBytes = std::size_t{16} << 20;
 
 class CArchiveReader {
  public:
   explicit CArchiveReader(std::string_view bytes, std::size_t fileOffset = 0)
-      : m_Bytes(bytes), m_FileOffset(fileOffset), m_BackReferenceBudget(bytes.size()) {}
+      : m_Bytes(bytes),
+        m_FileOffset(fileOffset),
+        m_HeldLimit((2 * bytes.size() + kHeldSlackBytes) / kHeldElementBytes),
+        m_BackReferenceBudget(bytes.size()) {}
 
   bool Failed() const { return !m_Error.empty(); }
   // Why reading stopped (Czech, lower case), empty while all is well.
@@ -57,7 +63,7 @@ class CArchiveReader {
   std::vector<std::string> ReadStringList();
   // Room for the indices of `count` more objects.
   void ReserveObjects(std::size_t count) { m_BodyOffsets.reserve(m_BodyOffsets.size() + count); }
-  // Counts elements that will be held as separate objects; fails beyond kMaxHeldElements.
+  // Counts elements that will be held as separate objects; fails beyond what the file's size allows.
   bool Hold(std::size_t elements);
 
   // Reads an object reference whose class must be one of `accepted`, then the object's body through
@@ -72,6 +78,7 @@ class CArchiveReader {
     }
     CArchiveReader body(m_Bytes.substr(ref.bodyOffset), m_FileOffset + ref.bodyOffset);
     body.m_Held = m_Held;
+    body.m_HeldLimit = m_HeldLimit;
     readBody(body, ref.cls);
     return AcceptBackReference(body);
   }
@@ -102,6 +109,7 @@ class CArchiveReader {
   std::size_t m_FileOffset;
   std::size_t m_Pos = 0;
   std::string m_Error;
+  std::size_t m_HeldLimit;
   std::size_t m_Held = 0;
   void AddIndex(bool isClass, ArchiveClass cls, std::size_t bodyOffset);
   const IndexRun& RunOf(std::uint32_t index) const;

@@ -109,8 +109,9 @@ void WriteMap(CArchiveWriter& ar, const CArchiveMap<T>& map, ArchiveClass cls, W
 }
 
 // Records stay views into the file's bytes: only their keys and bodies are checked here.
-void ReadRecords(CArchiveReader& ar, CRecordMap& map, const CArchiveBuffer& buffer, RecordForm form) {
-  map.BeginLoading(buffer, form);
+void ReadRecords(CArchiveReader& ar, CRecordMap& map, const CArchiveBuffer& buffer, RecordForm form,
+                 RecordKeys keys) {
+  map.BeginLoading(buffer, form, keys);
   const std::uint32_t count = ar.ReadCount(kMinMapEntryBytes);
   map.Reserve(count);
   ar.ReserveObjects(count);
@@ -171,14 +172,14 @@ void ReadVersion2Or3(CArchiveReader& ar, CCalendarContent& c, const CArchiveBuff
   ReadPlainMap(ar, c.m_Styles, ArchiveClass::CharFormat);
   ReadPlainMap(ar, c.m_StylesPar, ArchiveClass::ParFormat);
   ReadNames(ar, c.m_Names);
-  ReadRecords(ar, c.m_DataTxt, buffer, form);
+  ReadRecords(ar, c.m_DataTxt, buffer, form, RecordKeys::Day);
   c.m_NazevKalendare = ar.ReadString();
   c.m_CisloVerze = ar.ReadString();
   c.m_Autor = ar.ReadString();
   c.m_Firma = ar.ReadString();
   c.m_Datum = ar.ReadString();
   c.m_HesloAutora = ar.ReadString(scrambled);
-  ReadRecords(ar, c.m_DataMesice, buffer, form);
+  ReadRecords(ar, c.m_DataMesice, buffer, form, RecordKeys::Month);
 }
 
 // Enough room for the whole file, so that the buffer is not copied as it grows.
@@ -215,7 +216,7 @@ bool LoadCalendar(const CArchiveBuffer& buffer, CCalendarContent& c, IUiServices
       ui.MessageDialog("Neznámá verze !");
     } else if (c.m_Verze == 1) {
       ReadNames(ar, c.m_Names);
-      ReadRecords(ar, c.m_DataTxt, buffer, RecordForm::Note);
+      ReadRecords(ar, c.m_DataTxt, buffer, RecordForm::Note, RecordKeys::Day);
     } else {
       ReadVersion2Or3(ar, c, buffer);
     }

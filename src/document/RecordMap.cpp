@@ -8,6 +8,7 @@
 #include <new>
 
 #include "core/ArchiveMap.h"
+#include "core/CalendarDates.h"
 #include "document/ArchiveReader.h"
 #include "document/ArchiveWriter.h"
 
@@ -116,7 +117,9 @@ CRecordMap& CRecordMap::operator=(const CRecordMap& other) {
   if (this == &other) return *this;
   m_Buffer = other.m_Buffer;
   m_Form = other.m_Form;
+  m_Keys = other.m_Keys;
   m_Slots = other.m_Slots;
+  m_Dated = other.m_Dated;
   m_Nodes.clear();
   m_FreeNodes.clear();
   for (Slot& slot : m_Slots) {
@@ -148,13 +151,13 @@ const CRecordMap::Entry* CRecordMap::NodeOf(const Slot& slot) const {
 }
 
 std::vector<CRecordMap::Slot>::iterator CRecordMap::LowerBound(std::string_view key) const {
-  return std::lower_bound(m_Slots.begin(), m_Slots.end(), key,
+  return std::lower_bound(m_Slots.begin(), m_Slots.begin() + static_cast<std::ptrdiff_t>(m_Dated), key,
                           [this](const Slot& slot, std::string_view k) { return KeyOf(slot) < k; });
 }
 
 CRecordMap::Slot* CRecordMap::FindSlot(std::string_view key) const {
   const auto it = LowerBound(key);
-  return it != m_Slots.end() && KeyOf(*it) == key ? &*it : nullptr;
+  return it != m_Slots.begin() + static_cast<std::ptrdiff_t>(m_Dated) && KeyOf(*it) == key ? &*it : nullptr;
 }
 
 const CEntrTxt* CRecordMap::Find(std::string_view key) const {
@@ -172,6 +175,12 @@ CEntrTxt* CRecordMap::Find(std::string_view key) {
 
 bool CRecordMap::Contains(std::string_view key) const {
   return FindSlot(key) != nullptr;
+}
+
+std::optional<std::pair<int, int>> CRecordMap::Years() const {
+  if (m_Dated == 0) return std::nullopt;
+  const auto year = [](std::string_view key) { return std::stoi(std::string(key.substr(0, 4))); };
+  return std::pair{year(KeyOf(m_Slots.front())), year(KeyOf(m_Slots[m_Dated - 1]))};
 }
 
 // ---- records as views ----
@@ -228,7 +237,7 @@ const CRecordMap::Entry& CRecordMap::Materialize(std::size_t index) const {
 
 CEntrTxt& CRecordMap::Put(std::string key, CEntrTxt record, bool loaded) {
   const auto it = LowerBound(key);
-  if (it != m_Slots.end() && KeyOf(*it) == key) {
+  if (it != m_Slots.begin() + static_cast<std::ptrdiff_t>(m_Dated) && KeyOf(*it) == key) {
     CEntrTxt& existing = Materialize(*it).second;
     existing = std::move(record);
     it->node |= kChanged;
@@ -237,14 +246,16 @@ CEntrTxt& CRecordMap::Put(std::string key, CEntrTxt record, bool loaded) {
   const std::int32_t order = loaded ? m_NextLoaded++ : m_NextAdded--;
   const std::uint32_t node = NewNode(std::move(key), std::move(record));
   m_Slots.insert(it, Slot{kNone, kNone, order, node | kChanged});
+  ++m_Dated;
   return m_Nodes[node - 1]->second;
 }
 
 bool CRecordMap::Erase(std::string_view key) {
-  const auto it = LowerBound(key);
-  if (it == m_Slots.end() || KeyOf(*it) != key) return false;
-  FreeNode(*it);
-  m_Slots.erase(it);
+  Slot* slot = FindSlot(key);
+  if (!slot) return false;
+  FreeNode(*slot);
+  m_Slots.erase(m_Slots.begin() + (slot - m_Slots.data()));
+  --m_Dated;
   return true;
 }
 
@@ -260,10 +271,11 @@ std::size_t CRecordMap::BodySize(std::string_view bytes, std::size_t offset, Rec
   return pos - offset;
 }
 
-void CRecordMap::BeginLoading(CArchiveBuffer buffer, RecordForm form) {
+void CRecordMap::BeginLoading(CArchiveBuffer buffer, RecordForm form, RecordKeys keys) {
   *this = CRecordMap();
   m_Buffer = std::move(buffer);
   m_Form = form;
+  m_Keys = keys;
 }
 
 void CRecordMap::AddLoaded(std::size_t keyOffset, std::size_t bodyOffset) {
@@ -299,18 +311,31 @@ void CRecordMap::EndLoading() {
     }
   }
   m_Slots.resize(kept);
-  if (m_Form != RecordForm::Note) return;
-  // Version 1: each note became a record as the program adds one, the last read first in its bucket;
-  // a record without a note is no record.
-  std::erase_if(m_Slots, [this](Slot& slot) {
-    StringSpan note;
-    SpanAt(m_Buffer.View(), slot.body, note);
-    const bool empty = note.end == note.start;
-    if (empty) FreeNode(slot);
-    return empty;
-  });
-  for (Slot& slot : m_Slots) slot.order = -slot.order;
-  m_NextAdded = -m_NextLoaded;
+  if (m_Form == RecordForm::Note) {
+    // Version 1: each note became a record as the program adds one, the last read first in its
+    // bucket; a record without a note is no record.
+    std::erase_if(m_Slots, [this](Slot& slot) {
+      StringSpan note;
+      SpanAt(m_Buffer.View(), slot.body, note);
+      const bool empty = note.end == note.start;
+      if (empty) FreeNode(slot);
+      return empty;
+    });
+    for (Slot& slot : m_Slots) slot.order = -slot.order;
+    m_NextAdded = -m_NextLoaded;
+  }
+  SetAsideInvalidKeys();
+}
+
+// In place: a stable partition would take a second copy of every entry.
+void CRecordMap::SetAsideInvalidKeys() {
+  const auto dated = [this](const Slot& slot) {
+    return m_Keys == RecordKeys::Day ? IsValidDayKey(KeyOf(slot)) : IsValidMonthKey(KeyOf(slot));
+  };
+  const auto aside = std::partition(m_Slots.begin(), m_Slots.end(), dated);
+  m_Dated = static_cast<std::size_t>(aside - m_Slots.begin());
+  if (aside != m_Slots.end())
+    std::sort(m_Slots.begin(), aside, [this](const Slot& a, const Slot& b) { return KeyOf(a) < KeyOf(b); });
 }
 
 // ---- writing ----

@@ -14,10 +14,15 @@
 //
 // Entries are written in the order of the program's own hash map (see ArchiveMap.h); entries read
 // from a file keep the order in which they were read within their bucket.
+//
+// A record read under a key that is no date of its kind ("2004/13/01", "", a month key among the
+// days) belongs to no day the program knows: it is kept aside, out of every lookup, count and walk,
+// and written back as it was read, so that a damaged or foreign file loses nothing by a save.
 
 #include <algorithm>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -51,6 +56,9 @@ class CArchiveBuffer {
   std::shared_ptr<const char[]> m_Data;
   std::size_t m_Size = 0;
 };
+
+// What the keys of a map are: DayKey or MonthKey.
+enum class RecordKeys : std::uint8_t { Day, Month };
 
 // How the bodies of the records read from a file are stored.
 enum class RecordForm : std::uint8_t {
@@ -89,8 +97,8 @@ class CRecordMap {
   CRecordMap(CRecordMap&&) noexcept;
   CRecordMap& operator=(CRecordMap&&) noexcept;
 
-  std::size_t size() const { return m_Slots.size(); }
-  bool empty() const { return m_Slots.empty(); }
+  std::size_t size() const { return m_Dated; }
+  bool empty() const { return m_Dated == 0; }
   void clear();
 
   const CEntrTxt* Find(std::string_view key) const;
@@ -105,12 +113,12 @@ class CRecordMap {
   bool Erase(std::string_view key);
 
   const_iterator begin() const { return {this, 0}; }
-  const_iterator end() const { return {this, m_Slots.size()}; }
+  const_iterator end() const { return {this, m_Dated}; }
 
   template <typename F>
   void Visit(F&& visit) const {
     CEntrTxt scratch;
-    for (std::size_t i = 0; i < m_Slots.size(); ++i) VisitAt(i, scratch, visit);
+    for (std::size_t i = 0; i < m_Dated; ++i) VisitAt(i, scratch, visit);
   }
   // The same for the entries at the given positions in key order (0 to size() - 1), in that order.
   template <typename F>
@@ -119,11 +127,16 @@ class CRecordMap {
     for (std::uint32_t i : positions) VisitAt(i, scratch, visit);
   }
   std::string_view KeyAt(std::size_t position) const { return KeyOf(m_Slots[position]); }
+  // The years of the first and the last record (keys sort by date); nullopt when there is none.
+  std::optional<std::pair<int, int>> Years() const;
+  // Records read under a key that is no date of the map's kind, kept aside (see above).
+  std::size_t InvalidKeyCount() const { return m_Slots.size() - m_Dated; }
 
   // ---- reading and writing the calendar file (CalendarArchive) ----
 
-  // Starts filling an empty map with records whose bodies are views into `buffer`.
-  void BeginLoading(CArchiveBuffer buffer, RecordForm form);
+  // Starts filling an empty map with records whose bodies are views into `buffer`; `keys` tells the
+  // keys that belong to the map from those kept aside.
+  void BeginLoading(CArchiveBuffer buffer, RecordForm form, RecordKeys keys);
   // Room for the entries the file announces (a count already checked against the file's size).
   void Reserve(std::size_t entries) { m_Slots.reserve(entries); }
   // One entry as read: the offsets of its key (a byte string, not in the UTF-16 form) and of its
@@ -132,7 +145,7 @@ class CRecordMap {
   // An entry whose key had to be converted (the UTF-16 form).
   void AddLoaded(std::string key, std::size_t bodyOffset);
   // Ends filling: version-1 entries take the places of records added by the program and those with
-  // an empty note are dropped, as no record may be empty.
+  // an empty note are dropped, as no record may be empty; keys of no date go aside.
   void EndLoading();
   // The bytes a body takes from `offset`, checking each string against the end of the buffer; 0 when
   // it does not fit.
@@ -173,10 +186,15 @@ class CRecordMap {
   void FreeNode(Slot& slot);
   void DecodeBody(const Slot& slot, CEntrTxt& record) const;
   bool CopiesAsRead(const Slot& slot) const;
+  void SetAsideInvalidKeys();
 
   CArchiveBuffer m_Buffer;
   RecordForm m_Form = RecordForm::Scrambled;
-  mutable std::vector<Slot> m_Slots;  // sorted by key
+  RecordKeys m_Keys = RecordKeys::Day;
+  // The records of dates sorted by key, then those kept aside (in no particular order): one vector,
+  // as a damaged file may hold millions of them.
+  mutable std::vector<Slot> m_Slots;
+  std::size_t m_Dated = 0;  // how many of m_Slots are records of dates
   mutable std::vector<std::unique_ptr<Entry>> m_Nodes;
   mutable std::vector<std::uint32_t> m_FreeNodes;
   std::int32_t m_NextLoaded = 1;

@@ -17,6 +17,7 @@
 #include "document/ArchiveReader.h"
 #include "document/AtomicFile.h"
 #include "document/CalendarArchive.h"
+#include "document/ReadOnlyAttribute.h"
 #include "document/TedDoc.h"
 
 namespace orv {
@@ -26,11 +27,6 @@ namespace {
 constexpr std::size_t kHeaderBytes = 8;
 // Far beyond any calendar written by hand; reading one takes a few times its size in memory.
 constexpr off_t kMaxCalendarBytes = off_t{1} << 30;
-
-// On Linux a calendar is read-only when this user may not write it.
-bool IsReadOnlyForThisUser(const std::string& path) {
-  return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0;
-}
 
 std::optional<SFileIdentity> IdentityOf(const std::string& path) {
   struct stat st {};
@@ -101,7 +97,7 @@ bool CTedDoc::OnOpenDocument(const std::string& path) {
     m_Ui.MessageDialog(CannotOpenMessage(path, error));
     return false;
   }
-  const bool readOnly = IsReadOnlyForThisUser(path);
+  const bool readOnly = IsReadOnlyFile(path);
   if (!HasOrvExtension(path)) {
     m_Ui.MessageDialog("Soubor nemá příponu .orv");
     return false;
@@ -170,7 +166,7 @@ bool CTedDoc::OnSaveDocument(const std::string& path) {
   // The read-only attribute belongs to the file it was read from: saving under another name is how a
   // user keeps the changes made to a read-only calendar, so that file's own attribute decides there.
   // The calendar's own flag and path change only with a save that succeeded.
-  const bool readOnly = ownFile ? m_bReadOnly : onDisk && IsReadOnlyForThisUser(path);
+  const bool readOnly = ownFile ? m_bReadOnly : onDisk && IsReadOnlyFile(path);
   if (readOnly) {
     m_Ui.MessageBox("Soubor má nastaven atribut \"Pouze pro čtení\"");
     return false;

@@ -1,10 +1,6 @@
 #include "export/RtfExport.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "core/UiServices.h"
-#include "document/AtomicFile.h"
 #include "document/TedDoc.h"
 #include "export/RtfAssembly.h"
 #include "export/RtfExportTexts.h"
@@ -20,24 +16,6 @@ bool HasFileName(const CTedDoc& doc, std::string_view refusal, IUiServices& ui) 
 }
 
 }  // namespace
-
-std::string ExportFullPath(const std::string& path) {
-  std::error_code error;
-  const std::filesystem::path full = std::filesystem::absolute(path, error);
-  return error ? path : full.lexically_normal().string();
-}
-
-bool WriteExportFile(const CTedDoc& doc, const std::string& path, std::string_view bytes, IUiServices& ui) {
-  std::error_code error;
-  if (!doc.GetPathName().empty() && std::filesystem::equivalent(path, doc.GetPathName(), error)) {
-    ui.MessageBox("Export nelze zapsat do souboru otevřeného kalendáře.");
-    return false;
-  }
-  const std::string reason = WriteFileAtomically(path, bytes);
-  if (reason.empty()) return true;
-  ui.MessageBox("Soubor \"" + ExportFullPath(path) + "\" nelze zapsat: " + reason + ".");
-  return false;
-}
 
 bool CanExportRtf(const CTedDoc& doc, IUiServices& ui) {
   if (!HasFileName(doc, "Soubor nemá jméno, nejprve je nutno jej Uložit jako.", ui)) return false;

@@ -18,6 +18,7 @@
 #include <string>
 #include <string_view>
 
+#include "export/ExportFile.h"
 #include "export/RtfCalendarExport.h"
 #include "export/RtfResultExport.h"
 
@@ -47,10 +48,5 @@ bool CanExportResultRtf(const CTedDoc& doc, const CSortedKeyList& keys, RtfResul
 RtfExportStatus ExportResultRtf(const CTedDoc& doc, const CSortedKeyList& keys, ERtfResultArea area,
                                 const std::string& path, std::string_view baseFace, IUiServices& ui);
 
-// Writes finished export bytes; false (and the reason said) when the file could not be written, or
-// when it is the calendar's own file.
-bool WriteExportFile(const CTedDoc& doc, const std::string& path, std::string_view bytes, IUiServices& ui);
-// The path as the count messages name it: absolute, UTF-8.
-std::string ExportFullPath(const std::string& path);
 
 }  // namespace orv

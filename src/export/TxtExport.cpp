@@ -7,15 +7,13 @@
 #include <vector>
 
 #include "core/UiServices.h"
-#include "document/AtomicFile.h"
 #include "document/TedDoc.h"
+#include "export/ExportFile.h"
 #include "export/TxtExportFormat.h"
 #include "search/SortedKeyList.h"
 
 namespace orv {
 namespace {
-
-constexpr std::string_view kCannotWrite = "Soubor je již otevřen.\r\nJe nutno jej nejprve zavřít!";
 
 // The header names the file by its full path.
 std::string FullPath(const std::string& path) {
@@ -25,11 +23,10 @@ std::string FullPath(const std::string& path) {
 }
 
 // Writes the header and the lines in one piece; on success shows the count as the header says it.
-TxtExportStatus WriteExport(const std::string& path, int dayCount, std::string_view lines, IUiServices& ui) {
-  if (!WriteFileAtomically(path, TxtExportFile(FullPath(path), dayCount, lines)).empty()) {
-    ui.MessageBox(kCannotWrite);
+TxtExportStatus WriteExport(const CTedDoc& doc, const std::string& path, int dayCount, std::string_view lines,
+                            IUiServices& ui) {
+  if (!WriteExportFile(doc, path, TxtExportFile(FullPath(path), dayCount, lines), ui))
     return TxtExportStatus::Failed;
-  }
   ui.MessageBox(TxtExportCountText(dayCount), MessageIcon::Information);
   return TxtExportStatus::Written;
 }
@@ -75,10 +72,8 @@ TxtExportStatus ExportNotesTxt(const CTedDoc& doc, const std::string& path, cons
     if (!record.m_Poznamka.empty() && key >= from && key <= to) days.emplace_back(key, record.m_Poznamka);
   if (days.empty()) {
     std::error_code error;
-    if (!std::filesystem::exists(path, error) && !WriteFileAtomically(path, {}).empty()) {
-      ui.MessageBox(kCannotWrite);
+    if (!std::filesystem::exists(path, error) && !WriteExportFile(doc, path, {}, ui))
       return TxtExportStatus::Failed;
-    }
     ui.MessageBox("V zadaném rozsahu krátké poznámky nejsou !");
     return TxtExportStatus::NothingToExport;
   }
@@ -86,7 +81,7 @@ TxtExportStatus ExportNotesTxt(const CTedDoc& doc, const std::string& path, cons
   const std::string_view lineEnd = blankLines ? kTxtLineEndBlank : kTxtLineEnd;
   std::string lines;
   for (const auto& [key, note] : days) lines += TxtExportLine(key, separator, note, lineEnd);
-  return WriteExport(path, static_cast<int>(days.size()), lines, ui);
+  return WriteExport(doc, path, static_cast<int>(days.size()), lines, ui);
 }
 
 bool CanExportResultTxt(const CTedDoc& doc, const CSortedKeyList& dayKeys, TxtResultSource source,
@@ -118,7 +113,7 @@ TxtExportStatus ExportResultTxt(const CTedDoc& doc, const CSortedKeyList& dayKey
     lines += TxtExportLine(key, separator, record->m_Poznamka, kTxtLineEnd);
     ++count;
   }
-  return WriteExport(path, count, lines, ui);
+  return WriteExport(doc, path, count, lines, ui);
 }
 
 }  // namespace orv

@@ -1,8 +1,7 @@
 #include "view/NoteInput.h"
 
-#include <QStringList>
-
 #include "core/Cp1250.h"
+#include "core/RefusedCharacters.h"
 
 namespace orv {
 namespace {
@@ -18,8 +17,6 @@ char32_t NextCodePoint(const QString& text, qsizetype& i) {
     return QChar::surrogateToUcs4(first, text[i++]);
   return first.unicode();
 }
-
-constexpr int kNamedAtMost = 3;
 
 }  // namespace
 
@@ -48,22 +45,7 @@ SNoteInput CleanNoteInput(const QString& text, int cursor) {
 }
 
 QString RefusedNoteCharacters(const QString& refused) {
-  QStringList named;
-  int count = 0;
-  for (qsizetype i = 0; i < refused.size(); ++count) {
-    const qsizetype start = i;
-    const char32_t c = NextCodePoint(refused, i);
-    if (count < kNamedAtMost)
-      named +=
-          QStringLiteral("„%1“ (U+%2)")
-              .arg(refused.mid(start, i - start),
-                   QString::number(static_cast<uint>(c), 16).toUpper().rightJustified(4, QLatin1Char('0')));
-  }
-  if (count == 1)
-    return QStringLiteral("Znak %1 nelze do poznámky zapsat: kódování Windows-1250 jej nezná.").arg(named[0]);
-  QString list = named.join(QStringLiteral(", "));
-  if (count > kNamedAtMost) list += QStringLiteral(" a %1 dalších").arg(count - kNamedAtMost);
-  return QStringLiteral("Znaky %1 nelze do poznámky zapsat: kódování Windows-1250 je nezná.").arg(list);
+  return QString::fromStdString(RefusedNoteCharactersText(refused.toStdU32String()));
 }
 
 }  // namespace orv

@@ -68,7 +68,8 @@ TEST_F(CalendarCommands, NewCalendarAndItsInformation) {
   EXPECT_EQ(info.out,
             "Verze formátu souboru: 3\nHeslo: ne\nPouze pro čtení: ne\nNázev kalendáře: název neuveden\n"
             "Číslo verze: neuvedena\nAutor: neuveden\nFirma: neuvedena\nDatum: neuvedeno\nHeslo autora: ne\n"
-            "Počet záznamů v kalendáři: 0\nPočet výkladů měsíců: 0\nStyly písma: 0\nStyly odstavce: 0\n"
+            "Počet záznamů v kalendáři: 0\nPočet výkladů měsíců: 0\nNeplatné klíče záznamů: 0\nStyly písma: 0\n"
+            "Styly odstavce: 0\n"
             "Jmenné svátky: 368\nStátní svátky: 7\nOstatní svátky: 6\nSoukromé svátky: 0\nVýznamné dny: 6\n");
 
   // An existing file is replaced only with --yes.

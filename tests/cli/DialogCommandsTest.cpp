@@ -59,9 +59,16 @@ TEST_F(DialogCommands, DeleteADayOrAPeriodAndCount) {
   const OrvRun empty = Orv({"delete", file, "--from", "2006-01-01", "--to", "2006-12-31"});
   EXPECT_EQ(empty.status, 1);
   EXPECT_EQ(empty.messages, std::vector<std::string>{"V zadaném rozsahu poznámky ani výklady nejsou !"});
+  // A period with one end only is refused, never stretched to the end of the years.
+  for (const char* end : {"--from", "--to"}) {
+    SCOPED_TRACE(end);
+    const OrvRun half = Orv({"delete", file, end, "2005-03-04"});
+    EXPECT_EQ(half.status, 2);
+    EXPECT_NE(half.err.find("--from RRRR-MM-DD --to RRRR-MM-DD"), std::string::npos) << half.err;
+  }
   EXPECT_EQ(Bytes(), before);
 
-  EXPECT_EQ(Orv({"delete", file, "--from", "2005-03-04"}).out, "Počet vymazaných dnů : 2\n");
+  EXPECT_EQ(Orv({"delete", file, "--from", "2005-03-04", "--to", "2005-03-06"}).out, "Počet vymazaných dnů : 2\n");
   EXPECT_EQ(Orv({"count", file}).out, "Počet záznamů v kalendáři: 0\n");
   EXPECT_EQ(Orv({"day", file, "2005-03-01"}).status, 0);  // the month commentary stays
 }

@@ -180,5 +180,31 @@ TEST_F(OrvProgram, FileSizeLimitIsAWriteErrorNotADeath) {
   EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 }
 
+// Exports fail as saves do: with the real cause, exit code 2.
+TEST_F(OrvProgram, AnExportOverTheFileSizeLimitSaysWhy) {
+  const std::string calendar = Quoted(dir / "k.orv");
+  ASSERT_EQ(Orv("new " + calendar).status, 0);
+  for (const char* day : {"07", "08", "09"})
+    ASSERT_EQ(Orv("note " + calendar + " 2005-03-" + day + " '" + std::string(3000, 'x') + "'").status, 0);
+  const ProcessRun run = Shell("ulimit -f 4; " + Quoted(BinaryDir() / "src/orv") + " export-txt " + calendar +
+                               " " + Quoted(dir / "n.txt"));
+  EXPECT_EQ(run.status, 2) << run.output;
+  EXPECT_NE(run.output.find("nelze zapsat: soubor by byl větší, než systém dovoluje."), std::string::npos)
+      << run.output;
+}
+
+// On a terminal a stored escape sequence is shown, not run; into a pipe it goes as stored.
+TEST_F(OrvProgram, NotesWithEscapeSequencesAreShownEscapedOnATerminal) {
+  const std::string calendar = Quoted(dir / "k.orv");
+  ASSERT_EQ(Orv("new " + calendar).status, 0);
+  ASSERT_EQ(Orv("note " + calendar + " 2005-03-07 'pozor\x1b[2J'").status, 0);
+  const std::string day = Quoted(BinaryDir() / "src/orv") + " day " + calendar + " 2005-03-07";
+  const ProcessRun terminal = Shell("script -qec \"" + day + "\" /dev/null");
+  EXPECT_EQ(terminal.status, 0) << terminal.output;
+  EXPECT_NE(terminal.output.find("Poznámka: pozor\\u001b[2J"), std::string::npos) << terminal.output;
+  EXPECT_EQ(terminal.output.find('\x1b'), std::string::npos) << terminal.output;
+  EXPECT_EQ(Shell(day).output, "Poznámka: pozor\x1b[2J\n");
+}
+
 }  // namespace
 }  // namespace orv

@@ -46,6 +46,31 @@ TEST(CalendarDates, WeekdaysCountFromMonday) {
   EXPECT_EQ(WeekdayIndex(2020, 12, 31), 3);
 }
 
+// Keys read from a file are dates only in exactly the form the program writes.
+TEST(CalendarDates, KeysOfRealDatesOnly) {
+  const std::pair<const char*, bool> dayKeys[] = {
+      {"2005/03/07", true},  {"2004/02/29", true},   {"0001/01/01", true},   {"9999/12/31", true},
+      {"2004/13/01", false}, {"2004/00/01", false},  {"2004/01/00", false},  {"2003/02/29", false},
+      {"2004/04/31", false}, {"0000/01/01", false},  {"", false},            {"2005/03", false},
+      {"2005-03-07", false}, {"2005/03/07 ", false}, {"+005/03/07", false},  {"2005/ 3/07", false},
+      {"2005/3/007", false}, {"200a/03/07", false},  {"\x1b[2J/03/07", false}};
+  for (const auto& [key, valid] : dayKeys) EXPECT_EQ(IsValidDayKey(key), valid) << key;
+  const std::pair<const char*, bool> monthKeys[] = {{"2005/03", true},    {"2005/12", true},  {"2005/13", false},
+                                                    {"2005/00", false},   {"2005/3", false},  {"2005/03/07", false},
+                                                    {"0000/01", false},   {"", false},        {"2005-03", false}};
+  for (const auto& [key, valid] : monthKeys) EXPECT_EQ(IsValidMonthKey(key), valid) << key;
+}
+
+// Whatever reaches them, the tables are never read outside their months.
+TEST(CalendarDates, NoDateGivesNoDaysAndMonday) {
+  for (int month : {-1, 0, 13}) {
+    EXPECT_EQ(DaysInMonth(2004, month), 0);
+    EXPECT_EQ(DaysBeforeMonth(2004, month), 0);
+    EXPECT_EQ(WeekdayIndex(2004, month, 1), 0);
+  }
+  EXPECT_EQ(WeekdayIndex(0, 1, 1), 0);
+}
+
 TEST(CalendarDates, WeekNumberStartsWithTheWeekOfFirstJanuary) {
   struct Case {
     int year, month, day, week;

@@ -236,6 +236,73 @@ TEST_F(Archive, RecordsAreWrittenAsReadUntilChanged) {
   EXPECT_NE(changed.find(Str(Scrambled("{zm\xecna}"))), std::string::npos);
 }
 
+// A damaged or foreign file may file records under anything. Keys that are no date of their map's kind
+// are out of every lookup, count and walk, and a save writes them back byte for byte, whatever else
+// changed.
+TEST_F(Archive, RecordsUnderKeysOfNoDateAreKeptAsideAndWrittenBack) {
+  const std::vector<std::string> validDays = {"2004/02/29", "2005/03/07"};
+  const std::vector<std::string> invalidDays = {"2004/13/01", "2004/00/01", "",           "2005/03",
+                                                "2004/02/30", "2003/02/29", "2005-03-07", "0000/01/01",
+                                                "2005/03/07 ", "2005/3/007"};
+  for (const std::string& key : validDays) content.m_DataTxt.Insert(key, CEntrTxt{"n", "", "", ""});
+  for (const std::string& key : invalidDays) content.m_DataTxt.Insert(key, CEntrTxt{"vadn\xfd", "r", "t", ""});
+  content.m_DataMesice.Insert("2005/03", CEntrTxt{"", "r", "t", ""});
+  for (const char* key : {"2005/13", "2005/00", "2005/03/07", "205/03"})
+    content.m_DataMesice.Insert(key, CEntrTxt{"", "r", "t", ""});
+  const std::string bytes = StoreCalendar(content);
+
+  ASSERT_EQ(Load(bytes), "");
+  std::vector<std::string> walked;
+  for (const auto& [key, record] : loaded.m_DataTxt) walked.push_back(key);
+  EXPECT_EQ(walked, validDays);
+  EXPECT_EQ(loaded.m_DataTxt.size(), 2u);
+  EXPECT_EQ(loaded.m_DataTxt.InvalidKeyCount(), invalidDays.size());
+  EXPECT_EQ(std::as_const(loaded.m_DataTxt).Find("2004/13/01"), nullptr);
+  EXPECT_FALSE(loaded.m_DataTxt.Erase(""));
+  EXPECT_EQ(loaded.m_DataMesice.size(), 1u);
+  EXPECT_EQ(loaded.m_DataMesice.InvalidKeyCount(), 4u);
+  EXPECT_EQ(loaded.m_DataTxt.Years(), (std::pair{2004, 2005}));
+  EXPECT_EQ(StoreCalendar(loaded), bytes);
+
+  // The same changes to the records the program sees write what they write in memory.
+  for (CCalendarContent* c : {&content, &loaded}) {
+    c->m_DataTxt.Find("2005/03/07")->m_Poznamka = "jin\xe1";
+    c->m_DataTxt.Erase("2004/02/29");
+    c->m_DataTxt.Insert("2011/11/11", CEntrTxt{"nov\xfd", "", "", ""});
+  }
+  EXPECT_EQ(StoreCalendar(loaded), StoreCalendar(content));
+  CCalendarContent copy = loaded;
+  EXPECT_EQ(StoreCalendar(copy), StoreCalendar(content));
+}
+
+TEST_F(Archive, RecordYearsComeFromTheRecordsOfDates) {
+  EXPECT_EQ(content.m_DataTxt.Years(), std::nullopt);
+  content.m_DataTxt.Insert("1999/12/31", CEntrTxt{"a", "", "", ""});
+  content.m_DataTxt.Insert("0000/01/01", CEntrTxt{"a", "", "", ""});  // sorts first, but is no date
+  content.m_DataTxt.Insert("2031/01/01", CEntrTxt{"b", "", "", ""});
+  content.m_DataTxt.Insert("9999/99/99", CEntrTxt{"c", "", "", ""});
+  ASSERT_EQ(Load(StoreCalendar(content)), "");
+  EXPECT_EQ(loaded.m_DataTxt.Years(), (std::pair{1999, 2031}));
+}
+
+// The names of a valid calendar are read however many there are: their memory is bounded by the
+// file's size, not by a count.
+TEST_F(Archive, LongListsOfNamesAreRead) {
+  CNameCategory& names = content.m_Names.m_Slots[3];
+  for (int i = 0; i < 33'000; ++i) {
+    const std::string name = "Jm\xe9no " + std::to_string(i);
+    names.m_DatumPodleJmena.Insert(name, CComment{AnniversaryKey(1 + i % 12, 1 + i % 28)});
+    names.m_SeznamJmen.push_back(name);
+  }
+  content.m_Names.m_Slots[4].m_SeznamJmen.assign(65'534, "V");
+  content.m_Names.m_Slots[5].m_SeznamJmen.assign(65'535, "W");
+  const std::string bytes = StoreCalendar(content);
+  ASSERT_EQ(Load(bytes), "");
+  EXPECT_EQ(loaded.m_Names.m_Slots[3].m_DatumPodleJmena.size(), 33'000u);
+  EXPECT_EQ(loaded.m_Names.m_Slots[5].m_SeznamJmen.size(), 65'535u);
+  EXPECT_EQ(StoreCalendar(loaded), bytes);
+}
+
 // A version-1 note becomes a record as the program adds one: the last read goes first in its bucket,
 // a repeated key keeps its first place and its last note, an empty note makes no record.
 TEST_F(Archive, Version1NotesAreOrderedAsAddedRecords) {
@@ -348,9 +415,10 @@ TEST_F(Archive, HostileInputsAreRefusedWithAReason) {
       {"back-reference to a class",
        head + Word(2) + Str("S") + NewClass("CCharFormat") + std::string(22, '\0') + Str("T") + Word(1),
        "chybný odkaz"},
-      {"names beyond the limit",
-       head + kEmptyMap + kEmptyMap + kEmptyMap + kEmptyMap + Word(0xFFFF) + Dword(kMaxHeldElements + 1) +
-           std::string(kMaxHeldElements + 1, '\0'),
+      // A million empty names in a megabyte would take 32 MB.
+      {"names beyond the file's size",
+       head + kEmptyMap + kEmptyMap + kEmptyMap + kEmptyMap + Word(0xFFFF) + Dword(1'000'000) +
+           std::string(1'000'000, '\0'),
        "příliš mnoho jmen"},
   };
   for (const Case& c : cases) {

@@ -104,10 +104,11 @@ TEST_F(TxtExport, EmptyPeriodCreatesAnEmptyFileButLeavesAnExistingOneAlone) {
                                      "V zadaném rozsahu krátké poznámky nejsou !"}));
 }
 
-TEST_F(TxtExport, AFileThatCannotBeWrittenIsReported) {
+// The message says why, as a save does, instead of blaming another program that holds the file open.
+TEST_F(TxtExport, AFileThatCannotBeWrittenIsReportedWithItsCause) {
   const std::string out = Path("chybi/export.txt");
   EXPECT_EQ(ExportNotesTxt(doc, out, {}, ":", false, ui), TxtExportStatus::Failed);
-  EXPECT_EQ(ui.Messages(), Messages{"Soubor je již otevřen.\r\nJe nutno jej nejprve zavřít!"});
+  EXPECT_EQ(ui.Messages(), Messages{"Soubor \"" + out + "\" nelze zapsat: soubor nebo složka neexistuje."});
   EXPECT_FALSE(fs::exists(out));
 }
 
