@@ -22,6 +22,8 @@ int CmdDelete(const std::vector<std::string>& words, CliContext& ctx) {
                "        orv delete SOUBOR.orv [--from RRRR-MM-DD] [--to RRRR-MM-DD]\n";
     return kExitError;
   }
+  CCliCalendar calendar(ctx);
+  if (!calendar.Open(args->Positional()[0])) return kExitError;
   // An open end of the period is the end of the calendar's years.
   Date from{MinYear(), 1, 1}, to{MaxYear(), 12, 31};
   const std::pair<const char*, Date*> ends[] = {{"--from", &from}, {"--to", &to}};
@@ -34,8 +36,6 @@ int CmdDelete(const std::vector<std::string>& words, CliContext& ctx) {
   }
   if (!CheckPeriod(from, to, ctx.ui)) return kExitError;
 
-  CCliCalendar calendar(ctx);
-  if (!calendar.Open(args->Positional()[0])) return kExitError;
   const std::vector<std::string> keys = KeysInPeriod(calendar.Doc(), from, to);
   if (keys.empty()) {
     if (period)

@@ -21,8 +21,8 @@ void PrintHelp(std::ostream& out) {
       << "  --yes              na otázky odpovídá \"Ano\" (například přepsání souboru)\n"
       << "  --years OD-DO      roky kalendáře pro tento běh, " << kEarliestYear << " až " << kLatestYear
       << " (jinak rozsah let\n"
-      << "                     nastavený v programu Orvella 2, bez nastavení " << YearRangeText(SYearRange{})
-      << ")\n";
+      << "                     nastavený v programu Orvella 2, bez nastavení 2000 až letošní rok + 10,\n"
+      << "                     rozšířený o roky záznamů otevřeného kalendáře)\n";
 }
 
 struct GlobalOptions {
