@@ -162,6 +162,7 @@ int RunOrvella(int argc, char** argv) {
   CFirstPaintProbe probe(clock);
   if (qEnvironmentVariableIntValue("ORV_QUIT_AFTER_SHOW") == 1) frame.installEventFilter(&probe);
   frame.show();
+  window.ReadyForTyping();
   window.OfferRecovery();
   instance.SetOnHandOver([&frame](const QString& file) {
     BringToFront(frame);

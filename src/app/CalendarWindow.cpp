@@ -22,6 +22,7 @@
 #include "app/SearchCommands.h"
 #include "app/SpellingBinding.h"
 #include "core/UiServices.h"
+#include "document/RecordYears.h"
 #include "document/RecoveryStore.h"
 #include "document/TedDoc.h"
 #include "editor/BaseFont.h"
@@ -31,6 +32,7 @@
 #include "ui/CalendarView.h"
 #include "ui/ExportCommands.h"
 #include "ui/GoToDateDialog.h"
+#include "ui/OnThisDayWindow.h"
 #include "ui/RichTextView.h"
 #include "ui/StyleBar.h"
 #include "view/CalendarViewModel.h"
@@ -123,6 +125,9 @@ CCalendarWindow::CCalendarWindow(CTedDoc& doc, IUiServices& ui, CRecentFileList&
   m_View->SetOnNoteEdited([&doc] { doc.SetModifiedFlag(true); });
   m_View->SetOnNoteRefused([this](const QString& message) { m_Frame->statusBar()->showMessage(message); });
   m_View->SetOnMoved([this] { m_Frame->UpdateCommandUI(); });
+  m_Model->SetOnDayShown([this] {
+    if (m_OnThisDay) m_OnThisDay->Follow(m_Model->SelectedDate());
+  });
   std::vector<QAction*> contextMenu;
   for (int id : kContextMenu) contextMenu.push_back(id == 0 ? nullptr : m_Frame->Action(id));
   m_View->SetContextMenu(std::move(contextMenu));
@@ -177,6 +182,7 @@ CCalendarWindow::CCalendarWindow(CTedDoc& doc, IUiServices& ui, CRecentFileList&
 // The widgets show the model's documents: they go first. The editors lose the focus on the way,
 // when there is no frame to tell any more.
 CCalendarWindow::~CCalendarWindow() {
+  m_Model->SetOnDayShown({});
   m_Recovery.reset();
   m_Doc.SetBeforeSave({});
   m_Doc.SetOnLockWait({});
@@ -209,6 +215,7 @@ void CCalendarWindow::SetUpEditors() {
 
 void CCalendarWindow::Start() {
   const bool wasViewOnly = m_Model->IsViewOnly();
+  const std::string widened = WidenYearRangeToRecords(m_Doc);
   SetUpEditors();
   m_Model->Start();
   m_Search->Reset();
@@ -216,6 +223,12 @@ void CCalendarWindow::Start() {
   m_View->Refresh();
   m_View->FocusTable();
   ShowDocumentState();
+  if (m_OnThisDay) m_OnThisDay->Relist();
+  if (!widened.empty()) m_Frame->statusBar()->showMessage(QString::fromStdString(widened));
+}
+
+void CCalendarWindow::ReadyForTyping() {
+  if (!m_Model->IsViewOnly()) m_View->FocusNote();
 }
 
 void CCalendarWindow::StoreOpenTexts() {
@@ -284,6 +297,7 @@ void CCalendarWindow::AddCalendarHandlers() {
   });
   m_Frame->SetHandler(cmd::ViewOnly, [this] { ToggleViewOnly(); });
   m_Frame->SetHandler(cmd::GoTo, [this] { GoTo(); });
+  m_Frame->SetHandler(cmd::OnThisDay, [this] { ShowOnThisDay(); });
   m_Frame->SetHandler(cmd::ExportRtf, [this] { RunExport(RunRtfExport, "Export do rtf"); });
   m_Frame->SetHandler(cmd::ExportPdf, [this] { RunExport(RunPdfExport, "Export do PDF"); });
   m_Frame->SetHandler(cmd::FilePrint, [this] { RunExport(RunPrint, "Tisk"); });
@@ -322,6 +336,19 @@ void CCalendarWindow::GoTo() {
   const std::optional<Date> date = AskGoToDate(m_Frame.get(), m_Model->SelectedDate());
   if (date && m_Model->GoToDate(*date)) m_View->FocusTable();
   m_View->Refresh();
+}
+
+void CCalendarWindow::ShowOnThisDay() {
+  if (!m_OnThisDay) {
+    m_OnThisDay = new COnThisDayWindow(m_Frame.get(), m_Doc);
+    // A move like any other: refused while the note is being typed, the day left is committed.
+    m_OnThisDay->SetOnChosen([this](const Date& date) {
+      m_Model->GoToDate(date);
+      m_View->Refresh();
+      m_Frame->UpdateCommandUI();
+    });
+  }
+  m_OnThisDay->ShowFor(m_Model->SelectedDate());
 }
 
 void CCalendarWindow::RunExport(void (*run)(const SExportContext&), std::string_view dialog) {

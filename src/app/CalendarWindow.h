@@ -31,6 +31,7 @@ class CRecoveryStore;
 class CFormattingBinding;
 class CCalendarViewModel;
 class CMainFrame;
+class COnThisDayWindow;
 class CRecentFileList;
 class CRichTextView;
 class CSearchCommands;
@@ -55,8 +56,12 @@ class CCalendarWindow {
   CDocumentCommands& Commands() { return m_Commands; }
 
   // Shows the calendar the document holds now: the editors set up afresh, today's month, the month
-  // table focused, writable, every switch on, not modified.
+  // table focused, writable, every switch on, not modified. The run's years first grow to cover the
+  // calendar's records; the status bar tells when they did.
   void Start();
+  // The short-note field of the shown day takes the focus, so that the program opens ready for
+  // today's note (a view-only calendar keeps the table focused).
+  void ReadyForTyping();
 
   // Keeps recovery copies of unsaved changes in `store` every `intervalMs` (the store outlives the
   // window); saves and discards remove them.
@@ -75,6 +80,8 @@ class CCalendarWindow {
   void AddFocusHandlers();
   void Navigate(ECalendarCommand command, bool focusTable);
   void GoTo();
+  // "Tento den v minulých letech": opens the window, which then follows the shown day.
+  void ShowOnThisDay();
   void ToggleViewOnly();
   // An export command, refused while the note is being edited (`dialog` names its dialog).
   void RunExport(void (*run)(const SExportContext&), std::string_view dialog);
@@ -101,6 +108,7 @@ class CCalendarWindow {
   CDocumentCommands m_Commands;
   std::unique_ptr<CCrashRecovery> m_Recovery;
   std::unique_ptr<CSearchCommands> m_Search;
+  COnThisDayWindow* m_OnThisDay = nullptr;  // owned by the frame, made on first use
 };
 
 }  // namespace orv

@@ -107,5 +107,7 @@ inline constexpr int UserStyleSlots = 8;
 inline constexpr int HelpTopics = 57667;
 inline constexpr int FileInfo = 33050;
 inline constexpr int AppAbout = 57664;
+// Navigace, added
+inline constexpr int OnThisDay = 33120;
 
 }  // namespace orv::cmd

@@ -129,6 +129,9 @@ constexpr SCommand kCommands[] = {
   Sep(kNav),
   Row(cmd::GoTo, kNav, "Jdi na ...\tCtrl+G", "Ctrl+G", "Přejde na zadané datum\nJdi na", R::Always, false, "goto"),
   Row(cmd::Today, kNav, "&Dnes\tCtrl+D", "Ctrl+D", "Přejde na dnešní datum\nDnes", R::Always, false, "today"),
+  Row(cmd::OnThisDay, kNav, "&Tento den v minulých letech ...\tCtrl+Shift+D", "Ctrl+Shift+D",
+   "Ukáže záznamy zobrazeného dne a měsíce z ostatních let\nTento den v minulých letech", R::Always, false,
+   "onthisday"),
   Sep(kNav),
   Row(cmd::PrevRecord, kNav, "předcházející záznam\tF4", "F4", "Přejde na nejbližší dřívější den se záznamem\n"
    "Předcházející záznam", R::Always, false, "prevrec"),
@@ -241,7 +244,7 @@ constexpr SCommand kCommands[] = {
 constexpr int kMainToolBar[] = {
     cmd::FileNew,    cmd::FileOpen,       cmd::FileSave,   cmd::ExportRtf,    cmd::FileAppend, cmd::FilePassword,
     0,               cmd::EditCut,        cmd::EditCopy,   cmd::EditPaste,    0,               cmd::Today,
-    cmd::GoTo,       cmd::PrevRecord,     cmd::NextRecord, cmd::EditFind,     cmd::NoteSearch, cmd::FullTextSearch,
+    cmd::GoTo,       cmd::OnThisDay,      cmd::PrevRecord,     cmd::NextRecord, cmd::EditFind,     cmd::NoteSearch, cmd::FullTextSearch,
     cmd::DeleteDay,  cmd::HolidayLists,   cmd::ChangeHolidays, 0,             cmd::AppAbout,
 };
 

@@ -6,13 +6,13 @@
 
 namespace orv {
 
-SYearRange LoadYearRangeSetting() {
+SYearRange LoadYearRangeSetting(int currentYear) {
   QSettings store;
   store.beginGroup(QLatin1String(kYearRangeGroup));
   bool fromOk = false, toOk = false;
   const SYearRange range{store.value(QLatin1String(kYearRangeFromKey)).toInt(&fromOk),
                          store.value(QLatin1String(kYearRangeToKey)).toInt(&toOk)};
-  if (!fromOk || !toOk || !YearRangeProblem(range).empty()) return SYearRange{};
+  if (!fromOk || !toOk || !YearRangeProblem(range).empty()) return DefaultYearRange(currentYear);
   return range;
 }
 

@@ -4,9 +4,11 @@
 #include <unistd.h>
 
 #include <cctype>
+#include <cstdio>
 #include <ostream>
 
 #include "cli/CliArgs.h"
+#include "document/RecordYears.h"
 
 namespace orv::cli {
 
@@ -44,7 +46,10 @@ CCliCalendar::CCliCalendar(CliContext& ctx) : m_Ctx(ctx), m_Ui(ctx.ui), m_Doc(m_
 
 bool CCliCalendar::Open(const std::string& path) {
   const int shownBefore = m_Ui.Shown();
-  if (m_Doc.OnOpenDocument(path)) return true;
+  if (m_Doc.OnOpenDocument(path)) {
+    WidenYearRangeToRecords(m_Doc);
+    return true;
+  }
   if (m_Ui.Shown() == shownBefore)
     m_Ctx.err << "Kalendář " << path
               << " je chráněn heslem; heslo chybí nebo nesouhlasí (volba --password).\n";
@@ -93,6 +98,22 @@ std::optional<Date> ParseDateArgument(const std::string& text, CliContext& ctx) 
   }
   ctx.err << "Neplatné datum \"" << text << "\": zadejte den ve tvaru RRRR-MM-DD v letech " << MinYear()
           << " až " << MaxYear() << ".\n";
+  return std::nullopt;
+}
+
+std::string DateArgumentText(const Date& date) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
+  return text;
+}
+
+std::optional<Date> ParseDateArgumentOrToday(const std::vector<std::string>& args, std::size_t index,
+                                             CliContext& ctx) {
+  if (index < args.size()) return ParseDateArgument(args[index], ctx);
+  const Date today = Today();
+  if (IsYearInRange(today.year)) return today;
+  ctx.err << "Dnešní den leží mimo roky kalendáře " << MinYear() << " až " << MaxYear()
+          << "; zadejte den ve tvaru RRRR-MM-DD.\n";
   return std::nullopt;
 }
 

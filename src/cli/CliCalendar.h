@@ -37,7 +37,8 @@ class CCliCalendar {
   explicit CCliCalendar(CliContext& ctx);
 
   CTedDoc& Doc() { return m_Doc; }
-  // False when the file was not opened; the reason has been shown.
+  // False when the file was not opened; the reason has been shown. The run's year range grows to
+  // the years of the calendar's records, so date arguments are read after opening.
   bool Open(const std::string& path);
   // Saves to the file it was opened from, if anything changed.
   bool SaveIfModified();
@@ -60,6 +61,11 @@ std::optional<std::vector<std::string>> PositionalArguments(const std::vector<st
 
 // A date argument RRRR-MM-DD within the calendar's years; otherwise tells why and gives nullopt.
 std::optional<Date> ParseDateArgument(const std::string& text, CliContext& ctx);
+// A date as the arguments write it: "2026-12-11".
+std::string DateArgumentText(const Date& date);
+// The same for an argument that may be left out: today's date then.
+std::optional<Date> ParseDateArgumentOrToday(const std::vector<std::string>& args, std::size_t index,
+                                             CliContext& ctx);
 
 // The file name must end in "orv", as the calendar requires of every file it opens.
 bool CheckOrvExtension(const std::string& path, CliContext& ctx);

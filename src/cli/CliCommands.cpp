@@ -31,9 +31,10 @@ const std::vector<CliCommand>& CliCommands() {
       {"new", "SOUBOR.orv", "vytvoří nový kalendář", CmdNew},
       {"info", "SOUBOR.orv", "údaje o kalendáři: verze, heslo, autor, počty záznamů, stylů a jmen", CmdInfo},
       {"dump", "SOUBOR.orv", "celý obsah kalendáře jako JSON", CmdDump},
-      {"note", "SOUBOR.orv RRRR-MM-DD [TEXT]",
-       "vypíše poznámku dne, nebo ji nahradí textem (prázdný ji smaže)", CmdNote},
-      {"day", "SOUBOR.orv RRRR-MM-DD", "poznámka dne, výklad dne a výklad měsíce jako prostý text", CmdDay},
+      {"note", "SOUBOR.orv [RRRR-MM-DD] [TEXT]",
+       "vypíše poznámku dne (bez data dnešního), nebo ji nahradí textem (prázdný ji smaže)", CmdNote},
+      {"day", "SOUBOR.orv [RRRR-MM-DD]",
+       "poznámka dne, výklad dne a výklad měsíce jako prostý text (bez data dnešního dne)", CmdDay},
       {"convert", "VSTUP.orv VÝSTUP.orv", "uloží kalendář kterékoli verze jako kalendář současné verze",
        CmdConvert},
       {"password", "SOUBOR.orv [NOVÉ_HESLO]", "nastaví heslo kalendáře, bez hesla je odstraní", CmdPassword},
@@ -64,6 +65,10 @@ const std::vector<CliCommand>& CliCommands() {
       {"spell", "SOUBOR.orv [--from RRRR-MM-DD] [--to RRRR-MM-DD]",
        "slova výkladů, která český slovník nezná: slovo, počet výskytů, dny a měsíce (nejčastější první)",
        CmdSpell},
+      {"on-this-day", "SOUBOR.orv [MM-DD]",
+       "záznamy téhož dne ve všech letech kalendáře, nejnovější první (bez dne dnešní): datum, poznámka a "
+       "začátek výkladu",
+       CmdOnThisDay},
       {kCommentary, "SOUBOR.orv RRRR-MM-DD [--month] [--rtf VSTUP.rtf]",
        "vypíše výklad dne (měsíce) jako RTF, nebo jej nahradí obsahem souboru RTF", InQtModule<kCommentary>},
       {kExportRtf,
@@ -103,8 +108,8 @@ const std::vector<CliOption>& CliGlobalOptions() {
       {"--yes", "", "na otázky odpovídá \"Ano\" (například přepsání souboru)"},
       {"--years", "OD-DO",
        "roky kalendáře pro tento běh, " + std::to_string(kEarliestYear) + " až " + std::to_string(kLatestYear) +
-           " (jinak rozsah let nastavený v programu Orvella 2, bez nastavení " + YearRangeText(SYearRange{}) +
-           ")"},
+           " (jinak rozsah let nastavený v programu Orvella 2, bez nastavení 2000 až letošní rok + 10, rozšířený "
+           "o roky záznamů otevřeného kalendáře)"},
   };
   return options;
 }

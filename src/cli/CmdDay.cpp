@@ -20,18 +20,19 @@ std::string AsLines(const CEntrTxt& record) {
 
 }  // namespace
 
-// Prints what the calendar holds for a day: its note, its commentary and its month's commentary.
+// Prints what the calendar holds for a day (today without a date): its note, its commentary and its
+// month's commentary.
 int CmdDay(const std::vector<std::string>& words, CliContext& ctx) {
-  const auto args = PositionalArguments(words, "day", 2, 2, ctx);
+  const auto args = PositionalArguments(words, "day", 1, 2, ctx);
   if (!args) return kExitError;
-  const auto date = ParseDateArgument((*args)[1], ctx);
-  if (!date) return kExitError;
   CCliCalendar calendar(ctx);
   if (!calendar.Open((*args)[0])) return kExitError;
+  const auto date = ParseDateArgumentOrToday(*args, 1, ctx);
+  if (!date) return kExitError;
   const CEntrTxt* day = calendar.Doc().GetDayRecord(DayKey(*date));
   const CEntrTxt* month = calendar.Doc().GetMonthRecord(MonthKey(date->year, date->month));
   if (!day && !month) {
-    ctx.err << "Pro den " << (*args)[1] << " není v kalendáři nic zapsáno.\n";
+    ctx.err << "Pro den " << DateArgumentText(*date) << " není v kalendáři nic zapsáno.\n";
     return kExitNotFound;
   }
   if (day && !day->m_Poznamka.empty())

@@ -25,6 +25,8 @@ int CmdDelete(const std::vector<std::string>& words, CliContext& ctx) {
                "        orv delete SOUBOR.orv --from RRRR-MM-DD --to RRRR-MM-DD\n";
     return kExitError;
   }
+  CCliCalendar calendar(ctx);
+  if (!calendar.Open(args->Positional()[0])) return kExitError;
   Date from, to;
   const std::pair<const char*, Date*> ends[] = {{"--from", &from}, {"--to", &to}};
   for (const auto& [option, date] : ends) {
@@ -35,8 +37,6 @@ int CmdDelete(const std::vector<std::string>& words, CliContext& ctx) {
   }
   if (!CheckPeriod(from, to, ctx.ui)) return kExitError;
 
-  CCliCalendar calendar(ctx);
-  if (!calendar.Open(args->Positional()[0])) return kExitError;
   const std::vector<std::string> keys = KeysInPeriod(calendar.Doc(), from, to);
   if (keys.empty()) {
     if (period)

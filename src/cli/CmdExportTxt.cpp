@@ -21,6 +21,8 @@ int CmdExportTxt(const std::vector<std::string>& words, CliContext& ctx) {
                "[--sep TEXT] [--blank]\n";
     return kExitError;
   }
+  CCliCalendar calendar(ctx);
+  if (!calendar.Open(args->Positional()[0])) return kExitError;
   TxtExportPeriod period;
   for (const auto& [option, date] : {std::pair{"--from", &period.from}, std::pair{"--to", &period.to}}) {
     if (const auto value = args->Value(option)) {
@@ -31,8 +33,6 @@ int CmdExportTxt(const std::vector<std::string>& words, CliContext& ctx) {
   }
   if (!CheckExportPeriod(period, ctx.ui)) return kExitError;
 
-  CCliCalendar calendar(ctx);
-  if (!calendar.Open(args->Positional()[0])) return kExitError;
   if (!CanExportNotesTxt(calendar.Doc(), ctx.ui)) return kExitNotFound;
   const std::string separator = Cp1250FromUtf8(args->Value("--sep").value_or(":"));
   switch (ExportNotesTxt(calendar.Doc(), args->Positional()[1], period, separator, args->Has("--blank"),

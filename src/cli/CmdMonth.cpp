@@ -97,14 +97,6 @@ int CmdMonth(const std::vector<std::string>& words, CliContext& ctx) {
     ctx.err << kUsage << '\n';
     return kExitError;
   }
-  const Date start = StartDateFor(Today());
-  const std::optional<std::pair<int, int>> month =
-      positional.empty() ? std::optional(std::pair{start.year, start.month}) : ParseYearMonth(positional[0]);
-  if (!month || !IsYearInRange(month->first)) {
-    ctx.err << "Neplatný měsíc \"" << positional[0] << "\": zadejte RRRR-MM z let " << MinYear() << "–"
-            << MaxYear() << ".\n";
-    return kExitError;
-  }
   CDisplaySwitches switches;
   switches.moon = !args->Has("--no-moon");
   switches.notes = !args->Has("--no-notes");
@@ -121,6 +113,15 @@ int CmdMonth(const std::vector<std::string>& words, CliContext& ctx) {
     calendar.Doc().OnNewDocument();
   else if (!calendar.Open(*file))
     return kExitError;
+  // The month is checked against the years the opened calendar's records widened.
+  const Date start = StartDateFor(Today());
+  const std::optional<std::pair<int, int>> month =
+      positional.empty() ? std::optional(std::pair{start.year, start.month}) : ParseYearMonth(positional[0]);
+  if (!month || !IsYearInRange(month->first)) {
+    ctx.err << "Neplatný měsíc \"" << positional[0] << "\": zadejte RRRR-MM z let " << MinYear() << "–"
+            << MaxYear() << ".\n";
+    return kExitError;
+  }
   CMoonMap moons;
   BuildMoonMap(moons);
   const std::vector<CMonthRow> rows =

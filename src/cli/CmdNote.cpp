@@ -8,22 +8,22 @@
 
 namespace orv::cli {
 
-// Prints the short note of a day, or stores a new one (an empty text removes it). The day's
-// commentary stays as it is.
+// Prints the short note of a day (today's without a date), or stores a new one (an empty text
+// removes it). The day's commentary stays as it is.
 int CmdNote(const std::vector<std::string>& words, CliContext& ctx) {
-  const auto args = PositionalArguments(words, "note", 2, 3, ctx);
+  const auto args = PositionalArguments(words, "note", 1, 3, ctx);
   if (!args) return kExitError;
-  const auto date = ParseDateArgument((*args)[1], ctx);
-  if (!date) return kExitError;
   CCliCalendar calendar(ctx);
   if (!calendar.Open((*args)[0])) return kExitError;
+  const auto date = ParseDateArgumentOrToday(*args, 1, ctx);
+  if (!date) return kExitError;
   CTedDoc& doc = calendar.Doc();
   const std::string key = DayKey(*date);
   const CEntrTxt* record = doc.GetDayRecord(key);
 
-  if (args->size() == 2) {
+  if (args->size() < 3) {
     if (!record || record->m_Poznamka.empty()) {
-      ctx.err << "Den " << (*args)[1] << " nemá poznámku.\n";
+      ctx.err << "Den " << DateArgumentText(*date) << " nemá poznámku.\n";
       return kExitNotFound;
     }
     ctx.out << ShownText(Cp1250ToUtf8(record->m_Poznamka), ctx) << '\n';

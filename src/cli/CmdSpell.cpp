@@ -50,6 +50,8 @@ int CmdSpell(const std::vector<std::string>& words, CliContext& ctx) {
     ctx.err << error << "\nPoužití: orv spell SOUBOR.orv [--from RRRR-MM-DD] [--to RRRR-MM-DD]\n";
     return kExitError;
   }
+  CCliCalendar calendar(ctx);
+  if (!calendar.Open(args->Positional()[0])) return kExitError;
   std::string from = "0000/00/00", to = "9999/99/99";
   for (auto [option, key] : {std::pair{"--from", &from}, std::pair{"--to", &to}}) {
     if (const auto value = args->Value(option)) {
@@ -67,8 +69,6 @@ int CmdSpell(const std::vector<std::string>& words, CliContext& ctx) {
     ctx.err << error << '\n';
     return kExitError;
   }
-  CCliCalendar calendar(ctx);
-  if (!calendar.Open(args->Positional()[0])) return kExitError;
 
   CUnknownWords unknown(*checker);
   for (const auto& [key, text] : Commentaries(calendar.Doc(), from, to)) unknown.AddCommentary(key, text);

@@ -1,5 +1,6 @@
 #include "core/YearRange.h"
 
+#include <algorithm>
 #include <atomic>
 #include <charconv>
 #include <cstdint>
@@ -58,6 +59,16 @@ std::optional<SYearRange> ParseYearRange(std::string_view text, std::string& pro
 
 std::string YearRangeText(const SYearRange& range) {
   return std::to_string(range.first) + "–" + std::to_string(range.last);
+}
+
+SYearRange DefaultYearRange(int currentYear) {
+  constexpr int kFirst = 2000;
+  constexpr int kYearsAhead = 10;
+  return {kFirst, std::clamp(currentYear + kYearsAhead, kFirst, kLatestYear)};
+}
+
+SYearRange CoveringYearRange(const SYearRange& range, const SYearRange& other) {
+  return {std::min(range.first, other.first), std::max(range.last, other.last)};
 }
 
 SYearRange YearRange() {

@@ -1,13 +1,16 @@
 #pragma once
 // The years the calendar accepts. Users choose them ("Rozsah let ..." in the program, --years in
-// orv) within 1900-2100; without a choice they are 2000-2020. The range is one value per process:
-// set at start-up (and by the dialog), read wherever the calendar walks, checks or clamps years.
+// orv) within 1900-2100; without a choice they run from 2000 to ten years after the current year,
+// computed at start-up (DefaultYearRange). The range is one value per process: set at start-up (and
+// by the dialog), widened when an opened calendar holds records of other years, read wherever the
+// calendar walks, checks or clamps years.
 //
-//   SetYearRange({1990, 2040});               from the user's settings, before the calendar opens
+//   SetYearRange(setting.value_or(DefaultYearRange(Today().year)));   before the calendar opens
 //   MinYear() -> 1990   MaxYear() -> 2040     read at the moment of use, never kept in a static
 //   CYearRangeScope scope({2000, 2030});      one run of orv (--years), one test; the old range after
 //
-// Records of other years stay in a file untouched; only moving to them and showing them is limited.
+// Opening a calendar widens the range of the run to the years of its records (document/RecordYears.h),
+// so a record is never out of reach; the range is never narrowed by it and the setting stays as it was.
 
 #include <optional>
 #include <string>
@@ -31,6 +34,12 @@ std::string YearRangeProblem(const SYearRange& range);
 std::optional<SYearRange> ParseYearRange(std::string_view text, std::string& problem);
 // "1990–2040", as messages show a range.
 std::string YearRangeText(const SYearRange& range);
+
+// The range without a setting in `currentYear`: 2000 through ten years later (2000-2036 in 2026),
+// kept within the years a range may span. Until a program sets it, the process range is 2000-2020.
+SYearRange DefaultYearRange(int currentYear);
+// The smallest range holding both.
+SYearRange CoveringYearRange(const SYearRange& range, const SYearRange& other);
 
 // The range of this process. SetYearRange ignores a range YearRangeProblem refuses.
 SYearRange YearRange();

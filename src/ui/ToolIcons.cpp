@@ -204,6 +204,11 @@ const std::map<std::string_view, Painter>& Painters() {
          p.setPen(kInk);
          p.drawText(QRectF(1.5, 6, 13, 8.5), Qt::AlignCenter, QStringLiteral("31"));
        }},
+      {"onthisday",
+       [](QPainter& p) {
+         CalendarSheet(p, kGold);
+         Arrow(p, false, kBlue);
+       }},
       {"goto",
        [](QPainter& p) {
          CalendarSheet(p, kBlue);

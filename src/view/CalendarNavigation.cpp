@@ -90,7 +90,7 @@ bool CCalendarViewModel::EdgeRecord(int direction) {
 }
 
 void CCalendarViewModel::ApplyYearRange() {
-  BuildMoonMap(m_Moons);
+  BuildMoons();
   const Date shown = SelectedDate();
   if (IsYearInRange(shown.year)) {
     RebuildMonthKeepingPanes();

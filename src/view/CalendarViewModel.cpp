@@ -36,7 +36,12 @@ ParaFormat TableTabStops() {
 
 CCalendarViewModel::CCalendarViewModel(CTedDoc& doc, ICalendarPanes& panes, std::function<Date()> today)
     : m_Doc(doc), m_Panes(panes), m_Today(std::move(today)), m_BaseFormat(DefaultBaseFormat()) {
+  BuildMoons();
+}
+
+void CCalendarViewModel::BuildMoons() {
   BuildMoonMap(m_Moons);
+  m_MoonYears = YearRange();
 }
 
 void CCalendarViewModel::Start() {
@@ -45,6 +50,8 @@ void CCalendarViewModel::Start() {
   m_Switches = CDisplaySwitches{};
   m_AllHolidays = true;
   if (m_ViewOnly) ToggleViewOnly();
+  // Opening a calendar may have widened the years.
+  if (m_MoonYears != YearRange()) BuildMoons();
   const Date start = StartDateFor(m_Today());
   DoMonth(start.day, start.month, start.year);
   m_Doc.SetModifiedFlag(false);
@@ -119,6 +126,7 @@ void CCalendarViewModel::SelectDay(int line) {
   SelectLineText(line);
   LoadSelectedDay();
   if (!m_MovingInHistory) m_History.Record(DayKey(SelectedDate()));
+  if (m_OnDayShown) m_OnDayShown();
 }
 
 void CCalendarViewModel::LoadSelectedDay() {

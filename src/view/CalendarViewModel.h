@@ -96,6 +96,8 @@ class CCalendarViewModel {
   bool HandleTableKey(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat);
 
   const CDateHistory& History() const { return m_History; }
+  // Told after every selection of a day, for what follows the calendar's shown day.
+  void SetOnDayShown(std::function<void()> onShown) { m_OnDayShown = std::move(onShown); }
 
  private:
   bool NoteBeingEdited() const;
@@ -114,11 +116,14 @@ class CCalendarViewModel {
   int LineStart(int line) const;
   void LoadSelectedDay();
   void SetTableTabStops();
+  // The moon column's phases for the years of the range.
+  void BuildMoons();
 
   CTedDoc& m_Doc;
   ICalendarPanes& m_Panes;
   std::function<Date()> m_Today;
   CMoonMap m_Moons;
+  SYearRange m_MoonYears;  // the range m_Moons was built for
   CRichEditCtrl m_Table;
   CharFormat m_BaseFormat;
   std::string m_Caption;
@@ -133,6 +138,7 @@ class CCalendarViewModel {
   bool m_MovingInHistory = false;
   bool m_Started = false;
   CDateHistory m_History;
+  std::function<void()> m_OnDayShown;
 };
 
 }  // namespace orv

@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -103,7 +104,8 @@ TEST_F(OrvProgram, SearchesHandTheirRtfExportToTheModule) {
   }
 }
 
-// The year range the user chose in the program is orv's too, in the module's commands as well.
+// The year range the user chose in the program is orv's too, in the module's commands as well, also
+// when it ends before today.
 TEST_F(OrvProgram, TheYearRangeComesFromTheProgramsSettings) {
   const std::string calendar = Quoted(dir / "k.orv");
   std::ofstream(dir / "in.rtf") << "{\\rtf1 Zima\\par}";
@@ -111,9 +113,10 @@ TEST_F(OrvProgram, TheYearRangeComesFromTheProgramsSettings) {
   const std::string note = "note " + calendar + " 2026-12-10 dnes";
   const std::string commentary = "commentary " + calendar + " 2026-12-10 --rtf " + Quoted(dir / "in.rtf");
   const std::string config = "XDG_CONFIG_HOME=" + Quoted(dir) + " ";
+  fs::create_directories(dir / "orvella");
+  std::ofstream(dir / "orvella/orvella.conf") << "[Years]\nfrom=2000\nto=2020\n";
   EXPECT_EQ(Shell(config + Quoted(BinaryDir() / "src/orv") + " " + note).status, 2);
 
-  fs::create_directories(dir / "orvella");
   std::ofstream(dir / "orvella/orvella.conf") << "[Years]\nfrom=2000\nto=2030\n";
   for (const std::string& args : {note, commentary}) {
     const ProcessRun run = Shell(config + Quoted(BinaryDir() / "src/orv") + " " + args);
@@ -122,6 +125,30 @@ TEST_F(OrvProgram, TheYearRangeComesFromTheProgramsSettings) {
   const ProcessRun day = Orv("--years 2000-2030 day " + calendar + " 2026-12-10");
   EXPECT_NE(day.output.find("dnes"), std::string::npos) << day.output;
   EXPECT_NE(day.output.find("Zima"), std::string::npos) << day.output;
+}
+
+// Without settings the years follow the clock: this month is shown and today's note is written.
+TEST_F(OrvProgram, AFreshInstallWorksOnToday) {
+  const std::string config = "XDG_CONFIG_HOME=" + Quoted(dir / "config") + " ";
+  const auto orv = [&](const std::string& args) {
+    return Shell(config + Quoted(BinaryDir() / "src/orv") + " " + args);
+  };
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char today[16];
+  std::strftime(today, sizeof today, "%Y-%m-%d", &local);
+
+  const ProcessRun month = orv("month");
+  ASSERT_EQ(month.status, 0) << month.output;
+  EXPECT_NE(month.output.substr(0, month.output.find('\n')).find(std::to_string(local.tm_year + 1900)),
+            std::string::npos)
+      << month.output;
+  const std::string calendar = Quoted(dir / "novy.orv");
+  ASSERT_EQ(orv("new " + calendar).status, 0);
+  const ProcessRun note = orv("note " + calendar + " " + today + " 'dnešní zápis'");
+  ASSERT_EQ(note.status, 0) << note.output;
+  EXPECT_EQ(orv("note " + calendar).output, "dnešní zápis\n");
 }
 
 // The text goes out as it is read, from a file or from a pipe alike.

@@ -51,6 +51,18 @@ TEST(YearRange, TheProcessRangeIsSetOnlyToAGoodRangeAndScopesPutItBack) {
   EXPECT_FALSE(IsYearInRange(2026));
 }
 
+// Without a setting the range runs from 2000 to ten years after the clock's year, within 1900-2100;
+// widening covers both ranges and never narrows either.
+TEST(YearRange, TheDefaultFollowsTheClockAndWideningOnlyGrows) {
+  EXPECT_EQ(DefaultYearRange(2026), (SYearRange{2000, 2036}));
+  EXPECT_EQ(DefaultYearRange(2019), (SYearRange{2000, 2029}));
+  EXPECT_EQ(DefaultYearRange(2095), (SYearRange{2000, 2100}));
+  EXPECT_EQ(DefaultYearRange(1970), (SYearRange{2000, 2000}));  // a clock that was never set
+  EXPECT_EQ(CoveringYearRange({2000, 2036}, {1995, 2021}), (SYearRange{1995, 2036}));
+  EXPECT_EQ(CoveringYearRange({2000, 2036}, {2041, 2041}), (SYearRange{2000, 2041}));
+  EXPECT_EQ(CoveringYearRange({2000, 2036}, {2005, 2010}), (SYearRange{2000, 2036}));
+}
+
 // The settings file as the program writes it (QSettings, ini form); only a whole, usable range of
 // the group counts.
 TEST(YearRange, SettingsTextGivesTheRememberedRange) {

@@ -58,8 +58,6 @@ int CmdAppend(const std::vector<std::string>& words, CliContext& ctx) {
     ctx.err << (args ? std::string(kUsage) : error) << '\n';
     return kExitError;
   }
-  const std::optional<SAppendOptions> options = OptionsOf(*args, ctx);
-  if (!options) return kExitError;
   const std::string& sourcePath = args->Positional()[0];
   const std::string& targetPath = args->Positional()[1];
   if (IsSameFile(sourcePath, targetPath)) {
@@ -68,6 +66,9 @@ int CmdAppend(const std::vector<std::string>& words, CliContext& ctx) {
   }
   CCliCalendar source(ctx);
   if (!source.Open(sourcePath)) return kExitError;
+  // The period is read once the source's records have widened the years.
+  const std::optional<SAppendOptions> options = OptionsOf(*args, ctx);
+  if (!options) return kExitError;
   std::optional<std::string> targetPassword;
   if (const auto typed = args->Value("--target-password")) targetPassword = Cp1250FromUtf8(*typed);
   CTargetPasswordUi targetUi(ctx.ui, targetPassword);

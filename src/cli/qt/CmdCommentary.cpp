@@ -56,10 +56,10 @@ int CmdCommentary(const std::vector<std::string>& words, CliContext& ctx) {
     ctx.err << (args ? std::string(kUsage) : error) << '\n';
     return kExitError;
   }
-  const auto date = ParseDateArgument(args->Positional()[1], ctx);
-  if (!date) return kExitError;
   CCliCalendar calendar(ctx);
   if (!calendar.Open(args->Positional()[0])) return kExitError;
+  const auto date = ParseDateArgument(args->Positional()[1], ctx);
+  if (!date) return kExitError;
   CTedDoc& doc = calendar.Doc();
   const bool month = args->Has("--month");
   const std::string dayKey = DayKey(*date);

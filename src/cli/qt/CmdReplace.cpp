@@ -26,8 +26,6 @@ int CmdReplace(const std::vector<std::string>& words, CliContext& ctx) {
                "[--case] [--no-accents]\n";
     return kExitError;
   }
-  const auto date = ParseDateArgument(args->Positional()[1], ctx);
-  if (!date) return kExitError;
   FindSettings find;
   find.text = Cp1250FromUtf8(args->Positional()[2]);
   find.SetWholeWords(args->Has("--whole"));
@@ -39,6 +37,8 @@ int CmdReplace(const std::vector<std::string>& words, CliContext& ctx) {
 
   CCliCalendar calendar(ctx);
   if (!calendar.Open(args->Positional()[0])) return kExitError;
+  const auto date = ParseDateArgument(args->Positional()[1], ctx);
+  if (!date) return kExitError;
   CTedDoc& doc = calendar.Doc();
   const bool month = args->Has("--month");
   const std::string key = month ? MonthKey(date->year, date->month) : DayKey(*date);
