@@ -19,9 +19,6 @@ namespace orv {
 
 class CTedDoc;
 
-// "YYYY/MM/DD" of a real day, or "YYYY/MM" of a real month when `month` is set.
-bool IsRecordDateKey(std::string_view key, bool month);
-
 // The first and last year of the day and month records whose keys are dates, kept within the years
 // a range may span; nullopt when there is none.
 std::optional<SYearRange> RecordYears(const CTedDoc& doc);
