@@ -13,6 +13,7 @@
 
 #include "app/CalendarWindow.h"
 #include "app/CrashRecovery.h"
+#include "app/HandOverQueue.h"
 #include "app/MainFrame.h"
 #include "app/ProgramOptions.h"
 #include "app/QtCzech.h"
@@ -99,13 +100,6 @@ SArguments ParseArguments(int argc, char** argv) {
   return parsed;
 }
 
-void BringToFront(QWidget& window) {
-  if (window.isMinimized()) window.showNormal();
-  window.show();
-  window.raise();
-  window.activateWindow();
-}
-
 }  // namespace
 
 int RunOrvella(int argc, char** argv) {
@@ -163,11 +157,9 @@ int RunOrvella(int argc, char** argv) {
   if (qEnvironmentVariableIntValue("ORV_QUIT_AFTER_SHOW") == 1) frame.installEventFilter(&probe);
   frame.show();
   window.ReadyForTyping();
+  CHandOverQueue handOver(frame);
+  instance.SetOnHandOver([&handOver](const QString& file) { handOver.Receive(file); });
   window.OfferRecovery();
-  instance.SetOnHandOver([&frame](const QString& file) {
-    BringToFront(frame);
-    if (!file.isEmpty()) frame.OpenFile(file);
-  });
   return app.exec();
 }
 

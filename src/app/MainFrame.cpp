@@ -182,7 +182,9 @@ void CMainFrame::CreateActions() {
     const int id = c.id;
     QObject::connect(action, &QAction::triggered, this, [this, id] {
       const auto handler = m_Handlers.find(id);
+      ++m_CommandsRunning;
       if (handler != m_Handlers.end()) handler->second();
+      --m_CommandsRunning;
       UpdateCommandUI();
     });
     m_Actions[id] = action;

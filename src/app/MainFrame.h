@@ -59,6 +59,8 @@ class CMainFrame : public QMainWindow {
   void OpenFile(const QString& path) {
     if (m_OpenFile) m_OpenFile(path);
   }
+  // True while a command runs (its dialogs and progress included).
+  bool CommandRunning() const { return m_CommandsRunning > 0; }
   void SetRecentFiles(const QStringList& paths);
   // The user's guide at the section with the anchor `section`; over `dialog` when F1 came from one.
   void ShowHelp(const QString& section, QWidget* dialog = nullptr);
@@ -117,6 +119,7 @@ class CMainFrame : public QMainWindow {
   std::unique_ptr<CMoonFont> m_MoonFont;
   std::map<int, QAction*> m_Actions;
   std::map<int, std::function<void()>> m_Handlers;
+  int m_CommandsRunning = 0;
   QMenu* m_RecentMenu = nullptr;
   QStringList m_RecentFiles;
   QSplitter* m_Outer = nullptr;

@@ -1,11 +1,10 @@
 // orv rtf2txt FILE.rtf: the plain text of an RTF file as the program reads it, in UTF-8, each
 // paragraph (and each line break) on its own line. The text is written out as it is read, so a file
-// of any size costs its own bytes and a constant.
-#include <fstream>
-#include <new>
+// costs its own bytes and a constant; a file longer than a commentary may be is refused.
 #include <ostream>
 
 #include "cli/Commands.h"
+#include "cli/RtfFile.h"
 #include "core/Utf8.h"
 #include "richtext/RtfReader.h"
 
@@ -49,27 +48,10 @@ int CmdRtf2Txt(const std::vector<std::string>& words, CliContext& ctx) {
     ctx.err << "Použití: orv rtf2txt SOUBOR.rtf\n";
     return kExitError;
   }
-  std::ifstream file(words[0], std::ios::binary);
-  if (!file) {
-    ctx.err << "Soubor \"" << words[0] << "\" nelze otevřít.\n";
-    return kExitError;
-  }
-  std::string rtf;
-  try {
-    // The size is known for a file, not for a pipe: reserving it spares the copies of growing.
-    const std::streamoff size = file.seekg(0, std::ios::end) ? static_cast<std::streamoff>(file.tellg()) : -1;
-    file.clear();
-    if (size >= 0) file.seekg(0);
-    if (size > 0) rtf.reserve(static_cast<size_t>(size));
-    char block[1 << 16];
-    while (file.read(block, sizeof block) || file.gcount() > 0)
-      rtf.append(block, static_cast<size_t>(file.gcount()));
-  } catch (const std::bad_alloc&) {
-    ctx.err << "Nedostatek paměti\n";
-    return kExitError;
-  }
+  const std::optional<std::string> rtf = ReadRtfFile(words[0], ctx);
+  if (!rtf) return kExitError;
   CTextOut out(ctx.out);
-  if (!ReadRtf(rtf, out)) {
+  if (!ReadRtf(*rtf, out)) {
     out.Flush();
     ctx.err << "Nedostatek paměti\n";
     return kExitError;

@@ -2,6 +2,7 @@
 // Values shared by the style records of the calendar file and the rich edit control's formats, kept
 // in one place so that code using both sees one definition.
 
+#include <cstddef>
 #include <cstdint>
 
 namespace orv {
@@ -10,5 +11,7 @@ namespace orv {
 inline constexpr std::uint8_t kCharsetEastEurope = 238;
 // Tab stops a paragraph (and a paragraph style) can hold.
 inline constexpr int kMaxTabStops = 32;
+// The longest RTF a commentary is read from, wherever it comes from.
+inline constexpr std::size_t kMaxCommentaryRtf = std::size_t{64} << 20;
 
 }  // namespace orv

@@ -249,41 +249,48 @@ std::string StateFolder() {
   return base + "/orvella";
 }
 
-SFileWrite WriteFileKeepingIdentity(const std::string& path, std::string_view bytes, SWriteOptions options) {
-  using namespace filewrite;
-  SFileWrite result;
-  STarget t;
+namespace filewrite {
+
+int DescribeTarget(const std::string& path, bool followLinks, STarget& t) {
   int error = 0;
-  t.path = options.followLinks ? ResolveLinks(path, error) : path;
-  if (error != 0) {
-    result.failure = FileErrorReason(error);
-    return result;
-  }
+  t.path = followLinks ? ResolveLinks(path, error) : path;
+  if (error != 0) return error;
   if (::lstat(t.path.c_str(), &t.st) == 0) {
     t.exists = true;
-    if (S_ISLNK(t.st.st_mode))
-      error = ELOOP;
-    else if (S_ISDIR(t.st.st_mode))
-      error = EISDIR;
-    else if (!S_ISREG(t.st.st_mode))
-      error = kNotRegularFile;
+    if (S_ISLNK(t.st.st_mode)) return ELOOP;
+    if (S_ISDIR(t.st.st_mode)) return EISDIR;
+    if (!S_ISREG(t.st.st_mode)) return kNotRegularFile;
   } else if (errno != ENOENT) {
-    error = errno;
-  }
-  if (error != 0) {
-    result.failure = FileErrorReason(error);
-    return result;
+    return errno;
   }
   const std::filesystem::path target(t.path);
   t.folder = target.has_parent_path() ? target.parent_path().string() : ".";
   t.name = target.filename().string();
+  return 0;
+}
 
+}  // namespace filewrite
+
+SFileWrite WriteFileKeepingIdentity(const std::string& path, std::string_view bytes, SWriteOptions options) {
+  using namespace filewrite;
+  SFileWrite result;
+  STarget t;
+  if (const int error = DescribeTarget(path, options.followLinks, t)) {
+    result.failure = FileErrorReason(error);
+    return result;
+  }
   RemoveLeftovers(t.folder, TemporaryPrefix(t));
   Outcome outcome =
       t.exists && t.st.st_nlink > 1 ? Outcome::NeedsInPlace : ReplaceViaTemporary(t, bytes, result);
   if (outcome == Outcome::NeedsInPlace) outcome = WriteInPlace(t, bytes, result);
   if (outcome == Outcome::Done) RemoveLeftoverCopies(t);
   return result;
+}
+
+SInterruptedWrite RestoreInterruptedWrite(const std::string& path) {
+  filewrite::STarget t;
+  if (filewrite::DescribeTarget(path, true, t) != 0) return {};
+  return filewrite::UndoInterruptedWrite(t);
 }
 
 std::string WriteFileAtomically(const std::string& path, std::string_view bytes) {

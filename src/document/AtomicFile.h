@@ -7,8 +7,10 @@
 // mode, and are renamed over the target. A file with several hard links, a file whose owner this user
 // could not give to a new file, and a writable file in a folder this user cannot write are written in
 // place instead, after their old bytes have been copied aside (beside the file, or into the user's
-// state folder) so that a failure can put them back; the copy goes once the new bytes are on disk.
-// Temporary files and copies left by an earlier save of the same file that was killed are removed.
+// state folder, complete and on disk before the first byte is overwritten) so that a failure can put
+// them back; the copy goes once the new bytes are on disk. Temporary files and copies left by an
+// earlier save of the same file that was killed are removed. An in-place write that was killed is
+// undone by RestoreInterruptedWrite, which every open of a calendar calls first.
 //
 //   if (const std::string why = WriteFileAtomically(path, bytes); !why.empty()) report(why);
 
@@ -33,6 +35,19 @@ struct SFileWrite {
 
 SFileWrite WriteFileKeepingIdentity(const std::string& path, std::string_view bytes,
                                     SWriteOptions options = {});
+
+// What RestoreInterruptedWrite found: nothing (both false and empty), the old bytes put back, or a
+// copy it could not put back (`failure` says why).
+struct SInterruptedWrite {
+  bool restored = false;
+  std::string copy;     // the copy of the old bytes (removed once they are back)
+  std::string failure;  // in Czech
+};
+
+// Puts back the old bytes of a file whose in-place write was killed half way, from their copy in
+// the state folder, and removes the copy. The caller holds the file's lock, so that no write of it
+// is under way. Unfinished copies of the file are removed.
+SInterruptedWrite RestoreInterruptedWrite(const std::string& path);
 
 // Empty on success, else the reason in Czech ("do složky nelze zapisovat", "disk je plný" ...).
 std::string WriteFileAtomically(const std::string& path, std::string_view bytes);

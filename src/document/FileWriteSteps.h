@@ -45,9 +45,18 @@ void SyncFolder(const std::string& folder);
 // that cannot be set are left out.
 void CopyExtendedAttributes(const STarget& target, int to);
 
+// Fills `t` for `path` (links followed when asked); an errno when it names no file that may be written.
+int DescribeTarget(const std::string& path, bool followLinks, STarget& t);
+
 Outcome ReplaceViaTemporary(const STarget& target, std::string_view bytes, SFileWrite& result);
 Outcome WriteInPlace(const STarget& target, std::string_view bytes, SFileWrite& result);
 // Removes the copies an earlier in-place write of the target left when it was killed.
 void RemoveLeftoverCopies(const STarget& target);
+// Puts back the bytes an in-place write of the target that was killed had copied aside.
+SInterruptedWrite UndoInterruptedWrite(const STarget& target);
+
+// Tests kill a process here: called after each step of an in-place write (each megabyte copied or
+// written, the copy named, the new bytes on disk).
+extern void (*g_InPlaceStep)();
 
 }  // namespace orv::filewrite

@@ -84,6 +84,20 @@ std::string CannotOpenMessage(const std::string& path, int error) {
   return "Soubor " + path + " nelze otevřít: " + FileErrorReason(error) + ".";
 }
 
+// A save in place that was killed half way left the calendar's old bytes in a copy: they go back
+// before the calendar is read, and the user hears of it. True when the file was put back.
+bool PutBackInterruptedSave(const std::string& path, IUiServices& ui) {
+  const SInterruptedWrite undo = RestoreInterruptedWrite(path);
+  if (undo.restored)
+    ui.MessageBox("Ukládání kalendáře " + path +
+                      " bylo přerušeno. Kalendář byl vrácen do stavu před tímto uložením.",
+                  MessageIcon::Information);
+  else if (!undo.failure.empty())
+    ui.MessageDialog("Ukládání kalendáře " + path + " bylo přerušeno a jeho původní obsah nelze vrátit (" +
+                     undo.failure + "); je uložen v souboru " + undo.copy + ".");
+  return undo.restored;
+}
+
 }  // namespace
 
 int CTedDoc::LockFile(CLockedFile& file, const std::string& path) const {
@@ -96,6 +110,13 @@ bool CTedDoc::OnOpenDocument(const std::string& path) {
   if (const int error = LockFile(file, path)) {
     m_Ui.MessageDialog(CannotOpenMessage(path, error));
     return false;
+  }
+  if (PutBackInterruptedSave(path, m_Ui)) {
+    // The file as it is now, under the lock again.
+    if (const int error = LockFile(file, path)) {
+      m_Ui.MessageDialog(CannotOpenMessage(path, error));
+      return false;
+    }
   }
   const bool readOnly = IsReadOnlyFile(path);
   if (!HasOrvExtension(path)) {

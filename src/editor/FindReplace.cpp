@@ -1,9 +1,12 @@
 #include "editor/FindReplace.h"
 
 #include <QTextCursor>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "core/UiServices.h"
+#include "richtext/RichDocument.h"
 #include "richtext/RichEditCtrl.h"
 
 namespace orv {
@@ -92,48 +95,120 @@ bool Replace(CRichEditCtrl& ctrl, const FindSettings& find, std::string_view rep
   return replaced;
 }
 
+namespace {
+
+// Replacing every occurrence reads the text once and goes on searching in it as it was, never
+// reading back the whole text after each replacement (that made many replacements take quadratic
+// time). Positions in the document differ from those in the text read by what the replacements so
+// far added or removed. The one character a search looks at beyond where it starts, to tell whether
+// a word begins or ends there, is taken from the document, where the last replacement may have
+// changed it. A mask that starts with '*' runs back to its word's start, beyond that character: for
+// it the text is read again after each replacement.
+class CReplaceAll {
+ public:
+  CReplaceAll(CRichEditCtrl& ctrl, const FindSettings& find, std::string_view replacement, IUiServices& ui)
+      : m_Ctrl(ctrl), m_Find(find), m_Replacement(replacement), m_Ui(ui),
+        m_ReadEachTime(find.useMask && find.text.starts_with('*')) {}
+
+  // Down from `from` (a position of the document) to the end, or to the first occurrence that starts
+  // at or after `limit`.
+  void Down(std::size_t from, std::size_t limit = std::string::npos) {
+    std::string text = m_Ctrl.GetText();
+    std::ptrdiff_t shift = 0;  // document position minus position in `text`
+    std::optional<char> before;
+    for (;;) {
+      if (m_ReadEachTime && before) {
+        text = m_Ctrl.GetText();
+        from = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(from) + shift);
+        if (limit != std::string::npos) limit = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(limit) + shift);
+        shift = 0;
+        before.reset();
+      }
+      const std::optional<SearchHit> hit = WithCharAt(text, from - 1, from > 0 ? before : std::nullopt, [&] {
+        return FindForward(text, from, m_Find, m_Ui);
+      });
+      if (!hit || hit->first >= limit) return;
+      const std::size_t end = Replace(*hit, shift);
+      shift = static_cast<std::ptrdiff_t>(end) - static_cast<std::ptrdiff_t>(hit->end);
+      before = end > 0 ? std::optional<char>(CharAt(end - 1)) : std::nullopt;
+      from = hit->end;
+    }
+  }
+
+  // Up from `end`: what lies before each replacement stays where it was.
+  void Up(std::size_t end) {
+    std::string text = m_Ctrl.GetText();
+    std::optional<char> after;
+    for (;;) {
+      const std::optional<SearchHit> hit =
+          WithCharAt(text, end, after, [&] { return FindBackwards(text, end, m_Find); });
+      if (!hit) return;
+      Replace(*hit, 0);
+      // Nothing after the replacement is a word's end as the end of the text is.
+      after = hit->first < static_cast<std::size_t>(m_Ctrl.GetTextLength()) ? CharAt(hit->first) : ' ';
+      end = hit->first;
+    }
+  }
+
+  int Count() const { return m_Count; }
+
+ private:
+  // `search` run with `text[at]` standing in for `c`, when there is one.
+  template <typename Search>
+  static std::optional<SearchHit> WithCharAt(std::string& text, std::size_t at, std::optional<char> c, Search search) {
+    if (!c || at >= text.size()) return search();
+    const char kept = std::exchange(text[at], *c);
+    std::optional<SearchHit> found = search();
+    text[at] = kept;
+    return found;
+  }
+
+  char CharAt(std::size_t position) const {
+    const int at = static_cast<int>(position);
+    const std::string one = PlainTextOf(*m_Ctrl.Document(), at, at + 1);
+    return one.empty() ? ' ' : one[0];
+  }
+
+  // Replaces the occurrence at `hit` of the text, `shift` further on in the document; where the
+  // replacement ends in the document.
+  std::size_t Replace(const SearchHit& hit, std::ptrdiff_t shift) {
+    const auto first = static_cast<int>(static_cast<std::ptrdiff_t>(hit.first) + shift);
+    m_Ctrl.SetSel(first, first + static_cast<int>(hit.end - hit.first));
+    m_Ctrl.ReplaceSel(m_Replacement);
+    ++m_Count;
+    return static_cast<std::size_t>(m_Ctrl.GetSel().max);
+  }
+
+  CRichEditCtrl& m_Ctrl;
+  const FindSettings& m_Find;
+  std::string_view m_Replacement;
+  IUiServices& m_Ui;
+  const bool m_ReadEachTime;
+  int m_Count = 0;
+};
+
+}  // namespace
+
 // Downwards the search starts at the selection's start (a selected occurrence is replaced too) and
 // goes on behind each replacement; upwards it goes on before each; "Celý text" goes down to the end,
-// then from the beginning up to where it started, moved by what the replacements before it changed.
+// then from the beginning up to where it started (which the replacements behind it did not move).
 int ReplaceAll(CRichEditCtrl& ctrl, const FindSettings& find, std::string_view replacement, IUiServices& ui) {
   const CharRange before = ctrl.GetSel();
   QTextCursor undoStep(ctrl.Document());
   undoStep.beginEditBlock();
-  int count = 0;
-  std::string text = ctrl.GetText();
-  // Replaces one occurrence; where the replacement ends ("\r\n" is one paragraph break there).
-  auto replace = [&](const SearchHit& hit) {
-    Select(ctrl, hit);
-    ctrl.ReplaceSel(replacement);
-    text = ctrl.GetText();
-    ++count;
-    return static_cast<std::size_t>(ctrl.GetSel().max);
-  };
-  const bool up = !find.useMask && find.area == FindArea::Up;
-  if (up) {
-    std::size_t end = static_cast<std::size_t>(before.min);
-    while (const auto hit = FindBackwards(text, end, find)) {
-      replace(*hit);
-      end = hit->first;
-    }
+  CReplaceAll replace(ctrl, find, replacement, ui);
+  const auto start = static_cast<std::size_t>(before.min);
+  if (!find.useMask && find.area == FindArea::Up) {
+    replace.Up(start);
   } else {
-    std::size_t from = static_cast<std::size_t>(before.min);  // a selected occurrence is replaced too
-    while (const auto hit = FindForward(text, from, find, ui)) from = replace(*hit);
-    if (!find.useMask && find.area == FindArea::Whole) {
-      std::ptrdiff_t limit = before.min;
-      from = 0;
-      while (const auto hit = FindForward(text, from, find, ui)) {
-        if (static_cast<std::ptrdiff_t>(hit->first) >= limit) break;
-        from = replace(*hit);
-        limit += static_cast<std::ptrdiff_t>(from) - static_cast<std::ptrdiff_t>(hit->end);
-      }
-    }
+    replace.Down(start);
+    if (!find.useMask && find.area == FindArea::Whole) replace.Down(0, start);
   }
   undoStep.endEditBlock();
   ctrl.SetSel(before.min, before.max);
   ui.MessageBox(kDone, MessageIcon::Information);
-  ui.MessageBox("Počet záměn = " + std::to_string(count), MessageIcon::Information);
-  return count;
+  ui.MessageBox("Počet záměn = " + std::to_string(replace.Count()), MessageIcon::Information);
+  return replace.Count();
 }
 
 }  // namespace orv

@@ -22,6 +22,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/FormatLimits.h"
 #include "richtext/RichContent.h"
 #include "richtext/RichFormats.h"
 
@@ -55,7 +56,7 @@ class CRichEditCtrl {
   // runs than MaxPieces allows: the control is then empty and the answer false (callers say
   // "Výklad je příliš velký").
   bool StreamIn(std::string_view rtf);
-  static constexpr size_t kMaxStreamIn = size_t{64} << 20;
+  static constexpr size_t kMaxStreamIn = kMaxCommentaryRtf;
   static size_t MaxPieces(size_t rtfSize);
 
   int GetTextLength() const;

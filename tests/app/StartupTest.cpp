@@ -1,14 +1,19 @@
 // The real program started as users start it: a refused file, a second start, a crashed first one,
 // and a killed one whose unsaved changes wait in a recovery copy.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
+#include <QLocalServer>
+#include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
 #include <csignal>
+#include <functional>
 #include <map>
 
 #include "FakeUiServices.h"
@@ -41,6 +46,7 @@ class StartupTest : public ::testing::Test {
       env.insert(QStringLiteral("ORV_RECOVERY_INTERVAL_MS"), QString::number(recoveryIntervalMs));
     env.insert(QStringLiteral("ORV_NONINTERACTIVE"), QStringLiteral("1"));
     if (quitAfterShow) env.insert(QStringLiteral("ORV_QUIT_AFTER_SHOW"), QStringLiteral("1"));
+    if (m_AdjustEnvironment) m_AdjustEnvironment(env);
     process->setProcessEnvironment(env);
     process->start(qEnvironmentVariable("ORV_BINARY_DIR") + QStringLiteral("/src/orvella"), args);
     EXPECT_TRUE(process->waitForStarted(10000));
@@ -101,6 +107,7 @@ class StartupTest : public ::testing::Test {
     return records;
   }
 
+  std::function<void(QProcessEnvironment&)> m_AdjustEnvironment;
   QTemporaryDir m_Runtime;
   QTemporaryDir m_Config;
   QTemporaryDir m_State;
@@ -175,6 +182,41 @@ TEST_F(StartupTest, SecondStartWithAFileHandsItToTheRunningProgram) {
   EXPECT_EQ(first->state(), QProcess::Running);
   first->kill();
   first->waitForFinished();
+}
+
+// Without a runtime directory (a session started by su or sudo) a lock and a socket that another
+// user planted under the names a fallback would use neither stop the window nor hear its file.
+TEST_F(StartupTest, LockAndSocketPlantedByAnotherUserAreNotObeyed) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root to plant another user's folders";
+  QTemporaryDir tmp;
+  m_AdjustEnvironment = [&](QProcessEnvironment& env) {
+    env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    env.insert(QStringLiteral("TMPDIR"), tmp.path());
+    env.insert(QStringLiteral("XDG_CACHE_HOME"), tmp.filePath(QStringLiteral("cache")));
+  };
+  const QString user = QString::number(::geteuid());
+  std::vector<std::unique_ptr<QLockFile>> locks;
+  std::vector<std::unique_ptr<QLocalServer>> servers;
+  // In the folders another user made: Qt's runtime fallback, a per-user name, and /tmp itself.
+  for (const QString& name : {QStringLiteral("runtime-root"), QStringLiteral("orvella-") + user, QString()}) {
+    const QString folder = name.isEmpty() ? tmp.path() : tmp.filePath(name);
+    if (!name.isEmpty()) {
+      ASSERT_TRUE(QDir().mkpath(folder));
+      ASSERT_EQ(::chown(QFile::encodeName(folder).constData(), 65534, 65534), 0);
+      ::chmod(QFile::encodeName(folder).constData(), 0700);
+    }
+    locks.push_back(std::make_unique<QLockFile>(folder + QStringLiteral("/orvella2.lock")));
+    ASSERT_TRUE(locks.back()->tryLock(0));
+    servers.push_back(std::make_unique<QLocalServer>());
+    ASSERT_TRUE(servers.back()->listen(folder + QStringLiteral("/orvella2.socket")));
+  }
+  const Run run = RunToEnd({SavedCalendar()});
+  EXPECT_EQ(run.exitCode, 0);
+  bool isNumber = false;
+  run.out.toInt(&isNumber);
+  EXPECT_TRUE(isNumber) << "no window: " << run.err.toStdString();
+  QTest::qWait(50);
+  for (const auto& server : servers) EXPECT_FALSE(server->hasPendingConnections());
 }
 
 TEST_F(StartupTest, HelpAndVersionAnswerWithoutAWindow) {

@@ -24,11 +24,11 @@ inline void UseEmptyTestSettings() {
   QSettings().clear();
 }
 
-// The window over an open calendar; the save question is always answered "Ne".
-inline std::unique_ptr<CCalendarWindow> OpenTestWindow(CTedDoc& doc, IUiServices& ui,
-                                                       CRecentFileList& recent) {
+// The window over an open calendar; the save question is always answered `saveAnswer`.
+inline std::unique_ptr<CCalendarWindow> OpenTestWindow(CTedDoc& doc, IUiServices& ui, CRecentFileList& recent,
+                                                       SaveAnswer saveAnswer = SaveAnswer::No) {
   auto window = std::make_unique<CCalendarWindow>(
-      doc, ui, recent, QString(), [](const std::string&) { return SaveAnswer::No; },
+      doc, ui, recent, QString(), [saveAnswer](const std::string&) { return saveAnswer; },
       [] {
         return Date{2005, 3, 15};
       });

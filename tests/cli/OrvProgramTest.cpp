@@ -2,6 +2,7 @@
 // need it.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -151,15 +152,36 @@ TEST_F(OrvProgram, AFreshInstallWorksOnToday) {
   EXPECT_EQ(orv("note " + calendar).output, "dnešní zápis\n");
 }
 
-// The text goes out as it is read, from a file or from a pipe alike.
-TEST_F(OrvProgram, Rtf2TxtReadsFilesAndPipes) {
+// The text goes out as it is read. Only a regular file is read, and only up to the size of a
+// commentary: a FIFO nobody writes to, a pipe or a device is refused at once, /dev/zero never fills
+// the memory.
+TEST_F(OrvProgram, Rtf2TxtAndCommentaryReadRegularFilesOfACommentarysSize) {
   std::ofstream(dir / "in.rtf") << "{\\rtf1 Slunce\\par sv\\'edt\\'ed\\line dnes}";
   const ProcessRun file = Orv("rtf2txt " + Quoted(dir / "in.rtf"));
   EXPECT_EQ(file.status, 0);
   EXPECT_EQ(file.output, "Slunce\nsvítí\ndnes\n");
-  const ProcessRun pipe = Shell("cat " + Quoted(dir / "in.rtf") + " | " + Quoted(BinaryDir() / "src/orv") +
-                                " rtf2txt /dev/stdin");
-  EXPECT_EQ(pipe.output, file.output);
+
+  ASSERT_EQ(::mkfifo((dir / "roura.rtf").c_str(), 0600), 0);
+  fs::resize_file(dir / "in.rtf", (std::uintmax_t{64} << 20) + 1);
+  const std::string calendar = Quoted(dir / "k.orv");
+  ASSERT_EQ(Orv("new " + calendar).status, 0);
+  struct Case {
+    std::string input;
+    std::string said;
+  };
+  const std::string notRegular = "\" nelze otevřít: nejde o obyčejný soubor.";
+  const Case cases[] = {{Quoted(dir / "roura.rtf"), "Soubor \"" + (dir / "roura.rtf").string() + notRegular},
+                        {"/dev/zero", "Soubor \"/dev/zero" + notRegular},
+                        {"/dev/stdin < /dev/zero", "Soubor \"/dev/stdin" + notRegular},
+                        {Quoted(dir / "in.rtf"), "Výklad je příliš velký"}};
+  for (const Case& c : cases) {
+    for (const std::string& command : {"rtf2txt " + c.input, "commentary " + calendar + " 2005-01-03 --rtf " + c.input}) {
+      SCOPED_TRACE(command);
+      const ProcessRun run = Shell("timeout 20 " + Quoted(BinaryDir() / "src/orv") + " " + command);
+      EXPECT_EQ(run.status, 2);
+      EXPECT_NE(run.output.find(c.said), std::string::npos) << run.output;
+    }
+  }
 }
 
 TEST_F(OrvProgram, SaysSoWhenTheModuleIsMissing) {

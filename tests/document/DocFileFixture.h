@@ -50,6 +50,14 @@ class AsOrdinaryUser {
   bool m_Root;
 };
 
+// A calendar whose bytes run to about `megabytes` MB.
+inline void FillTo(CTedDoc& doc, int megabytes) {
+  for (int day = 1; day <= megabytes; ++day) {
+    const std::string key = "2006/01/" + std::string(day < 10 ? "0" : "") + std::to_string(day);
+    doc.StoreDay(key, "den", "", std::string(1 << 20, static_cast<char>('a' + day % 26)));
+  }
+}
+
 class TedDocFile : public ::testing::Test {
  protected:
   TedDocFile() {

@@ -27,14 +27,6 @@ std::set<std::string> Names(const fs::path& folder) {
   return names;
 }
 
-// A calendar whose bytes run to about `megabytes` MB.
-void FillTo(CTedDoc& doc, int megabytes) {
-  for (int day = 1; day <= megabytes; ++day) {
-    const std::string key = "2006/01/" + std::string(day < 10 ? "0" : "") + std::to_string(day);
-    doc.StoreDay(key, "den", "", std::string(1 << 20, static_cast<char>('a' + day % 26)));
-  }
-}
-
 constexpr char kAccessAcl[] = "system.posix_acl_access";
 constexpr char kDefaultAcl[] = "system.posix_acl_default";
 

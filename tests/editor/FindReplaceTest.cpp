@@ -132,5 +132,30 @@ TEST(FindReplace, ReplaceAllUpwardsAndWithoutAccents) {
   EXPECT_EQ(ctrl.GetText(), "luk luk sip");
 }
 
+// Whether an occurrence is a whole word is judged by the text as the replacements before it left it:
+// "-a-" after a replacement by "b" no longer starts a word.
+TEST(FindReplace, ReplaceAllJudgesWordsByTheReplacedText) {
+  struct Case {
+    FindArea area;
+    int sel;
+    const char* expected;
+    int count;
+  };
+  for (const Case& c : {Case{FindArea::Down, 0, "b-a-", 1}, Case{FindArea::Up, 6, "-a-b", 1},
+                        Case{FindArea::Whole, 3, "-a-b", 1}}) {
+    SCOPED_TRACE(c.expected);
+    test::FakeUiServices ui;
+    CRichEditCtrl ctrl;
+    ctrl.StreamIn("{\\rtf1 -a--a-}");
+    ctrl.SetSel(c.sel, c.sel);
+    FindSettings find;
+    find.text = "-a-";
+    find.area = c.area;
+    find.SetWholeWords(true);
+    EXPECT_EQ(ReplaceAll(ctrl, find, "b", ui), c.count);
+    EXPECT_EQ(ctrl.GetText(), c.expected);
+  }
+}
+
 }  // namespace
 }  // namespace orv

@@ -2,11 +2,11 @@
 // commentary as RTF, or replaces it by the content of an RTF file. The file is read through the
 // program's RTF reader and stored as the program stores what its editor holds: the RTF its writer
 // produces and the plain text, by the store rules of day and month commentaries.
-#include <fstream>
 #include <ostream>
 
 #include "cli/CliArgs.h"
 #include "cli/CliCalendar.h"
+#include "cli/RtfFile.h"
 #include "cli/qt/GuiApplication.h"
 #include "cli/qt/QtCommands.h"
 #include "richtext/RichEditCtrl.h"
@@ -17,25 +17,6 @@ namespace {
 constexpr const char* kUsage = "Použití: orv commentary SOUBOR.orv RRRR-MM-DD [--month] [--rtf VSTUP.rtf]";
 
 constexpr const char* kTooLarge = "Výklad je příliš velký\n";
-
-// The RTF of a commentary to bring in; a file longer than a commentary may be is not read at all.
-std::optional<std::string> ReadCommentaryFile(const std::string& path, CliContext& ctx) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
-    ctx.err << "Soubor \"" << path << "\" nelze otevřít.\n";
-    return std::nullopt;
-  }
-  std::string rtf;
-  char block[1 << 16];
-  while (file.read(block, sizeof block) || file.gcount() > 0) {
-    if (rtf.size() + static_cast<size_t>(file.gcount()) > CRichEditCtrl::kMaxStreamIn) {
-      ctx.err << kTooLarge;
-      return std::nullopt;
-    }
-    rtf.append(block, static_cast<size_t>(file.gcount()));
-  }
-  return rtf;
-}
 
 int PrintCommentary(const CEntrTxt* record, CliContext& ctx) {
   if (!record || record->m_Rtf.empty()) {
@@ -68,7 +49,7 @@ int CmdCommentary(const std::vector<std::string>& words, CliContext& ctx) {
   const std::optional<std::string> input = args->Value("--rtf");
   if (!input) return PrintCommentary(month ? doc.GetMonthRecord(monthKey) : doc.GetDayRecord(dayKey), ctx);
 
-  const std::optional<std::string> rtf = ReadCommentaryFile(*input, ctx);
+  const std::optional<std::string> rtf = ReadRtfFile(*input, ctx);
   if (!rtf) return kExitError;
   EnsureGuiApplication();
   CRichEditCtrl editor;
