@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 #include "core/BatchUiServices.h"
 #include "core/CalendarDates.h"
@@ -60,7 +61,7 @@ class CRecordMerge {
   void Record(CRecordMap& records, const std::string& key, const CEntrTxt* theirs, const CEntrTxt* base,
               bool threeWay) {
     theirs = Present(theirs);
-    const CEntrTxt* ours = Present(records.Find(key));
+    const CEntrTxt* ours = Present(std::as_const(records).Find(key));
     if (SameRecord(ours, theirs)) return;
     if (threeWay && SameRecord(theirs, base)) return;
     if (!theirs) {
@@ -108,7 +109,7 @@ class CRecordMerge {
   }
 
   void Put(CRecordMap& records, const std::string& key, const CEntrTxt* record) {
-    const CEntrTxt* now = Present(records.Find(key));
+    const CEntrTxt* now = Present(std::as_const(records).Find(key));
     if (SameRecord(now, record) && (record || !records.Contains(key))) return;
     if (record)
       records.Insert(key, *record);
