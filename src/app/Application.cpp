@@ -15,6 +15,7 @@
 #include "app/CalendarWindow.h"
 #include "app/ConfigFile.h"
 #include "app/CrashRecovery.h"
+#include "app/ExternalChanges.h"
 #include "app/MainFrame.h"
 #include "app/QtCzech.h"
 #include "app/RecentFileList.h"
@@ -162,6 +163,9 @@ int RunOrvella(int argc, char** argv) {
   if (!baseFont) return 0;
   frame.SetBaseFont(*baseFont);
 
+  window.External().KeepBasesIn(CCalendarBases::DefaultFolder());
+  window.External().SetAskChangedFile(
+      [&frame](const std::string& question) { return AskChangedFileWithMessageBox(&frame, question); });
   window.Start();
   CRecoveryStore recovery(CRecoveryStore::DefaultFolder());
   window.KeepRecoveryCopies(recovery, RecoveryInterval());

@@ -27,6 +27,7 @@ namespace orv {
 
 class CCalendarPanesBinding;
 class CCrashRecovery;
+class CExternalChanges;
 class CRecoveryStore;
 class CFormattingBinding;
 class CCalendarViewModel;
@@ -53,6 +54,8 @@ class CCalendarWindow {
   CTedView& View() const { return *m_View; }
   CCalendarViewModel& Model() const { return *m_Model; }
   CDocumentCommands& Commands() { return m_Commands; }
+  // Changes of the calendar's file by other programs, and its conflict copies.
+  CExternalChanges& External() { return *m_External; }
 
   // Shows the calendar the document holds now: the editors set up afresh, today's month, the month
   // table focused, writable, every switch on, not modified.
@@ -101,6 +104,7 @@ class CCalendarWindow {
   CDocumentCommands m_Commands;
   std::unique_ptr<CCrashRecovery> m_Recovery;
   std::unique_ptr<CSearchCommands> m_Search;
+  std::unique_ptr<CExternalChanges> m_External;
 };
 
 }  // namespace orv
