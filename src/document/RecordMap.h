@@ -119,6 +119,9 @@ class CRecordMap {
     for (std::uint32_t i : positions) VisitAt(i, scratch, visit);
   }
   std::string_view KeyAt(std::size_t position) const { return KeyOf(m_Slots[position]); }
+  // The bytes of a record as they were read, while the record is unchanged and would be written back
+  // as read; empty otherwise. Equal bytes hold equal records, so a merge compares them unread.
+  std::string_view RawBody(std::string_view key) const;
 
   // ---- reading and writing the calendar file (CalendarArchive) ----
 
