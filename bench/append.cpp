@@ -25,8 +25,8 @@
 #include "RunProgram.h"
 #include "core/BatchUiServices.h"
 #include "core/CalendarDates.h"
-#include "document/AppendCalendar.h"
 #include "document/TedDoc.h"
+#include "document/merge/AppendCalendar.h"
 #include "editor/CommentaryJoin.h"
 
 namespace {

@@ -6,9 +6,13 @@
 //   BM_DayMoveInWindow        one move to the next or previous day in the real window: the key event on
 //                             the month table and the processing of every event it left pending
 //                             (painting included); median_ms is the median move
+//   BM_ReloadInWindow         the open, unmodified calendar read again after another program replaced
+//                             its file (the watcher's quiet second not counted); target: at most the
+//                             start-up's paint_ms
 //
 //   build/bench/bench_window
 #include <benchmark/benchmark.h>
+#include <sys/stat.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -24,6 +28,7 @@
 
 #include "RunProgram.h"
 #include "app/CalendarWindow.h"
+#include "app/ExternalChanges.h"
 #include "app/MainFrame.h"
 #include "app/RecentFileList.h"
 #include "core/BatchUiServices.h"
@@ -147,6 +152,45 @@ void BM_DayMoveInWindow(benchmark::State& state) {
   state.counters["median_ms"] = moves[moves.size() / 2];
 }
 BENCHMARK(BM_DayMoveInWindow)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(400);
+
+void BM_ReloadInWindow(benchmark::State& state) {
+  CBatchUiServices ui(&std::cerr);
+  CTedDoc doc(ui);
+  CRecentFileList recent;
+  CCalendarWindow window(
+      doc, ui, recent, QString::fromStdString(ProgramDir().string()),
+      [](const std::string&) { return SaveAnswer::No; },
+      [] {
+        return Date{2010, 6, 10};
+      });
+  const std::string file = ScratchDir() + "/reloaded.orv", replacement = ScratchDir() + "/replacement.orv";
+  std::filesystem::copy_file(FullCalendarFile(), file, std::filesystem::copy_options::overwrite_existing);
+  if (!doc.OnOpenDocument(file)) {
+    state.SkipWithError("the full calendar did not open");
+    return;
+  }
+  window.Start();
+  window.Frame().show();
+  if (!QTest::qWaitForWindowExposed(&window.Frame())) {
+    state.SkipWithError("the window was not shown");
+    return;
+  }
+  QCoreApplication::processEvents();
+  for (auto _ : state) {
+    state.PauseTiming();
+    // Another program saves: a new file renamed over the old one.
+    std::filesystem::copy_file(FullCalendarFile(), replacement,
+                               std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::rename(replacement, file);
+    state.ResumeTiming();
+    window.External().Settled();
+    QCoreApplication::processEvents();
+    struct stat now {};
+    ::stat(file.c_str(), &now);
+    if (doc.GetDiskFile() != SFileIdentity::Of(now)) state.SkipWithError("the calendar was not read again");
+  }
+}
+BENCHMARK(BM_ReloadInWindow)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 
 }  // namespace
 

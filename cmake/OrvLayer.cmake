@@ -1,11 +1,19 @@
 # Each layer is one library made of every .cpp in src/<layer>/ (main.cpp excluded), and one
 # GoogleTest executable made of every .cpp in tests/<layer>/. Adding a file needs no CMake edit.
+# SUBDIRS names sub-folders of src/<layer>/ that belong to the same library.
 
 function(orv_add_layer layer)
-  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${layer}/*.cpp)
+  cmake_parse_arguments(ARG "" "" "DEPS;SUBDIRS" ${ARGN})
+  set(folders ${layer})
+  foreach(sub IN LISTS ARG_SUBDIRS)
+    list(APPEND folders ${layer}/${sub})
+  endforeach()
+  list(TRANSFORM folders PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/ OUTPUT_VARIABLE folders)
+  list(TRANSFORM folders APPEND /*.cpp OUTPUT_VARIABLE source_globs)
+  list(TRANSFORM folders APPEND /*.h OUTPUT_VARIABLE header_globs)
+  file(GLOB sources CONFIGURE_DEPENDS ${source_globs})
   list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
-  file(GLOB headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${layer}/*.h)
+  file(GLOB headers CONFIGURE_DEPENDS ${header_globs})
   if(sources)
     add_library(orv_${layer} STATIC ${sources} ${headers})
     set(scope PUBLIC)

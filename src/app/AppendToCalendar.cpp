@@ -3,7 +3,7 @@
 #include "app/CalendarWindow.h"
 #include "app/MainFrame.h"
 #include "app/RecentFileList.h"
-#include "document/AppendCommand.h"
+#include "document/merge/AppendCommand.h"
 #include "editor/CommentaryJoin.h"
 #include "ui/AppendDialog.h"
 #include "ui/AppendProgress.h"

@@ -13,6 +13,7 @@
 
 #include "app/CalendarWindow.h"
 #include "app/CrashRecovery.h"
+#include "app/ExternalChanges.h"
 #include "app/HandOverQueue.h"
 #include "app/MainFrame.h"
 #include "app/ProgramOptions.h"
@@ -149,6 +150,9 @@ int RunOrvella(int argc, char** argv) {
   if (!baseFont) return 0;
   frame.SetBaseFont(*baseFont);
 
+  window.External().KeepBasesIn(CCalendarBases::DefaultFolder());
+  window.External().SetAskChangedFile(
+      [&frame](const std::string& question) { return AskChangedFileWithMessageBox(&frame, question); });
   window.Start();
   CRecoveryStore recovery(CRecoveryStore::DefaultFolder());
   window.KeepRecoveryCopies(recovery, RecoveryInterval());

@@ -16,6 +16,7 @@
 #include "app/CommandIds.h"
 #include "app/CommandTable.h"
 #include "app/CrashRecovery.h"
+#include "app/ExternalChanges.h"
 #include "app/FormattingBinding.h"
 #include "app/MainFrame.h"
 #include "app/RecentFileList.h"
@@ -146,8 +147,13 @@ CCalendarWindow::CCalendarWindow(CTedDoc& doc, IUiServices& ui, CRecentFileList&
     Start();
   });
   m_Commands.SetOnChanged([this] { ShowDocumentState(); });
+  SExternalChangesHost host{doc, ui, *m_Frame, *m_Model, *m_View, {m_MonthEditor, m_DayEditor}, {}, {}};
+  host.storeOpenTexts = [this] { StoreOpenTexts(); };
+  host.refreshStyles = [this] { m_Formatting->RefreshStyleLists(); };
+  m_External = std::make_unique<CExternalChanges>(std::move(host));
   m_Commands.SetOnSaved([this](const std::string& path) {
     if (m_Recovery) m_Recovery->Store().Saved(path);
+    m_External->Saved(path);
   });
   m_Doc.SetBeforeSave([this] { StoreOpenTexts(); });
   // While orv holds the calendar's file, the window says so and keeps painting; what the user types
@@ -183,6 +189,7 @@ CCalendarWindow::CCalendarWindow(CTedDoc& doc, IUiServices& ui, CRecentFileList&
 // when there is no frame to tell any more.
 CCalendarWindow::~CCalendarWindow() {
   m_Model->SetOnDayShown({});
+  m_External.reset();
   m_Recovery.reset();
   m_Doc.SetBeforeSave({});
   m_Doc.SetOnLockWait({});
@@ -225,6 +232,7 @@ void CCalendarWindow::Start() {
   ShowDocumentState();
   if (m_OnThisDay) m_OnThisDay->Relist();
   if (!widened.empty()) m_Frame->statusBar()->showMessage(QString::fromStdString(widened));
+  m_External->Opened();
 }
 
 void CCalendarWindow::ReadyForTyping() {

@@ -27,6 +27,7 @@ namespace orv {
 
 class CCalendarPanesBinding;
 class CCrashRecovery;
+class CExternalChanges;
 class CRecoveryStore;
 class CFormattingBinding;
 class CCalendarViewModel;
@@ -54,6 +55,8 @@ class CCalendarWindow {
   CTedView& View() const { return *m_View; }
   CCalendarViewModel& Model() const { return *m_Model; }
   CDocumentCommands& Commands() { return m_Commands; }
+  // Changes of the calendar's file by other programs, and its conflict copies.
+  CExternalChanges& External() { return *m_External; }
 
   // Shows the calendar the document holds now: the editors set up afresh, today's month, the month
   // table focused, writable, every switch on, not modified. The run's years first grow to cover the
@@ -109,6 +112,7 @@ class CCalendarWindow {
   std::unique_ptr<CCrashRecovery> m_Recovery;
   std::unique_ptr<CSearchCommands> m_Search;
   COnThisDayWindow* m_OnThisDay = nullptr;  // owned by the frame, made on first use
+  std::unique_ptr<CExternalChanges> m_External;
 };
 
 }  // namespace orv

@@ -19,6 +19,7 @@ constexpr char kAppend[] = "append";
 constexpr char kStyles[] = "styles";
 constexpr char kStyle[] = "style";
 constexpr char kReplace[] = "replace";
+constexpr char kMerge[] = "merge";
 
 }  // namespace
 
@@ -98,6 +99,11 @@ const std::vector<CliCommand>& CliCommands() {
        InQtModule<kStyle>},
       {kReplace, "SOUBOR.orv RRRR-MM-DD HLEDANÝ NÁHRADA [--month] [--mask] [--whole] [--case] [--no-accents]",
        "zamění každý výskyt ve výkladu dne (měsíce) a vypíše počet záměn", InQtModule<kReplace>},
+      {"conflicts", "SOUBOR.orv", "konfliktní kopie kalendáře, které vedle něj zanechaly synchronizační programy",
+       CmdConflicts},
+      {kMerge, "SOUBOR.orv KOPIE.orv [--base ZÁKLAD.orv] [--keep]",
+       "sloučí kopii kalendáře do kalendáře, uloží jej a kopii přesune do koše (--keep ji ponechá)",
+       InQtModule<kMerge>},
   };
   return commands;
 }

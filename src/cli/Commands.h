@@ -25,5 +25,6 @@ int CmdCount(const std::vector<std::string>& words, CliContext& ctx);
 int CmdAuthor(const std::vector<std::string>& words, CliContext& ctx);
 int CmdSpell(const std::vector<std::string>& words, CliContext& ctx);
 int CmdOnThisDay(const std::vector<std::string>& words, CliContext& ctx);
+int CmdConflicts(const std::vector<std::string>& words, CliContext& ctx);
 
 }  // namespace orv::cli

@@ -352,6 +352,12 @@ bool CRecordMap::CopiesAsRead(const Slot& slot) const {
   return true;
 }
 
+std::string_view CRecordMap::RawBody(std::string_view key) const {
+  const Slot* slot = FindSlot(key);
+  if (!slot || !CopiesAsRead(*slot)) return {};
+  return m_Buffer.View().substr(slot->body, BodySize(m_Buffer.View(), slot->body, m_Form));
+}
+
 std::size_t CRecordMap::EstimatedBytes() const {
   constexpr std::size_t kEntryOverhead = 32;  // key length, reference, four string lengths
   std::size_t size = 8;

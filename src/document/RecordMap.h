@@ -131,6 +131,9 @@ class CRecordMap {
   std::optional<std::pair<int, int>> Years() const;
   // Records read under a key that is no date of the map's kind, kept aside (see above).
   std::size_t InvalidKeyCount() const { return m_Slots.size() - m_Dated; }
+  // The bytes of a record as they were read, while the record is unchanged and would be written back
+  // as read; empty otherwise. Equal bytes hold equal records, so a merge compares them unread.
+  std::string_view RawBody(std::string_view key) const;
 
   // ---- reading and writing the calendar file (CalendarArchive) ----
 

@@ -65,6 +65,12 @@ class CTedDoc : public CCalendarContent {
   void AddModifiedObserver(std::function<void(bool modified)> observer);
   // Runs at the start of every save that is not refused, so that open editors can store their text.
   void SetBeforeSave(std::function<void()> beforeSave) { m_BeforeSave = std::move(beforeSave); }
+  // Decides a save over its own file when another program changed the file since it was read: true
+  // writes (the window may first merge that program's changes in), false keeps the file. Called
+  // while the save holds the file's lock. Without it the user is asked whether to overwrite.
+  void SetOnChangedOnDisk(std::function<bool(const std::string& path)> decide) {
+    m_OnChangedOnDisk = std::move(decide);
+  }
 
   const std::string& GetPathName() const { return m_PathName; }
   void SetPathName(std::string path) {
@@ -96,6 +102,7 @@ class CTedDoc : public CCalendarContent {
   bool m_bModified = false;
   std::vector<std::function<void(bool)>> m_ModifiedObservers;
   std::function<void()> m_BeforeSave;
+  std::function<bool(const std::string&)> m_OnChangedOnDisk;
   std::string m_PathName;
   // The file as it was read or last saved: a save over it when it has changed since asks first.
   std::optional<SFileIdentity> m_DiskFile;

@@ -210,7 +210,9 @@ bool CTedDoc::OnSaveDocument(const std::string& path) {
   if (ownFile && m_DiskFile && !m_PathName.empty()) {
     const std::optional<SFileIdentity> now = IdentityOf(path);
     if (now && *now != *m_DiskFile &&
-        !m_Ui.AskYesNoDefaultNo(Replace("Soubor %s byl mezitím změněn jiným programem. Přepsat jej?", path)))
+        !(m_OnChangedOnDisk ? m_OnChangedOnDisk(path)
+                            : m_Ui.AskYesNoDefaultNo(Replace(
+                                  "Soubor %s byl mezitím změněn jiným programem. Přepsat jej?", path))))
       return false;
   }
 

@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "document/AppendCalendar.h"
+#include "document/merge/AppendCalendar.h"
 
 namespace orv {
 

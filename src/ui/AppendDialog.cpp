@@ -9,7 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "document/AppendDialogModel.h"
+#include "document/merge/AppendDialogModel.h"
 
 namespace orv {
 namespace {

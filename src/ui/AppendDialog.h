@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "document/AppendCalendar.h"
+#include "document/merge/AppendCalendar.h"
 
 class QWidget;
 

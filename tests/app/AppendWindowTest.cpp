@@ -26,8 +26,8 @@
 #include "app/CommandIds.h"
 #include "app/MainFrame.h"
 #include "app/RecentFileList.h"
-#include "document/AppendCommand.h"
 #include "document/TedDoc.h"
+#include "document/merge/AppendCommand.h"
 #include "ui/CalendarView.h"
 
 namespace orv {

@@ -10,9 +10,9 @@
 
 #include "CalendarBuilder.h"
 #include "FakeUiServices.h"
-#include "document/AppendCommand.h"
-#include "document/AppendDialogModel.h"
 #include "document/TedDoc.h"
+#include "document/merge/AppendCommand.h"
+#include "document/merge/AppendDialogModel.h"
 
 namespace orv {
 namespace {

@@ -5,10 +5,10 @@
 
 #include "CalendarBuilder.h"
 #include "FakeUiServices.h"
-#include "document/AppendCalendar.h"
-#include "document/AppendNotes.h"
-#include "document/AppendStyles.h"
 #include "document/TedDoc.h"
+#include "document/merge/AppendCalendar.h"
+#include "document/merge/AppendNotes.h"
+#include "document/merge/AppendStyles.h"
 
 namespace orv {
 namespace {

@@ -9,8 +9,8 @@
 #include "cli/qt/GuiApplication.h"
 #include "cli/qt/QtCommands.h"
 #include "core/Cp1250.h"
-#include "document/AppendCommand.h"
-#include "document/AppendDialogModel.h"
+#include "document/merge/AppendCommand.h"
+#include "document/merge/AppendDialogModel.h"
 #include "editor/CommentaryJoin.h"
 
 namespace orv::cli {

@@ -12,7 +12,8 @@ int RunQtModuleCommand(const char* name, const std::vector<std::string>& words, 
   } kCommands[] = {
       {"commentary", CmdCommentary}, {"append", CmdAppend},          {"styles", CmdStyles},
       {"style", CmdStyle},           {"replace", CmdReplace},        {"export-rtf", CmdExportRtf},
-      {"export-pdf", CmdExportPdf},  {"search", CmdSearchExportRtf}, {"find-notes", CmdFindNotesExportRtf}};
+      {"export-pdf", CmdExportPdf},  {"search", CmdSearchExportRtf}, {"find-notes", CmdFindNotesExportRtf},
+      {"merge", CmdMerge}};
   for (const auto& command : kCommands)
     if (std::strcmp(name, command.name) == 0) return command.handler(words, ctx);
   // An orv and a module from different builds.

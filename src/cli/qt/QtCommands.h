@@ -16,6 +16,7 @@ int CmdStyle(const std::vector<std::string>& words, CliContext& ctx);
 int CmdReplace(const std::vector<std::string>& words, CliContext& ctx);
 int CmdExportRtf(const std::vector<std::string>& words, CliContext& ctx);
 int CmdExportPdf(const std::vector<std::string>& words, CliContext& ctx);
+int CmdMerge(const std::vector<std::string>& words, CliContext& ctx);
 // orv search and orv find-notes with --export-rtf (cli/SearchCommands.h).
 int CmdSearchExportRtf(const std::vector<std::string>& words, CliContext& ctx);
 int CmdFindNotesExportRtf(const std::vector<std::string>& words, CliContext& ctx);

@@ -1,4 +1,4 @@
-#include "document/AppendStyles.h"
+#include "document/merge/AppendStyles.h"
 
 #include <map>
 #include <string>

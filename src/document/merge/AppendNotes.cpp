@@ -1,4 +1,4 @@
-#include "document/AppendNotes.h"
+#include "document/merge/AppendNotes.h"
 
 #include <algorithm>
 #include <vector>

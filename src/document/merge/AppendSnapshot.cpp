@@ -1,4 +1,4 @@
-#include "document/AppendSnapshot.h"
+#include "document/merge/AppendSnapshot.h"
 
 #include "document/TedDoc.h"
 

@@ -15,7 +15,7 @@
 #include <optional>
 #include <string>
 
-#include "document/AppendCalendar.h"
+#include "document/merge/AppendCalendar.h"
 
 namespace orv {
 

@@ -1,4 +1,4 @@
-#include "document/AppendDialogModel.h"
+#include "document/merge/AppendDialogModel.h"
 
 #include <tuple>
 

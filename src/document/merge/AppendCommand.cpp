@@ -1,10 +1,10 @@
-#include "document/AppendCommand.h"
+#include "document/merge/AppendCommand.h"
 
 #include <sys/stat.h>
 
 #include "core/UiServices.h"
-#include "document/AppendSnapshot.h"
 #include "document/TedDoc.h"
+#include "document/merge/AppendSnapshot.h"
 
 namespace orv {
 

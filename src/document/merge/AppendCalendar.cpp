@@ -1,4 +1,4 @@
-#include "document/AppendCalendar.h"
+#include "document/merge/AppendCalendar.h"
 
 #include <algorithm>
 #include <optional>
@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "core/UiServices.h"
-#include "document/AppendNotes.h"
-#include "document/AppendStyles.h"
 #include "document/TedDoc.h"
+#include "document/merge/AppendNotes.h"
+#include "document/merge/AppendStyles.h"
 
 namespace orv {
 namespace {

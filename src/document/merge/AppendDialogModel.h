@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "core/CalendarDates.h"
-#include "document/AppendCalendar.h"
+#include "document/merge/AppendCalendar.h"
 
 namespace orv {
 

@@ -1,0 +1,331 @@
+#include "app/ExternalChanges.h"
+
+#include <sys/stat.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <filesystem>
+#include <utility>
+
+#include "app/MainFrame.h"
+#include "core/CalendarDates.h"
+#include "core/UiServices.h"
+#include "document/AtomicFile.h"
+#include "document/CalendarArchive.h"
+#include "document/TedDoc.h"
+#include "document/merge/ConflictCopies.h"
+#include "document/merge/MergeCalendars.h"
+#include "document/merge/Trash.h"
+#include "editor/CommentaryJoin.h"
+#include "ui/CalendarView.h"
+#include "ui/QtText.h"
+#include "ui/RichTextView.h"
+#include "view/CalendarViewModel.h"
+
+namespace orv {
+
+constexpr char kReloaded[] = "Kalendář byl změněn jiným programem a znovu načten.";
+constexpr char kMerged[] = "Změny z jiného počítače byly sloučeny s vašimi: %1 dnů";
+constexpr char kOfferCopies[] = "Nalezeny konfliktní kopie kalendáře (%1). Sloučit je nyní?";
+constexpr char kChangedOnSave[] =
+    "Soubor %1 byl mezitím změněn jiným programem. Sloučit jeho změny s vašimi, nebo jej přepsat?";
+
+// Where the user was: the day shown and each editor's caret and scroll.
+struct CExternalChanges::SPlace {
+  Date day;
+  std::array<int, 2> caret{};
+  std::array<int, 2> scroll{};
+};
+
+// The file as it is on disk now, read as a calendar.
+struct CExternalChanges::SVersion {
+  SFileBytes file;
+  CCalendarContent content;
+};
+
+namespace {
+
+std::optional<SFileIdentity> IdentityOf(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return std::nullopt;
+  return SFileIdentity::Of(st);
+}
+
+}  // namespace
+
+EChangedFileAnswer AskChangedFileWithMessageBox(QWidget* parent, const std::string& question) {
+  QMessageBox box(QMessageBox::Question, QStringLiteral("Orvella 2"), QString::fromStdString(question),
+                  QMessageBox::NoButton, parent);
+  QPushButton* merge = box.addButton(QStringLiteral("Sloučit"), QMessageBox::AcceptRole);
+  QPushButton* overwrite = box.addButton(QStringLiteral("Přepsat"), QMessageBox::DestructiveRole);
+  box.addButton(QStringLiteral("Storno"), QMessageBox::RejectRole);
+  box.setDefaultButton(merge);
+  box.exec();
+  if (box.clickedButton() == merge) return EChangedFileAnswer::Merge;
+  if (box.clickedButton() == overwrite) return EChangedFileAnswer::Overwrite;
+  return EChangedFileAnswer::Cancel;
+}
+
+namespace {
+
+// "2026/12/11" -> "11. 12. 2026"; "2026/12" -> "Prosinec 2026".
+QString KeyText(const std::string& key) {
+  const int year = std::stoi(key.substr(0, 4)), month = std::stoi(key.substr(5, 2));
+  if (key.size() == 7) return FromCp1250(MonthName(month)) + QStringLiteral(" %1").arg(year);
+  return QStringLiteral("%1. %2. %3").arg(std::stoi(key.substr(8, 2))).arg(month).arg(year);
+}
+
+}  // namespace
+
+CExternalChanges::CExternalChanges(SExternalChangesHost host) : m_Host(std::move(host)) {
+  m_Watch.SetOnSettled([this] { Settled(); });
+  m_Host.doc.SetOnChangedOnDisk([this](const std::string& path) { return DecideChangedFile(path); });
+}
+
+CExternalChanges::~CExternalChanges() {
+  m_Host.doc.SetOnChangedOnDisk({});
+}
+
+void CExternalChanges::Opened() {
+  const std::string& path = m_Host.doc.GetPathName();
+  m_Watch.Watch(path);
+  m_Base.reset();
+  m_Declined.clear();
+  m_PendingTrash.clear();
+  if (path.empty()) return;
+  SFileBytes file = ReadFileBytes(path, /*lock=*/false);
+  if (file.error == 0 && file.identity == m_Host.doc.GetDiskFile()) KeepBase(std::move(file.bytes));
+  QTimer::singleShot(0, this, [this] { OfferCopies(); });
+}
+
+void CExternalChanges::Saved(const std::string& path) {
+  m_Watch.Watch(path);
+  SFileBytes file = ReadFileBytes(path, /*lock=*/false);
+  if (file.error == 0 && file.identity == m_Host.doc.GetDiskFile()) KeepBase(std::move(file.bytes));
+  for (const std::string& copy : std::exchange(m_PendingTrash, {})) {
+    const STrashed trashed = MoveToTrash(copy);
+    if (!trashed.error.empty())
+      Status(QString::fromStdString("Kopie zůstala na svém místě: " + trashed.error + "."));
+  }
+}
+
+void CExternalChanges::KeepBase(std::string bytes) {
+  m_Bases.Keep(m_Host.doc.GetPathName(), bytes);
+  m_Base = std::move(bytes);
+}
+
+void CExternalChanges::Settled() {
+  // A dialog of the window may hold what a reload would replace: the change waits for it to close.
+  if (QApplication::activeModalWidget()) {
+    QTimer::singleShot(CFileWatch::kStillMs, this, [this] { Settled(); });
+    return;
+  }
+  const std::string& path = m_Host.doc.GetPathName();
+  const std::optional<SFileIdentity> now = IdentityOf(path);
+  if (now && m_Host.doc.GetDiskFile() && *now != *m_Host.doc.GetDiskFile()) {
+    if (std::optional<SVersion> theirs = ReadFileNow(/*lock=*/true)) {
+      if (m_Host.doc.IsModified())
+        MergeFileIn(std::move(*theirs));
+      else
+        Reload(std::move(*theirs));
+    }
+  }
+  OfferCopies();
+}
+
+// The file now, as a calendar. A damaged file or a refused password leaves the calendar as it is;
+// the file is tried again at its next change or at the save. An encrypted file is read the same way
+// once its container is opened here.
+auto CExternalChanges::ReadFileNow(bool lock) -> std::optional<SVersion> {
+  const std::string& path = m_Host.doc.GetPathName();
+  SVersion version{ReadFileBytes(path, lock), CCalendarContent(m_Host.doc.Ui())};
+  std::string reason;
+  if (version.file.error != 0) reason = FileErrorReason(version.file.error);
+  const bool loaded = reason.empty() && LoadCalendar(std::string_view(version.file.bytes), version.content,
+                                                     m_Host.doc.Ui(), reason);
+  if (loaded && !version.content.m_Heslo.empty() && version.content.m_Heslo != m_Host.doc.m_Heslo) {
+    // A password set on the other computer guards this one too.
+    const std::string prompt = "Zadejte heslo pro :\r\n\r\n" + std::filesystem::absolute(path).string();
+    const std::optional<std::string> typed = m_Host.ui.AskPassword(prompt);
+    if (!typed || *typed != version.content.m_Heslo) return std::nullopt;
+  }
+  if (!reason.empty()) {
+    Status(
+        QString::fromStdString("Kalendář byl změněn jiným programem, ale nelze jej načíst: " + reason + "."));
+    return std::nullopt;
+  }
+  return version;
+}
+
+void CExternalChanges::Reload(SVersion theirs) {
+  const SPlace place = Remember();
+  static_cast<CCalendarContent&>(m_Host.doc) = std::move(theirs.content);
+  m_Host.doc.RestoreFile(m_Host.doc.GetPathName(), theirs.file.identity);
+  KeepBase(std::move(theirs.file.bytes));
+  ShowAgain(place);
+  m_Host.doc.SetModifiedFlag(false);
+  Status(QString::fromUtf8(kReloaded));
+}
+
+void CExternalChanges::MergeFileIn(SVersion theirs) {
+  m_Host.storeOpenTexts();
+  const SPlace place = Remember();
+  std::optional<CCalendarContent> base;
+  if (m_Base) {
+    base.emplace(m_Host.doc.Ui());
+    std::string reason;
+    if (!LoadCalendar(std::string_view(*m_Base), *base, m_Host.doc.Ui(), reason)) base.reset();
+  }
+  CCommentaryJoin joiner;
+  const SMergeResult result = MergeCalendars(m_Host.doc, theirs.content, base ? &*base : nullptr, joiner);
+  // What the file holds now is in the calendar: the next change of the file starts from there.
+  m_Host.doc.RestoreFile(m_Host.doc.GetPathName(), theirs.file.identity);
+  KeepBase(std::move(theirs.file.bytes));
+  ShowAgain(place);
+  m_Host.doc.SetModifiedFlag(true);
+  ShowJoined(result);
+}
+
+bool CExternalChanges::DecideChangedFile(const std::string& path) {
+  if (!m_AskChangedFile) {
+    return m_Host.ui.AskYesNoDefaultNo("Soubor " + path +
+                                       " byl mezitím změněn jiným programem. Přepsat jej?");
+  }
+  const std::string question =
+      QString::fromUtf8(kChangedOnSave).arg(QString::fromStdString(path)).toStdString();
+  switch (m_AskChangedFile(question)) {
+    case EChangedFileAnswer::Overwrite:
+      return true;
+    case EChangedFileAnswer::Cancel:
+      return false;
+    case EChangedFileAnswer::Merge:
+      break;
+  }
+  // The save holds the file's lock: the file is read without taking it again.
+  std::optional<SVersion> theirs = ReadFileNow(/*lock=*/false);
+  if (!theirs) return false;
+  MergeFileIn(std::move(*theirs));
+  return true;
+}
+
+void CExternalChanges::OfferCopies() {
+  const std::string& path = m_Host.doc.GetPathName();
+  if (path.empty() || QApplication::activeModalWidget()) return;
+  std::vector<std::string> copies;
+  for (const std::string& copy : FindConflictCopies(path))
+    if (!m_Declined.contains(copy) &&
+        std::find(m_PendingTrash.begin(), m_PendingTrash.end(), copy) == m_PendingTrash.end())
+      copies.push_back(copy);
+  if (copies.empty()) return;
+  if (!m_Host.ui.AskYesNo(QString::fromUtf8(kOfferCopies).arg(copies.size()).toStdString())) {
+    m_Declined.insert(copies.begin(), copies.end());
+    return;
+  }
+  MergeCopies(copies);
+}
+
+std::optional<CCalendarContent> CExternalChanges::BaseFor(const std::string& theirsBytes,
+                                                          const std::string& oursBytes) const {
+  // The kept base is the last version this window loaded or saved, which is mostly one of the two
+  // sides itself: taken as their common start, it would make the other side's additions look like
+  // deletions. Then the union is the merge that loses nothing.
+  if (!m_Base || *m_Base == theirsBytes || *m_Base == oursBytes) return std::nullopt;
+  std::optional<CCalendarContent> base(std::in_place, m_Host.doc.Ui());
+  std::string reason;
+  if (!LoadCalendar(std::string_view(*m_Base), *base, m_Host.doc.Ui(), reason)) return std::nullopt;
+  return base;
+}
+
+void CExternalChanges::MergeCopies(const std::vector<std::string>& copies) {
+  m_Host.storeOpenTexts();
+  const SPlace place = Remember();
+  const SFileBytes ours = ReadFileBytes(m_Host.doc.GetPathName(), /*lock=*/false);
+  SMergeResult total;
+  CCommentaryJoin joiner;
+  for (const std::string& copy : copies) {
+    // The copy is opened as any calendar: its password is asked for, a damaged one is refused and kept.
+    CTedDoc other(m_Host.ui);
+    if (!other.OnOpenDocument(copy)) continue;
+    const SFileBytes copyBytes = ReadFileBytes(copy, /*lock=*/false);
+    const std::optional<CCalendarContent> base = BaseFor(copyBytes.bytes, ours.bytes);
+    const SMergeResult result = MergeCalendars(m_Host.doc, other, base ? &*base : nullptr, joiner);
+    total.joinedDays.insert(total.joinedDays.end(), result.joinedDays.begin(), result.joinedDays.end());
+    total.joinedMonths.insert(total.joinedMonths.end(), result.joinedMonths.begin(),
+                              result.joinedMonths.end());
+    total.recordsChanged += result.recordsChanged;
+    total.namesAndStylesAdded += result.namesAndStylesAdded;
+    m_PendingTrash.push_back(copy);
+  }
+  ShowAgain(place);
+  if (total.Changed()) {
+    m_Host.doc.SetModifiedFlag(true);
+  } else {
+    Saved(m_Host.doc.GetPathName());  // nothing new in them: they go to the Trash at once
+  }
+  ShowJoined(total);
+}
+
+auto CExternalChanges::Remember() const -> SPlace {
+  SPlace place{m_Host.model.SelectedDate()};
+  for (std::size_t i = 0; i < m_Host.editors.size(); ++i) {
+    place.caret[i] = m_Host.editors[i]->textCursor().position();
+    place.scroll[i] = m_Host.editors[i]->verticalScrollBar()->value();
+  }
+  return place;
+}
+
+void CExternalChanges::ShowAgain(const SPlace& place) {
+  m_Host.doc.m_Names.UpdateEasterMonday(place.day.year);
+  m_Host.refreshStyles();
+  m_Host.model.DoMonth(place.day.day, place.day.month, place.day.year);
+  for (std::size_t i = 0; i < m_Host.editors.size(); ++i) {
+    CRichTextView& editor = *m_Host.editors[i];
+    QTextCursor cursor = editor.textCursor();
+    cursor.setPosition(std::min(place.caret[i], editor.document()->characterCount() - 1));
+    editor.setTextCursor(cursor);
+    editor.verticalScrollBar()->setValue(place.scroll[i]);
+  }
+  m_Host.view.Refresh();
+}
+
+void CExternalChanges::ShowJoined(const SMergeResult& result) {
+  Status(QString::fromUtf8(kMerged).arg(result.joinedDays.size()));
+  if (m_JoinedList) m_JoinedList->window()->close();
+  if (result.joinedDays.empty() && result.joinedMonths.empty()) return;
+  auto* dialog = new QDialog(&m_Host.frame);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->setWindowTitle(QStringLiteral("Sloučené dny"));
+  auto* list = new QListWidget(dialog);
+  list->setObjectName(QStringLiteral("JoinedDays"));
+  for (const auto* keys : {&result.joinedDays, &result.joinedMonths}) {
+    for (const std::string& key : *keys) {
+      auto* item = new QListWidgetItem(KeyText(key), list);
+      item->setData(Qt::UserRole, QString::fromStdString(key));
+    }
+  }
+  QObject::connect(list, &QListWidget::itemActivated, dialog, [this](QListWidgetItem* item) {
+    const std::string key = item->data(Qt::UserRole).toString().toStdString();
+    const Date date{std::stoi(key.substr(0, 4)), std::stoi(key.substr(5, 2)),
+                    key.size() == 10 ? std::stoi(key.substr(8, 2)) : 1};
+    if (m_Host.model.GoToDate(date)) m_Host.view.Refresh();
+  });
+  auto* layout = new QVBoxLayout(dialog);
+  layout->addWidget(list);
+  list->setCurrentRow(0);
+  m_JoinedList = list;
+  dialog->show();
+}
+
+void CExternalChanges::Status(const QString& text) {
+  m_Host.frame.statusBar()->showMessage(text);
+}
+
+}  // namespace orv

@@ -1,0 +1,46 @@
+#pragma once
+// The bases of merges: for each calendar, the bytes the window last loaded from its file or saved
+// to it, kept in the user's state folder (never beside the calendar, where a sync tool would copy
+// them). A later merge with another version of the calendar starts from there.
+//
+//   CCalendarBases bases(CCalendarBases::DefaultFolder());
+//   bases.Keep(path, bytes);    after opening or saving
+//   bases.Find(path);           the bytes, or nullopt
+//
+// Also here: reading a calendar file's bytes as they are, with its identity on disk.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/RegularFile.h"
+
+namespace orv {
+
+class CCalendarBases {
+ public:
+  // An empty folder keeps nothing.
+  explicit CCalendarBases(std::string folder) : m_Folder(std::move(folder)) {}
+  // $XDG_STATE_HOME/orvella/base, by default ~/.local/state/orvella/base.
+  static std::string DefaultFolder();
+
+  // Empty on success, else the reason in Czech.
+  std::string Keep(const std::string& calendarPath, std::string_view bytes) const;
+  std::optional<std::string> Find(const std::string& calendarPath) const;
+
+ private:
+  std::string PathFor(const std::string& calendarPath) const;
+  std::string m_Folder;
+};
+
+struct SFileBytes {
+  std::string bytes;
+  SFileIdentity identity;
+  int error = 0;  // errno for FileErrorReason; 0 when read
+};
+
+// The whole file. With `lock`, under the writers' lock (waiting for a save in progress to end);
+// without, for a caller that already holds it.
+SFileBytes ReadFileBytes(const std::string& path, bool lock);
+
+}  // namespace orv

@@ -1,0 +1,175 @@
+#include "document/merge/MergeCalendars.h"
+
+#include <algorithm>
+#include <optional>
+#include <utility>
+
+#include "core/BatchUiServices.h"
+#include "core/CalendarDates.h"
+#include "document/CalendarContent.h"
+#include "document/merge/AppendCalendar.h"
+#include "document/merge/AppendNotes.h"
+#include "document/merge/AppendStyles.h"
+
+namespace orv {
+namespace {
+
+int Digits(std::string_view text) {
+  int value = 0;
+  for (const char c : text) {
+    if (c < '0' || c > '9') return -1;
+    value = value * 10 + (c - '0');
+  }
+  return value;
+}
+
+// A record without note and text is no record, whatever a file may hold.
+const CEntrTxt* Present(const CEntrTxt* record) {
+  return record && !(record->m_Poznamka.empty() && record->m_Text.empty()) ? record : nullptr;
+}
+
+bool SameRecord(const CEntrTxt* a, const CEntrTxt* b) {
+  if (!a || !b) return a == b;
+  return a->m_Poznamka == b->m_Poznamka && a->m_Text == b->m_Text && a->m_Rtf == b->m_Rtf;
+}
+
+bool SameCommentary(const CEntrTxt& a, const CEntrTxt& b) {
+  return a.m_Text == b.m_Text && a.m_Rtf == b.m_Rtf;
+}
+
+class CRecordMerge {
+ public:
+  CRecordMerge(ICommentaryJoin& joiner, SMergeResult& result) : m_Joiner(joiner), m_Result(result) {}
+
+  void Merge(bool month, CRecordMap& ours, const CRecordMap& theirs, const CRecordMap* base) {
+    m_Joined = month ? &m_Result.joinedMonths : &m_Result.joinedDays;
+    const auto valid = month ? IsValidMonthKey : IsValidDayKey;
+    for (std::size_t i = 0; i < theirs.size(); ++i) {
+      const std::string_view key = theirs.KeyAt(i);
+      if (!valid(key)) continue;
+      // Most records are the same in every version: their bytes tell it without reading them.
+      const std::string_view raw = theirs.RawBody(key);
+      if (!raw.empty() && (raw == ours.RawBody(key) || (base && raw == base->RawBody(key)))) continue;
+      Record(ours, std::string(key), theirs.Find(key), base ? Present(base->Find(key)) : nullptr,
+             base != nullptr);
+    }
+    if (base) {
+      // Records the base had and theirs lost: deleted there.
+      for (std::size_t i = 0; i < base->size(); ++i) {
+        const std::string_view key = base->KeyAt(i);
+        if (valid(key) && !theirs.Contains(key))
+          Record(ours, std::string(key), nullptr, Present(base->Find(key)), true);
+      }
+    }
+    std::sort(m_Joined->begin(), m_Joined->end());
+  }
+
+ private:
+  void Record(CRecordMap& records, const std::string& key, const CEntrTxt* theirs, const CEntrTxt* base,
+              bool threeWay) {
+    theirs = Present(theirs);
+    const CEntrTxt* ours = Present(std::as_const(records).Find(key));
+    if (SameRecord(ours, theirs)) return;
+    if (threeWay && SameRecord(theirs, base)) return;
+    if (!theirs) {
+      // Deleted there: the deletion holds only where ours kept the record as it was.
+      if (threeWay && SameRecord(ours, base)) Put(records, key, nullptr);
+      return;
+    }
+    if (!ours || (threeWay && SameRecord(ours, base))) {
+      // Changed on their side only, or a deletion of ours against their change: their record.
+      Put(records, key, theirs);
+      return;
+    }
+    bool joined = false;
+    CEntrTxt merged = *ours;
+    merged.m_Poznamka = MergeNote(ours->m_Poznamka, theirs->m_Poznamka, base, joined);
+    MergeCommentary(*ours, *theirs, base, merged, joined);
+    if (joined) m_Joined->push_back(key);
+    Put(records, key, &merged);
+  }
+
+  static std::string MergeNote(const std::string& ours, const std::string& theirs, const CEntrTxt* base,
+                               bool& joined) {
+    if (ours == theirs || (base && theirs == base->m_Poznamka)) return ours;
+    if (base && ours == base->m_Poznamka) return theirs;
+    const std::string merged = MergeNotesWhole(ours, theirs);
+    joined = joined || (merged != ours && merged != theirs);
+    return merged;
+  }
+
+  void MergeCommentary(const CEntrTxt& ours, const CEntrTxt& theirs, const CEntrTxt* base, CEntrTxt& merged,
+                       bool& joined) {
+    const auto takeTheirs = [&] {
+      merged.m_Rtf = theirs.m_Rtf;
+      merged.m_Text = theirs.m_Text;
+    };
+    if (SameCommentary(ours, theirs) || (base && SameCommentary(theirs, *base))) return;
+    if (base && SameCommentary(ours, *base)) return takeTheirs();
+    if (theirs.m_Text.empty() || CommentaryContains(ours.m_Text, theirs.m_Text)) return;
+    if (ours.m_Text.empty() || CommentaryContains(theirs.m_Text, ours.m_Text)) return takeTheirs();
+    CEntrTxt both;
+    m_Joiner.Join(ours, theirs, both);
+    merged.m_Rtf = std::move(both.m_Rtf);
+    merged.m_Text = std::move(both.m_Text);
+    joined = true;
+  }
+
+  void Put(CRecordMap& records, const std::string& key, const CEntrTxt* record) {
+    const CEntrTxt* now = Present(std::as_const(records).Find(key));
+    if (SameRecord(now, record) && (record || !records.Contains(key))) return;
+    if (record)
+      records.Insert(key, *record);
+    else
+      records.Erase(key);
+    ++m_Result.recordsChanged;
+  }
+
+  ICommentaryJoin& m_Joiner;
+  SMergeResult& m_Result;
+  std::vector<std::string>* m_Joined = nullptr;
+};
+
+// Names of theirs that ours lacks are entered on their date; a name ours has keeps its own date.
+int MergeNames(CNamesDatabase& ours, const CNamesDatabase& theirs) {
+  int added = 0;
+  for (int category = 0; category < kCategorySlots; ++category) {
+    const CNameCategory& slot = theirs.m_Slots[category];
+    for (const auto& [name, date] : slot.m_DatumPodleJmena) {
+      if (ours.m_Slots[category].m_DatumPodleJmena.Contains(name)) continue;
+      if (ours.AddName(category, name, date.m_Str)) ++added;
+    }
+  }
+  return added;
+}
+
+}  // namespace
+
+bool IsValidDayKey(std::string_view key) {
+  if (key.size() != 10 || key[4] != '/' || key[7] != '/') return false;
+  const int year = Digits(key.substr(0, 4)), month = Digits(key.substr(5, 2)), day = Digits(key.substr(8, 2));
+  return year >= 0 && month >= 1 && month <= 12 && day >= 1 && day <= DaysInMonth(year, month);
+}
+
+bool IsValidMonthKey(std::string_view key) {
+  if (key.size() != 7 || key[4] != '/') return false;
+  const int month = Digits(key.substr(5, 2));
+  return Digits(key.substr(0, 4)) >= 0 && month >= 1 && month <= 12;
+}
+
+SMergeResult MergeCalendars(CCalendarContent& ours, const CCalendarContent& theirs,
+                            const CCalendarContent* base, ICommentaryJoin& joiner) {
+  SMergeResult result;
+  if (&ours == &theirs) return result;
+  CRecordMerge records(joiner, result);
+  records.Merge(false, ours.m_DataTxt, theirs.m_DataTxt, base ? &base->m_DataTxt : nullptr);
+  records.Merge(true, ours.m_DataMesice, theirs.m_DataMesice, base ? &base->m_DataMesice : nullptr);
+  // The notices of appending (a style of the same settings under another name) mean nothing here:
+  // ours keeps its own style then, which is the rule.
+  CBatchUiServices quiet;
+  result.namesAndStylesAdded = MergeStyles(ours, theirs, /*overwrite=*/false, quiet);
+  result.namesAndStylesAdded += MergeNames(ours.m_Names, theirs.m_Names);
+  return result;
+}
+
+}  // namespace orv
