@@ -281,6 +281,8 @@ void CMainFrame::CreateClient(const SPaneFactories& panes) {
   m_MonthEditor = panes.monthEditor(m_Inner);
   m_DayEditor = panes.dayEditor(m_Inner);
   m_MonthEditor->setMinimumHeight(10);
+  m_MonthEditor->setAccessibleName(QStringLiteral("Výklad měsíce"));
+  m_DayEditor->setAccessibleName(QStringLiteral("Výklad dne"));
   m_Inner->addWidget(m_MonthEditor);
   m_Inner->addWidget(m_DayEditor);
   m_Outer->setStretchFactor(0, 0);

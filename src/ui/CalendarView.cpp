@@ -1,5 +1,6 @@
 #include "ui/CalendarView.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -21,6 +22,7 @@
 #include "ui/QtText.h"
 #include "view/CalendarViewModel.h"
 #include "view/NoteInput.h"
+#include "view/SpokenDay.h"
 
 namespace orv {
 namespace {
@@ -279,6 +281,8 @@ CTedView::CTedView(QWidget* parent) : QWidget(parent) {
     if (m_OnNoteRefused) m_OnNoteRefused(message);
   };
   m_Note = note;
+  m_Caption->setAccessibleName(QStringLiteral("Měsíc"));
+  m_Note->setAccessibleName(QStringLiteral("Poznámka dne"));
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -294,6 +298,21 @@ void CTedView::Attach(CCalendarViewModel& model) {
   Refresh();
 }
 
+// The note field shows the selected day's note, also while it is being written.
+void CTedView::SpeakSelectedDay() {
+  if (!m_Model || m_Model->Rows().empty()) return;
+  const Date date = m_Model->SelectedDate();
+  const int textColumn = m_Model->Switches().moon ? kTextColumnWithMoon : kTextColumnWithoutMoon;
+  const QString spoken = FromCp1250(
+      SpokenDay(date, m_Model->Rows().at(static_cast<std::size_t>(date.day - 1)), textColumn, ToCp1250(m_Note->text())));
+  if (spoken == m_Table->accessibleDescription()) return;
+  m_Table->setAccessibleDescription(spoken);
+  if (QAccessible::isActive()) {
+    QAccessibleEvent event(m_Table, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
+  }
+}
+
 void CTedView::Refresh() {
   if (!m_Model) return;
   m_Caption->setText(FromCp1250(m_Model->Caption()));
@@ -304,11 +323,14 @@ void CTedView::Refresh() {
   m_Table->setTextCursor(cursor);
   m_Table->ensureCursorVisible();
   m_Table->horizontalScrollBar()->setValue(0);
+  m_Table->setAccessibleName(QStringLiteral("Kalendář, ") + m_Caption->text().simplified());
+  SpeakSelectedDay();
 }
 
 void CTedView::SetNote(const QString& note) {
   static_cast<CNoteField*>(m_Note)->SetStoredText(note);
   m_Note->setCursorPosition(0);
+  SpeakSelectedDay();
 }
 
 void CTedView::FocusTable() {

@@ -5,7 +5,8 @@
 // does nothing more and dragging selects nothing; a right click opens the calendar's context menu.
 // Enter and Esc in the note field return to the table, and the table commits the day whenever it
 // gains the focus. The note field keeps what the user puts in to one line of Windows-1250 text
-// (view/NoteInput.h) and, in view-only mode, refuses the keys that would change it.
+// (view/NoteInput.h) and, in view-only mode, refuses the keys that would change it. A screen reader
+// hears the selected day as a sentence (view/SpokenDay.h), not as the row's columns.
 //
 //   CTedView* view = new CTedView(parent);   view->Attach(model);
 //   model.Execute(...);  view->Refresh();    shows what the model changed
@@ -62,6 +63,8 @@ class CTedView : public QWidget {
   void TableFocused();
   void ShowContextMenu(const QPoint& globalPos);
   void Moved();
+  // The selected day as a screen reader says it, in the table's accessible description.
+  void SpeakSelectedDay();
 
   CCalendarViewModel* m_Model = nullptr;
   QLabel* m_Caption = nullptr;

@@ -68,6 +68,7 @@ QComboBox* CStyleBar::AddCombo(const char* objectName, int widthInChars, int vis
   combo->setObjectName(QString::fromLatin1(objectName));
   combo->setMaxVisibleItems(visibleLines);
   combo->setToolTip(tip);
+  combo->setAccessibleName(tip);
   combo->setFocusPolicy(Qt::ClickFocus);
   combo->setFixedWidth(QFontMetrics(combo->font()).averageCharWidth() * widthInChars);
   addWidget(combo);
