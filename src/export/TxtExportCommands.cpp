@@ -5,7 +5,7 @@
 namespace orv {
 
 std::optional<std::string> ChooseTxtExportFile(IUiServices& ui) {
-  return ChooseExportFile(ui, "Exportovat do souboru txt", "(*.txt)", ".txt");
+  return ChooseExportFile(ui, "Exportovat do souboru txt", "Text (*.txt)", ".txt");
 }
 
 std::optional<TxtExportPeriod> ChosenPeriod(const TxtExportChoice& choice, IUiServices& ui) {
