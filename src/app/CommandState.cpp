@@ -103,7 +103,7 @@ SCommandState CommandState(int id, const SFrameState& frame, bool handled) {
       handled && state.visible && RuleAllows(command->rule, frame) &&
       std::find(frame.viewDisabled.begin(), frame.viewDisabled.end(), id) == frame.viewDisabled.end();
   state.checked = command->checkable && Checked(id, frame);
-  if (id == cmd::ViewOnly) state.text = frame.viewOnly ? "Povolit zapisování" : "Zablokovat zapisování";
+  if (id == cmd::ViewOnly) state.text = frame.viewOnly ? "Povolit &zapisování" : "&Zablokovat zapisování";
   if (command->rule == CommandRule::Spelling) state.prompt = frame.spellingMissing;
   return state;
 }

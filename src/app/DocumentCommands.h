@@ -13,7 +13,7 @@ class CRecentFileList;
 class CTedDoc;
 class IUiServices;
 
-inline constexpr char kOrvFilter[] = "Orvella 2(*.orv)";
+inline constexpr char kOrvFilter[] = "Kalendář Orvella 2 (*.orv)";
 
 enum class SaveAnswer { Yes, No, Cancel };
 using AskSave = std::function<SaveAnswer(const std::string& question)>;

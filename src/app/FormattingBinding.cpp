@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QPalette>
 #include <QProgressDialog>
+#include <QToolButton>
 
 #include "app/CommandIds.h"
 #include "app/CommandState.h"
@@ -36,10 +37,15 @@
 namespace orv {
 namespace {
 
-// The editors' context menu; 0 is a separator.
+// The editors' context menu; 0 is a separator. The clipboard commands come first, as in every text
+// field of the desktop.
+// clang-format off
 constexpr int kContextMenu[] = {
-    cmd::EditFind,   cmd::EditReplace,     0, cmd::InsertSymbol,     cmd::Colours,
-    cmd::FontDialog, cmd::ParagraphDialog, 0, cmd::CharStylesDialog, cmd::ParStylesDialog};
+    cmd::EditCut, cmd::EditCopy, cmd::EditPaste, 0,
+    cmd::EditFind, cmd::EditReplace, 0,
+    cmd::InsertSymbol, cmd::Colours, cmd::FontDialog, cmd::ParagraphDialog, 0,
+    cmd::CharStylesDialog, cmd::ParStylesDialog};
+// clang-format on
 
 struct SEffectCommand {
   int id;
@@ -109,13 +115,22 @@ void CFormattingBinding::AddEffectCommands() {
     m_Frame.SetHandler(colour.id,
                        [this, id = colour.id] { SetTextColour(m_Active->Editor(), id); });
   }
-  // The colour popup opens at the editor's top left corner.
-  m_Frame.SetHandler(cmd::Colours, [this] {
-    std::vector<QAction*> colours;
-    for (const STextColour& colour : TextColours()) colours.push_back(m_Frame.Action(colour.id));
+  std::vector<QAction*> colours;
+  for (const STextColour& colour : TextColours()) colours.push_back(m_Frame.Action(colour.id));
+  // From the keys and the menus the colour popup opens at the editor's top left corner.
+  m_Frame.SetHandler(cmd::Colours, [this, colours] {
     m_Frame.UpdateCommandUI();  // the check mark of this editor's last colour
     ExecActionMenu(m_Active, colours, m_Active->mapToGlobal(QPoint(0, 0)));
   });
+  // From the toolbar it drops down under its button, as the menus of a toolbar do.
+  QAction* coloursAction = m_Frame.Action(cmd::Colours);
+  if (auto* button = qobject_cast<QToolButton*>(m_Frame.StyleBar()->widgetForAction(coloursAction))) {
+    auto* menu = new QMenu(button);
+    for (QAction* colour : colours) menu->addAction(colour);
+    connect(menu, &QMenu::aboutToShow, this, [this] { m_Frame.UpdateCommandUI(); });
+    button->setMenu(menu);
+    button->setPopupMode(QToolButton::InstantPopup);
+  }
 }
 
 void CFormattingBinding::AddStyleCommands() {
@@ -247,7 +262,7 @@ void CFormattingBinding::CharStylesDialog() {
     return format && model.Edit(name, *format);
   };
   actions.remove = [&](const std::string& name) { return model.Delete(name); };
-  if (RunStylesDialog(&m_Frame, QStringLiteral("Syly písma"), QStringLiteral("Zadejte styl písma:"), actions))
+  if (RunStylesDialog(&m_Frame, QStringLiteral("Styly písma"), QStringLiteral("Zadejte styl písma:"), actions))
     StylesChanged(model.Commit(m_Doc));
 }
 

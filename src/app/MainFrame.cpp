@@ -37,6 +37,7 @@
 #include "ui/RulerBar.h"
 #include "ui/StyleBar.h"
 #include "ui/ToolIcons.h"
+#include "ui/WindowFit.h"
 
 namespace orv {
 namespace {
@@ -48,6 +49,8 @@ QString Utf8(std::string_view text) {
 constexpr char kBarStateKey[] = "MainBarState";
 constexpr char kStatusBarKey[] = "MainBarState-StatusBar";
 constexpr char kWindowSizeKey[] = "MainWindowSize";
+constexpr char kCalendarSplitterKey[] = "MainSplitter";
+constexpr char kCommentarySplitterKey[] = "CommentarySplitter";
 constexpr int kStatusPanes = 7;  // panes 1 to 7 beside the prompt line
 constexpr int kCaretPane = 1;
 constexpr int kOverwritePane = 5;
@@ -166,6 +169,7 @@ CMainFrame::~CMainFrame() {
   // An editor losing the focus on the way moves its selection.
   for (QTextEdit* editor : {m_MonthEditor, m_DayEditor}) QObject::disconnect(editor, nullptr, this, nullptr);
   if (m_DialogHelpKey) qApp->removeEventFilter(m_DialogHelpKey.get());
+  if (m_WindowFit) qApp->removeEventFilter(m_WindowFit.get());
   m_Calendar = nullptr;  // the editors going may still report their selection
 }
 
@@ -325,6 +329,8 @@ void CMainFrame::AddFrameHandlers() {
   m_DialogHelpKey = std::make_unique<CDialogHelpKey>(
       [this](QWidget* dialog) { ShowHelp(HelpSectionOfDialog(dialog->windowTitle()), dialog); });
   qApp->installEventFilter(m_DialogHelpKey.get());
+  m_WindowFit = std::make_unique<CWindowFit>();
+  qApp->installEventFilter(m_WindowFit.get());
   AddTextPaneCommand(cmd::EditCut, "cut", true, [](CRichTextView& editor) { editor.Cut(); });
   AddTextPaneCommand(cmd::EditCopy, "copy", false, [](CRichTextView& editor) { editor.Copy(); });
   AddTextPaneCommand(cmd::EditPaste, "paste", true, [](CRichTextView& editor) { editor.Paste(); });
@@ -461,7 +467,7 @@ void CMainFrame::ShowHelp(const QString& section, QWidget* dialog) {
 }
 
 void CMainFrame::SetDocumentTitle(const QString& title) {
-  setWindowTitle(title + QStringLiteral("[*] - Orvella 2"));
+  setWindowTitle(title + QStringLiteral("[*] – Orvella 2"));
 }
 
 void CMainFrame::SetRecentFiles(const QStringList& paths) {
@@ -532,6 +538,8 @@ void CMainFrame::SaveBarState() const {
   settings.setValue(QString::fromLatin1(kBarStateKey), saveState());
   settings.setValue(QString::fromLatin1(kStatusBarKey), !statusBar()->isHidden());
   if (!isMaximized() && !isFullScreen()) settings.setValue(QString::fromLatin1(kWindowSizeKey), size());
+  settings.setValue(QString::fromLatin1(kCalendarSplitterKey), m_Outer->saveState());
+  settings.setValue(QString::fromLatin1(kCommentarySplitterKey), m_Inner->saveState());
 }
 
 void CMainFrame::RestoreBarState() {
@@ -562,7 +570,14 @@ void CMainFrame::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (m_bShownOnce) return;
   m_bShownOnce = true;
-  FitCalendarPane();
+  // Narrower than its panes, the status bar would draw them over each other.
+  statusBar()->setMinimumWidth(statusBar()->minimumSizeHint().width() +
+                               4 * statusBar()->fontMetrics().averageCharWidth());
+  // The panes as the user left them; the first time the calendar as wide as its month.
+  QSettings settings;
+  if (!m_Outer->restoreState(settings.value(QString::fromLatin1(kCalendarSplitterKey)).toByteArray()))
+    FitCalendarPane();
+  m_Inner->restoreState(settings.value(QString::fromLatin1(kCommentarySplitterKey)).toByteArray());
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -49,7 +49,7 @@ class CMainFrame : public QMainWindow {
   void SetViewState(std::function<void(SFrameState&)> viewState);
   SFrameState FrameState() const;
 
-  // "<title>[*] - Orvella 2": the mark shows while the window is modified.
+  // "<title>[*] – Orvella 2": the mark shows while the window is modified.
   void SetDocumentTitle(const QString& title);
   // Asked before the window closes; false keeps it open (the user cancelled saving).
   void SetCanClose(std::function<bool()> canClose) { m_CanClose = std::move(canClose); }
@@ -144,6 +144,7 @@ class CMainFrame : public QMainWindow {
   QPointer<CHelpWindow> m_Help;
   std::unique_ptr<QObject>
       m_DialogHelpKey;  // F1 in the dialogs  // where the focus was before the menu bar took it
+  std::unique_ptr<QObject> m_WindowFit;  // every other window fits the screen and its content
 };
 
 }  // namespace orv

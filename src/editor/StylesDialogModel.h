@@ -1,6 +1,6 @@
 #pragma once
-// The character styles dialog ("Syly písma") and the paragraph styles dialog ("Styly odstavce")
-// without their windows: the list of names, the checks of "Nový", "Edit" and "Smazat" with their
+// The character styles dialog ("Styly písma") and the paragraph styles dialog ("Styly odstavce")
+// without their windows: the list of names, the checks of "Nový", "Upravit" and "Smazat" with their
 // messages, and OK. The model works on a copy of the calendar's style set, so "Storno" leaves the
 // calendar as it was; Commit writes the set back and gives the edits that re-format the stored
 // commentaries (Reformat.h).
@@ -49,7 +49,7 @@ class CStylesModel {
   bool CheckNewName(std::string_view name);
   // The format chosen for the new style; false when refused.
   bool AddNew(std::string_view name, const Choice& chosen);
-  // "Edit" and "Smazat" need a style chosen in the list ("" when none).
+  // "Upravit" and "Smazat" need a style chosen in the list ("" when none).
   bool CheckEdit(std::string_view selected);
   bool Edit(std::string_view name, const Choice& chosen);
   bool Delete(std::string_view selected);

@@ -15,10 +15,6 @@ std::vector<int> SymbolCodes() {
   return codes;
 }
 
-std::string SymbolKeyText(int code) {
-  return "Alt + 0" + std::to_string(code);
-}
-
 std::vector<std::string> SymbolFaces(const std::vector<std::string>& faces, int selectionCharset,
                                      bool (*hasCharset)(std::string_view, int)) {
   const int charset = selectionCharset == kCharsetSymbol ? kCharsetEastEurope : selectionCharset;

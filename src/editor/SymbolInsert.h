@@ -1,6 +1,6 @@
 #pragma once
-// The symbol dialog ("Symboly") without its window: the characters it offers, the keyboard text of
-// a character, the faces it lists, and inserting the chosen character into a commentary.
+// The symbol dialog ("Symboly") without its window: the characters it offers, the faces it lists,
+// and inserting the chosen character into a commentary.
 
 #include <string>
 #include <string_view>
@@ -12,8 +12,6 @@ class CCommentaryEditor;
 
 // Codes 33 to 255 that show a character (the control codes and DEL left out).
 std::vector<int> SymbolCodes();
-// "Alt + 0233": how the character is typed on the keyboard.
-std::string SymbolKeyText(int code);
 // The faces of a selection's character set (Central European for a selection in the symbol set)
 // followed by every symbol face, each once, in the order given.
 std::vector<std::string> SymbolFaces(const std::vector<std::string>& faces, int selectionCharset,

@@ -14,7 +14,7 @@
 namespace orv {
 
 inline constexpr std::string_view kPdfChooserTitle = "Exportovat do souboru PDF";
-inline constexpr std::string_view kPdfChooserFilter = "Soubory PDF (*.pdf)";
+inline constexpr std::string_view kPdfChooserFilter = "PDF (*.pdf)";
 
 // The footer names the calendar: its file's name.
 RtfExportStatus ExportPdf(const CTedDoc& doc, const std::string& path, const SRtfExportChoice& choice,

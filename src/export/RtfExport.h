@@ -29,7 +29,7 @@ class CTedDoc;
 class IUiServices;
 
 inline constexpr std::string_view kRtfChooserTitle = "Exportovat do souboru rtf";
-inline constexpr std::string_view kRtfChooserFilter = "Soubory RTF (*.rtf)";
+inline constexpr std::string_view kRtfChooserFilter = "RTF (*.rtf)";
 
 enum class RtfExportStatus { Written, Failed, Cancelled };
 

@@ -36,7 +36,7 @@ std::string CalendarExportCountText(int items, std::string_view utf8Path) {
 }
 
 std::string ResultExportCountText(int days, std::string_view utf8Path) {
-  return "Počet exportovaných dní: " + std::to_string(days) + "\n\rSoubor: " + std::string(utf8Path) + " ";
+  return "Počet exportovaných dnů: " + std::to_string(days) + "\n\rSoubor: " + std::string(utf8Path) + " ";
 }
 
 }  // namespace orv

@@ -22,7 +22,7 @@ std::string CalendarDayHeading(const Date& date);
 std::string ResultDayHeading(std::string_view dayKey);
 std::string ResultMonthHeading(std::string_view monthKey);
 
-// "Počet exportovaných položek: %d\n\rSoubor: %s " and "Počet exportovaných dní: %d\n\rSoubor: %s ".
+// "Počet exportovaných položek: %d\n\rSoubor: %s " and "Počet exportovaných dnů: %d\n\rSoubor: %s ".
 std::string CalendarExportCountText(int items, std::string_view utf8Path);
 std::string ResultExportCountText(int days, std::string_view utf8Path);
 

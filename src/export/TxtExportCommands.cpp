@@ -5,7 +5,7 @@
 namespace orv {
 
 std::optional<std::string> ChooseTxtExportFile(const CTedDoc& doc, IUiServices& ui) {
-  return ChooseExportFile(ui, "Exportovat do souboru txt", "(*.txt)", ".txt", doc);
+  return ChooseExportFile(ui, "Exportovat do souboru txt", "Text (*.txt)", ".txt", doc);
 }
 
 std::optional<TxtExportPeriod> ChosenPeriod(const TxtExportChoice& choice, IUiServices& ui) {

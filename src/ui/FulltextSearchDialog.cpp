@@ -39,6 +39,12 @@ QTextEdit* Preview(QWidget* parent, int lines) {
   auto* edit = new QTextEdit(parent);
   edit->setReadOnly(true);
   edit->setMinimumHeight(edit->fontMetrics().lineSpacing() * lines + 12);
+  // Paper as the commentary editors are: the texts' own colours and the blue of the found words are
+  // chosen for white, also under a dark theme.
+  QPalette paper = edit->palette();
+  paper.setColor(QPalette::Base, Qt::white);
+  paper.setColor(QPalette::Text, Qt::black);
+  edit->setPalette(paper);
   return edit;
 }
 
@@ -127,13 +133,14 @@ void CFulltextSearchDialog::BuildControls() {
   auto* textLayout = new QGridLayout(textBox);
   textLayout->addWidget(m_Text, 0, 0, 1, 2);
   textLayout->addWidget(searchButton, 0, 2);
+  // The short choices in one column, the long ones in the other: the dialog fits a small screen.
   textLayout->addWidget(m_WholeWords, 1, 0);
-  textLayout->addWidget(m_MatchCase, 1, 1);
-  textLayout->addWidget(m_UseMask, 2, 0);
-  textLayout->addWidget(m_Logical, 2, 1);
-  textLayout->addWidget(m_PreviousResult, 3, 0);
-  textLayout->addWidget(m_CommentariesOnly, 3, 1);
-  textLayout->addWidget(m_IgnoreAccents, 4, 0);
+  textLayout->addWidget(m_MatchCase, 2, 0);
+  textLayout->addWidget(m_UseMask, 3, 0);
+  textLayout->addWidget(m_CommentariesOnly, 4, 0);
+  textLayout->addWidget(m_Logical, 1, 1);
+  textLayout->addWidget(m_PreviousResult, 2, 1);
+  textLayout->addWidget(m_IgnoreAccents, 3, 1);
   textLayout->addWidget(m_Cancel, 1, 2);
 
   m_Days = new QListWidget(this);

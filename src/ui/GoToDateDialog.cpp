@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/ReadableColour.h"
 #include "view/TypedDate.h"
 
 namespace orv {
@@ -35,7 +36,7 @@ std::optional<Date> AskGoToDate(QWidget* parent, const Date& preset) {
   calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
   auto* error = new QLabel(&dialog);
   error->setObjectName(QStringLiteral("GoToDateError"));
-  error->setStyleSheet(QStringLiteral("color: #b00000"));
+  SetTextColour(error, QColor(0xb0, 0, 0));
   error->setWordWrap(true);
   auto* buttons = new QDialogButtonBox(&dialog);
   buttons->addButton(QStringLiteral("&Ano"), QDialogButtonBox::AcceptRole)->setDefault(true);

@@ -13,6 +13,8 @@
 #include "names/HolidayListsModel.h"
 #include "ui/HolidayListWidgets.h"
 #include "ui/QtText.h"
+#include "ui/ReadableColour.h"
+#include "ui/WindowFit.h"
 #include "view/MonthColours.h"
 
 namespace orv {
@@ -60,10 +62,8 @@ class CHolidayListsDialog : public QDialog {
     m_Model.SetCategory(category);
     m_Title->setText(QString::fromUtf8(m_Model.Title()));
     const uint32_t colour = kCategoryLooks[category].colour;  // 0x00BBGGRR
-    m_Title->setStyleSheet(QStringLiteral("color: rgb(%1, %2, %3)")
-                               .arg(colour & 0xFF)
-                               .arg((colour >> 8) & 0xFF)
-                               .arg((colour >> 16) & 0xFF));
+    SetTextColour(m_Title, QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                                  static_cast<int>((colour >> 16) & 0xFF)));
     m_Name->setEnabled(m_Model.IsAlphabetical());
     if (!m_Model.IsAlphabetical()) m_Name->clear();
     m_Filling = true;
@@ -74,6 +74,7 @@ class CHolidayListsDialog : public QDialog {
     }
     m_List->setCurrentItem(nullptr);
     m_Filling = false;
+    if (isVisible()) FitWindow(this);  // the holidays' names are longer than the names of the days
   }
 
   void Typed(const QString& text) {

@@ -41,12 +41,15 @@ QString MessageText(std::string_view utf8) {
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   text.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
   text.remove(QLatin1Char('\r'));
+  // The messages write " !" as Czech typing has it; a wrapped line must not begin with the mark.
+  text.replace(QStringLiteral(" !"), QStringLiteral("\u00A0!"));
   return text;
 }
 
 bool CQtUiServices::Log(std::string_view text) const {
   if (!m_NonInteractive) return false;
-  std::fprintf(stderr, "%s\n", MessageText(text).toLocal8Bit().constData());
+  const QString line = MessageText(text).replace(QChar(0xA0), QLatin1Char(' '));
+  std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
   return true;
 }
 

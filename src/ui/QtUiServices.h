@@ -39,7 +39,8 @@ class CQtUiServices : public IUiServices {
 enum class QuestionAnswer { Yes, No, Cancel };
 QuestionAnswer AskQuestion(QWidget* parent, const QString& text, bool withCancel, bool defaultYes = true);
 
-// Program texts are UTF-8; the "\r\n" of the program's messages becomes a plain line break.
+// Program texts are UTF-8; the "\r\n" of the program's messages becomes a plain line break, and a
+// " !" stays on the line of its word.
 QString MessageText(std::string_view utf8);
 
 }  // namespace orv

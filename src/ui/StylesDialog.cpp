@@ -33,7 +33,7 @@ bool RunStylesDialog(QWidget* parent, const QString& title, const QString& label
     return list->currentItem() ? ToCp1250(list->currentItem()->text()) : std::string();
   };
   auto* add = new QPushButton(QStringLiteral("Nový"), &dialog);
-  auto* edit = new QPushButton(QStringLiteral("Edit"), &dialog);
+  auto* edit = new QPushButton(QStringLiteral("Upravit"), &dialog);
   auto* remove = new QPushButton(QStringLiteral("Smazat"), &dialog);
   QObject::connect(add, &QPushButton::clicked, &dialog, [&] {
     if (actions.add(ToCp1250(name->text()))) refresh(name->text());

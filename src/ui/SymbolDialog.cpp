@@ -1,5 +1,7 @@
 #include "ui/SymbolDialog.h"
 
+#include <unicode/uchar.h>
+
 #include <QComboBox>
 #include <QDialog>
 #include <QFormLayout>
@@ -8,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRawFont>
 #include <QVBoxLayout>
 
 #include "core/Cp1250.h"
@@ -15,6 +18,30 @@
 #include "ui/QtText.h"
 
 namespace orv {
+namespace {
+
+// The grid offers only what the face itself draws: a character it lacks would come from another
+// face, or as an empty box.
+void HideMissingCharacters(QListWidget* grid, const QFont& font) {
+  const QRawFont face = QRawFont::fromFont(font);
+  for (int row = 0; row < grid->count(); ++row) {
+    QListWidgetItem* item = grid->item(row);
+    item->setHidden(!face.supportsCharacter(item->text().at(0)));
+  }
+}
+
+}  // namespace
+
+QString CharacterDescription(char32_t character) {
+  char name[256];
+  UErrorCode status = U_ZERO_ERROR;
+  const int32_t length =
+      u_charName(static_cast<UChar32>(character), U_UNICODE_CHAR_NAME, name, sizeof name, &status);
+  const QString code =
+      QStringLiteral("U+%1").arg(static_cast<uint>(character), 4, 16, QLatin1Char('0')).toUpper();
+  if (U_FAILURE(status) || length <= 0) return code;
+  return QString::fromLatin1(name, length) + QStringLiteral(", ") + code;
+}
 
 void RunSymbolDialog(QWidget* parent, const std::vector<std::string>& faces, const std::string& preselected,
                      const std::function<void(int, const std::string&)>& insert) {
@@ -45,6 +72,7 @@ void RunSymbolDialog(QWidget* parent, const std::vector<std::string>& faces, con
   const auto showFace = [&] {
     QFont font(face->currentText(), 14);
     grid->setFont(font);
+    HideMissingCharacters(grid, font);
     font.setPointSize(28);
     preview->setFont(font);
   };
@@ -52,7 +80,7 @@ void RunSymbolDialog(QWidget* parent, const std::vector<std::string>& faces, con
   QObject::connect(face, &QComboBox::currentIndexChanged, &dialog, showFace);
   QObject::connect(grid, &QListWidget::currentItemChanged, &dialog, [&](QListWidgetItem* item) {
     if (!item) return;
-    key->setText(QString::fromUtf8(SymbolKeyText(item->data(Qt::UserRole).toInt())));
+    key->setText(CharacterDescription(item->text().at(0).unicode()));
     preview->setText(item->text());
   });
   auto* insertButton = new QPushButton(QStringLiteral("Vložit"), &dialog);
@@ -68,7 +96,7 @@ void RunSymbolDialog(QWidget* parent, const std::vector<std::string>& faces, con
   layout->addLayout(form);
   layout->addWidget(grid);
   auto* row = new QHBoxLayout;
-  row->addWidget(new QLabel(QStringLiteral("Kód:"), &dialog));
+  row->addWidget(new QLabel(QStringLiteral("Znak:"), &dialog));
   row->addWidget(key);
   row->addWidget(preview);
   row->addWidget(insertButton);

@@ -101,8 +101,8 @@ TEST_F(CalendarWindowTest, StartsOnTodayWithTheTableFocusedAndTheDocumentUnmodif
   ExpectTableShowsSelection();
   EXPECT_FALSE(doc.IsModified());
   EXPECT_FALSE(Frame().isWindowModified());
-  EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Nepojmenovaný[*] - Orvella 2"));
-  EXPECT_EQ(Frame().windowHandle()->title(), QStringLiteral("Nepojmenovaný - Orvella 2"));
+  EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Nepojmenovaný[*] – Orvella 2"));
+  EXPECT_EQ(Frame().windowHandle()->title(), QStringLiteral("Nepojmenovaný – Orvella 2"));
 }
 
 TEST_F(CalendarWindowTest, TableKeysMoveByDayMonthAndYearWithinTheRange) {
@@ -539,7 +539,7 @@ TEST_F(CalendarWindowTest, SavedNotesAndCommentariesComeBackWhenTheFileIsOpened)
   ui.fileAnswers.push_back(path);  // saved without leaving the day
   Frame().Action(cmd::FileSaveAs)->trigger();
   EXPECT_FALSE(doc.IsModified());
-  EXPECT_EQ(Frame().windowTitle(), QStringLiteral("deník.orv[*] - Orvella 2"));
+  EXPECT_EQ(Frame().windowTitle(), QStringLiteral("deník.orv[*] – Orvella 2"));
 
   Frame().Action(cmd::FileNew)->trigger();
   EXPECT_TRUE(Note()->text().isEmpty());
@@ -633,11 +633,11 @@ TEST_F(CalendarWindowTest, EmptyCommentaryStartsInStandard1AndOnlyTypingModifies
   EXPECT_TRUE(charStyles->isEnabled());
   EXPECT_TRUE(Frame().StyleBar()->FaceCombo()->isEnabled());
   EXPECT_FALSE(doc.IsModified());
-  EXPECT_EQ(Frame().windowHandle()->title(), QStringLiteral("Nepojmenovaný - Orvella 2"));
+  EXPECT_EQ(Frame().windowHandle()->title(), QStringLiteral("Nepojmenovaný – Orvella 2"));
 
   QTest::keyClicks(Frame().DayEditor(), QStringLiteral("Pozor"));
   EXPECT_TRUE(doc.IsModified());
-  EXPECT_EQ(Frame().windowHandle()->title(), QStringLiteral("Nepojmenovaný* - Orvella 2"));
+  EXPECT_EQ(Frame().windowHandle()->title(), QStringLiteral("Nepojmenovaný* – Orvella 2"));
   QTextCursor typed(Frame().DayEditor()->document());
   typed.setPosition(3);
   EXPECT_EQ(typed.charFormat().fontWeight(), QFont::Bold);
@@ -753,7 +753,7 @@ TEST_F(CalendarWindowTest, ViewOnlyLocksTheTextsAndTakesSavingFromTheMenus) {
     EXPECT_TRUE(editor->isReadOnly());
     EXPECT_EQ(editor->palette().color(QPalette::Base), silver);
   }
-  EXPECT_EQ(viewOnly->text(), QStringLiteral("Povolit zapisování"));
+  EXPECT_EQ(viewOnly->text(), QStringLiteral("Povolit &zapisování"));
   for (int id : {cmd::FileSave, cmd::FileSaveAs, cmd::ViewStyleBar})
     EXPECT_FALSE(Frame().Action(id)->isVisible());
   EXPECT_TRUE(Frame().StyleBar()->isHidden());
@@ -770,7 +770,7 @@ TEST_F(CalendarWindowTest, ViewOnlyLocksTheTextsAndTakesSavingFromTheMenus) {
     EXPECT_FALSE(editor->isReadOnly());
     EXPECT_NE(editor->palette().color(QPalette::Base), silver);
   }
-  EXPECT_EQ(viewOnly->text(), QStringLiteral("Zablokovat zapisování"));
+  EXPECT_EQ(viewOnly->text(), QStringLiteral("&Zablokovat zapisování"));
   for (int id : {cmd::FileSave, cmd::FileSaveAs, cmd::ViewStyleBar})
     EXPECT_TRUE(Frame().Action(id)->isVisible());
   EXPECT_FALSE(Frame().StyleBar()->isHidden());
@@ -936,10 +936,10 @@ TEST_F(CalendarWindowTest, RightClickOffersTheCalendarCommandsInOrder) {
   QApplication::sendEvent(Table()->viewport(), &event);
   EXPECT_EQ(items.join(QLatin1Char('|')),
             QStringLiteral(
-                "&Dnes\tCtrl+D|Jdi na ...\tCtrl+G|Vyhledávání v krátkých poznámkách...\tCtrl+L|"
-                "Fulltextové vyhledávání ...\tAlt+L|Smazat den\tCtrl+M|Smazat období ...\tAlt+M|-|"
-                "Seznamy svátků ...\tF11|Změnit svátky ...\tF12|Všechny svátky\tF7|-|"
-                "&Export do txt...\tCtrl+E|&Export do rtf ...\tAlt+E|Připo&jit ke kalendáři ...\tAlt+J"));
+                "&Dnes\tCtrl+D|&Jdi na ...\tCtrl+G|&Vyhledávání v krátkých poznámkách...\tCtrl+L|"
+                "&Fulltextové vyhledávání ...\tAlt+L|Smazat &den\tCtrl+M|Smazat &období ...\tAlt+M|-|"
+                "&Seznamy svátků ...\tF11|&Změnit svátky ...\tF12|Vš&echny svátky\tF7|-|"
+                "Export do &txt...\tCtrl+E|Export do &rtf ...\tAlt+E|Připo&jit ke kalendáři ...\tAlt+J"));
   EXPECT_EQ(Selected(), (Date{2005, 3, 15}));  // a right click selects nothing
 }
 

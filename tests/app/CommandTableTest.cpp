@@ -49,7 +49,7 @@ TEST(CommandTable, ShortcutsAreValidAndUnique) {
     EXPECT_TRUE(fresh) << c.text << " and " << it->second;
   }
   // The program's own key texts stand in the menu as written.
-  EXPECT_EQ(FindCommand(cmd::HistoryForward)->text, "histlorie - následující datum\tAlt+-->");
+  EXPECT_EQ(FindCommand(cmd::HistoryForward)->text, "his&torie - následující datum\tAlt+-->");
   EXPECT_EQ(FindCommand(cmd::GoTo)->shortcut, "Ctrl+G");
 }
 
@@ -135,13 +135,13 @@ TEST(CommandState, ViewOnlyHidesSavingAndRenamesItsItem) {
   SFrameState frame;
   for (int id : {cmd::FileSave, cmd::FileSaveAs, cmd::ViewStyleBar})
     EXPECT_TRUE(CommandState(id, frame, true).visible);
-  EXPECT_EQ(CommandState(cmd::ViewOnly, frame, true).text, "Zablokovat zapisování");
+  EXPECT_EQ(CommandState(cmd::ViewOnly, frame, true).text, "&Zablokovat zapisování");
   frame.viewOnly = true;
   for (int id : {cmd::FileSave, cmd::FileSaveAs, cmd::ViewStyleBar}) {
     EXPECT_FALSE(CommandState(id, frame, true).visible);
     EXPECT_FALSE(CommandState(id, frame, true).enabled);
   }
-  EXPECT_EQ(CommandState(cmd::ViewOnly, frame, true).text, "Povolit zapisování");
+  EXPECT_EQ(CommandState(cmd::ViewOnly, frame, true).text, "Povolit &zapisování");
   EXPECT_TRUE(CommandState(cmd::FileOpen, frame, true).visible);
 }
 

@@ -240,8 +240,9 @@ TEST_F(FormattingWindowTest, RightClickInAnEditorOffersItsOwnMenu) {
   QApplication::sendEvent(Day()->viewport(), &event);
   EXPECT_EQ(
       items.join(QLatin1Char('|')),
-      QStringLiteral("Najít\tCtrl+F|Zaměnit\tCtrl+R|-|Vložit symbol\tAlt+C|Barvy >>|Písmo ...|Odstavec ...|-|"
-                     "Styly písma ...|Styly odstavce ..."));
+      QStringLiteral("Vyj&mout\tCtrl+X|Z&kopírovat\tCtrl+C|V&ložit\tCtrl+V|-|&Najít\tCtrl+F|Z&aměnit\tCtrl+R|-|"
+                     "Vložit &symbol\tAlt+C|&Barvy >>|&Písmo ...|&Odstavec ...|-|&Styly písma ...|"
+                     "&Styly odstavce ..."));
 }
 
 TEST_F(FormattingWindowTest, ViewOnlyGreysAndIgnoresTheFormattingCommands) {
@@ -274,7 +275,7 @@ TEST_F(FormattingWindowTest, EditedStyleReformatsTheStoredCommentaries) {
               [](QDialog* d) {
                 auto* list = d->findChild<QListWidget*>(QStringLiteral("Styles"));
                 list->setCurrentItem(list->findItems(QStringLiteral("Standard2"), Qt::MatchExactly).front());
-                Click(d, QStringLiteral("Edit"));
+                Click(d, QStringLiteral("Upravit"));
                 d->findChild<QLineEdit*>(QStringLiteral("Name"))->setText(QStringLiteral("Zvýraznění"));
                 Click(d, QStringLiteral("Nový"));
                 Click(d, QStringLiteral("OK"));
@@ -356,7 +357,7 @@ TEST_F(FormattingWindowTest, ParagraphTabStopAndSymbolDialogs) {
                 auto* grid = d->findChild<QListWidget*>(QStringLiteral("Characters"));
                 grid->setCurrentRow(grid->count() - 1);  // code 255
                 EXPECT_EQ(d->findChild<QLineEdit*>(QStringLiteral("Code"))->text(),
-                          QStringLiteral("Alt + 0255"));
+                          QStringLiteral("DOT ABOVE, U+02D9"));
                 Click(d, QStringLiteral("Vložit"));
                 Click(d, QStringLiteral("Zavřít"));
               }}});

@@ -139,22 +139,22 @@ TEST_F(MainFrameTest, ViewOnlyStateHidesSavingFromTheFileMenu) {
   frame->SetViewState([](SFrameState& state) { state.viewOnly = true; });
   EXPECT_FALSE(frame->Action(cmd::FileSave)->isVisible());
   EXPECT_FALSE(frame->Action(cmd::FileSaveAs)->isVisible());
-  EXPECT_EQ(frame->Action(cmd::ViewOnly)->text(), QStringLiteral("Povolit zapisování"));
+  EXPECT_EQ(frame->Action(cmd::ViewOnly)->text(), QStringLiteral("Povolit &zapisování"));
 }
 
 TEST_F(MainFrameTest, PanesBarsAndPrompts) {
   auto frame = ShownFrame();
   EXPECT_EQ(frame->windowTitle(), QStringLiteral("Orvella 2"));
   frame->SetDocumentTitle(QStringLiteral("Nepojmenovaný"));
-  EXPECT_EQ(frame->windowTitle(), QStringLiteral("Nepojmenovaný[*] - Orvella 2"));
+  EXPECT_EQ(frame->windowTitle(), QStringLiteral("Nepojmenovaný[*] – Orvella 2"));
   frame->setWindowModified(true);
-  EXPECT_EQ(frame->windowHandle()->title(), QStringLiteral("Nepojmenovaný* - Orvella 2"));
+  EXPECT_EQ(frame->windowHandle()->title(), QStringLiteral("Nepojmenovaný* – Orvella 2"));
   frame->setWindowModified(false);
-  EXPECT_EQ(frame->windowHandle()->title(), QStringLiteral("Nepojmenovaný - Orvella 2"));
+  EXPECT_EQ(frame->windowHandle()->title(), QStringLiteral("Nepojmenovaný – Orvella 2"));
   QStringList menus;
   for (QAction* menu : frame->menuBar()->actions()) menus << menu->text();
   EXPECT_EQ(menus.join(QLatin1Char('|')),
-            QStringLiteral("&Soubor|Úp&ravy|&Zobrazit|Navi&gace|&Funkce|P&ísmo|&Odstavec|Nápo&věda"));
+            QStringLiteral("&Soubor|Úp&ravy|&Zobrazit|Navi&gace|&Funkce|&Písmo|&Odstavec|Nápo&věda"));
   QAction* append = frame->Action(cmd::FileAppend);
   EXPECT_EQ(append->statusTip(),
             QStringLiteral("Přidá poznámky i výklady z tohoto kalendáře k jinému kalendáři"));

@@ -332,10 +332,10 @@ TEST_F(SearchWindowsTest, BothWindowsExportTheirResultToRtfAndPdf) {
   EXPECT_EQ(ui.events[0].kind, test::FakeUiServices::Kind::SaveChooser);
   EXPECT_EQ(ui.events[0].text, "Exportovat do souboru rtf");
   EXPECT_EQ(ui.events[6].text, "Exportovat do souboru PDF");
-  EXPECT_EQ(ui.Messages(), (Lines{"Počet exportovaných dní: 1\n\rSoubor: " + days + ".rtf ",
-                                  "Počet exportovaných dní: 1\n\rSoubor: " + months + " ",
-                                  "Počet exportovaných dní: 1\n\rSoubor: " + notes + " ",
-                                  "Počet exportovaných dní: 1\n\rSoubor: " + pdf + " "}));
+  EXPECT_EQ(ui.Messages(), (Lines{"Počet exportovaných dnů: 1\n\rSoubor: " + days + ".rtf ",
+                                  "Počet exportovaných dnů: 1\n\rSoubor: " + months + " ",
+                                  "Počet exportovaných dnů: 1\n\rSoubor: " + notes + " ",
+                                  "Počet exportovaných dnů: 1\n\rSoubor: " + pdf + " "}));
 }
 
 TEST_F(SearchWindowsTest, TiskPrintsTheFoundDaysThroughThePrintDialog) {

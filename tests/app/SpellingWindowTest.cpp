@@ -112,7 +112,7 @@ TEST_F(SpellingWindowTest, MisspeltWordIsUnderlinedAndTheMenuReplacesIt) {
   EXPECT_TRUE(add >= 1 && add <= 5) << items.join(QLatin1Char('|')).toStdString();
   EXPECT_TRUE(items.mid(0, add).contains(QStringLiteral("kalendář")));
   EXPECT_EQ(items.mid(add, 4).join(QLatin1Char('|')),
-            QStringLiteral("Přidat do slovníku|Ignorovat|-|Najít\tCtrl+F"));
+            QStringLiteral("Přidat do slovníku|Ignorovat|-|Vyj&mout\tCtrl+X"));
 
   EXPECT_EQ(Day()->toPlainText(), QStringLiteral("Můj kalendář"));
   EXPECT_TRUE(doc.IsModified());
@@ -201,7 +201,7 @@ TEST_F(SpellingWithoutDictionaryTest, ItemIsGreyedAndNamesThePackage) {
     items = Items(menu);
     menu->close();
   });
-  EXPECT_EQ(items.value(0), QStringLiteral("Najít\tCtrl+F"));
+  EXPECT_EQ(items.value(0), QStringLiteral("Vyj&mout\tCtrl+X"));
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// The two style dialogs without their windows: every check of "Nový", "Edit" and "Smazat" with its
+// The two style dialogs without their windows: every check of "Nový", "Upravit" and "Smazat" with its
 // message, OK writing the set back, and the edits that re-format the stored commentaries.
 #include <gtest/gtest.h>
 

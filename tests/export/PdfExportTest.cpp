@@ -195,7 +195,7 @@ TEST(PdfExport, WritesTheWholePeriodWithoutTheLimitAndKeepsAnExistingFileOnFailu
   ASSERT_EQ(ExportResultPdf(doc, found, ERtfResultArea::Days, result, "DejaVu Sans", ui),
             RtfExportStatus::Written);
   EXPECT_EQ(ui.Messages(),
-            std::vector<std::string>{"Počet exportovaných dní: 400\n\rSoubor: " + result + " "});
+            std::vector<std::string>{"Počet exportovaných dnů: 400\n\rSoubor: " + result + " "});
   EXPECT_GT(PdfPages(Read(result)), 5);
   // Stopped while its pages are painted: the file is left as it was.
   const std::string before = Read(result);

@@ -281,9 +281,9 @@ TEST_F(RtfExport, ResultExportsOfDaysAndMonths) {
   EXPECT_EQ(Paragraphs(content), (Lines{"", "Březen 2004", "Jaro začíná"}));
   EXPECT_EQ(FirstRunOf(content, "Březen 2004").format.height, 200);
   const std::string full = fs::absolute(out).string();
-  EXPECT_EQ(ui.Messages(), (Messages{"Počet exportovaných dní: 3\n\rSoubor: " + full + " ",
-                                     "Počet exportovaných dní: 2\n\rSoubor: " + full + " ",
-                                     "Počet exportovaných dní: 1\n\rSoubor: " + full + " "}));
+  EXPECT_EQ(ui.Messages(), (Messages{"Počet exportovaných dnů: 3\n\rSoubor: " + full + " ",
+                                     "Počet exportovaných dnů: 2\n\rSoubor: " + full + " ",
+                                     "Počet exportovaných dnů: 1\n\rSoubor: " + full + " "}));
 }
 
 TEST_F(RtfExport, AResultOfMoreThan365DaysWritesTheFirst365) {
@@ -298,7 +298,7 @@ TEST_F(RtfExport, AResultOfMoreThan365DaysWritesTheFirst365) {
   const std::string out = Path("400.rtf");
   ASSERT_EQ(ExportResultRtf(doc, days, ERtfResultArea::Days, out, "Arial", ui), RtfExportStatus::Written);
   EXPECT_EQ(ui.Messages(), (Messages{"Exportovat lze nejvýše 365 záznamů !",
-                                     "Počet exportovaných dní: 365\n\rSoubor: " + out + " "}));
+                                     "Počet exportovaných dnů: 365\n\rSoubor: " + out + " "}));
   const Lines lines = Paragraphs(ReadRtf(Read(out)));
   EXPECT_EQ(lines.size(), 365u * 3);
   EXPECT_EQ(lines[lines.size() - 2].substr(0, 10), ResultDayHeading(days[364]).substr(0, 10));

@@ -23,7 +23,7 @@ class CTedDoc;
 class IUiServices;
 
 inline constexpr char kAppendChooserTitle[] = "Připojit k souboru";
-inline constexpr char kAppendFilter[] = "Orvella (*.orv)";
+inline constexpr char kAppendFilter[] = "Kalendář Orvella 2 (*.orv)";
 inline constexpr char kAppendNoteHeld[] =
     "Před otevřením dialogu \"Připojit k souboru\" je nejprve\r\n\r\nnutno ukončit editování poznámky !";
 inline constexpr char kAppendSaveQuestion[] = "Chcete soubor uložit?";
