@@ -92,6 +92,9 @@ const std::vector<CliCommand>& CliCommands() {
        InQtModule<kStyle>},
       {kReplace, "SOUBOR.orv RRRR-MM-DD HLEDANÝ NÁHRADA [--month] [--mask] [--whole] [--case] [--no-accents]",
        "zamění každý výskyt ve výkladu dne (měsíce) a vypíše počet záměn", InQtModule<kReplace>},
+      {"encrypt", "SOUBOR.orv",
+       "zašifruje kalendář heslem ze souboru (--password-file) nebo zadaným na terminálu", CmdEncrypt},
+      {"decrypt", "SOUBOR.orv", "zruší šifrování kalendáře a uloží jej nezašifrovaný", CmdDecrypt},
   };
   return commands;
 }

@@ -24,5 +24,7 @@ int CmdDelete(const std::vector<std::string>& words, CliContext& ctx);
 int CmdCount(const std::vector<std::string>& words, CliContext& ctx);
 int CmdAuthor(const std::vector<std::string>& words, CliContext& ctx);
 int CmdSpell(const std::vector<std::string>& words, CliContext& ctx);
+int CmdEncrypt(const std::vector<std::string>& words, CliContext& ctx);
+int CmdDecrypt(const std::vector<std::string>& words, CliContext& ctx);
 
 }  // namespace orv::cli

@@ -110,7 +110,7 @@ Outcome TakeOverAttributes(int fd, const STarget& t) {
   } else {
     const mode_t mask = ::umask(0);
     ::umask(mask);
-    mode = 0666 & ~mask;
+    mode = t.newFileMode & ~mask;
   }
   if (::fchmod(fd, mode) != 0) return Outcome::Failed;
   if (t.exists) CopyExtendedAttributes(t, fd);
@@ -255,6 +255,7 @@ SFileWrite WriteFileKeepingIdentity(const std::string& path, std::string_view by
   STarget t;
   int error = 0;
   t.path = options.followLinks ? ResolveLinks(path, error) : path;
+  t.newFileMode = options.newFileMode;
   if (error != 0) {
     result.failure = FileErrorReason(error);
     return result;
@@ -286,8 +287,8 @@ SFileWrite WriteFileKeepingIdentity(const std::string& path, std::string_view by
   return result;
 }
 
-std::string WriteFileAtomically(const std::string& path, std::string_view bytes) {
-  return WriteFileKeepingIdentity(path, bytes).failure;
+std::string WriteFileAtomically(const std::string& path, std::string_view bytes, SWriteOptions options) {
+  return WriteFileKeepingIdentity(path, bytes, options).failure;
 }
 
 }  // namespace orv

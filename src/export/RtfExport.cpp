@@ -5,6 +5,8 @@
 
 #include "core/UiServices.h"
 #include "document/AtomicFile.h"
+#include "document/EncryptedCalendar.h"
+#include "document/FileProtection.h"
 #include "document/TedDoc.h"
 #include "export/RtfAssembly.h"
 #include "export/RtfExportTexts.h"
@@ -33,7 +35,7 @@ bool WriteExportFile(const CTedDoc& doc, const std::string& path, std::string_vi
     ui.MessageBox("Export nelze zapsat do souboru otevřeného kalendáře.");
     return false;
   }
-  const std::string reason = WriteFileAtomically(path, bytes);
+  const std::string reason = WriteFileAtomically(path, bytes, ExportWriteOptions(doc));
   if (reason.empty()) return true;
   ui.MessageBox("Soubor \"" + ExportFullPath(path) + "\" nelze zapsat: " + reason + ".");
   return false;
@@ -41,6 +43,7 @@ bool WriteExportFile(const CTedDoc& doc, const std::string& path, std::string_vi
 
 bool CanExportRtf(const CTedDoc& doc, IUiServices& ui) {
   if (!HasFileName(doc, "Soubor nemá jméno, nejprve je nutno jej Uložit jako.", ui)) return false;
+  if (!ConfirmPlainExport(doc, ui)) return false;
   if (doc.m_DataTxt.empty() && doc.m_DataMesice.empty()) {
     ui.MessageBox("Kalendář je prázdný");
     return false;
@@ -68,6 +71,7 @@ bool CanExportResultRtf(const CTedDoc& doc, const CSortedKeyList& keys, RtfResul
                                        ? "Soubor nemá jméno, nejprve je nutno jej uložit."
                                        : "Soubor nemá jméno, nejprve je nutno jej Uložit jako.";
   if (!HasFileName(doc, refusal, ui)) return false;
+  if (!ConfirmPlainExport(doc, ui)) return false;
   if (keys.IsEmpty()) {
     ui.MessageBox("Výběr je prázdný");
     return false;

@@ -8,6 +8,8 @@
 
 #include "core/UiServices.h"
 #include "document/AtomicFile.h"
+#include "document/EncryptedCalendar.h"
+#include "document/FileProtection.h"
 #include "document/TedDoc.h"
 #include "export/TxtExportFormat.h"
 #include "search/SortedKeyList.h"
@@ -25,8 +27,9 @@ std::string FullPath(const std::string& path) {
 }
 
 // Writes the header and the lines in one piece; on success shows the count as the header says it.
-TxtExportStatus WriteExport(const std::string& path, int dayCount, std::string_view lines, IUiServices& ui) {
-  if (!WriteFileAtomically(path, TxtExportFile(FullPath(path), dayCount, lines)).empty()) {
+TxtExportStatus WriteExport(const std::string& path, int dayCount, std::string_view lines,
+                            SWriteOptions options, IUiServices& ui) {
+  if (!WriteFileAtomically(path, TxtExportFile(FullPath(path), dayCount, lines), options).empty()) {
     ui.MessageBox(kCannotWrite);
     return TxtExportStatus::Failed;
   }
@@ -58,6 +61,7 @@ bool CheckExportPeriod(const TxtExportPeriod& period, IUiServices& ui) {
 
 bool CanExportNotesTxt(const CTedDoc& doc, IUiServices& ui) {
   if (!HasFileName(doc, "Soubor nemá jméno, nejprve je nutno jej Uložit jako.", ui)) return false;
+  if (!ConfirmPlainExport(doc, ui)) return false;
   if (doc.m_DataTxt.empty()) {
     ui.MessageBox("Kalendář je prázdný");
     return false;
@@ -75,7 +79,8 @@ TxtExportStatus ExportNotesTxt(const CTedDoc& doc, const std::string& path, cons
     if (!record.m_Poznamka.empty() && key >= from && key <= to) days.emplace_back(key, record.m_Poznamka);
   if (days.empty()) {
     std::error_code error;
-    if (!std::filesystem::exists(path, error) && !WriteFileAtomically(path, {}).empty()) {
+    if (!std::filesystem::exists(path, error) &&
+        !WriteFileAtomically(path, {}, ExportWriteOptions(doc)).empty()) {
       ui.MessageBox(kCannotWrite);
       return TxtExportStatus::Failed;
     }
@@ -86,7 +91,7 @@ TxtExportStatus ExportNotesTxt(const CTedDoc& doc, const std::string& path, cons
   const std::string_view lineEnd = blankLines ? kTxtLineEndBlank : kTxtLineEnd;
   std::string lines;
   for (const auto& [key, note] : days) lines += TxtExportLine(key, separator, note, lineEnd);
-  return WriteExport(path, static_cast<int>(days.size()), lines, ui);
+  return WriteExport(path, static_cast<int>(days.size()), lines, ExportWriteOptions(doc), ui);
 }
 
 bool CanExportResultTxt(const CTedDoc& doc, const CSortedKeyList& dayKeys, TxtResultSource source,
@@ -95,6 +100,7 @@ bool CanExportResultTxt(const CTedDoc& doc, const CSortedKeyList& dayKeys, TxtRe
                                        ? "Soubor nemá jméno, nejprve je nutno jej uložit."
                                        : "Soubor nemá jméno, nejprve je nutno jej Uložit jako.";
   if (!HasFileName(doc, refusal, ui)) return false;
+  if (!ConfirmPlainExport(doc, ui)) return false;
   if (dayKeys.IsEmpty()) {
     ui.MessageBox("Výběr je prázdný");
     return false;
@@ -118,7 +124,7 @@ TxtExportStatus ExportResultTxt(const CTedDoc& doc, const CSortedKeyList& dayKey
     lines += TxtExportLine(key, separator, record->m_Poznamka, kTxtLineEnd);
     ++count;
   }
-  return WriteExport(path, count, lines, ui);
+  return WriteExport(path, count, lines, ExportWriteOptions(doc), ui);
 }
 
 }  // namespace orv

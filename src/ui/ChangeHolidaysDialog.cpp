@@ -170,7 +170,9 @@ class CChangeHolidaysDialog : public QDialog {
   }
 
   void Add() {
-    if (m_Model.Add(ToCp1250(m_NewEntry->text()))) Changed();
+    const std::optional<std::string> name =
+        Cp1250OrRefuse(m_NewEntry->text(), "do názvu", m_Model.Names().Ui());
+    if (name && m_Model.Add(*name)) Changed();
   }
   void Remove() {
     if (m_Model.Remove(Selected())) Changed();
@@ -178,8 +180,10 @@ class CChangeHolidaysDialog : public QDialog {
   void Rename() {
     const std::optional<std::string> old = m_Model.RenameCandidate(Selected());
     if (!old) return;
-    const std::optional<QString> name = AskNewName(this, FromCp1250(*old));
-    if (name && m_Model.Rename(*old, ToCp1250(*name))) Changed();
+    const std::optional<QString> typed = AskNewName(this, FromCp1250(*old));
+    const std::optional<std::string> name =
+        typed ? Cp1250OrRefuse(*typed, "do názvu", m_Model.Names().Ui()) : std::nullopt;
+    if (name && m_Model.Rename(*old, *name)) Changed();
   }
 
   CChangeHolidaysModel& m_Model;
