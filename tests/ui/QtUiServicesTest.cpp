@@ -36,9 +36,10 @@ TEST(QtUiServicesTest, EnterAnswersTheDefaultOfEachQuestion) {
   EXPECT_EQ(defaultButton, QStringLiteral("&Ano"));
 }
 
-// Clicks OK of the prompt and closes the message that OK may bring, noting its text.
+// Clicks OK of the prompt and closes the message that OK may bring, noting its text. The watch ends
+// with the prompt.
 void ClickOk(QWidget* prompt, QStringList& messages) {
-  QTimer::singleShot(0, [&messages] {
+  QTimer::singleShot(0, prompt, [&messages] {
     if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
       messages << box->text();
       box->accept();
