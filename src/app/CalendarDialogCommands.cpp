@@ -13,6 +13,7 @@
 #include "ui/CalendarView.h"
 #include "ui/ChangeHolidaysDialog.h"
 #include "ui/DeletePeriodDialog.h"
+#include "ui/EncryptionDialogs.h"
 #include "ui/FileInfoDialog.h"
 #include "ui/HolidayListsDialog.h"
 #include "ui/SetPasswordDialog.h"
@@ -67,8 +68,22 @@ class CDialogCommands {
   }
 
   void SetPassword() {
-    if (const std::optional<std::string> password = AskNewOpenPassword(&m_Ctx.frame))
+    if (const std::optional<std::string> password = AskNewOpenPassword(&m_Ctx.frame, m_Ctx.ui))
       SetOpenPassword(m_Ctx.doc, *password);
+  }
+
+  void Encrypt() {
+    if (m_Ctx.doc.EncryptionKey())
+      m_Ctx.ui.MessageBox("Kalendář je již zašifrován.", MessageIcon::Information);
+    else
+      RunEncryptDialog(&m_Ctx.frame, m_Ctx.doc, m_Ctx.ui);
+  }
+
+  void Decrypt() {
+    if (!m_Ctx.doc.EncryptionKey())
+      m_Ctx.ui.MessageBox("Kalendář není zašifrován.", MessageIcon::Information);
+    else
+      RunDecryptDialog(&m_Ctx.frame, m_Ctx.doc, m_Ctx.ui);
   }
 
   void AuthorData() {
@@ -116,6 +131,8 @@ void AddCalendarDialogCommands(const SCalendarDialogContext& context) {
   context.frame.SetHandler(cmd::HolidayLists, [commands] { commands->HolidayLists(); });
   context.frame.SetHandler(cmd::ChangeHolidays, [commands] { commands->ChangeHolidays(); });
   context.frame.SetHandler(cmd::FilePassword, [commands] { commands->SetPassword(); });
+  context.frame.SetHandler(cmd::FileEncrypt, [commands] { commands->Encrypt(); });
+  context.frame.SetHandler(cmd::FileDecrypt, [commands] { commands->Decrypt(); });
   context.frame.SetHandler(cmd::AuthorData, [commands] { commands->AuthorData(); });
   context.frame.SetHandler(cmd::FileInfo, [commands] { commands->FileInfo(); });
   context.frame.SetHandler(cmd::YearRange, [commands] { commands->YearRange(); });

@@ -54,11 +54,12 @@ bool CDocumentCommands::FileOpen() {
   return OpenFile(*path);
 }
 
-// A file that cannot be opened leaves the open calendar as it was and leaves the recent list.
+// A file that cannot be opened leaves the open calendar as it was and leaves the recent list, unless
+// only its password was missing.
 bool CDocumentCommands::OpenFile(const std::string& path) {
   if (!SaveModified()) return false;
   if (!m_Doc.OnOpenDocument(path)) {
-    m_Recent.Remove(QString::fromStdString(path));
+    if (!m_Doc.PasswordRefused()) m_Recent.Remove(QString::fromStdString(path));
     Changed();
     return false;
   }

@@ -9,6 +9,8 @@
 
 #include "cli/CliArgs.h"
 #include "document/RecordYears.h"
+#include "core/RegularFile.h"
+#include "crypto/CalendarContainer.h"
 
 namespace orv::cli {
 
@@ -44,15 +46,34 @@ CCliCalendar::CCliCalendar(CliContext& ctx) : m_Ctx(ctx), m_Ui(ctx.ui), m_Doc(m_
   });
 }
 
+namespace {
+
+bool IsEncryptedFile(const std::string& path) {
+  const SRegularFile file = OpenRegularFile(path);
+  if (file.fd < 0) return false;
+  char start[crypto::kContainerMagic.size()];
+  int error = 0;
+  const std::size_t n = ReadFully(file.fd, start, sizeof start, error);
+  ::close(file.fd);
+  return crypto::LooksEncrypted({start, n});
+}
+
+}  // namespace
+
 bool CCliCalendar::Open(const std::string& path) {
   const int shownBefore = m_Ui.Shown();
   if (m_Doc.OnOpenDocument(path)) {
     WidenYearRangeToRecords(m_Doc);
     return true;
   }
-  if (m_Ui.Shown() == shownBefore)
+  if (m_Ui.Shown() != shownBefore) return false;
+  // Nothing was said: no password could be had (no option, no terminal), or "Storno".
+  if (IsEncryptedFile(path))
     m_Ctx.err << "Kalendář " << path
-              << " je chráněn heslem; heslo chybí nebo nesouhlasí (volba --password).\n";
+              << " je zašifrován; heslo zadejte souborem (--password-file SOUBOR) nebo na terminálu.\n";
+  else
+    m_Ctx.err << "Kalendář " << path
+              << " je chráněn heslem; heslo chybí nebo nesouhlasí (volba --password nebo --password-file).\n";
   return false;
 }
 

@@ -104,13 +104,19 @@ const std::vector<CliCommand>& CliCommands() {
       {kMerge, "SOUBOR.orv KOPIE.orv [--base ZÁKLAD.orv] [--keep]",
        "sloučí kopii kalendáře do kalendáře, uloží jej a kopii přesune do koše (--keep ji ponechá)",
        InQtModule<kMerge>},
+      {"encrypt", "SOUBOR.orv",
+       "zašifruje kalendář heslem ze souboru (--password-file) nebo zadaným na terminálu", CmdEncrypt},
+      {"decrypt", "SOUBOR.orv", "zruší šifrování kalendáře a uloží jej nezašifrovaný", CmdDecrypt},
   };
   return commands;
 }
 
 const std::vector<CliOption>& CliGlobalOptions() {
   static const std::vector<CliOption> options = {
-      {"--password", "HESLO", "heslo chráněného kalendáře (jinak se na terminálu zeptá)"},
+      {"--password", "HESLO",
+       "heslo kalendáře chráněného heslem (jinak se na terminálu zeptá); pozor: heslo na příkazovém řádku "
+       "vidí i ostatní uživatelé počítače"},
+      {"--password-file", "SOUBOR", "heslo z prvního řádku souboru (tak i heslo šifrovaného kalendáře)"},
       {"--yes", "", "na otázky odpovídá \"Ano\" (například přepsání souboru)"},
       {"--years", "OD-DO",
        "roky kalendáře pro tento běh, " + std::to_string(kEarliestYear) + " až " + std::to_string(kLatestYear) +

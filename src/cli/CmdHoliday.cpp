@@ -6,6 +6,7 @@
 #include "cli/CliCalendar.h"
 #include "cli/Commands.h"
 #include "core/Cp1250.h"
+#include "core/Cp1250Refusal.h"
 #include "names/ChangeHolidaysModel.h"
 
 namespace orv::cli {
@@ -52,6 +53,13 @@ int CmdHoliday(const std::vector<std::string>& words, CliContext& ctx) {
     return kExitError;
   }
   const std::string& action = words[1];
+  for (std::size_t i = 3; i < words.size(); ++i) {
+    if (action == "add" && i == 3) continue;  // the day
+    if (const std::string why = Cp1250Refusal(words[i], "do názvu"); !why.empty()) {
+      ctx.ui.MessageBox(why);
+      return kExitError;
+    }
+  }
   const std::optional<int> category = ParseCategory(words[2], ctx);
   if (!category) return kExitError;
   std::optional<MonthDay> day{MonthDay{1, 1}};

@@ -2,7 +2,7 @@
 
 #include "cli/CliCalendar.h"
 #include "cli/Commands.h"
-#include "core/Cp1250.h"
+#include "document/FileProtection.h"
 
 namespace orv::cli {
 
@@ -10,16 +10,18 @@ namespace orv::cli {
 int CmdPassword(const std::vector<std::string>& words, CliContext& ctx) {
   const auto args = PositionalArguments(words, "password", 1, 2, ctx);
   if (!args) return kExitError;
+  const std::optional<std::string> password =
+      args->size() == 2 ? CheckPassword((*args)[1], ctx.ui) : std::optional<std::string>("");
+  if (!password) return kExitError;
   CCliCalendar calendar(ctx);
   if (!calendar.Open((*args)[0])) return kExitError;
   CTedDoc& doc = calendar.Doc();
-  const std::string password = args->size() == 2 ? Cp1250FromUtf8((*args)[1]) : std::string();
-  if (password != doc.m_Heslo) {
-    doc.m_Heslo = password;
+  if (*password != doc.m_Heslo) {
+    doc.m_Heslo = *password;
     doc.SetModifiedFlag();
   }
   if (!calendar.SaveIfModified()) return kExitError;
-  ctx.out << (password.empty() ? "Kalendář není chráněn heslem.\n" : "Kalendář je chráněn heslem.\n");
+  ctx.out << (password->empty() ? "Kalendář není chráněn heslem.\n" : "Kalendář je chráněn heslem.\n");
   return kExitOk;
 }
 

@@ -26,5 +26,7 @@ int CmdAuthor(const std::vector<std::string>& words, CliContext& ctx);
 int CmdSpell(const std::vector<std::string>& words, CliContext& ctx);
 int CmdOnThisDay(const std::vector<std::string>& words, CliContext& ctx);
 int CmdConflicts(const std::vector<std::string>& words, CliContext& ctx);
+int CmdEncrypt(const std::vector<std::string>& words, CliContext& ctx);
+int CmdDecrypt(const std::vector<std::string>& words, CliContext& ctx);
 
 }  // namespace orv::cli

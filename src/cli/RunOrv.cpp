@@ -1,20 +1,45 @@
+#include <unistd.h>
+
+#include <algorithm>
 #include <optional>
 #include <ostream>
 
 #include "cli/CliCommand.h"
 #include "cli/PresetAnswersUi.h"
-#include "core/Cp1250.h"
+#include "core/RegularFile.h"
 #include "core/YearRange.h"
+#include "document/AtomicFile.h"
 
 namespace orv::cli {
 namespace {
 
 struct GlobalOptions {
   std::vector<std::string> rest;  // the arguments without the global options
-  std::optional<std::string> password;
+  std::optional<SGivenPassword> password;
   bool yes = false;
   std::optional<SYearRange> years;
 };
+
+// A line of a password is short; a larger file is no password file.
+constexpr std::size_t kPasswordFileBytes = 64 * 1024;
+
+// The first line of the file, without its line end.
+std::optional<std::string> ReadPasswordFile(const std::string& path, std::ostream& err) {
+  const SRegularFile file = OpenRegularFile(path);
+  int error = file.error;
+  std::string text(kPasswordFileBytes, '\0');
+  if (file.fd >= 0) {
+    text.resize(ReadFully(file.fd, text.data(), text.size(), error));
+    ::close(file.fd);
+  }
+  if (error != 0) {
+    err << "Soubor s heslem " << path << " nelze přečíst: " << FileErrorReason(error) << ".\n";
+    return std::nullopt;
+  }
+  text.resize(std::min(text.find('\n'), text.size()));
+  if (text.ends_with('\r')) text.pop_back();
+  return text;
+}
 
 std::optional<GlobalOptions> TakeGlobalOptions(const std::vector<std::string>& args, std::ostream& err) {
   GlobalOptions options;
@@ -26,7 +51,15 @@ std::optional<GlobalOptions> TakeGlobalOptions(const std::vector<std::string>& a
         err << "Volba --password potřebuje hodnotu.\n";
         return std::nullopt;
       }
-      options.password = Cp1250FromUtf8(args[++i]);
+      options.password = SGivenPassword{args[++i], false};
+    } else if (args[i] == "--password-file") {
+      if (i + 1 == args.size()) {
+        err << "Volba --password-file potřebuje soubor s heslem.\n";
+        return std::nullopt;
+      }
+      std::optional<std::string> password = ReadPasswordFile(args[++i], err);
+      if (!password) return std::nullopt;
+      options.password = SGivenPassword{std::move(*password), true};
     } else if (args[i] == "--years") {
       if (i + 1 == args.size()) {
         err << "Volba --years potřebuje rozsah let OD-DO.\n";

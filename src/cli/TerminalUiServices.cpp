@@ -58,12 +58,17 @@ bool TerminalUiServices::AskYesNo(std::string_view text) {
 }
 
 std::optional<std::string> TerminalUiServices::AskPassword(std::string_view prompt) {
+  std::optional<std::string> typed = AskPassphrase(prompt);
+  if (!typed) return std::nullopt;
+  return Cp1250FromUtf8(*typed);
+}
+
+std::optional<std::string> TerminalUiServices::AskPassphrase(std::string_view prompt) {
   if (!isatty(STDIN_FILENO)) return std::nullopt;
   m_Err << WithoutCarriageReturns(prompt) << "\nHeslo: " << std::flush;
   auto typed = ReadHiddenLine(m_In);
   m_Err << '\n';
-  if (!typed) return std::nullopt;
-  return Cp1250FromUtf8(*typed);
+  return typed;
 }
 
 std::optional<std::string> TerminalUiServices::ChooseFileToOpen(std::string_view, std::string_view) {

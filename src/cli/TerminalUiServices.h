@@ -20,6 +20,8 @@ class TerminalUiServices : public IUiServices {
   void MessageBox(std::string_view text, MessageIcon icon) override;
   bool AskYesNo(std::string_view text) override;
   std::optional<std::string> AskPassword(std::string_view prompt) override;
+  // Never waits: without a terminal on stdin there is no one to ask.
+  std::optional<std::string> AskPassphrase(std::string_view prompt) override;
   std::optional<std::string> ChooseFileToOpen(std::string_view title, std::string_view filter) override;
   std::optional<std::string> ChooseFileToSave(std::string_view title, std::string_view filter,
                                               std::string_view suggestedName) override;

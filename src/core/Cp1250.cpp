@@ -106,22 +106,6 @@ int EncodeOrMinusOne(char32_t cp) {
   return (first != kEncode.pairs.end() && first->first == cp) ? first->second : -1;
 }
 
-// Decodes one UTF-8 sequence at text[i], advancing i; malformed input yields U+FFFD.
-char32_t NextUtf8(std::string_view text, size_t& i) {
-  const auto lead = static_cast<unsigned char>(text[i++]);
-  if (lead < 0x80) return lead;
-  int extra = lead >= 0xF0 && lead < 0xF5 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC2 ? 1 : -1;
-  if (extra < 0 || lead >= 0xF5) return 0xFFFD;
-  char32_t cp = lead & (0x3F >> extra);
-  for (int k = 0; k < extra; ++k) {
-    if (i >= text.size() || (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) return 0xFFFD;
-    cp = (cp << 6) | (static_cast<unsigned char>(text[i++]) & 0x3F);
-  }
-  static constexpr char32_t kMin[] = {0, 0x80, 0x800, 0x10000};
-  if (cp < kMin[extra] || (cp >= 0xD800 && cp <= 0xDFFF)) return 0xFFFD;
-  return cp;
-}
-
 }  // namespace
 
 unsigned char UnicodeToCp1250(char32_t codePoint) {
@@ -143,7 +127,7 @@ std::string Cp1250ToUtf8(std::string_view cp1250) {
 std::string Cp1250FromUtf8(std::string_view utf8) {
   std::string out;
   out.reserve(utf8.size());
-  for (size_t i = 0; i < utf8.size();) out += static_cast<char>(UnicodeToCp1250(NextUtf8(utf8, i)));
+  for (size_t i = 0; i < utf8.size();) out += static_cast<char>(UnicodeToCp1250(NextUtf8CodePoint(utf8, i)));
   return out;
 }
 

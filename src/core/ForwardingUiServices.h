@@ -20,6 +20,9 @@ class CForwardingUiServices : public IUiServices {
   std::optional<std::string> AskPassword(std::string_view prompt) override {
     return m_Inner.AskPassword(prompt);
   }
+  std::optional<std::string> AskPassphrase(std::string_view prompt) override {
+    return m_Inner.AskPassphrase(prompt);
+  }
   std::optional<std::string> ChooseFileToOpen(std::string_view title, std::string_view filter) override {
     return m_Inner.ChooseFileToOpen(title, filter);
   }

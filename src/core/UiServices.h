@@ -28,6 +28,9 @@ class IUiServices {
   virtual bool AskYesNoDefaultNo(std::string_view text) { return AskYesNo(text); }
   // The password prompt (title "Autentizace"); nullopt when the user cancels.
   virtual std::optional<std::string> AskPassword(std::string_view prompt) = 0;
+  // The passphrase of an encrypted calendar, as typed (UTF-8, nothing converted); nullopt when the
+  // user cancels or no one can be asked.
+  virtual std::optional<std::string> AskPassphrase(std::string_view /*prompt*/) { return std::nullopt; }
   // File choosers; paths are UTF-8 file-system paths, nullopt when cancelled.
   virtual std::optional<std::string> ChooseFileToOpen(std::string_view title, std::string_view filter) = 0;
   virtual std::optional<std::string> ChooseFileToSave(std::string_view title, std::string_view filter,

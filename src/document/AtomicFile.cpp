@@ -110,7 +110,7 @@ Outcome TakeOverAttributes(int fd, const STarget& t) {
   } else {
     const mode_t mask = ::umask(0);
     ::umask(mask);
-    mode = 0666 & ~mask;
+    mode = t.newFileMode & ~mask;
   }
   if (::fchmod(fd, mode) != 0) return Outcome::Failed;
   if (t.exists) CopyExtendedAttributes(t, fd);
@@ -279,6 +279,7 @@ SFileWrite WriteFileKeepingIdentity(const std::string& path, std::string_view by
     result.failure = FileErrorReason(error);
     return result;
   }
+  t.newFileMode = options.newFileMode;
   RemoveLeftovers(t.folder, TemporaryPrefix(t));
   Outcome outcome =
       t.exists && t.st.st_nlink > 1 ? Outcome::NeedsInPlace : ReplaceViaTemporary(t, bytes, result);
@@ -293,8 +294,8 @@ SInterruptedWrite RestoreInterruptedWrite(const std::string& path) {
   return filewrite::UndoInterruptedWrite(t);
 }
 
-std::string WriteFileAtomically(const std::string& path, std::string_view bytes) {
-  return WriteFileKeepingIdentity(path, bytes).failure;
+std::string WriteFileAtomically(const std::string& path, std::string_view bytes, SWriteOptions options) {
+  return WriteFileKeepingIdentity(path, bytes, options).failure;
 }
 
 }  // namespace orv

@@ -14,6 +14,8 @@
 //
 //   if (const std::string why = WriteFileAtomically(path, bytes); !why.empty()) report(why);
 
+#include <sys/types.h>
+
 #include <string>
 #include <string_view>
 
@@ -25,6 +27,9 @@ struct SWriteOptions {
   // False for files the program keeps for itself (the configuration): a symbolic link there is
   // refused rather than followed.
   bool followLinks = true;
+  // The mode a file that does not exist yet is created with, less the umask; a file that exists keeps
+  // its own. Calendars and what is written from a protected calendar are the user's alone (0600).
+  mode_t newFileMode = 0666;
 };
 
 struct SFileWrite {
@@ -50,7 +55,7 @@ struct SInterruptedWrite {
 SInterruptedWrite RestoreInterruptedWrite(const std::string& path);
 
 // Empty on success, else the reason in Czech ("do složky nelze zapisovat", "disk je plný" ...).
-std::string WriteFileAtomically(const std::string& path, std::string_view bytes);
+std::string WriteFileAtomically(const std::string& path, std::string_view bytes, SWriteOptions options = {});
 
 // The reason of a failed file operation, in Czech, from its errno (or kNotRegularFile).
 std::string FileErrorReason(int error);

@@ -1,6 +1,7 @@
 #include "document/FileProtection.h"
 
 #include "core/Cp1250.h"
+#include "core/Cp1250Refusal.h"
 #include "core/UiServices.h"
 #include "document/TedDoc.h"
 
@@ -9,6 +10,23 @@ namespace orv {
 void SetOpenPassword(CTedDoc& doc, std::string_view password) {
   doc.m_Heslo = password;
   doc.SetModifiedFlag();
+}
+
+std::optional<std::string> CheckPassword(std::string_view typed, IUiServices& ui) {
+  if (const std::string why = Cp1250Refusal(typed, "do hesla"); !why.empty()) {
+    ui.MessageBox(why);
+    return std::nullopt;
+  }
+  return Cp1250FromUtf8(typed);
+}
+
+std::optional<std::string> CheckNewPassword(std::string_view first, std::string_view second,
+                                            IUiServices& ui) {
+  if (first != second) {
+    ui.MessageBox(kOpenPasswordsDiffer);
+    return std::nullopt;
+  }
+  return CheckPassword(first, ui);
 }
 
 CAuthorDataModel::CAuthorDataModel(const CTedDoc& doc)
@@ -39,6 +57,16 @@ void CAuthorDataModel::Apply(CTedDoc& doc) const {
   doc.m_Datum = m_Fields[kAuthorDate];
   if (m_NewPassword) doc.m_HesloAutora = *m_NewPassword;
   doc.SetModifiedFlag();
+}
+
+bool IsProtected(const CTedDoc& doc) {
+  return !doc.m_Heslo.empty() || doc.EncryptionKey();
+}
+
+SWriteOptions ExportWriteOptions(const CTedDoc& doc) {
+  SWriteOptions options;
+  if (IsProtected(doc)) options.newFileMode = kPrivateFileMode;
+  return options;
 }
 
 std::array<std::string, 5> FileInfoTexts(const CTedDoc& doc) {

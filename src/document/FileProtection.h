@@ -13,6 +13,8 @@
 #include <string>
 #include <string_view>
 
+#include "document/AtomicFile.h"
+
 namespace orv {
 
 class CTedDoc;
@@ -25,6 +27,16 @@ inline constexpr const char* kPasswordNotice =
 // "Zaheslovat" on OK: the password exactly as typed; an empty one removes it. Marks the calendar
 // modified.
 void SetOpenPassword(CTedDoc& doc, std::string_view password);
+
+inline constexpr const char* kOpenPasswordsDiffer = "Zadaná hesla se liší. Heslo nebylo změněno.";
+inline constexpr const char* kWrongPassword = "Heslo není správné.";
+
+// The new open password typed twice (UTF-8), as Windows-1250: one typo would lock the user out, so
+// two different entries are refused, and so is a character the code page lacks (it would be stored
+// as "?", which any such character then matches). Nullopt after the message.
+std::optional<std::string> CheckNewPassword(std::string_view first, std::string_view second, IUiServices& ui);
+// A password given once (the prompt, orv), as Windows-1250; nullopt after the message.
+std::optional<std::string> CheckPassword(std::string_view typed, IUiServices& ui);
 
 // The five author fields, top to bottom.
 enum EAuthorField { kAuthorTitle, kAuthorVersion, kAuthorName, kAuthorCompany, kAuthorDate };
@@ -62,6 +74,13 @@ class CAuthorDataModel {
 inline constexpr const char* kNewPasswordPrompt = "Zadejte nové heslo autora :";
 inline constexpr const char* kRepeatPasswordPrompt = "Zadejte nové heslo autora znovu :";
 inline constexpr const char* kPasswordsDiffer = "Zadaná hesla se liší. Heslo autora nebylo změněno.";
+
+// A diary is private: a new calendar, a recovery copy and an export of a protected calendar are
+// created readable by their owner alone (a file that exists keeps its mode).
+inline constexpr mode_t kPrivateFileMode = 0600;
+bool IsProtected(const CTedDoc& doc);
+// How an export of the calendar writes its file: private when the calendar is protected.
+SWriteOptions ExportWriteOptions(const CTedDoc& doc);
 
 // "O souboru": the five author fields, an empty one replaced by its fixed text (Windows-1250).
 std::array<std::string, 5> FileInfoTexts(const CTedDoc& doc);

@@ -18,6 +18,7 @@ struct STarget {
   std::string name;
   bool exists = false;
   struct stat st {};
+  mode_t newFileMode = 0666;  // for a target that does not exist yet
 };
 
 enum class Outcome { Done, Failed, NeedsInPlace };

@@ -13,8 +13,11 @@
 #include <sstream>
 
 #include "core/UiServices.h"
+#include "crypto/CalendarContainer.h"
 #include "document/AtomicFile.h"
 #include "document/CalendarArchive.h"
+#include "document/EncryptedCalendar.h"
+#include "document/FileProtection.h"
 #include "document/TedDoc.h"
 
 namespace orv {
@@ -106,16 +109,22 @@ std::string CRecoveryStore::Write(CTedDoc& doc) {
   const std::string copy = CopyPathFor(key);
   const std::string companion = copy + kCompanion;
   if (::access(companion.c_str(), F_OK) != 0) {
-    if (std::string failure = WriteFileAtomically(companion, key); !failure.empty()) return failure;
+    if (std::string failure = WriteFileAtomically(companion, key, {.newFileMode = kPrivateFileMode});
+        !failure.empty())
+      return failure;
   }
   // The archive writer stamps the version it writes into the content; the calendar's own version
   // changes only with a save.
   const std::uint32_t version = doc.m_Verze;
-  const std::string bytes = StoreCalendar(doc);
+  std::string bytes = StoreCalendar(doc);
   doc.m_Verze = version;
+  // Compared in clear: an encrypted copy differs on every write.
   const std::size_t hash = std::hash<std::string>{}(bytes);
   if (copy == m_LastPath && hash == m_LastHash && ::access(copy.c_str(), F_OK) == 0) return {};
-  if (std::string failure = WriteFileAtomically(copy, bytes); !failure.empty()) return failure;
+  bytes = SealCalendarBytes(doc, std::move(bytes));
+  if (std::string failure = WriteFileAtomically(copy, bytes, {.newFileMode = kPrivateFileMode});
+      !failure.empty())
+    return failure;
   m_Written.insert(copy);
   m_LastPath = copy;
   m_LastHash = hash;
@@ -172,7 +181,16 @@ std::vector<SRecoveryCopy> CRecoveryStore::Pending() const {
 
 bool CRecoveryStore::Restore(CTedDoc& doc, const SRecoveryCopy& copy) {
   IUiServices& ui = doc.Ui();
-  const std::optional<std::string> bytes = ReadFile(copy.path);
+  std::optional<std::string> bytes = ReadFile(copy.path);
+  const std::string& name = copy.calendarPath.empty() ? copy.path : copy.calendarPath;
+  std::shared_ptr<const crypto::CSecretKey> key;
+  if (bytes && crypto::LooksEncrypted(*bytes)) {
+    SDecryptedFile plain;
+    if (DecryptCalendarFile(*bytes, name, ui, doc.EncryptionKey(), plain) != EDecryptOutcome::Decrypted)
+      return false;
+    *bytes = plain.bytes.View();
+    key = std::move(plain.key);
+  }
   CCalendarContent loaded(ui);
   std::string reason = "soubor nelze přečíst";
   if (!bytes || !LoadCalendar(*bytes, loaded, ui, reason)) {
@@ -180,11 +198,11 @@ bool CRecoveryStore::Restore(CTedDoc& doc, const SRecoveryCopy& copy) {
     return false;
   }
   if (!loaded.m_Heslo.empty() && loaded.m_Heslo != doc.m_Heslo) {
-    const std::string& name = copy.calendarPath.empty() ? copy.path : copy.calendarPath;
     const std::optional<std::string> typed = ui.AskPassword("Zadejte heslo pro :\r\n\r\n" + name);
     if (!typed || *typed != loaded.m_Heslo) return false;
   }
   static_cast<CCalendarContent&>(doc) = std::move(loaded);
+  doc.SetEncryptionKey(std::move(key));
   if (!copy.calendarPath.empty()) doc.SetPathName(copy.calendarPath);
   m_Written.insert(copy.path);
   doc.SetModifiedFlag(true);

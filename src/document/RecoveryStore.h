@@ -1,10 +1,10 @@
 #pragma once
 // Recovery copies of a calendar with unsaved changes, kept in the user's state folder so that a
 // crash, a kill or a lost session costs at most the last minute's work. A copy holds the very bytes
-// a save would write (scrambled, guarded by the calendar's password); it is named after the
-// calendar's path and the session that wrote it, and a companion file "<copy>.path" names the
-// calendar (empty for a calendar never saved). Writing a copy leaves the document's path, modified
-// flag and read-only state as they were.
+// a save would write (scrambled, guarded by the calendar's password; encrypted with the key of an
+// encrypted calendar); it is named after the calendar's path and the session that wrote it, and a
+// companion file "<copy>.path" names the calendar (empty for a calendar never saved). Writing a copy leaves
+// the document's path, modified flag and read-only state as they were.
 //
 //   CRecoveryStore store(CRecoveryStore::DefaultFolder());   one store per running program
 //   store.Write(doc);                  while the calendar has unsaved changes

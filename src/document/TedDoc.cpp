@@ -8,6 +8,7 @@ CTedDoc::CTedDoc(IUiServices& ui) : CCalendarContent(ui), m_Ui(ui) {}
 
 bool CTedDoc::OnNewDocument() {
   DeleteContents();
+  m_Key.reset();
   m_Heslo.clear();
   m_bReadOnly = false;
   m_Ochrana = 0;
@@ -36,6 +37,11 @@ void CTedDoc::DeleteContents() {
   m_StylesPar.clear();
   m_Heslo.clear();
   m_HesloAutora.clear();
+}
+
+void CTedDoc::SetEncryptionKey(std::shared_ptr<const crypto::CSecretKey> key) {
+  m_Key = std::move(key);
+  SetModifiedFlag();
 }
 
 void CTedDoc::SetModifiedFlag(bool modified) {

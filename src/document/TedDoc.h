@@ -11,12 +11,14 @@
 // another program's lock through SetOnLockWait (the status bar of the window, stderr of orv).
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/RegularFile.h"
+#include "crypto/SecretKey.h"
 #include "document/CalendarContent.h"
 #include "document/LockWait.h"
 #include "document/LockedFile.h"
@@ -38,6 +40,9 @@ class CTedDoc : public CCalendarContent {
   // Deletes every record, the names database, the styles and both passwords.
   void DeleteContents();
   bool OnOpenDocument(const std::string& path);
+  // The last open failed only because the password was not given or was wrong: the file itself is
+  // sound (the window keeps it among the recent files).
+  bool PasswordRefused() const { return m_bPasswordRefused; }
   bool OnSaveDocument(const std::string& path);
   // orv keeps the calendar's file locked from opening to the end of its save, so that another orv
   // cannot read the file in between and lose this one's change. Without it (the window) the file is
@@ -88,6 +93,12 @@ class CTedDoc : public CCalendarContent {
 
   IUiServices& Ui() const { return m_Ui; }
 
+  // The key of an encrypted calendar, null for one stored in clear. It is kept while the calendar is
+  // open: every save and recovery copy is encrypted with it. Setting or clearing it marks the
+  // calendar modified; the file changes with the next save.
+  const std::shared_ptr<const crypto::CSecretKey>& EncryptionKey() const { return m_Key; }
+  void SetEncryptionKey(std::shared_ptr<const crypto::CSecretKey> key);
+
   // The file could not be written by this user when it was opened; saving is refused.
   bool m_bReadOnly = false;
 
@@ -107,6 +118,8 @@ class CTedDoc : public CCalendarContent {
   // The file as it was read or last saved: a save over it when it has changed since asks first.
   std::optional<SFileIdentity> m_DiskFile;
   bool m_bKeepLock = false;
+  bool m_bPasswordRefused = false;
+  std::shared_ptr<const crypto::CSecretKey> m_Key;
   LockWaitStatus m_OnLockWait;
   CLockedFile m_Lock;
 };

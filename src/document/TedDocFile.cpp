@@ -14,10 +14,13 @@
 #include <optional>
 
 #include "core/UiServices.h"
+#include "crypto/CalendarContainer.h"
 #include "document/ArchiveReader.h"
 #include "document/AtomicFile.h"
 #include "document/CalendarArchive.h"
 #include "document/ReadOnlyAttribute.h"
+#include "document/EncryptedCalendar.h"
+#include "document/FileProtection.h"
 #include "document/TedDoc.h"
 
 namespace orv {
@@ -75,6 +78,22 @@ bool HasOrvExtension(std::string_view path) {
   return tail == "orv";
 }
 
+// Magic and version of the calendar's own file form; true after the message when they refuse it.
+bool RefuseHeader(std::string_view header, IUiServices& ui) {
+  CArchiveReader reader(header);
+  const std::uint32_t magic = reader.ReadDword();
+  if (reader.Failed() || magic != kOrvMagic) {
+    ui.MessageDialog("Nesprávný formát souboru");
+    return true;
+  }
+  const std::uint32_t version = reader.ReadDword();
+  if (!reader.Failed() && version > kOrvVersion) {
+    ui.MessageDialog("Soubor vyšší verze nelze otevřít");
+    return true;
+  }
+  return false;
+}
+
 std::string DamagedFileMessage(const std::string& path, const std::string& reason) {
   return "Soubor " + path + " je poškozený nebo není kalendářem Orvella 2: " + reason + ".";
 }
@@ -106,6 +125,7 @@ int CTedDoc::LockFile(CLockedFile& file, const std::string& path) const {
 }
 
 bool CTedDoc::OnOpenDocument(const std::string& path) {
+  m_bPasswordRefused = false;
   CLockedFile file;
   if (const int error = LockFile(file, path)) {
     m_Ui.MessageDialog(CannotOpenMessage(path, error));
@@ -128,17 +148,8 @@ bool CTedDoc::OnOpenDocument(const std::string& path) {
   char header[kHeaderBytes];
   int error = 0;
   const std::size_t headerSize = ReadFully(file.Fd(), header, kHeaderBytes, error);
-  CArchiveReader headerReader(std::string_view(header, headerSize));
-  const std::uint32_t magic = headerReader.ReadDword();
-  if (error == 0 && (headerReader.Failed() || magic != kOrvMagic)) {
-    m_Ui.MessageDialog("Nesprávný formát souboru");
-    return false;
-  }
-  const std::uint32_t version = headerReader.ReadDword();
-  if (error == 0 && !headerReader.Failed() && version > kOrvVersion) {
-    m_Ui.MessageDialog("Soubor vyšší verze nelze otevřít");
-    return false;
-  }
+  const bool encrypted = crypto::LooksEncrypted({header, headerSize});
+  if (error == 0 && !encrypted && RefuseHeader({header, headerSize}, m_Ui)) return false;
   if (error == 0 && file.Stat().st_size > kMaxCalendarBytes) {
     m_Ui.MessageDialog("Soubor " + path + " nelze otevřít: je příliš velký na kalendář.");
     return false;
@@ -152,18 +163,34 @@ bool CTedDoc::OnOpenDocument(const std::string& path) {
   // The window holds no lock while the user types the password.
   if (!m_bKeepLock) file.Close();
 
+  const std::string fullPath = std::filesystem::absolute(path).string();
+  std::shared_ptr<const crypto::CSecretKey> key;
+  if (encrypted) {
+    SDecryptedFile plain;
+    const EDecryptOutcome outcome = DecryptCalendarFile(fileBytes.View(), fullPath, m_Ui, m_Key, plain);
+    // Either the passphrase was wrong or the file is damaged: the file may well be fine.
+    m_bPasswordRefused = outcome != EDecryptOutcome::Decrypted;
+    if (m_bPasswordRefused) return false;
+    fileBytes = {plain.bytes, plain.bytes.View().size()};
+    key = std::move(plain.key);
+    if (RefuseHeader(fileBytes.View().substr(0, kHeaderBytes), m_Ui)) return false;
+  }
+
   const std::string_view bytes = fileBytes.View();
-  CArchiveReader passwordReader(bytes.substr(headerSize));
+  CArchiveReader passwordReader(bytes.substr(std::min(bytes.size(), kHeaderBytes)));
   const std::string password = passwordReader.ReadString(/*scrambled=*/true);
   if (passwordReader.Failed()) {
     m_Ui.MessageDialog(DamagedFileMessage(path, passwordReader.Error()));
     return false;
   }
   if (!password.empty()) {
-    const std::string fullPath = std::filesystem::absolute(path).string();
     const std::optional<std::string> typed =
         m_Ui.AskPassword(Replace("Zadejte heslo pro :\r\n\r\n%s", fullPath));
-    if (!typed || *typed != password) return false;
+    m_bPasswordRefused = !typed || *typed != password;
+    // "Storno" needs no word; a typo does, or the user wonders why nothing opened.
+    if (typed && m_bPasswordRefused)
+      m_Ui.MessageDialog(std::string(kWrongPassword) + " Kalendář " + fullPath + " nebyl otevřen.");
+    if (m_bPasswordRefused) return false;
   }
 
   CCalendarContent loaded(m_Ui);
@@ -177,6 +204,7 @@ bool CTedDoc::OnOpenDocument(const std::string& path) {
   m_PathName = path;
   m_DiskFile = identity;
   m_Lock = std::move(file);
+  m_Key = std::move(key);
   SetModifiedFlag(false);
   return true;
 }
@@ -216,7 +244,8 @@ bool CTedDoc::OnSaveDocument(const std::string& path) {
       return false;
   }
 
-  const SFileWrite written = WriteFileKeepingIdentity(path, StoreCalendar(*this));
+  const SFileWrite written = WriteFileKeepingIdentity(path, SealCalendarBytes(*this, StoreCalendar(*this)),
+                                                      {.newFileMode = kPrivateFileMode});
   if (!written.failure.empty()) {
     if (written.keptCopy.empty()) return refuse(written.failure);
     m_Ui.MessageDialog("Kalendář nelze uložit do souboru " + path + ": " + written.failure +

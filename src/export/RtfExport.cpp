@@ -1,6 +1,7 @@
 #include "export/RtfExport.h"
 
 #include "core/UiServices.h"
+#include "document/EncryptedCalendar.h"
 #include "document/TedDoc.h"
 #include "export/RtfAssembly.h"
 #include "export/RtfExportTexts.h"
@@ -19,6 +20,7 @@ bool HasFileName(const CTedDoc& doc, std::string_view refusal, IUiServices& ui) 
 
 bool CanExportRtf(const CTedDoc& doc, IUiServices& ui) {
   if (!HasFileName(doc, "Soubor nemá jméno, nejprve je nutno jej Uložit jako.", ui)) return false;
+  if (!ConfirmPlainExport(doc, ui)) return false;
   if (doc.m_DataTxt.empty() && doc.m_DataMesice.empty()) {
     ui.MessageBox("Kalendář je prázdný");
     return false;
@@ -46,6 +48,7 @@ bool CanExportResultRtf(const CTedDoc& doc, const CSortedKeyList& keys, RtfResul
                                        ? "Soubor nemá jméno, nejprve je nutno jej uložit."
                                        : "Soubor nemá jméno, nejprve je nutno jej Uložit jako.";
   if (!HasFileName(doc, refusal, ui)) return false;
+  if (!ConfirmPlainExport(doc, ui)) return false;
   if (keys.IsEmpty()) {
     ui.MessageBox("Výběr je prázdný");
     return false;

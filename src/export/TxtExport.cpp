@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/UiServices.h"
+#include "document/EncryptedCalendar.h"
 #include "document/TedDoc.h"
 #include "export/ExportFile.h"
 #include "export/TxtExportFormat.h"
@@ -55,6 +56,7 @@ bool CheckExportPeriod(const TxtExportPeriod& period, IUiServices& ui) {
 
 bool CanExportNotesTxt(const CTedDoc& doc, IUiServices& ui) {
   if (!HasFileName(doc, "Soubor nemá jméno, nejprve je nutno jej Uložit jako.", ui)) return false;
+  if (!ConfirmPlainExport(doc, ui)) return false;
   if (doc.m_DataTxt.empty()) {
     ui.MessageBox("Kalendář je prázdný");
     return false;
@@ -90,6 +92,7 @@ bool CanExportResultTxt(const CTedDoc& doc, const CSortedKeyList& dayKeys, TxtRe
                                        ? "Soubor nemá jméno, nejprve je nutno jej uložit."
                                        : "Soubor nemá jméno, nejprve je nutno jej Uložit jako.";
   if (!HasFileName(doc, refusal, ui)) return false;
+  if (!ConfirmPlainExport(doc, ui)) return false;
   if (dayKeys.IsEmpty()) {
     ui.MessageBox("Výběr je prázdný");
     return false;

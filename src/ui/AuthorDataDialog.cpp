@@ -14,8 +14,8 @@
 namespace orv {
 namespace {
 
-// "Heslo": a prompt, one password field, OK and "Storno".
-std::optional<std::string> AskHeslo(QWidget* parent, const QString& prompt) {
+// "Heslo": a prompt, one password field, OK and "Storno". OK refuses characters Windows-1250 lacks.
+std::optional<std::string> AskHeslo(QWidget* parent, const QString& prompt, IUiServices& ui) {
   QDialog dialog(parent);
   dialog.setWindowTitle(QStringLiteral("Heslo"));
   auto* promptLine = new QLineEdit(prompt, &dialog);
@@ -26,7 +26,10 @@ std::optional<std::string> AskHeslo(QWidget* parent, const QString& prompt) {
   password->setEchoMode(QLineEdit::Password);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
   buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Storno"));
-  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  std::optional<std::string> typed;
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, [&] {
+    if ((typed = Cp1250OrRefuse(password->text(), "do hesla", ui))) dialog.accept();
+  });
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
   auto* layout = new QVBoxLayout(&dialog);
   layout->addWidget(promptLine);
@@ -34,7 +37,7 @@ std::optional<std::string> AskHeslo(QWidget* parent, const QString& prompt) {
   layout->addWidget(buttons);
   password->setFocus();
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  return ToCp1250(password->text());
+  return typed;
 }
 
 class CAuthorDataDialog : public QDialog {
@@ -70,17 +73,17 @@ class CAuthorDataDialog : public QDialog {
     m_NewPassword->setEnabled(m_Model.CanSetNewPassword());
   }
   void Unlock() {
-    if (const std::optional<std::string> typed = AskHeslo(this, QStringLiteral("Zadejte heslo :"))) {
+    if (const std::optional<std::string> typed = AskHeslo(this, QStringLiteral("Zadejte heslo :"), m_Ui)) {
       m_Model.Unlock(*typed);
       ShowLock();
     }
   }
   // An empty first entry removes the author password without asking again.
   void NewPassword() {
-    const std::optional<std::string> first = AskHeslo(this, QString::fromUtf8(kNewPasswordPrompt));
+    const std::optional<std::string> first = AskHeslo(this, QString::fromUtf8(kNewPasswordPrompt), m_Ui);
     if (!first) return;
     const std::optional<std::string> second =
-        first->empty() ? first : AskHeslo(this, QString::fromUtf8(kRepeatPasswordPrompt));
+        first->empty() ? first : AskHeslo(this, QString::fromUtf8(kRepeatPasswordPrompt), m_Ui);
     if (second) m_Model.SetNewPassword(*first, *second, m_Ui);
   }
   void Ok() {

@@ -182,7 +182,9 @@ class CChangeHolidaysDialog : public QDialog {
   }
 
   void Add() {
-    if (m_Model.Add(ToCp1250(m_NewEntry->text()))) Changed();
+    const std::optional<std::string> name =
+        Cp1250OrRefuse(m_NewEntry->text(), "do názvu", m_Model.Names().Ui());
+    if (name && m_Model.Add(*name)) Changed();
   }
   void Remove() {
     if (m_Model.Remove(Selected())) Changed();
@@ -190,11 +192,13 @@ class CChangeHolidaysDialog : public QDialog {
   void Rename() {
     const std::optional<std::string> old = m_Model.RenameCandidate(Selected());
     if (!old) return;
-    const std::optional<QString> name = AskNewName(this, FromCp1250(*old));
+    const std::optional<QString> typed = AskNewName(this, FromCp1250(*old));
+    const std::optional<std::string> name =
+        typed ? Cp1250OrRefuse(*typed, "do názvu", m_Model.Names().Ui()) : std::nullopt;
     if (!name) return;
-    if (m_Model.Rename(*old, ToCp1250(*name)))
+    if (m_Model.Rename(*old, *name))
       Changed();
-    else if (TrimName(ToCp1250(*name)).empty())
+    else if (TrimName(*name).empty())
       m_NewEntry->clear();  // "Nový název je prázdný."
   }
 

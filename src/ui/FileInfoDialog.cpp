@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
+#include "document/EncryptedCalendar.h"
 #include "document/FileProtection.h"
 #include "ui/QtText.h"
 
@@ -30,6 +31,13 @@ void ShowFileInfo(QWidget* parent, const CTedDoc& doc) {
     line->setObjectName(QStringLiteral("Field%1").arg(field));
     line->setReadOnly(true);
     form->addRow(QString::fromUtf8(label), line);
+  }
+  // What guards the file, by its right name: the old password only keeps out a curious eye.
+  if (const std::string protection = ProtectionText(doc); !protection.empty()) {
+    auto* line = new QLineEdit(QString::fromStdString(protection), &dialog);
+    line->setObjectName(QStringLiteral("Protection"));
+    line->setReadOnly(true);
+    form->addRow(QStringLiteral("Ochrana:"), line);
   }
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &dialog);
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);

@@ -94,9 +94,16 @@ bool CQtUiServices::Ask(std::string_view text, bool defaultYes) {
 
 std::optional<std::string> CQtUiServices::AskPassword(std::string_view prompt) {
   if (Log(prompt)) return std::nullopt;
-  CPasswordDialog dialog(MessageText(prompt), m_Parent);
+  CPasswordDialog dialog(MessageText(prompt), *this, m_Parent);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.Password();
+}
+
+std::optional<std::string> CQtUiServices::AskPassphrase(std::string_view prompt) {
+  if (Log(prompt)) return std::nullopt;
+  CPasswordDialog dialog(MessageText(prompt), *this, m_Parent, CPasswordDialog::EKind::Passphrase);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.Passphrase();
 }
 
 std::optional<std::string> CQtUiServices::ChooseFileToOpen(std::string_view title, std::string_view filter) {

@@ -20,6 +20,7 @@ class CQtUiServices : public IUiServices {
   bool AskYesNo(std::string_view text) override;
   bool AskYesNoDefaultNo(std::string_view text) override;
   std::optional<std::string> AskPassword(std::string_view prompt) override;
+  std::optional<std::string> AskPassphrase(std::string_view prompt) override;
   std::optional<std::string> ChooseFileToOpen(std::string_view title, std::string_view filter) override;
   std::optional<std::string> ChooseFileToSave(std::string_view title, std::string_view filter,
                                               std::string_view suggestedName) override;

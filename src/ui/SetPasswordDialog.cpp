@@ -13,28 +13,49 @@
 #include "ui/QtUiServices.h"
 
 namespace orv {
+namespace {
 
-std::optional<std::string> AskNewOpenPassword(QWidget* parent) {
+QLineEdit* PasswordField(QDialog& dialog, const QString& name) {
+  auto* field = new QLineEdit(&dialog);
+  field->setObjectName(name);
+  field->setEchoMode(QLineEdit::Password);
+  return field;
+}
+
+}  // namespace
+
+std::optional<std::string> AskNewOpenPassword(QWidget* parent, IUiServices& ui) {
   QDialog dialog(parent);
   dialog.setWindowTitle(QStringLiteral("Zaheslovat"));
-  auto* password = new QLineEdit(&dialog);
-  password->setObjectName(QStringLiteral("Password"));
-  password->setEchoMode(QLineEdit::Password);
+  QLineEdit* password = PasswordField(dialog, QStringLiteral("Password"));
+  QLineEdit* again = PasswordField(dialog, QStringLiteral("PasswordAgain"));
   auto* notice = new QPlainTextEdit(MessageText(kPasswordNotice), &dialog);
   notice->setReadOnly(true);
   notice->setFocusPolicy(Qt::NoFocus);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
   buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Storno"));
-  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  std::optional<std::string> chosen;
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, [&] {
+    chosen = CheckNewPassword(password->text().toStdString(), again->text().toStdString(), ui);
+    if (chosen) {
+      dialog.accept();
+      return;
+    }
+    password->clear();
+    again->clear();
+    password->setFocus();
+  });
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
   auto* layout = new QVBoxLayout(&dialog);
   layout->addWidget(new QLabel(QStringLiteral("Zadejte heslo :"), &dialog));
   layout->addWidget(password);
+  layout->addWidget(new QLabel(QStringLiteral("Zadejte heslo znovu :"), &dialog));
+  layout->addWidget(again);
   layout->addWidget(notice);
   layout->addWidget(buttons);
   password->setFocus();
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  return ToCp1250(password->text());
+  return chosen;
 }
 
 }  // namespace orv

@@ -106,6 +106,24 @@ TEST_F(DocumentCommandsTest, RefusedFileLeavesTheCalendarAndTheRecentList) {
   EXPECT_EQ(commands->Title(), "kept.orv");
 }
 
+// A mistyped password says so and leaves the calendar among the recent files; only a file that
+// cannot be opened at all leaves the list.
+TEST_F(DocumentCommandsTest, WrongPasswordIsToldAndKeepsTheRecentEntry) {
+  doc.m_Heslo = "Tajné";
+  doc.StoreDay("2005/03/07", "note", "", "");
+  ui.fileAnswers.push_back(PathOf("locked.orv"));
+  ASSERT_TRUE(commands->FileSaveAs());
+  ASSERT_TRUE(commands->FileNew());
+  ui.Clear();
+  ui.passwordAnswers = {std::string("tajné"), std::nullopt};
+  EXPECT_FALSE(commands->OpenFile(PathOf("locked.orv")));
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>{"Heslo není správné. Kalendář " + PathOf("locked.orv") +
+                                                    " nebyl otevřen."});
+  EXPECT_FALSE(commands->OpenFile(PathOf("locked.orv")));  // "Storno": nothing to say
+  EXPECT_EQ(ui.Messages().size(), 1u);
+  EXPECT_EQ(recent->Files(), QStringList{QString::fromStdString(PathOf("locked.orv"))});
+}
+
 TEST_F(DocumentCommandsTest, RecentListKeepsTenNewestFirstAcrossRuns) {
   for (int i = 0; i < 12; ++i)
     recent->Add(QString::fromStdString(PathOf(("f" + std::to_string(i) + ".orv").c_str())));

@@ -1,10 +1,13 @@
 // Ctrl+H, "Změna údajů o souboru ..." and "O souboru ..." through the main window.
 #include <QAction>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "DialogWindowFixture.h"
 #include "app/CommandIds.h"
+#include "crypto/SecretKey.h"
+#include "document/EncryptedCalendar.h"
 #include "document/FileProtection.h"
 
 namespace orv::test {
@@ -29,17 +32,32 @@ void AnswerHeslo(const QString& password) {
   });
 }
 
-TEST_F(ProtectionWindowTest, CtrlHSetsThePasswordAsTypedAndMarksTheCalendarModified) {
-  WhenDialogOpens([](QWidget* dialog) {
+// One typo would lock the user out for good: the password is typed twice, and a mismatch or a
+// character the code page lacks keeps the dialog open with a message.
+TEST_F(ProtectionWindowTest, CtrlHAsksTwiceAndRefusesAMismatchOrForeignCharacters) {
+  std::vector<bool> stayedOpen;
+  WhenDialogOpens([&stayedOpen](QWidget* dialog) {
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Zaheslovat"));
     auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("Password"));
+    auto* again = dialog->findChild<QLineEdit*>(QStringLiteral("PasswordAgain"));
     EXPECT_TRUE(field->text().isEmpty());
+    EXPECT_TRUE(QTest::qWaitFor([field] { return field->hasFocus(); }, 2000));
     EXPECT_TRUE(
         dialog->findChild<QPlainTextEdit*>()->toPlainText().contains(QStringLiteral("Heslo si pečlivě")));
-    Type(field, QStringLiteral("Tajné"));
-    Click(dialog, QStringLiteral("OK"));
+    for (const auto& [first, second] : {std::pair{QStringLiteral("Tajné"), QStringLiteral("Tajne")},
+                                        std::pair{QStringLiteral("пароль"), QStringLiteral("пароль")},
+                                        std::pair{QStringLiteral("Tajné"), QStringLiteral("Tajné")}}) {
+      Type(field, first);
+      Type(again, second);
+      QTest::keyClick(again, Qt::Key_Return);
+      stayedOpen.push_back(dialog->isVisible());
+    }
   });
   Key(Qt::Key_H, Qt::ControlModifier);
+  EXPECT_EQ(stayedOpen, (std::vector<bool>{true, true, false}));
+  ASSERT_EQ(ui.Messages().size(), 2u);
+  EXPECT_EQ(ui.Messages()[0], "Zadaná hesla se liší. Heslo nebylo změněno.");
+  EXPECT_NE(ui.Messages()[1].find("nelze do hesla zapsat"), std::string::npos);
   EXPECT_EQ(doc.m_Heslo, "Tajn\xe9");
   EXPECT_TRUE(doc.IsModified());
 }
@@ -74,6 +92,60 @@ TEST_F(ProtectionWindowTest, LockedAuthorDataUnlocksWithItsPasswordAndTakesANewO
   EXPECT_EQ(doc.m_Autor, "Petr");
   EXPECT_EQ(doc.m_HesloAutora, "nov\xe9");
   EXPECT_TRUE(doc.IsModified());
+}
+
+// "Zašifrovat ...": the passphrase twice with its strength shown as it is typed; a mismatch keeps the
+// dialog open. "O souboru" then names the protection; "Zrušit šifrování ..." wants the passphrase.
+TEST_F(ProtectionWindowTest, EncryptAsksTwiceShowsTheStrengthAndDecryptWantsThePassphrase) {
+  const crypto::CNewKeyCostScope cheap(crypto::MinimalCost());
+  QStringList strengths;
+  std::vector<bool> stayedOpen;
+  WhenDialogOpens([&](QWidget* dialog) {
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Zašifrovat"));
+    auto* first = dialog->findChild<QLineEdit*>(QStringLiteral("Passphrase"));
+    auto* again = dialog->findChild<QLineEdit*>(QStringLiteral("PassphraseAgain"));
+    auto* strength = dialog->findChild<QLabel*>(QStringLiteral("Strength"));
+    EXPECT_TRUE(QTest::qWaitFor([first] { return first->hasFocus(); }, 2000));
+    for (const auto& [one, two] :
+         {std::pair{QStringLiteral("kočka"), QStringLiteral("kocka")},
+          std::pair{QStringLiteral("Žluťoučký kůň 7"), QStringLiteral("Žluťoučký kůň 7")}}) {
+      Type(first, one);
+      strengths << strength->text();
+      Type(again, two);
+      QTest::keyClick(again, Qt::Key_Return);
+      stayedOpen.push_back(dialog->isVisible());
+    }
+  });
+  window->Frame().Action(cmd::FileEncrypt)->trigger();
+  EXPECT_EQ(strengths,
+            (QStringList{QStringLiteral("Síla hesla: slabé"), QStringLiteral("Síla hesla: silné")}));
+  EXPECT_EQ(stayedOpen, (std::vector<bool>{true, false}));
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>{kPassphrasesDiffer});
+  ASSERT_NE(doc.EncryptionKey(), nullptr);
+  EXPECT_TRUE(doc.IsModified());
+
+  QString protection;
+  WhenDialogOpens([&protection](QWidget* dialog) {
+    protection = dialog->findChild<QLineEdit*>(QStringLiteral("Protection"))->text();
+    Click(dialog, QStringLiteral("OK"));
+  });
+  window->Frame().Action(cmd::FileInfo)->trigger();
+  EXPECT_EQ(protection, QString::fromUtf8(kEncryptedProtection));
+
+  stayedOpen.clear();
+  WhenDialogOpens([&](QWidget* dialog) {
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Zrušit šifrování"));
+    auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("Passphrase"));
+    for (const QString& typed : {QStringLiteral("Zlutoucky kun 7"), QStringLiteral("Žluťoučký kůň 7")}) {
+      Type(field, typed);
+      QTest::keyClick(field, Qt::Key_Return);
+      stayedOpen.push_back(dialog->isVisible());
+    }
+  });
+  window->Frame().Action(cmd::FileDecrypt)->trigger();
+  EXPECT_EQ(stayedOpen, (std::vector<bool>{true, false}));
+  EXPECT_EQ(ui.Messages().back(), "Heslo není správné.");
+  EXPECT_EQ(doc.EncryptionKey(), nullptr);
 }
 
 TEST_F(ProtectionWindowTest, FileInfoOfANewCalendarShowsTheReplacementTexts) {

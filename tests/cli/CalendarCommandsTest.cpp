@@ -163,11 +163,42 @@ TEST_F(CalendarCommands, PasswordGuardsEveryCommand) {
   const OrvRun refused = Orv({"info", file});
   EXPECT_EQ(refused.status, 2);
   EXPECT_EQ(refused.err,
-            "Kalendář " + file + " je chráněn heslem; heslo chybí nebo nesouhlasí (volba --password).\n");
+            "Kalendář " + file +
+                " je chráněn heslem; heslo chybí nebo nesouhlasí (volba --password nebo --password-file).\n");
   EXPECT_EQ(Orv({"info", file, "--password", "tajné"}).status, 2);
   EXPECT_EQ(Orv({"--password", "Tajné", "note", file, "2005-03-07", "x"}).status, 0);
   EXPECT_EQ(Orv({"--password", "Tajné", "password", file}).out, "Kalendář není chráněn heslem.\n");
   EXPECT_EQ(Orv({"note", file, "2005-03-07"}).out, "x\n");
+}
+
+// A password the code page lacks would be stored as "?" for each character, which any such characters
+// then match; a password file keeps the password out of the command line, which every user can read.
+TEST_F(CalendarCommands, PasswordsOutsideTheCodePageAreRefusedAndAFileGivesThePassword) {
+  const std::string file = Path("k.orv");
+  Orv({"new", file});
+  const std::string refusal =
+      "Znaky „п“ (U+043F), „а“ (U+0430), „р“ (U+0440) a 3 dalších nelze do hesla "
+      "zapsat: kódování Windows-1250 je nezná.";
+  const OrvRun cyrillic = Orv({"password", file, "пароль"});
+  EXPECT_EQ(cyrillic.status, 2);
+  EXPECT_EQ(cyrillic.messages, std::vector<std::string>{refusal});
+  EXPECT_NE(Orv({"info", file}).out.find("Heslo: ne\n"), std::string::npos);
+
+  EXPECT_EQ(Orv({"password", file, "??????"}).status, 0);  // question marks are a password of their own
+  const OrvRun lookalike = Orv({"--password", "пароль", "info", file});
+  EXPECT_EQ(lookalike.status, 2);
+  EXPECT_EQ(lookalike.messages, std::vector<std::string>{refusal});
+
+  std::ofstream(dir / "heslo.txt") << "??????\nignored second line\n";
+  EXPECT_EQ(Orv({"--password-file", Path("heslo.txt"), "note", file, "2005-03-07", "x"}).status, 0);
+  const OrvRun missing = Orv({"--password-file", Path("chybi.txt"), "info", file});
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_EQ(missing.err,
+            "Soubor s heslem " + Path("chybi.txt") + " nelze přečíst: soubor nebo složka neexistuje.\n");
+
+  const std::string help = Orv({"--help"}).out;
+  EXPECT_NE(help.find("--password-file SOUBOR"), std::string::npos);
+  EXPECT_NE(help.find("heslo na příkazovém řádku vidí i ostatní uživatelé"), std::string::npos);
 }
 
 TEST_F(CalendarCommands, ConvertWritesTheCurrentVersion) {

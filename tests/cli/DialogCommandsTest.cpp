@@ -73,6 +73,21 @@ TEST_F(DialogCommands, DeleteADayOrAPeriodAndCount) {
   EXPECT_EQ(Orv({"day", file, "2005-03-01"}).status, 0);  // the month commentary stays
 }
 
+// "日本" would be stored as "??" with exit 0.
+TEST_F(DialogCommands, HolidayNamesOutsideTheCodePageAreRefused) {
+  const std::string before = Bytes();
+  for (const std::vector<std::string> args :
+       {std::vector<std::string>{"holiday", file, "add", "soukrome", "03/16", "日本"},
+        std::vector<std::string>{"holiday", file, "rename", "jmenne", "Jan", "日本"}}) {
+    const OrvRun run = Orv(args);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.messages,
+              std::vector<std::string>{"Znaky „日“ (U+65E5), „本“ (U+672C) nelze do názvu zapsat: "
+                                       "kódování Windows-1250 je nezná."});
+  }
+  EXPECT_EQ(Bytes(), before);
+}
+
 TEST_F(DialogCommands, HolidayAddRemoveRenameWithTheDialogsChecks) {
   EXPECT_EQ(Orv({"holiday", file, "add", "soukrome", "03/16", "Teta Věra"}).status, 0);
   const OrvRun taken = Orv({"holiday", file, "add", "jmenne", "03/16", "Jan"});

@@ -1,6 +1,7 @@
 // The open password, the author data under its password, and the file information texts.
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -49,6 +50,56 @@ TEST_F(FileProtectionTest, PasswordIsExactAndAnEmptyOneRemovesItAtTheNextSave) {
   CTedDoc third(openUi);
   ASSERT_TRUE(third.OnOpenDocument(Path()));
   EXPECT_TRUE(openUi.events.empty());  // no prompt any more
+}
+
+// A password is typed twice and must fit the code page the calendar stores it in: "пароль" would be
+// stored as "??????", which any six Cyrillic letters then match.
+TEST_F(FileProtectionTest, NewPasswordIsRefusedWhenTheEntriesDifferOrDoNotFitTheCodePage) {
+  struct Case {
+    const char* first;
+    const char* second;
+    std::optional<std::string> password;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"Tajné§", "Tajné§", Cp1250FromUtf8("Tajné§"), nullptr},
+      {"", "", std::string(), nullptr},
+      {"Tajné", "Tajne", std::nullopt, "Zadaná hesla se liší. Heslo nebylo změněno."},
+      {"пароль", "пароль", std::nullopt,
+       "Znaky „п“ (U+043F), „а“ (U+0430), „р“ (U+0440) a 3 dalších nelze do hesla zapsat: kódování "
+       "Windows-1250 je nezná."},
+      {"heslo😀", "heslo😀", std::nullopt,
+       "Znak „😀“ (U+1F600) nelze do hesla zapsat: kódování Windows-1250 jej nezná."},
+      {"\xff", "\xff", std::nullopt,
+       "Znak „�“ (U+FFFD) nelze do hesla zapsat: kódování Windows-1250 jej nezná."},
+  };
+  for (const Case& c : cases) {
+    ui.Clear();
+    EXPECT_EQ(CheckNewPassword(c.first, c.second, ui), c.password) << c.first;
+    EXPECT_EQ(ui.Messages(), c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{});
+  }
+}
+
+// A diary is private: a new calendar, and an export of a protected one, are the owner's alone; a file
+// that exists keeps its mode.
+TEST_F(FileProtectionTest, NewCalendarsAndExportsOfProtectedOnesAreCreatedForTheOwnerOnly) {
+  const mode_t mask = ::umask(022);
+  const auto mode = [](const fs::path& path) { return fs::status(path).permissions() & fs::perms::all; };
+  const fs::perms ownerOnly = fs::perms::owner_read | fs::perms::owner_write;
+  const fs::perms everyoneReads = ownerOnly | fs::perms::group_read | fs::perms::others_read;
+  ASSERT_TRUE(doc.OnSaveDocument(Path()));
+  EXPECT_EQ(mode(Path()), ownerOnly);
+  fs::permissions(Path(), everyoneReads);
+  doc.SetModifiedFlag();
+  ASSERT_TRUE(doc.OnSaveDocument(Path()));
+  EXPECT_EQ(mode(Path()), everyoneReads);
+
+  EXPECT_EQ(WriteFileAtomically((dir / "open.txt").string(), "x", ExportWriteOptions(doc)), "");
+  EXPECT_EQ(mode(dir / "open.txt"), everyoneReads);
+  SetOpenPassword(doc, "Tajne");
+  EXPECT_EQ(WriteFileAtomically((dir / "private.txt").string(), "x", ExportWriteOptions(doc)), "");
+  EXPECT_EQ(mode(dir / "private.txt"), ownerOnly);
+  ::umask(mask);
 }
 
 TEST_F(FileProtectionTest, LockedAuthorDataOpensOnlyWithTheExactPassword) {

@@ -81,6 +81,9 @@ TEST_F(RecoveryStoreTest, CopyIsTheSavedFormScrambledAndLeavesTheDocumentAsItWas
   ASSERT_EQ(pending.size(), 1u);
   EXPECT_EQ(pending[0].calendarPath, CRecoveryStore::CalendarKey(calendar));
   const std::string bytes = ReadFile(pending[0].path);
+  for (const std::string& file : {pending[0].path, pending[0].path + ".path"})
+    EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
   EXPECT_EQ(bytes.find(Cp1250FromUtf8("neuložená")), std::string::npos);  // scrambled as a save is
   EXPECT_EQ(bytes.find("heslo"), std::string::npos);
   const std::uint32_t version = doc.m_Verze;

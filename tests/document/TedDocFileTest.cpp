@@ -85,12 +85,19 @@ TEST_F(TedDocFile, ExtensionIsTheLastThreeCharactersInAnyCase) {
   EXPECT_TRUE(ui.Messages().empty());
 }
 
-TEST_F(TedDocFile, WrongOrCancelledPasswordRefusesSilently) {
+TEST_F(TedDocFile, WrongPasswordIsToldAndCancelIsSilent) {
   WriteFile(dir / "p.orv", Calendar("Heslo"));
   ui.passwordAnswers = {std::string("heslo"), std::string("Heslo "), std::nullopt};
-  for (int i = 0; i < 3; ++i) EXPECT_FALSE(doc.OnOpenDocument(Path("p.orv")));
-  EXPECT_TRUE(ui.Messages().empty());
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_FALSE(doc.OnOpenDocument(Path("p.orv")));
+    EXPECT_TRUE(doc.PasswordRefused());
+  }
+  const std::string wrong = "Heslo není správné. Kalendář " + Path("p.orv") + " nebyl otevřen.";
+  EXPECT_EQ(ui.Messages(), (std::vector<std::string>{wrong, wrong}));
   EXPECT_TRUE(StillAsBefore());
+  WriteFile(dir / "bad.orv", "not a calendar");
+  EXPECT_FALSE(doc.OnOpenDocument(Path("bad.orv")));
+  EXPECT_FALSE(doc.PasswordRefused());
   // A password that is the scramble key itself is stored as a zero byte and still matches.
   WriteFile(dir / "a7.orv", Calendar("\xA7"));
   ui.passwordAnswers = {std::string("\xA7")};

@@ -43,6 +43,11 @@ std::optional<std::string> FakeUiServices::AskPassword(std::string_view prompt) 
   return Pop(passwordAnswers, std::optional<std::string>{});
 }
 
+std::optional<std::string> FakeUiServices::AskPassphrase(std::string_view prompt) {
+  events.push_back({Kind::PassphrasePrompt, std::string(prompt)});
+  return Pop(passphraseAnswers, std::optional<std::string>{});
+}
+
 std::optional<std::string> FakeUiServices::ChooseFileToOpen(std::string_view title, std::string_view) {
   events.push_back({Kind::OpenChooser, std::string(title)});
   return Pop(fileAnswers, std::optional<std::string>{});

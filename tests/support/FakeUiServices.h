@@ -13,7 +13,15 @@ namespace orv::test {
 
 class FakeUiServices : public IUiServices {
  public:
-  enum class Kind { MessageDialog, MessageBox, Question, PasswordPrompt, OpenChooser, SaveChooser };
+  enum class Kind {
+    MessageDialog,
+    MessageBox,
+    Question,
+    PasswordPrompt,
+    OpenChooser,
+    SaveChooser,
+    PassphrasePrompt
+  };
   struct Event {
     Kind kind;
     std::string text;
@@ -23,6 +31,7 @@ class FakeUiServices : public IUiServices {
   std::vector<Event> events;
   std::deque<bool> yesNoAnswers;
   std::deque<std::optional<std::string>> passwordAnswers;
+  std::deque<std::optional<std::string>> passphraseAnswers;  // UTF-8
   std::deque<std::optional<std::string>> fileAnswers;
   std::vector<std::string> suggestedNames;  // what each save chooser proposed
   int waitDepth = 0;
@@ -38,6 +47,7 @@ class FakeUiServices : public IUiServices {
   bool AskYesNo(std::string_view text) override;
   bool AskYesNoDefaultNo(std::string_view text) override;
   std::optional<std::string> AskPassword(std::string_view prompt) override;
+  std::optional<std::string> AskPassphrase(std::string_view prompt) override;
   std::optional<std::string> ChooseFileToOpen(std::string_view title, std::string_view filter) override;
   std::optional<std::string> ChooseFileToSave(std::string_view title, std::string_view filter,
                                               std::string_view suggestedName) override;

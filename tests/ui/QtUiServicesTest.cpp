@@ -1,13 +1,15 @@
 // The Qt implementation of the UI services: the question whose default answer is "Ne", the chooser of
-// a file to open.
+// a file to open, and the password prompts.
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -68,6 +70,51 @@ TEST(QtUiServicesTest, AFileNameTypedWithoutExtensionGetsTheFiltersOne) {
     const std::string expected = std::string(typed) == "bez" ? "bez" : "cil.orv";
     EXPECT_EQ(chosen, dir.filePath(QString::fromStdString(expected)).toStdString()) << typed;
   }
+}
+
+// Clicks OK of the prompt and closes the message that OK may bring, noting its text. The watch ends
+// with the prompt.
+void ClickOk(QWidget* prompt, QStringList& messages) {
+  QTimer::singleShot(0, prompt, [&messages] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      messages << box->text();
+      box->accept();
+    }
+  });
+  prompt->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+}
+
+// The old password is compared in Windows-1250, so "пароль" would be "??????": the prompt refuses it
+// and stays open. An encrypted calendar's passphrase is taken as typed.
+TEST(QtUiServicesTest, PasswordPromptRefusesWhatTheCodePageLacksAndAPassphraseIsTakenAsTyped) {
+  CQtUiServices ui;
+  QStringList messages;
+  bool stayedOpen = false;
+  QString prompt;
+  const auto answer = [&](const QStringList& typed) {
+    QTimer::singleShot(0, [&, typed] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      ASSERT_NE(dialog, nullptr);
+      prompt = dialog->findChild<QPlainTextEdit*>()->toPlainText();
+      auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("Password"));
+      for (const QString& text : typed) {
+        field->setText(text);
+        ClickOk(dialog, messages);
+        stayedOpen = dialog->isVisible();
+      }
+    });
+  };
+  answer({QStringLiteral("пароль"), QStringLiteral("Tajné")});
+  EXPECT_EQ(ui.AskPassword("Zadejte heslo pro :\r\n\r\n/tmp/k.orv"), std::optional<std::string>("Tajn\xe9"));
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_TRUE(messages[0].startsWith(QStringLiteral("Znaky „п“ (U+043F)")));
+  EXPECT_FALSE(stayedOpen);
+
+  answer({QStringLiteral("пароль")});
+  EXPECT_EQ(ui.AskPassphrase("Zadejte heslo k zašifrovanému kalendáři :\r\n\r\n/tmp/k.orv"),
+            std::optional<std::string>("пароль"));
+  EXPECT_TRUE(prompt.endsWith(QStringLiteral("/tmp/k.orv")));
+  EXPECT_EQ(messages.size(), 1);
 }
 
 }  // namespace

@@ -4,10 +4,12 @@
 // makes the document the source calendar again in every respect, so a later save writes the source to the
 // source's file.
 
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "core/RegularFile.h"
+#include "crypto/SecretKey.h"
 #include "document/CalendarContent.h"
 
 namespace orv {
@@ -29,6 +31,7 @@ class CAppendSnapshot {
   std::optional<SFileIdentity> m_DiskFile;
   bool m_bModified;
   bool m_bReadOnly;
+  std::shared_ptr<const crypto::CSecretKey> m_Key;
 };
 
 }  // namespace orv

@@ -14,15 +14,6 @@
 namespace orv {
 namespace {
 
-int Digits(std::string_view text) {
-  int value = 0;
-  for (const char c : text) {
-    if (c < '0' || c > '9') return -1;
-    value = value * 10 + (c - '0');
-  }
-  return value;
-}
-
 // A record without note and text is no record, whatever a file may hold.
 const CEntrTxt* Present(const CEntrTxt* record) {
   return record && !(record->m_Poznamka.empty() && record->m_Text.empty()) ? record : nullptr;
@@ -144,18 +135,6 @@ int MergeNames(CNamesDatabase& ours, const CNamesDatabase& theirs) {
 }
 
 }  // namespace
-
-bool IsValidDayKey(std::string_view key) {
-  if (key.size() != 10 || key[4] != '/' || key[7] != '/') return false;
-  const int year = Digits(key.substr(0, 4)), month = Digits(key.substr(5, 2)), day = Digits(key.substr(8, 2));
-  return year >= 0 && month >= 1 && month <= 12 && day >= 1 && day <= DaysInMonth(year, month);
-}
-
-bool IsValidMonthKey(std::string_view key) {
-  if (key.size() != 7 || key[4] != '/') return false;
-  const int month = Digits(key.substr(5, 2));
-  return Digits(key.substr(0, 4)) >= 0 && month >= 1 && month <= 12;
-}
 
 SMergeResult MergeCalendars(CCalendarContent& ours, const CCalendarContent& theirs,
                             const CCalendarContent* base, ICommentaryJoin& joiner) {

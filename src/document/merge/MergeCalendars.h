@@ -35,8 +35,4 @@ struct SMergeResult {
 SMergeResult MergeCalendars(CCalendarContent& ours, const CCalendarContent& theirs,
                             const CCalendarContent* base, ICommentaryJoin& joiner);
 
-// "YYYY/MM/DD" of a real date, "YYYY/MM" of a real month.
-bool IsValidDayKey(std::string_view key);
-bool IsValidMonthKey(std::string_view key);
-
 }  // namespace orv

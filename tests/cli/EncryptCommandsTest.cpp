@@ -1,0 +1,110 @@
+// orv encrypt and orv decrypt, and every command over an encrypted calendar: the passphrase comes from
+// --password-file (or a terminal), never from the command line, and nothing is ever waited for.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "OrvRun.h"
+#include "cli/PresetAnswersUi.h"
+#include "core/Cp1250.h"
+#include "crypto/CalendarContainer.h"
+#include "document/EncryptedCalendar.h"
+#include "document/Scramble.h"
+
+namespace orv::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+class EncryptCommands : public ::testing::Test {
+ protected:
+  EncryptCommands() {
+    char pattern[] = "/tmp/orv-crypt-XXXXXX";
+    dir = ::mkdtemp(pattern);
+    file = (dir / "k.orv").string();
+    std::ofstream(dir / "heslo.txt") << "dlouhé heslo\n";
+    std::ofstream(dir / "spatne.txt") << "dlouhé hesl0\n";
+    EXPECT_EQ(RunOrvCaptured({"new", file}).status, 0);
+    EXPECT_EQ(RunOrvCaptured({"note", file, "2005-03-07", "Tajné setkání"}).status, 0);
+  }
+  ~EncryptCommands() override { fs::remove_all(dir); }
+
+  std::string Bytes() const {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+  }
+  // The note as written, or scrambled as the file form stores it.
+  bool ShowsTheNote() const {
+    std::string note = Cp1250FromUtf8("Tajné setkání");
+    const std::string bytes = Bytes();
+    if (bytes.find(note) != std::string::npos) return true;
+    ToggleScramble(note);
+    return bytes.find(note) != std::string::npos;
+  }
+  OrvRun WithPassphrase(std::vector<std::string> args, const char* name = "heslo.txt") {
+    args.insert(args.begin(), {"--password-file", (dir / name).string()});
+    return RunOrvCaptured(args);
+  }
+
+  crypto::CNewKeyCostScope cheap{crypto::MinimalCost()};
+  fs::path dir;
+  std::string file;
+};
+
+TEST_F(EncryptCommands, RoundTripThroughEncryptANoteAndDecrypt) {
+  ASSERT_TRUE(ShowsTheNote());
+  const OrvRun encrypt = WithPassphrase({"encrypt", file});
+  EXPECT_EQ(encrypt.status, 0) << encrypt.err;
+  EXPECT_EQ(encrypt.out, "Kalendář je zašifrován.\n");
+  EXPECT_TRUE(crypto::LooksEncrypted(Bytes()));
+  EXPECT_FALSE(ShowsTheNote());
+  EXPECT_EQ(WithPassphrase({"encrypt", file}).status, 2);  // once is enough
+
+  EXPECT_EQ(WithPassphrase({"note", file, "2005-03-08", "další"}).status, 0);
+  EXPECT_TRUE(crypto::LooksEncrypted(Bytes()));
+  EXPECT_EQ(WithPassphrase({"note", file, "2005-03-07"}).out, "Tajné setkání\n");
+
+  EXPECT_EQ(WithPassphrase({"decrypt", file}).out, "Šifrování kalendáře je zrušeno.\n");
+  EXPECT_TRUE(ShowsTheNote());
+  EXPECT_EQ(RunOrvCaptured({"note", file, "2005-03-08"}).out, "další\n");
+}
+
+TEST_F(EncryptCommands, ThePassphraseComesOnlyFromAFileOrATerminal) {
+  ASSERT_EQ(WithPassphrase({"encrypt", file}).status, 0);
+  const std::string before = Bytes();
+
+  const OrvRun onCommandLine = RunOrvCaptured({"--password", "dlouhé heslo", "info", file});
+  EXPECT_EQ(onCommandLine.status, 2);
+  EXPECT_EQ(onCommandLine.messages, std::vector<std::string>{cli::kPassphraseOnCommandLine});
+
+  const OrvRun nobody = RunOrvCaptured({"note", file, "2005-03-09", "x"});  // no file, no terminal
+  EXPECT_EQ(nobody.status, 2);
+  EXPECT_EQ(nobody.err,
+            "Kalendář " + file +
+                " je zašifrován; heslo zadejte souborem (--password-file SOUBOR) nebo na terminálu.\n");
+
+  const OrvRun wrong = WithPassphrase({"info", file}, "spatne.txt");
+  EXPECT_EQ(wrong.status, 2);
+  EXPECT_EQ(wrong.messages, std::vector<std::string>{std::string(kCannotDecrypt) + "\r\n\r\n" + file});
+  EXPECT_EQ(Bytes(), before);
+
+  EXPECT_EQ(RunOrvCaptured({"new", (dir / "b.orv").string()}).status, 0);
+  const OrvRun unasked = RunOrvCaptured({"encrypt", (dir / "b.orv").string()});
+  EXPECT_EQ(unasked.status, 2);
+  EXPECT_NE(unasked.err.find("--password-file"), std::string::npos);
+}
+
+TEST_F(EncryptCommands, TwoEncryptionsOfOneCalendarDiffer) {
+  fs::copy_file(file, dir / "b.orv");
+  ASSERT_EQ(WithPassphrase({"encrypt", file}).status, 0);
+  ASSERT_EQ(WithPassphrase({"encrypt", (dir / "b.orv").string()}).status, 0);
+  std::ifstream in(dir / "b.orv", std::ios::binary);
+  const std::string other{std::istreambuf_iterator<char>(in), {}};
+  EXPECT_EQ(other.size(), Bytes().size());
+  EXPECT_NE(other, Bytes());
+}
+
+}  // namespace
+}  // namespace orv::test
