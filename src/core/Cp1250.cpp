@@ -136,7 +136,7 @@ std::optional<std::u32string> Cp1250Unencodable(std::string_view utf8) {
   std::u32string refused;
   for (size_t i = 0; i < utf8.size();) {
     const size_t start = i;
-    const char32_t c = NextUtf8(utf8, i);
+    const char32_t c = NextUtf8CodePoint(utf8, i);
     if (c == 0xFFFD && utf8.substr(start, i - start) != kReplacementCharacter) return std::nullopt;
     if (!IsCp1250Encodable(c) && refused.find(c) == std::u32string::npos) refused += c;
   }

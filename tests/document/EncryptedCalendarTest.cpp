@@ -6,7 +6,7 @@
 #include "DocFileFixture.h"
 #include "core/Cp1250.h"
 #include "crypto/CalendarContainer.h"
-#include "document/AppendSnapshot.h"
+#include "document/merge/AppendSnapshot.h"
 #include "document/EncryptedCalendar.h"
 #include "document/FileProtection.h"
 #include "document/RecoveryStore.h"
