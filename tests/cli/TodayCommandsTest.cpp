@@ -69,7 +69,7 @@ TEST_F(TodayCommands, RecordsOutsideTheRangeAreReachedByEveryCommand) {
   for (const char* note : {"stary", "mezi", "uprostred", "budouci"})
     EXPECT_NE(text.find(note), std::string::npos) << note << " in\n" << text;
 
-  ASSERT_EQ(RunOrvCaptured({"delete", file, "--to", "1999-12-31"}).status, 0);
+  ASSERT_EQ(RunOrvCaptured({"delete", file, "--from", "1995-01-01", "--to", "1999-12-31"}).status, 0);
   EXPECT_EQ(RunOrvCaptured({"--years", "1990-2041", "note", file, "1995-06-01"}).status, 1);
   EXPECT_EQ(RunOrvCaptured({"note", file, "2041-03-02"}).out, "budouci\n");
 }
