@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "app/ConfigFile.h"
+#include "editor/ConfigFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::optional<std::string> face =
