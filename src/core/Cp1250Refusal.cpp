@@ -30,6 +30,10 @@ std::string Cp1250Refusal(std::string_view utf8, std::string_view into) {
       refused.push_back(c);
   }
   if (refused.empty()) return {};
+  return RefusedCharactersText({refused.data(), refused.size()}, into);
+}
+
+std::string RefusedCharactersText(std::u32string_view refused, std::string_view into) {
   const std::string where = std::string(" nelze ") + std::string(into) + " zapsat: kódování Windows-1250 ";
   if (refused.size() == 1) return "Znak " + Named(refused[0]) + where + "jej nezná.";
   std::string list;

@@ -15,4 +15,7 @@ namespace orv {
 // jej nezná." (`into` says where: "do hesla", "do názvu"). Malformed UTF-8 is refused as U+FFFD.
 std::string Cp1250Refusal(std::string_view utf8, std::string_view into);
 
+// The same message for characters already found (each once, in order of appearance).
+std::string RefusedCharactersText(std::u32string_view refused, std::string_view into);
+
 }  // namespace orv
