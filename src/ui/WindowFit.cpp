@@ -90,7 +90,8 @@ void KeepOnScreen(QWidget* window) {
   const QScreen* screen = window->screen();
   if (!screen) return;
   const QRect room = screen->availableGeometry();
-  const QRect frame = window->frameGeometry();
+  // The platform's frame: QWidget's copy of the margins can lag behind a window manager that frames late.
+  const QRect frame = window->windowHandle() ? window->windowHandle()->frameGeometry() : window->frameGeometry();
   const int x = std::max(room.left(), std::min(frame.left(), room.right() + 1 - frame.width()));
   const int y = std::max(room.top(), std::min(frame.top(), room.bottom() + 1 - frame.height()));
   if (x != frame.left() || y != frame.top()) window->move(x, y);

@@ -46,12 +46,16 @@ QString Named(const QWidget* widget) {
   return QStringLiteral("%1 \"%2\"").arg(QString::fromLatin1(widget->metaObject()->className()), text);
 }
 
+// The window's frame as the platform reports it. QWidget's own copy of the frame margins can stay
+// stale when the window manager frames the window late (seen at scale 2: a 0×0 frame for seconds).
+QRect FrameOf(const QWidget* window) { return window->windowHandle()->frameGeometry(); }
+
 // What of `window` is cut: a label or button smaller than its text needs, a list narrower than its
 // entries, a title longer than its title bar, a frame beyond the screen's free area.
 QStringList FitProblems(QWidget* window) {
   QStringList problems;
   const QRect room = window->screen()->availableGeometry();
-  const QRect frame = window->frameGeometry();
+  const QRect frame = FrameOf(window);
   if (!room.contains(frame))
     problems << QStringLiteral("okno %1,%2 %3×%4 mimo %5×%6")
                     .arg(frame.x())
@@ -119,7 +123,7 @@ QStringList ColourProblems(QWidget* window) {
 // Until the window manager has framed and placed the window.
 void WaitForFrame(QWidget* window) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-  ASSERT_TRUE(QTest::qWaitFor([window] { return !window->frameGeometry().isEmpty(); }, 15000));
+  ASSERT_TRUE(QTest::qWaitFor([window] { return !FrameOf(window).isEmpty(); }, 15000));
   // A size the window manager sends late settles to the window's own least width.
   (void)QTest::qWaitFor([window] { return window->width() >= window->minimumWidth(); }, 1000);
   // A window manager that draws no frame leaves the margins empty; the wait then just ends.
@@ -131,7 +135,7 @@ void WaitForFrame(QWidget* window) {
 void Shot(QWidget* window, const QString& name) {
   const QString folder = qEnvironmentVariable("ORV_BINARY_DIR") + QStringLiteral("/tests/fit");
   QDir().mkpath(folder);
-  const QRect frame = window->frameGeometry();
+  const QRect frame = FrameOf(window);
   const QString scale = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1"));
   window->screen()
       ->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
@@ -262,7 +266,7 @@ TEST_F(FitUnderWm, GuideFitsTheScreen) {
 TEST_F(FitUnderWm, MainWindowOpensOnTheScreenWithItsStatusBar) {
   WaitForFrame(&Frame());
   const QRect room = Frame().screen()->availableGeometry();
-  EXPECT_TRUE(room.contains(Frame().frameGeometry())) << Frame().frameGeometry().height();
+  EXPECT_TRUE(room.contains(FrameOf(&Frame()))) << FrameOf(&Frame()).height();
   QStatusBar* status = Frame().statusBar();
   const QRect statusOnScreen(status->mapToGlobal(QPoint(0, 0)), status->size());
   EXPECT_TRUE(status->isVisible());
