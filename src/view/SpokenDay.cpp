@@ -9,10 +9,9 @@ namespace orv {
 namespace {
 
 const std::string& WeekdayName(int index) {
-  static const std::array<std::string, 7> names = {Cp1250FromUtf8("pondělí"), Cp1250FromUtf8("úterý"),
-                                                   Cp1250FromUtf8("středa"),  Cp1250FromUtf8("čtvrtek"),
-                                                   Cp1250FromUtf8("pátek"),   Cp1250FromUtf8("sobota"),
-                                                   Cp1250FromUtf8("neděle")};
+  static const std::array<std::string, 7> names = {
+      Cp1250FromUtf8("pondělí"), Cp1250FromUtf8("úterý"), Cp1250FromUtf8("středa"), Cp1250FromUtf8("čtvrtek"),
+      Cp1250FromUtf8("pátek"),   Cp1250FromUtf8("sobota"), Cp1250FromUtf8("neděle")};
   return names.at(static_cast<std::size_t>(index));
 }
 
@@ -40,9 +39,8 @@ std::string NamesOfRow(std::string_view texts) {
 }  // namespace
 
 std::string SpokenDay(const Date& date, const CMonthRow& row, int textColumn, std::string_view note) {
-  std::string spoken = WeekdayName(WeekdayIndex(date.year, date.month, date.day)) + ' ' +
-                       std::to_string(date.day) + ". " + MonthNameGenitive(date.month) + ' ' +
-                       std::to_string(date.year);
+  std::string spoken = WeekdayName(WeekdayIndex(date.year, date.month, date.day)) + ' ' + std::to_string(date.day) +
+                       ". " + MonthNameGenitive(date.month) + ' ' + std::to_string(date.year);
   std::string_view texts = row.text;
   texts.remove_prefix(std::min(texts.size(), static_cast<std::size_t>(textColumn)));
   if (!note.empty() && texts.size() >= note.size() && texts.substr(texts.size() - note.size()) == note)
