@@ -486,7 +486,8 @@ QList<QMenu*> MenuPath(const QList<QAction*>& items, QAction* action) {
   for (QAction* item : items) {
     if (item == action) return {nullptr};
     if (QMenu* sub = item->menu())
-      if (QList<QMenu*> below = MenuPath(sub->actions(), action); !below.isEmpty()) return QList<QMenu*>{sub} + below;
+      if (QList<QMenu*> below = MenuPath(sub->actions(), action); !below.isEmpty())
+        return QList<QMenu*>{sub} + below;
   }
   return {};
 }
