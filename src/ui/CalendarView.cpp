@@ -1,5 +1,6 @@
 #include "ui/CalendarView.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAccessible>
 #include <QAction>
 #include <QClipboard>
@@ -17,6 +18,7 @@
 #include <QValidator>
 #include <algorithm>
 
+#include "ui/AccessibleRows.h"
 #include "ui/ActionMenu.h"
 #include "ui/KeyRules.h"
 #include "ui/QtText.h"
@@ -49,12 +51,31 @@ bool IsTableKey(const QKeyEvent& event) {
 }
 
 // The month table: a read-only text view whose keys, clicks and focus belong to the calendar view.
-class CMonthTable : public QTextEdit {
+// A screen reader meets it as a table of days (ui/AccessibleRows.h), not as the text it shows.
+class CMonthTable : public QTextEdit, public IAccessibleRows {
  public:
   std::function<bool(int key, Qt::KeyboardModifiers, bool autoRepeat)> onKey;
   std::function<void(int line)> onClick;
   std::function<void()> onFocus;
   std::function<void(const QPoint&)> onContextMenu;
+  std::function<int()> rowCount;
+  std::function<int()> currentRow;
+  std::function<QString(int row)> spokenRow;
+
+  int AccessibleRowCount() const override { return rowCount(); }
+  QString SpokenRow(int row) const override { return spokenRow(row); }
+  int CurrentRow() const override { return currentRow(); }
+  bool MakeRowCurrent(int row) override {
+    onClick(row);
+    return true;
+  }
+  QRect RowRect(int row) const override {
+    const QTextBlock block = document()->findBlockByNumber(row);
+    if (!block.isValid()) return {};
+    const QRectF box = document()->documentLayout()->blockBoundingRect(block).translated(
+        -horizontalScrollBar()->value(), -verticalScrollBar()->value());
+    return QRect(viewport()->mapTo(this, box.topLeft().toPoint()), box.size().toSize());
+  }
 
   explicit CMonthTable(QWidget* parent) : QTextEdit(parent) {
     setObjectName(QStringLiteral("MonthTable"));
@@ -267,6 +288,10 @@ CTedView::CTedView(QWidget* parent) : QWidget(parent) {
   table->onClick = [this](int line) { TableClicked(line); };
   table->onFocus = [this] { TableFocused(); };
   table->onContextMenu = [this](const QPoint& pos) { ShowContextMenu(pos); };
+  table->rowCount = [this] { return m_Model ? static_cast<int>(m_Model->Rows().size()) : 0; };
+  table->currentRow = [this] { return m_Model ? m_Model->SelectedDay() - 1 : -1; };
+  table->spokenRow = [this](int row) { return SpokenRow(row); };
+  InstallAccessibleRows();
   m_Table = table;
 
   auto* note = new CNoteField(this);
@@ -298,19 +323,28 @@ void CTedView::Attach(CCalendarViewModel& model) {
   Refresh();
 }
 
-// The note field shows the selected day's note, also while it is being written.
+// The selected day's note is the note field's, also while it is being written; another day's is
+// the one its row shows.
+QString CTedView::SpokenRow(int row) const {
+  if (!m_Model || row < 0 || row >= static_cast<int>(m_Model->Rows().size())) return {};
+  const CMonthRow& monthRow = m_Model->Rows().at(static_cast<std::size_t>(row));
+  const int textColumn = m_Model->Switches().moon ? kTextColumnWithMoon : kTextColumnWithoutMoon;
+  const Date date{m_Model->DisplayedYear(), m_Model->DisplayedMonth(), row + 1};
+  const std::string note =
+      row == m_Model->SelectedDay() - 1 ? ToCp1250(m_Note->text()) : std::string(NoteOfRow(monthRow));
+  return FromCp1250(SpokenDay(date, monthRow, textColumn, note));
+}
+
 void CTedView::SpeakSelectedDay() {
   if (!m_Model || m_Model->Rows().empty()) return;
-  const Date date = m_Model->SelectedDate();
-  const int textColumn = m_Model->Switches().moon ? kTextColumnWithMoon : kTextColumnWithoutMoon;
-  const QString spoken = FromCp1250(
-      SpokenDay(date, m_Model->Rows().at(static_cast<std::size_t>(date.day - 1)), textColumn, ToCp1250(m_Note->text())));
+  const QString spoken = SpokenRow(m_Model->SelectedDay() - 1);
   if (spoken == m_Table->accessibleDescription()) return;
   m_Table->setAccessibleDescription(spoken);
   if (QAccessible::isActive()) {
     QAccessibleEvent event(m_Table, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&event);
   }
+  AnnounceCurrentRow(m_Table);
 }
 
 void CTedView::Refresh() {

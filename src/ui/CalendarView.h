@@ -6,7 +6,8 @@
 // Enter and Esc in the note field return to the table, and the table commits the day whenever it
 // gains the focus. The note field keeps what the user puts in to one line of Windows-1250 text
 // (view/NoteInput.h) and, in view-only mode, refuses the keys that would change it. A screen reader
-// hears the selected day as a sentence (view/SpokenDay.h), not as the row's columns.
+// meets the table as a table of days, each read as a sentence (view/SpokenDay.h), not as the
+// row's columns; the selected day's sentence is the table's description as well.
 //
 //   CTedView* view = new CTedView(parent);   view->Attach(model);
 //   model.Execute(...);  view->Refresh();    shows what the model changed
@@ -65,6 +66,8 @@ class CTedView : public QWidget {
   void Moved();
   // The selected day as a screen reader says it, in the table's accessible description.
   void SpeakSelectedDay();
+  // A day of the shown month as a screen reader says it (a line of the month table, from 0).
+  QString SpokenRow(int row) const;
 
   CCalendarViewModel* m_Model = nullptr;
   QLabel* m_Caption = nullptr;

@@ -63,17 +63,21 @@ class CChangeHolidaysDialog : public QDialog {
     setWindowTitle(QStringLiteral("Změnit svátky"));
     m_Month = new QLineEdit(this);
     m_Month->setObjectName(QStringLiteral("Month"));
+    m_Month->setAccessibleName(QStringLiteral("Měsíc"));
     m_Month->setReadOnly(true);
     m_Days = new QListWidget(this);
     m_Days->setObjectName(QStringLiteral("Days"));
+    m_Days->setAccessibleName(QStringLiteral("Den"));
     m_Days->setMaximumWidth(m_Days->fontMetrics().horizontalAdvance(QStringLiteral("00000000")));
     m_Days->installEventFilter(this);
     m_Category = CategoryCombo(this);
     m_Prompt = new QLabel(this);
     m_NewEntry = new QLineEdit(this);
     m_NewEntry->setObjectName(QStringLiteral("NewEntry"));
+    m_Prompt->setBuddy(m_NewEntry);  // the prompt names what the field takes
     m_Entries = new QListWidget(this);
     m_Entries->setObjectName(QStringLiteral("Entries"));
+    m_Entries->setAccessibleName(QStringLiteral("Svátky dne"));
     m_Add = Button(QStringLiteral("Přidat"), [this] { Add(); });
     m_Remove = Button(QStringLiteral("Odstranit"), [this] { Remove(); });
     auto* rename = Button(QStringLiteral("Přejmenovat"), [this] { Rename(); });
@@ -103,7 +107,9 @@ class CChangeHolidaysDialog : public QDialog {
     auto* layout = new QGridLayout(this);
     layout->addWidget(m_Month, 0, 0);
     layout->addWidget(m_Days, 1, 0, 6, 1);
-    layout->addWidget(new QLabel(QStringLiteral("Typ svátku :"), this), 0, 1);
+    auto* categoryLabel = new QLabel(QStringLiteral("Typ svátku :"), this);
+    categoryLabel->setBuddy(m_Category);
+    layout->addWidget(categoryLabel, 0, 1);
     layout->addWidget(m_Category, 0, 2);
     layout->addWidget(m_Prompt, 1, 1, 1, 2);
     layout->addWidget(m_NewEntry, 2, 1, 1, 2);

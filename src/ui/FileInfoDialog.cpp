@@ -19,6 +19,7 @@ void ShowFileInfo(QWidget* parent, const CTedDoc& doc) {
   dialog.setWindowTitle(QStringLiteral("O souboru"));
   auto* title = new QPlainTextEdit(FromCp1250(texts[kAuthorTitle]), &dialog);
   title->setObjectName(QStringLiteral("Field0"));
+  title->setAccessibleName(QStringLiteral("Název"));
   title->setReadOnly(true);
   title->setMaximumHeight(title->fontMetrics().lineSpacing() * 4);
   auto* form = new QFormLayout;

@@ -182,6 +182,10 @@ std::optional<ParaFormat> AskParagraph(QWidget* parent, const SParagraphFields& 
   QLineEdit* right = field(fields.right, "Right");
   QLineEdit* first = field(fields.firstLine, "FirstLine");
   const QString cm = QStringLiteral("cm"), pt = QStringLiteral("pt");
+  // A row of a field and its unit has no buddy label: the fields say their rows' labels themselves.
+  left->setAccessibleName(QStringLiteral("Zleva"));
+  right->setAccessibleName(QStringLiteral("Zprava"));
+  first->setAccessibleName(QStringLiteral("První řádek"));
   form->addRow(QStringLiteral("Zleva:"), WithUnit(left, cm));
   form->addRow(QStringLiteral("Zprava:"), WithUnit(right, cm));
   form->addRow(QStringLiteral("První řádek:"), WithUnit(first, cm));
@@ -239,8 +243,10 @@ bool AskTabStops(QWidget* parent, int16_t& count, std::array<int32_t, kMaxTabSto
   CTabStopsModel model(count, tabs);
   auto* list = new QListWidget(&dialog);
   list->setObjectName(QStringLiteral("Positions"));
+  list->setAccessibleName(QStringLiteral("Tabulátory"));
   auto* position = new QLineEdit(&dialog);
   position->setObjectName(QStringLiteral("Position"));
+  position->setAccessibleName(QStringLiteral("Pozice tabulátoru"));
   const auto refresh = [&] {
     list->clear();
     for (const std::string& text : model.Texts()) list->addItem(FromCp1250(text));

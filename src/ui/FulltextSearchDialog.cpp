@@ -117,6 +117,7 @@ void CFulltextSearchDialog::BuildControls() {
   auto* textBox = new QGroupBox(QStringLiteral("Hledaný text"), this);
   m_Text = new QLineEdit(textBox);
   m_Text->setObjectName(QStringLiteral("SearchText"));
+  m_Text->setAccessibleName(textBox->title());
   m_WholeWords = new QCheckBox(QStringLiteral("Celá slova"), textBox);
   m_MatchCase = new QCheckBox(QStringLiteral("malá a VELKÁ"), textBox);
   m_UseMask = new QCheckBox(QStringLiteral("Maska (*, ?)"), textBox);
@@ -145,12 +146,16 @@ void CFulltextSearchDialog::BuildControls() {
 
   m_Days = new QListWidget(this);
   m_Days->setObjectName(QStringLiteral("FoundDays"));
+  m_Days->setAccessibleName(QStringLiteral("Nalezené dny"));
   m_Months = new QListWidget(this);
   m_Months->setObjectName(QStringLiteral("FoundMonths"));
+  m_Months->setAccessibleName(QStringLiteral("Nalezené měsíce"));
   m_NotePreview = Preview(this, 1);
   m_NotePreview->setObjectName(QStringLiteral("NotePreview"));
+  m_NotePreview->setAccessibleName(QStringLiteral("Poznámka"));
   m_CommentaryPreview = Preview(this, 8);
   m_CommentaryPreview->setObjectName(QStringLiteral("CommentaryPreview"));
+  m_CommentaryPreview->setAccessibleName(QStringLiteral("Výklad"));
   m_CommentaryPreview->setDocument(m_PreviewText.Document());
 
   auto* rtfBox = new QGroupBox(QStringLiteral("Export do rtf"), this);

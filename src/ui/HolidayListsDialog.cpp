@@ -27,10 +27,12 @@ class CHolidayListsDialog : public QDialog {
     m_Category = CategoryCombo(this);
     m_Name = new QLineEdit(this);
     m_Name->setObjectName(QStringLiteral("Name"));
+    m_Name->setAccessibleName(QStringLiteral("Hledané jméno"));
     m_Title = new QLabel(this);
     m_Title->setObjectName(QStringLiteral("Title"));
     m_List = new QTreeWidget(this);
     m_List->setObjectName(QStringLiteral("List"));
+    m_List->setAccessibleName(QStringLiteral("Seznam svátků"));
     m_List->setColumnCount(2);
     m_List->setHeaderHidden(true);
     m_List->setRootIsDecorated(false);
@@ -44,7 +46,9 @@ class CHolidayListsDialog : public QDialog {
     connect(m_List, &QTreeWidget::currentItemChanged, this, [this] { Chosen(); });
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Typ svátku:"), this));
+    auto* categoryLabel = new QLabel(QStringLiteral("Typ svátku:"), this);
+    categoryLabel->setBuddy(m_Category);
+    layout->addWidget(categoryLabel);
     layout->addWidget(m_Category);
     layout->addWidget(m_Name);
     layout->addWidget(m_Title);

@@ -24,6 +24,7 @@ CNoteSearchDialog::CNoteSearchDialog(QWidget* parent, const CTedDoc& doc, std::s
   setObjectName(QStringLiteral("NoteSearchDialog"));
   m_Text = new QLineEdit(this);
   m_Text->setObjectName(QStringLiteral("SearchText"));
+  m_Text->setAccessibleName(QStringLiteral("Hledaný text"));
   m_WholeWords = new QCheckBox(QStringLiteral("Pouze celá slova"), this);
   m_MatchCase = new QCheckBox(QStringLiteral("Rozlišovat malá a velká písmena"), this);
   m_IgnoreAccents = new QCheckBox(QStringLiteral("Bez ohledu na diakritiku"), this);
@@ -32,6 +33,7 @@ CNoteSearchDialog::CNoteSearchDialog(QWidget* parent, const CTedDoc& doc, std::s
   // Date and note in two columns, so that the notes line up.
   m_Found = new QTreeWidget(this);
   m_Found->setObjectName(QStringLiteral("FoundNotes"));
+  m_Found->setAccessibleName(QStringLiteral("Nalezené poznámky"));
   m_Found->setColumnCount(2);
   m_Found->setHeaderHidden(true);
   m_Found->setRootIsDecorated(false);

@@ -19,13 +19,23 @@ class COpenFileDialog : public QFileDialog {
     const QStringList files = selectedFiles();
     if (!m_Extension.isEmpty() && files.size() == 1) {
       const QFileInfo typed(files.front());
-      if (typed.suffix().isEmpty() && !typed.exists()) selectFile(typed.filePath() + u'.' + m_Extension);
+      const QFileInfo withExtension(typed.filePath() + u'.' + m_Extension);
+      // Taken here, not through the name field: while the field has the focus, as it has in a real
+      // window, selectFile leaves its text alone and the dialog would refuse the name as typed.
+      if (typed.suffix().isEmpty() && !typed.exists() && withExtension.isFile()) {
+        m_Chosen = withExtension.filePath();
+        QDialog::accept();
+        return;
+      }
     }
     QFileDialog::accept();
   }
 
+  QString Chosen() const { return m_Chosen.isEmpty() ? selectedFiles().value(0) : m_Chosen; }
+
  private:
   QString m_Extension;
+  QString m_Chosen;
 };
 
 }  // namespace
@@ -38,8 +48,8 @@ QString SingleFilterExtension(const QString& filter) {
 
 std::optional<QString> ChooseFileToOpen(QWidget* parent, const QString& title, const QString& filter) {
   COpenFileDialog dialog(parent, title, filter);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return dialog.selectedFiles().front();
+  if (dialog.exec() != QDialog::Accepted || dialog.Chosen().isEmpty()) return std::nullopt;
+  return dialog.Chosen();
 }
 
 }  // namespace orv

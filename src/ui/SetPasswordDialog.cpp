@@ -47,9 +47,14 @@ std::optional<std::string> AskNewOpenPassword(QWidget* parent, IUiServices& ui) 
   });
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
   auto* layout = new QVBoxLayout(&dialog);
-  layout->addWidget(new QLabel(QStringLiteral("Zadejte heslo :"), &dialog));
+  // Each field's label is its buddy: a screen reader says it with the field.
+  auto* passwordLabel = new QLabel(QStringLiteral("Zadejte heslo :"), &dialog);
+  passwordLabel->setBuddy(password);
+  auto* againLabel = new QLabel(QStringLiteral("Zadejte heslo znovu :"), &dialog);
+  againLabel->setBuddy(again);
+  layout->addWidget(passwordLabel);
   layout->addWidget(password);
-  layout->addWidget(new QLabel(QStringLiteral("Zadejte heslo znovu :"), &dialog));
+  layout->addWidget(againLabel);
   layout->addWidget(again);
   layout->addWidget(notice);
   layout->addWidget(buttons);

@@ -22,6 +22,7 @@ bool RunStylesDialog(QWidget* parent, const QString& title, const QString& label
   name->setObjectName(QStringLiteral("Name"));
   auto* list = new QListWidget(&dialog);
   list->setObjectName(QStringLiteral("Styles"));
+  list->setAccessibleName(QStringLiteral("Styly"));
   const auto refresh = [&](const QString& select) {
     list->clear();
     for (const std::string& style : actions.names()) list->addItem(FromCp1250(style));
@@ -46,7 +47,9 @@ bool RunStylesDialog(QWidget* parent, const QString& title, const QString& label
     if (actions.remove(chosen())) refresh({});
   });
   auto* layout = new QVBoxLayout(&dialog);
-  layout->addWidget(new QLabel(label, &dialog));
+  auto* nameLabel = new QLabel(label, &dialog);
+  nameLabel->setBuddy(name);
+  layout->addWidget(nameLabel);
   layout->addWidget(name);
   auto* row = new QHBoxLayout;
   row->addWidget(list);

@@ -54,6 +54,7 @@ void RunSymbolDialog(QWidget* parent, const std::vector<std::string>& faces, con
   face->setCurrentIndex(std::max(0, face->findText(FromCp1250(preselected))));
   auto* grid = new QListWidget(&dialog);
   grid->setObjectName(QStringLiteral("Characters"));
+  grid->setAccessibleName(QStringLiteral("Znaky"));
   grid->setViewMode(QListView::IconMode);
   grid->setGridSize(QSize(28, 28));
   grid->setMovement(QListView::Static);
@@ -96,7 +97,9 @@ void RunSymbolDialog(QWidget* parent, const std::vector<std::string>& faces, con
   layout->addLayout(form);
   layout->addWidget(grid);
   auto* row = new QHBoxLayout;
-  row->addWidget(new QLabel(QStringLiteral("Znak:"), &dialog));
+  auto* keyLabel = new QLabel(QStringLiteral("Znak:"), &dialog);
+  keyLabel->setBuddy(key);
+  row->addWidget(keyLabel);
   row->addWidget(key);
   row->addWidget(preview);
   row->addWidget(insertButton);

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core/Cp1250.h"
+#include "view/MonthColours.h"
 
 namespace orv {
 namespace {
@@ -47,6 +48,14 @@ std::string SpokenDay(const Date& date, const CMonthRow& row, int textColumn, st
   if (const std::string names = NamesOfRow(texts); !names.empty()) spoken += ", " + names;
   if (!note.empty()) spoken += ", " + Cp1250FromUtf8("poznámka: ") + std::string(note);
   return spoken;
+}
+
+std::string_view NoteOfRow(const CMonthRow& row) {
+  if (row.spans.empty()) return {};
+  const CRowSpan& last = row.spans.back();
+  const bool note = (last.format.mask & CFM_COLOR) && last.format.colour == kNoteColour &&
+                    static_cast<std::size_t>(last.start + last.length) == row.text.size();
+  return note ? std::string_view(row.text).substr(static_cast<std::size_t>(last.start)) : std::string_view();
 }
 
 }  // namespace orv

@@ -17,4 +17,7 @@ namespace orv {
 
 std::string SpokenDay(const Date& date, const CMonthRow& row, int textColumn, std::string_view note);
 
+// The note a row shows at its end, in the note colour; empty when it shows none.
+std::string_view NoteOfRow(const CMonthRow& row);
+
 }  // namespace orv

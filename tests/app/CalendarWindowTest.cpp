@@ -1013,5 +1013,28 @@ TEST_F(CalendarWindowTest, GoToPickerIsCzechWithoutWeekNumbersAndFollowsTheTyped
   EXPECT_EQ(followed, QDate(2010, 1, 4));
 }
 
+// The date picker in a real window under the system's own language: opened by Ctrl+G, Czech, no week
+// column, following the date typed where the focus is, and Enter goes there.
+using GoToUnderWm = CalendarWindowTest;
+
+TEST_F(GoToUnderWm, PickerIsCzechFollowsTheTypedDateAndEnterGoesThere) {
+  WhenDialogOpens([](QWidget* dialog) {
+    ASSERT_TRUE(QTest::qWaitFor([dialog] { return dialog->isAncestorOf(QApplication::focusWidget()); }));
+    auto* calendar = dialog->findChild<QCalendarWidget*>(QStringLiteral("GoToCalendar"));
+    EXPECT_EQ(calendar->findChild<QToolButton*>(QStringLiteral("qt_calendar_monthbutton"))->text(),
+              QStringLiteral("březen"));
+    EXPECT_EQ(calendar->verticalHeaderFormat(), QCalendarWidget::NoVerticalHeader);
+    auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_NE(field, nullptr);
+    Key(Qt::Key_A, Qt::ControlModifier);
+    Type(field, QStringLiteral("4.1.2010"));
+    EXPECT_EQ(calendar->selectedDate(), QDate(2010, 1, 4));
+    Key(Qt::Key_Return);
+  });
+  Key(Qt::Key_G, Qt::ControlModifier);
+  EXPECT_EQ(Model().SelectedDate(), (Date{2010, 1, 4}));
+  EXPECT_TRUE(QTest::qWaitFor([this] { return Table()->hasFocus(); }));
+}
+
 }  // namespace
 }  // namespace orv

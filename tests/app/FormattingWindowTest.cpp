@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
@@ -474,6 +475,46 @@ TEST_F(FormattingWindowTest, FaceListsHoldFamiliesAndTheFontDialogPreviews) {
   EXPECT_EQ(shown.families().value(0), QString::fromLatin1(kBaseFace));
   EXPECT_TRUE(changed.bold() && changed.italic());
   EXPECT_EQ(changed.pointSizeF(), 20.0);
+}
+
+// The menus of a real window, walked with the keys: Alt and the menu's letter, the arrows down to
+// the item (and into its submenu), Enter.
+using FormattingUnderWm = FormattingWindowTest;
+
+// The menus from the bar down to `action`, or none.
+QList<QMenu*> MenuPath(const QList<QAction*>& items, QAction* action) {
+  for (QAction* item : items) {
+    if (item == action) return {nullptr};
+    if (QMenu* sub = item->menu())
+      if (QList<QMenu*> below = MenuPath(sub->actions(), action); !below.isEmpty())
+        return QList<QMenu*>{sub} + below;
+  }
+  return {};
+}
+
+TEST_F(FormattingUnderWm, AUserStyleWithAnAmpersandAppliesFromItsMenuByTheKeys) {
+  CCharFormat italic = FactoryCharStyle(0, kBaseFace);
+  italic.m_Effects |= kEffectItalic;
+  doc.m_Styles.Insert(Cp1250FromUtf8("Tučné & šikmé"), italic);
+  window->Start();
+  TypeIntoDay(QStringLiteral("slovo"), 5);
+  QAction* mine = Frame().Action(cmd::UserCharStyle);
+  QList<QMenu*> path = MenuPath(Frame().menuBar()->actions(), mine);
+  ASSERT_GE(path.size(), 2);
+  path.removeLast();
+  const QString title = path.front()->title();
+  Key(title.at(title.indexOf(QLatin1Char('&')) + 1).toUpper().unicode(), Qt::AltModifier);
+  for (int level = 0; level < path.size(); ++level) {
+    QMenu* menu = path[level];
+    ASSERT_TRUE(QTest::qWaitFor([menu] { return QApplication::activePopupWidget() == menu; })) << level;
+    QAction* next = level + 1 < path.size() ? path[level + 1]->menuAction() : mine;
+    for (int step = 0; step < 60 && menu->activeAction() != next; ++step) QTest::keyClick(menu, Qt::Key_Down);
+    ASSERT_EQ(menu->activeAction(), next) << menu->title().toStdString();
+    QTest::keyClick(menu, next == mine ? Qt::Key_Return : Qt::Key_Right);
+  }
+  ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() == nullptr; }));
+  EXPECT_TRUE(ui.Messages().empty());
+  EXPECT_TRUE(DayFormatAt(1).fontItalic());
 }
 
 }  // namespace

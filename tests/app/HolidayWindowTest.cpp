@@ -186,5 +186,43 @@ TEST_F(HolidaysUnderWm, F12OpensWithTheFocusInTheNewEntryField) {
   Key(Qt::Key_F12);
 }
 
+// F12 worked with the keys alone where the window manager places the focus: an entry chosen with
+// the arrows goes into the field, a name the month rows never show alone is refused, and an empty
+// rename leaves the field empty.
+TEST_F(HolidaysUnderWm, F12WorkedWithTheKeysAlone) {
+  ASSERT_TRUE(Model().GoToDate({2005, 3, 16}));
+  WhenDialogOpens([this](QWidget* dialog) {
+    auto* entry = dialog->findChild<QLineEdit*>(QStringLiteral("NewEntry"));
+    auto* entries = dialog->findChild<QListWidget*>(QStringLiteral("Entries"));
+    ASSERT_TRUE(QTest::qWaitFor([entry] { return entry->hasFocus(); }));
+    Type(QApplication::focusWidget(), QStringLiteral("Eva"));
+    Key(Qt::Key_Return);
+    EXPECT_EQ(entries->count(), 2);
+    EXPECT_EQ(ui.Messages().size(), 1u);
+    ui.Clear();
+    entry->clear();
+    for (int tab = 0; tab < 10 && QApplication::focusWidget() != entries; ++tab) Key(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), entries);
+    Key(Qt::Key_End);
+    EXPECT_EQ(entry->text(), QStringLiteral("Herbert"));
+    Key(Qt::Key_Up);
+    EXPECT_EQ(entry->text(), QStringLiteral("Elena"));
+    WhenDialogOpens([](QWidget* rename) {
+      ASSERT_TRUE(QTest::qWaitFor([rename] { return rename->isAncestorOf(QApplication::focusWidget()); }));
+      Key(Qt::Key_A, Qt::ControlModifier);
+      Key(Qt::Key_Delete);
+      Key(Qt::Key_Return);
+    });
+    Click(dialog, QStringLiteral("Přejmenovat"));
+    EXPECT_EQ(entry->text(), QString());
+    EXPECT_EQ(entries->count(), 2);
+    ASSERT_TRUE(QTest::qWaitFor([dialog] { return dialog->isAncestorOf(QApplication::focusWidget()); }));
+    Key(Qt::Key_Escape);
+  });
+  Key(Qt::Key_F12);
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>{"Nový název je prázdný."});
+  EXPECT_FALSE(Row(16).contains(QStringLiteral("Eva")));
+}
+
 }  // namespace
 }  // namespace orv::test

@@ -525,6 +525,38 @@ TEST_F(SearchWindowsTest, NoteSearchEnterOrADoubleClickTakesTheDayFound) {
   EXPECT_EQ(ui.Messages(), std::vector<std::string>{});
 }
 
+// "Vyhledávání v poznámkách" in a real window, with the keys where the window manager puts the
+// focus: Enter searches, Enter again takes the first day found; a double click takes its own.
+using NoteSearchUnderWm = SearchWindowsTest;
+
+TEST_F(NoteSearchUnderWm, EnterAfterASearchOrADoubleClickTakesTheDay) {
+  test::CalendarBuilder(doc).Day("2004/01/10", Cp1250FromUtf8("hvězdárna zavřena"));
+  const auto search = [](QWidget* dialog) {
+    ASSERT_TRUE(QTest::qWaitFor([dialog] { return dialog->isAncestorOf(QApplication::focusWidget()); }));
+    test::Type(QApplication::focusWidget(), QStringLiteral("hvězdárna"));
+    test::Key(Qt::Key_Return);
+    ASSERT_TRUE(dialog->isVisible());
+    ASSERT_EQ(dialog->findChild<QTreeWidget*>(QStringLiteral("FoundNotes"))->topLevelItemCount(), 2);
+  };
+  Open(Qt::Key_L, Qt::ControlModifier, [&](QWidget* dialog) {
+    search(dialog);
+    test::Key(Qt::Key_Return);
+    EXPECT_FALSE(dialog->isVisible());
+  });
+  EXPECT_EQ(Selected(), (Date{2004, 1, 10}));
+
+  Open(Qt::Key_L, Qt::ControlModifier, [&](QWidget* dialog) {
+    search(dialog);
+    auto* found = dialog->findChild<QTreeWidget*>(QStringLiteral("FoundNotes"));
+    const QPoint second = found->visualItemRect(found->topLevelItem(1)).center();
+    QTest::mouseClick(found->viewport(), Qt::LeftButton, {}, second);
+    QTest::mouseDClick(found->viewport(), Qt::LeftButton, {}, second);
+    EXPECT_FALSE(dialog->isVisible());
+  });
+  EXPECT_EQ(Selected(), (Date{2004, 3, 5}));
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>{});
+}
+
 // Find and replace in a real window: the window loses its focus to the dialog and gets it back when
 // the dialog closes.
 using FindUnderWm = SearchWindowsTest;

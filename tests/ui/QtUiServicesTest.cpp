@@ -72,6 +72,29 @@ TEST(QtUiServicesTest, AFileNameTypedWithoutExtensionGetsTheFiltersOne) {
   }
 }
 
+// The same chooser in a real window, where the name field keeps the focus while it is typed into.
+TEST(ChooserUnderWm, ANameTypedWithoutExtensionChoosesTheCalendar) {
+  QTemporaryDir dir;
+  QFile(dir.filePath(QStringLiteral("cil.orv"))).open(QIODevice::WriteOnly);
+  CQtUiServices ui;
+  QTimer::singleShot(0, [&] {
+    auto* chooser = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(chooser, nullptr);
+    // A refusal would stay open with its warning: the test must not wait for the user.
+    QTimer::singleShot(3000, chooser, [] {
+      while (QWidget* left = QApplication::activeModalWidget()) left->close();
+    });
+    chooser->setDirectory(dir.path());
+    ASSERT_TRUE(QTest::qWaitFor([chooser] { return chooser->isAncestorOf(QApplication::focusWidget()); }));
+    auto* name = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_NE(name, nullptr) << QApplication::focusWidget()->metaObject()->className();
+    QTest::keyClicks(name, QStringLiteral("cil"));
+    QTest::keyClick(name, Qt::Key_Return);
+  });
+  EXPECT_EQ(ui.ChooseFileToOpen("Připojit k", "Kalendář Orvella 2 (*.orv)"),
+            dir.filePath(QStringLiteral("cil.orv")).toStdString());
+}
+
 // Clicks OK of the prompt and closes the message that OK may bring, noting its text. The watch ends
 // with the prompt.
 void ClickOk(QWidget* prompt, QStringList& messages) {
