@@ -1,5 +1,7 @@
 #include "exchange/MarkdownExport.h"
 
+#include <fcntl.h>
+#include <unistd.h>
 #include <yaml-cpp/yaml.h>
 
 #include <QString>
@@ -292,8 +294,14 @@ SMarkdownExport ExportMarkdown(const CTedDoc& doc, const std::string& folder, co
     const SPlannedFile& file = *toWrite[static_cast<size_t>(done)];
     std::error_code error;
     std::filesystem::create_directories(std::filesystem::path(file.path).parent_path(), error);
-    if (!WriteExportFile(doc, file.path, file.bytes, ui)) return result;
+    if (!WriteExportFile(doc, file.path, file.bytes, ui, /*syncEach=*/false)) return result;
     ++result.written;
+  }
+  // One flush of the file system for all the files, instead of one for each: the same safety on disk
+  // once the export says it is done, at a fraction of the time.
+  if (const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); fd >= 0) {
+    ::syncfs(fd);
+    ::close(fd);
   }
   if (progress) progress(total, total);
   result.completed = true;
