@@ -30,10 +30,12 @@ constexpr char kRedNotebook[] = "/usr/share/rednotebook";
 
 std::string Line(unsigned& seed, std::size_t length) {
   static const std::vector<std::string> words = {
-      "ráno",  "odpoledne", "večer",   "porada", "schůzka", "s",       "babičkou", "výlet", "do",    "lesa",
-      "ples",  "nákup",     "oběd",    "úřad",   "škola",   "počasí",  "déšť",     "sníh",  "práce", "řeka",
-      "město", "vlak",      "Praha",   "Brno",   "koncert", "divadlo", "kniha",    "děti",  "a",     "v",
-      "na",    "**tučně**", "//šikmo//", "#hory", "[web http://example.cz]", "🚲"};
+      "ráno",  "odpoledne", "večer", "porada",    "schůzka",   "s",     "babičkou",
+      "výlet", "do",        "lesa",  "ples",      "nákup",     "oběd",  "úřad",
+      "škola", "počasí",    "déšť",  "sníh",      "práce",     "řeka",  "město",
+      "vlak",  "Praha",     "Brno",  "koncert",   "divadlo",   "kniha", "děti",
+      "a",     "v",         "na",    "**tučně**", "//šikmo//", "#hory", "[web http://example.cz]",
+      "🚲"};
   std::string text;
   while (text.size() < length) {
     seed = seed * 1103515245u + 12345u;
@@ -112,13 +114,17 @@ int main(int argc, char** argv) {
     std::function<void()> before;  // untimed, before every run
   };
   std::vector<Run> runs = {
-      {"ImportRedNotebook", orv, {"import-rednotebook", journal.string(), imported}, [&] { fs::remove(imported); }},
+      {"ImportRedNotebook",
+       orv,
+       {"import-rednotebook", journal.string(), imported},
+       [&] { fs::remove(imported); }},
       {"FloorPythonStart", "/usr/bin/python3", {"-c", "pass"}, {}},
       {"ExportMd", orv, {"export-md", calendar, md}, [&] { fs::remove_all(md); }},
       {"ExportRtfAll", orv, {"export-rtf", calendar, (dir / "export.rtf").string(), "--all", "--yes"}, {}},
       {"FloorCp", "/bin/cp", {calendar, (dir / "kopie.orv").string()}, {}},
   };
-  if (haveRedNotebook) runs.insert(runs.begin() + 1, {"RedNotebookLoad", "/usr/bin/python3", {"-c", load}, {}});
+  if (haveRedNotebook)
+    runs.insert(runs.begin() + 1, {"RedNotebookLoad", "/usr/bin/python3", {"-c", load}, {}});
   for (const Run& run : runs)
     benchmark::RegisterBenchmark(run.name,
                                  [&run](benchmark::State& state) {
@@ -137,13 +143,15 @@ int main(int argc, char** argv) {
   CollectingReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   auto& t = reporter.seconds;
-  std::printf("\njournal: %d days, %.1f MB; calendar %.1f MB\n", days,
-              [&] {
-                double bytes = 0;
-                for (const auto& file : fs::directory_iterator(journal)) bytes += static_cast<double>(file.file_size());
-                return bytes / 1e6;
-              }(),
-              static_cast<double>(fs::file_size(calendar)) / 1e6);
+  std::printf(
+      "\njournal: %d days, %.1f MB; calendar %.1f MB\n", days,
+      [&] {
+        double bytes = 0;
+        for (const auto& file : fs::directory_iterator(journal))
+          bytes += static_cast<double>(file.file_size());
+        return bytes / 1e6;
+      }(),
+      static_cast<double>(fs::file_size(calendar)) / 1e6);
   if (t.count("ImportRedNotebook") && t.count("RedNotebookLoad"))
     std::printf("import-rednotebook %.2f s = %.2f× RedNotebook's loading %.2f s (target ≤ 3×)\n",
                 t["ImportRedNotebook"], t["ImportRedNotebook"] / t["RedNotebookLoad"], t["RedNotebookLoad"]);

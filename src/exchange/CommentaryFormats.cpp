@@ -63,7 +63,9 @@ RichParagraph CCommentaryFormats::Paragraph(EBlock kind, int number) const {
 }
 
 RunFormat CCommentaryFormats::Run(EBlock kind, uint32_t effects) const {
-  RunFormat run = kind == EBlock::Heading1 ? m_Heading1Run : kind == EBlock::Heading2 ? m_Heading2Run : m_BodyRun;
+  RunFormat run = kind == EBlock::Heading1   ? m_Heading1Run
+                  : kind == EBlock::Heading2 ? m_Heading2Run
+                                             : m_BodyRun;
   run.effects |= effects;
   return run;
 }

@@ -56,9 +56,10 @@ std::string ImportSummaryText(const SImportSummary& summary);
 // the rules of appending a whole calendar: what the calendar already holds is not added again, so a
 // second import of the same source changes nothing. The run's year range grows to the records.
 using ImportProgress = std::function<void(int done, int total)>;
-SImportSummary ImportIntoCalendar(CTedDoc& doc, const CImportedDays& days, const ImportProgress& progress = {});
+SImportSummary ImportIntoCalendar(CTedDoc& doc, const CImportedDays& days,
+                                  const ImportProgress& progress = {});
 
-// The first and last year a date of an import may have: those a calendar's range can reach.
+// Whether an imported day is a real date in the years a calendar's range can reach (1900-2100).
 bool IsImportableDate(const Date& date);
 
 }  // namespace orv

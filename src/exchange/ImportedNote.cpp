@@ -15,7 +15,8 @@ std::string ImportedNote(std::u16string_view text) {
   std::string note;
   for (size_t i = 0; i < text.size(); ++i) {
     char32_t c = text[i];
-    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size()) c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size())
+      c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
     if (IsControl(c)) c = ' ';
     if (!IsCp1250Encodable(c)) continue;
     if (c == ' ' && (note.empty() || note.back() == ' ')) continue;

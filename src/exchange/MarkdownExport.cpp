@@ -151,7 +151,8 @@ class CParagraphWriter {
   std::vector<const SMarker*> m_Open;
 };
 
-std::string ParagraphMarkdown(const RichParagraph& paragraph, const CCommentaryFormats& formats, int& number) {
+std::string ParagraphMarkdown(const RichParagraph& paragraph, const CCommentaryFormats& formats,
+                              int& number) {
   const ParaFormat& f = paragraph.format;
   const bool numbered = f.numbering >= PFN_ARABIC && f.numbering <= PFN_UCROMAN;
   number = numbered ? (number == 0 ? std::max<int>(1, f.numberingStart) : number + 1) : 0;
@@ -247,12 +248,12 @@ std::string DayMarkdown(const CEntrTxt& record, const CCommentaryFormats& format
 
 std::string MarkdownExportText(const SMarkdownExport& result) {
   return "Export do Markdownu je hotov. Zapsaných souborů: " + std::to_string(result.written) +
-         ", beze změny: " + std::to_string(result.unchanged) + ", ponechaných: " + std::to_string(result.kept) +
-         ".";
+         ", beze změny: " + std::to_string(result.unchanged) +
+         ", ponechaných: " + std::to_string(result.kept) + ".";
 }
 
-SMarkdownExport ExportMarkdown(const CTedDoc& doc, const std::string& folder, const Date& from, const Date& to,
-                               IUiServices& ui, const MarkdownExportProgress& progress) {
+SMarkdownExport ExportMarkdown(const CTedDoc& doc, const std::string& folder, const Date& from,
+                               const Date& to, IUiServices& ui, const MarkdownExportProgress& progress) {
   const CCommentaryFormats formats(doc);
   const std::string first = DayKey(from), last = DayKey(to);
   const std::string firstMonth = MonthKey(from.year, from.month), lastMonth = MonthKey(to.year, to.month);

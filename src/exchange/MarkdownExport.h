@@ -44,7 +44,7 @@ std::string MarkdownExportText(const SMarkdownExport& result);
 // before files with other content are replaced the user is asked once (No keeps them). Each file is
 // written atomically.
 using MarkdownExportProgress = std::function<void(int done, int total)>;
-SMarkdownExport ExportMarkdown(const CTedDoc& doc, const std::string& folder, const Date& from, const Date& to,
-                               IUiServices& ui, const MarkdownExportProgress& progress = {});
+SMarkdownExport ExportMarkdown(const CTedDoc& doc, const std::string& folder, const Date& from,
+                               const Date& to, IUiServices& ui, const MarkdownExportProgress& progress = {});
 
 }  // namespace orv

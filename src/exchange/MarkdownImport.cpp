@@ -142,7 +142,8 @@ class CMarkdownBuilder {
   // A block of raw HTML: "<br>" alone is an empty paragraph, anything else its lines as text.
   void LeaveHtml() {
     std::string_view html = m_Html;
-    while (!html.empty() && (html.back() == '\n' || html.back() == '\r' || html.back() == ' ')) html.remove_suffix(1);
+    while (!html.empty() && (html.back() == '\n' || html.back() == '\r' || html.back() == ' '))
+      html.remove_suffix(1);
     if (IsLineBreakTag(html)) {
       Start(BodyKind());
       End();
@@ -346,8 +347,8 @@ std::optional<SMarkdownDay> ReadMarkdownDay(std::string_view bytes, const Date& 
   return day;
 }
 
-std::string ReadMarkdownFolder(const std::string& folder, const CCommentaryFormats& formats, CImportedDays& days,
-                               const ReadProgress& progress) {
+std::string ReadMarkdownFolder(const std::string& folder, const CCommentaryFormats& formats,
+                               CImportedDays& days, const ReadProgress& progress) {
   const SSourceFiles source = ListSourceFiles(folder, true);
   if (!source.failure.empty()) return source.failure;
   static const std::regex kDayFile(R"((\d{4})-(\d{2})-(\d{2})\.(md|txt)|(\d{4})_(\d{2})_(\d{2})\.md)");

@@ -36,7 +36,7 @@ std::optional<SMarkdownDay> ReadMarkdownDay(std::string_view bytes, const Date& 
                                             const CCommentaryFormats& formats, std::string& failure);
 
 // Empty when the folder was read whole into `days`, else the reason in Czech (UTF-8).
-std::string ReadMarkdownFolder(const std::string& folder, const CCommentaryFormats& formats, CImportedDays& days,
-                               const ReadProgress& progress = {});
+std::string ReadMarkdownFolder(const std::string& folder, const CCommentaryFormats& formats,
+                               CImportedDays& days, const ReadProgress& progress = {});
 
 }  // namespace orv

@@ -56,7 +56,8 @@ std::string ReadMonth(const std::string& bytes, int year, int month, const CComm
       const YAML::Node& value = field.second;
       if (!name.IsScalar()) return "den " + std::to_string(date.day) + " má poškozenou kategorii";
       if (name.Scalar() == "text") {
-        if (!value.IsNull() && !value.IsScalar()) return "text dne " + std::to_string(date.day) + " není text";
+        if (!value.IsNull() && !value.IsScalar())
+          return "text dne " + std::to_string(date.day) + " není text";
         text = Utf16(Scalar(value));
         continue;
       }
@@ -71,8 +72,8 @@ std::string ReadMonth(const std::string& bytes, int year, int month, const CComm
 
 }  // namespace
 
-std::string ReadRedNotebookJournal(const std::string& folder, const CCommentaryFormats& formats, CImportedDays& days,
-                                   const ReadProgress& progress) {
+std::string ReadRedNotebookJournal(const std::string& folder, const CCommentaryFormats& formats,
+                                   CImportedDays& days, const ReadProgress& progress) {
   const SSourceFiles source = ListSourceFiles(folder, false);
   if (!source.failure.empty()) return source.failure;
   static const std::regex kMonthFile(R"((\d{4})-(\d{2})\.txt)");

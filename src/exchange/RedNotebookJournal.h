@@ -19,7 +19,7 @@ class CImportedDays;
 using ReadProgress = std::function<void(int done, int total)>;
 
 // Empty when the folder was read whole into `days`, else the reason in Czech (UTF-8).
-std::string ReadRedNotebookJournal(const std::string& folder, const CCommentaryFormats& formats, CImportedDays& days,
-                                   const ReadProgress& progress = {});
+std::string ReadRedNotebookJournal(const std::string& folder, const CCommentaryFormats& formats,
+                                   CImportedDays& days, const ReadProgress& progress = {});
 
 }  // namespace orv

@@ -19,10 +19,8 @@ struct SMarker {
   std::u16string_view mark;
   uint32_t effect;
 };
-constexpr std::array<SMarker, 4> kMarkers = {{{u"**", CFE_BOLD},
-                                              {u"//", CFE_ITALIC},
-                                              {u"__", CFE_UNDERLINE},
-                                              {u"--", CFE_STRIKEOUT}}};
+constexpr std::array<SMarker, 4> kMarkers = {
+    {{u"**", CFE_BOLD}, {u"//", CFE_ITALIC}, {u"__", CFE_UNDERLINE}, {u"--", CFE_STRIKEOUT}}};
 
 bool IsSpace(char16_t c) {
   return c == u' ' || c == u'\t';
@@ -46,7 +44,8 @@ std::optional<std::u16string> LinkText(std::u16string_view inner) {
   const size_t space = inner.find_last_of(u' ');
   const std::u16string_view target = space == inner.npos ? inner : inner.substr(space + 1);
   if (!StartsAddress(target) && !target.starts_with(u"\"\"")) return std::nullopt;
-  const std::u16string_view label = space == inner.npos ? std::u16string_view() : Trimmed(inner.substr(0, space));
+  const std::u16string_view label =
+      space == inner.npos ? std::u16string_view() : Trimmed(inner.substr(0, space));
   if (!label.empty()) return std::u16string(label);
   std::u16string shown;
   for (size_t i = 0; i < target.size(); ++i)
@@ -124,7 +123,8 @@ std::optional<SLine> Heading(std::u16string_view line) {
   size_t level = 0;
   while (level < t.size() && t[level] == u'=') ++level;
   if (level == 0 || level > 5 || t.size() < 2 * level + 1) return std::nullopt;
-  if (t.substr(t.size() - level) != t.substr(0, level) || t[t.size() - level - 1] == u'=') return std::nullopt;
+  if (t.substr(t.size() - level) != t.substr(0, level) || t[t.size() - level - 1] == u'=')
+    return std::nullopt;
   const std::u16string_view inner = Trimmed(t.substr(level, t.size() - 2 * level));
   if (inner.empty()) return std::nullopt;
   return SLine{level == 1 ? EBlock::Heading1 : EBlock::Heading2, inner};
@@ -168,7 +168,8 @@ RichContent RedNotebookCommentary(std::u16string_view text, const std::vector<SC
   }
   for (const SCategory& category : categories) {
     std::u16string line = category.name;
-    for (size_t i = 0; i < category.entries.size(); ++i) line += (i == 0 ? u": " : u", ") + category.entries[i];
+    for (size_t i = 0; i < category.entries.size(); ++i)
+      line += (i == 0 ? u": " : u", ") + category.entries[i];
     RichParagraph paragraph = formats.Paragraph(EBlock::Body);
     paragraph.runs.push_back({formats.Run(EBlock::Body, 0), std::move(line)});
     content.paragraphs.push_back(std::move(paragraph));

@@ -91,7 +91,8 @@ TEST_F(ExchangeWindowTest, MarkdownExportWritesTheTypedDay) {
   // Typed text is in "Standard1", bold in a new calendar.
   EXPECT_EQ(bytes.str(), "---\nnote: \"Narozeniny\"\n---\n\n**Dort**\n");
   ASSERT_FALSE(ui.Messages().empty());
-  EXPECT_EQ(ui.Messages().back(), "Export do Markdownu je hotov. Zapsaných souborů: 1, beze změny: 0, ponechaných: 0.");
+  EXPECT_EQ(ui.Messages().back(),
+            "Export do Markdownu je hotov. Zapsaných souborů: 1, beze změny: 0, ponechaných: 0.");
 }
 
 }  // namespace

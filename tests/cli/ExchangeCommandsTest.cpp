@@ -39,7 +39,8 @@ TEST_F(OrvExchange, ImportCreatesTheCalendarAndASecondImportLeavesItAsItWas) {
   const std::string calendar = (Dir() / "denik.orv").string();
   const test::OrvRun first = test::RunOrvCaptured({"import-md", (Dir() / "notes").string(), calendar});
   ASSERT_EQ(first.status, 0) << first.err;
-  EXPECT_EQ(first.out, "Import je hotov. Nových dní: 1, dní připojených k zapsaným: 0, přeskočených souborů: 1.\n");
+  EXPECT_EQ(first.out,
+            "Import je hotov. Nových dní: 1, dní připojených k zapsaným: 0, přeskočených souborů: 1.\n");
   const std::string saved = Bytes(calendar);
   const test::OrvRun second = test::RunOrvCaptured({"import-md", (Dir() / "notes").string(), calendar});
   EXPECT_EQ(second.status, 0);
@@ -47,7 +48,8 @@ TEST_F(OrvExchange, ImportCreatesTheCalendarAndASecondImportLeavesItAsItWas) {
   EXPECT_EQ(Bytes(calendar), saved);
 
   WriteFile(Dir() / "journal" / "2024-03.txt", "1: {text: \"a\"\n");
-  const test::OrvRun refused = test::RunOrvCaptured({"import-rednotebook", (Dir() / "journal").string(), calendar});
+  const test::OrvRun refused =
+      test::RunOrvCaptured({"import-rednotebook", (Dir() / "journal").string(), calendar});
   EXPECT_EQ(refused.status, 2);
   EXPECT_NE(refused.err.find("2024-03.txt"), std::string::npos);
   EXPECT_EQ(Bytes(calendar), saved);

@@ -18,16 +18,16 @@ inline std::string ContentText(const RichContent& content, const CCommentaryForm
     const bool h1 = p.format.numbering == 0 && IsSameParStyle(p.format, formats.HeadingFormat(1));
     const bool h2 = !h1 && p.format.numbering == 0 && IsSameParStyle(p.format, formats.HeadingFormat(2));
     if (!out.empty()) out += '\n';
-    out += h1                                ? "H1 "
-           : h2                              ? "H2 "
+    out += h1                                 ? "H1 "
+           : h2                               ? "H2 "
            : p.format.numbering == PFN_BULLET ? "- "
            : p.format.numbering != 0          ? "1. "
            : p.format.startIndent > 0         ? "> "
                                               : "";
     for (const RichRun& run : p.runs) {
       std::string open, close;
-      for (const auto& [effect, tag] : {std::pair{CFE_BOLD, "b"}, {CFE_ITALIC, "i"}, {CFE_UNDERLINE, "u"},
-                                        {CFE_STRIKEOUT, "s"}}) {
+      for (const auto& [effect, tag] :
+           {std::pair{CFE_BOLD, "b"}, {CFE_ITALIC, "i"}, {CFE_UNDERLINE, "u"}, {CFE_STRIKEOUT, "s"}}) {
         if (!(run.format.effects & effect) || (effect == CFE_BOLD && (h1 || h2))) continue;
         open += std::string("<") + tag + ">";
         close = std::string("</") + tag + ">" + close;

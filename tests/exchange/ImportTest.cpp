@@ -31,7 +31,8 @@ void WriteFile(const fs::path& path, std::string_view bytes) {
 // escaped, categories mapping their entries to null.
 constexpr char kMarch2024[] =
     "1:\n"
-    "  Po\xC4\x8D" "as\xC3\xAD:\n    mr\xC3\xA1z: null\n    sn\xC3\xADh: null\n"
+    "  Po\xC4\x8D"
+    "as\xC3\xAD:\n    mr\xC3\xA1z: null\n    sn\xC3\xADh: null\n"
     "  text: \"= V\xC3\xBDlet =\\n**R\xC3\xA1no** //jsme// jeli #hory \\U0001F6B2\\n- polo\xC5\xBEka\"\n"
     "2:\n  text: Druh\xC3\xBD den\n";
 
@@ -59,7 +60,8 @@ class Import : public ::testing::Test {
         "\\U0001F6B2\\n- polo\\u017eka', 'Po\\u010das\\u00ed': {'mr\\u00e1z': None, 'sn\\u00edh': None}})\n"
         "m.days[2] = data.Day(m, 2, {'text': 'Druh\\u00fd den'})\n"
         "m.edited = True\n"
-        "storage.save_months_to_disk({'2024-03': m}, '" + journal.string() + "')\" 2>/dev/null";
+        "storage.save_months_to_disk({'2024-03': m}, '" +
+        journal.string() + "')\" 2>/dev/null";
     if (!fs::exists("/usr/share/rednotebook/rednotebook/storage.py") || std::system(script.c_str()) != 0)
       WriteFile(journal / "2024-03.txt", kMarch2024);
     return journal;
@@ -162,9 +164,10 @@ TEST_F(Import, MarkdownVaultsOfSeveralLayoutsAndYearsBeyondTheRange) {
 // Export into a folder, then import into a new calendar: the same notes and commentaries.
 TEST_F(Import, ExportedMarkdownImportsIntoTheSameCalendar) {
   const fs::path vault = Folder() / "vault";
-  WriteFile(vault / "2024-03-01.md",
-            "---\nnote: \"Výlet: \\\"hory\\\" # 1\"\n---\n# Ráno\n\n**tučně** *šikmo* <u>pod</u>\\\nřádek 🚲\n\n"
-            "- a\n- b\n\n<br>\n\n\\# konec\n");
+  WriteFile(
+      vault / "2024-03-01.md",
+      "---\nnote: \"Výlet: \\\"hory\\\" # 1\"\n---\n# Ráno\n\n**tučně** *šikmo* <u>pod</u>\\\nřádek 🚲\n\n"
+      "- a\n- b\n\n<br>\n\n\\# konec\n");
   WriteFile(vault / "2024-03.md", "Březen *celý*\n");
   WriteFile(vault / "2024-03-02.md", "---\nnote: jen poznámka\n---\n");
   ASSERT_EQ(ReadMarkdownFolder(vault.string(), CCommentaryFormats(m_Doc), m_Days), "");

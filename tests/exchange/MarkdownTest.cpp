@@ -21,7 +21,9 @@ class Markdown : public ::testing::Test {
     EXPECT_TRUE(day) << failure;
     return day.value_or(SMarkdownDay{});
   }
-  std::string Imported(std::string_view markdown) { return test::ContentText(Read(markdown).commentary, m_Formats); }
+  std::string Imported(std::string_view markdown) {
+    return test::ContentText(Read(markdown).commentary, m_Formats);
+  }
 
   test::FakeUiServices m_Ui;
   CTedDoc m_Doc{m_Ui};
@@ -33,7 +35,8 @@ TEST_F(Markdown, ImportTurnsCommonMarkIntoFormatting) {
     const char* markdown;
     const char* expected;
   } cases[] = {
-      {"**a** *b* _c_ <u>d</u> ~~e~~ ***f***", "<b>a</b> <i>b</i> <i>c</i> <u>d</u> <s>e</s> <b><i>f</i></b>"},
+      {"**a** *b* _c_ <u>d</u> ~~e~~ ***f***",
+       "<b>a</b> <i>b</i> <i>c</i> <u>d</u> <s>e</s> <b><i>f</i></b>"},
       {"# A\n## B\n### C", "H1 A\nH2 B\nH2 C"},
       {"- a\n- b\n  - c\n\n3. x\n4. y", "- a\n- b\n- c\n1. x\n1. y"},
       {"> quoted\n\nplain", "> quoted\nplain"},
@@ -48,7 +51,8 @@ TEST_F(Markdown, ImportTurnsCommonMarkIntoFormatting) {
 }
 
 TEST_F(Markdown, FrontMatterGivesTheNoteAndADateHeadingIsDropped) {
-  const SMarkdownDay day = Read("---\nnote: \"Výlet 🚲 na\\tSněžku\"\ntags: [a, b]\n---\n# 2024-03-01\n\nText\n");
+  const SMarkdownDay day =
+      Read("---\nnote: \"Výlet 🚲 na\\tSněžku\"\ntags: [a, b]\n---\n# 2024-03-01\n\nText\n");
   EXPECT_EQ(Cp1250ToUtf8(day.note), "Výlet na Sněžku");
   EXPECT_EQ(test::ContentText(day.commentary, m_Formats), "Text");
   EXPECT_EQ(Imported("# 1. 3. 2024\nText"), "Text");

@@ -1,12 +1,11 @@
-#include "exchange/RedNotebookMarkup.h"
-
 #include <gtest/gtest.h>
 
 #include "ContentText.h"
 #include "FakeUiServices.h"
-#include "document/TedDoc.h"
 #include "core/Cp1250.h"
+#include "document/TedDoc.h"
 #include "exchange/ImportedNote.h"
+#include "exchange/RedNotebookMarkup.h"
 
 namespace orv {
 namespace {
@@ -25,23 +24,25 @@ class RedNotebookMarkup : public ::testing::TestWithParam<MarkupCase> {
 TEST_P(RedNotebookMarkup, BecomesFormattedParagraphs) {
   m_Doc.OnNewDocument();
   const CCommentaryFormats formats(m_Doc);
-  EXPECT_EQ(test::ContentText(RedNotebookCommentary(GetParam().text, {}, formats), formats), GetParam().expected);
+  EXPECT_EQ(test::ContentText(RedNotebookCommentary(GetParam().text, {}, formats), formats),
+            GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, RedNotebookMarkup,
-    ::testing::Values(
-        MarkupCase{u"**Ráno** //jsme// __jeli__ --autem--", "<b>Ráno</b> <i>jsme</i> <u>jeli</u> <s>autem</s>"},
-        MarkupCase{u"**tučně //a šikmo//**", "<b>tučně </b><b><i>a šikmo</i></b>"},
-        // Markers before a space or without a partner are text.
-        MarkupCase{u"a -- b, 5 ** 2, __init", "a -- b, 5 ** 2, __init"},
-        // Addresses keep their "//", links show their label or their target.
-        MarkupCase{u"viz http://x.cz//a//b a [web http://x.cz] a [\"\"/foto/a\"\".jpg]",
-                   "viz http://x.cz//a//b a web a /foto/a.jpg"},
-        MarkupCase{u"[jen text] #hory 🚲", "[jen text] #hory 🚲"},
-        MarkupCase{u"= Výlet =\n== Cesta ==\n- první\n+ jedna\n\n=nic", "H1 Výlet\nH2 Cesta\n- první\n1. jedna\n\n=nic"},
-        // Trailing empty lines make no paragraphs; CR LF line ends leave no CR.
-        MarkupCase{u"a\r\nb\n\n", "a\nb"}));
+    ::testing::Values(MarkupCase{u"**Ráno** //jsme// __jeli__ --autem--",
+                                 "<b>Ráno</b> <i>jsme</i> <u>jeli</u> <s>autem</s>"},
+                      MarkupCase{u"**tučně //a šikmo//**", "<b>tučně </b><b><i>a šikmo</i></b>"},
+                      // Markers before a space or without a partner are text.
+                      MarkupCase{u"a -- b, 5 ** 2, __init", "a -- b, 5 ** 2, __init"},
+                      // Addresses keep their "//", links show their label or their target.
+                      MarkupCase{u"viz http://x.cz//a//b a [web http://x.cz] a [\"\"/foto/a\"\".jpg]",
+                                 "viz http://x.cz//a//b a web a /foto/a.jpg"},
+                      MarkupCase{u"[jen text] #hory 🚲", "[jen text] #hory 🚲"},
+                      MarkupCase{u"= Výlet =\n== Cesta ==\n- první\n+ jedna\n\n=nic",
+                                 "H1 Výlet\nH2 Cesta\n- první\n1. jedna\n\n=nic"},
+                      // Trailing empty lines make no paragraphs; CR LF line ends leave no CR.
+                      MarkupCase{u"a\r\nb\n\n", "a\nb"}));
 
 TEST(RedNotebookCategories, FollowAsParagraphs) {
   test::FakeUiServices ui;

@@ -15,7 +15,8 @@ int CmdExportMd(const std::vector<std::string>& words, CliContext& ctx) {
   std::string error;
   const auto args = CliArgs::Parse(words, {"--from", "--to"}, {}, error);
   if (!args || args->Positional().size() != 2) {
-    ctx.err << (args ? "Použití: orv export-md SOUBOR.orv SLOŽKA [--from RRRR-MM-DD] [--to RRRR-MM-DD]" : error)
+    ctx.err << (args ? "Použití: orv export-md SOUBOR.orv SLOŽKA [--from RRRR-MM-DD] [--to RRRR-MM-DD]"
+                     : error)
             << '\n';
     return kExitError;
   }

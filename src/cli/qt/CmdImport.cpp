@@ -20,7 +20,8 @@ namespace {
 using SourceReader = std::string (*)(const std::string&, const CCommentaryFormats&, CImportedDays&,
                                      const ReadProgress&);
 
-int RunImport(const std::vector<std::string>& words, CliContext& ctx, const char* command, SourceReader read) {
+int RunImport(const std::vector<std::string>& words, CliContext& ctx, const char* command,
+              SourceReader read) {
   const auto args = PositionalArguments(words, command, 2, 2, ctx);
   if (!args) return kExitError;
   const std::string& folder = (*args)[0];
@@ -37,7 +38,8 @@ int RunImport(const std::vector<std::string>& words, CliContext& ctx, const char
   }
   EnsureGuiApplication();
   CImportedDays days;
-  if (const std::string failure = read(folder, CCommentaryFormats(calendar.Doc()), days, {}); !failure.empty()) {
+  if (const std::string failure = read(folder, CCommentaryFormats(calendar.Doc()), days, {});
+      !failure.empty()) {
     ctx.err << failure << '\n';
     return kExitError;
   }
