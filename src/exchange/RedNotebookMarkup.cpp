@@ -131,12 +131,12 @@ std::optional<SLine> Heading(std::u16string_view line) {
 }
 
 SLine LineOf(std::u16string_view line) {
+  while (!line.empty() && line.back() == u'\r') line.remove_suffix(1);
   if (const auto heading = Heading(line)) return *heading;
   std::u16string_view t = line;
   while (!t.empty() && IsSpace(t.front())) t.remove_prefix(1);
   if (t.starts_with(u"- ")) return {EBlock::Bullet, t.substr(2)};
   if (t.starts_with(u"+ ")) return {EBlock::Numbered, t.substr(2)};
-  while (!line.empty() && line.back() == u'\r') line.remove_suffix(1);
   return {EBlock::Body, line};
 }
 

@@ -42,7 +42,7 @@ INSTANTIATE_TEST_SUITE_P(
                       MarkupCase{u"= Výlet =\n== Cesta ==\n- první\n+ jedna\n\n=nic",
                                  "H1 Výlet\nH2 Cesta\n- první\n1. jedna\n\n=nic"},
                       // Trailing empty lines make no paragraphs; CR LF line ends leave no CR.
-                      MarkupCase{u"a\r\nb\n\n", "a\nb"}));
+                      MarkupCase{u"a\r\n- b\r\n\n", "a\n- b"}));
 
 TEST(RedNotebookCategories, FollowAsParagraphs) {
   test::FakeUiServices ui;
