@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "app/AppendToCalendar.h"
+#include "app/ExchangeWithDiaries.h"
 #include "app/CalendarDialogCommands.h"
 #include "app/CommandIds.h"
 #include "app/CommandTable.h"
@@ -173,6 +174,9 @@ CCalendarWindow::CCalendarWindow(CTedDoc& doc, IUiServices& ui, CRecentFileList&
   m_Frame->SetHandler(cmd::FileSave, [this] { m_Commands.FileSave(); });
   m_Frame->SetHandler(cmd::FileSaveAs, [this] { m_Commands.FileSaveAs(); });
   m_Frame->SetHandler(cmd::FileAppend, [this] { AppendToCalendar(*this, m_Doc, m_Ui, m_Recent); });
+  m_Frame->SetHandler(cmd::ImportRedNotebook, [this] { ImportRedNotebook(*this, m_Doc, m_Ui); });
+  m_Frame->SetHandler(cmd::ImportMarkdown, [this] { ImportMarkdown(*this, m_Doc, m_Ui); });
+  m_Frame->SetHandler(cmd::ExportMarkdown, [this] { ExportMarkdownFolder(*this, m_Doc, m_Ui); });
   m_Frame->SetOpenFile([this](const QString& path) {
     if (m_Commands.OpenFile(path.toStdString())) OfferRecovery();
   });

@@ -20,6 +20,9 @@ constexpr char kStyles[] = "styles";
 constexpr char kStyle[] = "style";
 constexpr char kReplace[] = "replace";
 constexpr char kMerge[] = "merge";
+constexpr char kImportRedNotebook[] = "import-rednotebook";
+constexpr char kImportMd[] = "import-md";
+constexpr char kExportMd[] = "export-md";
 
 }  // namespace
 
@@ -107,6 +110,16 @@ const std::vector<CliCommand>& CliCommands() {
       {"encrypt", "SOUBOR.orv",
        "zašifruje kalendář heslem ze souboru (--password-file) nebo zadaným na terminálu", CmdEncrypt},
       {"decrypt", "SOUBOR.orv", "zruší šifrování kalendáře a uloží jej nezašifrovaný", CmdDecrypt},
+      {kImportRedNotebook, "SLOŽKA SOUBOR.orv",
+       "připojí deník RedNotebook (měsíční soubory RRRR-MM.txt) ke kalendáři, chybí-li, vytvoří jej",
+       InQtModule<kImportRedNotebook>},
+      {kImportMd, "SLOŽKA SOUBOR.orv",
+       "připojí poznámky Markdown (RRRR-MM-DD.md, RRRR_MM_DD.md, RRRR-MM-DD.txt) ke kalendáři, chybí-li, vytvoří "
+       "jej",
+       InQtModule<kImportMd>},
+      {kExportMd, "SOUBOR.orv SLOŽKA [--from RRRR-MM-DD] [--to RRRR-MM-DD]",
+       "export dnů a výkladů měsíců do souborů Markdown SLOŽKA/RRRR/RRRR-MM-DD.md a RRRR-MM.md",
+       InQtModule<kExportMd>},
   };
   return commands;
 }

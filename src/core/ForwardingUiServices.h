@@ -30,6 +30,7 @@ class CForwardingUiServices : public IUiServices {
                                               std::string_view suggestedName) override {
     return m_Inner.ChooseFileToSave(title, filter, suggestedName);
   }
+  std::optional<std::string> ChooseFolder(std::string_view title) override { return m_Inner.ChooseFolder(title); }
   void BeginWait() override { m_Inner.BeginWait(); }
   void EndWait() override { m_Inner.EndWait(); }
 

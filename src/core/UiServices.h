@@ -35,6 +35,8 @@ class IUiServices {
   virtual std::optional<std::string> ChooseFileToOpen(std::string_view title, std::string_view filter) = 0;
   virtual std::optional<std::string> ChooseFileToSave(std::string_view title, std::string_view filter,
                                                       std::string_view suggestedName) = 0;
+  // A folder chooser; nullopt when cancelled or no one can be asked.
+  virtual std::optional<std::string> ChooseFolder(std::string_view /*title*/) { return std::nullopt; }
   // The wait cursor over long work; calls nest.
   virtual void BeginWait() = 0;
   virtual void EndWait() = 0;

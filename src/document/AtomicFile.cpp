@@ -144,7 +144,7 @@ Outcome ReplaceViaTemporary(const STarget& t, std::string_view bytes, SFileWrite
       if (!tempPath.empty()) ::unlink(tempPath.c_str());
       return attributes;
     }
-    if (attributes != Outcome::Done || !WriteAll(fd, bytes) || ::fsync(fd) != 0) return fail(errno);
+    if (attributes != Outcome::Done || !WriteAll(fd, bytes) || (t.syncEach && ::fsync(fd) != 0)) return fail(errno);
     if (unnamed && LinkUnnamed(fd, t, tempPath) != 0) {
       tempPath.clear();
       ::close(fd);
@@ -165,7 +165,7 @@ Outcome ReplaceViaTemporary(const STarget& t, std::string_view bytes, SFileWrite
       return Outcome::Failed;
     }
     // Make the rename itself durable; the file is already complete either way.
-    SyncFolder(t.folder);
+    if (t.syncEach) SyncFolder(t.folder);
     result.written = SFileIdentity::Of(st);
     return Outcome::Done;
   }
@@ -280,6 +280,7 @@ SFileWrite WriteFileKeepingIdentity(const std::string& path, std::string_view by
     return result;
   }
   t.newFileMode = options.newFileMode;
+  t.syncEach = options.syncEach;
   RemoveLeftovers(t.folder, TemporaryPrefix(t));
   Outcome outcome =
       t.exists && t.st.st_nlink > 1 ? Outcome::NeedsInPlace : ReplaceViaTemporary(t, bytes, result);

@@ -30,6 +30,9 @@ struct SWriteOptions {
   // The mode a file that does not exist yet is created with, less the umask; a file that exists keeps
   // its own. Calendars and what is written from a protected calendar are the user's alone (0600).
   mode_t newFileMode = 0666;
+  // False where many files are written in one go and the caller flushes the file system once at the
+  // end (an export of thousands of files): each file still replaces the old one whole, by a rename.
+  bool syncEach = true;
 };
 
 struct SFileWrite {

@@ -19,6 +19,7 @@ struct STarget {
   bool exists = false;
   struct stat st {};
   mode_t newFileMode = 0666;  // for a target that does not exist yet
+  bool syncEach = true;       // SWriteOptions::syncEach
 };
 
 enum class Outcome { Done, Failed, NeedsInPlace };

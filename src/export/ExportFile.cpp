@@ -17,14 +17,17 @@ std::string ExportFullPath(const std::string& path) {
   return error ? path : full.lexically_normal().string();
 }
 
-bool WriteExportFile(const CTedDoc& doc, const std::string& path, std::string_view bytes, IUiServices& ui) {
+bool WriteExportFile(const CTedDoc& doc, const std::string& path, std::string_view bytes, IUiServices& ui,
+                     bool syncEach) {
   std::error_code error;
   if (!doc.GetPathName().empty() && std::filesystem::equivalent(path, doc.GetPathName(), error)) {
     ui.MessageBox("Export nelze zapsat do souboru otevřeného kalendáře.");
     return false;
   }
   if (!MayReplaceFile(path, ui)) return false;
-  const std::string reason = WriteFileAtomically(path, bytes, ExportWriteOptions(doc));
+  SWriteOptions options = ExportWriteOptions(doc);
+  options.syncEach = syncEach;
+  const std::string reason = WriteFileAtomically(path, bytes, options);
   if (reason.empty()) return true;
   ui.MessageBox("Soubor \"" + ExportFullPath(path) + "\" nelze zapsat: " + reason + ".");
   return false;

@@ -12,7 +12,9 @@ class IUiServices;
 
 // Writes finished export bytes; false (and the reason said) when the file could not be written, when
 // it is the calendar's own file, or when it is read-only and the user does not agree to replace it.
-bool WriteExportFile(const CTedDoc& doc, const std::string& path, std::string_view bytes, IUiServices& ui);
+// `syncEach` false: the caller flushes the file system once after many files (SWriteOptions).
+bool WriteExportFile(const CTedDoc& doc, const std::string& path, std::string_view bytes, IUiServices& ui,
+                     bool syncEach = true);
 // The path as the count messages name it: absolute, UTF-8.
 std::string ExportFullPath(const std::string& path);
 

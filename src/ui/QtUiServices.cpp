@@ -113,6 +113,13 @@ std::optional<std::string> CQtUiServices::ChooseFileToOpen(std::string_view titl
   return path->toStdString();
 }
 
+std::optional<std::string> CQtUiServices::ChooseFolder(std::string_view title) {
+  if (m_NonInteractive) return std::nullopt;
+  const QString path = QFileDialog::getExistingDirectory(m_Parent, Utf8(title));
+  if (path.isEmpty()) return std::nullopt;
+  return path.toStdString();
+}
+
 std::optional<std::string> CQtUiServices::ChooseFileToSave(std::string_view title, std::string_view filter,
                                                            std::string_view suggestedName) {
   if (m_NonInteractive) return std::nullopt;

@@ -22,6 +22,7 @@ class CQtUiServices : public IUiServices {
   std::optional<std::string> AskPassword(std::string_view prompt) override;
   std::optional<std::string> AskPassphrase(std::string_view prompt) override;
   std::optional<std::string> ChooseFileToOpen(std::string_view title, std::string_view filter) override;
+  std::optional<std::string> ChooseFolder(std::string_view title) override;
   std::optional<std::string> ChooseFileToSave(std::string_view title, std::string_view filter,
                                               std::string_view suggestedName) override;
   void BeginWait() override;

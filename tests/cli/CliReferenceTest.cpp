@@ -103,7 +103,7 @@ class BashCompletion : public ::testing::Test {
 
 TEST_F(BashCompletion, CompletesCommandsOptionsFilesAndStyles) {
   EXPECT_EQ(std::system(("bash -n " + m_Script).c_str()), 0);
-  EXPECT_EQ(Complete("orv exp"), "export-txt\nexport-rtf\nexport-pdf\n");
+  EXPECT_EQ(Complete("orv exp"), "export-txt\nexport-rtf\nexport-pdf\nexport-md\n");
   EXPECT_EQ(Complete("orv export-txt a.orv --fr"), "--from\n");
   EXPECT_EQ(Complete("orv style a.orv X --align c"), "center\n");
 

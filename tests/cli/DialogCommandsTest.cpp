@@ -76,7 +76,7 @@ TEST_F(DialogCommands, DeleteADayOrAPeriodAndCount) {
 // "日本" would be stored as "??" with exit 0.
 TEST_F(DialogCommands, HolidayNamesOutsideTheCodePageAreRefused) {
   const std::string before = Bytes();
-  for (const std::vector<std::string> args :
+  for (const std::vector<std::string>& args :
        {std::vector<std::string>{"holiday", file, "add", "soukrome", "03/16", "日本"},
         std::vector<std::string>{"holiday", file, "rename", "jmenne", "Jan", "日本"}}) {
     const OrvRun run = Orv(args);

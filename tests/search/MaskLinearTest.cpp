@@ -89,7 +89,7 @@ TEST(MaskMatching, AgreesWithAWalkOverEveryPosition) {
       pattern += patternBytes[random() % (random() % 8 == 0 ? patternBytes.size() : 3)];
     if (random() % 3) pattern.insert(random() % (pattern.size() + 1), "*");
     if (pattern == "*") continue;
-    const bool matchCase = random() % 2, wholeWords = random() % 2, ignoreAccents = random() % 2;
+    const bool matchCase = random() % 2, wholeWords = random() % 2;
     const std::size_t start = random() % (text.size() + 1);
     TermProblem problem = TermProblem::None, expectedProblem = TermProblem::None;
     const SearchHit hit = CSearchTerm(pattern, matchCase).FindMask(text, start, wholeWords, problem);

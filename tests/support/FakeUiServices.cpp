@@ -53,6 +53,11 @@ std::optional<std::string> FakeUiServices::ChooseFileToOpen(std::string_view tit
   return Pop(fileAnswers, std::optional<std::string>{});
 }
 
+std::optional<std::string> FakeUiServices::ChooseFolder(std::string_view title) {
+  events.push_back({Kind::FolderChooser, std::string(title)});
+  return Pop(fileAnswers, std::optional<std::string>{});
+}
+
 std::optional<std::string> FakeUiServices::ChooseFileToSave(std::string_view title, std::string_view,
                                                             std::string_view suggestedName) {
   events.push_back({Kind::SaveChooser, std::string(title)});

@@ -20,7 +20,8 @@ class FakeUiServices : public IUiServices {
     PasswordPrompt,
     OpenChooser,
     SaveChooser,
-    PassphrasePrompt
+    PassphrasePrompt,
+    FolderChooser
   };
   struct Event {
     Kind kind;
@@ -51,6 +52,8 @@ class FakeUiServices : public IUiServices {
   std::optional<std::string> ChooseFileToOpen(std::string_view title, std::string_view filter) override;
   std::optional<std::string> ChooseFileToSave(std::string_view title, std::string_view filter,
                                               std::string_view suggestedName) override;
+  // Answered from fileAnswers as the file choosers are.
+  std::optional<std::string> ChooseFolder(std::string_view title) override;
   void BeginWait() override;
   void EndWait() override;
 };

@@ -13,7 +13,10 @@ int RunQtModuleCommand(const char* name, const std::vector<std::string>& words, 
       {"commentary", CmdCommentary}, {"append", CmdAppend},          {"styles", CmdStyles},
       {"style", CmdStyle},           {"replace", CmdReplace},        {"export-rtf", CmdExportRtf},
       {"export-pdf", CmdExportPdf},  {"search", CmdSearchExportRtf}, {"find-notes", CmdFindNotesExportRtf},
-      {"merge", CmdMerge}};
+      {"merge", CmdMerge},
+      {"import-rednotebook", CmdImportRedNotebook},
+      {"import-md", CmdImportMd},
+      {"export-md", CmdExportMd}};
   for (const auto& command : kCommands)
     if (std::strcmp(name, command.name) == 0) return command.handler(words, ctx);
   // An orv and a module from different builds.

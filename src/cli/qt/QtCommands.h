@@ -17,6 +17,9 @@ int CmdReplace(const std::vector<std::string>& words, CliContext& ctx);
 int CmdExportRtf(const std::vector<std::string>& words, CliContext& ctx);
 int CmdExportPdf(const std::vector<std::string>& words, CliContext& ctx);
 int CmdMerge(const std::vector<std::string>& words, CliContext& ctx);
+int CmdImportRedNotebook(const std::vector<std::string>& words, CliContext& ctx);
+int CmdImportMd(const std::vector<std::string>& words, CliContext& ctx);
+int CmdExportMd(const std::vector<std::string>& words, CliContext& ctx);
 // orv search and orv find-notes with --export-rtf (cli/SearchCommands.h).
 int CmdSearchExportRtf(const std::vector<std::string>& words, CliContext& ctx);
 int CmdFindNotesExportRtf(const std::vector<std::string>& words, CliContext& ctx);
