@@ -28,6 +28,13 @@ CCommentaryText CCalendarPanesBinding::CCommentaryPane::Store() const {
 }
 
 void CCalendarPanesBinding::CCommentaryPane::Load(std::string_view rtf) {
+  // The commentary shown, untouched since its load (the month's, on a move within the month): read
+  // again it would be the same document, so only the caret goes back to the start.
+  if (!m_Edited && !m_Refused && !m_LoadedRtf.empty() && rtf == m_LoadedRtf) {
+    m_View.Editor().Control().ResetCaret();
+    m_View.Editor().ShowSelection();
+    return;
+  }
   m_Loading = true;
   m_Refused = !m_View.Editor().StreamInFromText(rtf);
   m_Loading = false;
