@@ -1,6 +1,7 @@
 #include "ui/CalendarPanesBinding.h"
 
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTextDocument>
 
 #include "editor/CommentaryEditor.h"
@@ -33,14 +34,18 @@ void CCalendarPanesBinding::CCommentaryPane::Load(std::string_view rtf) {
   if (!m_Edited && !m_Refused && !m_LoadedRtf.empty() && rtf == m_LoadedRtf) {
     m_View.Editor().Control().ResetCaret();
     m_View.Editor().ShowSelection();
-    return;
+  } else {
+    m_Loading = true;
+    m_Refused = !m_View.Editor().StreamInFromText(rtf);
+    m_Loading = false;
+    m_LoadedRtf = m_Refused ? std::string() : std::string(rtf);
+    m_Edited = false;
+    ApplyReadOnly();
   }
-  m_Loading = true;
-  m_Refused = !m_View.Editor().StreamInFromText(rtf);
-  m_Loading = false;
-  m_LoadedRtf = m_Refused ? std::string() : std::string(rtf);
-  m_Edited = false;
-  ApplyReadOnly();
+  // Shown from its start, the document's margin included: the layout of the new text may come after
+  // the caret was brought into view.
+  m_View.verticalScrollBar()->setValue(0);
+  m_View.horizontalScrollBar()->setValue(0);
 }
 
 void CCalendarPanesBinding::CCommentaryPane::SetReadOnly(bool viewOnly) {
