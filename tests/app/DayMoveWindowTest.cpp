@@ -3,6 +3,9 @@
 // shows, a table row left as it was).
 #include <gtest/gtest.h>
 
+#include <QDate>
+#include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
@@ -13,6 +16,7 @@
 #include "DialogWindowFixture.h"
 #include "WindowKeys.h"
 #include "app/MainFrame.h"
+#include "core/CalendarDates.h"
 #include "core/Cp1250.h"
 #include "document/TedDoc.h"
 #include "editor/CommentaryEditor.h"
@@ -103,6 +107,60 @@ TEST_F(DayMoveWindowTest, NextDaysCommentaryIsShownFromItsStartAndLaidOutWhole) 
   EXPECT_TRUE(QTest::qWaitFor([&] { return DayEditor().verticalScrollBar()->maximum() >= wholeLength - 30; }));
   EXPECT_FALSE(DayEditor().document()->isUndoAvailable());
   EXPECT_FALSE(DayEditor().document()->isModified());
+  EXPECT_FALSE(doc.IsModified());
+}
+
+// Every day of 2000-2020 with a note and a commentary of about 4 KB, each its own, and every month
+// with a commentary; the window on 10 January 2010.
+class DayMoveUnderWm : public test::DialogWindowTest {
+ protected:
+  void SetUp() override {
+    test::DialogWindowTest::SetUp();
+    const auto [rtf, text] = LongCommentary("Dlouhy", 55);
+    const auto keyed = [&](const std::string& key, const std::string& of) {
+      std::string copy = of;
+      copy.replace(copy.find("Dlouhy"), 6, key);
+      return copy;
+    };
+    for (int year = 2000; year <= 2020; ++year)
+      for (int month = 1; month <= 12; ++month) {
+        for (int day = 1; day <= DaysInMonth(year, month); ++day) {
+          const std::string key = DayKey(year, month, day);
+          doc.StoreDay(key, std::string(60, 'p'), keyed(key, rtf), keyed(key, text));
+        }
+        const std::string key = MonthKey(year, month);
+        doc.StoreMonthCommentary(key, keyed(key, rtf), keyed(key, text));
+      }
+    window->Start();  // the calendar as opened, the shown day's records included
+    ASSERT_TRUE(Model().GoToDate({2010, 1, 10}));
+    window->View().Refresh();
+    QCoreApplication::processEvents();
+  }
+};
+
+// A held arrow key repeats 30 times a second for 3 s; the presses queue up as the window system
+// delivers them, whether or not the window has finished the move before. When the key is released,
+// the calendar shows the day of the last press, or the day before it.
+TEST_F(DayMoveUnderWm, HeldArrowKeyNeverLagsMoreThanADayBehind) {
+  ASSERT_TRUE(Table()->hasFocus());
+  const QDate start(2010, 1, 10);
+  QElapsedTimer clock;
+  clock.start();
+  int pressed = 0;
+  while (clock.elapsed() < 3000) {
+    for (; pressed * 33 <= clock.elapsed(); ++pressed)
+      QCoreApplication::postEvent(Table(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier,
+                                                         QString(), /*autorep=*/true));
+    QCoreApplication::processEvents();
+  }
+  const Date shown = Model().SelectedDate();
+  const qint64 lag = start.daysTo(QDate(shown.year, shown.month, shown.day)) - pressed;
+  EXPECT_GE(lag, -1) << pressed << " presses, shown " << shown.year << '-' << shown.month << '-' << shown.day;
+  EXPECT_LE(lag, 0);
+  QCoreApplication::postEvent(Table(), new QKeyEvent(QEvent::KeyRelease, Qt::Key_Down, Qt::NoModifier));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(Model().SelectedDate(), (Date{start.addDays(pressed).year(), start.addDays(pressed).month(),
+                                          start.addDays(pressed).day()}));
   EXPECT_FALSE(doc.IsModified());
 }
 
