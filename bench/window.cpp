@@ -1,11 +1,23 @@
 // The main window on a full calendar file: every day of 2000-2020 with a 60-byte note and a
-// commentary of about 4 KB of RTF, every month with a commentary too.
+// commentary of about 4 KB of RTF, every month with a commentary too; each commentary starts with its
+// own key, so no two are the same.
 //
-//   BM_ColdStartWithFullFile  the program started on that file to its first painted window (offscreen);
-//                             paint_ms is the program's own start-to-paint time
+//   BM_ColdStartWithNewCalendar  the program started without a file to its first painted window
+//                             (offscreen); paint_ms is the program's own start-to-paint time
+//   BM_ColdStartWithFullFile  the same on that file; new_ratio is its paint_ms over the new calendar's
+//                             when both ran (target: 1.2)
+//   BM_DayMoveFloor           what the toolkit itself needs for the same moves: a bare text edit of the day
+//                             editor's size given the next day's commentary as a document built
+//                             beforehand (never laid out), and the table's selection moved to the next
+//                             row, then the pending events processed (layout and painting);
+//                             median_ms is the median move, cpu_median_ms the median processor
+//                             time of the process (all its threads) over a move, which a loaded
+//                             machine disturbs less
 //   BM_DayMoveInWindow        one move to the next or previous day in the real window: the key event on
 //                             the month table and the processing of every event it left pending
-//                             (painting included); median_ms is the median move
+//                             (painting included); median_ms and cpu_median_ms as for the floor,
+//                             floor_ratio and cpu_floor_ratio those over the floor's when
+//                             BM_DayMoveFloor ran before it (target: 1.5)
 //   BM_ReloadInWindow         the open, unmodified calendar read again after another program replaced
 //                             its file (the watcher's quiet second not counted); target: at most the
 //                             start-up's paint_ms
@@ -13,16 +25,21 @@
 //   build/bench/bench_window
 #include <benchmark/benchmark.h>
 #include <sys/stat.h>
+#include <time.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -36,6 +53,8 @@
 #include "document/TedDoc.h"
 #include "richtext/RichEditCtrl.h"
 #include "ui/CalendarView.h"
+#include "ui/RichTextView.h"
+#include "ui/SpellService.h"
 
 namespace {
 
@@ -75,11 +94,19 @@ const std::string& FullCalendarFile() {
     doc.OnNewDocument();
     const auto [rtf, text] = Commentary();
     const std::string note(60, 'p');
+    const auto store = [&](const std::string& key, bool month) {
+      std::string keyedRtf = rtf, keyedText = text;
+      keyedRtf.replace(keyedRtf.find("Dlouhy"), 6, key);
+      keyedText.replace(keyedText.find("Dlouhy"), 6, key);
+      if (month)
+        doc.StoreMonthCommentary(key, keyedRtf, keyedText);
+      else
+        doc.StoreDay(key, note, keyedRtf, keyedText);
+    };
     for (int year = MinYear(); year <= MaxYear(); ++year)
       for (int month = 1; month <= 12; ++month) {
-        for (int day = 1; day <= DaysInMonth(year, month); ++day)
-          doc.StoreDay(DayKey(year, month, day), note, rtf, text);
-        doc.StoreMonthCommentary(MonthKey(year, month), rtf, text);
+        for (int day = 1; day <= DaysInMonth(year, month); ++day) store(DayKey(year, month, day), false);
+        store(MonthKey(year, month), true);
       }
     const std::string file = ScratchDir() + "/full.orv";
     if (!doc.OnSaveDocument(file)) std::cerr << "the full calendar could not be written\n";
@@ -90,8 +117,8 @@ const std::string& FullCalendarFile() {
   return path;
 }
 
-void BM_ColdStartWithFullFile(benchmark::State& state) {
-  const std::string& file = FullCalendarFile();
+// Starts the program `state.iterations()` times with `args`; the mean of its own start-to-paint times.
+double ColdStarts(benchmark::State& state, const std::vector<std::string>& args) {
   const auto program =
       std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path() / "src/orvella";
   setenv("XDG_RUNTIME_DIR", ScratchDir().c_str(), 1);
@@ -100,56 +127,188 @@ void BM_ColdStartWithFullFile(benchmark::State& state) {
   setenv("ORV_NONINTERACTIVE", "1", 1);
   double paintMs = 0;
   for (auto _ : state) {
-    const std::string out = RunProgram(program, {file});
+    const std::string out = RunProgram(program, args);
     if (out.empty()) {
       state.SkipWithError("orvella showed no window");
-      return;
+      return 0;
     }
     paintMs += std::atof(out.c_str());
   }
-  state.counters["paint_ms"] = benchmark::Counter(paintMs, benchmark::Counter::kAvgIterations);
+  return paintMs / static_cast<double>(state.iterations());
 }
-BENCHMARK(BM_ColdStartWithFullFile)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Iterations(3)
-    ->Repetitions(3)
-    ->ReportAggregatesOnly(true);
 
-void BM_DayMoveInWindow(benchmark::State& state) {
-  CBatchUiServices ui(&std::cerr);
-  CTedDoc doc(ui);
-  CRecentFileList recent;
-  CCalendarWindow window(
-      doc, ui, recent, QString::fromStdString(ProgramDir().string()),
-      [](const std::string&) { return SaveAnswer::No; },
-      [] {
-        return Date{2010, 6, 10};
-      });
-  if (!doc.OnOpenDocument(FullCalendarFile())) {
-    state.SkipWithError("the full calendar did not open");
-    return;
+double g_NewCalendarPaintMs = 0;
+
+void BM_ColdStartWithNewCalendar(benchmark::State& state) {
+  g_NewCalendarPaintMs = ColdStarts(state, {});
+  state.counters["paint_ms"] = g_NewCalendarPaintMs;
+}
+BENCHMARK(BM_ColdStartWithNewCalendar)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+
+void BM_ColdStartWithFullFile(benchmark::State& state) {
+  const std::string& file = FullCalendarFile();
+  const double paintMs = ColdStarts(state, {file});
+  state.counters["paint_ms"] = paintMs;
+  if (g_NewCalendarPaintMs > 0) state.counters["new_ratio"] = paintMs / g_NewCalendarPaintMs;
+}
+BENCHMARK(BM_ColdStartWithFullFile)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+
+// The window on the full calendar at 10 June 2010, shown, with every pending event processed.
+class CShownWindow {
+ public:
+  CShownWindow()
+      : m_Doc(m_Ui),
+        m_Window(
+            m_Doc, m_Ui, m_Recent, QString::fromStdString(ProgramDir().string()),
+            [](const std::string&) { return SaveAnswer::No; },
+            [] {
+              return Date{2010, 6, 10};
+            }) {}
+
+  // Empty when the window is up, else why not.
+  std::string Show() {
+    if (!m_Doc.OnOpenDocument(FullCalendarFile())) return "the full calendar did not open";
+    m_Window.Start();
+    m_Window.Frame().show();
+    if (!QTest::qWaitForWindowExposed(&m_Window.Frame())) return "the window was not shown";
+    // Moves are measured with spell checking at work, as the user has it.
+    CSpellService& spelling = CSpellService::Instance();
+    if (!spelling.Unavailable() && !QTest::qWaitFor([&] { return spelling.Checker() != nullptr; }, 10000))
+      return "the dictionary was not read";
+    QCoreApplication::processEvents();
+    return {};
   }
-  window.Start();
-  window.Frame().show();
-  if (!QTest::qWaitForWindowExposed(&window.Frame())) {
-    state.SkipWithError("the window was not shown");
+  CCalendarWindow& Window() { return m_Window; }
+  CRichTextView& DayEditor() { return *m_Window.Frame().findChild<CRichTextView*>(QStringLiteral("DayEditor")); }
+
+ private:
+  CBatchUiServices m_Ui{&std::cerr};
+  CTedDoc m_Doc;
+  CRecentFileList m_Recent;
+  CCalendarWindow m_Window;
+};
+
+double Median(std::vector<double> values) {
+  const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
+  std::nth_element(values.begin(), middle, values.end());
+  return *middle;
+}
+
+// Wall-clock and processor time of each move.
+class CMoveClock {
+ public:
+  void Start() {
+    m_Wall.start();
+    m_Cpu = CpuMs();
+  }
+  void Stop() {
+    m_WallMs.push_back(static_cast<double>(m_Wall.nsecsElapsed()) / 1e6);
+    m_CpuMs.push_back(CpuMs() - m_Cpu);
+  }
+  double MedianMs() const { return Median(m_WallMs); }
+  double CpuMedianMs() const { return Median(m_CpuMs); }
+
+ private:
+  static double CpuMs() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+  }
+  QElapsedTimer m_Wall;
+  double m_Cpu = 0;
+  std::vector<double> m_WallMs, m_CpuMs;
+};
+
+double g_FloorMedianMs = 0, g_FloorCpuMedianMs = 0;
+
+void BM_DayMoveFloor(benchmark::State& state) {
+  // The sizes, the table and the two days' commentaries as the window has them.
+  QSize editorSize, tableSize;
+  std::unique_ptr<QTextDocument> table;
+  std::unique_ptr<QTextDocument> days[2];
+  {
+    CShownWindow shown;
+    if (const std::string failed = shown.Show(); !failed.empty()) {
+      state.SkipWithError(failed.c_str());
+      return;
+    }
+    CRichTextView& editor = shown.DayEditor();
+    QTextEdit* monthTable = shown.Window().View().Table();
+    editorSize = editor.size();
+    tableSize = monthTable->size();
+    table.reset(monthTable->document()->clone());
+    days[0].reset(editor.document()->clone());
+    QTest::keyClick(monthTable, Qt::Key_Down);
+    QCoreApplication::processEvents();
+    days[1].reset(editor.document()->clone());
+  }
+  QWidget window;
+  auto* editor = new QTextEdit(&window);
+  auto* tableView = new QTextEdit(&window);
+  tableView->setReadOnly(true);
+  tableView->setLineWrapMode(QTextEdit::NoWrap);
+  tableView->setGeometry(QRect(QPoint(0, 0), tableSize));
+  editor->setGeometry(QRect(QPoint(tableSize.width(), 0), editorSize));
+  window.resize(tableSize.width() + editorSize.width(), std::max(tableSize.height(), editorSize.height()));
+  tableView->setDocument(table.get());
+  window.show();
+  if (!QTest::qWaitForWindowExposed(&window)) {
+    state.SkipWithError("the floor's window was not shown");
     return;
   }
   QCoreApplication::processEvents();
-  QTextEdit* table = window.View().Table();
-  std::vector<double> moves;
-  bool down = true;
-  QElapsedTimer clock;
+
+  CMoveClock clock;
+  std::unique_ptr<QTextDocument> shown;
+  int row = 9;
   for (auto _ : state) {
-    clock.start();
+    row = row == 9 ? 10 : 9;
+    // Built beforehand and never laid out, as a document the reader had just made.
+    std::unique_ptr<QTextDocument> next(days[row - 9]->clone());
+    clock.Start();
+    editor->setDocument(next.get());
+    QTextCursor rowStart(table->findBlockByNumber(row));
+    rowStart.setPosition(rowStart.position() + 8, QTextCursor::KeepAnchor);
+    tableView->setTextCursor(rowStart);
+    QCoreApplication::processEvents();
+    clock.Stop();
+    shown = std::move(next);
+  }
+  editor->setDocument(nullptr);
+  tableView->setDocument(nullptr);
+  g_FloorMedianMs = clock.MedianMs();
+  g_FloorCpuMedianMs = clock.CpuMedianMs();
+  state.counters["median_ms"] = g_FloorMedianMs;
+  state.counters["cpu_median_ms"] = g_FloorCpuMedianMs;
+}
+BENCHMARK(BM_DayMoveFloor)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(400);
+
+void BM_DayMoveInWindow(benchmark::State& state) {
+  CShownWindow shown;
+  if (const std::string failed = shown.Show(); !failed.empty()) {
+    state.SkipWithError(failed.c_str());
+    return;
+  }
+  QTextEdit* table = shown.Window().View().Table();
+  CMoveClock clock;
+  bool down = true;
+  for (auto _ : state) {
+    clock.Start();
     QTest::keyClick(table, down ? Qt::Key_Down : Qt::Key_Up);
     QCoreApplication::processEvents();
-    moves.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
+    clock.Stop();
     down = !down;
   }
-  std::nth_element(moves.begin(), moves.begin() + static_cast<std::ptrdiff_t>(moves.size() / 2), moves.end());
-  state.counters["median_ms"] = moves[moves.size() / 2];
+  const double median = clock.MedianMs(), cpuMedian = clock.CpuMedianMs();
+  state.counters["median_ms"] = median;
+  state.counters["cpu_median_ms"] = cpuMedian;
+  if (g_FloorMedianMs > 0) {
+    state.counters["floor_ratio"] = median / g_FloorMedianMs;
+    state.counters["cpu_floor_ratio"] = cpuMedian / g_FloorCpuMedianMs;
+    std::cerr << "day move: " << median << " ms in the window, " << g_FloorMedianMs << " ms at the floor, ratio "
+              << median / g_FloorMedianMs << "; processor " << cpuMedian << " ms and " << g_FloorCpuMedianMs
+              << " ms, ratio " << cpuMedian / g_FloorCpuMedianMs << "\n";
+  }
 }
 BENCHMARK(BM_DayMoveInWindow)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(400);
 

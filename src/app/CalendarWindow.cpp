@@ -4,9 +4,11 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QLineEdit>
 #include <QPointer>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <algorithm>
 #include <utility>
@@ -94,6 +96,29 @@ constexpr int kContextMenu[] = {cmd::Today,
                                 cmd::ExportTxt,
                                 cmd::ExportRtf,
                                 cmd::FileAppend};
+
+// Runs `action` (in the life of `context`) once a widget not yet shown has been painted.
+class CAfterFirstPaint : public QObject {
+ public:
+  CAfterFirstPaint(QWidget& widget, QObject& context, std::function<void()> action)
+      : QObject(&widget), m_Context(&context), m_Action(std::move(action)) {
+    widget.installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::UpdateRequest || event->type() == QEvent::Paint) {
+      watched->removeEventFilter(this);
+      if (m_Context) QTimer::singleShot(0, m_Context, std::move(m_Action));
+      deleteLater();
+    }
+    return false;
+  }
+
+ private:
+  QPointer<QObject> m_Context;
+  std::function<void()> m_Action;
+};
 
 bool IsHistoryMove(ECalendarCommand command) {
   return command == ECalendarCommand::HistoryBack || command == ECalendarCommand::HistoryForward;
@@ -236,7 +261,11 @@ void CCalendarWindow::Start() {
   ShowDocumentState();
   if (m_OnThisDay) m_OnThisDay->Relist();
   if (!widened.empty()) m_Frame->statusBar()->showMessage(QString::fromStdString(widened));
-  m_External->Opened();
+  // The base of later merges is a second reading and a copy of the whole file: a window not yet
+  // shown is painted first. A change meanwhile is seen by the watch, which starts at once.
+  const bool shown = m_Frame->isVisible();
+  m_External->Opened(/*keepBase=*/shown);
+  if (!shown) new CAfterFirstPaint(*m_Frame, *m_External, [this] { m_External->KeepOpenedBase(); });
 }
 
 void CCalendarWindow::ReadyForTyping() {

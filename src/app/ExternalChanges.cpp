@@ -94,16 +94,22 @@ CExternalChanges::~CExternalChanges() {
   m_Host.doc.SetOnChangedOnDisk({});
 }
 
-void CExternalChanges::Opened() {
+void CExternalChanges::Opened(bool keepBase) {
   const std::string& path = m_Host.doc.GetPathName();
   m_Watch.Watch(path);
   m_Base.reset();
   m_Declined.clear();
   m_PendingTrash.clear();
   if (path.empty()) return;
+  if (keepBase) KeepOpenedBase();
+  QTimer::singleShot(0, this, [this] { OfferCopies(); });
+}
+
+void CExternalChanges::KeepOpenedBase() {
+  const std::string& path = m_Host.doc.GetPathName();
+  if (m_Base || path.empty()) return;
   SFileBytes file = ReadFileBytes(path, /*lock=*/false);
   if (file.error == 0 && file.identity == m_Host.doc.GetDiskFile()) KeepBase(std::move(file.bytes));
-  QTimer::singleShot(0, this, [this] { OfferCopies(); });
 }
 
 void CExternalChanges::Saved(const std::string& path) {

@@ -61,7 +61,11 @@ class CExternalChanges : public QObject {
   ~CExternalChanges() override;
 
   void KeepBasesIn(std::string folder) { m_Bases = CCalendarBases(std::move(folder)); }
-  void Opened();
+  // `keepBase` false leaves keeping the file as the base of merges to KeepOpenedBase, for a window
+  // that is painted first; the watch starts at once either way.
+  void Opened(bool keepBase = true);
+  // The file as opened becomes the base, unless one is kept already or the file changed since.
+  void KeepOpenedBase();
   void Saved(const std::string& path);
   // The file was still for a second after a change of it or its folder.
   void Settled();

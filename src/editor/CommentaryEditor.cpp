@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QTextDocument>
 #include <cstdio>
 
 #include "core/Cp1250.h"
@@ -36,6 +37,23 @@ std::string WithName(std::string_view utf8Format, std::string_view cp1250Name) {
   return text;
 }
 
+// A view lays its document out again after every change, and a commentary goes in as many changes
+// (emptied, its paragraphs, the spelling underlines of each): the view lays it out once, when it
+// is all in, and then only as far as it shows. A document of null page size is not laid out.
+class CLayoutPause {
+ public:
+  explicit CLayoutPause(QTextDocument& document) : m_Document(document), m_PageSize(document.pageSize()) {
+    m_Document.setPageSize(QSizeF(0, 0));
+  }
+  ~CLayoutPause() { m_Document.setPageSize(m_PageSize); }
+  CLayoutPause(const CLayoutPause&) = delete;
+  CLayoutPause& operator=(const CLayoutPause&) = delete;
+
+ private:
+  QTextDocument& m_Document;
+  QSizeF m_PageSize;
+};
+
 }  // namespace
 
 CCommentaryEditor::CCommentaryEditor(CTedDoc& doc, IUiServices& ui) : m_Doc(doc), m_Ui(ui) {}
@@ -45,7 +63,11 @@ void CCommentaryEditor::SetStatusHandler(std::function<void(int, std::string)> h
 }
 
 bool CCommentaryEditor::StreamInFromText(std::string_view rtf) {
-  const bool loaded = m_Ctrl.StreamIn(rtf.substr(0, rtf.find('\0')));
+  bool loaded = false;
+  {
+    const CLayoutPause pause(*m_Ctrl.Document());
+    loaded = m_Ctrl.StreamIn(rtf.substr(0, rtf.find('\0')));
+  }
   if (!loaded) m_Ui.MessageBox("Výklad je příliš velký");
   NotifySelection();
   return loaded;

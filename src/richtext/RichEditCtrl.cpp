@@ -200,8 +200,12 @@ bool CRichEditCtrl::StreamIn(std::string_view rtf) {
   if (!loaded) Empty();
   m_Document->setUndoRedoEnabled(true);
   m_Document->setModified(false);
-  *m_Cursor = QTextCursor(m_Document.get());
+  ResetCaret();
   return loaded;
+}
+
+void CRichEditCtrl::ResetCaret() {
+  *m_Cursor = QTextCursor(m_Document.get());
 }
 
 void CRichEditCtrl::Empty() {

@@ -58,6 +58,8 @@ class CRichEditCtrl {
   bool StreamIn(std::string_view rtf);
   static constexpr size_t kMaxStreamIn = kMaxCommentaryRtf;
   static size_t MaxPieces(size_t rtfSize);
+  // The caret at 0 with the typing format of the text there, as StreamIn leaves it.
+  void ResetCaret();
 
   int GetTextLength() const;
   std::string GetText() const;

@@ -1,6 +1,7 @@
 #include "ui/CalendarPanesBinding.h"
 
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTextDocument>
 
 #include "editor/CommentaryEditor.h"
@@ -28,12 +29,23 @@ CCommentaryText CCalendarPanesBinding::CCommentaryPane::Store() const {
 }
 
 void CCalendarPanesBinding::CCommentaryPane::Load(std::string_view rtf) {
-  m_Loading = true;
-  m_Refused = !m_View.Editor().StreamInFromText(rtf);
-  m_Loading = false;
-  m_LoadedRtf = m_Refused ? std::string() : std::string(rtf);
-  m_Edited = false;
-  ApplyReadOnly();
+  // The commentary shown, untouched since its load (the month's, on a move within the month): read
+  // again it would be the same document, so only the caret goes back to the start.
+  if (!m_Edited && !m_Refused && !m_LoadedRtf.empty() && rtf == m_LoadedRtf) {
+    m_View.Editor().Control().ResetCaret();
+    m_View.Editor().ShowSelection();
+  } else {
+    m_Loading = true;
+    m_Refused = !m_View.Editor().StreamInFromText(rtf);
+    m_Loading = false;
+    m_LoadedRtf = m_Refused ? std::string() : std::string(rtf);
+    m_Edited = false;
+    ApplyReadOnly();
+  }
+  // Shown from its start, the document's margin included: the layout of the new text may come after
+  // the caret was brought into view.
+  m_View.verticalScrollBar()->setValue(0);
+  m_View.horizontalScrollBar()->setValue(0);
 }
 
 void CCalendarPanesBinding::CCommentaryPane::SetReadOnly(bool viewOnly) {

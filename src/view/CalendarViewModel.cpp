@@ -158,10 +158,14 @@ void CCalendarViewModel::CommitDay() {
   SelectLineText(m_Line);
 }
 
+// A row the day's record left as it was is not written again: the table would be laid out and
+// painted anew for nothing, on every move.
 void CCalendarViewModel::RebuildRow(int line) {
+  CMonthRow row = BuildMonthRow(m_Doc, m_Moons, m_Switches, m_Year, m_Month, line + 1);
+  if (row == m_Rows[line]) return;
   const int start = LineStart(line);
   m_Table.SetSel(start, start + static_cast<int>(m_Rows[line].text.size()));
-  m_Rows[line] = BuildMonthRow(m_Doc, m_Moons, m_Switches, m_Year, m_Month, line + 1);
+  m_Rows[line] = std::move(row);
   m_Table.ReplaceSel(m_Rows[line].text);
   FormatRow(line);
 }

@@ -32,11 +32,13 @@ struct CRowSpan {
   int start = 0;
   int length = 0;
   CharFormat format;
+  bool operator==(const CRowSpan&) const = default;
 };
 
 struct CMonthRow {
   std::string text;
   std::vector<CRowSpan> spans;
+  bool operator==(const CMonthRow&) const = default;
 };
 
 // Fixed positions in a row: the day number, the weekday, the moon glyph and the first text column.
