@@ -282,8 +282,7 @@ CEntrTxt& CRecordMap::Put(std::string key, CEntrTxt record, bool loaded) {
   }
   const std::int32_t order = loaded ? m_NextLoaded++ : m_NextAdded--;
   const std::uint32_t node = NewNode(std::move(key), std::move(record));
-  m_Slots.insert(it, Slot{kNone, kNone, order, node | kChanged});
-  ++m_Dated;
+  Add(it, Slot{kNone, kNone, order, node | kChanged});
   return m_Nodes[node - 1]->second;
 }
 
@@ -309,9 +308,39 @@ bool CRecordMap::InsertUnread(std::string_view key, const CRecordMap& source) {
   const std::uint32_t sourceBase = from->body - static_cast<std::uint32_t>(source.BytesAt(from->body).second);
   const std::optional<std::uint32_t> base = BaseOf(buffer);
   if (!base) return false;
-  m_Slots.insert(it, Slot{*base + (from->key - sourceBase), *base + (from->body - sourceBase), m_NextAdded--, 0});
-  ++m_Dated;
+  Add(it, Slot{*base + (from->key - sourceBase), *base + (from->body - sourceBase), m_NextAdded--, 0});
   return true;
+}
+
+void CRecordMap::Add(std::vector<Slot>::iterator at, const Slot& slot) {
+  if (m_Batching) {
+    m_Pending.push_back(slot);
+    return;
+  }
+  m_Slots.insert(at, slot);
+  ++m_Dated;
+}
+
+void CRecordMap::EndInserts() {
+  m_Batching = false;
+  if (m_Pending.empty()) return;
+  const auto byKey = [this](const Slot& a, const Slot& b) { return KeyOf(a) < KeyOf(b); };
+  std::sort(m_Pending.begin(), m_Pending.end(), byKey);
+  const std::size_t added = m_Pending.size();
+  m_Slots.reserve(m_Slots.size() + added);
+  m_Slots.resize(m_Slots.size() + added);
+  // Those kept aside go to the end, then the two sorted runs merge from the back.
+  std::move_backward(m_Slots.begin() + static_cast<std::ptrdiff_t>(m_Dated),
+                     m_Slots.end() - static_cast<std::ptrdiff_t>(added), m_Slots.end());
+  std::size_t dated = m_Dated, pending = added, out = m_Dated + added;
+  while (pending > 0) {
+    if (dated > 0 && byKey(m_Pending[pending - 1], m_Slots[dated - 1]))
+      m_Slots[--out] = m_Slots[--dated];
+    else
+      m_Slots[--out] = m_Pending[--pending];
+  }
+  m_Dated += added;
+  m_Pending = {};
 }
 
 bool CRecordMap::Erase(std::string_view key) {

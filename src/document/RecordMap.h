@@ -121,6 +121,12 @@ class CRecordMap {
     return Put(std::move(key), std::move(record), true);
   }
   bool Erase(std::string_view key);
+  // Between these two, records added under new keys (Insert, InsertUnread) are put in place all at
+  // once at the end, in one pass, however they interleave with the keys there: a merge of a million
+  // records then costs no million moves of the whole map. Meanwhile such a record is neither found
+  // nor counted, and no key may be added twice.
+  void BeginInserts() { m_Batching = true; }
+  void EndInserts();
   // Erases the records of `keys` that are there, all in one pass over the map, so that a period of
   // thousands of days is deleted as fast as one day; returns how many it erased.
   std::size_t Erase(const std::vector<std::string>& keys);
@@ -196,6 +202,7 @@ class CRecordMap {
     }
   }
   CEntrTxt& Put(std::string key, CEntrTxt record, bool loaded);
+  void Add(std::vector<Slot>::iterator at, const Slot& slot);
   // The bytes an offset of a slot points into and the offset within them; the buffer they belong to.
   std::pair<std::string_view, std::size_t> BytesAt(std::uint32_t offset) const;
   const CArchiveBuffer& BufferAt(std::uint32_t offset) const;
@@ -229,6 +236,8 @@ class CRecordMap {
   std::size_t m_Dated = 0;  // how many of m_Slots are records of dates
   mutable std::vector<std::unique_ptr<Entry>> m_Nodes;
   mutable std::vector<std::uint32_t> m_FreeNodes;
+  std::vector<Slot> m_Pending;  // added under new keys since BeginInserts
+  bool m_Batching = false;
   std::int32_t m_NextLoaded = 1;
   std::int32_t m_NextAdded = -1;
 };

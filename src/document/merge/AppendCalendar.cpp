@@ -169,9 +169,11 @@ SAppendResult AppendCalendar(CTedDoc& target, const CCalendarContent& source, co
   result.stylesChanged = MergeStyles(target, source, options.overwriteStyles, target.Ui());
   SMergeWalk walk{merge, progress, result};
   walk.total = static_cast<int>(records.days.size() + (records.months ? source.m_DataMesice.size() : 0));
+  for (CRecordMap* map : {&target.m_DataTxt, &target.m_DataMesice}) map->BeginInserts();
   VisitAppended(source, records, [&](bool month, std::string_view key, const CEntrTxt& record, const CRecordMap& from) {
     walk.Record(month, key, record, from);
   });
+  for (CRecordMap* map : {&target.m_DataTxt, &target.m_DataMesice}) map->EndInserts();
   if (result.Changed()) target.SetModifiedFlag();
   return result;
 }

@@ -59,6 +59,8 @@ class CRecordMerge {
           Record(ours, std::string(key), nullptr, Present(base->Peek(key, m_Base)), true);
       }
     }
+    ours.Erase(m_Erased);  // in one pass: a deletion of years deletes thousands of records
+    m_Erased.clear();
     std::sort(m_Joined->begin(), m_Joined->end());
   }
 
@@ -125,7 +127,7 @@ class CRecordMerge {
     ++m_Result.recordsChanged;
     if (m_Trial) return;
     if (!record) {
-      records.Erase(key);
+      m_Erased.push_back(key);
       return;
     }
     // Their record taken whole: their file's bytes, where ours lacks the key.
@@ -140,6 +142,7 @@ class CRecordMerge {
   std::vector<std::string>* m_Joined = nullptr;
   const CRecordMap* m_TheirsRecords = nullptr;
   CEntrTxt m_Ours, m_Theirs, m_Base;
+  std::vector<std::string> m_Erased;  // keys of ours to erase once the walk is done
 };
 
 // Names of theirs that ours lacks are entered on their date; a name ours has keeps its own date.
@@ -164,8 +167,10 @@ SMergeResult MergeCalendars(CCalendarContent& ours, const CCalendarContent& thei
   for (const bool trial : {true, false}) {
     result = SMergeResult();
     CRecordMerge records(joiner, result, trial);
+    for (CRecordMap* map : {&ours.m_DataTxt, &ours.m_DataMesice}) map->BeginInserts();
     records.Merge(false, ours.m_DataTxt, theirs.m_DataTxt, base ? &base->m_DataTxt : nullptr);
     records.Merge(true, ours.m_DataMesice, theirs.m_DataMesice, base ? &base->m_DataMesice : nullptr);
+    for (CRecordMap* map : {&ours.m_DataTxt, &ours.m_DataMesice}) map->EndInserts();
     if (!records.Fits()) {
       result = SMergeResult();
       result.tooLarge = true;
