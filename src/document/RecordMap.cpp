@@ -290,9 +290,9 @@ std::optional<std::uint32_t> CRecordMap::BaseOf(const CArchiveBuffer& buffer) {
   if (buffer.View().data() == m_Buffer.View().data()) return 0;
   for (const Borrowed& region : m_Borrowed)
     if (region.buffer.View().data() == buffer.View().data()) return region.base;
-  const std::uint64_t base = m_Borrowed.empty()
-                                 ? m_Buffer.View().size()
-                                 : std::uint64_t{m_Borrowed.back().base} + m_Borrowed.back().buffer.View().size();
+  const std::uint64_t base =
+      m_Borrowed.empty() ? m_Buffer.View().size()
+                         : std::uint64_t{m_Borrowed.back().base} + m_Borrowed.back().buffer.View().size();
   if (base + buffer.View().size() >= kNone) return std::nullopt;  // beyond what a slot can point at
   m_Borrowed.push_back({static_cast<std::uint32_t>(base), buffer});
   return static_cast<std::uint32_t>(base);

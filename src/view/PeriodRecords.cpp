@@ -18,7 +18,8 @@ std::vector<std::string> KeysInPeriod(const CTedDoc& doc, const Date& from, cons
   const std::string last = DayKey(to);
   const CRecordMap& records = doc.m_DataTxt;
   std::vector<std::string> keys;
-  for (std::size_t i = records.LowerPosition(DayKey(from)); i < records.size() && records.KeyAt(i) <= last; ++i)
+  for (std::size_t i = records.LowerPosition(DayKey(from)); i < records.size() && records.KeyAt(i) <= last;
+       ++i)
     keys.emplace_back(records.KeyAt(i));
   return keys;
 }
@@ -28,8 +29,7 @@ int RemoveDayRecords(CTedDoc& doc, const std::vector<std::string>& keys, IUiServ
   const auto missing = std::find_if(keys.begin(), keys.end(),
                                     [&](const std::string& key) { return !doc.m_DataTxt.Contains(key); });
   if (missing != keys.end() && ui) ui->MessageDialog("Chyba konzistence");
-  const int removed =
-      static_cast<int>(doc.m_DataTxt.Erase(std::vector<std::string>(keys.begin(), missing)));
+  const int removed = static_cast<int>(doc.m_DataTxt.Erase(std::vector<std::string>(keys.begin(), missing)));
   if (removed > 0) doc.SetModifiedFlag();
   return removed;
 }

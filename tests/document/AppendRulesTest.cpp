@@ -5,8 +5,8 @@
 
 #include "CalendarBuilder.h"
 #include "FakeUiServices.h"
-#include "document/TedDoc.h"
 #include "document/CalendarArchive.h"
+#include "document/TedDoc.h"
 #include "document/merge/AppendCalendar.h"
 #include "document/merge/AppendNotes.h"
 #include "document/merge/AppendStyles.h"

@@ -158,7 +158,10 @@ TEST_F(MergeCalendarsTest, CommentaryTooLargeToJoinRefusesTheWholeMerge) {
   } tooLarge;
   CalendarBuilder(base).Day("2020/01/09", "a", "z").Day("2020/03/02", "a", "z");
   CalendarBuilder(ours).Day("2020/01/09", "a", "o").Day("2020/03/02", "a", "velk\xfd");
-  CalendarBuilder(theirs).Day("2020/01/09", "a", "t").Day("2020/03/02", "a", "t").Day("2021/01/01", "nov\xfd");
+  CalendarBuilder(theirs)
+      .Day("2020/01/09", "a", "t")
+      .Day("2020/03/02", "a", "t")
+      .Day("2021/01/01", "nov\xfd");
   const std::string before = StoreCalendar(ours);
   const CCalendarContent* const bases[] = {&base, nullptr};
   for (const CCalendarContent* b : bases) {

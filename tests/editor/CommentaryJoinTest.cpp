@@ -102,7 +102,8 @@ TEST(CommentaryJoin, CanJoinOnlyWhatTheEditorTakesTogether) {
   };
   CCommentaryJoin joiner;
   for (const auto& c : cases)
-    EXPECT_EQ(joiner.CanJoin(c.target, c.source), c.fits) << c.target.m_Rtf.size() << " " << c.source.m_Rtf.size();
+    EXPECT_EQ(joiner.CanJoin(c.target, c.source), c.fits)
+        << c.target.m_Rtf.size() << " " << c.source.m_Rtf.size();
 }
 
 }  // namespace

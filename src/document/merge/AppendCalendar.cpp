@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/UiServices.h"
 #include "core/CalendarDates.h"
+#include "core/UiServices.h"
 #include "document/TedDoc.h"
 #include "document/merge/AppendNotes.h"
 #include "document/merge/AppendStyles.h"
@@ -27,7 +27,8 @@ bool IsEmpty(const CEntrTxt& record) {
 
 // Whether the source's commentary goes after the target's through the joiner.
 bool NeedsJoin(const CEntrTxt& target, const CEntrTxt& source) {
-  return !source.m_Text.empty() && !target.m_Text.empty() && !CommentaryContains(target.m_Text, source.m_Text);
+  return !source.m_Text.empty() && !target.m_Text.empty() &&
+         !CommentaryContains(target.m_Text, source.m_Text);
 }
 
 // The records of the source are read one at a time and not kept: a source of a million records
@@ -138,9 +139,8 @@ void VisitAppended(const CCalendarContent& source, const SAppendedRecords& recor
     visit(false, key, record, source.m_DataTxt);
   });
   if (records.months)
-    source.m_DataMesice.Visit([&](std::string_view key, const CEntrTxt& record) {
-      visit(true, key, record, source.m_DataMesice);
-    });
+    source.m_DataMesice.Visit(
+        [&](std::string_view key, const CEntrTxt& record) { visit(true, key, record, source.m_DataMesice); });
 }
 
 }  // namespace
@@ -158,9 +158,10 @@ SAppendResult AppendCalendar(CTedDoc& target, const CCalendarContent& source, co
   }
   CRecordMerge merge(target, !options.wholeCalendar, joiner);
   bool fits = true;
-  VisitAppended(source, records, [&](bool month, std::string_view key, const CEntrTxt& record, const CRecordMap& from) {
-    fits = fits && merge.CanMerge(month, key, record, from);
-  });
+  VisitAppended(source, records,
+                [&](bool month, std::string_view key, const CEntrTxt& record, const CRecordMap& from) {
+                  fits = fits && merge.CanMerge(month, key, record, from);
+                });
   if (!fits) {
     result.tooLarge = true;
     target.Ui().MessageBox(kTooLarge);
@@ -170,9 +171,10 @@ SAppendResult AppendCalendar(CTedDoc& target, const CCalendarContent& source, co
   SMergeWalk walk{merge, progress, result};
   walk.total = static_cast<int>(records.days.size() + (records.months ? source.m_DataMesice.size() : 0));
   for (CRecordMap* map : {&target.m_DataTxt, &target.m_DataMesice}) map->BeginInserts();
-  VisitAppended(source, records, [&](bool month, std::string_view key, const CEntrTxt& record, const CRecordMap& from) {
-    walk.Record(month, key, record, from);
-  });
+  VisitAppended(source, records,
+                [&](bool month, std::string_view key, const CEntrTxt& record, const CRecordMap& from) {
+                  walk.Record(month, key, record, from);
+                });
   for (CRecordMap* map : {&target.m_DataTxt, &target.m_DataMesice}) map->EndInserts();
   if (result.Changed()) target.SetModifiedFlag();
   return result;

@@ -48,8 +48,8 @@ class CRecordMerge {
       const std::string_view raw = theirs.RawBody(key);
       if (!raw.empty() && (raw == ours.RawBody(key) || (base && raw == base->RawBody(key)))) continue;
       m_TheirsRecords = &theirs;
-      Record(ours, std::string(key), theirs.Peek(key, m_Theirs), base ? Present(base->Peek(key, m_Base)) : nullptr,
-             base != nullptr);
+      Record(ours, std::string(key), theirs.Peek(key, m_Theirs),
+             base ? Present(base->Peek(key, m_Base)) : nullptr, base != nullptr);
     }
     if (base) {
       // Records the base had and theirs lost: deleted there.
