@@ -192,6 +192,11 @@ void CExternalChanges::MergeFileIn(SVersion theirs) {
   }
   CCommentaryJoin joiner;
   const SMergeResult result = MergeCalendars(m_Host.doc, theirs.content, base ? &*base : nullptr, joiner);
+  // Their version stays in their file, unmerged: the next save asks before it overwrites it.
+  if (result.tooLarge) {
+    m_Host.ui.MessageBox("Výklad je příliš velký");
+    return;
+  }
   // What the file holds now is in the calendar: the next change of the file starts from there.
   m_Host.doc.RestoreFile(m_Host.doc.GetPathName(), theirs.file.identity);
   KeepBase(std::move(theirs.file.bytes));
@@ -263,6 +268,10 @@ void CExternalChanges::MergeCopies(const std::vector<std::string>& copies) {
     const SFileBytes copyBytes = ReadFileBytes(copy, /*lock=*/false);
     const std::optional<CCalendarContent> base = BaseFor(copyBytes.bytes, ours.bytes);
     const SMergeResult result = MergeCalendars(m_Host.doc, other, base ? &*base : nullptr, joiner);
+    if (result.tooLarge) {
+      m_Host.ui.MessageBox("Výklad je příliš velký");
+      continue;  // the copy stays where it is, unmerged
+    }
     total.joinedDays.insert(total.joinedDays.end(), result.joinedDays.begin(), result.joinedDays.end());
     total.joinedMonths.insert(total.joinedMonths.end(), result.joinedMonths.begin(),
                               result.joinedMonths.end());

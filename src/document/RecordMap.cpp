@@ -116,6 +116,7 @@ CRecordMap::CRecordMap(const CRecordMap& other) {
 CRecordMap& CRecordMap::operator=(const CRecordMap& other) {
   if (this == &other) return *this;
   m_Buffer = other.m_Buffer;
+  m_Borrowed = other.m_Borrowed;
   m_Form = other.m_Form;
   m_Keys = other.m_Keys;
   m_Slots = other.m_Slots;
@@ -137,11 +138,37 @@ void CRecordMap::clear() {
 
 // ---- lookup ----
 
+std::pair<std::string_view, std::size_t> CRecordMap::BytesAt(std::uint32_t offset) const {
+  if (m_Borrowed.empty() || offset < m_Borrowed.front().base) return {m_Buffer.View(), offset};
+  const Borrowed& region = *(std::upper_bound(m_Borrowed.begin(), m_Borrowed.end(), offset,
+                                              [](std::uint32_t o, const Borrowed& b) { return o < b.base; }) -
+                             1);
+  return {region.buffer.View(), offset - region.base};
+}
+
+const CArchiveBuffer& CRecordMap::BufferAt(std::uint32_t offset) const {
+  if (m_Borrowed.empty() || offset < m_Borrowed.front().base) return m_Buffer;
+  return (std::upper_bound(m_Borrowed.begin(), m_Borrowed.end(), offset,
+                           [](std::uint32_t o, const Borrowed& b) { return o < b.base; }) -
+          1)
+      ->buffer;
+}
+
+// Only records of the writer's own form are ever borrowed.
+RecordForm CRecordMap::FormAt(std::uint32_t offset) const {
+  return m_Borrowed.empty() || offset < m_Borrowed.front().base ? m_Form : RecordForm::Scrambled;
+}
+
+std::size_t CRecordMap::BodySizeOf(const Slot& slot) const {
+  const auto [bytes, at] = BytesAt(slot.body);
+  return BodySize(bytes, at, FormAt(slot.body));
+}
+
 std::string_view CRecordMap::KeyOf(const Slot& slot) const {
   if (slot.key == kNone) return NodeOf(slot)->first;
   StringSpan span;
-  const std::string_view bytes = m_Buffer.View();
-  SpanAt(bytes, slot.key, span);  // checked when it was read
+  const auto [bytes, at] = BytesAt(slot.key);
+  SpanAt(bytes, at, span);  // checked when it was read
   return bytes.substr(span.start, span.end - span.start);
 }
 
@@ -177,6 +204,14 @@ bool CRecordMap::Contains(std::string_view key) const {
   return FindSlot(key) != nullptr;
 }
 
+const CEntrTxt* CRecordMap::Peek(std::string_view key, CEntrTxt& scratch) const {
+  const Slot* slot = FindSlot(key);
+  if (!slot) return nullptr;
+  if (const Entry* node = NodeOf(*slot)) return &node->second;
+  DecodeBody(*slot, scratch);
+  return &scratch;
+}
+
 std::optional<std::pair<int, int>> CRecordMap::Years() const {
   if (m_Dated == 0) return std::nullopt;
   const auto year = [](std::string_view key) { return std::stoi(std::string(key.substr(0, 4))); };
@@ -206,10 +241,12 @@ void CRecordMap::FreeNode(Slot& slot) {
 }
 
 void CRecordMap::DecodeBody(const Slot& slot, CEntrTxt& record) const {
-  CArchiveReader ar(m_Buffer.View().substr(slot.body));
-  const bool scrambled = m_Form == RecordForm::Scrambled;
+  const auto [bytes, at] = BytesAt(slot.body);
+  CArchiveReader ar(bytes.substr(at));
+  const RecordForm form = FormAt(slot.body);
+  const bool scrambled = form == RecordForm::Scrambled;
   record.m_Poznamka = ar.ReadString(scrambled);
-  if (m_Form == RecordForm::Note) {
+  if (form == RecordForm::Note) {
     record.m_Rtf.clear();
     record.m_Text.clear();
     record.m_Rezerva.clear();
@@ -245,9 +282,65 @@ CEntrTxt& CRecordMap::Put(std::string key, CEntrTxt record, bool loaded) {
   }
   const std::int32_t order = loaded ? m_NextLoaded++ : m_NextAdded--;
   const std::uint32_t node = NewNode(std::move(key), std::move(record));
-  m_Slots.insert(it, Slot{kNone, kNone, order, node | kChanged});
-  ++m_Dated;
+  Add(it, Slot{kNone, kNone, order, node | kChanged});
   return m_Nodes[node - 1]->second;
+}
+
+std::optional<std::uint32_t> CRecordMap::BaseOf(const CArchiveBuffer& buffer) {
+  if (buffer.View().data() == m_Buffer.View().data()) return 0;
+  for (const Borrowed& region : m_Borrowed)
+    if (region.buffer.View().data() == buffer.View().data()) return region.base;
+  const std::uint64_t base =
+      m_Borrowed.empty() ? m_Buffer.View().size()
+                         : std::uint64_t{m_Borrowed.back().base} + m_Borrowed.back().buffer.View().size();
+  if (base + buffer.View().size() >= kNone) return std::nullopt;  // beyond what a slot can point at
+  m_Borrowed.push_back({static_cast<std::uint32_t>(base), buffer});
+  return static_cast<std::uint32_t>(base);
+}
+
+bool CRecordMap::InsertUnread(std::string_view key, const CRecordMap& source) {
+  const Slot* from = source.FindSlot(key);
+  if (!from || from->key == kNone || !source.CopiesAsRead(*from)) return false;
+  const auto it = LowerBound(key);
+  if (it != m_Slots.begin() + static_cast<std::ptrdiff_t>(m_Dated) && KeyOf(*it) == key) return false;
+  // Key and body lie in one buffer of the source: both come from one reading.
+  const CArchiveBuffer& buffer = source.BufferAt(from->body);
+  const std::uint32_t sourceBase = from->body - static_cast<std::uint32_t>(source.BytesAt(from->body).second);
+  const std::optional<std::uint32_t> base = BaseOf(buffer);
+  if (!base) return false;
+  Add(it, Slot{*base + (from->key - sourceBase), *base + (from->body - sourceBase), m_NextAdded--, 0});
+  return true;
+}
+
+void CRecordMap::Add(std::vector<Slot>::iterator at, const Slot& slot) {
+  if (m_Batching) {
+    m_Pending.push_back(slot);
+    return;
+  }
+  m_Slots.insert(at, slot);
+  ++m_Dated;
+}
+
+void CRecordMap::EndInserts() {
+  m_Batching = false;
+  if (m_Pending.empty()) return;
+  const auto byKey = [this](const Slot& a, const Slot& b) { return KeyOf(a) < KeyOf(b); };
+  std::sort(m_Pending.begin(), m_Pending.end(), byKey);
+  const std::size_t added = m_Pending.size();
+  m_Slots.reserve(m_Slots.size() + added);
+  m_Slots.resize(m_Slots.size() + added);
+  // Those kept aside go to the end, then the two sorted runs merge from the back.
+  std::move_backward(m_Slots.begin() + static_cast<std::ptrdiff_t>(m_Dated),
+                     m_Slots.end() - static_cast<std::ptrdiff_t>(added), m_Slots.end());
+  std::size_t dated = m_Dated, pending = added, out = m_Dated + added;
+  while (pending > 0) {
+    if (dated > 0 && byKey(m_Pending[pending - 1], m_Slots[dated - 1]))
+      m_Slots[--out] = m_Slots[--dated];
+    else
+      m_Slots[--out] = m_Pending[--pending];
+  }
+  m_Dated += added;
+  m_Pending = {};
 }
 
 bool CRecordMap::Erase(std::string_view key) {
@@ -257,6 +350,30 @@ bool CRecordMap::Erase(std::string_view key) {
   m_Slots.erase(m_Slots.begin() + (slot - m_Slots.data()));
   --m_Dated;
   return true;
+}
+
+std::size_t CRecordMap::Erase(const std::vector<std::string>& keys) {
+  std::vector<std::size_t> erased;
+  erased.reserve(keys.size());
+  for (const std::string& key : keys)
+    if (Slot* slot = FindSlot(key)) erased.push_back(static_cast<std::size_t>(slot - m_Slots.data()));
+  std::sort(erased.begin(), erased.end());
+  erased.erase(std::unique(erased.begin(), erased.end()), erased.end());
+  if (erased.empty()) return 0;
+  // Every slot after the first erased one moves down once, those kept aside included.
+  std::size_t kept = erased.front();
+  auto next = erased.begin();
+  for (std::size_t i = erased.front(); i < m_Slots.size(); ++i) {
+    if (next != erased.end() && *next == i) {
+      FreeNode(m_Slots[i]);
+      ++next;
+    } else {
+      m_Slots[kept++] = m_Slots[i];
+    }
+  }
+  m_Slots.resize(kept);
+  m_Dated -= erased.size();
+  return erased.size();
 }
 
 // ---- reading ----
@@ -341,9 +458,9 @@ void CRecordMap::SetAsideInvalidKeys() {
 // ---- writing ----
 
 bool CRecordMap::CopiesAsRead(const Slot& slot) const {
-  if ((slot.node & kChanged) != 0 || slot.body == kNone || m_Form != RecordForm::Scrambled) return false;
-  const std::string_view bytes = m_Buffer.View();
-  std::size_t pos = slot.body;
+  if ((slot.node & kChanged) != 0 || slot.body == kNone || FormAt(slot.body) != RecordForm::Scrambled)
+    return false;
+  auto [bytes, pos] = BytesAt(slot.body);
   for (int i = 0; i < 4; ++i) {
     StringSpan span;
     if (!SpanAt(bytes, pos, span) || !span.canonical) return false;
@@ -355,7 +472,8 @@ bool CRecordMap::CopiesAsRead(const Slot& slot) const {
 std::string_view CRecordMap::RawBody(std::string_view key) const {
   const Slot* slot = FindSlot(key);
   if (!slot || !CopiesAsRead(*slot)) return {};
-  return m_Buffer.View().substr(slot->body, BodySize(m_Buffer.View(), slot->body, m_Form));
+  const auto [bytes, at] = BytesAt(slot->body);
+  return bytes.substr(at, BodySizeOf(*slot));
 }
 
 std::size_t CRecordMap::EstimatedBytes() const {
@@ -367,7 +485,7 @@ std::size_t CRecordMap::EstimatedBytes() const {
       const CEntrTxt& r = node->second;
       size += r.m_Poznamka.size() + r.m_Rtf.size() + r.m_Text.size() + r.m_Rezerva.size();
     } else {
-      size += BodySize(m_Buffer.View(), slot.body, m_Form);
+      size += BodySizeOf(slot);
     }
   }
   return size;
@@ -389,7 +507,8 @@ void CRecordMap::Write(CArchiveWriter& ar) const {
     ar.WriteString(KeyOf(slot));
     ar.WriteNewObject(ArchiveClass::EntrTxt);
     if (CopiesAsRead(slot)) {
-      ar.WriteRaw(m_Buffer.View().substr(slot.body, BodySize(m_Buffer.View(), slot.body, m_Form)));
+      const auto [bytes, at] = BytesAt(slot.body);
+      ar.WriteRaw(bytes.substr(at, BodySizeOf(slot)));
       continue;
     }
     const CEntrTxt* record = NodeOf(slot) ? &NodeOf(slot)->second : nullptr;

@@ -12,6 +12,9 @@
 //   map.Visit([](std::string_view key, const CEntrTxt& record) { ... })
 //                                   every record in key order without keeping what it unscrambles
 //
+// A record taken unchanged from another map (InsertUnread) stays bytes of that map's file too: the
+// map then shares that file's buffer as a further stretch of its offsets.
+//
 // Entries are written in the order of the program's own hash map (see ArchiveMap.h); entries read
 // from a file keep the order in which they were read within their bucket.
 //
@@ -105,12 +108,28 @@ class CRecordMap {
   // The record to change: it is written from its fields from now on.
   CEntrTxt* Find(std::string_view key);
   bool Contains(std::string_view key) const;
+  // The record of `key` without keeping what it unscrambles: the entry's own record when it has one,
+  // else `scratch` filled from the file's bytes; nullptr when there is none.
+  const CEntrTxt* Peek(std::string_view key, CEntrTxt& scratch) const;
   CEntrTxt& Insert(std::string key, CEntrTxt record) { return Put(std::move(key), std::move(record), false); }
+  // Adds the record of `key` from `source` as Insert would, without reading it, where this map lacks
+  // the key and the source record is unchanged from its file; false (nothing done) otherwise. Keys
+  // this map gave out before may no longer be valid afterwards.
+  bool InsertUnread(std::string_view key, const CRecordMap& source);
   // A record that comes from a file: last in its bucket.
   CEntrTxt& InsertLoaded(std::string key, CEntrTxt record) {
     return Put(std::move(key), std::move(record), true);
   }
   bool Erase(std::string_view key);
+  // Between these two, records added under new keys (Insert, InsertUnread) are put in place all at
+  // once at the end, in one pass, however they interleave with the keys there: a merge of a million
+  // records then costs no million moves of the whole map. Meanwhile such a record is neither found
+  // nor counted, and no key may be added twice.
+  void BeginInserts() { m_Batching = true; }
+  void EndInserts();
+  // Erases the records of `keys` that are there, all in one pass over the map, so that a period of
+  // thousands of days is deleted as fast as one day; returns how many it erased.
+  std::size_t Erase(const std::vector<std::string>& keys);
 
   const_iterator begin() const { return {this, 0}; }
   const_iterator end() const { return {this, m_Dated}; }
@@ -127,6 +146,10 @@ class CRecordMap {
     for (std::uint32_t i : positions) VisitAt(i, scratch, visit);
   }
   std::string_view KeyAt(std::size_t position) const { return KeyOf(m_Slots[position]); }
+  // The position of the first entry whose key is not below `key` (size() when there is none).
+  std::size_t LowerPosition(std::string_view key) const {
+    return static_cast<std::size_t>(LowerBound(key) - m_Slots.begin());
+  }
   // The years of the first and the last record (keys sort by date); nullopt when there is none.
   std::optional<std::pair<int, int>> Years() const;
   // Records read under a key that is no date of the map's kind, kept aside (see above).
@@ -179,6 +202,13 @@ class CRecordMap {
     }
   }
   CEntrTxt& Put(std::string key, CEntrTxt record, bool loaded);
+  void Add(std::vector<Slot>::iterator at, const Slot& slot);
+  // The bytes an offset of a slot points into and the offset within them; the buffer they belong to.
+  std::pair<std::string_view, std::size_t> BytesAt(std::uint32_t offset) const;
+  const CArchiveBuffer& BufferAt(std::uint32_t offset) const;
+  RecordForm FormAt(std::uint32_t offset) const;
+  std::size_t BodySizeOf(const Slot& slot) const;
+  std::optional<std::uint32_t> BaseOf(const CArchiveBuffer& buffer);
   std::vector<Slot>::iterator LowerBound(std::string_view key) const;
   Slot* FindSlot(std::string_view key) const;
   std::string_view KeyOf(const Slot& slot) const;
@@ -192,6 +222,12 @@ class CRecordMap {
   void SetAsideInvalidKeys();
 
   CArchiveBuffer m_Buffer;
+  // Buffers of other maps whose records were taken unread, at offsets after m_Buffer's, in order.
+  struct Borrowed {
+    std::uint32_t base;
+    CArchiveBuffer buffer;
+  };
+  std::vector<Borrowed> m_Borrowed;
   RecordForm m_Form = RecordForm::Scrambled;
   RecordKeys m_Keys = RecordKeys::Day;
   // The records of dates sorted by key, then those kept aside (in no particular order): one vector,
@@ -200,6 +236,8 @@ class CRecordMap {
   std::size_t m_Dated = 0;  // how many of m_Slots are records of dates
   mutable std::vector<std::unique_ptr<Entry>> m_Nodes;
   mutable std::vector<std::uint32_t> m_FreeNodes;
+  std::vector<Slot> m_Pending;  // added under new keys since BeginInserts
+  bool m_Batching = false;
   std::int32_t m_NextLoaded = 1;
   std::int32_t m_NextAdded = -1;
 };

@@ -9,6 +9,10 @@ CCommentaryJoin::CCommentaryJoin() : m_Control(std::make_unique<CRichEditCtrl>()
 
 CCommentaryJoin::~CCommentaryJoin() = default;
 
+bool CCommentaryJoin::CanJoin(const CEntrTxt& target, const CEntrTxt& source) {
+  return CRichEditCtrl::Fits({target.m_Rtf, source.m_Rtf});
+}
+
 void CCommentaryJoin::Join(const CEntrTxt& target, const CEntrTxt& source, CEntrTxt& joined) {
   if (target.m_Text.empty()) {
     joined.m_Rtf = source.m_Rtf;

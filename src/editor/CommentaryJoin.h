@@ -20,6 +20,8 @@ class CCommentaryJoin : public ICommentaryJoin {
 
   // A target without text gives the source's commentary as it is.
   void Join(const CEntrTxt& target, const CEntrTxt& source, CEntrTxt& joined) override;
+  // Both commentaries must fit the control together, as the joined one must fit the editor.
+  bool CanJoin(const CEntrTxt& target, const CEntrTxt& source) override;
 
  private:
   std::unique_ptr<CRichEditCtrl> m_Control;

@@ -32,6 +32,8 @@ std::optional<QByteArray> PdfOf(const CTedDoc& doc, const CRtfAssembly& out,
   return bytes;
 }
 
+constexpr const char* kTooLarge = "Výklad je příliš velký";
+
 bool WritePdf(const CTedDoc& doc, const std::string& path, const QByteArray& bytes, IUiServices& ui) {
   return WriteExportFile(doc, path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
                          ui);
@@ -50,12 +52,14 @@ RtfExportStatus ExportPdf(const CTedDoc& doc, const std::string& path, const SRt
   SRtfExportChoice unlimited = choice;
   unlimited.limited = false;
   CRtfAssembly out(baseFace);
+  out.LimitCommentaries(kMaxLaidOutCommentary);
   QByteArray bytes;
   SExportWalk walk;
   {
     CWaitCursor wait(ui);
     walk = AssembleCalendarExport(doc, unlimited, out, progress);
     if (walk.cancelled) return RtfExportStatus::Cancelled;
+    if (out.TooLarge() > 0) ui.MessageBox(kTooLarge);
     std::optional<QByteArray> pdf = PdfOf(doc, out, pageProgress);
     if (!pdf) return RtfExportStatus::Cancelled;
     bytes = std::move(*pdf);
@@ -69,11 +73,13 @@ RtfExportStatus ExportResultPdf(const CTedDoc& doc, const CSortedKeyList& keys, 
                                 const std::string& path, std::string_view baseFace, IUiServices& ui,
                                 const PageProgress& pageProgress) {
   CRtfAssembly out(baseFace);
+  out.LimitCommentaries(kMaxLaidOutCommentary);
   std::optional<int> written;
   QByteArray bytes;
   {
     CWaitCursor wait(ui);
     written = AssembleResultExport(doc, keys, area, out, ui, false);
+    if (out.TooLarge() > 0) ui.MessageBox(kTooLarge);
     if (written) {
       std::optional<QByteArray> pdf = PdfOf(doc, out, pageProgress);
       if (!pdf) return RtfExportStatus::Cancelled;

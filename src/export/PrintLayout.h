@@ -5,6 +5,7 @@
 // same content in the same formats as the RTF export.
 
 #include <QString>
+#include <cstddef>
 #include <functional>
 
 #include "richtext/RichContent.h"
@@ -12,6 +13,10 @@
 class QPagedPaintDevice;
 
 namespace orv {
+
+// The largest commentary (its RTF) laid out on pages: about two thousand pages of text, laid out in
+// some hundreds of megabytes. Larger ones are left out with "Výklad je příliš velký".
+inline constexpr std::size_t kMaxLaidOutCommentary = std::size_t{4} << 20;
 
 // Told after each page painted (pages painted, pages in all); false stops the painting. Painting a
 // whole calendar takes seconds: a window shows this and keeps painting itself meanwhile.

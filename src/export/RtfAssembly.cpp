@@ -60,10 +60,14 @@ void CRtfAssembly::AppendBreak() {
 
 void CRtfAssembly::AppendCommentary(std::string_view rtf) {
   if (rtf.empty()) return;
-  m_Staging.StreamIn(rtf);
+  if (rtf.size() > m_MaxCommentary || !m_Staging.StreamIn(rtf)) {
+    ++m_TooLarge;
+    return;
+  }
   if (m_Staging.GetTextLength() == 0) return;
   m_Staging.SetSel(0, -1);
   RichContent piece = m_Staging.CopySelection();
+  m_Staging.StreamIn({});  // the staging copy of a long commentary is not kept to the end
   for (RichParagraph& paragraph : piece.paragraphs) m_Content.paragraphs.push_back(std::move(paragraph));
 }
 

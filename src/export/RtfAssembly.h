@@ -48,8 +48,13 @@ class CRtfAssembly {
   void AppendHeading(std::string_view text, const SPieceFormat& format);
   // An empty paragraph between blocks.
   void AppendBreak();
-  // The paragraphs of a stored commentary with their own formats; nothing for an empty one.
+  // The paragraphs of a stored commentary with their own formats; nothing for an empty one, nor for
+  // one too large for the editor or beyond the limit below: those are counted in TooLarge().
   void AppendCommentary(std::string_view rtf);
+  // Content laid out on pages takes commentaries of at most `rtfBytes`: laying text out costs tens of
+  // bytes a character, and a commentary the editor takes could need gigabytes.
+  void LimitCommentaries(std::size_t rtfBytes) { m_MaxCommentary = rtfBytes; }
+  int TooLarge() const { return m_TooLarge; }
 
   bool IsEmpty() const { return m_Content.paragraphs.empty(); }
   const RichContent& Content() const { return m_Content; }
@@ -62,6 +67,8 @@ class CRtfAssembly {
   SPieceFormat m_Note;
   CRichEditCtrl m_Staging;
   RichContent m_Content;
+  std::size_t m_MaxCommentary = CRichEditCtrl::kMaxStreamIn;
+  int m_TooLarge = 0;
 };
 
 }  // namespace orv

@@ -184,6 +184,20 @@ bool FitsInDocument(std::string_view rtf) {
 
 }  // namespace
 
+bool CRichEditCtrl::Fits(std::initializer_list<std::string_view> rtfs) {
+  size_t size = 0;
+  for (std::string_view rtf : rtfs) size += rtf.size();
+  if (size > kMaxStreamIn) return false;
+  CPieceCounter counter(MaxPieces(size));
+  try {
+    for (std::string_view rtf : rtfs)
+      if (!ReadRtf(rtf, counter)) return false;
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+  return true;
+}
+
 bool CRichEditCtrl::StreamIn(std::string_view rtf) {
   m_Document->setUndoRedoEnabled(false);
   bool loaded = false;

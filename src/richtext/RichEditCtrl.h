@@ -17,6 +17,7 @@
 //   SetRedraw                     tells the view to stop or resume painting
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -60,6 +61,9 @@ class CRichEditCtrl {
   static size_t MaxPieces(size_t rtfSize);
   // The caret at 0 with the typing format of the text there, as StreamIn leaves it.
   void ResetCaret();
+  // Whether StreamIn would take these commentaries one after another as one content: within
+  // kMaxStreamIn together and within the pieces their size allows together. Reads them, builds nothing.
+  static bool Fits(std::initializer_list<std::string_view> rtfs);
 
   int GetTextLength() const;
   std::string GetText() const;

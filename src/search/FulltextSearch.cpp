@@ -98,15 +98,18 @@ bool CFulltextSearch::Step(const CTedDoc& doc, std::size_t records, IUiServices&
   const std::size_t days = w.dayKeys.size();
   const std::size_t total = days + w.monthKeys.size();
   const std::size_t end = total - w.next > records ? w.next + records : total;
+  // Each record is read for the search and not kept: a calendar of a million records would
+  // otherwise hold them all unscrambled.
+  CEntrTxt scratch;
   for (; w.next < end; ++w.next) {
     if (w.next >= days) {
       const std::string& key = w.monthKeys[w.next - days];
-      const CEntrTxt* record = doc.GetMonthRecord(key);
+      const CEntrTxt* record = doc.m_DataMesice.Peek(key, scratch);
       if (record && !record->m_Text.empty() && m_Engine.Matches(record->m_Text, ui)) w.months.push_back(key);
       continue;
     }
     const std::string& key = w.dayKeys[w.next];
-    const CEntrTxt* record = doc.GetDayRecord(key);
+    const CEntrTxt* record = doc.m_DataTxt.Peek(key, scratch);
     if (!record) {
       if (w.previousResult)
         ui.MessageBox(m_Engine.Options().logical ? "FultxtCursearch - chyba konzistence 2."

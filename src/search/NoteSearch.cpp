@@ -28,15 +28,16 @@ NoteSearchStatus CNoteSearch::Search(const CTedDoc& doc, std::string_view text, 
     return NoteSearchStatus::NotFound;
   }
   const CNoteMatcher matcher(text, wholeWords, matchCase, m_IgnoreAccents);
-  std::vector<std::pair<std::string_view, std::string_view>> found;  // key, note
-  for (const auto& [key, record] : doc.m_DataTxt)
-    if (matcher.Matches(record.m_Poznamka)) found.emplace_back(key, record.m_Poznamka);
+  // The walk is in key order and keeps no record it reads; the first matches up to the limit are kept.
+  std::vector<std::pair<std::string, std::string>> found;  // key, note
+  doc.m_DataTxt.Visit([&](std::string_view key, const CEntrTxt& record) {
+    if (found.size() < kNoteSearchLimit && matcher.Matches(record.m_Poznamka))
+      found.emplace_back(key, record.m_Poznamka);
+  });
   if (found.empty()) {
     ui.MessageBox("Hledaný text nebyl nalezen !");
     return NoteSearchStatus::NotFound;
   }
-  std::sort(found.begin(), found.end());
-  if (found.size() > kNoteSearchLimit) found.resize(kNoteSearchLimit);
   std::vector<std::string> keys;
   for (const auto& [key, note] : found) {
     keys.emplace_back(key);

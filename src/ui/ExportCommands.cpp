@@ -50,7 +50,10 @@ bool AssembleForPrint(const SExportContext& context, std::string_view title, CRt
   CExportProgress progress(context.parent,
                            QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
   CWaitCursor wait(context.ui);
-  return !AssembleCalendarExport(context.doc, *choice, out, progress.Callback()).cancelled;
+  out.LimitCommentaries(kMaxLaidOutCommentary);
+  if (AssembleCalendarExport(context.doc, *choice, out, progress.Callback()).cancelled) return false;
+  if (out.TooLarge() > 0) context.ui.MessageBox("Výklad je příliš velký");
+  return true;
 }
 
 // A4 with margins unless the user picks otherwise in the print dialog.

@@ -1,5 +1,7 @@
 #include "view/PeriodRecords.h"
 
+#include <algorithm>
+
 #include "core/UiServices.h"
 #include "document/TedDoc.h"
 
@@ -11,26 +13,23 @@ bool CheckPeriod(const Date& from, const Date& to, IUiServices& ui) {
   return false;
 }
 
-// DayKeys sort in date order.
+// DayKeys sort in date order; the records themselves are not read.
 std::vector<std::string> KeysInPeriod(const CTedDoc& doc, const Date& from, const Date& to) {
-  const std::string first = DayKey(from);
   const std::string last = DayKey(to);
+  const CRecordMap& records = doc.m_DataTxt;
   std::vector<std::string> keys;
-  for (const auto& [key, record] : doc.m_DataTxt)
-    if (key >= first && key <= last) keys.push_back(key);
+  for (std::size_t i = records.LowerPosition(DayKey(from)); i < records.size() && records.KeyAt(i) <= last;
+       ++i)
+    keys.emplace_back(records.KeyAt(i));
   return keys;
 }
 
+// The keys up to the first that vanished go in one pass over the records.
 int RemoveDayRecords(CTedDoc& doc, const std::vector<std::string>& keys, IUiServices* ui) {
-  int removed = 0;
-  for (const std::string& key : keys) {
-    if (!doc.GetDayRecord(key)) {
-      if (ui) ui->MessageDialog("Chyba konzistence");
-      break;
-    }
-    doc.DelEmptyDate(key);
-    ++removed;
-  }
+  const auto missing = std::find_if(keys.begin(), keys.end(),
+                                    [&](const std::string& key) { return !doc.m_DataTxt.Contains(key); });
+  if (missing != keys.end() && ui) ui->MessageDialog("Chyba konzistence");
+  const int removed = static_cast<int>(doc.m_DataTxt.Erase(std::vector<std::string>(keys.begin(), missing)));
   if (removed > 0) doc.SetModifiedFlag();
   return removed;
 }

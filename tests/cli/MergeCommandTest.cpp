@@ -120,5 +120,24 @@ TEST_F(OrvMerge, ADamagedCopyIsRefusedAndNothingMoves) {
   EXPECT_EQ(Bytes(calendar), before);
 }
 
+// Both commentaries are within what the editor takes, joined they are not (a paragraph every few bytes):
+// the merge is refused with the editor's message, the calendar stays as it was and the copy in place.
+TEST_F(OrvMerge, CommentariesTooLargeToJoinLeaveTheCalendarAndTheCopy) {
+  static const auto pars = [](std::string text) {
+    for (int i = 0; i < 100000; ++i) text += "\\par ";  // stored as text, read as paragraphs
+    return text;
+  };
+  Write(calendar, [](test::CalendarBuilder& b) { b.Day("2015/06/01", "", pars("doma")); });
+  Write(copy, [](test::CalendarBuilder& b) { b.Day("2015/06/01", "", pars("v praci")); });
+  const std::string before = Bytes(calendar);
+  EXPECT_EQ(Orv({"merge", calendar, copy}), cli::kExitError);
+  EXPECT_EQ(err.str().rfind("Výklad je příliš velký\n", 0), 0u) << err.str();
+  EXPECT_TRUE(Bytes(calendar) == before);
+  EXPECT_TRUE(fs::exists(copy));
+  // Appending the copy is refused the same way.
+  EXPECT_EQ(Orv({"append", copy, calendar}), cli::kExitError);
+  EXPECT_TRUE(Bytes(calendar) == before);
+}
+
 }  // namespace
 }  // namespace orv

@@ -5,6 +5,7 @@
 
 #include "CalendarBuilder.h"
 #include "FakeUiServices.h"
+#include "document/CalendarArchive.h"
 #include "document/TedDoc.h"
 #include "document/merge/AppendCalendar.h"
 #include "document/merge/AppendNotes.h"
@@ -214,6 +215,30 @@ TEST_F(AppendRecords, RangeWithoutSourceRecordsSaysSoAndChangesNothing) {
   EXPECT_FALSE(result.Changed());
   EXPECT_EQ(ui.Messages(), std::vector<std::string>{"V zadaném rozsahu žádné poznámky nejsou !"});
   EXPECT_EQ(target.GetRecordCount(), 3);
+}
+
+// A commentary the editor could not take in the join stops the append before anything changed: not
+// the records before it, not the styles, not the modified flag.
+TEST_F(AppendRecords, CommentaryTooLargeToJoinRefusesTheWholeAppend) {
+  class TooLargeJoin : public TextJoin {
+   public:
+    bool CanJoin(const CEntrTxt&, const CEntrTxt& source) override { return source.m_Text != "večer"; }
+  } tooLarge;
+  CalendarBuilder(source).CharStyle("Nový");
+  const std::string before = StoreCalendar(target);
+  for (const bool whole : {true, false}) {
+    SAppendOptions options;
+    options.wholeCalendar = whole;
+    options.from = {2005, 3, 1};
+    options.to = {2005, 3, 31};
+    const SAppendResult result = AppendCalendar(target, source, options, tooLarge);
+    EXPECT_TRUE(result.tooLarge);
+    EXPECT_FALSE(result.Changed());
+    EXPECT_EQ(tooLarge.calls, 0);
+    EXPECT_EQ(StoreCalendar(target), before);
+    EXPECT_FALSE(target.IsModified());
+    EXPECT_EQ(ui.Messages().back(), "Výklad je příliš velký");
+  }
 }
 
 }  // namespace

@@ -275,6 +275,55 @@ TEST_F(Archive, RecordsUnderKeysOfNoDateAreKeptAsideAndWrittenBack) {
   EXPECT_EQ(StoreCalendar(copy), StoreCalendar(content));
 }
 
+// Records taken from another calendar without reading them, and records erased by the period, write
+// what the same changes made record by record write.
+TEST_F(Archive, RecordsTakenUnreadAndErasedByPeriodWriteAsRecordByRecord) {
+  CCalendarContent source(ui);
+  for (const char* key : {"2004/02/29", "2005/03/07", "2006/01/01"})
+    source.m_DataTxt.Insert(key, CEntrTxt{std::string("n ") + key, "{r}", "t", "x"});
+  source.m_DataMesice.Insert("2005/03", CEntrTxt{"", "r", "t", ""});
+  content.m_DataTxt.Insert("2005/03/07", CEntrTxt{"c\xedl", "", "", ""});
+  content.m_DataTxt.Insert("2004/13/01", CEntrTxt{"vadn\xfd", "", "", ""});
+  for (const char* key : {"2001/01/01", "2001/01/02", "2001/01/03", "2003/05/05"})
+    content.m_DataTxt.Insert(key, CEntrTxt{"a", "", "", ""});
+  CCalendarContent from(ui), into(ui);
+  std::string reason;
+  ASSERT_TRUE(LoadCalendar(StoreCalendar(source), from, ui, reason)) << reason;
+  ASSERT_TRUE(LoadCalendar(StoreCalendar(content), into, ui, reason)) << reason;
+  ASSERT_EQ(into.m_DataTxt.InvalidKeyCount(), 1u);
+
+  into.m_DataTxt.BeginInserts();  // put in place together, among the keys there and those aside
+  EXPECT_TRUE(into.m_DataTxt.InsertUnread("2004/02/29", from.m_DataTxt));
+  into.m_DataTxt.Insert("2000/06/06", CEntrTxt{"pøidaný", "", "", ""});
+  EXPECT_FALSE(into.m_DataTxt.InsertUnread("2005/03/07", from.m_DataTxt));  // the target has it
+  EXPECT_FALSE(into.m_DataTxt.InsertUnread("2009/09/09", from.m_DataTxt));  // the source lacks it
+  from.m_DataTxt.Find("2006/01/01")->m_Poznamka = "zm\xecn\xeano";
+  EXPECT_FALSE(into.m_DataTxt.InsertUnread("2006/01/01", from.m_DataTxt));  // changed: read it
+  into.m_DataTxt.EndInserts();
+  EXPECT_TRUE(into.m_DataMesice.InsertUnread("2005/03", from.m_DataMesice));
+  EXPECT_EQ(into.m_DataTxt.Erase({"2001/01/01", "2001/01/03", "2003/05/05", "2002/02/02"}), 3u);
+  CEntrTxt scratch;
+  ASSERT_NE(into.m_DataTxt.Peek("2004/02/29", scratch), nullptr);
+  EXPECT_EQ(into.m_DataTxt.Peek("2004/02/29", scratch)->m_Poznamka, "n 2004/02/29");
+  EXPECT_EQ(into.m_DataTxt.Peek("2001/01/01", scratch), nullptr);
+
+  CCalendarContent expected(ui);
+  ASSERT_TRUE(LoadCalendar(StoreCalendar(content), expected, ui, reason)) << reason;
+  expected.m_DataTxt.Insert("2004/02/29", *std::as_const(source.m_DataTxt).Find("2004/02/29"));
+  expected.m_DataTxt.Insert("2000/06/06", CEntrTxt{"pøidaný", "", "", ""});
+  expected.m_DataMesice.Insert("2005/03", *std::as_const(source.m_DataMesice).Find("2005/03"));
+  for (const char* key : {"2001/01/01", "2001/01/03", "2003/05/05"}) expected.m_DataTxt.Erase(key);
+  const std::string bytes = StoreCalendar(expected);
+  EXPECT_EQ(StoreCalendar(into), bytes);
+  CCalendarContent copy = into;
+  from = CCalendarContent(ui);  // the records taken keep the source's bytes alive
+  EXPECT_EQ(StoreCalendar(copy), bytes);
+  EXPECT_EQ(into.m_DataTxt.InvalidKeyCount(), 1u);
+  EXPECT_EQ(into.m_DataTxt.size(), 4u);
+  EXPECT_EQ(into.m_DataTxt.KeyAt(0), "2000/06/06");
+  EXPECT_EQ(into.m_DataTxt.Find("2004/02/29")->m_Rezerva, "x");
+}
+
 TEST_F(Archive, RecordYearsComeFromTheRecordsOfDates) {
   EXPECT_EQ(content.m_DataTxt.Years(), std::nullopt);
   content.m_DataTxt.Insert("1999/12/31", CEntrTxt{"a", "", "", ""});

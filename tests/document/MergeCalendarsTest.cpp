@@ -7,6 +7,7 @@
 
 #include "CalendarBuilder.h"
 #include "FakeUiServices.h"
+#include "document/CalendarArchive.h"
 #include "document/CalendarContent.h"
 #include "document/merge/AppendCalendar.h"
 #include "document/merge/MergeCalendars.h"
@@ -147,6 +148,28 @@ TEST_F(MergeCalendarsTest, StylesNamesAuthorAndPasswords) {
   EXPECT_EQ(result.namesAndStylesAdded, 2);
   EXPECT_TRUE(ui.Messages().empty());
   EXPECT_FALSE(MergeCalendars(ours, theirs, nullptr, joiner).Changed());
+}
+
+// A join the editor could not take stops the whole merge: ours stays as it was, to the byte.
+TEST_F(MergeCalendarsTest, CommentaryTooLargeToJoinRefusesTheWholeMerge) {
+  class TooLargeJoin : public TextJoin {
+   public:
+    bool CanJoin(const CEntrTxt& ours, const CEntrTxt&) override { return ours.m_Text != "velk\xfd"; }
+  } tooLarge;
+  CalendarBuilder(base).Day("2020/01/09", "a", "z").Day("2020/03/02", "a", "z");
+  CalendarBuilder(ours).Day("2020/01/09", "a", "o").Day("2020/03/02", "a", "velk\xfd");
+  CalendarBuilder(theirs)
+      .Day("2020/01/09", "a", "t")
+      .Day("2020/03/02", "a", "t")
+      .Day("2021/01/01", "nov\xfd");
+  const std::string before = StoreCalendar(ours);
+  const CCalendarContent* const bases[] = {&base, nullptr};
+  for (const CCalendarContent* b : bases) {
+    const SMergeResult result = MergeCalendars(ours, theirs, b, tooLarge);
+    EXPECT_TRUE(result.tooLarge);
+    EXPECT_FALSE(result.Changed());
+    EXPECT_EQ(StoreCalendar(ours), before);
+  }
 }
 
 }  // namespace

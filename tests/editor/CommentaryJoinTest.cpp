@@ -76,5 +76,35 @@ TEST(CommentaryJoin, AppendingTheSameCalendarTwiceAddsItsCommentariesOnce) {
   EXPECT_EQ(*target.GetDayRecord("2005/03/07"), once);
 }
 
+// Whether a join is made is told before it is made: each commentary and both together must be what
+// the editor takes in, in bytes and in paragraphs.
+TEST(CommentaryJoin, CanJoinOnlyWhatTheEditorTakesTogether) {
+  const auto pars = [](std::size_t n) {
+    std::string rtf = "{\\rtf1 a";
+    for (std::size_t i = 0; i < n; ++i) rtf += "\\par";
+    return CEntrTxt{{}, rtf + "}", "a", {}};
+  };
+  const CEntrTxt small = Commentary("{\\rtf1 mal\\'fd\\par}");
+  const CEntrTxt oneParagraph{{}, "{\\rtf1 " + std::string(1 << 20, 'x') + "}", "x", {}};
+  const CEntrTxt huge{{}, "{\\rtf1 " + std::string(CRichEditCtrl::kMaxStreamIn, 'x') + "}", "x", {}};
+  const struct {
+    const CEntrTxt& target;
+    const CEntrTxt& source;
+    bool fits;
+  } cases[] = {
+      {small, small, true},
+      {oneParagraph, small, true},
+      {pars(60000), small, true},         // alone within its pieces
+      {pars(60000), pars(60000), false},  // together over theirs
+      {small, pars(200000), false},       // "\par" on every four bytes
+      {huge, small, false},
+      {small, huge, false},
+  };
+  CCommentaryJoin joiner;
+  for (const auto& c : cases)
+    EXPECT_EQ(joiner.CanJoin(c.target, c.source), c.fits)
+        << c.target.m_Rtf.size() << " " << c.source.m_Rtf.size();
+}
+
 }  // namespace
 }  // namespace orv

@@ -206,5 +206,45 @@ TEST(PdfExport, WritesTheWholePeriodWithoutTheLimitAndKeepsAnExistingFileOnFailu
   fs::remove_all(dir);
 }
 
+// Content for pages takes no commentary the editor would refuse nor one beyond the layout's limit: it
+// is left out and counted, so that the export says "Výklad je příliš velký".
+TEST(PrintLayout, CommentariesTooLargeToLayOutAreLeftOutAndCounted) {
+  std::string pars = "{\\rtf1 a";
+  for (int i = 0; i < 200000; ++i) pars += "\\par";
+  const struct {
+    std::string rtf;
+    std::size_t limit;
+    bool taken;
+  } cases[] = {
+      {"{\\rtf1 kr\\'e1tk\\'fd\\par}", 100, true},
+      {"{\\rtf1 " + std::string(200, 'x') + "}", 100, false},
+      {"{\\rtf1 " + std::string(200, 'x') + "}", CRichEditCtrl::kMaxStreamIn, true},
+      {pars + "}", CRichEditCtrl::kMaxStreamIn, false},  // beyond what the editor takes
+  };
+  for (const auto& c : cases) {
+    CRtfAssembly out("DejaVu Sans");
+    out.LimitCommentaries(c.limit);
+    out.AppendCommentary(c.rtf);
+    EXPECT_EQ(out.IsEmpty(), !c.taken) << c.rtf.substr(0, 40);
+    EXPECT_EQ(out.TooLarge(), c.taken ? 0 : 1) << c.rtf.substr(0, 40);
+  }
+}
+
+TEST(PdfExport, ACommentaryTooLargeToLayOutIsLeftOutWithTheMessage) {
+  char pattern[] = "/tmp/orv-pdf-XXXXXX";
+  const fs::path dir = ::mkdtemp(pattern);
+  test::FakeUiServices ui;
+  CTedDoc doc(ui);
+  test::CalendarBuilder(doc)
+      .Day("2004/01/01", "", std::string(kMaxLaidOutCommentary, 'x'))
+      .Day("2004/01/02", "", "kr\xe1tk\xfd");
+  const std::string out = (dir / "export.pdf").string();
+  ASSERT_EQ(ExportPdf(doc, out, {}, "DejaVu Sans", ui), RtfExportStatus::Written);
+  ASSERT_EQ(ui.Messages().size(), 2u);
+  EXPECT_EQ(ui.Messages()[0], "Výklad je příliš velký");
+  EXPECT_EQ(PdfPages(Read(out)), 1);
+  fs::remove_all(dir);
+}
+
 }  // namespace
 }  // namespace orv

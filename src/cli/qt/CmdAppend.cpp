@@ -79,6 +79,7 @@ int CmdAppend(const std::vector<std::string>& words, CliContext& ctx) {
   EnsureGuiApplication();
   CCommentaryJoin joiner;
   const SAppendResult result = AppendCalendar(target.Doc(), source.Doc(), *options, joiner);
+  if (result.tooLarge) return kExitError;  // said, and the target left as it was
   if (!result.Changed()) {
     ctx.err << "Cílový kalendář " << targetPath << " se nezměnil; nic nebylo připojeno.\n";
     return kExitNotFound;

@@ -65,6 +65,10 @@ int CmdMerge(const std::vector<std::string>& words, CliContext& ctx) {
   CCommentaryJoin joiner;
   const SMergeResult result =
       MergeCalendars(calendar.Doc(), copy.Doc(), base ? &base->Doc() : nullptr, joiner);
+  if (result.tooLarge) {
+    ctx.err << "Výklad je příliš velký\nKalendář " << path << " se nezměnil, kopie zůstala na svém místě.\n";
+    return kExitError;
+  }
   if (result.Changed()) calendar.Doc().SetModifiedFlag();
   if (!calendar.SaveIfModified()) return kExitError;
   ctx.out << "Kopie " << copyPath << " je sloučena do kalendáře " << path << ".\n";

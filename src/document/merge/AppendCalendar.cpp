@@ -1,11 +1,11 @@
 #include "document/merge/AppendCalendar.h"
 
 #include <algorithm>
-#include <optional>
+#include <cstdint>
 #include <string_view>
-#include <tuple>
 #include <vector>
 
+#include "core/CalendarDates.h"
 #include "core/UiServices.h"
 #include "document/TedDoc.h"
 #include "document/merge/AppendNotes.h"
@@ -15,42 +15,38 @@ namespace orv {
 namespace {
 
 constexpr char kRangeEmpty[] = "V zadaném rozsahu žádné poznámky nejsou !";
+constexpr char kTooLarge[] = "Výklad je příliš velký";
 constexpr int kProgressStep = 64;
 
 enum class EMerged { Nothing, Added, Changed };
 
-// The date of a day key "YYYY/MM/DD"; nullopt for a key of another form.
-std::optional<Date> DateOfKey(std::string_view key) {
-  if (key.size() != 10 || key[4] != '/' || key[7] != '/') return std::nullopt;
-  const auto number = [&](std::size_t from, std::size_t count) {
-    int value = 0;
-    for (std::size_t i = from; i < from + count; ++i) {
-      if (key[i] < '0' || key[i] > '9') return -1;
-      value = value * 10 + (key[i] - '0');
-    }
-    return value;
-  };
-  const Date date{number(0, 4), number(5, 2), number(8, 2)};
-  if (date.year < 0 || date.month < 0 || date.day < 0) return std::nullopt;
-  return date;
+// A record without note and text is no record, whatever a file may hold.
+bool IsEmpty(const CEntrTxt& record) {
+  return record.m_Poznamka.empty() && record.m_Text.empty();
 }
 
-auto Ordered(const Date& d) {
-  return std::tie(d.year, d.month, d.day);
+// Whether the source's commentary goes after the target's through the joiner.
+bool NeedsJoin(const CEntrTxt& target, const CEntrTxt& source) {
+  return !source.m_Text.empty() && !target.m_Text.empty() &&
+         !CommentaryContains(target.m_Text, source.m_Text);
 }
 
+// The records of the source are read one at a time and not kept: a source of a million records
+// costs its file's bytes, not a million unscrambled copies. A record the target lacks is taken as
+// its bytes, unread, where it is unchanged in the source.
 class CRecordMerge {
  public:
   CRecordMerge(CTedDoc& doc, bool range, ICommentaryJoin& joiner)
       : m_Doc(doc), m_Range(range), m_Joiner(joiner) {}
 
-  EMerged Merge(bool month, const std::string& key, const CEntrTxt& source) {
-    // A record without note and text is no record, whatever a file may hold.
-    if (source.m_Poznamka.empty() && source.m_Text.empty()) return EMerged::Nothing;
-    auto& records = month ? m_Doc.m_DataMesice : m_Doc.m_DataTxt;
-    const CEntrTxt* target = month ? m_Doc.GetMonthRecord(key) : m_Doc.GetDayRecord(key);
+  EMerged Merge(bool month, std::string_view key, const CEntrTxt& source, const CRecordMap& from) {
+    if (IsEmpty(source)) return EMerged::Nothing;
+    CRecordMap& records = month ? m_Doc.m_DataMesice : m_Doc.m_DataTxt;
+    const std::string_view raw = from.RawBody(key);
+    if (!raw.empty() && raw == records.RawBody(key)) return EMerged::Nothing;
+    const CEntrTxt* target = records.Peek(key, m_Target);
     if (!target) {
-      records.Insert(key, source);
+      if (!records.InsertUnread(key, from)) records.Insert(std::string(key), source);
       return EMerged::Added;
     }
     CEntrTxt merged = *target;
@@ -58,8 +54,19 @@ class CRecordMerge {
                                 : MergeNotesWhole(target->m_Poznamka, source.m_Poznamka);
     MergeCommentary(*target, source, merged);
     if (merged == *target) return EMerged::Nothing;
-    records.Insert(key, std::move(merged));
+    records.Insert(std::string(key), std::move(merged));
     return EMerged::Changed;
+  }
+
+  // Whether the commentaries of this record could be joined, were it merged: the first record
+  // they could not be joined in stops the whole append before anything changed.
+  bool CanMerge(bool month, std::string_view key, const CEntrTxt& source, const CRecordMap& from) {
+    if (IsEmpty(source)) return true;
+    const CRecordMap& records = month ? m_Doc.m_DataMesice : m_Doc.m_DataTxt;
+    const std::string_view raw = from.RawBody(key);
+    if (!raw.empty() && raw == records.RawBody(key)) return true;
+    const CEntrTxt* target = records.Peek(key, m_Target);
+    return !target || !NeedsJoin(*target, source) || m_Joiner.CanJoin(*target, source);
   }
 
  private:
@@ -71,7 +78,7 @@ class CRecordMerge {
       if (!m_Range) merged.m_Rezerva = source.m_Rezerva;
       return;
     }
-    if (CommentaryContains(target.m_Text, source.m_Text)) return;
+    if (!NeedsJoin(target, source)) return;
     m_Joiner.Join(target, source, m_Joined);
     merged.m_Rtf = std::move(m_Joined.m_Rtf);
     merged.m_Text = std::move(m_Joined.m_Text);
@@ -80,6 +87,7 @@ class CRecordMerge {
   CTedDoc& m_Doc;
   bool m_Range;
   ICommentaryJoin& m_Joiner;
+  CEntrTxt m_Target;
   CEntrTxt m_Joined;
 };
 
@@ -90,8 +98,8 @@ struct SMergeWalk {
   int total = 0;
   int done = 0;
 
-  void Record(bool month, const std::string& key, const CEntrTxt& source) {
-    switch (merge.Merge(month, key, source)) {
+  void Record(bool month, std::string_view key, const CEntrTxt& source, const CRecordMap& from) {
+    switch (merge.Merge(month, key, source, from)) {
       case EMerged::Added:
         ++result.recordsAdded;
         break;
@@ -105,25 +113,34 @@ struct SMergeWalk {
   }
 };
 
-void MergeWhole(const CCalendarContent& source, SMergeWalk& walk) {
-  walk.total = static_cast<int>(source.m_DataTxt.size() + source.m_DataMesice.size());
-  for (const auto& [key, record] : source.m_DataTxt) walk.Record(false, key, record);
-  for (const auto& [key, record] : source.m_DataMesice) walk.Record(true, key, record);
+// The positions of the source's records that are appended: every one of the whole calendar, or
+// those of the days of the range.
+struct SAppendedRecords {
+  std::vector<std::uint32_t> days;
+  bool months = true;
+};
+
+SAppendedRecords Appended(const CCalendarContent& source, const SAppendOptions& options) {
+  const CRecordMap& days = source.m_DataTxt;
+  std::size_t first = 0, last = days.size();
+  if (!options.wholeCalendar) {
+    // Day keys sort in date order.
+    first = days.LowerPosition(DayKey(options.from));
+    last = std::max(first, days.LowerPosition(DayKey(options.to) + '\x01'));
+  }
+  SAppendedRecords records{std::vector<std::uint32_t>(last - first), options.wholeCalendar};
+  for (std::size_t i = first; i < last; ++i) records.days[i - first] = static_cast<std::uint32_t>(i);
+  return records;
 }
 
-using Entry = std::pair<const std::string, CEntrTxt>;
-
-// The source's day records of the range, in date order.
-std::vector<const Entry*> RangeRecords(const CCalendarContent& source, const SAppendOptions& options) {
-  std::vector<const Entry*> entries;
-  for (const Entry& entry : source.m_DataTxt) {
-    const std::optional<Date> date = DateOfKey(entry.first);
-    if (date && Ordered(*date) >= Ordered(options.from) && Ordered(*date) <= Ordered(options.to))
-      entries.push_back(&entry);
-  }
-  std::sort(entries.begin(), entries.end(),
-            [](const Entry* a, const Entry* b) { return a->first < b->first; });
-  return entries;
+template <typename F>
+void VisitAppended(const CCalendarContent& source, const SAppendedRecords& records, F&& visit) {
+  source.m_DataTxt.Visit(records.days, [&](std::string_view key, const CEntrTxt& record) {
+    visit(false, key, record, source.m_DataTxt);
+  });
+  if (records.months)
+    source.m_DataMesice.Visit(
+        [&](std::string_view key, const CEntrTxt& record) { visit(true, key, record, source.m_DataMesice); });
 }
 
 }  // namespace
@@ -132,25 +149,33 @@ SAppendResult AppendCalendar(CTedDoc& target, const CCalendarContent& source, co
                              ICommentaryJoin& joiner, const AppendProgress& progress) {
   SAppendResult result;
   if (&source == &static_cast<const CCalendarContent&>(target)) return result;
-  std::vector<const Entry*> range;
-  if (!options.wholeCalendar) {
-    range = RangeRecords(source, options);
-    // Nothing of the source is taken then, its styles neither.
-    if (range.empty()) {
-      result.rangeEmpty = true;
-      target.Ui().MessageBox(kRangeEmpty);
-      return result;
-    }
+  const SAppendedRecords records = Appended(source, options);
+  // A range takes nothing of the source without records, its styles neither.
+  if (!options.wholeCalendar && records.days.empty()) {
+    result.rangeEmpty = true;
+    target.Ui().MessageBox(kRangeEmpty);
+    return result;
+  }
+  CRecordMerge merge(target, !options.wholeCalendar, joiner);
+  bool fits = true;
+  VisitAppended(source, records,
+                [&](bool month, std::string_view key, const CEntrTxt& record, const CRecordMap& from) {
+                  fits = fits && merge.CanMerge(month, key, record, from);
+                });
+  if (!fits) {
+    result.tooLarge = true;
+    target.Ui().MessageBox(kTooLarge);
+    return result;
   }
   result.stylesChanged = MergeStyles(target, source, options.overwriteStyles, target.Ui());
-  CRecordMerge merge(target, !options.wholeCalendar, joiner);
   SMergeWalk walk{merge, progress, result};
-  if (options.wholeCalendar) {
-    MergeWhole(source, walk);
-  } else {
-    walk.total = static_cast<int>(range.size());
-    for (const Entry* entry : range) walk.Record(false, entry->first, entry->second);
-  }
+  walk.total = static_cast<int>(records.days.size() + (records.months ? source.m_DataMesice.size() : 0));
+  for (CRecordMap* map : {&target.m_DataTxt, &target.m_DataMesice}) map->BeginInserts();
+  VisitAppended(source, records,
+                [&](bool month, std::string_view key, const CEntrTxt& record, const CRecordMap& from) {
+                  walk.Record(month, key, record, from);
+                });
+  for (CRecordMap* map : {&target.m_DataTxt, &target.m_DataMesice}) map->EndInserts();
   if (result.Changed()) target.SetModifiedFlag();
   return result;
 }

@@ -9,7 +9,9 @@
 // lacks is copied, otherwise the notes join by MergeNotesWhole and a source commentary the target's
 // does not contain (CommentaryContains) is joined after it. A range: only the day records of those
 // days, notes joined by MergeNotesRange; a range without source records says "V zadaném rozsahu
-// žádné poznámky nejsou !" and takes nothing, not even styles. Joining formatted text needs the rich text
+// žádné poznámky nejsou !" and takes nothing, not even styles; so does a source with a commentary that
+// would have to be joined with the target's and is too large for the editor ("Výklad je příliš velký"),
+// or whose join would be. Joining formatted text needs the rich text
 // engine, one layer up: it comes in as an ICommentaryJoin.
 
 #include <functional>
@@ -37,6 +39,8 @@ class ICommentaryJoin {
   virtual ~ICommentaryJoin() = default;
   // Fills `joined` with the RTF and the plain text of the two commentaries joined.
   virtual void Join(const CEntrTxt& target, const CEntrTxt& source, CEntrTxt& joined) = 0;
+  // Whether the two commentaries, and what joining them gives, are small enough for the editor.
+  virtual bool CanJoin(const CEntrTxt& /*target*/, const CEntrTxt& /*source*/) { return true; }
 };
 
 struct SAppendResult {
@@ -44,6 +48,7 @@ struct SAppendResult {
   int recordsChanged = 0;
   int stylesChanged = 0;
   bool rangeEmpty = false;  // a range without source records
+  bool tooLarge = false;    // commentaries too large to be joined: nothing was appended
   bool Changed() const { return recordsAdded + recordsChanged + stylesChanged > 0; }
 };
 

@@ -35,10 +35,12 @@ bool CAppendCommand::Run() {
     source.Restore(m_Doc);
     return false;
   }
-  AppendCalendar(m_Doc, source.Content(), *options, m_Joiner,
-                 [this](int done, int total) { m_Host.Progress(done, total); });
+  const SAppendResult result = AppendCalendar(m_Doc, source.Content(), *options, m_Joiner,
+                                              [this](int done, int total) { m_Host.Progress(done, total); });
   m_Host.EndProgress();
   m_Host.ShowMerged();
+  // Refused as a whole: the target stays as its file has it.
+  if (result.tooLarge) return false;
   m_Doc.SetModifiedFlag();
   m_Ui.MessageBox(kAppendDone, MessageIcon::Information);
   return true;

@@ -28,9 +28,15 @@ bool SameCommentary(const CEntrTxt& a, const CEntrTxt& b) {
   return a.m_Text == b.m_Text && a.m_Rtf == b.m_Rtf;
 }
 
+// Records are read into scratch copies and not kept, and a record of theirs taken whole stays its
+// file's bytes: a merge costs about what the records that differ cost. A trial run (`trial`) changes
+// nothing and only tells whether every join it would make fits the editor.
 class CRecordMerge {
  public:
-  CRecordMerge(ICommentaryJoin& joiner, SMergeResult& result) : m_Joiner(joiner), m_Result(result) {}
+  CRecordMerge(ICommentaryJoin& joiner, SMergeResult& result, bool trial)
+      : m_Joiner(joiner), m_Result(result), m_Trial(trial) {}
+
+  bool Fits() const { return m_Fits; }
 
   void Merge(bool month, CRecordMap& ours, const CRecordMap& theirs, const CRecordMap* base) {
     m_Joined = month ? &m_Result.joinedMonths : &m_Result.joinedDays;
@@ -41,17 +47,20 @@ class CRecordMerge {
       // Most records are the same in every version: their bytes tell it without reading them.
       const std::string_view raw = theirs.RawBody(key);
       if (!raw.empty() && (raw == ours.RawBody(key) || (base && raw == base->RawBody(key)))) continue;
-      Record(ours, std::string(key), theirs.Find(key), base ? Present(base->Find(key)) : nullptr,
-             base != nullptr);
+      m_TheirsRecords = &theirs;
+      Record(ours, std::string(key), theirs.Peek(key, m_Theirs),
+             base ? Present(base->Peek(key, m_Base)) : nullptr, base != nullptr);
     }
     if (base) {
       // Records the base had and theirs lost: deleted there.
       for (std::size_t i = 0; i < base->size(); ++i) {
         const std::string_view key = base->KeyAt(i);
         if (valid(key) && !theirs.Contains(key))
-          Record(ours, std::string(key), nullptr, Present(base->Find(key)), true);
+          Record(ours, std::string(key), nullptr, Present(base->Peek(key, m_Base)), true);
       }
     }
+    ours.Erase(m_Erased);  // in one pass: a deletion of years deletes thousands of records
+    m_Erased.clear();
     std::sort(m_Joined->begin(), m_Joined->end());
   }
 
@@ -59,7 +68,7 @@ class CRecordMerge {
   void Record(CRecordMap& records, const std::string& key, const CEntrTxt* theirs, const CEntrTxt* base,
               bool threeWay) {
     theirs = Present(theirs);
-    const CEntrTxt* ours = Present(std::as_const(records).Find(key));
+    const CEntrTxt* ours = Present(records.Peek(key, m_Ours));
     if (SameRecord(ours, theirs)) return;
     if (threeWay && SameRecord(theirs, base)) return;
     if (!theirs) {
@@ -74,6 +83,7 @@ class CRecordMerge {
     }
     bool joined = false;
     CEntrTxt merged = *ours;
+    m_TheirsRecords = nullptr;  // what is put now is no record of theirs
     merged.m_Poznamka = MergeNote(ours->m_Poznamka, theirs->m_Poznamka, base, joined);
     MergeCommentary(*ours, *theirs, base, merged, joined);
     if (joined) m_Joined->push_back(key);
@@ -99,6 +109,11 @@ class CRecordMerge {
     if (base && SameCommentary(ours, *base)) return takeTheirs();
     if (theirs.m_Text.empty() || CommentaryContains(ours.m_Text, theirs.m_Text)) return;
     if (ours.m_Text.empty() || CommentaryContains(theirs.m_Text, ours.m_Text)) return takeTheirs();
+    if (m_Trial) {
+      m_Fits = m_Fits && m_Joiner.CanJoin(ours, theirs);
+      joined = true;
+      return;
+    }
     CEntrTxt both;
     m_Joiner.Join(ours, theirs, both);
     merged.m_Rtf = std::move(both.m_Rtf);
@@ -107,18 +122,27 @@ class CRecordMerge {
   }
 
   void Put(CRecordMap& records, const std::string& key, const CEntrTxt* record) {
-    const CEntrTxt* now = Present(std::as_const(records).Find(key));
+    const CEntrTxt* now = Present(records.Peek(key, m_Ours));
     if (SameRecord(now, record) && (record || !records.Contains(key))) return;
-    if (record)
-      records.Insert(key, *record);
-    else
-      records.Erase(key);
     ++m_Result.recordsChanged;
+    if (m_Trial) return;
+    if (!record) {
+      m_Erased.push_back(key);
+      return;
+    }
+    // Their record taken whole: their file's bytes, where ours lacks the key.
+    if (m_TheirsRecords && record == &m_Theirs && records.InsertUnread(key, *m_TheirsRecords)) return;
+    records.Insert(key, *record);
   }
 
   ICommentaryJoin& m_Joiner;
   SMergeResult& m_Result;
+  bool m_Trial;
+  bool m_Fits = true;
   std::vector<std::string>* m_Joined = nullptr;
+  const CRecordMap* m_TheirsRecords = nullptr;
+  CEntrTxt m_Ours, m_Theirs, m_Base;
+  std::vector<std::string> m_Erased;  // keys of ours to erase once the walk is done
 };
 
 // Names of theirs that ours lacks are entered on their date; a name ours has keeps its own date.
@@ -140,9 +164,19 @@ SMergeResult MergeCalendars(CCalendarContent& ours, const CCalendarContent& thei
                             const CCalendarContent* base, ICommentaryJoin& joiner) {
   SMergeResult result;
   if (&ours == &theirs) return result;
-  CRecordMerge records(joiner, result);
-  records.Merge(false, ours.m_DataTxt, theirs.m_DataTxt, base ? &base->m_DataTxt : nullptr);
-  records.Merge(true, ours.m_DataMesice, theirs.m_DataMesice, base ? &base->m_DataMesice : nullptr);
+  for (const bool trial : {true, false}) {
+    result = SMergeResult();
+    CRecordMerge records(joiner, result, trial);
+    for (CRecordMap* map : {&ours.m_DataTxt, &ours.m_DataMesice}) map->BeginInserts();
+    records.Merge(false, ours.m_DataTxt, theirs.m_DataTxt, base ? &base->m_DataTxt : nullptr);
+    records.Merge(true, ours.m_DataMesice, theirs.m_DataMesice, base ? &base->m_DataMesice : nullptr);
+    for (CRecordMap* map : {&ours.m_DataTxt, &ours.m_DataMesice}) map->EndInserts();
+    if (!records.Fits()) {
+      result = SMergeResult();
+      result.tooLarge = true;
+      return result;
+    }
+  }
   // The notices of appending (a style of the same settings under another name) mean nothing here:
   // ours keeps its own style then, which is the rule.
   CBatchUiServices quiet;

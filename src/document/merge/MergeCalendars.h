@@ -13,7 +13,8 @@
 // and theirs after on a new paragraph, unless one already contains the other (then the containing
 // one stands). Styles and names: theirs added where ours lacks them, ours wins a clash. Author data
 // and passwords stay ours. Keys that are no valid day or month are skipped, as opening skips them.
-// A merge repeated with the same inputs changes nothing.
+// A merge repeated with the same inputs changes nothing. Commentaries too large to be joined in the
+// editor stop the whole merge before anything changes.
 
 #include <string>
 #include <string_view>
@@ -29,6 +30,7 @@ struct SMergeResult {
   std::vector<std::string> joinedMonths;  // MonthKeys, the same
   int recordsChanged = 0;                 // records of ours added, replaced, joined or removed
   int namesAndStylesAdded = 0;
+  bool tooLarge = false;  // a join would not fit the editor ("Výklad je příliš velký"): nothing merged
   bool Changed() const { return recordsChanged + namesAndStylesAdded > 0; }
 };
 

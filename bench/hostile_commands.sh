@@ -1,0 +1,97 @@
+#!/usr/bin/env bash
+# Time and peak memory of the commands that take in a whole second calendar or a period, on calendars
+# built to cost the most: 1.3 million tiny day records (23 MB), 400,000 records interleaving with the
+# target's, a million records under keys of no date, commentaries of megabytes of "\par" on both
+# sides of an append, a commentary of 20 MB in one paragraph. Each run is measured whole by
+# /usr/bin/time -v; `cp` and `orv convert` of the same file are the floor beside it. Peaks over 3x
+# the input files plus 16 MB are marked OVER.
+# Usage: bench/hostile_commands.sh [ORV]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+orv=$(realpath "${1:-$root/build/src/orv}")
+[ -x "$orv" ] || { echo "no orv at $orv; build it first" >&2; exit 2; }
+[ -x /usr/bin/time ] || { echo "/usr/bin/time is missing (apt-get install time)" >&2; exit 2; }
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+python3 - "$scratch" <<'EOF'
+import datetime, struct, sys
+out = sys.argv[1]
+def count(n):
+    return struct.pack('<H', n) if n < 0xFFFF else struct.pack('<HI', 0xFFFF, n)
+def string(b):
+    if len(b) < 0xFF: return bytes([len(b)]) + b
+    if len(b) < 0xFFFE: return b'\xff' + struct.pack('<H', len(b)) + b
+    return b'\xff\xff\xff' + struct.pack('<I', len(b)) + b
+def scrambled(b):
+    return bytes(c ^ 0xA7 for c in b)
+EMPTY_MAP = count(0)
+ENTRTXT_CLASS = struct.pack('<HHH', 0xFFFF, 1, 8) + b'CEntrTxt'
+def calendar(days):
+    head = struct.pack('<II', 0x0026F74F, 3) + b'\0' + struct.pack('<I', 0)
+    names = (EMPTY_MAP * 3) * 6
+    return head + EMPTY_MAP + EMPTY_MAP + names + days + b'\0' * 6 + EMPTY_MAP
+def body(note=b'', rtf=b'', text=b''):
+    return string(scrambled(note)) + string(scrambled(rtf)) + string(scrambled(text)) + string(b'')
+def day_map(entries):
+    parts = [count(len(entries))]
+    for i, (key, b) in enumerate(entries):
+        parts += [string(key), (ENTRTXT_CLASS if i == 0 else struct.pack('<H', 0x8001)) + b]
+    return b''.join(parts)
+def days(n, first=datetime.date(1, 1, 1), step=1):
+    for i in range(n):
+        d = first + datetime.timedelta(days=i * step)
+        yield b'%04d/%02d/%02d' % (d.year, d.month, d.day)
+def write(name, entries):
+    with open(f'{out}/{name}', 'wb') as f:
+        f.write(calendar(day_map(entries)))
+write('empty.orv', [])
+write('tiny.orv', [(k, body(note=b'a')) for k in days(1_300_000)])
+write('odd.orv', [(k, body(note=b'a')) for k in days(400_000, step=2)])
+write('even.orv', [(k, body(note=b'b')) for k in days(400_000, datetime.date(1, 1, 2), 2)])
+write('malformed.orv', [(b'%04d/13/%02d' % (i // 100, i % 100), body(note=b'a')) for i in range(1_000_000)]
+      + [(k, body(note=b'a')) for k in days(3650, datetime.date(2000, 1, 1))])
+def pars(text):
+    return body(rtf=b'{\\rtf1 ' + text + b'\\par ' * 1_050_000 + b'}', text=text + b'\r\n' * 1_050_000)
+write('pars_source.orv', [(k, pars(b'zdroj')) for k in days(4, datetime.date(2005, 1, 1))])
+write('pars_target.orv', [(k, pars(b'c\xedl')) for k in days(4, datetime.date(2005, 1, 1))])
+words = b'slovo ' * 3_333_333
+write('one_paragraph.orv', [(b'2005/01/01', body(rtf=b'{\\rtf1 ' + words + b'}', text=words))])
+EOF
+
+# Seconds and peak MB of one run, its exit status after a colon.
+measure() {
+  local status=0
+  /usr/bin/time -v -o "$scratch/time.txt" "$@" >/dev/null 2>"$scratch/stderr.txt" || status=$?
+  awk -F': ' -v s="$status" '/Elapsed/ { n = split($2, t, ":"); secs = t[n] + (n > 1 ? t[n-1] * 60 : 0) }
+    /Maximum resident/ { kb = $2 } END { printf "%.2f %.1f %d\n", secs, kb / 1024, s }' "$scratch/time.txt"
+}
+row() {  # name, input bytes, command...
+  local name=$1 bytes=$2
+  shift 2
+  read -r secs mb status < <(measure "$@")
+  local bound=$(((3 * bytes + 16 * 1024 * 1024) / 1048576))
+  local verdict=ok
+  awk -v m="$mb" -v b="$bound" 'BEGIN { exit !(m > b) }' && verdict=OVER
+  printf '%-34s %7.1f %8s %8s %8s  exit %s %s\n' "$name" "$(awk -v b="$bytes" 'BEGIN { print b / 1048576 }')" \
+    "$secs" "$mb" "$bound" "$status" "$verdict"
+}
+size() { stat -c %s "$1"; }
+s=$scratch
+echo "load: $(uptime | sed 's/.*load average/load average/')"
+printf '%-34s %7s %8s %8s %8s\n' command "in MB" seconds "peak MB" "bound"
+row "cp tiny.orv (floor)" "$(size $s/tiny.orv)" cp $s/tiny.orv $s/copy.orv
+row "convert tiny.orv (floor)" "$(size $s/tiny.orv)" "$orv" convert $s/tiny.orv $s/converted.orv
+cp $s/empty.orv $s/t.orv
+row "append tiny.orv into empty" "$(size $s/tiny.orv)" "$orv" append $s/tiny.orv $s/t.orv
+cp $s/odd.orv $s/t.orv
+row "append even.orv into odd.orv" $(($(size $s/odd.orv) + $(size $s/even.orv))) "$orv" append $s/even.orv $s/t.orv
+row "search tiny.orv --export-rtf" "$(size $s/tiny.orv)" "$orv" search $s/tiny.orv a --export-rtf $s/r.rtf
+row "find-notes tiny.orv" "$(size $s/tiny.orv)" "$orv" find-notes $s/tiny.orv a
+row "convert malformed.orv (floor)" "$(size $s/malformed.orv)" "$orv" convert $s/malformed.orv $s/converted_malformed.orv
+cp $s/malformed.orv $s/t.orv
+row "delete malformed.orv 10 years" "$(size $s/malformed.orv)" "$orv" delete $s/t.orv --from 2000-01-01 --to 2009-12-31
+cp $s/pars_target.orv $s/t.orv
+row "append pars_source into pars_target" $((2 * $(size $s/pars_source.orv))) "$orv" append $s/pars_source.orv $s/t.orv
+cmp -s $s/t.orv $s/pars_target.orv && echo "  (target unchanged: $(head -c 60 $s/stderr.txt | tr '\n' ' '))"
+row "export-pdf one_paragraph.orv" "$(size $s/one_paragraph.orv)" "$orv" export-pdf $s/one_paragraph.orv $s/p.pdf
