@@ -5,6 +5,7 @@
 
 #include "core/UiServices.h"
 #include "document/AtomicFile.h"
+#include "document/EncryptedCalendar.h"
 #include "document/FileProtection.h"
 #include "document/ReadOnlyAttribute.h"
 #include "document/TedDoc.h"
@@ -24,7 +25,9 @@ bool WriteExportFile(const CTedDoc& doc, const std::string& path, std::string_vi
     return false;
   }
   if (!MayReplaceFile(path, ui)) return false;
-  const std::string reason = WriteFileAtomically(path, bytes, ExportWriteOptions(doc));
+  const std::string sealed = doc.SealsExports() ? SealExportBytes(doc, bytes) : std::string();
+  const std::string reason =
+      WriteFileAtomically(path, doc.SealsExports() ? std::string_view(sealed) : bytes, ExportWriteOptions(doc));
   if (reason.empty()) return true;
   ui.MessageBox("Soubor \"" + ExportFullPath(path) + "\" nelze zapsat: " + reason + ".");
   return false;
