@@ -76,7 +76,6 @@ EChangedFileAnswer AskChangedFileWithMessageBox(QWidget* parent, const std::stri
   return EChangedFileAnswer::Cancel;
 }
 
-
 CExternalChanges::CExternalChanges(SExternalChangesHost host) : m_Host(std::move(host)) {
   m_Watch.SetOnSettled([this] { Settled(); });
   m_Host.doc.SetOnChangedOnDisk([this](const std::string& path) { return DecideChangedFile(path); });
@@ -280,7 +279,8 @@ void CExternalChanges::MergeCopies(const std::vector<std::string>& copies) {
     const SFileBytes copyBytes = ReadFileBytes(copy, /*lock=*/false);
     const std::optional<CCalendarContent> base = BaseFor(copyBytes.bytes, ours.bytes);
     const SMergeResult result = MergeCalendars(m_Host.doc, other, base ? &*base : nullptr, joiner);
-    if (!m_Host.doc.EncryptionKey() && other.EncryptionKey()) m_Host.doc.SetEncryptionKey(other.EncryptionKey());
+    if (!m_Host.doc.EncryptionKey() && other.EncryptionKey())
+      m_Host.doc.SetEncryptionKey(other.EncryptionKey());
     total.joinedDays.insert(total.joinedDays.end(), result.joinedDays.begin(), result.joinedDays.end());
     total.joinedMonths.insert(total.joinedMonths.end(), result.joinedMonths.begin(),
                               result.joinedMonths.end());

@@ -5,7 +5,8 @@
 
 namespace orv {
 
-QListWidget* ShowJoinedDays(QWidget* parent, const CJoinedDays& joined, std::function<void(const Date&)> goTo) {
+QListWidget* ShowJoinedDays(QWidget* parent, const CJoinedDays& joined,
+                            std::function<void(const Date&)> goTo) {
   if (joined.Empty()) return nullptr;
   auto* dialog = new QDialog(parent);
   dialog->setAttribute(Qt::WA_DeleteOnClose);

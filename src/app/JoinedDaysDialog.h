@@ -14,6 +14,7 @@ namespace orv {
 
 // The dialog's list (object name "JoinedDays"); the dialog deletes itself when closed. Null when
 // there is nothing to list.
-QListWidget* ShowJoinedDays(QWidget* parent, const CJoinedDays& joined, std::function<void(const Date&)> goTo);
+QListWidget* ShowJoinedDays(QWidget* parent, const CJoinedDays& joined,
+                            std::function<void(const Date&)> goTo);
 
 }  // namespace orv

@@ -30,8 +30,7 @@ int CmdInfo(const std::vector<std::string>& words, CliContext& ctx) {
   if (!calendar.Open((*args)[0])) return kExitError;
   const CTedDoc& doc = calendar.Doc();
   std::ostream& out = ctx.out;
-  out << "Verze formátu souboru: " << doc.m_Verze << '\n'
-      << "Heslo: " << YesNo(!doc.m_Heslo.empty()) << '\n';
+  out << "Verze formátu souboru: " << doc.m_Verze << '\n' << "Heslo: " << YesNo(!doc.m_Heslo.empty()) << '\n';
   // What guards the file, by its right name; nothing for a calendar stored in clear.
   if (const std::string protection = ProtectionText(doc); !protection.empty())
     out << "Ochrana: " << protection << '\n';

@@ -30,7 +30,8 @@ class IUiServices {
   // A question answered by one of `buttons` (the first the default, the last the one Esc takes): the
   // index of the button chosen. Nullopt where no such choice can be offered (orv): the caller then
   // asks in yes and no.
-  virtual std::optional<int> AskChoice(std::string_view /*text*/, const std::vector<std::string>& /*buttons*/) {
+  virtual std::optional<int> AskChoice(std::string_view /*text*/,
+                                       const std::vector<std::string>& /*buttons*/) {
     return std::nullopt;
   }
   // The password prompt (title "Autentizace"); nullopt when the user cancels.

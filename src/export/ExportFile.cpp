@@ -26,8 +26,8 @@ bool WriteExportFile(const CTedDoc& doc, const std::string& path, std::string_vi
   }
   if (!MayReplaceFile(path, ui)) return false;
   const std::string sealed = doc.SealsExports() ? SealExportBytes(doc, bytes) : std::string();
-  const std::string reason =
-      WriteFileAtomically(path, doc.SealsExports() ? std::string_view(sealed) : bytes, ExportWriteOptions(doc));
+  const std::string reason = WriteFileAtomically(path, doc.SealsExports() ? std::string_view(sealed) : bytes,
+                                                 ExportWriteOptions(doc));
   if (reason.empty()) return true;
   ui.MessageBox("Soubor \"" + ExportFullPath(path) + "\" nelze zapsat: " + reason + ".");
   return false;

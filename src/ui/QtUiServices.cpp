@@ -96,8 +96,8 @@ bool CQtUiServices::Ask(std::string_view text, bool defaultYes) {
 std::optional<int> CQtUiServices::AskChoice(std::string_view text, const std::vector<std::string>& buttons) {
   const int last = static_cast<int>(buttons.size()) - 1;
   if (Log(text)) return last;
-  QMessageBox box(QMessageBox::Question, QStringLiteral("Orvella 2"), MessageText(text), QMessageBox::NoButton,
-                  m_Parent);
+  QMessageBox box(QMessageBox::Question, QStringLiteral("Orvella 2"), MessageText(text),
+                  QMessageBox::NoButton, m_Parent);
   std::vector<QPushButton*> pushButtons;
   for (const std::string& button : buttons)
     pushButtons.push_back(box.addButton(QString::fromStdString(button), QMessageBox::AcceptRole));

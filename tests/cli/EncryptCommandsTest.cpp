@@ -104,7 +104,8 @@ TEST_F(EncryptCommands, InfoNamesTheProtectionByItsRightName) {
   };
   EXPECT_EQ(protection(RunOrvCaptured({"info", file})), "(žádná)");
   ASSERT_EQ(RunOrvCaptured({"password", file, "stare"}).status, 0);
-  EXPECT_EQ(protection(RunOrvCaptured({"--password", "stare", "info", file})), "Ochrana: Chráněno heslem (slabá ochrana)");
+  EXPECT_EQ(protection(RunOrvCaptured({"--password", "stare", "info", file})),
+            "Ochrana: Chráněno heslem (slabá ochrana)");
   ASSERT_EQ(RunOrvCaptured({"--password", "stare", "password", file}).status, 0);
   ASSERT_EQ(WithPassphrase({"encrypt", file}).status, 0);
   EXPECT_EQ(protection(WithPassphrase({"info", file})), "Ochrana: Šifrováno (Argon2id, XChaCha20-Poly1305)");

@@ -8,12 +8,12 @@
 #include "DocFileFixture.h"
 #include "core/Cp1250.h"
 #include "crypto/CalendarContainer.h"
-#include "document/merge/AppendSnapshot.h"
 #include "document/EncryptedCalendar.h"
 #include "document/FileProtection.h"
 #include "document/FileWriteSteps.h"
 #include "document/RecoveryStore.h"
 #include "document/Scramble.h"
+#include "document/merge/AppendSnapshot.h"
 
 namespace orv {
 namespace {
@@ -225,8 +225,8 @@ TEST_F(EncryptedCalendar, ExportsOfAnEncryptedCalendarAskFirstAndAreTheOwnersAlo
     EXPECT_EQ(ConfirmPlainExport(doc, ui), goesOn);
     EXPECT_EQ(doc.SealsExports(), sealed);
   }
-  EXPECT_EQ(ui.choiceButtons, (std::vector<std::string>{kEncryptExportButton, kPlainExportButton,
-                                                         kCancelExportButton}));
+  EXPECT_EQ(ui.choiceButtons,
+            (std::vector<std::string>{kEncryptExportButton, kPlainExportButton, kCancelExportButton}));
   EXPECT_EQ(ui.Messages(), std::vector<std::string>(3, kExportChoiceQuestion));
 
   // An export sealed with the calendar's key opens with the calendar's passphrase.

@@ -15,8 +15,9 @@ TEST(JoinedDays, NameEachDayAndMonthAndWhereItLeads) {
   result.joinedMonths = {"2026/12", "2005/00"};
   const CJoinedDays joined(result);
   const std::vector<std::pair<std::string, std::optional<Date>>> expected = {
-      {"11. 12. 2026", Date{2026, 12, 11}}, {"7. 3. 2005", Date{2005, 3, 7}},  {"2005/13/40", std::nullopt},
-      {"abc", std::nullopt},                {"Prosinec 2026", Date{2026, 12, 1}}, {"2005/00", std::nullopt}};
+      {"11. 12. 2026", Date{2026, 12, 11}}, {"7. 3. 2005", Date{2005, 3, 7}},
+      {"2005/13/40", std::nullopt},         {"abc", std::nullopt},
+      {"Prosinec 2026", Date{2026, 12, 1}}, {"2005/00", std::nullopt}};
   ASSERT_EQ(joined.Rows().size(), expected.size());
   for (std::size_t i = 0; i < expected.size(); ++i) {
     EXPECT_EQ(joined.Rows()[i].text, expected[i].first) << i;

@@ -36,7 +36,7 @@ class FakeUiServices : public IUiServices {
   // The buttons chosen in AskChoice; with none left the fake offers no choice (as orv does), and
   // records nothing.
   std::deque<int> choiceAnswers;
-  std::vector<std::string> choiceButtons;  // the buttons of the last choice offered
+  std::vector<std::string> choiceButtons;   // the buttons of the last choice offered
   std::vector<std::string> suggestedNames;  // what each save chooser proposed
   int waitDepth = 0;
   int waitCount = 0;

@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
-#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
