@@ -3,30 +3,31 @@
 #include <sys/stat.h>
 
 #include <QApplication>
-#include <QDialog>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTimer>
-#include <QVBoxLayout>
 #include <algorithm>
 #include <filesystem>
 #include <utility>
 
+#include "app/JoinedDaysDialog.h"
 #include "app/MainFrame.h"
 #include "core/CalendarDates.h"
 #include "core/UiServices.h"
+#include "crypto/CalendarContainer.h"
 #include "document/AtomicFile.h"
 #include "document/CalendarArchive.h"
+#include "document/EncryptedCalendar.h"
+#include "document/RecordYears.h"
 #include "document/TedDoc.h"
 #include "document/merge/ConflictCopies.h"
 #include "document/merge/MergeCalendars.h"
 #include "document/merge/Trash.h"
 #include "editor/CommentaryJoin.h"
 #include "ui/CalendarView.h"
-#include "ui/QtText.h"
 #include "ui/RichTextView.h"
 #include "view/CalendarViewModel.h"
 
@@ -49,6 +50,7 @@ struct CExternalChanges::SPlace {
 struct CExternalChanges::SVersion {
   SFileBytes file;
   CCalendarContent content;
+  std::shared_ptr<const crypto::CSecretKey> key;  // of an encrypted file
 };
 
 namespace {
@@ -73,17 +75,6 @@ EChangedFileAnswer AskChangedFileWithMessageBox(QWidget* parent, const std::stri
   if (box.clickedButton() == overwrite) return EChangedFileAnswer::Overwrite;
   return EChangedFileAnswer::Cancel;
 }
-
-namespace {
-
-// "2026/12/11" -> "11. 12. 2026"; "2026/12" -> "Prosinec 2026".
-QString KeyText(const std::string& key) {
-  const int year = std::stoi(key.substr(0, 4)), month = std::stoi(key.substr(5, 2));
-  if (key.size() == 7) return FromCp1250(MonthName(month)) + QStringLiteral(" %1").arg(year);
-  return QStringLiteral("%1. %2. %3").arg(std::stoi(key.substr(8, 2))).arg(month).arg(year);
-}
-
-}  // namespace
 
 CExternalChanges::CExternalChanges(SExternalChangesHost host) : m_Host(std::move(host)) {
   m_Watch.SetOnSettled([this] { Settled(); });
@@ -124,7 +115,12 @@ void CExternalChanges::Saved(const std::string& path) {
 }
 
 void CExternalChanges::KeepBase(std::string bytes) {
-  m_Bases.Keep(m_Host.doc.GetPathName(), bytes);
+  // The file's bytes are already sealed when the file is encrypted; a calendar encrypted since it was
+  // read never leaves its words in clear in the state folder either.
+  if (m_Host.doc.EncryptionKey() && !crypto::LooksEncrypted(bytes))
+    m_Bases.Keep(m_Host.doc.GetPathName(), SealCalendarBytes(m_Host.doc, bytes));
+  else
+    m_Bases.Keep(m_Host.doc.GetPathName(), bytes);
   m_Base = std::move(bytes);
 }
 
@@ -148,19 +144,29 @@ void CExternalChanges::Settled() {
 }
 
 // The file now, as a calendar. A damaged file or a refused password leaves the calendar as it is;
-// the file is tried again at its next change or at the save. An encrypted file is read the same way
-// once its container is opened here.
+// the file is tried again at its next change or at the save. An encrypted file is decrypted with the
+// calendar's key, or with the passphrase asked for when another computer changed it.
 auto CExternalChanges::ReadFileNow(bool lock) -> std::optional<SVersion> {
   const std::string& path = m_Host.doc.GetPathName();
-  SVersion version{ReadFileBytes(path, lock), CCalendarContent(m_Host.doc.Ui())};
+  const std::string fullPath = std::filesystem::absolute(path).string();
+  SVersion version{ReadFileBytes(path, lock), CCalendarContent(m_Host.doc.Ui()), {}};
   std::string reason;
   if (version.file.error != 0) reason = FileErrorReason(version.file.error);
-  const bool loaded = reason.empty() && LoadCalendar(std::string_view(version.file.bytes), version.content,
-                                                     m_Host.doc.Ui(), reason);
+  CArchiveBuffer plain;
+  if (reason.empty() && crypto::LooksEncrypted(version.file.bytes)) {
+    SDecryptedFile decrypted;
+    if (DecryptCalendarFile(version.file.bytes, fullPath, m_Host.ui, m_Host.doc.EncryptionKey(), decrypted) !=
+        EDecryptOutcome::Decrypted)
+      return std::nullopt;
+    plain = std::move(decrypted.bytes);
+    version.key = std::move(decrypted.key);
+  } else {
+    plain = CArchiveBuffer::Copy(version.file.bytes);
+  }
+  const bool loaded = reason.empty() && LoadCalendar(plain, version.content, m_Host.doc.Ui(), reason);
   if (loaded && !version.content.m_Heslo.empty() && version.content.m_Heslo != m_Host.doc.m_Heslo) {
     // A password set on the other computer guards this one too.
-    const std::string prompt = "Zadejte heslo pro :\r\n\r\n" + std::filesystem::absolute(path).string();
-    const std::optional<std::string> typed = m_Host.ui.AskPassword(prompt);
+    const std::optional<std::string> typed = m_Host.ui.AskPassword("Zadejte heslo pro :\r\n\r\n" + fullPath);
     if (!typed || *typed != version.content.m_Heslo) return std::nullopt;
   }
   if (!reason.empty()) {
@@ -171,25 +177,40 @@ auto CExternalChanges::ReadFileNow(bool lock) -> std::optional<SVersion> {
   return version;
 }
 
+// A kept version of the calendar's file as a calendar: an encrypted one only with the key the
+// calendar holds, since no one is asked for a base.
+std::optional<CCalendarContent> CExternalChanges::LoadKept(const std::string& bytes) const {
+  std::optional<CArchiveBuffer> plain;
+  if (!crypto::LooksEncrypted(bytes))
+    plain = CArchiveBuffer::Copy(bytes);
+  else if (m_Host.doc.EncryptionKey())
+    plain = DecryptWithKey(bytes, *m_Host.doc.EncryptionKey());
+  if (!plain) return std::nullopt;
+  std::optional<CCalendarContent> content(std::in_place, m_Host.doc.Ui());
+  std::string reason;
+  if (!LoadCalendar(*plain, *content, m_Host.doc.Ui(), reason)) return std::nullopt;
+  return content;
+}
+
 void CExternalChanges::Reload(SVersion theirs) {
   const SPlace place = Remember();
   static_cast<CCalendarContent&>(m_Host.doc) = std::move(theirs.content);
   m_Host.doc.RestoreFile(m_Host.doc.GetPathName(), theirs.file.identity);
+  // The file as it is now: encrypted, or no longer, on the other computer.
+  if (theirs.key != m_Host.doc.EncryptionKey()) m_Host.doc.SetEncryptionKey(std::move(theirs.key));
   KeepBase(std::move(theirs.file.bytes));
+  // Records of years beyond this run's range are reached as after opening the file.
+  const std::string widened = WidenYearRangeToRecords(m_Host.doc);
   ShowAgain(place);
   m_Host.doc.SetModifiedFlag(false);
-  Status(QString::fromUtf8(kReloaded));
+  Status(widened.empty() ? QString::fromUtf8(kReloaded)
+                         : QString::fromUtf8(kReloaded) + u' ' + QString::fromStdString(widened));
 }
 
 void CExternalChanges::MergeFileIn(SVersion theirs) {
   m_Host.storeOpenTexts();
   const SPlace place = Remember();
-  std::optional<CCalendarContent> base;
-  if (m_Base) {
-    base.emplace(m_Host.doc.Ui());
-    std::string reason;
-    if (!LoadCalendar(std::string_view(*m_Base), *base, m_Host.doc.Ui(), reason)) base.reset();
-  }
+  const std::optional<CCalendarContent> base = m_Base ? LoadKept(*m_Base) : std::nullopt;
   CCommentaryJoin joiner;
   const SMergeResult result = MergeCalendars(m_Host.doc, theirs.content, base ? &*base : nullptr, joiner);
   // Their version stays in their file, unmerged: the next save asks before it overwrites it.
@@ -199,7 +220,10 @@ void CExternalChanges::MergeFileIn(SVersion theirs) {
   }
   // What the file holds now is in the calendar: the next change of the file starts from there.
   m_Host.doc.RestoreFile(m_Host.doc.GetPathName(), theirs.file.identity);
+  // The other computer's entries are never written in clear because this window had no key.
+  if (!m_Host.doc.EncryptionKey() && theirs.key) m_Host.doc.SetEncryptionKey(std::move(theirs.key));
   KeepBase(std::move(theirs.file.bytes));
+  WidenYearRangeToRecords(m_Host.doc);
   ShowAgain(place);
   m_Host.doc.SetModifiedFlag(true);
   ShowJoined(result);
@@ -249,10 +273,7 @@ std::optional<CCalendarContent> CExternalChanges::BaseFor(const std::string& the
   // sides itself: taken as their common start, it would make the other side's additions look like
   // deletions. Then the union is the merge that loses nothing.
   if (!m_Base || *m_Base == theirsBytes || *m_Base == oursBytes) return std::nullopt;
-  std::optional<CCalendarContent> base(std::in_place, m_Host.doc.Ui());
-  std::string reason;
-  if (!LoadCalendar(std::string_view(*m_Base), *base, m_Host.doc.Ui(), reason)) return std::nullopt;
-  return base;
+  return LoadKept(*m_Base);
 }
 
 void CExternalChanges::MergeCopies(const std::vector<std::string>& copies) {
@@ -264,6 +285,7 @@ void CExternalChanges::MergeCopies(const std::vector<std::string>& copies) {
   for (const std::string& copy : copies) {
     // The copy is opened as any calendar: its password is asked for, a damaged one is refused and kept.
     CTedDoc other(m_Host.ui);
+    other.SetEncryptionKey(m_Host.doc.EncryptionKey());  // a copy under the same passphrase asks nothing
     if (!other.OnOpenDocument(copy)) continue;
     const SFileBytes copyBytes = ReadFileBytes(copy, /*lock=*/false);
     const std::optional<CCalendarContent> base = BaseFor(copyBytes.bytes, ours.bytes);
@@ -272,6 +294,8 @@ void CExternalChanges::MergeCopies(const std::vector<std::string>& copies) {
       m_Host.ui.MessageBox("Výklad je příliš velký");
       continue;  // the copy stays where it is, unmerged
     }
+    if (!m_Host.doc.EncryptionKey() && other.EncryptionKey())
+      m_Host.doc.SetEncryptionKey(other.EncryptionKey());
     total.joinedDays.insert(total.joinedDays.end(), result.joinedDays.begin(), result.joinedDays.end());
     total.joinedMonths.insert(total.joinedMonths.end(), result.joinedMonths.begin(),
                               result.joinedMonths.end());
@@ -314,29 +338,9 @@ void CExternalChanges::ShowAgain(const SPlace& place) {
 void CExternalChanges::ShowJoined(const SMergeResult& result) {
   Status(QString::fromUtf8(kMerged).arg(result.joinedDays.size()));
   if (m_JoinedList) m_JoinedList->window()->close();
-  if (result.joinedDays.empty() && result.joinedMonths.empty()) return;
-  auto* dialog = new QDialog(&m_Host.frame);
-  dialog->setAttribute(Qt::WA_DeleteOnClose);
-  dialog->setWindowTitle(QStringLiteral("Sloučené dny"));
-  auto* list = new QListWidget(dialog);
-  list->setObjectName(QStringLiteral("JoinedDays"));
-  for (const auto* keys : {&result.joinedDays, &result.joinedMonths}) {
-    for (const std::string& key : *keys) {
-      auto* item = new QListWidgetItem(KeyText(key), list);
-      item->setData(Qt::UserRole, QString::fromStdString(key));
-    }
-  }
-  QObject::connect(list, &QListWidget::itemActivated, dialog, [this](QListWidgetItem* item) {
-    const std::string key = item->data(Qt::UserRole).toString().toStdString();
-    const Date date{std::stoi(key.substr(0, 4)), std::stoi(key.substr(5, 2)),
-                    key.size() == 10 ? std::stoi(key.substr(8, 2)) : 1};
-    if (m_Host.model.GoToDate(date)) m_Host.view.Refresh();
+  m_JoinedList = ShowJoinedDays(&m_Host.frame, CJoinedDays(result), [this](const Date& day) {
+    if (m_Host.model.GoToDate(day)) m_Host.view.Refresh();
   });
-  auto* layout = new QVBoxLayout(dialog);
-  layout->addWidget(list);
-  list->setCurrentRow(0);
-  m_JoinedList = list;
-  dialog->show();
 }
 
 void CExternalChanges::Status(const QString& text) {

@@ -81,6 +81,7 @@ class CExternalChanges : public QObject {
   struct SPlace;
   struct SVersion;
   std::optional<SVersion> ReadFileNow(bool lock);
+  std::optional<CCalendarContent> LoadKept(const std::string& bytes) const;
   void Reload(SVersion theirs);
   void MergeFileIn(SVersion theirs);
   bool DecideChangedFile(const std::string& path);

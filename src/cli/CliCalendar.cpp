@@ -89,6 +89,16 @@ bool CCliCalendar::SaveAs(const std::string& path) {
   return m_Doc.OnSaveDocument(path);
 }
 
+bool SealExportsWhenAsked(bool asked, const CTedDoc& doc, CliContext& ctx) {
+  if (asked && !doc.EncryptionKey()) {
+    ctx.err << "Kalendář " << doc.GetPathName()
+            << " není zašifrován; export lze zašifrovat jen heslem zašifrovaného kalendáře.\n";
+    return false;
+  }
+  doc.SetSealExports(asked);
+  return true;
+}
+
 std::optional<std::vector<std::string>> PositionalArguments(const std::vector<std::string>& words,
                                                             const char* command, std::size_t min,
                                                             std::size_t max, CliContext& ctx) {

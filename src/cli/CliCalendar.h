@@ -53,6 +53,11 @@ class CCliCalendar {
   bool m_bWaitTold = false;
 };
 
+// --encrypt of the export commands: the export is written encrypted with the calendar's key, and the
+// warning that an export writes in clear is not asked. False, with the reason on the error output,
+// for a calendar that is not encrypted: there is no key to encrypt with.
+bool SealExportsWhenAsked(bool asked, const CTedDoc& doc, CliContext& ctx);
+
 // The positional arguments of a command that takes from `min` to `max` of them and no options;
 // otherwise shows the command's usage and gives nullopt.
 std::optional<std::vector<std::string>> PositionalArguments(const std::vector<std::string>& words,

@@ -61,7 +61,8 @@ const std::vector<CliCommand>& CliCommands() {
        CmdSearch},
       {"find-notes", "SOUBOR.orv TEXT [--whole] [--case] [--no-accents] [--export-rtf VÝSTUP.rtf]",
        "vyhledávání v krátkých poznámkách (s --export-rtf zapíše nalezené dny do RTF)", CmdFindNotes},
-      {"export-txt", "SOUBOR.orv VÝSTUP.txt [--from RRRR-MM-DD] [--to RRRR-MM-DD] [--sep TEXT] [--blank]",
+      {"export-txt",
+       "SOUBOR.orv VÝSTUP.txt [--from RRRR-MM-DD] [--to RRRR-MM-DD] [--sep TEXT] [--blank] [--encrypt]",
        "export poznámek do textového souboru (Windows-1250, CR LF)", CmdExportTxt},
       {"month", "[SOUBOR.orv] [RRRR-MM] [--no-moon] [--hide KATEGORIE] [--no-notes] [--color]",
        "měsíc tak, jak jej ukazuje kalendář: nadpis a řádek za každý den (bez souboru nového)", CmdMonth},
@@ -77,11 +78,11 @@ const std::vector<CliCommand>& CliCommands() {
        "vypíše výklad dne (měsíce) jako RTF, nebo jej nahradí obsahem souboru RTF", InQtModule<kCommentary>},
       {kExportRtf,
        "SOUBOR.orv VÝSTUP.rtf [--from RRRR-MM-DD] [--to RRRR-MM-DD] [--no-notes] [--no-day-commentaries] "
-       "[--no-month-commentaries] [--month-style STYL] [--day-style STYL] [--all]",
+       "[--no-month-commentaries] [--month-style STYL] [--day-style STYL] [--all] [--encrypt]",
        "export poznámek a výkladů do souboru RTF (--all bez omezení na 365 záznamů)", InQtModule<kExportRtf>},
       {kExportPdf,
        "SOUBOR.orv VÝSTUP.pdf [--from RRRR-MM-DD] [--to RRRR-MM-DD] [--no-notes] [--no-day-commentaries] "
-       "[--no-month-commentaries] [--month-style STYL] [--day-style STYL]",
+       "[--no-month-commentaries] [--month-style STYL] [--day-style STYL] [--encrypt]",
        "export poznámek a výkladů do PDF (A4, jméno kalendáře a čísla stran v zápatí)",
        InQtModule<kExportPdf>},
       {kAppend,

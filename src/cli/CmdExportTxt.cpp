@@ -13,16 +13,17 @@ namespace orv::cli {
 
 int CmdExportTxt(const std::vector<std::string>& words, CliContext& ctx) {
   std::string error;
-  const auto args = CliArgs::Parse(words, {"--from", "--to", "--sep"}, {"--blank"}, error);
+  const auto args = CliArgs::Parse(words, {"--from", "--to", "--sep"}, {"--blank", "--encrypt"}, error);
   if (args && args->Positional().size() != 2) error = "Zadejte soubor kalendáře a soubor exportu.";
   if (!args || !error.empty()) {
     ctx.err << error
             << "\nPoužití: orv export-txt SOUBOR.orv VÝSTUP.txt [--from RRRR-MM-DD] [--to RRRR-MM-DD] "
-               "[--sep TEXT] [--blank]\n";
+               "[--sep TEXT] [--blank] [--encrypt]\n";
     return kExitError;
   }
   CCliCalendar calendar(ctx);
   if (!calendar.Open(args->Positional()[0])) return kExitError;
+  if (!SealExportsWhenAsked(args->Has("--encrypt"), calendar.Doc(), ctx)) return kExitError;
   TxtExportPeriod period;
   for (const auto& [option, date] : {std::pair{"--from", &period.from}, std::pair{"--to", &period.to}}) {
     if (const auto value = args->Value(option)) {

@@ -4,6 +4,7 @@
 #include "cli/CliCalendar.h"
 #include "cli/Commands.h"
 #include "core/Cp1250.h"
+#include "document/EncryptedCalendar.h"
 
 namespace orv::cli {
 namespace {
@@ -29,9 +30,11 @@ int CmdInfo(const std::vector<std::string>& words, CliContext& ctx) {
   if (!calendar.Open((*args)[0])) return kExitError;
   const CTedDoc& doc = calendar.Doc();
   std::ostream& out = ctx.out;
-  out << "Verze formátu souboru: " << doc.m_Verze << '\n'
-      << "Heslo: " << YesNo(!doc.m_Heslo.empty()) << '\n'
-      << "Pouze pro čtení: " << YesNo(doc.m_bReadOnly) << '\n'
+  out << "Verze formátu souboru: " << doc.m_Verze << '\n' << "Heslo: " << YesNo(!doc.m_Heslo.empty()) << '\n';
+  // What guards the file, by its right name; nothing for a calendar stored in clear.
+  if (const std::string protection = ProtectionText(doc); !protection.empty())
+    out << "Ochrana: " << protection << '\n';
+  out << "Pouze pro čtení: " << YesNo(doc.m_bReadOnly) << '\n'
       << "Název kalendáře: " << OrElse(doc.m_NazevKalendare, "název neuveden") << '\n'
       << "Číslo verze: " << OrElse(doc.m_CisloVerze, "neuvedena") << '\n'
       << "Autor: " << OrElse(doc.m_Autor, "neuveden") << '\n'

@@ -17,6 +17,9 @@ class CForwardingUiServices : public IUiServices {
   }
   bool AskYesNo(std::string_view text) override { return m_Inner.AskYesNo(text); }
   bool AskYesNoDefaultNo(std::string_view text) override { return m_Inner.AskYesNoDefaultNo(text); }
+  std::optional<int> AskChoice(std::string_view text, const std::vector<std::string>& buttons) override {
+    return m_Inner.AskChoice(text, buttons);
+  }
   std::optional<std::string> AskPassword(std::string_view prompt) override {
     return m_Inner.AskPassword(prompt);
   }

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orv {
 
@@ -26,6 +27,13 @@ class IUiServices {
   virtual bool AskYesNo(std::string_view text) = 0;
   // The same question with "Ne" as the default button, where "Ano" may cost the user data.
   virtual bool AskYesNoDefaultNo(std::string_view text) { return AskYesNo(text); }
+  // A question answered by one of `buttons` (the first the default, the last the one Esc takes): the
+  // index of the button chosen. Nullopt where no such choice can be offered (orv): the caller then
+  // asks in yes and no.
+  virtual std::optional<int> AskChoice(std::string_view /*text*/,
+                                       const std::vector<std::string>& /*buttons*/) {
+    return std::nullopt;
+  }
   // The password prompt (title "Autentizace"); nullopt when the user cancels.
   virtual std::optional<std::string> AskPassword(std::string_view prompt) = 0;
   // The passphrase of an encrypted calendar, as typed (UTF-8, nothing converted); nullopt when the

@@ -49,6 +49,10 @@ void WipeSecret(std::string& secret) {
   secret.clear();
 }
 
+void WipeBytes(void* bytes, std::size_t size) {
+  sodium_memzero(bytes, size);
+}
+
 CSecretKey::CSecretKey(unsigned char* key, const Salt& salt, const SKdfCost& cost)
     : m_Key(key), m_Salt(salt), m_Cost(cost) {}
 

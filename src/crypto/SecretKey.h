@@ -74,5 +74,7 @@ bool SameKey(const CSecretKey& a, const CSecretKey& b);
 
 // Wipes a string that held a secret, then empties it.
 void WipeSecret(std::string& secret);
+// Wipes memory that held a secret, in a way the compiler does not leave out.
+void WipeBytes(void* bytes, std::size_t size);
 
 }  // namespace orv::crypto

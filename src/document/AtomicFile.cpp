@@ -119,11 +119,25 @@ Outcome TakeOverAttributes(int fd, const STarget& t) {
 
 }  // namespace
 
+bool g_NoUnnamedTemporary = false;
+
+namespace {
+
+int OpenUnnamed(const std::string& folder) {
+  if (!g_NoUnnamedTemporary) return ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+  errno = EOPNOTSUPP;
+  return -1;
+}
+
+}  // namespace
+
+// The named temporary of the fallback exists only while the save runs: every way out of it either
+// renames it over the target or removes it, so that a sync tool watching the folder finds nothing
+// of it afterwards (one killed half way is removed by the next save of the file).
 Outcome ReplaceViaTemporary(const STarget& t, std::string_view bytes, SFileWrite& result) {
   for (const bool unnamed : {true, false}) {
     std::string tempPath;
-    const int fd = unnamed ? ::open(t.folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600)
-                           : CreateNamed(t.folder, TemporaryPrefix(t), tempPath);
+    const int fd = unnamed ? OpenUnnamed(t.folder) : CreateNamed(t.folder, TemporaryPrefix(t), tempPath);
     if (fd < 0) {
       const int error = errno;
       if (unnamed && (error == EOPNOTSUPP || error == EISDIR || error == EINVAL)) continue;

@@ -47,18 +47,38 @@ EDecryptOutcome DecryptCalendarFile(std::string_view container, std::string_view
   bool refused = false;
   std::shared_ptr<const crypto::CSecretKey> key = KeyFor(*header, fullPath, ui, known, refused);
   if (!key) return refused ? refuse() : EDecryptOutcome::Cancelled;
-  char* buffer = nullptr;
-  try {
-    out.bytes = CArchiveBuffer::Allocate(*size, buffer);
-  } catch (const std::bad_alloc&) {
-    return refuse();
-  }
-  if (!crypto::DecryptContainer(*key, container, buffer)) {
-    out.bytes = {};
-    return refuse();
-  }
+  std::optional<CArchiveBuffer> plain = DecryptWithKey(container, *key);
+  if (!plain) return refuse();
+  out.bytes = std::move(*plain);
   out.key = std::move(key);
   return EDecryptOutcome::Decrypted;
+}
+
+std::optional<CArchiveBuffer> DecryptWithKey(std::string_view container, const crypto::CSecretKey& key) {
+  const std::optional<crypto::SContainerHeader> header = crypto::ReadContainerHeader(container);
+  const std::optional<std::size_t> size = crypto::ContainedSize(container);
+  if (!header || !size || !crypto::KeyFits(key, *header)) return std::nullopt;
+  char* buffer = nullptr;
+  CArchiveBuffer plain;
+  try {
+    CArchiveBuffer allocated = CArchiveBuffer::Allocate(*size, buffer);
+    plain = WipedWhenFreed(std::move(allocated), buffer);
+  } catch (const std::bad_alloc&) {
+    return std::nullopt;
+  }
+  if (!crypto::DecryptContainer(key, container, buffer)) return std::nullopt;
+  return plain;
+}
+
+CArchiveBuffer WipedWhenFreed(CArchiveBuffer buffer, char* writable) {
+  const std::size_t size = buffer.View().size();
+  // The wiping holder keeps the real one alive until the bytes are wiped, then lets it go.
+  auto inner = std::make_shared<CArchiveBuffer>(std::move(buffer));
+  std::shared_ptr<const char[]> wiping(writable, [inner, size](const char* bytes) mutable {
+    crypto::WipeBytes(const_cast<char*>(bytes), size);
+    inner.reset();
+  });
+  return CArchiveBuffer(std::move(wiping), size);
 }
 
 std::string SealCalendarBytes(const CTedDoc& doc, std::string plain) {
@@ -119,7 +139,17 @@ std::string PassphraseStrength(std::string_view passphrase) {
 }
 
 bool ConfirmPlainExport(const CTedDoc& doc, IUiServices& ui) {
-  return !doc.EncryptionKey() || ui.AskYesNoDefaultNo(kPlainExportQuestion);
+  if (!doc.EncryptionKey()) return true;
+  const std::optional<int> choice =
+      ui.AskChoice(kExportChoiceQuestion, {kEncryptExportButton, kPlainExportButton, kCancelExportButton});
+  if (!choice) return doc.SealsExports() || ui.AskYesNoDefaultNo(kPlainExportQuestion);
+  doc.SetSealExports(*choice == 0);
+  return *choice == 0 || *choice == 1;
+}
+
+std::string SealExportBytes(const CTedDoc& doc, std::string_view bytes) {
+  if (!doc.SealsExports()) return std::string(bytes);
+  return crypto::EncryptContainer(*doc.EncryptionKey(), bytes);
 }
 
 std::string ProtectionText(const CTedDoc& doc) {

@@ -10,6 +10,7 @@
 //   WriteFile(path, SealCalendarBytes(doc, StoreCalendar(doc)));
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -41,6 +42,14 @@ EDecryptOutcome DecryptCalendarFile(std::string_view container, std::string_view
                                     const std::shared_ptr<const crypto::CSecretKey>& known,
                                     SDecryptedFile& out);
 
+// The ordinary file bytes inside a container, decrypted with `key` alone (no one is asked); nullopt
+// when the key does not fit the container or the container is damaged.
+std::optional<CArchiveBuffer> DecryptWithKey(std::string_view container, const crypto::CSecretKey& key);
+
+// A buffer of decrypted bytes that is wiped when its last holder lets it go (the lazy record map
+// keeps it while records still point into it). `writable` is the buffer's own memory.
+CArchiveBuffer WipedWhenFreed(CArchiveBuffer buffer, char* writable);
+
 // The bytes to write for the calendar: its file form as it is, or encrypted when it has a key.
 std::string SealCalendarBytes(const CTedDoc& doc, std::string plain);
 
@@ -60,9 +69,20 @@ bool RemoveEncryption(CTedDoc& doc, std::string& passphrase, IUiServices& ui);
 // A hint from the passphrase's length and the kinds of characters in it: "Síla hesla: slabé" ...
 std::string PassphraseStrength(std::string_view passphrase);
 
-// An export writes the calendar's words in clear: for an encrypted calendar the user says so first.
-// True when the export may go on.
+// An export writes the calendar's words in clear: for an encrypted calendar the user chooses first
+// between an export encrypted with the calendar's key ("Zašifrovat"), one in clear and none; where
+// no such choice can be offered (orv), the export is in clear after a yes, or encrypted when orv was
+// told so beforehand (SetSealExports). True when the export may go on.
 bool ConfirmPlainExport(const CTedDoc& doc, IUiServices& ui);
+inline constexpr const char* kExportChoiceQuestion =
+    "Kalendář je zašifrován. Export může být zašifrován stejným heslem (přečte jej jen ten, kdo heslo zná, "
+    "po dešifrování programem orv decrypt), nebo zapsán nezašifrovaný: pak jeho poznámky a výklady přečte "
+    "každý, kdo získá soubor exportu.";
+inline constexpr const char* kEncryptExportButton = "Zašifrovat";
+inline constexpr const char* kPlainExportButton = "Zapsat nezašifrovaný";
+inline constexpr const char* kCancelExportButton = "Storno";
+// The export's bytes as they are written: encrypted when the calendar seals its exports.
+std::string SealExportBytes(const CTedDoc& doc, std::string_view bytes);
 inline constexpr const char* kPlainExportQuestion =
     "Kalendář je zašifrován, export však zapíše poznámky a výklady nezašifrované: přečte je každý, kdo "
     "získá soubor exportu. Pokračovat?";

@@ -57,6 +57,9 @@ void RemoveLeftoverCopies(const STarget& target);
 // Puts back the bytes an in-place write of the target that was killed had copied aside.
 SInterruptedWrite UndoInterruptedWrite(const STarget& target);
 
+// Tests set it to save as on a file system without unnamed temporary files (O_TMPFILE).
+extern bool g_NoUnnamedTemporary;
+
 // Tests kill a process here: called after each step of an in-place write (each megabyte copied or
 // written, the copy named, the new bytes on disk).
 extern void (*g_InPlaceStep)();

@@ -98,6 +98,10 @@ class CTedDoc : public CCalendarContent {
   // calendar modified; the file changes with the next save.
   const std::shared_ptr<const crypto::CSecretKey>& EncryptionKey() const { return m_Key; }
   void SetEncryptionKey(std::shared_ptr<const crypto::CSecretKey> key);
+  // Exports are written encrypted with the calendar's key when the user chose so at the export's
+  // warning (orv: --encrypt). Exporting is no change of the calendar, hence the const.
+  bool SealsExports() const { return m_Key && m_bSealExports; }
+  void SetSealExports(bool seal) const { m_bSealExports = seal; }
 
   // The file could not be written by this user when it was opened; saving is refused.
   bool m_bReadOnly = false;
@@ -120,6 +124,7 @@ class CTedDoc : public CCalendarContent {
   bool m_bKeepLock = false;
   bool m_bPasswordRefused = false;
   std::shared_ptr<const crypto::CSecretKey> m_Key;
+  mutable bool m_bSealExports = false;
   LockWaitStatus m_OnLockWait;
   CLockedFile m_Lock;
 };

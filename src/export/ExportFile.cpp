@@ -5,6 +5,7 @@
 
 #include "core/UiServices.h"
 #include "document/AtomicFile.h"
+#include "document/EncryptedCalendar.h"
 #include "document/FileProtection.h"
 #include "document/ReadOnlyAttribute.h"
 #include "document/TedDoc.h"
@@ -27,7 +28,9 @@ bool WriteExportFile(const CTedDoc& doc, const std::string& path, std::string_vi
   if (!MayReplaceFile(path, ui)) return false;
   SWriteOptions options = ExportWriteOptions(doc);
   options.syncEach = syncEach;
-  const std::string reason = WriteFileAtomically(path, bytes, options);
+  const std::string sealed = doc.SealsExports() ? SealExportBytes(doc, bytes) : std::string();
+  const std::string reason =
+      WriteFileAtomically(path, doc.SealsExports() ? std::string_view(sealed) : bytes, options);
   if (reason.empty()) return true;
   ui.MessageBox("Soubor \"" + ExportFullPath(path) + "\" nelze zapsat: " + reason + ".");
   return false;

@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <algorithm>
 #include <cstdio>
 
 #include "ui/MessageDialog.h"
@@ -90,6 +91,21 @@ bool CQtUiServices::AskYesNoDefaultNo(std::string_view text) {
 bool CQtUiServices::Ask(std::string_view text, bool defaultYes) {
   if (Log(text)) return false;
   return AskQuestion(m_Parent, MessageText(text), false, defaultYes) == QuestionAnswer::Yes;
+}
+
+std::optional<int> CQtUiServices::AskChoice(std::string_view text, const std::vector<std::string>& buttons) {
+  const int last = static_cast<int>(buttons.size()) - 1;
+  if (Log(text)) return last;
+  QMessageBox box(QMessageBox::Question, QStringLiteral("Orvella 2"), MessageText(text),
+                  QMessageBox::NoButton, m_Parent);
+  std::vector<QPushButton*> pushButtons;
+  for (const std::string& button : buttons)
+    pushButtons.push_back(box.addButton(QString::fromStdString(button), QMessageBox::AcceptRole));
+  box.setDefaultButton(pushButtons.front());
+  box.setEscapeButton(pushButtons.back());
+  box.exec();
+  const auto chosen = std::find(pushButtons.begin(), pushButtons.end(), box.clickedButton());
+  return chosen == pushButtons.end() ? last : static_cast<int>(chosen - pushButtons.begin());
 }
 
 std::optional<std::string> CQtUiServices::AskPassword(std::string_view prompt) {

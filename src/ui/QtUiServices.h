@@ -19,6 +19,7 @@ class CQtUiServices : public IUiServices {
   void MessageBox(std::string_view text, MessageIcon icon) override;
   bool AskYesNo(std::string_view text) override;
   bool AskYesNoDefaultNo(std::string_view text) override;
+  std::optional<int> AskChoice(std::string_view text, const std::vector<std::string>& buttons) override;
   std::optional<std::string> AskPassword(std::string_view prompt) override;
   std::optional<std::string> AskPassphrase(std::string_view prompt) override;
   std::optional<std::string> ChooseFileToOpen(std::string_view title, std::string_view filter) override;

@@ -39,6 +39,8 @@
 #include "app/RecentFileList.h"
 #include "core/CalendarDates.h"
 #include "core/Cp1250.h"
+#include "crypto/CalendarContainer.h"
+#include "document/EncryptedCalendar.h"
 #include "document/TedDoc.h"
 #include "ui/CalendarView.h"
 #include "ui/RichTextView.h"
@@ -123,6 +125,29 @@ TEST_F(ExportWindowTest, AltEExportsASavedCalendarWithTheDialogsDefaults) {
   EXPECT_EQ(ui.events[0].text, "Exportovat do souboru rtf");
   EXPECT_EQ(ui.events[1].text, "Počet exportovaných položek: 2\n\rSoubor: " + out + ".rtf ");
   EXPECT_FALSE(doc.IsModified());
+}
+
+// An export of an encrypted calendar asks first; "Zašifrovat" writes it sealed with the calendar's key.
+TEST_F(ExportWindowTest, AnEncryptedCalendarsExportIsSealedWhenTheUserChoosesSo) {
+  const crypto::CNewKeyCostScope cheap(crypto::MinimalCost());
+  QTemporaryDir dir;
+  SavedCalendar(dir, QStringLiteral("tajny.orv"));
+  std::string first = "heslo", second = "heslo";
+  ASSERT_TRUE(EncryptCalendar(doc, first, second, ui));
+  const std::string out = dir.filePath(QStringLiteral("export.rtf")).toStdString();
+  ui.choiceAnswers = {0};
+  PressInNextDialog(QStringLiteral("OK"));
+  ui.fileAnswers.push_back(out);
+  Key(Qt::Key_E, Qt::AltModifier);
+  ASSERT_FALSE(ui.events.empty());
+  EXPECT_EQ(ui.events[0].text, kExportChoiceQuestion);
+  std::ifstream in(out, std::ios::binary);
+  const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+  ASSERT_TRUE(crypto::LooksEncrypted(bytes));
+  EXPECT_EQ(bytes.find("Dort"), std::string::npos);
+  const std::optional<CArchiveBuffer> plain = DecryptWithKey(bytes, *doc.EncryptionKey());
+  ASSERT_TRUE(plain);
+  EXPECT_NE(plain->View().find("Dort"), std::string_view::npos);
 }
 
 TEST_F(ExportWindowTest, PdfExportAndPrintPreviewShowTheSameContentOnPages) {

@@ -17,11 +17,15 @@
 #include "CalendarBuilder.h"
 #include "FakeUiServices.h"
 #include "TestWindow.h"
+#include "WindowKeys.h"
 #include "app/CalendarWindow.h"
 #include "app/CommandIds.h"
 #include "app/ExternalChanges.h"
 #include "app/MainFrame.h"
 #include "app/RecentFileList.h"
+#include "core/YearRange.h"
+#include "crypto/CalendarContainer.h"
+#include "document/EncryptedCalendar.h"
 #include "document/TedDoc.h"
 #include "ui/CalendarView.h"
 #include "view/CalendarViewModel.h"
@@ -65,6 +69,7 @@ class ExternalChangesWindowTest : public ::testing::Test {
   // Another program (orv, a sync tool) changes the file: opens it, changes it, saves it.
   void ChangeElsewhere(const std::string& file, void (*change)(CTedDoc&)) {
     test::FakeUiServices quiet;
+    quiet.passphraseAnswers = {std::string("heslo")};  // for an encrypted calendar
     CTedDoc other(quiet);
     if (fs::exists(file)) {
       ASSERT_TRUE(other.OnOpenDocument(file));
@@ -90,6 +95,7 @@ class ExternalChangesWindowTest : public ::testing::Test {
   // The calendar as saved on disk, opened afresh.
   std::string SavedText(const char* day) {
     test::FakeUiServices quiet;
+    quiet.passphraseAnswers = {std::string("heslo")};
     CTedDoc saved(quiet);
     EXPECT_TRUE(saved.OnOpenDocument(path));
     const CEntrTxt* record = saved.GetDayRecord(day);
@@ -119,6 +125,17 @@ TEST_F(ExternalChangesWindowTest, AnUnmodifiedCalendarShowsAnotherProgramsChange
   // The window's own save afterwards is no change of another program.
   window->Frame().Action(cmd::FileSave)->trigger();
   EXPECT_TRUE(ui.Messages().empty());
+}
+
+// Another computer whose range reaches further wrote a year this run leaves out: the range widens
+// to it as when the file is opened.
+TEST_F(ExternalChangesWindowTest, AReloadWidensTheYearRangeToTheFilesRecords) {
+  const CYearRangeScope narrow({1990, 2030});
+  ChangeElsewhere(path, [](CTedDoc& d) { d.StoreDay("2045/06/01", "daleko", {}, {}); });
+  EXPECT_TRUE(QTest::qWaitFor([&] { return Status().startsWith(QString::fromUtf8(kReloaded)); }, 2000));
+  EXPECT_EQ(YearRange(), (SYearRange{1990, 2045}));
+  EXPECT_TRUE(Status().contains(QStringLiteral("2045"))) << Status().toStdString();
+  EXPECT_TRUE(window->Model().GoToDate({2045, 6, 1}));
 }
 
 TEST_F(ExternalChangesWindowTest, UnsavedChangesAndTheOtherProgramsBothSurviveMergeAndSave) {
@@ -179,6 +196,71 @@ TEST_F(ExternalChangesWindowTest, AConflictCopyAppearingBesideTheFileIsOfferedMe
                          fs::path(copy).filename().string()));
   EXPECT_TRUE(fs::exists(other));
   EXPECT_EQ(SavedText("2005/03/16"), "z notebooku|");
+}
+
+// An encrypted calendar is read again and merged with the key the window holds, nobody asked; the
+// bases kept in the state folder are sealed like the file.
+TEST_F(ExternalChangesWindowTest, AnEncryptedCalendarIsReloadedAndMergedAndItsBasesStaySealed) {
+  crypto::CNewKeyCostScope cheap{crypto::MinimalCost()};
+  std::string first = "heslo", second = "heslo";
+  ASSERT_TRUE(EncryptCalendar(doc, first, second, ui));
+  window->Frame().Action(cmd::FileSave)->trigger();
+  ASSERT_TRUE(crypto::LooksEncrypted(ReadFileBytes(path, false).bytes));
+  const auto baseFiles = [&] {
+    std::vector<std::string> bytes;
+    for (const auto& entry : fs::directory_iterator(dir.filePath(QStringLiteral("state")).toStdString()))
+      bytes.push_back(ReadFileBytes(entry.path().string(), false).bytes);
+    return bytes;
+  };
+  ChangeElsewhere(path, [](CTedDoc& d) { d.StoreDay("2005/03/15", "tajne odpoledne", {}, {}); });
+  EXPECT_TRUE(QTest::qWaitFor([&] { return Status() == QString::fromUtf8(kReloaded); }, 2000));
+  EXPECT_EQ(Note("2005/03/15"), "tajne odpoledne");
+  EXPECT_NE(doc.EncryptionKey(), nullptr);
+
+  TypeIntoDayCommentary(QStringLiteral("vecer"));
+  ChangeElsewhere(path, [](CTedDoc& d) { d.StoreDay("2005/03/20", "tajne nove", {}, {}); });
+  EXPECT_TRUE(QTest::qWaitFor([&] { return Status().startsWith(QStringLiteral("Změny z jiného")); }, 2000));
+  EXPECT_EQ(Note("2005/03/20"), "tajne nove");
+  EXPECT_TRUE(ui.events.empty());  // neither a passphrase prompt nor a message
+  const std::vector<std::string> bases = baseFiles();
+  ASSERT_EQ(bases.size(), 1u);
+  EXPECT_TRUE(crypto::LooksEncrypted(bases[0]));
+  EXPECT_EQ(bases[0].find("tajne"), std::string::npos);
+
+  window->Frame().Action(cmd::FileSave)->trigger();
+  EXPECT_TRUE(crypto::LooksEncrypted(ReadFileBytes(path, false).bytes));
+  EXPECT_EQ(SavedText("2005/03/15"), "tajne odpoledne|vecer");
+  EXPECT_EQ(SavedText("2005/03/20"), "tajne nove|");
+  for (const std::string& base : baseFiles()) EXPECT_EQ(base.find("tajne"), std::string::npos);
+}
+
+using ExternalChangesUnderWm = ExternalChangesWindowTest;
+
+// The list of joined days opens beside the window without taking the keys the user is typing; once
+// the user goes to it, Enter on a day moves the calendar there.
+TEST_F(ExternalChangesUnderWm, TheJoinedDaysListLeavesTheFocusAndEnterMovesToTheDay) {
+  doc.StoreDay("2005/03/02", "smazat tady", {}, {});
+  TypeIntoDayCommentary(QStringLiteral("vecer"));
+  QTextEdit* editor = window->Frame().DayEditor();
+  ChangeElsewhere(path, [](CTedDoc& d) {
+    d.StoreDay("2005/03/02", "smazat tam", {}, {});
+    d.StoreDay("2005/03/15", "rano", test::CalendarBuilder::Rtf("v praci"), "v praci");
+  });
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window->External().JoinedList() != nullptr; }, 3000));
+  QListWidget* list = window->External().JoinedList();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
+  QTest::qWait(200);
+  EXPECT_TRUE(editor->hasFocus());
+  EXPECT_EQ(list->item(0)->text(), QStringLiteral("2. 3. 2005"));
+
+  list->window()->activateWindow();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return list->hasFocus(); }, 2000));
+  EXPECT_EQ(window->Model().SelectedDate(), (Date{2005, 3, 15}));
+  test::Key(Qt::Key_Return);
+  EXPECT_EQ(window->Model().SelectedDate(), (Date{2005, 3, 2}));
+  test::Key(Qt::Key_Down);
+  test::Key(Qt::Key_Return);
+  EXPECT_EQ(window->Model().SelectedDate(), (Date{2005, 3, 15}));
 }
 
 }  // namespace

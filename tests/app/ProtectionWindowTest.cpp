@@ -3,12 +3,14 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 #include "DialogWindowFixture.h"
 #include "app/CommandIds.h"
 #include "crypto/SecretKey.h"
 #include "document/EncryptedCalendar.h"
 #include "document/FileProtection.h"
+#include "ui/QtUiServices.h"
 
 namespace orv::test {
 namespace {
@@ -160,6 +162,64 @@ TEST_F(ProtectionWindowTest, FileInfoOfANewCalendarShowsTheReplacementTexts) {
   EXPECT_EQ(shown.join(QLatin1Char('|')),
             QStringLiteral("název neuveden|neuvedena|neuveden|neuvedena|neuvedeno"));
   EXPECT_FALSE(doc.IsModified());
+}
+
+using EncryptionUnderWm = DialogWindowTest;
+
+// Encrypting, opening with the passphrase and removing the encryption, each typed where the focus
+// is in the real window's dialog: the passphrase field has it on opening, Tab goes on to the
+// repetition, Enter accepts and Esc cancels.
+TEST_F(EncryptionUnderWm, EncryptOpenWithThePassphraseAndDecryptByKeys) {
+  const crypto::CNewKeyCostScope cheap(crypto::MinimalCost());
+  const QString passphrase = QStringLiteral("Žluťoučký kůň 7");
+  const auto focusIn = [](QWidget* dialog) {
+    return QTest::qWaitFor(
+        [dialog] { return QApplication::focusWidget() && QApplication::focusWidget()->window() == dialog; },
+        2000);
+  };
+  const auto typeInto = [&](QWidget* dialog, bool twice) {
+    ASSERT_TRUE(focusIn(dialog));
+    Type(QApplication::focusWidget(), passphrase);
+    if (twice) {
+      Key(Qt::Key_Tab);
+      Type(QApplication::focusWidget(), passphrase);
+    }
+    Key(Qt::Key_Return);
+  };
+  WhenDialogOpens([&](QWidget* dialog) {
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Zašifrovat"));
+    typeInto(dialog, true);
+  });
+  window->Frame().Action(cmd::FileEncrypt)->trigger();
+  ASSERT_NE(doc.EncryptionKey(), nullptr);
+  EXPECT_TRUE(ui.Messages().empty());
+  QTemporaryDir dir;
+  const std::string path = dir.filePath(QStringLiteral("tajny.orv")).toStdString();
+  ASSERT_TRUE(doc.OnSaveDocument(path));
+
+  // Opening asks in the program's own passphrase dialog, which names the file.
+  CQtUiServices qtUi;
+  qtUi.SetParent(&window->Frame());
+  CTedDoc reopened(qtUi);
+  QString prompt;
+  WhenDialogOpens([&](QWidget* dialog) {
+    prompt = dialog->findChild<QPlainTextEdit*>()->toPlainText();
+    ASSERT_TRUE(focusIn(dialog));
+    Key(Qt::Key_Escape);
+  });
+  EXPECT_FALSE(reopened.OnOpenDocument(path));
+  EXPECT_TRUE(prompt.contains(QString::fromStdString(path))) << prompt.toStdString();
+  WhenDialogOpens([&](QWidget* dialog) { typeInto(dialog, false); });
+  ASSERT_TRUE(reopened.OnOpenDocument(path));
+  EXPECT_NE(reopened.EncryptionKey(), nullptr);
+
+  WhenDialogOpens([&](QWidget* dialog) {
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Zrušit šifrování"));
+    typeInto(dialog, false);
+  });
+  window->Frame().Action(cmd::FileDecrypt)->trigger();
+  EXPECT_EQ(doc.EncryptionKey(), nullptr);
+  EXPECT_TRUE(ui.Messages().empty());
 }
 
 }  // namespace

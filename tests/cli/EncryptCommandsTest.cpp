@@ -96,6 +96,57 @@ TEST_F(EncryptCommands, ThePassphraseComesOnlyFromAFileOrATerminal) {
   EXPECT_NE(unasked.err.find("--password-file"), std::string::npos);
 }
 
+TEST_F(EncryptCommands, InfoNamesTheProtectionByItsRightName) {
+  const auto protection = [&](const OrvRun& run) {
+    const std::string& out = run.out;
+    const auto at = out.find("Ochrana: ");
+    return at == std::string::npos ? std::string("(žádná)") : out.substr(at, out.find('\n', at) - at);
+  };
+  EXPECT_EQ(protection(RunOrvCaptured({"info", file})), "(žádná)");
+  ASSERT_EQ(RunOrvCaptured({"password", file, "stare"}).status, 0);
+  EXPECT_EQ(protection(RunOrvCaptured({"--password", "stare", "info", file})),
+            "Ochrana: Chráněno heslem (slabá ochrana)");
+  ASSERT_EQ(RunOrvCaptured({"--password", "stare", "password", file}).status, 0);
+  ASSERT_EQ(WithPassphrase({"encrypt", file}).status, 0);
+  EXPECT_EQ(protection(WithPassphrase({"info", file})), "Ochrana: Šifrováno (Argon2id, XChaCha20-Poly1305)");
+}
+
+// An export of an encrypted calendar is in clear only after a yes; with --encrypt it is sealed with
+// the calendar's key, and orv decrypt gives the export back.
+TEST_F(EncryptCommands, AnExportIsEncryptedWhenAskedAndDecryptReadsItBack) {
+  const fs::path out = dir / "poznamky.txt";
+  const auto outBytes = [&] {
+    std::ifstream in(out, std::ios::binary);
+    return std::string{std::istreambuf_iterator<char>(in), {}};
+  };
+  const std::string note = Cp1250FromUtf8("Tajné setkání");
+  EXPECT_EQ(RunOrvCaptured({"export-txt", file, out.string(), "--encrypt"}).status, 2);  // no key to use
+  EXPECT_FALSE(fs::exists(out));
+  ASSERT_EQ(WithPassphrase({"encrypt", file}).status, 0);
+
+  const OrvRun unasked = WithPassphrase({"export-txt", file, out.string()});
+  EXPECT_EQ(unasked.messages, std::vector<std::string>{kPlainExportQuestion});
+  EXPECT_FALSE(fs::exists(out));
+
+  const OrvRun sealed = WithPassphrase({"export-txt", file, out.string(), "--encrypt"});
+  EXPECT_EQ(sealed.status, 0) << sealed.err;
+  EXPECT_TRUE(sealed.messages.size() <= 1);  // the count of days, no question
+  EXPECT_TRUE(crypto::LooksEncrypted(outBytes()));
+  EXPECT_EQ(outBytes().find(note), std::string::npos);
+
+  const std::string before = outBytes();
+  EXPECT_EQ(WithPassphrase({"decrypt", out.string()}, "spatne.txt").status, 2);
+  EXPECT_EQ(outBytes(), before);
+  const OrvRun decrypted = WithPassphrase({"decrypt", out.string()});
+  EXPECT_EQ(decrypted.status, 0) << decrypted.err;
+  EXPECT_NE(outBytes().find(note), std::string::npos);
+  EXPECT_EQ(WithPassphrase({"decrypt", out.string()}).status, 2);  // no longer encrypted
+
+  fs::remove(out);
+  EXPECT_EQ(WithPassphrase({"--yes", "export-txt", file, out.string()}).status, 0);
+  EXPECT_NE(outBytes().find(note), std::string::npos);
+}
+
 TEST_F(EncryptCommands, TwoEncryptionsOfOneCalendarDiffer) {
   fs::copy_file(file, dir / "b.orv");
   ASSERT_EQ(WithPassphrase({"encrypt", file}).status, 0);

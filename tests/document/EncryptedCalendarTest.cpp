@@ -3,14 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "DocFileFixture.h"
 #include "core/Cp1250.h"
 #include "crypto/CalendarContainer.h"
-#include "document/merge/AppendSnapshot.h"
 #include "document/EncryptedCalendar.h"
 #include "document/FileProtection.h"
+#include "document/FileWriteSteps.h"
 #include "document/RecoveryStore.h"
 #include "document/Scramble.h"
+#include "document/merge/AppendSnapshot.h"
 
 namespace orv {
 namespace {
@@ -128,6 +131,58 @@ TEST_F(EncryptedCalendar, RecoveryCopyIsEncryptedAndRestoredWithThePassphrase) {
   ASSERT_NE(restored.EncryptionKey(), nullptr);  // and its next save is encrypted
 }
 
+// A calendar with a second hard link is saved in place, its old bytes copied aside first: the copy
+// of an encrypted calendar is as sealed as the file.
+TEST_F(EncryptedCalendar, TheCopyAsideOfASaveInPlaceIsSealed) {
+  SaveEncrypted(doc);
+  fs::create_hard_link(dir / "enc.orv", dir / "link.orv");
+  static std::vector<std::string> copies;
+  static std::vector<fs::path> folders;
+  copies.clear();
+  folders = {dir, state};
+  filewrite::g_InPlaceStep = [] {
+    // Beside the file under its own name, or anything in the state folder.
+    for (const fs::path& folder : folders)
+      for (const auto& entry : fs::recursive_directory_iterator(folder))
+        if (entry.is_regular_file() &&
+            (folder != folders[0] || entry.path().filename().string().find("zaloha") != std::string::npos))
+          copies.push_back(ReadFile(entry.path()));
+  };
+  doc.StoreDay("2005/03/10", kSecret, "", "");
+  const bool saved = doc.OnSaveDocument(Path("enc.orv"));
+  filewrite::g_InPlaceStep = nullptr;
+  ASSERT_TRUE(saved);
+  ASSERT_FALSE(copies.empty());
+  for (const std::string& copy : copies) {
+    EXPECT_TRUE(crypto::LooksEncrypted(copy));
+    EXPECT_FALSE(Shows(copy, kSecret));
+  }
+  EXPECT_FALSE(Shows(ReadFile(dir / "link.orv"), kSecret));
+}
+
+// The decrypted calendar is wiped when the last record pointing into it lets it go, not before.
+TEST(DecryptedBytes, AreWipedBeforeTheirMemoryIsFreed) {
+  char storage[] = "Tajne setkani";
+  const std::size_t size = sizeof storage - 1;
+  bool freed = false, wiped = false;
+  {
+    CArchiveBuffer inner(std::shared_ptr<const char[]>(storage,
+                                                       [&](const char* bytes) {
+                                                         freed = true;
+                                                         wiped = std::all_of(bytes, bytes + size,
+                                                                             [](char c) { return c == 0; });
+                                                       }),
+                         size);
+    CArchiveBuffer buffer = WipedWhenFreed(std::move(inner), storage);
+    const CArchiveBuffer part = buffer.Prefix(5);
+    buffer = {};
+    EXPECT_FALSE(freed);
+    EXPECT_EQ(part.View(), "Tajne");
+  }
+  EXPECT_TRUE(freed);
+  EXPECT_TRUE(wiped);
+}
+
 TEST_F(EncryptedCalendar, RemovingTheEncryptionAsksForThePassphrase) {
   SaveEncrypted(doc);
   std::string wrong = "hesl0";
@@ -160,6 +215,27 @@ TEST_F(EncryptedCalendar, ExportsOfAnEncryptedCalendarAskFirstAndAreTheOwnersAlo
   EXPECT_EQ(ui.events[0].text, kPlainExportQuestion);
   EXPECT_TRUE(ui.events[0].defaultNo);
   EXPECT_EQ(ExportWriteOptions(doc).newFileMode, kPrivateFileMode);
+  EXPECT_FALSE(doc.SealsExports());
+
+  // Where the user can choose (the window): encrypted with the calendar's key, in clear, or nothing.
+  ui.Clear();
+  ui.choiceAnswers = {0, 1, 2};
+  const std::vector<std::pair<bool, bool>> expected = {{true, true}, {true, false}, {false, false}};
+  for (const auto& [goesOn, sealed] : expected) {
+    EXPECT_EQ(ConfirmPlainExport(doc, ui), goesOn);
+    EXPECT_EQ(doc.SealsExports(), sealed);
+  }
+  EXPECT_EQ(ui.choiceButtons,
+            (std::vector<std::string>{kEncryptExportButton, kPlainExportButton, kCancelExportButton}));
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>(3, kExportChoiceQuestion));
+
+  // An export sealed with the calendar's key opens with the calendar's passphrase.
+  doc.SetSealExports(true);
+  const std::string sealed = SealExportBytes(doc, kSecret);
+  EXPECT_FALSE(Shows(sealed, kSecret));
+  EXPECT_EQ(DecryptWithKey(sealed, *doc.EncryptionKey())->View(), kSecret);
+  doc.SetEncryptionKey(nullptr);
+  EXPECT_EQ(SealExportBytes(doc, kSecret), kSecret);  // no key, no sealing
 }
 
 // "Připojit" opens the target in the same document; a source given back after "Storno" must not lose

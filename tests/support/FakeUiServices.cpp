@@ -38,6 +38,15 @@ bool FakeUiServices::AskYesNoDefaultNo(std::string_view text) {
   return Pop(yesNoAnswers, false);
 }
 
+std::optional<int> FakeUiServices::AskChoice(std::string_view text, const std::vector<std::string>& buttons) {
+  if (choiceAnswers.empty()) return std::nullopt;
+  events.push_back({Kind::Question, std::string(text)});
+  choiceButtons = buttons;
+  const int answer = choiceAnswers.front();
+  choiceAnswers.pop_front();
+  return answer;
+}
+
 std::optional<std::string> FakeUiServices::AskPassword(std::string_view prompt) {
   events.push_back({Kind::PasswordPrompt, std::string(prompt)});
   return Pop(passwordAnswers, std::optional<std::string>{});

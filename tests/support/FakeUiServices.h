@@ -34,6 +34,10 @@ class FakeUiServices : public IUiServices {
   std::deque<std::optional<std::string>> passwordAnswers;
   std::deque<std::optional<std::string>> passphraseAnswers;  // UTF-8
   std::deque<std::optional<std::string>> fileAnswers;
+  // The buttons chosen in AskChoice; with none left the fake offers no choice (as orv does), and
+  // records nothing.
+  std::deque<int> choiceAnswers;
+  std::vector<std::string> choiceButtons;   // the buttons of the last choice offered
   std::vector<std::string> suggestedNames;  // what each save chooser proposed
   int waitDepth = 0;
   int waitCount = 0;
@@ -47,6 +51,7 @@ class FakeUiServices : public IUiServices {
   void MessageBox(std::string_view text, MessageIcon icon) override;
   bool AskYesNo(std::string_view text) override;
   bool AskYesNoDefaultNo(std::string_view text) override;
+  std::optional<int> AskChoice(std::string_view text, const std::vector<std::string>& buttons) override;
   std::optional<std::string> AskPassword(std::string_view prompt) override;
   std::optional<std::string> AskPassphrase(std::string_view prompt) override;
   std::optional<std::string> ChooseFileToOpen(std::string_view title, std::string_view filter) override;

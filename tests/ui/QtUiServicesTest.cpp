@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
-#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 
 #include "ui/OpenFileDialog.h"
 #include "ui/QtUiServices.h"
@@ -39,6 +40,31 @@ TEST(QtUiServicesTest, EnterAnswersTheDefaultOfEachQuestion) {
   pressEnter();
   EXPECT_TRUE(ui.AskYesNo("Uložit?"));
   EXPECT_EQ(defaultButton, QStringLiteral("&Ano"));
+}
+
+// A choice among buttons: Enter takes the first, Esc the last, a click the one clicked; a run
+// without a user takes the last (the one that changes nothing).
+TEST(QtUiServicesTest, AChoiceIsTheFirstButtonOnEnterTheLastOnEscOrTheOneClicked) {
+  CQtUiServices ui;
+  const std::vector<std::string> buttons = {"Zašifrovat", "Zapsat nezašifrovaný", "Storno"};
+  const std::pair<std::function<void(QMessageBox*)>, int> cases[] = {
+      {[](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Return); }, 0},
+      {[](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); }, 2},
+      {[](QMessageBox* box) {
+         for (QAbstractButton* button : box->buttons())
+           if (button->text() == QStringLiteral("Zapsat nezašifrovaný")) button->click();
+       },
+       1}};
+  for (const auto& [answer, expected] : cases) {
+    QTimer::singleShot(0, [&answer] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      answer(box);
+    });
+    EXPECT_EQ(ui.AskChoice("Export?", buttons), expected);
+  }
+  ui.SetNonInteractive(true);
+  EXPECT_EQ(ui.AskChoice("Export?", buttons), 2);
 }
 
 // The chooser of a calendar to open or append to: a name typed without an extension means the

@@ -12,7 +12,7 @@ int CmdExportPdf(const std::vector<std::string>& words, CliContext& ctx) {
       words, ctx,
       "orv export-pdf SOUBOR.orv VÝSTUP.pdf [--from RRRR-MM-DD] [--to RRRR-MM-DD] "
       "[--no-notes] [--no-day-commentaries] [--no-month-commentaries] [--month-style STYL] "
-      "[--day-style STYL]",
+      "[--day-style STYL] [--encrypt]",
       ExportPdf);
 }
 

@@ -12,7 +12,7 @@ int CmdExportRtf(const std::vector<std::string>& words, CliContext& ctx) {
       words, ctx,
       "orv export-rtf SOUBOR.orv VÝSTUP.rtf [--from RRRR-MM-DD] [--to RRRR-MM-DD] "
       "[--no-notes] [--no-day-commentaries] [--no-month-commentaries] [--month-style STYL] "
-      "[--day-style STYL] [--all]",
+      "[--day-style STYL] [--all] [--encrypt]",
       ExportRtf);
 }
 

@@ -16,7 +16,7 @@ std::set<std::string> ExportValueOptions() {
 }
 
 std::set<std::string> ExportFlagOptions() {
-  return {"--no-notes", "--no-day-commentaries", "--no-month-commentaries", "--all"};
+  return {"--no-notes", "--no-day-commentaries", "--no-month-commentaries", "--all", "--encrypt"};
 }
 
 std::optional<SRtfExportChoice> ExportChoiceFromArgs(const CliArgs& args, const CTedDoc& doc,
@@ -63,6 +63,7 @@ int RunCalendarExport(const std::vector<std::string>& words, CliContext& ctx, st
   }
   CCliCalendar calendar(ctx);
   if (!calendar.Open(args->Positional()[0])) return kExitError;
+  if (!SealExportsWhenAsked(args->Has("--encrypt"), calendar.Doc(), ctx)) return kExitError;
   const auto choice = ExportChoiceFromArgs(*args, calendar.Doc(), ctx);
   if (!choice) return kExitError;
   if (!CanExportRtf(calendar.Doc(), ctx.ui)) return kExitNotFound;
