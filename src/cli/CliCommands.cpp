@@ -55,11 +55,11 @@ const std::vector<CliCommand>& CliCommands() {
        CmdHoliday},
       {"search",
        "SOUBOR.orv VÝRAZ [--logical] [--mask] [--whole] [--case] [--commentaries-only] [--keys] "
-       "[--no-accents] [--export-rtf VÝSTUP.rtf [--area days|day-commentaries|months]]",
+       "[--no-accents] [--export-rtf VÝSTUP.rtf [--area days|day-commentaries|months] [--encrypt]]",
        "fulltextové vyhledávání ve výkladech a poznámkách; vypíše nalezené dny a měsíce (s --export-rtf je "
        "zapíše do RTF, nejvýše 365)",
        CmdSearch},
-      {"find-notes", "SOUBOR.orv TEXT [--whole] [--case] [--no-accents] [--export-rtf VÝSTUP.rtf]",
+      {"find-notes", "SOUBOR.orv TEXT [--whole] [--case] [--no-accents] [--export-rtf VÝSTUP.rtf [--encrypt]]",
        "vyhledávání v krátkých poznámkách (s --export-rtf zapíše nalezené dny do RTF)", CmdFindNotes},
       {"export-txt",
        "SOUBOR.orv VÝSTUP.txt [--from RRRR-MM-DD] [--to RRRR-MM-DD] [--sep TEXT] [--blank] [--encrypt]",

@@ -16,16 +16,17 @@ namespace orv::cli {
 
 int RunNoteSearchCommand(const std::vector<std::string>& words, CliContext& ctx, ResultRtfWriter writeRtf) {
   std::string error;
-  const auto args = CliArgs::Parse(words, {"--export-rtf"}, {"--whole", "--case", "--no-accents"}, error);
+  const auto args = CliArgs::Parse(words, {"--export-rtf"}, {"--whole", "--case", "--no-accents", "--encrypt"}, error);
   if (args && args->Positional().size() != 2) error = "Zadejte soubor kalendáře a hledaný text.";
   if (!args || !error.empty()) {
     ctx.err << error
             << "\nPoužití: orv find-notes SOUBOR.orv TEXT [--whole] [--case] [--no-accents] "
-               "[--export-rtf VÝSTUP.rtf]\n";
+               "[--export-rtf VÝSTUP.rtf [--encrypt]]\n";
     return kExitError;
   }
   CCliCalendar calendar(ctx);
   if (!calendar.Open(args->Positional()[0])) return kExitError;
+  if (!SealExportsWhenAsked(args->Has("--encrypt"), calendar.Doc(), ctx)) return kExitError;
   CNoteSearch search;
   search.SetIgnoreAccents(args->Has("--no-accents"));
   const NoteSearchStatus status = search.Search(calendar.Doc(), Cp1250FromUtf8(args->Positional()[1]),

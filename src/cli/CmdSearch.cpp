@@ -35,7 +35,8 @@ int RunFulltextSearchCommand(const std::vector<std::string>& words, CliContext& 
   std::string error;
   const auto args = CliArgs::Parse(
       words, {"--export-rtf", "--area"},
-      {"--logical", "--mask", "--whole", "--case", "--commentaries-only", "--keys", "--no-accents"}, error);
+      {"--logical", "--mask", "--whole", "--case", "--commentaries-only", "--keys", "--no-accents", "--encrypt"},
+      error);
   if (args && args->Positional().size() != 2) error = "Zadejte soubor kalendáře a hledaný výraz.";
   if (args && error.empty() && !ExportAreaFromArgs(*args))
     error = "Oblast exportu --area je days, day-commentaries nebo months.";
@@ -43,7 +44,7 @@ int RunFulltextSearchCommand(const std::vector<std::string>& words, CliContext& 
     ctx.err << error
             << "\nPoužití: orv search SOUBOR.orv VÝRAZ [--logical] [--mask] [--whole] [--case] "
                "[--commentaries-only] [--keys] [--no-accents] [--export-rtf VÝSTUP.rtf [--area "
-               "days|day-commentaries|months]]\n";
+               "days|day-commentaries|months] [--encrypt]]\n";
     return kExitError;
   }
   FulltextRequest request;
@@ -62,6 +63,7 @@ int RunFulltextSearchCommand(const std::vector<std::string>& words, CliContext& 
 
   CCliCalendar calendar(ctx);
   if (!calendar.Open(args->Positional()[0])) return kExitError;
+  if (!SealExportsWhenAsked(args->Has("--encrypt"), calendar.Doc(), ctx)) return kExitError;
   CFulltextSearch search;
   const FulltextOutcome outcome = search.OnButHledat(calendar.Doc(), request, ctx.ui);
   if (outcome.status == FulltextStatus::Refused) return kExitError;

@@ -147,6 +147,25 @@ TEST_F(EncryptCommands, AnExportIsEncryptedWhenAskedAndDecryptReadsItBack) {
   EXPECT_NE(outBytes().find(note), std::string::npos);
 }
 
+// The searches' exports take the same choice as the calendar's exports.
+TEST_F(EncryptCommands, SearchResultsAreExportedEncryptedWhenAsked) {
+  ASSERT_EQ(WithPassphrase({"encrypt", file}).status, 0);
+  const fs::path out = dir / "nalezeno.rtf";
+  const std::string note = Cp1250FromUtf8("Tajné setkání");
+  for (const std::vector<std::string>& search :
+       {std::vector<std::string>{"search", file, "setkání"}, std::vector<std::string>{"find-notes", file, "setkání"}}) {
+    std::vector<std::string> args = search;
+    args.insert(args.end(), {"--export-rtf", out.string(), "--encrypt"});
+    const OrvRun sealed = WithPassphrase(args);
+    EXPECT_EQ(sealed.status, 0) << search[0] << ": " << sealed.err;
+    std::ifstream in(out, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+    EXPECT_TRUE(crypto::LooksEncrypted(bytes)) << search[0];
+    EXPECT_EQ(bytes.find(note), std::string::npos) << search[0];
+    fs::remove(out);
+  }
+}
+
 TEST_F(EncryptCommands, TwoEncryptionsOfOneCalendarDiffer) {
   fs::copy_file(file, dir / "b.orv");
   ASSERT_EQ(WithPassphrase({"encrypt", file}).status, 0);
