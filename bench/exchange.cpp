@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "CollectingReporter.h"
 #include "RunProgram.h"
 #include "core/CalendarDates.h"
 
@@ -81,15 +82,6 @@ int WriteJournal(const fs::path& folder) {
   return days;
 }
 
-class CollectingReporter : public benchmark::ConsoleReporter {
- public:
-  std::map<std::string, double> seconds;
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& run : runs) seconds[run.run_name.function_name] = run.GetAdjustedRealTime() / 1e3;
-  }
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -140,7 +132,7 @@ int main(int argc, char** argv) {
         ->Unit(benchmark::kMillisecond)
         ->UseRealTime();
 
-  CollectingReporter reporter;
+  orv::bench::CollectingReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   auto& t = reporter.seconds;
   std::printf(

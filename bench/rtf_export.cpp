@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "CollectingReporter.h"
 #include "RunProgram.h"
 #include "core/BatchUiServices.h"
 #include "core/CalendarDates.h"
@@ -95,15 +96,6 @@ void WriteCalendar(const fs::path& path) {
   std::ofstream(path, std::ios::binary) << orv::StoreCalendar(doc);
 }
 
-class CollectingReporter : public benchmark::ConsoleReporter {
- public:
-  std::map<std::string, double> seconds;
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& run : runs) seconds[run.run_name.function_name] = run.GetAdjustedRealTime() / 1e3;
-  }
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -145,7 +137,7 @@ int main(int argc, char** argv) {
         ->Unit(benchmark::kMillisecond)
         ->UseRealTime();
 
-  CollectingReporter reporter;
+  orv::bench::CollectingReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   auto& t = reporter.seconds;
   std::printf("\ncalendar: %.1f MB\n", static_cast<double>(fs::file_size(calendar)) / 1e6);

@@ -24,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include "CollectingReporter.h"
 #include "core/BatchUiServices.h"
 #include "core/CalendarDates.h"
 #include "core/Cp1250.h"
@@ -101,15 +102,6 @@ std::size_t FloorScan(const orv::CTedDoc& doc, Find find) {
     if (find(record.m_Text)) ++found;
   return found;
 }
-
-class CollectingReporter : public benchmark::ConsoleReporter {
- public:
-  std::map<std::string, double> seconds;
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& run : runs) seconds[run.run_name.function_name] = run.GetAdjustedRealTime() / 1e3;
-  }
-};
 
 orv::SearchOptions Options(bool wholeWords, bool useMask, bool logical, bool ignoreAccents = false) {
   orv::SearchOptions o;
@@ -243,7 +235,7 @@ int main(int argc, char** argv) {
       ->Unit(benchmark::kMillisecond)
       ->UseRealTime();
 
-  CollectingReporter reporter;
+  orv::bench::CollectingReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   auto& t = reporter.seconds;
   std::printf("\ntexts: %.1f MB in %d day records and %zu month records\n", bytes / 1e6, doc.GetRecordCount(),
