@@ -7,9 +7,8 @@
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
+#include "TestFiles.h"
 #include "DialogWindowFixture.h"
 #include "app/CommandIds.h"
 #include "app/MainFrame.h"
@@ -20,11 +19,7 @@ namespace orv {
 namespace {
 
 namespace fs = std::filesystem;
-
-void WriteFile(const fs::path& path, std::string_view bytes) {
-  fs::create_directories(path.parent_path());
-  std::ofstream(path, std::ios::binary) << bytes;
-}
+using test::WriteFile;
 
 class ExchangeWindowTest : public test::DialogWindowTest {
  protected:
@@ -85,11 +80,8 @@ TEST_F(ExchangeWindowTest, MarkdownExportWritesTheTypedDay) {
   test::Type(window->Frame().DayEditor(), QStringLiteral("Dort"));
   ui.fileAnswers.push_back((Dir() / "out").string());
   Item(QStringLiteral("E&xport"), cmd::ExportMarkdown)->trigger();
-  std::ifstream in(Dir() / "out" / "2005" / "2005-03-15.md");
-  std::stringstream bytes;
-  bytes << in.rdbuf();
   // Typed text is in "Standard1", bold in a new calendar.
-  EXPECT_EQ(bytes.str(), "---\nnote: \"Narozeniny\"\n---\n\n**Dort**\n");
+  EXPECT_EQ(test::FileBytes(Dir() / "out" / "2005" / "2005-03-15.md"), "---\nnote: \"Narozeniny\"\n---\n\n**Dort**\n");
   ASSERT_FALSE(ui.Messages().empty());
   EXPECT_EQ(ui.Messages().back(),
             "Export do Markdownu je hotov. Zapsaných souborů: 1, beze změny: 0, ponechaných: 0.");

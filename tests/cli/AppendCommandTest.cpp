@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "TestFiles.h"
 #include "CalendarBuilder.h"
 #include "FakeUiServices.h"
 #include "cli/CliCommand.h"
@@ -17,13 +18,7 @@ namespace orv {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Bytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+using test::FileBytes;
 
 class OrvAppend : public ::testing::Test {
  protected:
@@ -76,7 +71,7 @@ class OrvAppend : public ::testing::Test {
 };
 
 TEST_F(OrvAppend, MergesAndSavesTheTargetAndASecondRunAddsNothing) {
-  const std::string sourceBytes = Bytes(source);
+  const std::string sourceBytes = FileBytes(source);
   ASSERT_EQ(Orv(Append()), 0) << err.str();
   EXPECT_EQ(out.str(),
             "Připojení je hotovo. Nových záznamů: 2, doplněných záznamů: 1, změněných stylů: 0.\n");
@@ -86,11 +81,11 @@ TEST_F(OrvAppend, MergesAndSavesTheTargetAndASecondRunAddsNothing) {
   EXPECT_EQ(day->m_Text, "rano\rvecer");
   EXPECT_EQ(loaded.GetDayRecord("2006/01/01")->m_Poznamka, "Nový rok");
   EXPECT_EQ(loaded.m_Heslo, "cil");
-  EXPECT_EQ(Bytes(source), sourceBytes);
+  EXPECT_EQ(FileBytes(source), sourceBytes);
 
-  const std::string merged = Bytes(target);
+  const std::string merged = FileBytes(target);
   EXPECT_EQ(Orv(Append()), 1);
-  EXPECT_EQ(Bytes(target), merged);
+  EXPECT_EQ(FileBytes(target), merged);
 }
 
 TEST_F(OrvAppend, ARangeTakesItsDaysOnlyAndAnEmptyOneMergesNothing) {
@@ -99,25 +94,25 @@ TEST_F(OrvAppend, ARangeTakesItsDaysOnlyAndAnEmptyOneMergesNothing) {
   EXPECT_EQ(loaded.GetDayRecord("2006/01/01")->m_Poznamka, "Nový rok");
   EXPECT_EQ(loaded.GetMonthRecord("2005/03"), nullptr);
 
-  const std::string before = Bytes(target);
+  const std::string before = FileBytes(target);
   EXPECT_EQ(Orv(Append({"--from", "2010-01-01", "--to", "2010-12-31"})), 1);
   EXPECT_EQ(ui.Messages(), std::vector<std::string>{"V zadaném rozsahu žádné poznámky nejsou !"});
   EXPECT_EQ(Orv(Append({"--from", "2010-01-02", "--to", "2010-01-01"})), 2);
-  EXPECT_EQ(Bytes(target), before);
+  EXPECT_EQ(FileBytes(target), before);
 }
 
 TEST_F(OrvAppend, TheSameFileOrAWrongTargetPasswordIsRefused) {
   fs::create_symlink(source, dir / "odkaz.orv");
-  const std::string before = Bytes(source);
+  const std::string before = FileBytes(source);
   EXPECT_EQ(Orv({"append", source, (dir / "odkaz.orv").string(), "--password", "zdroj"}), 1);
-  EXPECT_EQ(Bytes(source), before);
+  EXPECT_EQ(FileBytes(source), before);
 
-  const std::string targetBefore = Bytes(target);
+  const std::string targetBefore = FileBytes(target);
   ui.Clear();
   EXPECT_EQ(Orv({"append", source, target, "--password", "zdroj", "--target-password", "zdroj2"}), 2);
   EXPECT_EQ(ui.Messages(), std::vector<std::string>{"Heslo není správné. Kalendář " + fs::absolute(target).string() +
                                                     " nebyl otevřen."});
-  EXPECT_EQ(Bytes(target), targetBefore);
+  EXPECT_EQ(FileBytes(target), targetBefore);
 }
 
 }  // namespace

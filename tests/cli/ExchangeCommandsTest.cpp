@@ -6,26 +6,16 @@
 #include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
+#include "TestFiles.h"
 #include "OrvRun.h"
 
 namespace orv {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Bytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-void WriteFile(const fs::path& path, std::string_view bytes) {
-  fs::create_directories(path.parent_path());
-  std::ofstream(path, std::ios::binary) << bytes;
-}
+using test::WriteFile;
+using test::FileBytes;
 
 class OrvExchange : public ::testing::Test {
  protected:
@@ -41,22 +31,22 @@ TEST_F(OrvExchange, ImportCreatesTheCalendarAndASecondImportLeavesItAsItWas) {
   ASSERT_EQ(first.status, 0) << first.err;
   EXPECT_EQ(first.out,
             "Import je hotov. Nových dní: 1, dní připojených k zapsaným: 0, přeskočených souborů: 1.\n");
-  const std::string saved = Bytes(calendar);
+  const std::string saved = FileBytes(calendar);
   const test::OrvRun second = test::RunOrvCaptured({"import-md", (Dir() / "notes").string(), calendar});
   EXPECT_EQ(second.status, 0);
   EXPECT_NE(second.out.find("Nových dní: 0, dní připojených k zapsaným: 0"), std::string::npos);
-  EXPECT_EQ(Bytes(calendar), saved);
+  EXPECT_EQ(FileBytes(calendar), saved);
 
   WriteFile(Dir() / "journal" / "2024-03.txt", "1: {text: \"a\"\n");
   const test::OrvRun refused =
       test::RunOrvCaptured({"import-rednotebook", (Dir() / "journal").string(), calendar});
   EXPECT_EQ(refused.status, 2);
   EXPECT_NE(refused.err.find("2024-03.txt"), std::string::npos);
-  EXPECT_EQ(Bytes(calendar), saved);
+  EXPECT_EQ(FileBytes(calendar), saved);
 
   const test::OrvRun exported = test::RunOrvCaptured({"export-md", calendar, (Dir() / "out").string()});
   EXPECT_EQ(exported.status, 0) << exported.err;
-  EXPECT_EQ(Bytes(Dir() / "out" / "2024" / "2024-03-01.md"), "---\nnote: \"Hory\"\n---\n\n**Výlet**\n");
+  EXPECT_EQ(FileBytes(Dir() / "out" / "2024" / "2024-03-01.md"), "---\nnote: \"Hory\"\n---\n\n**Výlet**\n");
 }
 
 }  // namespace

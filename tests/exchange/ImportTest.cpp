@@ -3,9 +3,9 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <map>
 
+#include "TestFiles.h"
 #include "CalendarBuilder.h"
 #include "ContentText.h"
 #include "FakeUiServices.h"
@@ -21,11 +21,7 @@ namespace orv {
 namespace {
 
 namespace fs = std::filesystem;
-
-void WriteFile(const fs::path& path, std::string_view bytes) {
-  fs::create_directories(path.parent_path());
-  std::ofstream(path, std::ios::binary) << bytes;
-}
+using test::WriteFile;
 
 // A month file as RedNotebook writes it: the text double-quoted, characters beyond the basic plane
 // escaped, categories mapping their entries to null.
