@@ -149,9 +149,7 @@ std::optional<Date> ParseDateArgumentOrToday(const std::vector<std::string>& arg
 }
 
 bool CheckOrvExtension(const std::string& path, CliContext& ctx) {
-  std::string tail = path.size() >= 3 ? path.substr(path.size() - 3) : path;
-  for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  if (tail == "orv") return true;
+  if (HasOrvExtension(path)) return true;
   ctx.ui.MessageDialog("Soubor nemá příponu .orv");
   return false;
 }

@@ -1,7 +1,6 @@
 // orv encrypt / orv decrypt: the window's "Zašifrovat ..." and "Zrušit šifrování ...". The passphrase
 // comes from --password-file or a hidden prompt on the terminal, never from the command line. orv
 // decrypt also reads back an export that was written encrypted with the calendar's key.
-#include <cctype>
 #include <filesystem>
 #include <ostream>
 
@@ -14,14 +13,6 @@
 
 namespace orv::cli {
 namespace {
-
-// As opening a calendar requires: the name ends in "orv", in any case.
-bool IsCalendarName(std::string_view path) {
-  if (path.size() < 3) return false;
-  std::string tail(path.substr(path.size() - 3));
-  for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return tail == "orv";
-}
 
 // An export written encrypted with a calendar's key (--encrypt, "Zašifrovat" at the export's warning)
 // is decrypted in place, keeping the file as every save does.
@@ -82,7 +73,7 @@ int CmdEncrypt(const std::vector<std::string>& words, CliContext& ctx) {
 int CmdDecrypt(const std::vector<std::string>& words, CliContext& ctx) {
   const auto args = PositionalArguments(words, "decrypt", 1, 1, ctx);
   if (!args) return kExitError;
-  if (!IsCalendarName((*args)[0])) return DecryptExport((*args)[0], ctx);
+  if (!HasOrvExtension((*args)[0])) return DecryptExport((*args)[0], ctx);
   CCliCalendar calendar(ctx);
   if (!calendar.Open((*args)[0])) return kExitError;
   CTedDoc& doc = calendar.Doc();

@@ -25,6 +25,10 @@
 
 namespace orv {
 
+// Whether a path names a calendar file as opening requires: its last three characters are "orv" in
+// any case (a dot is not required).
+bool HasOrvExtension(std::string_view path);
+
 // Selects the month form of DelEmptyDate.
 struct MonthRecords {};
 inline constexpr MonthRecords kMonthRecords{};

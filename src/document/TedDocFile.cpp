@@ -70,14 +70,6 @@ bool ReadRest(const CLockedFile& file, std::string_view header, FileBytes& bytes
   return error == 0;
 }
 
-// The last three characters, lower-cased, must be "orv"; a dot is not required.
-bool HasOrvExtension(std::string_view path) {
-  if (path.size() < 3) return false;
-  std::string tail(path.substr(path.size() - 3));
-  for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return tail == "orv";
-}
-
 // Magic and version of the calendar's own file form; true after the message when they refuse it.
 bool RefuseHeader(std::string_view header, IUiServices& ui) {
   CArchiveReader reader(header);
@@ -118,6 +110,13 @@ bool PutBackInterruptedSave(const std::string& path, IUiServices& ui) {
 }
 
 }  // namespace
+
+bool HasOrvExtension(std::string_view path) {
+  if (path.size() < 3) return false;
+  std::string tail(path.substr(path.size() - 3));
+  for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return tail == "orv";
+}
 
 int CTedDoc::LockFile(CLockedFile& file, const std::string& path) const {
   CLockWaitFeedback feedback(m_Ui, m_OnLockWait);
