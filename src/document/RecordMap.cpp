@@ -471,9 +471,14 @@ bool CRecordMap::CopiesAsRead(const Slot& slot) const {
 
 std::string_view CRecordMap::RawBody(std::string_view key) const {
   const Slot* slot = FindSlot(key);
-  if (!slot || !CopiesAsRead(*slot)) return {};
-  const auto [bytes, at] = BytesAt(slot->body);
-  return bytes.substr(at, BodySizeOf(*slot));
+  return slot ? RawBodyAt(static_cast<std::size_t>(slot - m_Slots.data())) : std::string_view();
+}
+
+std::string_view CRecordMap::RawBodyAt(std::size_t position) const {
+  const Slot& slot = m_Slots[position];
+  if (!CopiesAsRead(slot)) return {};
+  const auto [bytes, at] = BytesAt(slot.body);
+  return bytes.substr(at, BodySizeOf(slot));
 }
 
 std::size_t CRecordMap::EstimatedBytes() const {

@@ -157,6 +157,8 @@ class CRecordMap {
   // The bytes of a record as they were read, while the record is unchanged and would be written back
   // as read; empty otherwise. Equal bytes hold equal records, so a merge compares them unread.
   std::string_view RawBody(std::string_view key) const;
+  // The same for the entry at `position` in key order (0 to size() - 1).
+  std::string_view RawBodyAt(std::size_t position) const;
 
   // ---- reading and writing the calendar file (CalendarArchive) ----
 

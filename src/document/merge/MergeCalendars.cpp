@@ -28,6 +28,46 @@ bool SameCommentary(const CEntrTxt& a, const CEntrTxt& b) {
   return a.m_Text == b.m_Text && a.m_Rtf == b.m_Rtf;
 }
 
+// The keys of one map where theirs may change ours: records of theirs whose bytes are neither ours'
+// nor the base's (or could not be compared so), and records the base had and theirs lost.
+struct SCandidates {
+  std::vector<std::string> inTheirs;  // in key order
+  std::vector<std::string> lost;      // in key order
+};
+
+// Whether `map` has `key`, its position then in `cursor`; keys asked for must grow from call to call.
+bool Seek(const CRecordMap& map, std::size_t& cursor, std::string_view key) {
+  while (cursor < map.size() && map.KeyAt(cursor) < key) ++cursor;
+  return cursor < map.size() && map.KeyAt(cursor) == key;
+}
+
+// One walk over the three maps in key order: most records are the same in every version, and their
+// bytes tell it without reading them or looking them up.
+SCandidates FindCandidates(bool month, const CRecordMap& ours, const CRecordMap& theirs, const CRecordMap* base) {
+  const auto valid = month ? IsValidMonthKey : IsValidDayKey;
+  SCandidates found;
+  std::size_t o = 0, b = 0;
+  // Keys of the base up to `end` that theirs lacks, all that are left without one.
+  const auto lostBefore = [&](std::optional<std::string_view> end) {
+    for (; base && b < base->size() && (!end || base->KeyAt(b) < *end); ++b)
+      if (valid(base->KeyAt(b))) found.lost.emplace_back(base->KeyAt(b));
+  };
+  for (std::size_t i = 0; i < theirs.size(); ++i) {
+    const std::string_view key = theirs.KeyAt(i);
+    lostBefore(key);
+    const bool inOurs = Seek(ours, o, key);
+    const bool inBase = base && Seek(*base, b, key);
+    if (inBase) ++b;  // not lost
+    if (!valid(key)) continue;
+    const std::string_view raw = theirs.RawBodyAt(i);
+    const bool same =
+        !raw.empty() && ((inOurs && raw == ours.RawBodyAt(o)) || (inBase && raw == base->RawBodyAt(b - 1)));
+    if (!same) found.inTheirs.emplace_back(key);
+  }
+  lostBefore(std::nullopt);
+  return found;
+}
+
 // Records are read into scratch copies and not kept, and a record of theirs taken whole stays its
 // file's bytes: a merge costs about what the records that differ cost. A trial run (`trial`) changes
 // nothing and only tells whether every join it would make fits the editor.
@@ -38,27 +78,17 @@ class CRecordMerge {
 
   bool Fits() const { return m_Fits; }
 
-  void Merge(bool month, CRecordMap& ours, const CRecordMap& theirs, const CRecordMap* base) {
+  void Merge(bool month, CRecordMap& ours, const CRecordMap& theirs, const CRecordMap* base,
+             const SCandidates& candidates) {
     m_Joined = month ? &m_Result.joinedMonths : &m_Result.joinedDays;
-    const auto valid = month ? IsValidMonthKey : IsValidDayKey;
-    for (std::size_t i = 0; i < theirs.size(); ++i) {
-      const std::string_view key = theirs.KeyAt(i);
-      if (!valid(key)) continue;
-      // Most records are the same in every version: their bytes tell it without reading them.
-      const std::string_view raw = theirs.RawBody(key);
-      if (!raw.empty() && (raw == ours.RawBody(key) || (base && raw == base->RawBody(key)))) continue;
+    for (const std::string& key : candidates.inTheirs) {
       m_TheirsRecords = &theirs;
-      Record(ours, std::string(key), theirs.Peek(key, m_Theirs),
-             base ? Present(base->Peek(key, m_Base)) : nullptr, base != nullptr);
+      Record(ours, key, theirs.Peek(key, m_Theirs), base ? Present(base->Peek(key, m_Base)) : nullptr,
+             base != nullptr);
     }
-    if (base) {
-      // Records the base had and theirs lost: deleted there.
-      for (std::size_t i = 0; i < base->size(); ++i) {
-        const std::string_view key = base->KeyAt(i);
-        if (valid(key) && !theirs.Contains(key))
-          Record(ours, std::string(key), nullptr, Present(base->Peek(key, m_Base)), true);
-      }
-    }
+    // Records the base had and theirs lost: deleted there.
+    for (const std::string& key : candidates.lost)
+      Record(ours, key, nullptr, Present(base->Peek(key, m_Base)), true);
     ours.Erase(m_Erased);  // in one pass: a deletion of years deletes thousands of records
     m_Erased.clear();
     std::sort(m_Joined->begin(), m_Joined->end());
@@ -164,12 +194,16 @@ SMergeResult MergeCalendars(CCalendarContent& ours, const CCalendarContent& thei
                             const CCalendarContent* base, ICommentaryJoin& joiner) {
   SMergeResult result;
   if (&ours == &theirs) return result;
+  const CRecordMap* baseDays = base ? &base->m_DataTxt : nullptr;
+  const CRecordMap* baseMonths = base ? &base->m_DataMesice : nullptr;
+  const SCandidates days = FindCandidates(false, ours.m_DataTxt, theirs.m_DataTxt, baseDays);
+  const SCandidates months = FindCandidates(true, ours.m_DataMesice, theirs.m_DataMesice, baseMonths);
   for (const bool trial : {true, false}) {
     result = SMergeResult();
     CRecordMerge records(joiner, result, trial);
     for (CRecordMap* map : {&ours.m_DataTxt, &ours.m_DataMesice}) map->BeginInserts();
-    records.Merge(false, ours.m_DataTxt, theirs.m_DataTxt, base ? &base->m_DataTxt : nullptr);
-    records.Merge(true, ours.m_DataMesice, theirs.m_DataMesice, base ? &base->m_DataMesice : nullptr);
+    records.Merge(false, ours.m_DataTxt, theirs.m_DataTxt, baseDays, days);
+    records.Merge(true, ours.m_DataMesice, theirs.m_DataMesice, baseMonths, months);
     for (CRecordMap* map : {&ours.m_DataTxt, &ours.m_DataMesice}) map->EndInserts();
     if (!records.Fits()) {
       result = SMergeResult();
