@@ -19,7 +19,6 @@ constexpr char kAppend[] = "append";
 constexpr char kStyles[] = "styles";
 constexpr char kStyle[] = "style";
 constexpr char kReplace[] = "replace";
-constexpr char kMerge[] = "merge";
 constexpr char kImportRedNotebook[] = "import-rednotebook";
 constexpr char kImportMd[] = "import-md";
 constexpr char kExportMd[] = "export-md";
@@ -105,9 +104,9 @@ const std::vector<CliCommand>& CliCommands() {
        "zamění každý výskyt ve výkladu dne (měsíce) a vypíše počet záměn", InQtModule<kReplace>},
       {"conflicts", "SOUBOR.orv", "konfliktní kopie kalendáře, které vedle něj zanechaly synchronizační programy",
        CmdConflicts},
-      {kMerge, "SOUBOR.orv KOPIE.orv [--base ZÁKLAD.orv] [--keep]",
+      {"merge", "SOUBOR.orv KOPIE.orv [--base ZÁKLAD.orv] [--keep]",
        "sloučí kopii kalendáře do kalendáře, uloží jej a kopii přesune do koše (--keep ji ponechá)",
-       InQtModule<kMerge>},
+       CmdMerge},
       {"encrypt", "SOUBOR.orv",
        "zašifruje kalendář heslem ze souboru (--password-file) nebo zadaným na terminálu", CmdEncrypt},
       {"decrypt", "SOUBOR.orv", "zruší šifrování kalendáře a uloží jej nezašifrovaný", CmdDecrypt},

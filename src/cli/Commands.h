@@ -28,5 +28,6 @@ int CmdOnThisDay(const std::vector<std::string>& words, CliContext& ctx);
 int CmdConflicts(const std::vector<std::string>& words, CliContext& ctx);
 int CmdEncrypt(const std::vector<std::string>& words, CliContext& ctx);
 int CmdDecrypt(const std::vector<std::string>& words, CliContext& ctx);
+int CmdMerge(const std::vector<std::string>& words, CliContext& ctx);
 
 }  // namespace orv::cli

@@ -130,14 +130,6 @@ RunFormat ToRunFormat(const CharFormat& c) {
   return f;
 }
 
-RunFormat CRichEditCtrl::DefaultRunFormat() {
-  RunFormat f;
-  f.height = 200;
-  f.charset = kCharsetEastEurope;
-  f.face = u"Arial";
-  return f;
-}
-
 CRichEditCtrl::CRichEditCtrl()
     : m_Document(std::make_unique<QTextDocument>()),
       m_Cursor(std::make_unique<QTextCursor>(m_Document.get())) {
@@ -151,59 +143,12 @@ std::string CRichEditCtrl::StreamOut() const {
       [this](const RichParagraphVisitor& visit) { WalkRichContent(*m_Document, 0, GetTextLength(), visit); });
 }
 
-// The paragraphs and runs a document of `rtfSize` bytes may have: any number a real commentary has,
-// but not one in every few bytes ("\par" is four), since each costs the document well over a hundred
-// bytes; so a document costs at most about 20 bytes a byte of its RTF.
-size_t CRichEditCtrl::MaxPieces(size_t rtfSize) {
-  return 65536 + rtfSize / 10;
-}
-
-namespace {
-
-// Counts paragraphs and runs up to a bound, and stops the reading past it.
-class CPieceCounter : public IRtfSink {
- public:
-  explicit CPieceCounter(size_t max) : m_Left(max) {}
-  void Run(const RunFormat&, std::u16string_view) override { Count(); }
-  void EndParagraph(const ParaFormat&, const RunFormat&) override { Count(); }
-
- private:
-  void Count() {
-    if (m_Left == 0) throw std::bad_alloc();  // the reader reports it as not fitting
-    --m_Left;
-  }
-  size_t m_Left;
-};
-
-// Whether the content of `rtf` fits a document: counted before anything is built, so that a refusal
-// costs no more than a reading.
-bool FitsInDocument(std::string_view rtf) {
-  CPieceCounter counter(CRichEditCtrl::MaxPieces(rtf.size()));
-  return ReadRtf(rtf, counter);
-}
-
-}  // namespace
-
-bool CRichEditCtrl::Fits(std::initializer_list<std::string_view> rtfs) {
-  size_t size = 0;
-  for (std::string_view rtf : rtfs) size += rtf.size();
-  if (size > kMaxStreamIn) return false;
-  CPieceCounter counter(MaxPieces(size));
-  try {
-    for (std::string_view rtf : rtfs)
-      if (!ReadRtf(rtf, counter)) return false;
-  } catch (const std::bad_alloc&) {
-    return false;
-  }
-  return true;
-}
-
 bool CRichEditCtrl::StreamIn(std::string_view rtf) {
   m_Document->setUndoRedoEnabled(false);
   bool loaded = false;
   try {
     Empty();
-    if (rtf.size() <= kMaxStreamIn && FitsInDocument(rtf)) {
+    if (Fits({rtf})) {
       CRichDocumentBuilder builder(*m_Document);
       loaded = ReadRtf(rtf, builder);
       if (loaded) builder.Finish();

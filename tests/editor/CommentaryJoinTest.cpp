@@ -5,10 +5,12 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <vector>
 
 #include "FakeUiServices.h"
 #include "document/TedDoc.h"
 #include "editor/CommentaryJoin.h"
+#include "editor/ContentJoin.h"
 #include "richtext/RichEditCtrl.h"
 
 namespace orv {
@@ -104,6 +106,44 @@ TEST(CommentaryJoin, CanJoinOnlyWhatTheEditorTakesTogether) {
   for (const auto& c : cases)
     EXPECT_EQ(joiner.CanJoin(c.target, c.source), c.fits)
         << c.target.m_Rtf.size() << " " << c.source.m_Rtf.size();
+}
+
+// The join without a document (orv's merge) gives what the control's join gives, byte for byte:
+// for commentaries as the editor stores them, for RTF of other writers, and for RTF that holds
+// nothing beside a stored text.
+TEST(CommentaryJoin, WithoutADocumentTheJoinIsTheControls) {
+  const char* const rtfs[] = {
+      "{\\rtf1\\ansi\\pard\\sa200 {\\b R\\'e1no} hotovo\\par}",
+      "{\\rtf1\\ansi\\ansicpg1250\\pard\\qc {\\i Ve\\'e8er}\\par\\pard konec\\par}",
+      "{\\rtf1\\ansi\\ansicpg1250\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset238 Arial;}}\\pard\\f0\\fs20 "
+      "r\\'e1no pr\\'e1ce\\par dopis\\par }",
+      "{\\rtf1\\ansi{\\fonttbl{\\f0 Times New Roman;}{\\f1\\fcharset238 Courier New;}}"
+      "{\\colortbl;\\red255\\green0\\blue0;}\\pard\\li720\\fi-360 {\\f1\\cf1\\ul modr\\'e9}\\tab x\\line y"
+      "\\par\\pard\\qr\\par}",
+      "{\\rtf1\\ansi \\u8364? euro \\u9731? sn\\'ech\\par}",
+      "{\\rtf1\\ansi konec bez odstavce}",
+      "{\\rtf1\\ansi {\\b tu\\par}}",
+      "{\\rtf1\\ansi \\par\\par a\\par}",
+  };
+  std::vector<CEntrTxt> commentaries;
+  for (const char* rtf : rtfs) {
+    const CEntrTxt stored = Commentary(rtf);
+    commentaries.push_back(stored);
+    commentaries.push_back({{}, rtf, stored.m_Text, {}});
+  }
+  commentaries.push_back({{}, "", "jen text", {}});
+  commentaries.push_back({{}, "nic z RTF", "jen text", {}});
+  CCommentaryJoin control;
+  CContentJoin content;
+  for (const CEntrTxt& target : commentaries)
+    for (const CEntrTxt& source : commentaries) {
+      CEntrTxt expected, joined;
+      control.Join(target, source, expected);
+      content.Join(target, source, joined);
+      EXPECT_EQ(joined.m_Rtf, expected.m_Rtf) << target.m_Rtf << " + " << source.m_Rtf;
+      EXPECT_EQ(joined.m_Text, expected.m_Text) << target.m_Rtf << " + " << source.m_Rtf;
+      EXPECT_EQ(content.CanJoin(target, source), control.CanJoin(target, source));
+    }
 }
 
 }  // namespace

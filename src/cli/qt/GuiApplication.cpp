@@ -5,6 +5,7 @@
 
 #include <QGuiApplication>
 #include <cerrno>
+#include <memory>
 #include <string>
 
 namespace orv::cli {
@@ -20,11 +21,7 @@ void EnsureGuiApplication() {
   static int argc = 1;
   static char name[] = "orv";
   static char* argv[] = {name, nullptr};
-  // Never destroyed: a command ends with its process, and the platform's font database, which a
-  // command that lays out nothing never started, would start at the application's end only to be
-  // torn down again (tens of milliseconds of every such command).
-  static QGuiApplication* const app = new QGuiApplication(argc, argv);
-  (void)app;
+  static const auto app = std::make_unique<QGuiApplication>(argc, argv);
 }
 
 }  // namespace orv::cli

@@ -13,7 +13,6 @@ int RunQtModuleCommand(const char* name, const std::vector<std::string>& words, 
       {"commentary", CmdCommentary}, {"append", CmdAppend},          {"styles", CmdStyles},
       {"style", CmdStyle},           {"replace", CmdReplace},        {"export-rtf", CmdExportRtf},
       {"export-pdf", CmdExportPdf},  {"search", CmdSearchExportRtf}, {"find-notes", CmdFindNotesExportRtf},
-      {"merge", CmdMerge},
       {"import-rednotebook", CmdImportRedNotebook},
       {"import-md", CmdImportMd},
       {"export-md", CmdExportMd}};

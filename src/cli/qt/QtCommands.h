@@ -16,7 +16,6 @@ int CmdStyle(const std::vector<std::string>& words, CliContext& ctx);
 int CmdReplace(const std::vector<std::string>& words, CliContext& ctx);
 int CmdExportRtf(const std::vector<std::string>& words, CliContext& ctx);
 int CmdExportPdf(const std::vector<std::string>& words, CliContext& ctx);
-int CmdMerge(const std::vector<std::string>& words, CliContext& ctx);
 int CmdImportRedNotebook(const std::vector<std::string>& words, CliContext& ctx);
 int CmdImportMd(const std::vector<std::string>& words, CliContext& ctx);
 int CmdExportMd(const std::vector<std::string>& words, CliContext& ctx);

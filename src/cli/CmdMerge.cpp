@@ -3,18 +3,18 @@
 // prints the days and months that both sides had changed and that were joined. With BASE, the
 // version both started from, a change made on one side only wins, deletions included; without it
 // the merge is the union. A copy that cannot be opened is refused as any calendar is, FILE stays
-// unchanged and the copy stays where it is.
+// unchanged and the copy stays where it is. Commentaries are joined without a document, so the
+// command runs without Qt.
 #include <ostream>
 
 #include "cli/CliArgs.h"
 #include "cli/CliCalendar.h"
-#include "cli/qt/GuiApplication.h"
-#include "cli/qt/QtCommands.h"
+#include "cli/Commands.h"
 #include "core/CalendarDates.h"
 #include "document/merge/AppendCommand.h"
 #include "document/merge/MergeCalendars.h"
 #include "document/merge/Trash.h"
-#include "editor/CommentaryJoin.h"
+#include "editor/ContentJoin.h"
 
 namespace orv::cli {
 namespace {
@@ -61,8 +61,7 @@ int CmdMerge(const std::vector<std::string>& words, CliContext& ctx) {
     if (!base->Open(*basePath)) return kExitError;
   }
 
-  EnsureGuiApplication();
-  CCommentaryJoin joiner;
+  CContentJoin joiner;
   const SMergeResult result =
       MergeCalendars(calendar.Doc(), copy.Doc(), base ? &base->Doc() : nullptr, joiner);
   if (result.tooLarge) {
