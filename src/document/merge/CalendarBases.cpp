@@ -11,6 +11,7 @@
 
 #include "document/AtomicFile.h"
 #include "document/LockedFile.h"
+#include "document/RecordMap.h"
 #include "document/RecoveryStore.h"
 
 namespace orv {
@@ -28,7 +29,11 @@ bool ReadAll(int fd, std::string& bytes, int& error) {
     error = errno;
     return false;
   }
-  bytes.resize(static_cast<std::size_t>(st.st_size));
+  // Huge pages for a large file: faulting fresh memory in page by page costs more than the reading.
+  const auto size = static_cast<std::size_t>(st.st_size);
+  bytes.reserve(size);
+  AdviseHugePages(bytes.data(), size);
+  bytes.resize(size);
   bytes.resize(ReadFully(fd, bytes.data(), bytes.size(), error));
   return error == 0;
 }
