@@ -135,11 +135,12 @@ int main(int argc, char** argv) {
     return 1;
   }
   const double merge = BestOf(5, copyOurs, [&] {
-    orv::bench::RunProgram(orv, {"merge", work, (dir / "theirs.orv").string(), "--base", (dir / "base.orv").string(),
-                                 "--keep"});
+    orv::bench::RunProgram(
+        orv, {"merge", work, (dir / "theirs.orv").string(), "--base", (dir / "base.orv").string(), "--keep"});
   });
   const double convert = BestOf(5, removeWork, [&] { orv::bench::RunProgram(orv, {"convert", ours, work}); });
-  const double bare = BestOf(5, [] {}, [] { orv::bench::RunProgram("/bin/true", {}); });
+  const double bare = BestOf(
+      5, [] {}, [] { orv::bench::RunProgram("/bin/true", {}); });
   const double cp = BestOf(5, removeWork, [&] { orv::bench::RunProgram("/bin/cp", {ours, work}); });
   std::printf(
       "whole process, best of 5: orv merge --base %.3f s, orv convert %.3f s: ratio %.2f (target <= 1.5)\n",

@@ -43,7 +43,8 @@ bool Seek(const CRecordMap& map, std::size_t& cursor, std::string_view key) {
 
 // One walk over the three maps in key order: most records are the same in every version, and their
 // bytes tell it without reading them or looking them up.
-SCandidates FindCandidates(bool month, const CRecordMap& ours, const CRecordMap& theirs, const CRecordMap* base) {
+SCandidates FindCandidates(bool month, const CRecordMap& ours, const CRecordMap& theirs,
+                           const CRecordMap* base) {
   const auto valid = month ? IsValidMonthKey : IsValidDayKey;
   SCandidates found;
   std::size_t o = 0, b = 0;
