@@ -94,6 +94,12 @@ class CTedDoc : public CCalendarContent {
   void RestoreFile(std::string path, std::optional<SFileIdentity> diskFile);
   // The file name of the path, "Nepojmenovaný" for a calendar never saved.
   std::string GetTitle() const;
+  // For the window, which keeps the file as opened as the base of later merges: each open then keeps
+  // the bytes it read (an encrypted file's sealed ones) until they are taken, so that the base costs no
+  // second reading of the file. A plain file's bytes are those its unread records point into anyway.
+  void KeepOpenedFileBytes(bool keep) { m_bKeepOpenedBytes = keep; }
+  // Those bytes, once, while the document still holds that file as read; else empty.
+  CArchiveBuffer TakeOpenedFileBytes();
 
   IUiServices& Ui() const { return m_Ui; }
 
@@ -131,6 +137,9 @@ class CTedDoc : public CCalendarContent {
   mutable bool m_bSealExports = false;
   LockWaitStatus m_OnLockWait;
   CLockedFile m_Lock;
+  bool m_bKeepOpenedBytes = false;
+  CArchiveBuffer m_OpenedBytes;  // of the file as it was when m_OpenedFile was read
+  SFileIdentity m_OpenedFile;
 };
 
 }  // namespace orv

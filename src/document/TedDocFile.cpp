@@ -159,6 +159,7 @@ bool CTedDoc::OnOpenDocument(const std::string& path) {
     return false;
   }
   const SFileIdentity identity = file.Identity();
+  CArchiveBuffer opened = m_bKeepOpenedBytes ? fileBytes.data.Prefix(fileBytes.size) : CArchiveBuffer();
   // The window holds no lock while the user types the password.
   if (!m_bKeepLock) file.Close();
 
@@ -204,6 +205,8 @@ bool CTedDoc::OnOpenDocument(const std::string& path) {
   m_DiskFile = identity;
   m_Lock = std::move(file);
   m_Key = std::move(key);
+  m_OpenedBytes = std::move(opened);
+  m_OpenedFile = identity;
   SetModifiedFlag(false);
   return true;
 }
