@@ -25,6 +25,8 @@
 
 namespace orv {
 
+class CPrereadFile;
+
 // Whether a path names a calendar file as opening requires: its last three characters are "orv" in
 // any case (a dot is not required).
 bool HasOrvExtension(std::string_view path);
@@ -100,6 +102,9 @@ class CTedDoc : public CCalendarContent {
   void KeepOpenedFileBytes(bool keep) { m_bKeepOpenedBytes = keep; }
   // Those bytes, once, while the document still holds that file as read; else empty.
   CArchiveBuffer TakeOpenedFileBytes();
+  // The next open takes the file and the calendar read ahead by `preread` when they are still the
+  // file it locks (the program's start reads its calendar while the window is built).
+  void OfferPreread(std::shared_ptr<CPrereadFile> preread) { m_Preread = std::move(preread); }
 
   IUiServices& Ui() const { return m_Ui; }
 
@@ -140,6 +145,7 @@ class CTedDoc : public CCalendarContent {
   bool m_bKeepOpenedBytes = false;
   CArchiveBuffer m_OpenedBytes;  // of the file as it was when m_OpenedFile was read
   SFileIdentity m_OpenedFile;
+  std::shared_ptr<CPrereadFile> m_Preread;
 };
 
 }  // namespace orv
