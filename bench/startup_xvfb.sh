@@ -40,6 +40,7 @@ mapped_ms() {
   "$orvella" "$@" >/dev/null 2>&1 &
   pid=$!
   until [ -n "$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null)" ]; do
+    sleep 0.005  # the polling leaves the program the processor
     kill -0 "$pid" 2>/dev/null || { echo "orvella ended without a window" >&2; exit 1; }
   done
   e=$(now)

@@ -142,7 +142,7 @@ void CExternalChanges::KeepBase(CArchiveBuffer bytes) {
   if (m_Host.doc.EncryptionKey() && !crypto::LooksEncrypted(view))
     m_Bases.Keep(m_Host.doc.GetPathName(), SealCalendarBytes(m_Host.doc, std::string(view)));
   else
-    m_Bases.Keep(m_Host.doc.GetPathName(), view);
+    m_Bases.Keep(m_Host.doc.GetPathName(), view, m_Host.doc.GetDiskFile());
   m_Base = std::move(bytes);
 }
 

@@ -66,6 +66,23 @@ TEST_F(CalendarBasesTest, TheSameBytesLeaveTheBaseInPlaceAndOthersReplaceIt) {
   EXPECT_EQ(BaseCount(), 1u);
 }
 
+// Kept for the file as it is on disk, a base is not compared again for that same file, unless it is
+// not whole (a crash before the disk had it); another state of the file is compared as any bytes.
+TEST_F(CalendarBasesTest, ABaseKeptForTheFileOnDiskIsTrustedOnlyWhileWholeAndForThatFile) {
+  const std::string calendar = Calendar("denik.orv");
+  test::WriteFile(calendar, "soubor");
+  const SFileIdentity opened{1, 2, 11, 1000}, saved{1, 3, 11, 2000};
+  ASSERT_EQ(bases.Keep(calendar, "prvni verze", opened), "");
+  ASSERT_EQ(bases.Keep(calendar, "druha verze", saved), "");
+  EXPECT_EQ(bases.Find(calendar), "druha verze");
+  ASSERT_EQ(::truncate(BaseFile().c_str(), 4), 0);
+  ASSERT_EQ(bases.Keep(calendar, "druha verze", saved), "");
+  EXPECT_EQ(bases.Find(calendar), "druha verze");
+  ASSERT_EQ(bases.Keep(calendar, "treti verze"), "");
+  ASSERT_EQ(bases.Keep(calendar, "ctvrta verz", saved), "");  // the identity went with the third
+  EXPECT_EQ(bases.Find(calendar), "ctvrta verz");
+}
+
 TEST_F(CalendarBasesTest, BasesOfCalendarsGoneOrUnusedForMonthsAreDropped) {
   const std::string kept = Calendar("zustava.orv"), deleted = Calendar("smazany.orv"),
                     unused = Calendar("nepouzivany.orv"),

@@ -41,15 +41,31 @@ bool ReadAll(int fd, std::string& bytes, int& error) {
   return error == 0;
 }
 
-// The calendar a base was kept for, as CRecoveryStore::CalendarKey names it.
+// The calendar a base was kept for, as CRecoveryStore::CalendarKey names it, and the identity of its
+// file on disk the base was kept from.
 constexpr char kCalendarAttribute[] = "user.orvella.calendar";
+constexpr char kFileAttribute[] = "user.orvella.file";
 
-std::optional<std::string> CalendarOf(const std::string& base) {
-  std::string key(PATH_MAX, '\0');
-  const ssize_t size = ::getxattr(base.c_str(), kCalendarAttribute, key.data(), key.size());
+std::optional<std::string> Attribute(const std::string& base, const char* name) {
+  std::string value(PATH_MAX, '\0');
+  const ssize_t size = ::getxattr(base.c_str(), name, value.data(), value.size());
   if (size <= 0) return std::nullopt;
-  key.resize(static_cast<std::size_t>(size));
-  return key;
+  value.resize(static_cast<std::size_t>(size));
+  return value;
+}
+
+std::string IdentityText(const SFileIdentity& file) {
+  char text[96];
+  std::snprintf(text, sizeof text, "%llu:%llu:%lld:%lld", static_cast<unsigned long long>(file.device),
+                static_cast<unsigned long long>(file.inode), static_cast<long long>(file.size), file.mtimeNs);
+  return text;
+}
+
+// Kept from that file as it is now: the same identity and as many bytes.
+bool KeptFrom(const std::string& base, const std::optional<SFileIdentity>& file, std::size_t size) {
+  struct stat st {};
+  return file && ::stat(base.c_str(), &st) == 0 && static_cast<std::size_t>(st.st_size) == size &&
+         Attribute(base, kFileAttribute) == IdentityText(*file);
 }
 
 // Deleted or renamed: its folder is still there. A calendar on a drive not mounted now is not gone.
@@ -92,7 +108,8 @@ std::string CCalendarBases::PathFor(const std::string& calendarPath) const {
   return m_Folder + "/" + hash + ".orv";
 }
 
-std::string CCalendarBases::Keep(const std::string& calendarPath, std::string_view bytes) const {
+std::string CCalendarBases::Keep(const std::string& calendarPath, std::string_view bytes,
+                                 const std::optional<SFileIdentity>& file) const {
   if (m_Folder.empty() || calendarPath.empty()) return "není kam jej uložit";
   std::error_code error;
   std::filesystem::create_directories(m_Folder, error);
@@ -101,15 +118,22 @@ std::string CCalendarBases::Keep(const std::string& calendarPath, std::string_vi
   if (!std::exchange(m_Pruned, true))
     Prune(std::filesystem::file_time_type::clock::now() - std::chrono::days(kUnusedBaseDays));
   const std::string path = PathFor(calendarPath);
-  if (HoldsBytes(path, bytes)) {
+  if (KeptFrom(path, file, bytes.size()) || HoldsBytes(path, bytes)) {
     ::utimensat(AT_FDCWD, path.c_str(), nullptr, 0);  // in use: not pruned as unused
   } else if (std::string failure = WriteFileAtomically(
                  path, bytes, {.followLinks = false, .newFileMode = kPrivateFileMode, .syncEach = false});
              !failure.empty()) {
     return failure;
   }
+  // Without them, a base is dropped only when unused, and always compared.
   const std::string key = CRecoveryStore::CalendarKey(calendarPath);
-  (void)::setxattr(path.c_str(), kCalendarAttribute, key.data(), key.size(), 0);  // else only unused ones go
+  (void)::setxattr(path.c_str(), kCalendarAttribute, key.data(), key.size(), 0);
+  if (file) {
+    const std::string identity = IdentityText(*file);
+    (void)::setxattr(path.c_str(), kFileAttribute, identity.data(), identity.size(), 0);
+  } else {
+    (void)::removexattr(path.c_str(), kFileAttribute);
+  }
   return {};
 }
 
@@ -121,7 +145,7 @@ void CCalendarBases::Prune(std::filesystem::file_time_type unusedSince) const {
     const std::string base = it->path().string();
     if (it->path().extension() != ".orv" || !it->is_regular_file(fileError)) continue;
     const fs::file_time_type kept = it->last_write_time(fileError);
-    const std::optional<std::string> calendar = CalendarOf(base);
+    const std::optional<std::string> calendar = Attribute(base, kCalendarAttribute);
     if ((!fileError && kept < unusedSince) || (calendar && IsGone(*calendar))) fs::remove(it->path(), fileError);
   }
 }
