@@ -59,6 +59,7 @@ void CTedDoc::RestoreFile(std::string path, std::optional<SFileIdentity> diskFil
   m_PathName = std::move(path);
   m_DiskFile = diskFile;
   m_Lock.Close();
+  m_OpenedBytes = {};  // of the other calendar
 }
 
 CArchiveBuffer CTedDoc::TakeOpenedFileBytes() {
