@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <clocale>
 #include <cstdio>
+#include <memory>
 #include <optional>
 
 #include "app/CalendarWindow.h"
@@ -23,6 +24,7 @@
 #include "app/SingleInstance.h"
 #include "app/TerminationSignals.h"
 #include "app/YearRangeSetting.h"
+#include "document/PrereadFile.h"
 #include "document/RecoveryStore.h"
 #include "document/TedDoc.h"
 #include "editor/BaseFont.h"
@@ -126,6 +128,8 @@ int RunOrvella(int argc, char** argv) {
   ui.SetNonInteractive(qEnvironmentVariableIntValue("ORV_NONINTERACTIVE") == 1);
   if (!settingsProblem.empty()) ui.MessageBox(settingsProblem, MessageIcon::Warning);
   CTedDoc doc(ui);
+  // The calendar is read on a thread of its own while the window is built.
+  if (!args.file.isEmpty()) doc.OfferPreread(std::make_shared<CPrereadFile>(args.file.toStdString(), ui));
   CRecentFileList recent;
   CCalendarWindow window(doc, ui, recent, programDir, [](const std::string& question) {
     return AskSaveChanges(QApplication::activeWindow(), question);

@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <algorithm>
 #include <filesystem>
+#include <memory>
+#include <string_view>
 #include <utility>
 
 #include "app/JoinedDaysDialog.h"
@@ -55,6 +57,13 @@ struct CExternalChanges::SVersion {
 
 namespace {
 
+// A string's bytes as a shared buffer, not copied.
+CArchiveBuffer SharedBytes(std::string bytes) {
+  auto owner = std::make_shared<const std::string>(std::move(bytes));
+  const std::size_t size = owner->size();
+  return CArchiveBuffer(std::shared_ptr<const char[]>(owner, owner->data()), size);
+}
+
 std::optional<SFileIdentity> IdentityOf(const std::string& path) {
   struct stat st {};
   if (::stat(path.c_str(), &st) != 0) return std::nullopt;
@@ -79,10 +88,12 @@ EChangedFileAnswer AskChangedFileWithMessageBox(QWidget* parent, const std::stri
 CExternalChanges::CExternalChanges(SExternalChangesHost host) : m_Host(std::move(host)) {
   m_Watch.SetOnSettled([this] { Settled(); });
   m_Host.doc.SetOnChangedOnDisk([this](const std::string& path) { return DecideChangedFile(path); });
+  m_Host.doc.KeepOpenedFileBytes(true);
 }
 
 CExternalChanges::~CExternalChanges() {
   m_Host.doc.SetOnChangedOnDisk({});
+  m_Host.doc.KeepOpenedFileBytes(false);
 }
 
 void CExternalChanges::Opened(bool keepBase) {
@@ -98,7 +109,13 @@ void CExternalChanges::Opened(bool keepBase) {
 
 void CExternalChanges::KeepOpenedBase() {
   const std::string& path = m_Host.doc.GetPathName();
+  CArchiveBuffer opened = m_Host.doc.TakeOpenedFileBytes();
   if (m_Base || path.empty()) return;
+  // The bytes the open read are the file as opened: no second reading, no second copy in memory.
+  if (!opened.View().empty()) {
+    KeepBase(std::move(opened));
+    return;
+  }
   SFileBytes file = ReadFileBytes(path, /*lock=*/false);
   if (file.error == 0 && file.identity == m_Host.doc.GetDiskFile()) KeepBase(std::move(file.bytes));
 }
@@ -115,12 +132,17 @@ void CExternalChanges::Saved(const std::string& path) {
 }
 
 void CExternalChanges::KeepBase(std::string bytes) {
+  KeepBase(SharedBytes(std::move(bytes)));
+}
+
+void CExternalChanges::KeepBase(CArchiveBuffer bytes) {
   // The file's bytes are already sealed when the file is encrypted; a calendar encrypted since it was
   // read never leaves its words in clear in the state folder either.
-  if (m_Host.doc.EncryptionKey() && !crypto::LooksEncrypted(bytes))
-    m_Bases.Keep(m_Host.doc.GetPathName(), SealCalendarBytes(m_Host.doc, bytes));
+  const std::string_view view = bytes.View();
+  if (m_Host.doc.EncryptionKey() && !crypto::LooksEncrypted(view))
+    m_Bases.Keep(m_Host.doc.GetPathName(), SealCalendarBytes(m_Host.doc, std::string(view)));
   else
-    m_Bases.Keep(m_Host.doc.GetPathName(), bytes);
+    m_Bases.Keep(m_Host.doc.GetPathName(), view, m_Host.doc.GetDiskFile());
   m_Base = std::move(bytes);
 }
 
@@ -179,7 +201,7 @@ auto CExternalChanges::ReadFileNow(bool lock) -> std::optional<SVersion> {
 
 // A kept version of the calendar's file as a calendar: an encrypted one only with the key the
 // calendar holds, since no one is asked for a base.
-std::optional<CCalendarContent> CExternalChanges::LoadKept(const std::string& bytes) const {
+std::optional<CCalendarContent> CExternalChanges::LoadKept(std::string_view bytes) const {
   std::optional<CArchiveBuffer> plain;
   if (!crypto::LooksEncrypted(bytes))
     plain = CArchiveBuffer::Copy(bytes);
@@ -210,7 +232,7 @@ void CExternalChanges::Reload(SVersion theirs) {
 void CExternalChanges::MergeFileIn(SVersion theirs) {
   m_Host.storeOpenTexts();
   const SPlace place = Remember();
-  const std::optional<CCalendarContent> base = m_Base ? LoadKept(*m_Base) : std::nullopt;
+  const std::optional<CCalendarContent> base = m_Base ? LoadKept(m_Base->View()) : std::nullopt;
   CCommentaryJoin joiner;
   const SMergeResult result = MergeCalendars(m_Host.doc, theirs.content, base ? &*base : nullptr, joiner);
   // Their version stays in their file, unmerged: the next save asks before it overwrites it.
@@ -272,8 +294,8 @@ std::optional<CCalendarContent> CExternalChanges::BaseFor(const std::string& the
   // The kept base is the last version this window loaded or saved, which is mostly one of the two
   // sides itself: taken as their common start, it would make the other side's additions look like
   // deletions. Then the union is the merge that loses nothing.
-  if (!m_Base || *m_Base == theirsBytes || *m_Base == oursBytes) return std::nullopt;
-  return LoadKept(*m_Base);
+  if (!m_Base || m_Base->View() == theirsBytes || m_Base->View() == oursBytes) return std::nullopt;
+  return LoadKept(m_Base->View());
 }
 
 void CExternalChanges::MergeCopies(const std::vector<std::string>& copies) {

@@ -24,6 +24,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/FileWatch.h"
@@ -81,7 +82,7 @@ class CExternalChanges : public QObject {
   struct SPlace;
   struct SVersion;
   std::optional<SVersion> ReadFileNow(bool lock);
-  std::optional<CCalendarContent> LoadKept(const std::string& bytes) const;
+  std::optional<CCalendarContent> LoadKept(std::string_view bytes) const;
   void Reload(SVersion theirs);
   void MergeFileIn(SVersion theirs);
   bool DecideChangedFile(const std::string& path);
@@ -90,6 +91,7 @@ class CExternalChanges : public QObject {
   // The base for merging `theirs` bytes, when it is a version before both sides.
   std::optional<CCalendarContent> BaseFor(const std::string& theirsBytes, const std::string& oursBytes) const;
   void KeepBase(std::string bytes);
+  void KeepBase(CArchiveBuffer bytes);
   SPlace Remember() const;
   void ShowAgain(const SPlace& place);
   void ShowJoined(const SMergeResult& result);
@@ -98,7 +100,7 @@ class CExternalChanges : public QObject {
   SExternalChangesHost m_Host;
   CCalendarBases m_Bases{{}};
   CFileWatch m_Watch;
-  std::optional<std::string> m_Base;
+  std::optional<CArchiveBuffer> m_Base;  // shared with the records still unread after an open
   std::set<std::string> m_Declined;         // conflict copies the user did not want merged now
   std::vector<std::string> m_PendingTrash;  // merged copies, to the Trash at the next save
   AskChangedFile m_AskChangedFile;

@@ -1,6 +1,7 @@
 #include "document/TedDoc.h"
 
 #include <filesystem>
+#include <utility>
 
 namespace orv {
 
@@ -58,6 +59,13 @@ void CTedDoc::RestoreFile(std::string path, std::optional<SFileIdentity> diskFil
   m_PathName = std::move(path);
   m_DiskFile = diskFile;
   m_Lock.Close();
+  m_OpenedBytes = {};  // of the other calendar
+}
+
+CArchiveBuffer CTedDoc::TakeOpenedFileBytes() {
+  CArchiveBuffer bytes = std::exchange(m_OpenedBytes, {});
+  if (!m_DiskFile || *m_DiskFile != m_OpenedFile) return {};
+  return bytes;
 }
 
 std::string CTedDoc::GetTitle() const {

@@ -25,6 +25,8 @@
 
 namespace orv {
 
+class CPrereadFile;
+
 // Whether a path names a calendar file as opening requires: its last three characters are "orv" in
 // any case (a dot is not required).
 bool HasOrvExtension(std::string_view path);
@@ -94,6 +96,15 @@ class CTedDoc : public CCalendarContent {
   void RestoreFile(std::string path, std::optional<SFileIdentity> diskFile);
   // The file name of the path, "Nepojmenovaný" for a calendar never saved.
   std::string GetTitle() const;
+  // For the window, which keeps the file as opened as the base of later merges: each open then keeps
+  // the bytes it read (an encrypted file's sealed ones) until they are taken, so that the base costs no
+  // second reading of the file. A plain file's bytes are those its unread records point into anyway.
+  void KeepOpenedFileBytes(bool keep) { m_bKeepOpenedBytes = keep; }
+  // Those bytes, once, while the document still holds that file as read; else empty.
+  CArchiveBuffer TakeOpenedFileBytes();
+  // The next open takes the file and the calendar read ahead by `preread` when they are still the
+  // file it locks (the program's start reads its calendar while the window is built).
+  void OfferPreread(std::shared_ptr<CPrereadFile> preread) { m_Preread = std::move(preread); }
 
   IUiServices& Ui() const { return m_Ui; }
 
@@ -131,6 +142,10 @@ class CTedDoc : public CCalendarContent {
   mutable bool m_bSealExports = false;
   LockWaitStatus m_OnLockWait;
   CLockedFile m_Lock;
+  bool m_bKeepOpenedBytes = false;
+  CArchiveBuffer m_OpenedBytes;  // of the file as it was when m_OpenedFile was read
+  SFileIdentity m_OpenedFile;
+  std::shared_ptr<CPrereadFile> m_Preread;
 };
 
 }  // namespace orv

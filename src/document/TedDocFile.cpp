@@ -12,6 +12,7 @@
 #include <memory>
 #include <new>
 #include <optional>
+#include <utility>
 
 #include "core/UiServices.h"
 #include "crypto/CalendarContainer.h"
@@ -21,6 +22,7 @@
 #include "document/ReadOnlyAttribute.h"
 #include "document/EncryptedCalendar.h"
 #include "document/FileProtection.h"
+#include "document/PrereadFile.h"
 #include "document/TedDoc.h"
 
 namespace orv {
@@ -125,6 +127,8 @@ int CTedDoc::LockFile(CLockedFile& file, const std::string& path) const {
 
 bool CTedDoc::OnOpenDocument(const std::string& path) {
   m_bPasswordRefused = false;
+  std::optional<SPrereadFile> ahead;
+  if (const std::shared_ptr<CPrereadFile> preread = std::exchange(m_Preread, {})) ahead = preread->Take(path);
   CLockedFile file;
   if (const int error = LockFile(file, path)) {
     m_Ui.MessageDialog(CannotOpenMessage(path, error));
@@ -154,11 +158,15 @@ bool CTedDoc::OnOpenDocument(const std::string& path) {
     return false;
   }
   FileBytes fileBytes;
-  if (error != 0 || !ReadRest(file, {header, headerSize}, fileBytes, error)) {
+  // Read ahead from the file as it is under this lock: the same bytes.
+  if (ahead && ahead->identity != file.Identity()) ahead.reset();
+  if (ahead) fileBytes = {ahead->bytes, ahead->bytes.View().size()};
+  if (error != 0 || (!ahead && !ReadRest(file, {header, headerSize}, fileBytes, error))) {
     m_Ui.MessageDialog(CannotOpenMessage(path, error));
     return false;
   }
   const SFileIdentity identity = file.Identity();
+  CArchiveBuffer opened = m_bKeepOpenedBytes ? fileBytes.data.Prefix(fileBytes.size) : CArchiveBuffer();
   // The window holds no lock while the user types the password.
   if (!m_bKeepLock) file.Close();
 
@@ -192,9 +200,10 @@ bool CTedDoc::OnOpenDocument(const std::string& path) {
     if (m_bPasswordRefused) return false;
   }
 
-  CCalendarContent loaded(m_Ui);
+  const bool readAhead = ahead && ahead->content && !encrypted;
+  CCalendarContent loaded = readAhead ? std::move(*ahead->content) : CCalendarContent(m_Ui);
   std::string reason;
-  if (!LoadCalendar(fileBytes.data.Prefix(fileBytes.size), loaded, m_Ui, reason)) {
+  if (!readAhead && !LoadCalendar(fileBytes.data.Prefix(fileBytes.size), loaded, m_Ui, reason)) {
     m_Ui.MessageDialog(DamagedFileMessage(path, reason));
     return false;
   }
@@ -204,6 +213,8 @@ bool CTedDoc::OnOpenDocument(const std::string& path) {
   m_DiskFile = identity;
   m_Lock = std::move(file);
   m_Key = std::move(key);
+  m_OpenedBytes = std::move(opened);
+  m_OpenedFile = identity;
   SetModifiedFlag(false);
   return true;
 }
