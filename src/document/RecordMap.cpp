@@ -117,6 +117,7 @@ CRecordMap& CRecordMap::operator=(const CRecordMap& other) {
   if (this == &other) return *this;
   m_Buffer = other.m_Buffer;
   m_Borrowed = other.m_Borrowed;
+  m_Arena = other.m_Arena;
   m_Form = other.m_Form;
   m_Keys = other.m_Keys;
   m_Slots = other.m_Slots;
@@ -141,6 +142,7 @@ void CRecordMap::clear() {
 // ---- lookup ----
 
 std::pair<std::string_view, std::size_t> CRecordMap::BytesAt(std::uint32_t offset) const {
+  if (InArena(offset)) return {m_Arena, offset - kArenaBase};
   if (m_Borrowed.empty() || offset < m_Borrowed.front().base) return {m_Buffer.View(), offset};
   const Borrowed& region = *(std::upper_bound(m_Borrowed.begin(), m_Borrowed.end(), offset,
                                               [](std::uint32_t o, const Borrowed& b) { return o < b.base; }) -
@@ -158,6 +160,7 @@ const CArchiveBuffer& CRecordMap::BufferAt(std::uint32_t offset) const {
 
 // Only records of the writer's own form are ever borrowed.
 RecordForm CRecordMap::FormAt(std::uint32_t offset) const {
+  if (InArena(offset)) return RecordForm::Scrambled;
   return m_Borrowed.empty() || offset < m_Borrowed.front().base ? m_Form : RecordForm::Scrambled;
 }
 
@@ -290,21 +293,25 @@ CEntrTxt& CRecordMap::Put(std::string key, CEntrTxt record, bool loaded) {
   return m_Nodes[node - 1]->second;
 }
 
+std::uint64_t CRecordMap::BuffersEnd() const {
+  return m_Borrowed.empty() ? m_Buffer.View().size()
+                            : std::uint64_t{m_Borrowed.back().base} + m_Borrowed.back().buffer.View().size();
+}
+
 std::optional<std::uint32_t> CRecordMap::BaseOf(const CArchiveBuffer& buffer) {
   if (buffer.View().data() == m_Buffer.View().data()) return 0;
   for (const Borrowed& region : m_Borrowed)
     if (region.buffer.View().data() == buffer.View().data()) return region.base;
-  const std::uint64_t base =
-      m_Borrowed.empty() ? m_Buffer.View().size()
-                         : std::uint64_t{m_Borrowed.back().base} + m_Borrowed.back().buffer.View().size();
-  if (base + buffer.View().size() >= kNone) return std::nullopt;  // beyond what a slot can point at
+  const std::uint64_t base = BuffersEnd();
+  // Beyond what a slot can point at, or where the arena's offsets begin.
+  if (base + buffer.View().size() >= (m_Arena.empty() ? kNone : kArenaBase)) return std::nullopt;
   m_Borrowed.push_back({static_cast<std::uint32_t>(base), buffer});
   return static_cast<std::uint32_t>(base);
 }
 
 bool CRecordMap::InsertUnread(std::string_view key, const CRecordMap& source) {
   const Slot* from = source.FindSlot(key);
-  if (!from || from->key == kNone || !source.CopiesAsRead(*from)) return false;
+  if (!from || from->key == kNone || source.InArena(from->key) || !source.CopiesAsRead(*from)) return false;
   const auto it = LowerBound(key);
   if (it != m_Slots.begin() + static_cast<std::ptrdiff_t>(m_Dated) && KeyOf(*it) == key) return false;
   // Key and body lie in one buffer of the source: both come from one reading.
@@ -314,6 +321,30 @@ bool CRecordMap::InsertUnread(std::string_view key, const CRecordMap& source) {
   if (!base) return false;
   Add(it, Slot{*base + (from->key - sourceBase), *base + (from->body - sourceBase), m_NextAdded--});
   return true;
+}
+
+void CRecordMap::Store(std::string_view key, const CEntrTxt& record) {
+  CArchiveWriter ar;
+  ar.WriteString(key);
+  const std::size_t body = ar.Bytes().size();
+  for (const std::string* text : {&record.m_Poznamka, &record.m_Rtf, &record.m_Text, &record.m_Rezerva})
+    ar.WriteString(*text, /*scrambled=*/true);
+  if (BuffersEnd() > kArenaBase || m_Arena.size() + ar.Bytes().size() >= kNone - kArenaBase) {
+    Insert(std::string(key), record);  // no room for arena offsets: kept as fields
+    return;
+  }
+  // Found before the arena grows: `key` may be one of its own.
+  const auto it = LowerBound(key);
+  const bool existing = it != m_Slots.begin() + static_cast<std::ptrdiff_t>(m_Dated) && KeyOf(*it) == key;
+  const auto at = kArenaBase + static_cast<std::uint32_t>(m_Arena.size());
+  m_Arena.append(ar.Bytes());
+  const Slot slot{at, at + static_cast<std::uint32_t>(body), existing ? it->order : m_NextAdded--};
+  if (!existing) {
+    Add(it, slot);
+    return;
+  }
+  FreeNode(*it);
+  *it = slot;
 }
 
 void CRecordMap::Add(std::vector<Slot>::iterator at, const Slot& slot) {

@@ -113,6 +113,10 @@ class CRecordMap {
   // else `scratch` filled from the file's bytes; nullptr when there is none.
   const CEntrTxt* Peek(std::string_view key, CEntrTxt& scratch) const;
   CEntrTxt& Insert(std::string key, CEntrTxt record) { return Put(std::move(key), std::move(record), false); }
+  // Replaces or adds the record of `key` as Insert does, but keeps it as its bytes, not its fields: a
+  // merge that changes a million records then costs their bytes rather than a million records in
+  // memory. Keys this map gave out before may no longer be valid afterwards.
+  void Store(std::string_view key, const CEntrTxt& record);
   // Adds the record of `key` from `source` as Insert would, without reading it, where this map lacks
   // the key and the source record is unchanged from its file; false (nothing done) otherwise. Keys
   // this map gave out before may no longer be valid afterwards.
@@ -193,6 +197,8 @@ class CRecordMap {
 
  private:
   static constexpr std::uint32_t kNone = 0xFFFFFFFF;
+  // Offsets from here on point into m_Arena (while it has bytes; the buffers then end below it).
+  static constexpr std::uint32_t kArenaBase = 0x80000000;
   // A record that has been looked up, or made by the program: its key and its fields.
   struct Node : Entry {
     Node(std::string key, CEntrTxt record) : Entry(std::move(key), std::move(record)) {}
@@ -222,6 +228,10 @@ class CRecordMap {
   RecordForm FormAt(std::uint32_t offset) const;
   std::size_t BodySizeOf(const Slot& slot) const;
   std::optional<std::uint32_t> BaseOf(const CArchiveBuffer& buffer);
+  std::uint64_t BuffersEnd() const;
+  bool InArena(std::uint32_t offset) const {
+    return !m_Arena.empty() && offset >= kArenaBase && offset != kNone;
+  }
   std::vector<Slot>::iterator LowerBound(std::string_view key) const;
   Slot* FindSlot(std::string_view key) const;
   std::string_view KeyOf(const Slot& slot) const;
@@ -242,6 +252,8 @@ class CRecordMap {
     CArchiveBuffer buffer;
   };
   std::vector<Borrowed> m_Borrowed;
+  // Keys and bodies of records kept by Store, in the file's form (scrambled).
+  std::string m_Arena;
   RecordForm m_Form = RecordForm::Scrambled;
   RecordKeys m_Keys = RecordKeys::Day;
   // The records of dates sorted by key, then those kept aside (in no particular order): one vector,

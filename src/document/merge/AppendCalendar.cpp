@@ -46,7 +46,7 @@ class CRecordMerge {
     if (!raw.empty() && raw == records.RawBody(key)) return EMerged::Nothing;
     const CEntrTxt* target = records.Peek(key, m_Target);
     if (!target) {
-      if (!records.InsertUnread(key, from)) records.Insert(std::string(key), source);
+      if (!records.InsertUnread(key, from)) records.Store(key, source);
       return EMerged::Added;
     }
     CEntrTxt merged = *target;
@@ -54,7 +54,7 @@ class CRecordMerge {
                                 : MergeNotesWhole(target->m_Poznamka, source.m_Poznamka);
     MergeCommentary(*target, source, merged);
     if (merged == *target) return EMerged::Nothing;
-    records.Insert(std::string(key), std::move(merged));
+    records.Store(key, merged);
     return EMerged::Changed;
   }
 
