@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Time and peak memory of the commands that read a whole calendar, take in a second one or a period,
 # on calendars built to cost the most: 1.3 million tiny day records (23 MB), 400,000 records
-# interleaving with the target's, a million records under keys of no date, commentaries of megabytes
-# of "\par" on both sides of an append, a commentary of 20 MB in one paragraph. Each run is measured
-# whole by /usr/bin/time -v; `orv new` (a process that opens nothing), `cp` and `orv convert` of the
+# interleaving with the target's, a million records under keys of no date, 1.6 million records under
+# keys of three bytes, commentaries of megabytes of "\par" on both sides of an append, a commentary of
+# 20 MB in one paragraph. Each run is measured whole by /usr/bin/time -v; `orv new` (a process that opens nothing), `cp` and `orv convert` of the
 # same file are the floor beside it. A peak over 3x the input files plus 16 MB is marked OVER.
 # Usage: bench/hostile_commands.sh [ORV]      exits 1 when a run is over its bound
 set -euo pipefail
@@ -51,6 +51,8 @@ write('odd.orv', [(k, body(note=b'a')) for k in days(400_000, step=2)])
 write('even.orv', [(k, body(note=b'b')) for k in days(400_000, datetime.date(1, 1, 2), 2)])
 write('malformed.orv', [(b'%04d/13/%02d' % (i // 100, i % 100), body(note=b'a')) for i in range(1_000_000)]
       + [(k, body(note=b'a')) for k in days(3650, datetime.date(2000, 1, 1))])
+write('short_keys.orv', [(bytes([1 + i // 65025, 1 + i // 255 % 255, 1 + i % 255]), body())
+                         for i in range(1_600_000)])
 def pars(text):
     return body(rtf=b'{\\rtf1 ' + text + b'\\par ' * 1_050_000 + b'}', text=text + b'\r\n' * 1_050_000)
 write('pars_source.orv', [(k, pars(b'zdroj')) for k in days(4, datetime.date(2005, 1, 1))])
@@ -112,6 +114,12 @@ row "count malformed.orv" "$malformed" "$orv" count $s/malformed.orv
 row "search malformed.orv --export-rtf" "$malformed" "$orv" search $s/malformed.orv a --export-rtf $s/m.rtf
 cp $s/malformed.orv $s/t.orv
 row "delete malformed.orv 10 years" "$malformed" "$orv" delete $s/t.orv --from 2000-01-01 --to 2009-12-31
+short_keys=$(size $s/short_keys.orv)
+cp $s/short_keys.orv $s/t.orv
+row "append tiny.orv into short_keys.orv" $((tiny + short_keys)) "$orv" append $s/tiny.orv $s/t.orv
+cp $s/short_keys.orv $s/t.orv
+row "delete short_keys.orv 10 years" "$short_keys" "$orv" delete $s/t.orv --from 2000-01-01 --to 2009-12-31
+row "export-txt short_keys.orv" "$short_keys" "$orv" export-txt $s/short_keys.orv $s/k.txt
 cp $s/pars_target.orv $s/t.orv
 row "append pars_source into pars_target" $((2 * $(size $s/pars_source.orv))) "$orv" append $s/pars_source.orv $s/t.orv
 cmp -s $s/t.orv $s/pars_target.orv && echo "  (target unchanged: $(head -c 60 $s/stderr.txt | tr '\n' ' '))"
