@@ -3,8 +3,9 @@
 # on calendars built to cost the most: 1.3 million tiny day records (23 MB), 400,000 records
 # interleaving with the target's, a million records under keys of no date, 1.6 million records under
 # keys of three bytes, commentaries of megabytes of "\par" on both sides of an append, a commentary of
-# 20 MB in one paragraph. Each run is measured whole by /usr/bin/time -v; `orv new` (a process that opens nothing), `cp` and `orv convert` of the
-# same file are the floor beside it. A peak over 3x the input files plus 16 MB is marked OVER.
+# 20 MB in one paragraph. Each run is measured whole by /usr/bin/time -v; `orv new` (a process that
+# opens nothing), `cp` and `orv convert` of the same file are the floor beside it. A peak over 3x the
+# input files plus 16 MB is marked OVER.
 # Usage: bench/hostile_commands.sh [ORV]      exits 1 when a run is over its bound
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
