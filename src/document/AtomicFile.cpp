@@ -164,7 +164,7 @@ Outcome ReplaceViaTemporary(const STarget& t, const CFileBytes& bytes, SFileWrit
     const auto sink = [&](std::string_view piece) {
       return WriteAll(fd, piece) || (writeError = errno, false);
     };
-    if (!bytes.WriteTo(sink)) return fail(writeError);
+    if (!bytes.WriteTo(sink)) return fail(writeError != 0 ? writeError : errno);
     if (t.syncEach && ::fsync(fd) != 0) return fail(errno);
     if (unnamed && LinkUnnamed(fd, t, tempPath) != 0) {
       tempPath.clear();

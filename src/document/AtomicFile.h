@@ -16,7 +16,9 @@
 
 #include <sys/types.h>
 
+#include <cerrno>
 #include <functional>
+#include <new>
 #include <string>
 #include <string_view>
 
@@ -53,8 +55,17 @@ class CFileBytes {
 
   explicit CFileBytes(std::string_view bytes) : m_Bytes(bytes) {}
   explicit CFileBytes(Writer writer) : m_Writer(std::move(writer)) {}
-  // Hands every byte to `sink` in order; false as soon as the sink refuses a piece.
-  bool WriteTo(const Sink& sink) const { return m_Writer ? m_Writer(sink) : sink(m_Bytes); }
+  // Hands every byte to `sink` in order; false as soon as the sink refuses a piece, or when the writer
+  // runs out of memory half way (errno ENOMEM): a file begun is then undone as after a failed write.
+  bool WriteTo(const Sink& sink) const {
+    if (!m_Writer) return sink(m_Bytes);
+    try {
+      return m_Writer(sink);
+    } catch (const std::bad_alloc&) {
+      errno = ENOMEM;
+      return false;
+    }
+  }
 
  private:
   std::string_view m_Bytes;

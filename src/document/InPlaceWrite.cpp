@@ -75,7 +75,7 @@ bool WriteInChunks(int fd, const CFileBytes& bytes, off_t& size) {
     return true;
   });
   if (!written) {
-    errno = error;
+    if (error != 0) errno = error;
     return false;
   }
   if (size % static_cast<off_t>(kChunk) != 0) Step();
