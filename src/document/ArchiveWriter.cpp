@@ -11,6 +11,26 @@ void CArchiveWriter::Reserve(std::size_t bytes) {
   AdviseHugePages(m_Bytes.data(), m_Bytes.capacity());
 }
 
+void CArchiveWriter::WriteRaw(std::string_view bytes) {
+  if (m_Sink && bytes.size() >= kPiece) {
+    // A long body goes on as it stands rather than through the buffer.
+    Hand();
+    if (!m_SinkFailed) m_SinkFailed = !m_Sink(bytes);
+    return;
+  }
+  m_Bytes.append(bytes);
+}
+
+void CArchiveWriter::Hand() {
+  if (!m_SinkFailed && !m_Bytes.empty()) m_SinkFailed = !m_Sink(m_Bytes);
+  m_Bytes.clear();
+}
+
+bool CArchiveWriter::Finish() {
+  if (m_Sink) Hand();
+  return !m_SinkFailed;
+}
+
 void CArchiveWriter::WriteWord(std::uint16_t value) {
   WriteByte(static_cast<std::uint8_t>(value));
   WriteByte(static_cast<std::uint8_t>(value >> 8));
@@ -49,7 +69,10 @@ void CArchiveWriter::WriteCount(std::size_t count) {
 
 void CArchiveWriter::WriteStringList(const std::vector<std::string>& list) {
   WriteCount(list.size());
-  for (const std::string& s : list) WriteString(s);
+  for (const std::string& s : list) {
+    WriteString(s);
+    Spill();
+  }
 }
 
 void CArchiveWriter::WriteNewObject(ArchiveClass cls) {

@@ -134,7 +134,7 @@ int OpenUnnamed(const std::string& folder) {
 // The named temporary of the fallback exists only while the save runs: every way out of it either
 // renames it over the target or removes it, so that a sync tool watching the folder finds nothing
 // of it afterwards (one killed half way is removed by the next save of the file).
-Outcome ReplaceViaTemporary(const STarget& t, std::string_view bytes, SFileWrite& result) {
+Outcome ReplaceViaTemporary(const STarget& t, const CFileBytes& bytes, SFileWrite& result) {
   for (const bool unnamed : {true, false}) {
     std::string tempPath;
     const int fd = unnamed ? OpenUnnamed(t.folder) : CreateNamed(t.folder, TemporaryPrefix(t), tempPath);
@@ -158,7 +158,14 @@ Outcome ReplaceViaTemporary(const STarget& t, std::string_view bytes, SFileWrite
       if (!tempPath.empty()) ::unlink(tempPath.c_str());
       return attributes;
     }
-    if (attributes != Outcome::Done || !WriteAll(fd, bytes) || (t.syncEach && ::fsync(fd) != 0)) return fail(errno);
+    if (attributes != Outcome::Done) return fail(errno);
+    // The error of the write that failed, whatever the writer of the bytes did after it.
+    int writeError = 0;
+    const auto sink = [&](std::string_view piece) {
+      return WriteAll(fd, piece) || (writeError = errno, false);
+    };
+    if (!bytes.WriteTo(sink)) return fail(writeError != 0 ? writeError : errno);
+    if (t.syncEach && ::fsync(fd) != 0) return fail(errno);
     if (unnamed && LinkUnnamed(fd, t, tempPath) != 0) {
       tempPath.clear();
       ::close(fd);
@@ -286,6 +293,10 @@ int DescribeTarget(const std::string& path, bool followLinks, STarget& t) {
 }  // namespace filewrite
 
 SFileWrite WriteFileKeepingIdentity(const std::string& path, std::string_view bytes, SWriteOptions options) {
+  return WriteFileKeepingIdentity(path, CFileBytes(bytes), options);
+}
+
+SFileWrite WriteFileKeepingIdentity(const std::string& path, const CFileBytes& bytes, SWriteOptions options) {
   using namespace filewrite;
   SFileWrite result;
   STarget t;

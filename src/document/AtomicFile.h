@@ -16,6 +16,9 @@
 
 #include <sys/types.h>
 
+#include <cerrno>
+#include <functional>
+#include <new>
 #include <string>
 #include <string_view>
 
@@ -41,7 +44,37 @@ struct SFileWrite {
   std::string keptCopy;   // after an in-place write that failed and could not be undone: the old bytes
 };
 
+// What a write puts into the file: bytes at hand, or a writer that makes them piece by piece and hands
+// each to a sink (a calendar's save), so that a large file is never whole in memory. A writer may be
+// run more than once (a save through a temporary file that turns to writing in place) and must hand
+// the same bytes each time.
+class CFileBytes {
+ public:
+  using Sink = std::function<bool(std::string_view)>;
+  using Writer = std::function<bool(const Sink&)>;
+
+  explicit CFileBytes(std::string_view bytes) : m_Bytes(bytes) {}
+  explicit CFileBytes(Writer writer) : m_Writer(std::move(writer)) {}
+  // Hands every byte to `sink` in order; false as soon as the sink refuses a piece, or when the writer
+  // runs out of memory half way (errno ENOMEM): a file begun is then undone as after a failed write.
+  bool WriteTo(const Sink& sink) const {
+    if (!m_Writer) return sink(m_Bytes);
+    try {
+      return m_Writer(sink);
+    } catch (const std::bad_alloc&) {
+      errno = ENOMEM;
+      return false;
+    }
+  }
+
+ private:
+  std::string_view m_Bytes;
+  Writer m_Writer;
+};
+
 SFileWrite WriteFileKeepingIdentity(const std::string& path, std::string_view bytes,
+                                    SWriteOptions options = {});
+SFileWrite WriteFileKeepingIdentity(const std::string& path, const CFileBytes& bytes,
                                     SWriteOptions options = {});
 
 // What RestoreInterruptedWrite found: nothing (both false and empty), the old bytes put back, or a

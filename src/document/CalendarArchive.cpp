@@ -105,6 +105,7 @@ void WriteMap(CArchiveWriter& ar, const CArchiveMap<T>& map, ArchiveClass cls, W
     ar.WriteString(key);
     ar.WriteNewObject(cls);
     write(ar, value);
+    ar.Spill();
   }
 }
 
@@ -225,10 +226,10 @@ bool LoadCalendar(const CArchiveBuffer& buffer, CCalendarContent& c, IUiServices
   return !ar.Failed();
 }
 
-std::string StoreCalendar(CCalendarContent& c) {
+namespace {
+
+void WriteCalendar(CCalendarContent& c, CArchiveWriter& ar) {
   c.m_Verze = kOrvVersion;
-  CArchiveWriter ar;
-  ar.Reserve(EstimatedSize(c));
   ar.WriteDword(c.m_Magic);
   ar.WriteDword(c.m_Verze);
   ar.WriteString(c.m_Heslo, /*scrambled=*/true);
@@ -244,7 +245,21 @@ std::string StoreCalendar(CCalendarContent& c) {
   ar.WriteString(c.m_Datum);
   ar.WriteString(c.m_HesloAutora, /*scrambled=*/true);
   c.m_DataMesice.Write(ar);
+}
+
+}  // namespace
+
+std::string StoreCalendar(CCalendarContent& c) {
+  CArchiveWriter ar;
+  ar.Reserve(EstimatedSize(c));
+  WriteCalendar(c, ar);
   return ar.TakeBytes();
+}
+
+bool StoreCalendar(CCalendarContent& c, const std::function<bool(std::string_view)>& sink) {
+  CArchiveWriter ar(sink);
+  WriteCalendar(c, ar);
+  return ar.Finish();
 }
 
 }  // namespace orv

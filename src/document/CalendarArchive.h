@@ -3,6 +3,7 @@
 // that are read (1, 2, 3) and the one that is written (3), and which fields are scrambled. Content is
 // held plain in memory; scrambling happens only in the bytes.
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -26,5 +27,7 @@ inline constexpr std::size_t kMaxArchiveBytes = 0xFFFFFFFE;
 
 // The bytes of the calendar as version 3; sets m_Verze to 3 first.
 std::string StoreCalendar(CCalendarContent& content);
+// The same bytes handed to `sink` piece by piece, never all in memory; false when the sink refused one.
+bool StoreCalendar(CCalendarContent& content, const std::function<bool(std::string_view)>& sink);
 
 }  // namespace orv

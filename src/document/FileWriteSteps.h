@@ -50,8 +50,8 @@ void CopyExtendedAttributes(const STarget& target, int to);
 // Fills `t` for `path` (links followed when asked); an errno when it names no file that may be written.
 int DescribeTarget(const std::string& path, bool followLinks, STarget& t);
 
-Outcome ReplaceViaTemporary(const STarget& target, std::string_view bytes, SFileWrite& result);
-Outcome WriteInPlace(const STarget& target, std::string_view bytes, SFileWrite& result);
+Outcome ReplaceViaTemporary(const STarget& target, const CFileBytes& bytes, SFileWrite& result);
+Outcome WriteInPlace(const STarget& target, const CFileBytes& bytes, SFileWrite& result);
 // Removes the copies an earlier in-place write of the target left when it was killed.
 void RemoveLeftoverCopies(const STarget& target);
 // Puts back the bytes an in-place write of the target that was killed had copied aside.

@@ -55,11 +55,30 @@ bool CopyBytes(int from, int to, off_t size, int& error) {
   return true;
 }
 
-bool WriteInChunks(int fd, std::string_view bytes) {
-  for (std::size_t offset = 0; offset < bytes.size(); offset += kChunk) {
-    if (!WriteAllAt(fd, bytes.substr(offset, kChunk), static_cast<off_t>(offset))) return false;
-    Step();
+// Writes the bytes from the file's start, a step after each whole megabyte and after the last part;
+// `size` is how many were written. On failure errno is the failed write's.
+bool WriteInChunks(int fd, const CFileBytes& bytes, off_t& size) {
+  size = 0;
+  int error = 0;
+  const bool written = bytes.WriteTo([&](std::string_view piece) {
+    while (!piece.empty()) {
+      const std::size_t room = kChunk - static_cast<std::size_t>(size) % kChunk;
+      const std::string_view part = piece.substr(0, room);
+      if (!WriteAllAt(fd, part, size)) {
+        error = errno;
+        return false;
+      }
+      size += static_cast<off_t>(part.size());
+      piece.remove_prefix(part.size());
+      if (part.size() == room) Step();
+    }
+    return true;
+  });
+  if (!written) {
+    if (error != 0) errno = error;
+    return false;
   }
+  if (size % static_cast<off_t>(kChunk) != 0) Step();
   return true;
 }
 
@@ -166,7 +185,7 @@ void ForEachCopy(const std::string& folder, const std::string& prefix, Each each
 
 }  // namespace
 
-Outcome WriteInPlace(const STarget& t, std::string_view bytes, SFileWrite& result) {
+Outcome WriteInPlace(const STarget& t, const CFileBytes& bytes, SFileWrite& result) {
   const int fd = ::open(t.path.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | O_NOFOLLOW);
   struct stat st {};
   if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
@@ -190,8 +209,9 @@ Outcome WriteInPlace(const STarget& t, std::string_view bytes, SFileWrite& resul
     result.failure = "původní obsah souboru nelze bezpečně odložit (" + FileErrorReason(error) + ")";
     return Outcome::Failed;
   }
-  const bool written = WriteInChunks(fd, bytes) && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 &&
-                       ::fsync(fd) == 0 && ::fstat(fd, &st) == 0;
+  off_t size = 0;
+  const bool written = WriteInChunks(fd, bytes, size) && ::ftruncate(fd, size) == 0 && ::fsync(fd) == 0 &&
+                       ::fstat(fd, &st) == 0;
   if (!written) {
     error = errno;
     int ignored = 0;

@@ -117,6 +117,7 @@ CRecordMap& CRecordMap::operator=(const CRecordMap& other) {
   if (this == &other) return *this;
   m_Buffer = other.m_Buffer;
   m_Borrowed = other.m_Borrowed;
+  m_Arena = other.m_Arena;
   m_Form = other.m_Form;
   m_Keys = other.m_Keys;
   m_Slots = other.m_Slots;
@@ -124,8 +125,10 @@ CRecordMap& CRecordMap::operator=(const CRecordMap& other) {
   m_Nodes.clear();
   m_FreeNodes.clear();
   for (Slot& slot : m_Slots) {
-    if (const Entry* node = other.NodeOf(slot))
-      slot.node = NewNode(node->first, node->second) | (slot.node & kChanged);
+    if (const Node* node = other.NodeOf(slot)) {
+      slot.body = NewNode(node->first, node->second);
+      m_Nodes[slot.body - 1]->changed = node->changed;
+    }
   }
   m_NextLoaded = other.m_NextLoaded;
   m_NextAdded = other.m_NextAdded;
@@ -139,6 +142,7 @@ void CRecordMap::clear() {
 // ---- lookup ----
 
 std::pair<std::string_view, std::size_t> CRecordMap::BytesAt(std::uint32_t offset) const {
+  if (InArena(offset)) return {m_Arena, offset - kArenaBase};
   if (m_Borrowed.empty() || offset < m_Borrowed.front().base) return {m_Buffer.View(), offset};
   const Borrowed& region = *(std::upper_bound(m_Borrowed.begin(), m_Borrowed.end(), offset,
                                               [](std::uint32_t o, const Borrowed& b) { return o < b.base; }) -
@@ -156,6 +160,7 @@ const CArchiveBuffer& CRecordMap::BufferAt(std::uint32_t offset) const {
 
 // Only records of the writer's own form are ever borrowed.
 RecordForm CRecordMap::FormAt(std::uint32_t offset) const {
+  if (InArena(offset)) return RecordForm::Scrambled;
   return m_Borrowed.empty() || offset < m_Borrowed.front().base ? m_Form : RecordForm::Scrambled;
 }
 
@@ -172,9 +177,8 @@ std::string_view CRecordMap::KeyOf(const Slot& slot) const {
   return bytes.substr(span.start, span.end - span.start);
 }
 
-const CRecordMap::Entry* CRecordMap::NodeOf(const Slot& slot) const {
-  const std::uint32_t index = slot.node & ~kChanged;
-  return index == 0 ? nullptr : m_Nodes[index - 1].get();
+CRecordMap::Node* CRecordMap::NodeOf(const Slot& slot) const {
+  return slot.key == kNone ? m_Nodes[slot.body - 1].get() : nullptr;
 }
 
 std::vector<CRecordMap::Slot>::iterator CRecordMap::LowerBound(std::string_view key) const {
@@ -195,9 +199,10 @@ const CEntrTxt* CRecordMap::Find(std::string_view key) const {
 CEntrTxt* CRecordMap::Find(std::string_view key) {
   Slot* slot = FindSlot(key);
   if (!slot) return nullptr;
-  CEntrTxt& record = Materialize(*slot).second;
-  slot->node |= kChanged;
-  return &record;
+  Materialize(*slot);
+  Node* node = NodeOf(*slot);
+  node->changed = true;
+  return &node->second;
 }
 
 bool CRecordMap::Contains(std::string_view key) const {
@@ -221,7 +226,7 @@ std::optional<std::pair<int, int>> CRecordMap::Years() const {
 // ---- records as views ----
 
 std::uint32_t CRecordMap::NewNode(std::string key, CEntrTxt record) const {
-  auto node = std::make_unique<Entry>(std::move(key), std::move(record));
+  auto node = std::make_unique<Node>(std::move(key), std::move(record));
   if (!m_FreeNodes.empty()) {
     const std::uint32_t index = m_FreeNodes.back();
     m_FreeNodes.pop_back();
@@ -232,12 +237,11 @@ std::uint32_t CRecordMap::NewNode(std::string key, CEntrTxt record) const {
   return static_cast<std::uint32_t>(m_Nodes.size());
 }
 
+// The slot is erased or overwritten next.
 void CRecordMap::FreeNode(Slot& slot) {
-  const std::uint32_t index = slot.node & ~kChanged;
-  if (index == 0) return;
-  m_Nodes[index - 1].reset();
-  m_FreeNodes.push_back(index);
-  slot.node &= kChanged;
+  if (slot.key != kNone) return;
+  m_Nodes[slot.body - 1].reset();
+  m_FreeNodes.push_back(slot.body);
 }
 
 void CRecordMap::DecodeBody(const Slot& slot, CEntrTxt& record) const {
@@ -261,9 +265,10 @@ CRecordMap::Entry& CRecordMap::Materialize(Slot& slot) const {
   if (NodeOf(slot) == nullptr) {
     CEntrTxt record;
     DecodeBody(slot, record);
-    slot.node |= NewNode(std::string(KeyOf(slot)), std::move(record));
+    const std::uint32_t node = NewNode(std::string(KeyOf(slot)), std::move(record));
+    slot = Slot{kNone, node, slot.order};
   }
-  return *m_Nodes[(slot.node & ~kChanged) - 1];
+  return *NodeOf(slot);
 }
 
 const CRecordMap::Entry& CRecordMap::Materialize(std::size_t index) const {
@@ -275,32 +280,38 @@ const CRecordMap::Entry& CRecordMap::Materialize(std::size_t index) const {
 CEntrTxt& CRecordMap::Put(std::string key, CEntrTxt record, bool loaded) {
   const auto it = LowerBound(key);
   if (it != m_Slots.begin() + static_cast<std::ptrdiff_t>(m_Dated) && KeyOf(*it) == key) {
-    CEntrTxt& existing = Materialize(*it).second;
-    existing = std::move(record);
-    it->node |= kChanged;
-    return existing;
+    Materialize(*it);
+    Node* existing = NodeOf(*it);
+    existing->second = std::move(record);
+    existing->changed = true;
+    return existing->second;
   }
   const std::int32_t order = loaded ? m_NextLoaded++ : m_NextAdded--;
   const std::uint32_t node = NewNode(std::move(key), std::move(record));
-  Add(it, Slot{kNone, kNone, order, node | kChanged});
+  m_Nodes[node - 1]->changed = true;
+  Add(it, Slot{kNone, node, order});
   return m_Nodes[node - 1]->second;
+}
+
+std::uint64_t CRecordMap::BuffersEnd() const {
+  return m_Borrowed.empty() ? m_Buffer.View().size()
+                            : std::uint64_t{m_Borrowed.back().base} + m_Borrowed.back().buffer.View().size();
 }
 
 std::optional<std::uint32_t> CRecordMap::BaseOf(const CArchiveBuffer& buffer) {
   if (buffer.View().data() == m_Buffer.View().data()) return 0;
   for (const Borrowed& region : m_Borrowed)
     if (region.buffer.View().data() == buffer.View().data()) return region.base;
-  const std::uint64_t base =
-      m_Borrowed.empty() ? m_Buffer.View().size()
-                         : std::uint64_t{m_Borrowed.back().base} + m_Borrowed.back().buffer.View().size();
-  if (base + buffer.View().size() >= kNone) return std::nullopt;  // beyond what a slot can point at
+  const std::uint64_t base = BuffersEnd();
+  // Beyond what a slot can point at, or where the arena's offsets begin.
+  if (base + buffer.View().size() >= (m_Arena.empty() ? kNone : kArenaBase)) return std::nullopt;
   m_Borrowed.push_back({static_cast<std::uint32_t>(base), buffer});
   return static_cast<std::uint32_t>(base);
 }
 
 bool CRecordMap::InsertUnread(std::string_view key, const CRecordMap& source) {
   const Slot* from = source.FindSlot(key);
-  if (!from || from->key == kNone || !source.CopiesAsRead(*from)) return false;
+  if (!from || from->key == kNone || source.InArena(from->key) || !source.CopiesAsRead(*from)) return false;
   const auto it = LowerBound(key);
   if (it != m_Slots.begin() + static_cast<std::ptrdiff_t>(m_Dated) && KeyOf(*it) == key) return false;
   // Key and body lie in one buffer of the source: both come from one reading.
@@ -308,8 +319,32 @@ bool CRecordMap::InsertUnread(std::string_view key, const CRecordMap& source) {
   const std::uint32_t sourceBase = from->body - static_cast<std::uint32_t>(source.BytesAt(from->body).second);
   const std::optional<std::uint32_t> base = BaseOf(buffer);
   if (!base) return false;
-  Add(it, Slot{*base + (from->key - sourceBase), *base + (from->body - sourceBase), m_NextAdded--, 0});
+  Add(it, Slot{*base + (from->key - sourceBase), *base + (from->body - sourceBase), m_NextAdded--});
   return true;
+}
+
+void CRecordMap::Store(std::string_view key, const CEntrTxt& record) {
+  CArchiveWriter ar;
+  ar.WriteString(key);
+  const std::size_t body = ar.Bytes().size();
+  for (const std::string* text : {&record.m_Poznamka, &record.m_Rtf, &record.m_Text, &record.m_Rezerva})
+    ar.WriteString(*text, /*scrambled=*/true);
+  if (BuffersEnd() > kArenaBase || m_Arena.size() + ar.Bytes().size() >= kNone - kArenaBase) {
+    Insert(std::string(key), record);  // no room for arena offsets: kept as fields
+    return;
+  }
+  // Found before the arena grows: `key` may be one of its own.
+  const auto it = LowerBound(key);
+  const bool existing = it != m_Slots.begin() + static_cast<std::ptrdiff_t>(m_Dated) && KeyOf(*it) == key;
+  const auto at = kArenaBase + static_cast<std::uint32_t>(m_Arena.size());
+  m_Arena.append(ar.Bytes());
+  const Slot slot{at, at + static_cast<std::uint32_t>(body), existing ? it->order : m_NextAdded--};
+  if (!existing) {
+    Add(it, slot);
+    return;
+  }
+  FreeNode(*it);
+  *it = slot;
 }
 
 void CRecordMap::Add(std::vector<Slot>::iterator at, const Slot& slot) {
@@ -321,11 +356,24 @@ void CRecordMap::Add(std::vector<Slot>::iterator at, const Slot& slot) {
   ++m_Dated;
 }
 
+void CRecordMap::BeginInserts(std::size_t expected) {
+  m_Batching = true;
+  m_Slots.reserve(m_Slots.size() + expected);
+  m_Pending.reserve(expected);
+}
+
 void CRecordMap::EndInserts() {
   m_Batching = false;
   if (m_Pending.empty()) return;
   const auto byKey = [this](const Slot& a, const Slot& b) { return KeyOf(a) < KeyOf(b); };
   std::sort(m_Pending.begin(), m_Pending.end(), byKey);
+  if (m_Slots.empty()) {
+    // Into an empty map (an append into a new calendar): the records added are the map, without a
+    // second copy of them.
+    m_Slots = std::exchange(m_Pending, {});
+    m_Dated = m_Slots.size();
+    return;
+  }
   const std::size_t added = m_Pending.size();
   m_Slots.reserve(m_Slots.size() + added);
   m_Slots.resize(m_Slots.size() + added);
@@ -397,15 +445,13 @@ void CRecordMap::BeginLoading(CArchiveBuffer buffer, RecordForm form, RecordKeys
 
 void CRecordMap::AddLoaded(std::size_t keyOffset, std::size_t bodyOffset) {
   m_Slots.push_back(
-      Slot{static_cast<std::uint32_t>(keyOffset), static_cast<std::uint32_t>(bodyOffset), m_NextLoaded++, 0});
+      Slot{static_cast<std::uint32_t>(keyOffset), static_cast<std::uint32_t>(bodyOffset), m_NextLoaded++});
 }
 
 void CRecordMap::AddLoaded(std::string key, std::size_t bodyOffset) {
-  Slot slot{kNone, static_cast<std::uint32_t>(bodyOffset), m_NextLoaded++, 0};
   CEntrTxt record;
-  DecodeBody(slot, record);
-  slot.node = NewNode(std::move(key), std::move(record));
-  m_Slots.push_back(slot);
+  DecodeBody(Slot{0, static_cast<std::uint32_t>(bodyOffset), 0}, record);
+  m_Slots.push_back(Slot{kNone, NewNode(std::move(key), std::move(record)), m_NextLoaded++});
 }
 
 void CRecordMap::EndLoading() {
@@ -432,9 +478,14 @@ void CRecordMap::EndLoading() {
     // Version 1: each note became a record as the program adds one, the last read first in its
     // bucket; a record without a note is no record.
     std::erase_if(m_Slots, [this](Slot& slot) {
-      StringSpan note;
-      SpanAt(m_Buffer.View(), slot.body, note);
-      const bool empty = note.end == note.start;
+      bool empty = false;
+      if (const Node* node = NodeOf(slot)) {
+        empty = node->second.m_Poznamka.empty();
+      } else {
+        StringSpan note;
+        SpanAt(m_Buffer.View(), slot.body, note);
+        empty = note.end == note.start;
+      }
       if (empty) FreeNode(slot);
       return empty;
     });
@@ -458,8 +509,7 @@ void CRecordMap::SetAsideInvalidKeys() {
 // ---- writing ----
 
 bool CRecordMap::CopiesAsRead(const Slot& slot) const {
-  if ((slot.node & kChanged) != 0 || slot.body == kNone || FormAt(slot.body) != RecordForm::Scrambled)
-    return false;
+  if (slot.key == kNone || FormAt(slot.body) != RecordForm::Scrambled) return false;
   auto [bytes, pos] = BytesAt(slot.body);
   for (int i = 0; i < 4; ++i) {
     StringSpan span;
@@ -486,7 +536,7 @@ std::size_t CRecordMap::EstimatedBytes() const {
   std::size_t size = 8;
   for (const Slot& slot : m_Slots) {
     size += kEntryOverhead + KeyOf(slot).size();
-    if (const Entry* node = NodeOf(slot); node && (slot.node & kChanged) != 0) {
+    if (const Node* node = NodeOf(slot)) {
       const CEntrTxt& r = node->second;
       size += r.m_Poznamka.size() + r.m_Rtf.size() + r.m_Text.size() + r.m_Rezerva.size();
     } else {
@@ -497,35 +547,42 @@ std::size_t CRecordMap::EstimatedBytes() const {
 }
 
 void CRecordMap::Write(CArchiveWriter& ar) const {
-  // Write order: by bucket, then added records newest first, then read records as read.
-  std::vector<std::pair<std::uint32_t, std::uint32_t>> order;  // bucket, slot
-  order.reserve(m_Slots.size());
+  // Write order: by bucket, then added records newest first, then read records as read. One bucket
+  // at a time, so that the order costs a byte per record and the positions of one bucket.
+  std::vector<std::uint8_t> buckets(m_Slots.size());
   for (std::size_t i = 0; i < m_Slots.size(); ++i)
-    order.emplace_back(ArchiveMapBucket(KeyOf(m_Slots[i])), static_cast<std::uint32_t>(i));
-  std::sort(order.begin(), order.end(), [this](const auto& a, const auto& b) {
-    return a.first != b.first ? a.first < b.first : m_Slots[a.second].order < m_Slots[b.second].order;
-  });
+    buckets[i] = static_cast<std::uint8_t>(ArchiveMapBucket(KeyOf(m_Slots[i])));
   ar.WriteCount(m_Slots.size());
   CEntrTxt scratch;
-  for (const auto& [bucket, index] : order) {
-    const Slot& slot = m_Slots[index];
-    ar.WriteString(KeyOf(slot));
-    ar.WriteNewObject(ArchiveClass::EntrTxt);
-    if (CopiesAsRead(slot)) {
-      const auto [bytes, at] = BytesAt(slot.body);
-      ar.WriteRaw(bytes.substr(at, BodySizeOf(slot)));
-      continue;
-    }
-    const CEntrTxt* record = NodeOf(slot) ? &NodeOf(slot)->second : nullptr;
-    if (!record) {
-      DecodeBody(slot, scratch);
-      record = &scratch;
-    }
-    ar.WriteString(record->m_Poznamka, /*scrambled=*/true);
-    ar.WriteString(record->m_Rtf, /*scrambled=*/true);
-    ar.WriteString(record->m_Text, /*scrambled=*/true);
-    ar.WriteString(record->m_Rezerva, /*scrambled=*/true);
+  std::vector<std::uint32_t> order;
+  for (unsigned bucket = 0; bucket < kArchiveMapBuckets; ++bucket) {
+    order.clear();
+    for (std::size_t i = 0; i < m_Slots.size(); ++i)
+      if (buckets[i] == bucket) order.push_back(static_cast<std::uint32_t>(i));
+    std::sort(order.begin(), order.end(),
+              [this](std::uint32_t a, std::uint32_t b) { return m_Slots[a].order < m_Slots[b].order; });
+    for (const std::uint32_t index : order) WriteEntry(ar, m_Slots[index], scratch);
   }
+}
+
+void CRecordMap::WriteEntry(CArchiveWriter& ar, const Slot& slot, CEntrTxt& scratch) const {
+  ar.WriteString(KeyOf(slot));
+  ar.WriteNewObject(ArchiveClass::EntrTxt);
+  ar.Spill();
+  if (CopiesAsRead(slot)) {
+    const auto [bytes, at] = BytesAt(slot.body);
+    ar.WriteRaw(bytes.substr(at, BodySizeOf(slot)));
+    return;
+  }
+  const CEntrTxt* record = NodeOf(slot) ? &NodeOf(slot)->second : nullptr;
+  if (!record) {
+    DecodeBody(slot, scratch);
+    record = &scratch;
+  }
+  ar.WriteString(record->m_Poznamka, /*scrambled=*/true);
+  ar.WriteString(record->m_Rtf, /*scrambled=*/true);
+  ar.WriteString(record->m_Text, /*scrambled=*/true);
+  ar.WriteString(record->m_Rezerva, /*scrambled=*/true);
 }
 
 }  // namespace orv

@@ -2,8 +2,9 @@
 // CRecordMap: the day records (DayKey -> CEntrTxt) or the month records (MonthKey -> CEntrTxt) of a
 // calendar. A record read from a file stays a view into the file's bytes until it is first looked
 // up: then its strings are unscrambled into a CEntrTxt that stays for as long as the entry. Until
-// then an entry costs 16 bytes, and a record that was never changed is written back by copying its
-// original bytes. Offers what CArchiveMap<CEntrTxt> offers:
+// then an entry costs 12 bytes and is written back by copying its original bytes; a record that
+// was looked up is written from its fields, which give the same bytes unless it was changed. Offers what
+// CArchiveMap<CEntrTxt> offers:
 //
 //   map.Find(key)                   the record or nullptr; the const form only reads it
 //   map.Insert(key, record)         a record added by the program (an existing key keeps its place)
@@ -112,6 +113,10 @@ class CRecordMap {
   // else `scratch` filled from the file's bytes; nullptr when there is none.
   const CEntrTxt* Peek(std::string_view key, CEntrTxt& scratch) const;
   CEntrTxt& Insert(std::string key, CEntrTxt record) { return Put(std::move(key), std::move(record), false); }
+  // Replaces or adds the record of `key` as Insert does, but keeps it as its bytes, not its fields: a
+  // merge that changes a million records then costs their bytes rather than a million records in
+  // memory. Keys this map gave out before may no longer be valid afterwards.
+  void Store(std::string_view key, const CEntrTxt& record);
   // Adds the record of `key` from `source` as Insert would, without reading it, where this map lacks
   // the key and the source record is unchanged from its file; false (nothing done) otherwise. Keys
   // this map gave out before may no longer be valid afterwards.
@@ -125,7 +130,9 @@ class CRecordMap {
   // once at the end, in one pass, however they interleave with the keys there: a merge of a million
   // records then costs no million moves of the whole map. Meanwhile such a record is neither found
   // nor counted, and no key may be added twice.
-  void BeginInserts() { m_Batching = true; }
+  // `expected` (at most how many may come) takes the room for them at once, while nothing is pending,
+  // rather than growing twice over as they come.
+  void BeginInserts(std::size_t expected = 0);
   void EndInserts();
   // Erases the records of `keys` that are there, all in one pass over the map, so that a period of
   // thousands of days is deleted as fast as one day; returns how many it erased.
@@ -138,6 +145,12 @@ class CRecordMap {
   void Visit(F&& visit) const {
     CEntrTxt scratch;
     for (std::size_t i = 0; i < m_Dated; ++i) VisitAt(i, scratch, visit);
+  }
+  // The same for the entries at positions [first, last) in key order.
+  template <typename F>
+  void Visit(std::size_t first, std::size_t last, F&& visit) const {
+    CEntrTxt scratch;
+    for (std::size_t i = first; i < last; ++i) VisitAt(i, scratch, visit);
   }
   // The same for the entries at the given positions in key order (0 to size() - 1), in that order.
   template <typename F>
@@ -186,12 +199,18 @@ class CRecordMap {
 
  private:
   static constexpr std::uint32_t kNone = 0xFFFFFFFF;
-  static constexpr std::uint32_t kChanged = 0x80000000;
+  // Offsets from here on point into m_Arena (while it has bytes; the buffers then end below it).
+  static constexpr std::uint32_t kArenaBase = 0x80000000;
+  // A record that has been looked up, or made by the program: its key and its fields.
+  struct Node : Entry {
+    Node(std::string key, CEntrTxt record) : Entry(std::move(key), std::move(record)) {}
+    bool changed = false;  // the fields, not the bytes read, decide what is written
+  };
+  // One of these per record: a million records of a damaged file cost 12 bytes each beside the file.
   struct Slot {
-    std::uint32_t key;   // offset of the key in the buffer; kNone when the node holds it
-    std::uint32_t body;  // offset of the body in the buffer; kNone for a record made by the program
+    std::uint32_t key;   // offset of the key in the buffer; kNone when the record has a node
+    std::uint32_t body;  // offset of the body in the buffer; with a node, 1 + its index in m_Nodes
     std::int32_t order;  // within the bucket: added by the program below zero (newest lowest), read above
-    std::uint32_t node;  // 1 + index in m_Nodes, 0 while a view; kChanged: the fields decide the bytes
   };
 
   template <typename F>
@@ -211,16 +230,21 @@ class CRecordMap {
   RecordForm FormAt(std::uint32_t offset) const;
   std::size_t BodySizeOf(const Slot& slot) const;
   std::optional<std::uint32_t> BaseOf(const CArchiveBuffer& buffer);
+  std::uint64_t BuffersEnd() const;
+  bool InArena(std::uint32_t offset) const {
+    return !m_Arena.empty() && offset >= kArenaBase && offset != kNone;
+  }
   std::vector<Slot>::iterator LowerBound(std::string_view key) const;
   Slot* FindSlot(std::string_view key) const;
   std::string_view KeyOf(const Slot& slot) const;
-  const Entry* NodeOf(const Slot& slot) const;
+  Node* NodeOf(const Slot& slot) const;
   const Entry& Materialize(std::size_t index) const;
   Entry& Materialize(Slot& slot) const;
   std::uint32_t NewNode(std::string key, CEntrTxt record) const;
   void FreeNode(Slot& slot);
   void DecodeBody(const Slot& slot, CEntrTxt& record) const;
   bool CopiesAsRead(const Slot& slot) const;
+  void WriteEntry(CArchiveWriter& ar, const Slot& slot, CEntrTxt& scratch) const;
   void SetAsideInvalidKeys();
 
   CArchiveBuffer m_Buffer;
@@ -230,13 +254,15 @@ class CRecordMap {
     CArchiveBuffer buffer;
   };
   std::vector<Borrowed> m_Borrowed;
+  // Keys and bodies of records kept by Store, in the file's form (scrambled).
+  std::string m_Arena;
   RecordForm m_Form = RecordForm::Scrambled;
   RecordKeys m_Keys = RecordKeys::Day;
   // The records of dates sorted by key, then those kept aside (in no particular order): one vector,
   // as a damaged file may hold millions of them.
   mutable std::vector<Slot> m_Slots;
   std::size_t m_Dated = 0;  // how many of m_Slots are records of dates
-  mutable std::vector<std::unique_ptr<Entry>> m_Nodes;
+  mutable std::vector<std::unique_ptr<Node>> m_Nodes;
   mutable std::vector<std::uint32_t> m_FreeNodes;
   std::vector<Slot> m_Pending;  // added under new keys since BeginInserts
   bool m_Batching = false;

@@ -254,8 +254,15 @@ bool CTedDoc::OnSaveDocument(const std::string& path) {
       return false;
   }
 
-  const SFileWrite written = WriteFileKeepingIdentity(path, SealCalendarBytes(*this, StoreCalendar(*this)),
-                                                      {.newFileMode = kPrivateFileMode});
+  // A plain calendar goes to the file piece by piece as it is made, so that a save costs no second
+  // copy of the whole file in memory; a sealed one is encrypted as a whole.
+  const SWriteOptions options{.newFileMode = kPrivateFileMode};
+  const SFileWrite written =
+      EncryptionKey()
+          ? WriteFileKeepingIdentity(path, SealCalendarBytes(*this, StoreCalendar(*this)), options)
+          : WriteFileKeepingIdentity(
+                path, CFileBytes([this](const CFileBytes::Sink& sink) { return StoreCalendar(*this, sink); }),
+                options);
   if (!written.failure.empty()) {
     if (written.keptCopy.empty()) return refuse(written.failure);
     m_Ui.MessageDialog("Kalendář nelze uložit do souboru " + path + ": " + written.failure +

@@ -24,18 +24,20 @@ SPeriodMonths CollectMonths(const CTedDoc& doc, const SRtfExportChoice& choice) 
   const std::string fromMonth = MonthKey(choice.from.year, choice.from.month);
   const std::string toMonth = MonthKey(choice.to.year, choice.to.month);
   SPeriodMonths months;
-  for (const auto& [key, record] : doc.m_DataTxt) {
-    if (key < fromDay || key > toDay) continue;
-    const std::string month = key.substr(0, 7);
+  // Read one by one and not kept: a calendar of a million records would otherwise hold them all
+  // unscrambled.
+  doc.m_DataTxt.Visit([&](std::string_view key, const CEntrTxt& record) {
+    if (key < fromDay || key > toDay) return;
+    const std::string month(key.substr(0, 7));
     months.withContent.insert(month);
     if (!record.m_Poznamka.empty()) months.withNote.insert(month);
     if (!record.m_Text.empty()) months.withDayCommentary.insert(month);
-  }
-  for (const auto& [key, record] : doc.m_DataMesice) {
-    if (key < fromMonth || key > toMonth) continue;
-    months.withContent.insert(key);
-    months.withMonthRecord.insert(key);
-  }
+  });
+  doc.m_DataMesice.Visit([&](std::string_view key, const CEntrTxt&) {
+    if (key < fromMonth || key > toMonth) return;
+    months.withContent.emplace(key);
+    months.withMonthRecord.emplace(key);
+  });
   return months;
 }
 
@@ -74,14 +76,15 @@ class CCalendarWalk {
         (m_Choice.dayCommentaries && m_Months.withDayCommentary.count(key)))
       m_Out.AppendHeading(CalendarMonthHeading(date.year, date.month), m_MonthHeading);
     if (!monthCommentary) return;
-    if (const CEntrTxt* record = m_Doc.GetMonthRecord(key)) m_Out.AppendCommentary(record->m_Rtf);
+    if (const CEntrTxt* record = m_Doc.m_DataMesice.Peek(key, m_Scratch))
+      m_Out.AppendCommentary(record->m_Rtf);
     m_Out.AppendBreak();
     ++m_Walk.items;
   }
 
   // Whether the date had a day record.
   bool Day(const Date& date) {
-    const CEntrTxt* record = m_Doc.GetDayRecord(DayKey(date));
+    const CEntrTxt* record = m_Doc.m_DataTxt.Peek(DayKey(date), m_Scratch);
     if (!record) return false;
     bool written = false;
     if (m_Choice.notes && !record->m_Poznamka.empty()) {
@@ -126,6 +129,7 @@ class CCalendarWalk {
   SPieceFormat m_MonthHeading;
   SPieceFormat m_DayHeading;
   SExportWalk m_Walk;
+  CEntrTxt m_Scratch;  // the record being written, read from the file's bytes and not kept
 };
 
 }  // namespace

@@ -17,9 +17,10 @@ std::optional<int> AssembleResultExport(const CTedDoc& doc, const CSortedKeyList
   const size_t count = std::min(keys.Size(), limit);
   const bool months = area == ERtfResultArea::Months;
   int written = 0;
+  CEntrTxt scratch;  // each record is read for its part of the export and not kept
   for (size_t i = 0; i < count; ++i) {
-    const std::string& key = keys[i];
-    const CEntrTxt* record = months ? doc.GetMonthRecord(key) : doc.GetDayRecord(key);
+    const std::string key = keys[i];
+    const CEntrTxt* record = (months ? doc.m_DataMesice : doc.m_DataTxt).Peek(key, scratch);
     if (!record) {
       ui.MessageBox("Chyba konzistence");
       return std::nullopt;

@@ -69,21 +69,24 @@ TxtExportStatus ExportNotesTxt(const CTedDoc& doc, const std::string& path, cons
   if (IsTheCalendarFile(doc, path, ui)) return TxtExportStatus::Failed;
   const std::string from = DayKey(period.from);
   const std::string to = DayKey(period.to);
-  std::vector<std::pair<std::string_view, std::string_view>> days;  // key, note
-  for (const auto& [key, record] : doc.m_DataTxt)
-    if (!record.m_Poznamka.empty() && key >= from && key <= to) days.emplace_back(key, record.m_Poznamka);
-  if (days.empty()) {
+  // The records are read one by one and not kept, in key order (which is date order): a calendar of
+  // a million records would otherwise hold them all unscrambled.
+  const std::string_view lineEnd = blankLines ? kTxtLineEndBlank : kTxtLineEnd;
+  std::string lines;
+  int days = 0;
+  doc.m_DataTxt.Visit([&](std::string_view key, const CEntrTxt& record) {
+    if (record.m_Poznamka.empty() || key < from || key > to) return;
+    lines += TxtExportLine(key, separator, record.m_Poznamka, lineEnd);
+    ++days;
+  });
+  if (days == 0) {
     std::error_code error;
     if (!std::filesystem::exists(path, error) && !WriteExportFile(doc, path, {}, ui))
       return TxtExportStatus::Failed;
     ui.MessageBox("V zadaném rozsahu krátké poznámky nejsou !");
     return TxtExportStatus::NothingToExport;
   }
-  std::sort(days.begin(), days.end());
-  const std::string_view lineEnd = blankLines ? kTxtLineEndBlank : kTxtLineEnd;
-  std::string lines;
-  for (const auto& [key, note] : days) lines += TxtExportLine(key, separator, note, lineEnd);
-  return WriteExport(doc, path, static_cast<int>(days.size()), lines, ui);
+  return WriteExport(doc, path, days, lines, ui);
 }
 
 bool CanExportResultTxt(const CTedDoc& doc, const CSortedKeyList& dayKeys, TxtResultSource source,
@@ -106,8 +109,9 @@ TxtExportStatus ExportResultTxt(const CTedDoc& doc, const CSortedKeyList& dayKey
   const std::string_view separator = source == TxtResultSource::Fulltext ? ":" : ";";
   std::string lines;
   int count = 0;
+  CEntrTxt scratch;
   for (const std::string& key : dayKeys) {
-    const CEntrTxt* record = doc.GetDayRecord(key);
+    const CEntrTxt* record = doc.m_DataTxt.Peek(key, scratch);
     if (!record) {
       ui.MessageBox("Chyba konzistence v OnExportTxt výběru");
       return TxtExportStatus::Failed;

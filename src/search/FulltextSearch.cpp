@@ -14,10 +14,10 @@ bool HasLogicalOperator(std::string_view input) {
          input.find("NOT ") != std::string_view::npos;
 }
 
-std::vector<std::string> AllKeys(const CRecordMap& records) {
-  std::vector<std::string> keys;
-  keys.reserve(records.size());
-  for (std::size_t i = 0; i < records.size(); ++i) keys.emplace_back(records.KeyAt(i));
+CSortedKeyList AllKeys(const CRecordMap& records) {
+  CSortedKeyList keys;
+  keys.Reserve(records.size());
+  for (std::size_t i = 0; i < records.size(); ++i) keys.Append(records.KeyAt(i));
   return keys;
 }
 
@@ -69,7 +69,7 @@ bool CFulltextSearch::StartWalk(const CTedDoc& doc, IUiServices& ui) {
       ui.MessageBox("Současný výběr je prázdný");
       return false;
     }
-    m_Walk.dayKeys = m_Days.Keys();
+    m_Walk.dayKeys = m_Days;
     return true;
   }
   if (doc.m_DataTxt.empty() && doc.m_DataMesice.empty()) {
@@ -95,20 +95,20 @@ bool CFulltextSearch::Step(const CTedDoc& doc, std::size_t records, IUiServices&
     w.nothingToSearch = true;
     return true;
   }
-  const std::size_t days = w.dayKeys.size();
-  const std::size_t total = days + w.monthKeys.size();
+  const std::size_t days = w.dayKeys.Size();
+  const std::size_t total = days + w.monthKeys.Size();
   const std::size_t end = total - w.next > records ? w.next + records : total;
   // Each record is read for the search and not kept: a calendar of a million records would
   // otherwise hold them all unscrambled.
   CEntrTxt scratch;
   for (; w.next < end; ++w.next) {
     if (w.next >= days) {
-      const std::string& key = w.monthKeys[w.next - days];
+      const std::string key = w.monthKeys[w.next - days];
       const CEntrTxt* record = doc.m_DataMesice.Peek(key, scratch);
-      if (record && !record->m_Text.empty() && m_Engine.Matches(record->m_Text, ui)) w.months.push_back(key);
+      if (record && !record->m_Text.empty() && m_Engine.Matches(record->m_Text, ui)) w.months.Append(key);
       continue;
     }
-    const std::string& key = w.dayKeys[w.next];
+    const std::string key = w.dayKeys[w.next];
     const CEntrTxt* record = doc.m_DataTxt.Peek(key, scratch);
     if (!record) {
       if (w.previousResult)
@@ -116,7 +116,7 @@ bool CFulltextSearch::Step(const CTedDoc& doc, std::size_t records, IUiServices&
                                                  : "FultxtCursearch - chyba konzistence 1.");
       continue;
     }
-    if (MatchesDay(*record, w.commentariesOnly, ui)) w.days.push_back(key);
+    if (MatchesDay(*record, w.commentariesOnly, ui)) w.days.Append(key);
   }
   return w.next == total;
 }
@@ -126,8 +126,8 @@ FulltextOutcome CFulltextSearch::Finish(IUiServices& ui) {
   if (out.status != FulltextStatus::Searching) return out;
   bool found = false;
   if (!m_Walk.nothingToSearch) {
-    m_Days.Assign(std::move(m_Walk.days));
-    if (!m_Walk.previousResult) m_Months.Assign(std::move(m_Walk.months));
+    m_Days = std::move(m_Walk.days);
+    if (!m_Walk.previousResult) m_Months = std::move(m_Walk.months);
     found = !m_Days.IsEmpty() || (!m_Walk.previousResult && !m_Months.IsEmpty());
   }
   m_Walk = {};

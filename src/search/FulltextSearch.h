@@ -90,11 +90,11 @@ class CFulltextSearch {
     bool commentariesOnly = false;
     bool started = false;
     bool nothingToSearch = false;
-    std::vector<std::string> dayKeys;
-    std::vector<std::string> monthKeys;
+    CSortedKeyList dayKeys;
+    CSortedKeyList monthKeys;
     std::size_t next = 0;  // into dayKeys, then on into monthKeys
-    std::vector<std::string> days;
-    std::vector<std::string> months;
+    CSortedKeyList days;
+    CSortedKeyList months;
   };
 
   // The keys the walk tests; false, with the message, when there is nothing to search.

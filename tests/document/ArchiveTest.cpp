@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <utility>
 
@@ -322,6 +323,65 @@ TEST_F(Archive, RecordsTakenUnreadAndErasedByPeriodWriteAsRecordByRecord) {
   EXPECT_EQ(into.m_DataTxt.size(), 4u);
   EXPECT_EQ(into.m_DataTxt.KeyAt(0), "2000/06/06");
   EXPECT_EQ(into.m_DataTxt.Find("2004/02/29")->m_Rezerva, "x");
+}
+
+// Records a merge keeps as their bytes (Store) are found, walked and written as records put in by
+// Insert are, in the batch and outside it; they are not taken unread from such a map.
+TEST_F(Archive, RecordsKeptAsBytesWriteAsInserted) {
+  for (const char* key : {"2001/01/01", "2005/03/07", "2004/13/01"})
+    content.m_DataTxt.Insert(key, CEntrTxt{"a", "{r}", "t", ""});
+  CCalendarContent stored(ui), inserted(ui);
+  std::string reason;
+  for (CCalendarContent* c : {&stored, &inserted})
+    ASSERT_TRUE(LoadCalendar(StoreCalendar(content), *c, ui, reason)) << reason;
+  const CEntrTxt changed{"a\r\nb", "{zm\xecna}", "zm\xecna", "x"}, added{"nov\xfd", "", "", ""};
+  stored.m_DataTxt.BeginInserts(2);
+  stored.m_DataTxt.Store("2005/03/07", changed);
+  stored.m_DataTxt.Store("2000/06/06", added);
+  stored.m_DataTxt.EndInserts();
+  stored.m_DataTxt.Store("2000/06/06", changed);
+  stored.m_DataTxt.Store("2010/10/10", added);
+  for (const auto& [key, record] : {std::pair{"2005/03/07", changed}, std::pair{"2000/06/06", added},
+                                    std::pair{"2000/06/06", changed}, std::pair{"2010/10/10", added}})
+    inserted.m_DataTxt.Insert(key, record);
+
+  EXPECT_EQ(StoreCalendar(stored), StoreCalendar(inserted));
+  CEntrTxt scratch;
+  EXPECT_EQ(*stored.m_DataTxt.Peek("2000/06/06", scratch), changed);
+  EXPECT_EQ(stored.m_DataTxt.size(), 4u);
+  EXPECT_EQ(stored.m_DataTxt.KeyAt(0), "2000/06/06");
+  EXPECT_FALSE(content.m_DataTxt.InsertUnread("2010/10/10", stored.m_DataTxt));
+  CCalendarContent copy = stored;
+  stored = CCalendarContent(ui);
+  EXPECT_EQ(std::as_const(copy.m_DataTxt).Find("2005/03/07")->m_Rtf, "{zm\xecna}");
+  EXPECT_EQ(StoreCalendar(copy), StoreCalendar(inserted));
+}
+
+// A save hands the file to its sink in pieces of about a megabyte (a commentary longer than that as
+// one piece of its own): together they are the bytes StoreCalendar makes, and a sink that refuses a
+// piece gets no further one.
+TEST_F(Archive, StreamedSaveHandsTheSameBytesInPieces) {
+  for (int day = 0; day < 60000; ++day)
+    content.m_DataTxt.Insert(DayKey(1950 + day / 336, 1 + day / 28 % 12, 1 + day % 28),
+                             CEntrTxt{"pozn\xe1mka", "", "", ""});
+  ASSERT_EQ(Load(StoreCalendar(content)), "");
+  const std::string longText(3 << 20, 'x');
+  loaded.m_DataTxt.Find("2000/01/01")->m_Text = longText;
+  const std::string whole = StoreCalendar(loaded);
+  std::vector<std::size_t> pieces;
+  std::string streamed;
+  EXPECT_TRUE(StoreCalendar(loaded, [&](std::string_view piece) {
+    pieces.push_back(piece.size());
+    streamed += piece;
+    return true;
+  }));
+  EXPECT_EQ(streamed, whole);
+  EXPECT_GE(pieces.size(), 3u);
+  EXPECT_LE(*std::max_element(pieces.begin(), pieces.end()), longText.size() + (1 << 20) + 4096);
+
+  int handed = 0;
+  EXPECT_FALSE(StoreCalendar(loaded, [&](std::string_view) { return ++handed > 1; }));
+  EXPECT_EQ(handed, 1);
 }
 
 TEST_F(Archive, RecordYearsComeFromTheRecordsOfDates) {

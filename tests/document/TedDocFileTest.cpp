@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "DocFileFixture.h"
+#include "document/AtomicFile.h"
 
 namespace orv {
 namespace {
@@ -192,6 +193,22 @@ TEST_F(TedDocFile, SaveKeepsTheFilePermissions) {
   EXPECT_EQ(fs::status(dir / "kal.orv").permissions(),
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   EXPECT_EQ(ReadFile(dir / "kal.orv"), StoreCalendar(doc));
+}
+
+// A save's bytes are made as they are written: a writer that fails half way (out of memory) leaves the
+// file as it was, whether it is replaced through a temporary file or written in place (a hard link).
+TEST_F(TedDocFile, AWriterFailingHalfWayLeavesTheOldBytes) {
+  for (const bool linked : {false, true}) {
+    WriteFile(dir / "kal.orv", "stary obsah");
+    if (linked) fs::create_hard_link(dir / "kal.orv", dir / "odkaz.orv");
+    const CFileBytes failing([](const CFileBytes::Sink& sink) {
+      if (sink(std::string(3 << 20, 'x'))) throw std::bad_alloc();
+      return false;
+    });
+    EXPECT_EQ(WriteFileKeepingIdentity(Path("kal.orv"), failing).failure, FileErrorReason(ENOMEM)) << linked;
+    EXPECT_EQ(ReadFile(dir / "kal.orv"), "stary obsah") << linked;
+    fs::remove(dir / "odkaz.orv");
+  }
 }
 
 }  // namespace

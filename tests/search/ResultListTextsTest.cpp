@@ -26,6 +26,22 @@ TEST(SortedKeyList, KeepsKeysAscendingAndEachOnce) {
 
   list.Assign({"2005/01", "2004/12", "2005/01", "2004/02"});
   EXPECT_EQ(list.Keys(), (std::vector<std::string>{"2004/02", "2004/12", "2005/01"}));
+
+  // Keys of a damaged file, months among days: byte order, as the record maps keep them.
+  const std::vector<std::string> mixed{"",           "0001/01/01", "2004/03",    "2004/03/00", "2004/03/01",
+                                       "2004/03/99", "2004/04",    "2004/13/01", "2004/3/5",   "9999/12/31x"};
+  list.Assign({mixed.rbegin(), mixed.rend()});
+  EXPECT_EQ(list.Keys(), mixed);
+  list.Clear();
+  for (const std::string& key : mixed) list.Append(key);
+  list.Append("2004/03/01");
+  list.Append("2004/02/01");
+  std::vector<std::string> appended = mixed;
+  appended.insert(appended.begin() + 2, "2004/02/01");
+  EXPECT_EQ(list.Keys(), appended);
+  for (const std::string& key : mixed) EXPECT_TRUE(list.Contains(key)) << key;
+  EXPECT_FALSE(list.Contains("2004/03/02"));
+  EXPECT_FALSE(list.Contains("2004/3/6"));
 }
 
 TEST(FoundKeyTexts, DayInGenitiveAndMonthCapitalised) {

@@ -84,6 +84,9 @@ int CmdAppend(const std::vector<std::string>& words, CliContext& ctx) {
     ctx.err << "Cílový kalendář " << targetPath << " se nezměnil; nic nebylo připojeno.\n";
     return kExitNotFound;
   }
+  // The source's records have been taken: those taken unread keep the source file's bytes alive by
+  // themselves, and the source's own index of them goes before the save.
+  source.Doc().DeleteContents();
   if (!target.SaveIfModified()) return kExitError;
   // The window's closing message goes on to say the result may still be dropped; here it is saved.
   ctx.out << "Připojení je hotovo. Nových záznamů: " << result.recordsAdded

@@ -46,7 +46,7 @@ class CRecordMerge {
     if (!raw.empty() && raw == records.RawBody(key)) return EMerged::Nothing;
     const CEntrTxt* target = records.Peek(key, m_Target);
     if (!target) {
-      if (!records.InsertUnread(key, from)) records.Insert(std::string(key), source);
+      if (!records.InsertUnread(key, from)) records.Store(key, source);
       return EMerged::Added;
     }
     CEntrTxt merged = *target;
@@ -54,7 +54,7 @@ class CRecordMerge {
                                 : MergeNotesWhole(target->m_Poznamka, source.m_Poznamka);
     MergeCommentary(*target, source, merged);
     if (merged == *target) return EMerged::Nothing;
-    records.Insert(std::string(key), std::move(merged));
+    records.Store(key, merged);
     return EMerged::Changed;
   }
 
@@ -116,8 +116,10 @@ struct SMergeWalk {
 // The positions of the source's records that are appended: every one of the whole calendar, or
 // those of the days of the range.
 struct SAppendedRecords {
-  std::vector<std::uint32_t> days;
+  std::size_t firstDay = 0;
+  std::size_t lastDay = 0;  // past the last
   bool months = true;
+  std::size_t Days() const { return lastDay - firstDay; }
 };
 
 SAppendedRecords Appended(const CCalendarContent& source, const SAppendOptions& options) {
@@ -128,16 +130,14 @@ SAppendedRecords Appended(const CCalendarContent& source, const SAppendOptions& 
     first = days.LowerPosition(DayKey(options.from));
     last = std::max(first, days.LowerPosition(DayKey(options.to) + '\x01'));
   }
-  SAppendedRecords records{std::vector<std::uint32_t>(last - first), options.wholeCalendar};
-  for (std::size_t i = first; i < last; ++i) records.days[i - first] = static_cast<std::uint32_t>(i);
-  return records;
+  return SAppendedRecords{first, last, options.wholeCalendar};
 }
 
 template <typename F>
 void VisitAppended(const CCalendarContent& source, const SAppendedRecords& records, F&& visit) {
-  source.m_DataTxt.Visit(records.days, [&](std::string_view key, const CEntrTxt& record) {
-    visit(false, key, record, source.m_DataTxt);
-  });
+  source.m_DataTxt.Visit(
+      records.firstDay, records.lastDay,
+      [&](std::string_view key, const CEntrTxt& record) { visit(false, key, record, source.m_DataTxt); });
   if (records.months)
     source.m_DataMesice.Visit(
         [&](std::string_view key, const CEntrTxt& record) { visit(true, key, record, source.m_DataMesice); });
@@ -151,7 +151,7 @@ SAppendResult AppendCalendar(CTedDoc& target, const CCalendarContent& source, co
   if (&source == &static_cast<const CCalendarContent&>(target)) return result;
   const SAppendedRecords records = Appended(source, options);
   // A range takes nothing of the source without records, its styles neither.
-  if (!options.wholeCalendar && records.days.empty()) {
+  if (!options.wholeCalendar && records.Days() == 0) {
     result.rangeEmpty = true;
     target.Ui().MessageBox(kRangeEmpty);
     return result;
@@ -169,8 +169,9 @@ SAppendResult AppendCalendar(CTedDoc& target, const CCalendarContent& source, co
   }
   result.stylesChanged = MergeStyles(target, source, options.overwriteStyles, target.Ui());
   SMergeWalk walk{merge, progress, result};
-  walk.total = static_cast<int>(records.days.size() + (records.months ? source.m_DataMesice.size() : 0));
-  for (CRecordMap* map : {&target.m_DataTxt, &target.m_DataMesice}) map->BeginInserts();
+  walk.total = static_cast<int>(records.Days() + (records.months ? source.m_DataMesice.size() : 0));
+  target.m_DataTxt.BeginInserts(records.Days());
+  target.m_DataMesice.BeginInserts(records.months ? source.m_DataMesice.size() : 0);
   VisitAppended(source, records,
                 [&](bool month, std::string_view key, const CEntrTxt& record, const CRecordMap& from) {
                   walk.Record(month, key, record, from);
