@@ -103,6 +103,7 @@ row "find-notes tiny.orv" "$tiny" "$orv" find-notes $s/tiny.orv a
 row "find-notes tiny.orv --export-rtf" "$tiny" "$orv" find-notes $s/tiny.orv a --export-rtf $s/f.rtf
 row "export-txt tiny.orv" "$tiny" "$orv" export-txt $s/tiny.orv $s/e.txt
 row "export-rtf tiny.orv" "$tiny" "$orv" export-rtf $s/tiny.orv $s/e.rtf
+row "export-rtf tiny.orv --all" "$tiny" "$orv" export-rtf $s/tiny.orv $s/a.rtf --all
 row "count tiny.orv" "$tiny" "$orv" count $s/tiny.orv
 cp $s/tiny.orv $s/t.orv
 row "delete tiny.orv 100 years" "$tiny" "$orv" delete $s/t.orv --from 1950-01-01 --to 2049-12-31

@@ -21,12 +21,31 @@ SPieceFormat Fixed(std::string_view face, bool bold, int32_t height, uint32_t co
   return f;
 }
 
+RichParagraph TextParagraph(std::string_view text, const SPieceFormat& format) {
+  RichParagraph paragraph;
+  paragraph.format = format.para;
+  paragraph.mark = format.run;
+  paragraph.runs.push_back(RichRun{format.run, Cp1250ToUtf16(text)});
+  return paragraph;
+}
+
 }  // namespace
 
 CRtfAssembly::CRtfAssembly(std::string_view baseFace)
     : m_MonthHeading(Fixed(baseFace, true, 240, kPurple)),
       m_DayHeading(Fixed(baseFace, true, 200, kPurple)),
       m_Note(Fixed(baseFace, false, 180, kDarkRed)) {}
+
+CRtfAssembly::CRtfAssembly(std::string_view baseFace, RichParagraphVisitor visit) : CRtfAssembly(baseFace) {
+  m_Visit = std::move(visit);
+}
+
+void CRtfAssembly::Add(RichParagraph&& paragraph) {
+  if (m_Visit)
+    m_Visit(paragraph);
+  else
+    m_Content.paragraphs.push_back(std::move(paragraph));
+}
 
 SPieceFormat CRtfAssembly::StyledHeading(const CTedDoc& doc, std::string_view parStyleName,
                                          const SPieceFormat& fixed) {
@@ -42,20 +61,19 @@ SPieceFormat CRtfAssembly::StyledHeading(const CTedDoc& doc, std::string_view pa
 }
 
 void CRtfAssembly::AppendText(std::string_view text, const SPieceFormat& format) {
-  RichParagraph& paragraph = m_Content.paragraphs.emplace_back();
-  paragraph.format = format.para;
-  paragraph.mark = format.run;
-  paragraph.runs.push_back(RichRun{format.run, Cp1250ToUtf16(text)});
+  Add(TextParagraph(text, format));
 }
 
 void CRtfAssembly::AppendHeading(std::string_view text, const SPieceFormat& format) {
-  AppendText(text, format);
-  m_Content.paragraphs.back().keepWithNext = true;
+  RichParagraph paragraph = TextParagraph(text, format);
+  paragraph.keepWithNext = true;
+  Add(std::move(paragraph));
 }
 
 void CRtfAssembly::AppendBreak() {
-  RichParagraph& paragraph = m_Content.paragraphs.emplace_back();
+  RichParagraph paragraph;
   paragraph.mark = CRichEditCtrl::DefaultRunFormat();
+  Add(std::move(paragraph));
 }
 
 void CRtfAssembly::AppendCommentary(std::string_view rtf) {
@@ -68,7 +86,7 @@ void CRtfAssembly::AppendCommentary(std::string_view rtf) {
   m_Staging.SetSel(0, -1);
   RichContent piece = m_Staging.CopySelection();
   m_Staging.StreamIn({});  // the staging copy of a long commentary is not kept to the end
-  for (RichParagraph& paragraph : piece.paragraphs) m_Content.paragraphs.push_back(std::move(paragraph));
+  for (RichParagraph& paragraph : piece.paragraphs) Add(std::move(paragraph));
 }
 
 std::string CRtfAssembly::Rtf() const {

@@ -1,6 +1,7 @@
 #pragma once
 // CRtfAssembly: the content of an RTF (or PDF) export, put together paragraph by paragraph from
-// generated text (headings, notes) and from stored commentaries, in memory. A commentary goes
+// generated text (headings, notes) and from stored commentaries, in memory or handed one paragraph
+// at a time to a visitor (an export written straight to RTF, never whole). A commentary goes
 // through a staging rich edit control of its own, so its formatting arrives as the editor would
 // show it; neither the clipboard nor the user's editors are touched.
 //
@@ -16,6 +17,7 @@
 
 #include "richtext/RichContent.h"
 #include "richtext/RichEditCtrl.h"
+#include "richtext/RtfWriter.h"
 
 namespace orv {
 
@@ -30,6 +32,8 @@ struct SPieceFormat {
 class CRtfAssembly {
  public:
   explicit CRtfAssembly(std::string_view baseFace);
+  // Hands every paragraph to `visit` as it is made, keeping none: Content() stays empty.
+  CRtfAssembly(std::string_view baseFace, RichParagraphVisitor visit);
 
   // Bold purple, 12 points; bold purple, 10 points; dark red, 9 points.
   const SPieceFormat& MonthHeadingFormat() const { return m_MonthHeading; }
@@ -66,6 +70,9 @@ class CRtfAssembly {
   SPieceFormat m_DayHeading;
   SPieceFormat m_Note;
   CRichEditCtrl m_Staging;
+  void Add(RichParagraph&& paragraph);
+
+  RichParagraphVisitor m_Visit;
   RichContent m_Content;
   std::size_t m_MaxCommentary = CRichEditCtrl::kMaxStreamIn;
   int m_TooLarge = 0;

@@ -5,6 +5,7 @@
 #include "document/TedDoc.h"
 #include "export/RtfAssembly.h"
 #include "export/RtfExportTexts.h"
+#include "richtext/RtfWriter.h"
 #include "search/SortedKeyList.h"
 
 namespace orv {
@@ -30,14 +31,26 @@ bool CanExportRtf(const CTedDoc& doc, IUiServices& ui) {
 
 RtfExportStatus ExportRtf(const CTedDoc& doc, const std::string& path, const SRtfExportChoice& choice,
                           std::string_view baseFace, IUiServices& ui, const ExportProgress& progress) {
-  CRtfAssembly out(baseFace);
+  // The calendar is walked twice, for the RTF's font and colour tables and then for its text, and
+  // its paragraphs are written as they come: an export of two hundred years is never whole in memory
+  // as paragraphs. The progress runs through both walks as one.
   SExportWalk walk;
+  int pass = 0;
+  const ExportProgress bothWalks = [&](int done, int total) {
+    return !progress || progress(done + (pass - 1) * total, 2 * total);
+  };
+  std::string rtf;
   {
     CWaitCursor wait(ui);
-    walk = AssembleCalendarExport(doc, choice, out, progress);
+    rtf = WriteRtf([&](const RichParagraphVisitor& visit) {
+      ++pass;
+      if (walk.cancelled) return;
+      CRtfAssembly out(baseFace, visit);
+      walk = AssembleCalendarExport(doc, choice, out, bothWalks);
+    });
   }
   if (walk.cancelled) return RtfExportStatus::Cancelled;
-  if (!WriteExportFile(doc, path, out.Rtf(), ui)) return RtfExportStatus::Failed;
+  if (!WriteExportFile(doc, path, rtf, ui)) return RtfExportStatus::Failed;
   ui.MessageBox(CalendarExportCountText(walk.items, ExportFullPath(path)), MessageIcon::Information);
   return RtfExportStatus::Written;
 }

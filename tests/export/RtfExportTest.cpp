@@ -22,6 +22,7 @@
 #include "document/TedDoc.h"
 #include "editor/StyleFormats.h"
 #include "export/RtfAssembly.h"
+#include "export/RtfCalendarExport.h"
 #include "export/RtfExport.h"
 #include "export/RtfExportTexts.h"
 #include "richtext/RichEditCtrl.h"
@@ -118,6 +119,32 @@ class RtfExport : public ::testing::Test {
   test::FakeUiServices ui;
   CTedDoc doc{ui};
 };
+
+// The export is written as it is walked, never held whole: the file has the bytes the whole content
+// in memory gives, and the progress runs once from the start to the end over both of its walks.
+TEST_F(RtfExport, TheFileIsWrittenAsWalkedWithTheBytesOfTheWholeAndOneProgress) {
+  const SRtfExportChoice choice = Period({2004, 3, 1}, {2004, 4, 30});
+  CRtfAssembly whole("Arial");
+  AssembleCalendarExport(doc, choice, whole);
+
+  std::vector<std::pair<int, int>> steps;
+  const std::string out = Path("export.rtf");
+  ASSERT_EQ(ExportRtf(doc, out, choice, "Arial", ui,
+                      [&](int done, int total) {
+                        steps.emplace_back(done, total);
+                        return true;
+                      }),
+            RtfExportStatus::Written);
+  EXPECT_EQ(Read(out), whole.Rtf());
+  ASSERT_FALSE(steps.empty());
+  for (size_t i = 0; i < steps.size(); ++i) {
+    EXPECT_EQ(steps[i].second, 2 * ExportWalkLength(choice));
+    if (i > 0) {
+      EXPECT_GT(steps[i].first, steps[i - 1].first);
+    }
+  }
+  EXPECT_GT(steps.back().first, ExportWalkLength(choice));  // the second walk is counted after the first
+}
 
 TEST_F(RtfExport, WholeCalendarWritesHeadingsNotesAndCommentariesInDateOrder) {
   const RichContent content = Export({});
