@@ -21,17 +21,20 @@
 namespace orv {
 namespace {
 
+// A calendar of two days: 15 March that stays and 2 March that another program deletes.
+void WriteTwoDays(const std::string& path) {
+  test::FakeUiServices quiet;
+  CTedDoc file(quiet);
+  file.OnNewDocument();
+  test::CalendarBuilder(file).Day("2005/03/15", "rano").Day("2005/03/02", "smazat");
+  ASSERT_TRUE(file.OnSaveDocument(path));
+}
+
 TEST(OpenedBaseWindowTest, ADeletionElsewhereAfterTheFirstPaintIsMergedAgainstTheOpenedFile) {
   test::UseEmptyTestSettings();
   QTemporaryDir dir;
   const std::string path = dir.filePath(QStringLiteral("denik.orv")).toStdString();
-  {
-    test::FakeUiServices quiet;
-    CTedDoc file(quiet);
-    file.OnNewDocument();
-    test::CalendarBuilder(file).Day("2005/03/15", "rano").Day("2005/03/02", "smazat");
-    ASSERT_TRUE(file.OnSaveDocument(path));
-  }
+  WriteTwoDays(path);
   test::FakeUiServices ui;
   CTedDoc doc(ui);
   CRecentFileList recent;
@@ -65,13 +68,7 @@ TEST(OpenedBaseWindowTest, ADeletionElsewhereBeforeTheFirstPaintIsMergedAgainstT
   test::UseEmptyTestSettings();
   QTemporaryDir dir;
   const std::string path = dir.filePath(QStringLiteral("denik.orv")).toStdString();
-  {
-    test::FakeUiServices quiet;
-    CTedDoc file(quiet);
-    file.OnNewDocument();
-    test::CalendarBuilder(file).Day("2005/03/15", "rano").Day("2005/03/02", "smazat");
-    ASSERT_TRUE(file.OnSaveDocument(path));
-  }
+  WriteTwoDays(path);
   test::FakeUiServices ui;
   CTedDoc doc(ui);
   CRecentFileList recent;
