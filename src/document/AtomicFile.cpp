@@ -240,7 +240,7 @@ std::string FileErrorReason(int error) {
     case kNotRegularFile:
       return "nejde o obyčejný soubor";
     case EWOULDBLOCK:
-      return "soubor právě ukládá jiný program";
+      return "soubor právě používá jiný program";
     case ELOOP:
       return "jde o symbolický odkaz nebo o smyčku odkazů";
     case ENOTDIR:
