@@ -104,6 +104,7 @@ row "find-notes tiny.orv --export-rtf" "$tiny" "$orv" find-notes $s/tiny.orv a -
 row "export-txt tiny.orv" "$tiny" "$orv" export-txt $s/tiny.orv $s/e.txt
 row "export-rtf tiny.orv" "$tiny" "$orv" export-rtf $s/tiny.orv $s/e.rtf
 row "export-rtf tiny.orv --all" "$tiny" "$orv" export-rtf $s/tiny.orv $s/a.rtf --all
+row "export-md tiny.orv, a year" "$tiny" "$orv" export-md $s/tiny.orv $s/md --from 2000-01-01 --to 2000-12-31
 row "count tiny.orv" "$tiny" "$orv" count $s/tiny.orv
 cp $s/tiny.orv $s/t.orv
 row "delete tiny.orv 100 years" "$tiny" "$orv" delete $s/t.orv --from 1950-01-01 --to 2049-12-31

@@ -5,9 +5,11 @@
 #include <yaml-cpp/yaml.h>
 
 #include <QString>
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <vector>
 
@@ -189,11 +191,6 @@ std::string NoteFrontMatter(const std::string& note) {
   return std::string("---\n") + out.c_str() + "\n---\n";
 }
 
-struct SPlannedFile {
-  std::string path;
-  std::string bytes;
-};
-
 std::optional<std::string> ExistingBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
@@ -252,52 +249,69 @@ std::string MarkdownExportText(const SMarkdownExport& result) {
          ", ponechaných: " + std::to_string(result.kept) + ".";
 }
 
+namespace {
+
+// Every file the export makes, in order, handed over with its bytes one at a time: the records are
+// read one by one and neither they nor the files' bytes are kept, so that a calendar of a million
+// days is exported within the memory its opening takes.
+using PlannedFileVisitor = std::function<void(const std::string& path, const std::string& bytes)>;
+void VisitPlannedFiles(const CTedDoc& doc, const std::string& folder, const Date& from, const Date& to,
+                       const CCommentaryFormats& formats, const PlannedFileVisitor& visit) {
+  const std::string first = DayKey(from), last = DayKey(to);
+  const std::string firstMonth = MonthKey(from.year, from.month), lastMonth = MonthKey(to.year, to.month);
+  doc.m_DataTxt.Visit([&](std::string_view key, const CEntrTxt& record) {
+    if (!IsValidDayKey(key) || key < first || key > last) return;
+    const Date date = ParseDayKey(key);
+    visit(FileName(folder, date.year, "%04d-%02d-%02d.md", date.month, date.day), DayMarkdown(record, formats));
+  });
+  doc.m_DataMesice.Visit([&](std::string_view key, const CEntrTxt& record) {
+    if (!IsValidMonthKey(key) || key < firstMonth || key > lastMonth || record.m_Text.empty()) return;
+    const int year = std::stoi(std::string(key.substr(0, 4))), month = std::stoi(std::string(key.substr(5, 2)));
+    visit(FileName(folder, year, "%04d-%02d.md", month, 0), CommentaryMarkdown(RecordContent(record), formats));
+  });
+}
+
+}  // namespace
+
 SMarkdownExport ExportMarkdown(const CTedDoc& doc, const std::string& folder, const Date& from,
                                const Date& to, IUiServices& ui, const MarkdownExportProgress& progress) {
   const CCommentaryFormats formats(doc);
-  const std::string first = DayKey(from), last = DayKey(to);
-  const std::string firstMonth = MonthKey(from.year, from.month), lastMonth = MonthKey(to.year, to.month);
-  std::vector<SPlannedFile> files;
-  for (const auto& [key, record] : doc.m_DataTxt) {
-    if (!IsValidDayKey(key) || key < first || key > last) continue;
-    const Date date = ParseDayKey(key);
-    files.push_back({FileName(folder, date.year, "%04d-%02d-%02d.md", date.month, date.day),
-                     DayMarkdown(record, formats)});
-  }
-  for (const auto& [key, record] : doc.m_DataMesice) {
-    if (!IsValidMonthKey(key) || key < firstMonth || key > lastMonth || record.m_Text.empty()) continue;
-    const int year = std::stoi(key.substr(0, 4)), month = std::stoi(key.substr(5, 2));
-    files.push_back({FileName(folder, year, "%04d-%02d.md", month, 0),
-                     CommentaryMarkdown(RecordContent(record), formats)});
-  }
-
+  // First walk: what each file would change, one byte a file.
+  enum class EFile : uint8_t { New, Unchanged, Differing };
+  std::vector<EFile> files;
+  std::string firstDiffering;
   SMarkdownExport result;
-  std::vector<const SPlannedFile*> toWrite, differing;
-  for (const SPlannedFile& file : files) {
-    const auto existing = ExistingBytes(file.path);
-    if (existing && *existing == file.bytes)
-      ++result.unchanged;
-    else
-      (existing ? differing : toWrite).push_back(&file);
+  int differing = 0;
+  VisitPlannedFiles(doc, folder, from, to, formats, [&](const std::string& path, const std::string& bytes) {
+    const auto existing = ExistingBytes(path);
+    const EFile file = !existing ? EFile::New : *existing == bytes ? EFile::Unchanged : EFile::Differing;
+    files.push_back(file);
+    if (file == EFile::Unchanged) ++result.unchanged;
+    if (file == EFile::Differing && differing++ == 0) firstDiffering = path;
+  });
+  bool replace = false;
+  if (differing > 0) {
+    replace = ui.AskYesNo("Ve složce „" + folder + "“ je " + std::to_string(differing) +
+                          " souborů s jiným obsahem, než jaký export zapíše (například „" + firstDiffering +
+                          "“). Chcete je nahradit?");
+    if (!replace) result.kept = differing;
   }
-  if (!differing.empty()) {
-    const bool replace = ui.AskYesNo("Ve složce „" + folder + "“ je " + std::to_string(differing.size()) +
-                                     " souborů s jiným obsahem, než jaký export zapíše (například „" +
-                                     differing.front()->path + "“). Chcete je nahradit?");
-    if (replace)
-      toWrite.insert(toWrite.end(), differing.begin(), differing.end());
-    else
-      result.kept = static_cast<int>(differing.size());
-  }
-  const int total = static_cast<int>(toWrite.size());
-  for (int done = 0; done < total; ++done) {
-    if (progress && done % 64 == 0) progress(done, total);
-    const SPlannedFile& file = *toWrite[static_cast<size_t>(done)];
+  // Second walk: the files to write, made again.
+  const int total = static_cast<int>(std::count(files.begin(), files.end(), EFile::New)) + (replace ? differing : 0);
+  std::size_t index = 0;
+  bool failed = false;
+  VisitPlannedFiles(doc, folder, from, to, formats, [&](const std::string& path, const std::string& bytes) {
+    const EFile file = files[index++];
+    if (failed || file == EFile::Unchanged || (file == EFile::Differing && !replace)) return;
+    if (progress && result.written % 64 == 0) progress(result.written, total);
     std::error_code error;
-    std::filesystem::create_directories(std::filesystem::path(file.path).parent_path(), error);
-    if (!WriteExportFile(doc, file.path, file.bytes, ui, /*syncEach=*/false)) return result;
-    ++result.written;
-  }
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), error);
+    if (!WriteExportFile(doc, path, bytes, ui, /*syncEach=*/false))
+      failed = true;
+    else
+      ++result.written;
+  });
+  if (failed) return result;
   // One flush of the file system for all the files, instead of one for each: the same safety on disk
   // once the export says it is done, at a fraction of the time.
   if (const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); fd >= 0) {
