@@ -57,13 +57,6 @@ struct CExternalChanges::SVersion {
 
 namespace {
 
-// A string's bytes as a shared buffer, not copied.
-CArchiveBuffer SharedBytes(std::string bytes) {
-  auto owner = std::make_shared<const std::string>(std::move(bytes));
-  const std::size_t size = owner->size();
-  return CArchiveBuffer(std::shared_ptr<const char[]>(owner, owner->data()), size);
-}
-
 std::optional<SFileIdentity> IdentityOf(const std::string& path) {
   struct stat st {};
   if (::stat(path.c_str(), &st) != 0) return std::nullopt;
@@ -131,10 +124,6 @@ void CExternalChanges::Saved(const std::string& path) {
   }
 }
 
-void CExternalChanges::KeepBase(std::string bytes) {
-  KeepBase(SharedBytes(std::move(bytes)));
-}
-
 void CExternalChanges::KeepBase(CArchiveBuffer bytes) {
   // The file's bytes are already sealed when the file is encrypted; a calendar encrypted since it was
   // read never leaves its words in clear in the state folder either.
@@ -175,15 +164,15 @@ auto CExternalChanges::ReadFileNow(bool lock) -> std::optional<SVersion> {
   std::string reason;
   if (version.file.error != 0) reason = FileErrorReason(version.file.error);
   CArchiveBuffer plain;
-  if (reason.empty() && crypto::LooksEncrypted(version.file.bytes)) {
+  if (reason.empty() && crypto::LooksEncrypted(version.file.bytes.View())) {
     SDecryptedFile decrypted;
-    if (DecryptCalendarFile(version.file.bytes, fullPath, m_Host.ui, m_Host.doc.EncryptionKey(), decrypted) !=
+    if (DecryptCalendarFile(version.file.bytes.View(), fullPath, m_Host.ui, m_Host.doc.EncryptionKey(), decrypted) !=
         EDecryptOutcome::Decrypted)
       return std::nullopt;
     plain = std::move(decrypted.bytes);
     version.key = std::move(decrypted.key);
   } else {
-    plain = CArchiveBuffer::Copy(version.file.bytes);
+    plain = version.file.bytes;  // shared, not copied
   }
   const bool loaded = reason.empty() && LoadCalendar(plain, version.content, m_Host.doc.Ui(), reason);
   if (loaded && !version.content.m_Heslo.empty() && version.content.m_Heslo != m_Host.doc.m_Heslo) {
@@ -201,12 +190,12 @@ auto CExternalChanges::ReadFileNow(bool lock) -> std::optional<SVersion> {
 
 // A kept version of the calendar's file as a calendar: an encrypted one only with the key the
 // calendar holds, since no one is asked for a base.
-std::optional<CCalendarContent> CExternalChanges::LoadKept(std::string_view bytes) const {
+std::optional<CCalendarContent> CExternalChanges::LoadKept(const CArchiveBuffer& bytes) const {
   std::optional<CArchiveBuffer> plain;
-  if (!crypto::LooksEncrypted(bytes))
-    plain = CArchiveBuffer::Copy(bytes);
+  if (!crypto::LooksEncrypted(bytes.View()))
+    plain = bytes;
   else if (m_Host.doc.EncryptionKey())
-    plain = DecryptWithKey(bytes, *m_Host.doc.EncryptionKey());
+    plain = DecryptWithKey(bytes.View(), *m_Host.doc.EncryptionKey());
   if (!plain) return std::nullopt;
   std::optional<CCalendarContent> content(std::in_place, m_Host.doc.Ui());
   std::string reason;
@@ -232,7 +221,7 @@ void CExternalChanges::Reload(SVersion theirs) {
 void CExternalChanges::MergeFileIn(SVersion theirs) {
   m_Host.storeOpenTexts();
   const SPlace place = Remember();
-  const std::optional<CCalendarContent> base = m_Base ? LoadKept(m_Base->View()) : std::nullopt;
+  const std::optional<CCalendarContent> base = m_Base ? LoadKept(*m_Base) : std::nullopt;
   CCommentaryJoin joiner;
   const SMergeResult result = MergeCalendars(m_Host.doc, theirs.content, base ? &*base : nullptr, joiner);
   // Their version stays in their file, unmerged: the next save asks before it overwrites it.
@@ -289,13 +278,13 @@ void CExternalChanges::OfferCopies() {
   MergeCopies(copies);
 }
 
-std::optional<CCalendarContent> CExternalChanges::BaseFor(const std::string& theirsBytes,
-                                                          const std::string& oursBytes) const {
+std::optional<CCalendarContent> CExternalChanges::BaseFor(std::string_view theirsBytes,
+                                                          std::string_view oursBytes) const {
   // The kept base is the last version this window loaded or saved, which is mostly one of the two
   // sides itself: taken as their common start, it would make the other side's additions look like
   // deletions. Then the union is the merge that loses nothing.
   if (!m_Base || m_Base->View() == theirsBytes || m_Base->View() == oursBytes) return std::nullopt;
-  return LoadKept(m_Base->View());
+  return LoadKept(*m_Base);
 }
 
 void CExternalChanges::MergeCopies(const std::vector<std::string>& copies) {
@@ -310,7 +299,7 @@ void CExternalChanges::MergeCopies(const std::vector<std::string>& copies) {
     other.SetEncryptionKey(m_Host.doc.EncryptionKey());  // a copy under the same passphrase asks nothing
     if (!other.OnOpenDocument(copy)) continue;
     const SFileBytes copyBytes = ReadFileBytes(copy, /*lock=*/false);
-    const std::optional<CCalendarContent> base = BaseFor(copyBytes.bytes, ours.bytes);
+    const std::optional<CCalendarContent> base = BaseFor(copyBytes.bytes.View(), ours.bytes.View());
     const SMergeResult result = MergeCalendars(m_Host.doc, other, base ? &*base : nullptr, joiner);
     if (result.tooLarge) {
       m_Host.ui.MessageBox("Výklad je příliš velký");

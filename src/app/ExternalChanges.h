@@ -82,15 +82,14 @@ class CExternalChanges : public QObject {
   struct SPlace;
   struct SVersion;
   std::optional<SVersion> ReadFileNow(bool lock);
-  std::optional<CCalendarContent> LoadKept(std::string_view bytes) const;
+  std::optional<CCalendarContent> LoadKept(const CArchiveBuffer& bytes) const;
   void Reload(SVersion theirs);
   void MergeFileIn(SVersion theirs);
   bool DecideChangedFile(const std::string& path);
   void OfferCopies();
   void MergeCopies(const std::vector<std::string>& copies);
   // The base for merging `theirs` bytes, when it is a version before both sides.
-  std::optional<CCalendarContent> BaseFor(const std::string& theirsBytes, const std::string& oursBytes) const;
-  void KeepBase(std::string bytes);
+  std::optional<CCalendarContent> BaseFor(std::string_view theirsBytes, std::string_view oursBytes) const;
   void KeepBase(CArchiveBuffer bytes);
   SPlace Remember() const;
   void ShowAgain(const SPlace& place);

@@ -22,13 +22,13 @@ int DecryptExport(const std::string& path, CliContext& ctx) {
     ctx.err << "Soubor " << path << " nelze číst: " << FileErrorReason(file.error) << ".\n";
     return kExitError;
   }
-  if (!crypto::LooksEncrypted(file.bytes)) {
+  if (!crypto::LooksEncrypted(file.bytes.View())) {
     ctx.err << "Soubor " << path << " není zašifrován.\n";
     return kExitError;
   }
   SDecryptedFile plain;
   const std::string fullPath = std::filesystem::absolute(path).string();
-  switch (DecryptCalendarFile(file.bytes, fullPath, ctx.ui, nullptr, plain)) {
+  switch (DecryptCalendarFile(file.bytes.View(), fullPath, ctx.ui, nullptr, plain)) {
     case EDecryptOutcome::Decrypted:
       break;
     case EDecryptOutcome::Cancelled:

@@ -205,11 +205,11 @@ TEST_F(ExternalChangesWindowTest, AnEncryptedCalendarIsReloadedAndMergedAndItsBa
   std::string first = "heslo", second = "heslo";
   ASSERT_TRUE(EncryptCalendar(doc, first, second, ui));
   window->Frame().Action(cmd::FileSave)->trigger();
-  ASSERT_TRUE(crypto::LooksEncrypted(ReadFileBytes(path, false).bytes));
+  ASSERT_TRUE(crypto::LooksEncrypted(ReadFileBytes(path, false).bytes.View()));
   const auto baseFiles = [&] {
     std::vector<std::string> bytes;
     for (const auto& entry : fs::directory_iterator(dir.filePath(QStringLiteral("state")).toStdString()))
-      bytes.push_back(ReadFileBytes(entry.path().string(), false).bytes);
+      bytes.emplace_back(ReadFileBytes(entry.path().string(), false).bytes.View());
     return bytes;
   };
   ChangeElsewhere(path, [](CTedDoc& d) { d.StoreDay("2005/03/15", "tajne odpoledne", {}, {}); });
@@ -228,7 +228,7 @@ TEST_F(ExternalChangesWindowTest, AnEncryptedCalendarIsReloadedAndMergedAndItsBa
   EXPECT_EQ(bases[0].find("tajne"), std::string::npos);
 
   window->Frame().Action(cmd::FileSave)->trigger();
-  EXPECT_TRUE(crypto::LooksEncrypted(ReadFileBytes(path, false).bytes));
+  EXPECT_TRUE(crypto::LooksEncrypted(ReadFileBytes(path, false).bytes.View()));
   EXPECT_EQ(SavedText("2005/03/15"), "tajne odpoledne|vecer");
   EXPECT_EQ(SavedText("2005/03/20"), "tajne nove|");
   for (const std::string& base : baseFiles()) EXPECT_EQ(base.find("tajne"), std::string::npos);

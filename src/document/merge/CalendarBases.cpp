@@ -31,18 +31,17 @@ std::uint64_t StableHash(std::string_view bytes) {
   return hash;
 }
 
-bool ReadAll(int fd, std::string& bytes, int& error) {
+// Into the room an open reads a calendar into (huge pages for a large file), so that the bytes can
+// be loaded and kept as a base without a copy.
+bool ReadAll(int fd, CArchiveBuffer& bytes, int& error) {
   struct stat st {};
   if (::fstat(fd, &st) != 0) {
     error = errno;
     return false;
   }
-  // Huge pages for a large file: faulting fresh memory in page by page costs more than the reading.
-  const auto size = static_cast<std::size_t>(st.st_size);
-  bytes.reserve(size);
-  AdviseHugePages(bytes.data(), size);
-  bytes.resize(size);
-  bytes.resize(ReadFully(fd, bytes.data(), bytes.size(), error));
+  char* writable = nullptr;
+  bytes = CArchiveBuffer::Allocate(static_cast<std::size_t>(st.st_size), writable);
+  bytes = bytes.Prefix(ReadFully(fd, writable, bytes.View().size(), error));
   return error == 0;
 }
 
@@ -159,7 +158,7 @@ std::optional<std::string> CCalendarBases::Find(const std::string& calendarPath)
   if (m_Folder.empty() || calendarPath.empty()) return std::nullopt;
   SFileBytes file = ReadFileBytes(PathFor(calendarPath), /*lock=*/false);
   if (file.error != 0) return std::nullopt;
-  return std::move(file.bytes);
+  return std::string(file.bytes.View());
 }
 
 SFileBytes ReadFileBytes(const std::string& path, bool lock) {

@@ -21,6 +21,7 @@
 #include <string_view>
 
 #include "core/RegularFile.h"
+#include "document/RecordMap.h"
 
 namespace orv {
 
@@ -48,7 +49,7 @@ class CCalendarBases {
 };
 
 struct SFileBytes {
-  std::string bytes;
+  CArchiveBuffer bytes;
   SFileIdentity identity;
   int error = 0;  // errno for FileErrorReason; 0 when read
 };
