@@ -8,21 +8,6 @@
 namespace orv {
 namespace {
 
-// The editor's plain text of the content: "\r" between paragraphs, "\v" for a line break, an object
-// as a space, Windows-1250 with "?" for what it lacks, one byte per position.
-std::string PlainText(const RichContent& content) {
-  std::string text;
-  for (std::size_t i = 0; i < content.paragraphs.size(); ++i) {
-    if (i > 0) text.push_back('\r');
-    for (const RichRun& run : content.paragraphs[i].runs)
-      for (const char16_t unit : run.text)
-        text.push_back(unit == kLineBreak ? '\v'
-                       : unit == 0xFFFC   ? ' '
-                                          : static_cast<char>(UnicodeToCp1250(unit)));
-  }
-  return text;
-}
-
 // The paragraph the editor starts after `last` on Enter at its end: its format, and the character
 // format at that end as its mark.
 RichParagraph NewParagraphAfter(const RichParagraph& last) {
@@ -58,7 +43,7 @@ void CContentJoin::Join(const CEntrTxt& target, const CEntrTxt& source, CEntrTxt
     for (RichParagraph& paragraph : tail.paragraphs) content.paragraphs.push_back(std::move(paragraph));
   }
   joined.m_Rtf = WriteRtf(content);
-  joined.m_Text = PlainText(content);
+  joined.m_Text = PlainTextOf(content);
 }
 
 }  // namespace orv

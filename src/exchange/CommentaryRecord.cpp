@@ -20,22 +20,10 @@ bool ControlWouldChange(const RichContent& content) {
   return false;
 }
 
-// The control's plain text: "\r" between paragraphs, "\v" for a line break, "?" for each UTF-16 unit
-// the code page lacks.
-std::string PlainText(const RichContent& content) {
-  std::string text;
-  for (size_t i = 0; i < content.paragraphs.size(); ++i) {
-    if (i > 0) text += '\r';
-    for (const RichRun& run : content.paragraphs[i].runs)
-      for (const char16_t c : run.text) text += static_cast<char>(c == kLineBreak ? '\v' : UnicodeToCp1250(c));
-  }
-  return text;
-}
-
 }  // namespace
 
 bool CCommentaryRecord::Store(const RichContent& content, CEntrTxt& record) {
-  std::string text = PlainText(content);
+  std::string text = PlainTextOf(content);
   if (ControlWouldChange(content) || text.size() > CRichEditCtrl::kMaxStreamIn)
     return StoreThroughControl(content, record);
   // An empty commentary is stored as nothing at all, as the editor stores one.

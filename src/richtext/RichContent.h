@@ -49,4 +49,8 @@ struct RichContent {
   bool lastParagraphWhole = true;
 };
 
+// The content's plain text as the rich edit control gives it: "\r" between paragraphs, "\v" for a
+// line break, an object as a space, Windows-1250 with "?" for what it lacks, one byte per position.
+std::string PlainTextOf(const RichContent& content);
+
 }  // namespace orv
